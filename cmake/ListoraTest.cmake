@@ -1,0 +1,15 @@
+# One helper declares every test executable, so each is registered with CTest
+# the same way and carries a label (core, tool, gui).
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(listora_add_test name label)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    LISTORA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}")
+endfunction()

@@ -1,0 +1,25 @@
+#pragma once
+// The program's own message texts. They are only ever shown to the user, so
+// they are kept in UTF-8, the edges' encoding.
+
+#include <string_view>
+
+namespace listora::msg {
+
+inline constexpr std::string_view kAppTitle = "Listora";
+inline constexpr std::string_view kErrorCaption = "エラー";
+inline constexpr std::string_view kConfirmCaption = "確認";
+
+inline constexpr std::string_view kNotLtb = "LTBファィルではありません。";
+// Append-open spells it with the ordinary small "イ".
+inline constexpr std::string_view kNotLtbAppend = "LTBファイルではありません。";
+inline constexpr std::string_view kBadVersion = "ファイルのバージョンが違います。";
+inline constexpr std::string_view kWrongPassword = "パスワードが違います。";
+inline constexpr std::string_view kPasswordsDiffer = "パスワードが違います";
+inline constexpr std::string_view kColumnsAtMaximum = "カラム数が最大です";
+inline constexpr std::string_view kCannotDeleteColumn = "これ以上削除できません";
+inline constexpr std::string_view kUntitled = "無題";
+inline constexpr std::string_view kTotalCount = "　総アイテム数: %d";
+inline constexpr std::string_view kSelectedCount = "　選択アイテム数: %d";
+
+}  // namespace listora::msg

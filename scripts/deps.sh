@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Listora needs to build, test and run.
+# Idempotent: does nothing when every package is already present.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  libwxgtk3.2-dev libcurl4-openssl-dev libgtest-dev
+  xvfb xauth fonts-ipafont-gothic
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

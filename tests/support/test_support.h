@@ -1,0 +1,46 @@
+#pragma once
+// Small helpers shared by the test executables.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace listora::test {
+
+// UTF-8 test text as the CP932 bytes the core holds.
+std::string Sj(std::string_view utf8);
+
+// A fresh folder under the system's temporary folder, removed with its
+// content when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Sets (or, with nullopt, unsets) an environment variable for the object's
+// life.
+class ScopedEnv {
+ public:
+  ScopedEnv(std::string name, std::optional<std::string> value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+std::string ReadAll(const std::filesystem::path& file);
+void WriteAll(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace listora::test
