@@ -1,0 +1,44 @@
+#include "core/doc/columns.h"
+
+#include <cstdio>
+
+namespace listora {
+
+void SetDefaultColumn(ColumnDescriptors& columns, int index) {
+  if (index == 0) {
+    SetFixedText(columns.names[0], "");
+    columns.widths[0] = 30;
+    columns.formats[0] = kFormatRight;
+    return;
+  }
+  char name[16];
+  std::snprintf(name, sizeof name, "No.%d", index);
+  SetFixedText(columns.names[index], name);
+  columns.widths[index] = 100;
+  columns.formats[index] = 0;
+}
+
+ColumnChange AddColumn(ColumnDescriptors& columns) {
+  const int count = ClampColumnCount(columns.count);
+  if (count >= kMaxColumns) return ColumnChange::kAtMaximum;
+  SetDefaultColumn(columns, count);
+  columns.count = static_cast<std::uint16_t>(count + 1);
+  return ColumnChange::kDone;
+}
+
+ColumnChange DeleteColumn(ColumnDescriptors& columns, CMySortStringArray& items, int column) {
+  const int count = ClampColumnCount(columns.count);
+  if (count < 3) return ColumnChange::kAtMinimum;
+  if (column <= 0 || column >= count) return ColumnChange::kNoColumn;
+  const int newCount = count - 1;
+  items.ShiftColumnsLeft(column, newCount);
+  for (int k = column; k < newCount; ++k) {
+    columns.widths[k] = columns.widths[k + 1];
+    columns.formats[k] = columns.formats[k + 1];
+    SetFixedText(columns.names[k], FixedText(columns.names[k + 1]));
+  }
+  columns.count = static_cast<std::uint16_t>(newCount);
+  return ColumnChange::kDone;
+}
+
+}  // namespace listora

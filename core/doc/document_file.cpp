@@ -1,0 +1,368 @@
+#include "core/doc/document_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/app/messages.h"
+#include "core/doc/cipher.h"
+
+namespace listora {
+
+namespace {
+
+constexpr char kFieldEnd = 0x07;
+constexpr char kLineEnd = 0x0A;
+constexpr char kTextEnd = 0x08;
+
+// Offsets of the blocks within the settings data, in file order.
+constexpr std::size_t kColumnsOffset = 0;
+constexpr std::size_t kLayoutOffset = 1192;
+constexpr std::size_t kStylesOffset = 1208;
+constexpr std::size_t kAutoInsertOffset = 1448;
+constexpr std::size_t kDisplayOffset = 2984;
+static_assert(kDisplayOffset + sizeof(DisplayOptions) == kSettingsBlocksSize);
+
+std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+void WriteU32(std::string& bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+template <typename Block>
+void CopyBlock(Block& block, std::string_view data, std::size_t offset) {
+  std::memcpy(&block, data.data() + offset, sizeof(Block));
+}
+
+template <typename Block>
+void AppendBlock(std::string& out, const Block& block) {
+  out.append(reinterpret_cast<const char*>(&block), sizeof(Block));
+}
+
+std::string_view UpToZero(std::string_view text) {
+  const std::size_t zero = text.find('\0');
+  return zero == std::string_view::npos ? text : text.substr(0, zero);
+}
+
+// Checks the header; on success also that the offsets fit the file.
+LoadStatus CheckHeader(std::string_view bytes, FileHeader& header) {
+  if (bytes.size() < 2 || bytes[0] != 'L' || bytes[1] != 'T') return LoadStatus::kNotDocument;
+  const auto parsed = ReadHeader(bytes);
+  if (!parsed || parsed->version != 1 || parsed->revision == 0) return LoadStatus::kBadVersion;
+  header = *parsed;
+  // A damaged header is refused like a foreign version: there is no way to
+  // tell where its sections lie.
+  if (header.mode > 2 || header.itemOffset < kHeaderSize || header.itemOffset > bytes.size())
+    return LoadStatus::kBadVersion;
+  return LoadStatus::kLoaded;
+}
+
+// The plain settings data of a protected file; kWrongPassword when the
+// password check fails.
+LoadStatus DecryptSettings(std::string_view section, const FileHeader& header,
+                           const LoadCallbacks& callbacks, std::string& password,
+                           std::string& data) {
+  password.clear();
+  if (header.mode == static_cast<std::uint8_t>(ProtectionMode::kPassword)) {
+    if (callbacks.askPassword) password = callbacks.askPassword();
+    if (password.empty()) return LoadStatus::kWrongPassword;
+    std::string plain = DecryptWithPassword(password, section);
+    if (plain.size() < password.size() || plain.compare(0, password.size(), password) != 0) {
+      password.clear();
+      return LoadStatus::kWrongPassword;
+    }
+    data = plain.substr(password.size());
+  } else {
+    data = DecryptWithPassword("", section);
+  }
+  return LoadStatus::kLoaded;
+}
+
+// Parses up to `count` item records from `text` into rows first.. of
+// `items`, taking the first `keepColumns` fields of each line. Stops early
+// when the text ends or the callback asks to. Returns the records read.
+struct ParseOutcome {
+  int read = 0;
+  bool cancelled = false;
+};
+
+ParseOutcome ParseRecords(std::string_view text, std::uint32_t count, int keepColumns, int first,
+                          const LoadCallbacks& callbacks, CMySortStringArray& items) {
+  ParseOutcome outcome;
+  const std::size_t smallestRecord = static_cast<std::size_t>(keepColumns) + 3;
+  // The stored count is not trusted to size the table: grow with the text.
+  std::size_t capacity =
+      std::min<std::size_t>(count, text.size() / smallestRecord + 1);
+  items.ResizeRows(first + static_cast<int>(capacity));
+  std::string_view fields[kMaxColumns];
+  std::size_t p = 0;
+  while (static_cast<std::uint32_t>(outcome.read) < count && p < text.size()) {
+    if (static_cast<std::size_t>(outcome.read) == capacity) {
+      capacity = std::min<std::size_t>(count, capacity * 2);
+      items.ResizeRows(first + static_cast<int>(capacity));
+    }
+    std::size_t lineEnd = text.find(kLineEnd, p);
+    if (lineEnd == std::string_view::npos) lineEnd = text.size();
+    std::string_view line = text.substr(p, lineEnd - p);
+    p = std::min(lineEnd + 1, text.size());
+    for (int j = 0; j < keepColumns; ++j) {
+      const std::size_t end = line.find(kFieldEnd);
+      if (end == std::string_view::npos) {
+        fields[j] = {};
+      } else {
+        fields[j] = line.substr(0, end);
+        line.remove_prefix(end + 1);
+      }
+    }
+    std::string_view memoAndImage[2];
+    for (auto& part : memoAndImage) {
+      std::size_t end = text.find(kTextEnd, p);
+      if (end == std::string_view::npos) end = text.size();
+      part = text.substr(p, end - p);
+      p = std::min(end + 1, text.size());
+    }
+    const std::string icon = MakeIconIndex(memoAndImage[0], memoAndImage[1]);
+    fields[0] = icon;
+    items.SetRow(first + outcome.read, std::span(fields, keepColumns), memoAndImage[1],
+                 memoAndImage[0]);
+    ++outcome.read;
+    if (callbacks.step && callbacks.step(outcome.read)) {
+      outcome.cancelled = true;
+      break;
+    }
+  }
+  items.ResizeRows(first + outcome.read);
+  return outcome;
+}
+
+std::string ItemText(std::string_view bytes, const FileHeader& header, const std::string& password) {
+  std::string_view section = bytes.substr(header.itemOffset);
+  if (header.mode == 0) return std::string(UpToZero(section));
+  std::string plain = DecryptWithPassword(password, section);
+  plain.resize(UpToZero(plain).size());
+  return plain;
+}
+
+// Splits the protected sections' history text: entries separated by line
+// feeds, up to the first zero byte.
+std::vector<std::string> HistoryFromText(std::string_view text, std::uint32_t count) {
+  std::vector<std::string> history;
+  text = UpToZero(text);
+  while (history.size() < count && !text.empty()) {
+    const std::size_t end = text.find(kLineEnd);
+    history.emplace_back(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return history;
+}
+
+// The plain file's history: lines ended by LF, or by CR and the byte after it.
+std::vector<std::string> HistoryFromLines(std::string_view text, std::uint32_t count) {
+  std::vector<std::string> history;
+  std::size_t p = 0;
+  while (history.size() < count && p < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", p);
+    if (end == std::string_view::npos) {
+      history.emplace_back(text.substr(p));
+      break;
+    }
+    history.emplace_back(text.substr(p, end - p));
+    p = end + (text[end] == '\r' ? 2 : 1);
+  }
+  return history;
+}
+
+// The display order to write: the one given when it is a permutation of
+// 0..count-1, else the natural order.
+std::vector<int> WriteOrder(std::span<const int> displayOrder, int count) {
+  std::vector<int> order(count);
+  for (int i = 0; i < count; ++i) order[i] = i;
+  if (displayOrder.size() != static_cast<std::size_t>(count)) return order;
+  std::vector<bool> seen(count, false);
+  for (int column : displayOrder) {
+    if (column < 0 || column >= count || seen[column]) return order;
+    seen[column] = true;
+  }
+  return {displayOrder.begin(), displayOrder.end()};
+}
+
+}  // namespace
+
+std::string_view LoadStatusMessage(LoadStatus status) {
+  switch (status) {
+    case LoadStatus::kNotDocument: return msg::kNotLtb;
+    case LoadStatus::kBadVersion: return msg::kBadVersion;
+    case LoadStatus::kWrongPassword: return msg::kWrongPassword;
+    case LoadStatus::kLoaded:
+    case LoadStatus::kCancelled: break;
+  }
+  return {};
+}
+
+std::optional<FileHeader> ReadHeader(std::string_view bytes) {
+  if (bytes.size() < kHeaderSize) return std::nullopt;
+  FileHeader header;
+  header.version = static_cast<std::uint8_t>(bytes[2]);
+  header.revision = static_cast<std::uint8_t>(bytes[3]);
+  header.itemCount = ReadU32(bytes, 4);
+  header.historyCount = ReadU32(bytes, 8);
+  header.itemOffset = ReadU32(bytes, 12);
+  header.columnCount = static_cast<std::uint8_t>(bytes[16]);
+  header.mode = static_cast<std::uint8_t>(bytes[17]);
+  return header;
+}
+
+LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, Document& doc) {
+  LoadResult result;
+  doc.settings = DocumentSettings{};
+  doc.history.clear();
+  doc.items.ClearRows();
+  result.status = CheckHeader(bytes, result.header);
+  if (result.status != LoadStatus::kLoaded) return result;
+  const FileHeader& header = result.header;
+  if (callbacks.begin) callbacks.begin(header.itemCount);
+
+  const std::string_view section = bytes.substr(kHeaderSize, header.itemOffset - kHeaderSize);
+  std::string decrypted;
+  std::string_view data = section;
+  if (header.mode != 0) {
+    result.status = DecryptSettings(section, header, callbacks, result.password, decrypted);
+    if (result.status != LoadStatus::kLoaded) return result;
+    data = decrypted;
+  }
+  // A settings section too short for its blocks cannot be told apart from
+  // a file of another version.
+  if (data.size() < kSettingsBlocksSize) {
+    result.status = LoadStatus::kBadVersion;
+    result.password.clear();
+    return result;
+  }
+  CopyBlock(doc.settings.columns, data, kColumnsOffset);
+  CopyBlock(doc.settings.layout, data, kLayoutOffset);
+  CopyBlock(doc.settings.styles, data, kStylesOffset);
+  CopyBlock(doc.settings.autoInsert, data, kAutoInsertOffset);
+  CopyBlock(doc.settings.display, data, kDisplayOffset);
+  // The arrays hold eleven columns: a count outside 2..11 is clamped.
+  doc.settings.columns.count = static_cast<std::uint16_t>(ClampColumnCount(doc.settings.columns.count));
+  const std::string_view historyText = data.substr(kSettingsBlocksSize);
+  doc.history = header.mode == 0 ? HistoryFromLines(historyText, header.historyCount)
+                                 : HistoryFromText(historyText, header.historyCount);
+
+  if (header.itemCount != 0) {
+    const std::string text = ItemText(bytes, header, result.password);
+    const ParseOutcome outcome =
+        ParseRecords(text, header.itemCount, doc.ColumnCount(), 0, callbacks, doc.items);
+    if (outcome.cancelled) result.status = LoadStatus::kCancelled;
+  }
+  return result;
+}
+
+LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
+                              const LoadCallbacks& callbacks, CMySortStringArray& items) {
+  LoadResult result;
+  result.status = CheckHeader(bytes, result.header);
+  if (result.status != LoadStatus::kLoaded) return result;
+  const FileHeader& header = result.header;
+  if (callbacks.begin) callbacks.begin(header.itemCount);
+  if (header.mode == static_cast<std::uint8_t>(ProtectionMode::kPassword)) {
+    std::string ignored;
+    result.status = DecryptSettings(bytes.substr(kHeaderSize, header.itemOffset - kHeaderSize),
+                                    header, callbacks, result.password, ignored);
+    if (result.status != LoadStatus::kLoaded) return result;
+  }
+  if (header.itemCount != 0) {
+    const int columns = std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
+    const std::string text = ItemText(bytes, header, result.password);
+    const ParseOutcome outcome =
+        ParseRecords(text, header.itemCount, columns, items.GetSize(), callbacks, items);
+    if (outcome.cancelled) result.status = LoadStatus::kCancelled;
+  }
+  return result;
+}
+
+ProtectionMode ChooseProtectionMode(bool passSetting, bool angoSetting, std::string& password) {
+  if (passSetting) return password.empty() ? ProtectionMode::kEncrypted : ProtectionMode::kPassword;
+  if (angoSetting) {
+    password.clear();
+    return ProtectionMode::kEncrypted;
+  }
+  return ProtectionMode::kPlain;
+}
+
+std::string StoreDocument(const Document& doc, const StoreOptions& options) {
+  const int count = doc.ColumnCount();
+  const std::vector<int> order = WriteOrder(options.displayOrder, count);
+
+  // The column block is written in display order, like the items.
+  ColumnDescriptors columns = doc.settings.columns;
+  for (int i = 0; i < count; ++i) {
+    const int from = order[i];
+    columns.widths[i] = doc.settings.columns.widths[from];
+    columns.formats[i] = doc.settings.columns.formats[from];
+    std::memcpy(columns.names[i], doc.settings.columns.names[from], kColumnNameSize);
+  }
+  columns.count = static_cast<std::uint16_t>(count);
+  columns.headerIcons = (columns.formats[1] & kFormatImage) ? 1 : 0;
+
+  const std::size_t historyCount = std::min(doc.history.size(), kMaxStoredHistory);
+  std::string data;
+  data.reserve(kSettingsBlocksSize + 64);
+  AppendBlock(data, columns);
+  AppendBlock(data, doc.settings.layout);
+  AppendBlock(data, doc.settings.styles);
+  AppendBlock(data, doc.settings.autoInsert);
+  AppendBlock(data, doc.settings.display);
+  for (std::size_t i = historyCount; i-- > 0;) {
+    // A line feed inside an entry would split it in two on reading.
+    data += CleanColumnText(doc.history[i]);
+    data += kLineEnd;
+  }
+
+  const std::string_view password =
+      options.mode == ProtectionMode::kPassword ? options.password : std::string_view();
+  std::string section;
+  if (options.mode == ProtectionMode::kPlain) {
+    section = std::move(data);
+  } else {
+    std::string plain(password);
+    plain += data;
+    section = EncryptWithPassword(password, plain);
+  }
+
+  const int itemCount = doc.items.GetSize();
+  std::string items;
+  if (itemCount != 0) {
+    for (int row = 0; row < itemCount; ++row) {
+      for (int j = 0; j < count; ++j) {
+        items += doc.items.Column(order[j], row);
+        items += kFieldEnd;
+      }
+      items += kLineEnd;
+      items += doc.items.Memo(row);
+      items += kTextEnd;
+      items += doc.items.ImagePath(row);
+      items += kTextEnd;
+    }
+    if (options.mode != ProtectionMode::kPlain) items = EncryptWithPassword(password, items);
+  }
+
+  std::string file(kHeaderSize, '\0');
+  file[0] = 'L';
+  file[1] = 'T';
+  file[2] = 1;
+  file[3] = 2;
+  WriteU32(file, 4, static_cast<std::uint32_t>(itemCount));
+  WriteU32(file, 8, static_cast<std::uint32_t>(historyCount));
+  WriteU32(file, 12, static_cast<std::uint32_t>(kHeaderSize + section.size()));
+  file[16] = static_cast<char>(count & 0xFF);
+  file[17] = static_cast<char>(options.mode);
+  file.reserve(kHeaderSize + section.size() + items.size());
+  file += section;
+  file += items;
+  return file;
+}
+
+}  // namespace listora

@@ -1,0 +1,152 @@
+#include "core/doc/export.h"
+
+#include <cstdio>
+
+#include "core/text/encoding.h"
+
+namespace listora {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+void StripTrailing(std::string& line, char c) {
+  while (!line.empty() && line.back() == c) line.pop_back();
+}
+
+std::string CsvField(std::string_view text) {
+  std::string field = "\"";
+  for (char c : text) {
+    field += c;
+    if (c == '"') field += '"';
+  }
+  field += "\",";
+  return field;
+}
+
+// COLORREF 0x00BBGGRR as the page's "RRGGBB".
+std::string HtmlColour(std::uint32_t colorref) {
+  const std::uint32_t rgb =
+      ((colorref & 0xFF) << 16) | (colorref & 0xFF00) | ((colorref >> 16) & 0xFF);
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", rgb);
+  return text;
+}
+
+void ReplaceAmpersands(std::string& page) {
+  std::string out;
+  out.reserve(page.size() + page.size() / 16);
+  for (char c : page) {
+    if (c == '&')
+      out += "&amp;";
+    else
+      out += c;
+  }
+  page = std::move(out);
+}
+
+}  // namespace
+
+std::string_view ExportExtension(ExportFormat format) {
+  switch (format) {
+    case ExportFormat::kText: return "txt";
+    case ExportFormat::kHtml: return "htm";
+    case ExportFormat::kCsv: return "csv";
+  }
+  return "txt";
+}
+
+std::string ProposeExportName(std::string_view title, ExportFormat format) {
+  // "." is never a trail byte, so a byte search finds the first one.
+  const std::size_t dot = title.find('.');
+  std::string name(title.substr(0, dot));
+  name += '.';
+  name += ExportExtension(format);
+  return name;
+}
+
+std::string ExportText(const ColumnDescriptors& columns, const CMySortStringArray& items) {
+  const int count = ClampColumnCount(columns.count);
+  std::string out;
+  std::string line;
+  for (int c = 1; c < count; ++c) {
+    line += FixedText(columns.names[c]);
+    line += '/';
+  }
+  StripTrailing(line, '/');
+  out += line;
+  out += kCrLf;
+  out += kCrLf;
+  for (int row = 0; row < items.GetSize(); ++row) {
+    line.clear();
+    for (int c = 1; c < count; ++c) {
+      line += items.Column(c, row);
+      line += '/';
+    }
+    StripTrailing(line, '/');
+    out += line;
+    out += kCrLf;
+  }
+  return out;
+}
+
+std::string ExportCsv(const ColumnDescriptors& columns, const CMySortStringArray& items) {
+  const int count = ClampColumnCount(columns.count);
+  std::string out;
+  std::string line;
+  for (int c = 1; c < count; ++c) line += CsvField(FixedText(columns.names[c]));
+  StripTrailing(line, ',');
+  out += line;
+  out += kCrLf;
+  out += kCrLf;
+  for (int row = 0; row < items.GetSize(); ++row) {
+    line.clear();
+    for (int c = 1; c < count; ++c) line += CsvField(items.Column(c, row));
+    StripTrailing(line, ',');
+    out += line;
+    out += kCrLf;
+  }
+  return out;
+}
+
+std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
+                       const CMySortStringArray& items, std::string_view title) {
+  static const std::string kSummary = Utf8ToCp932("データ");
+  static const std::string kColumnAbbr = Utf8ToCp932("カラム名");
+  const int count = ClampColumnCount(columns.count);
+  std::string page =
+      "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
+      "<html lang=\"ja\">\r\n<head>\r\n"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=Shift_JIS\">\r\n"
+      "<meta name=\"author\" content=\"Listora\">\r\n<title>";
+  page += title;
+  page += "</title>\r\n</head>\r\n<body text=\"#" + HtmlColour(listStyle.text) +
+          "\" bgcolor=\"#ffffff\">\r\n<table bgcolor=\"#" + HtmlColour(listStyle.background) +
+          "\" border=\"1\" summary=\"" + kSummary + "\">\r\n<colgroup>\r\n";
+  for (int c = 1; c < count; ++c) {
+    page += "<col width=\"" + std::to_string(columns.widths[c]) + "\"";
+    if (columns.formats[c] & kFormatRight) page += " align=\"right\"";
+    page += ">\r\n";
+  }
+  page += "</colgroup>\r\n<tr>\r\n";
+  for (int c = 1; c < count; ++c) {
+    page += "\t<th abbr=\"" + kColumnAbbr + "\">";
+    page += FixedText(columns.names[c]);
+    page += "</th>\r\n";
+  }
+  page += "</tr>\r\n";
+  for (int row = 0; row < items.GetSize(); ++row) {
+    page += "<tr>\r\n";
+    for (int c = 1; c < count; ++c) {
+      page += "\t<td>";
+      page += items.Column(c, row);
+      page += "</td>\r\n";
+    }
+    page += "</tr>\r\n";
+  }
+  page += "</table>\r\n</body>\r\n</html>";
+  ReplaceAmpersands(page);
+  return page;
+}
+
+}  // namespace listora
