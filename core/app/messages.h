@@ -22,4 +22,14 @@ inline constexpr std::string_view kUntitled = "無題";
 inline constexpr std::string_view kTotalCount = "　総アイテム数: %d";
 inline constexpr std::string_view kSelectedCount = "　選択アイテム数: %d";
 
+// The update check.
+inline constexpr std::string_view kVersionCheckCaption = "バージョンチェック";
+inline constexpr std::string_view kConnectionError = "接続エラー";
+inline constexpr std::string_view kNoVersionInfo = "バージョン情報がありません";
+inline constexpr std::string_view kNoNewerVersion = "バージョンアップはありません。";
+// The question is these two around the new version's display text.
+inline constexpr std::string_view kNewerVersionBefore = "\"Version ";
+inline constexpr std::string_view kNewerVersionAfter =
+    "\" にバージョンアップしています。\r\nwebページを開きますか？";
+
 }  // namespace listora::msg
