@@ -1,0 +1,21 @@
+#include "ltbtool/commands.h"
+#include "ltbtool/tool_io.h"
+
+namespace ltbtool {
+
+int RunSave(const std::vector<std::string>& raw) {
+  OptionSpec spec;
+  AddPasswordOptions(spec);
+  AddSaveOptions(spec);
+  spec.withValue.insert("-o");
+  const Args args(raw, spec);
+  if (args.positional().size() != 1) throw UsageError{"save needs exactly one FILE"};
+  const std::filesystem::path out = OutputPath(args);
+  PasswordSource passwords(args);
+  LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  const SaveProtection protection = ChooseSaveProtection(args, loaded);
+  WriteOutput(out, StoreAsProgram(loaded.doc, protection));
+  return kExitOk;
+}
+
+}  // namespace ltbtool

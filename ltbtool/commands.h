@@ -1,0 +1,24 @@
+#pragma once
+// The subcommands of ltbtool. Each takes the arguments after its name and
+// returns the exit status, or throws ToolError / UsageError.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ltbtool {
+
+struct Command {
+  std::string_view name;
+  std::string_view synopsis;  // shown by --help
+  int (*run)(const std::vector<std::string>& args);
+};
+
+const std::vector<Command>& Commands();
+
+int RunInfo(const std::vector<std::string>& args);
+int RunDump(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
+int RunSave(const std::vector<std::string>& args);
+
+}  // namespace ltbtool

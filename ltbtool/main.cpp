@@ -1,0 +1,74 @@
+// ltbtool: reads, converts and exports Listora documents without a display.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ltbtool/commands.h"
+#include "ltbtool/tool_io.h"
+
+namespace {
+
+void PrintHelp() {
+  std::cout << "Usage: ltbtool COMMAND FILE [OPTION]...\n"
+               "Read, convert and export Listora documents (.ltb).\n\n"
+               "Commands:\n";
+  for (const auto& command : ltbtool::Commands()) std::cout << "  " << command.synopsis << '\n';
+  std::cout << "\nPassword options (for protected documents):\n"
+               "  --password-file F     read the password from file F (one trailing line\n"
+               "                        break is ignored)\n"
+               "  --password-stdin      read the password from the first line of standard input\n"
+               "Without either, a protected document asks on the terminal when there is one.\n\n"
+               "  --help                display this help and exit\n"
+               "  --version             output version information and exit\n\n"
+               "Texts are written as UTF-8.\n"
+               "Exit status: 0 success, 1 usage error, 2 document refused or unreadable,\n"
+               "3 wrong or missing password, 4 output could not be written.\n";
+}
+
+void PrintVersion() {
+  std::cout << "ltbtool (Listora) " << LISTORA_VERSION << '\n';
+}
+
+int Usage(const std::string& message) {
+  std::cerr << "ltbtool: " << message << "\nTry 'ltbtool --help' for more information.\n";
+  return ltbtool::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage("missing command");
+  const std::string& name = args.front();
+  if (name == "--help" || name == "-h") {
+    PrintHelp();
+    return ltbtool::kExitOk;
+  }
+  if (name == "--version") {
+    PrintVersion();
+    return ltbtool::kExitOk;
+  }
+  for (const auto& command : ltbtool::Commands()) {
+    if (command.name != name) continue;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const auto& arg : rest) {
+      if (arg == "--help") {
+        std::cout << "Usage: ltbtool " << command.synopsis << '\n';
+        return ltbtool::kExitOk;
+      }
+    }
+    try {
+      return command.run(rest);
+    } catch (const ltbtool::UsageError& error) {
+      return Usage(error.message);
+    } catch (const ltbtool::ToolError& error) {
+      std::cerr << "ltbtool: " << error.message << '\n';
+      return error.status;
+    } catch (const std::bad_alloc&) {
+      std::cerr << "ltbtool: out of memory\n";
+      return ltbtool::kExitRefused;
+    }
+  }
+  return Usage("unknown command '" + name + "'");
+}

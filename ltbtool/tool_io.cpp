@@ -1,0 +1,167 @@
+#include "ltbtool/tool_io.h"
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "core/app/file_io.h"
+#include "core/app/settings.h"
+#include "core/text/encoding.h"
+
+namespace ltbtool {
+
+namespace {
+
+std::string DropOneLineBreak(std::string text) {
+  if (!text.empty() && text.back() == '\n') {
+    text.pop_back();
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+  }
+  return text;
+}
+
+// Asks on the controlling terminal with echo off; nullopt without one.
+std::optional<std::string> AskOnTerminal(const std::string& prompt) {
+  const int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  termios old{};
+  const bool isTerminal = tcgetattr(fd, &old) == 0;
+  if (!isTerminal) {
+    close(fd);
+    return std::nullopt;
+  }
+  termios quiet = old;
+  quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+  tcsetattr(fd, TCSAFLUSH, &quiet);
+  if (write(fd, prompt.data(), prompt.size()) < 0) { /* the prompt is a courtesy */ }
+  std::string line;
+  char c;
+  while (read(fd, &c, 1) == 1 && c != '\n') line += c;
+  tcsetattr(fd, TCSAFLUSH, &old);
+  if (write(fd, "\n", 1) < 0) { /* as above */ }
+  close(fd);
+  return line;
+}
+
+}  // namespace
+
+void AddPasswordOptions(OptionSpec& spec) {
+  spec.withValue.insert("--password-file");
+  spec.flags.insert("--password-stdin");
+}
+
+PasswordSource::PasswordSource(const Args& args)
+    : file_(args.Value("--password-file")), fromStdin_(args.Has("--password-stdin")) {
+  if (file_ && fromStdin_)
+    throw UsageError{"give either --password-file or --password-stdin, not both"};
+}
+
+std::string PasswordSource::Get(const std::filesystem::path& forFile) {
+  if (cached_) return *cached_;
+  if (file_) {
+    cached_ = ReadPasswordFile(*file_);
+  } else if (fromStdin_) {
+    std::string line;
+    std::getline(std::cin, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    cached_ = listora::Utf8ToCp932(line);
+  } else if (auto typed = AskOnTerminal("Password for " + forFile.string() + ": ")) {
+    cached_ = listora::Utf8ToCp932(*typed);
+  } else {
+    throw ToolError{kExitPassword, forFile.string() +
+                                       ": the document is protected by a password; give "
+                                       "--password-file or --password-stdin"};
+  }
+  return *cached_;
+}
+
+std::string ReadPasswordFile(const std::filesystem::path& file) {
+  listora::FileError error;
+  auto bytes = listora::ReadFileBytes(file, &error);
+  if (!bytes) throw ToolError{kExitPassword, error.what};
+  return listora::Utf8ToCp932(DropOneLineBreak(std::move(*bytes)));
+}
+
+std::string ReadInput(const std::filesystem::path& file) {
+  listora::FileError error;
+  auto bytes = listora::ReadFileBytes(file, &error);
+  if (!bytes) throw ToolError{kExitRefused, error.what};
+  return std::move(*bytes);
+}
+
+void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
+  listora::FileError error;
+  if (!listora::WriteFileAtomically(file, bytes, &error))
+    throw ToolError{kExitWriteFailed, error.what};
+}
+
+LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords) {
+  const std::string bytes = ReadInput(file);
+  LoadedDocument loaded;
+  listora::LoadCallbacks callbacks;
+  callbacks.askPassword = [&] { return passwords.Get(file); };
+  loaded.result = listora::LoadDocument(bytes, callbacks, loaded.doc);
+  const auto status = loaded.result.status;
+  if (status == listora::LoadStatus::kLoaded) return loaded;
+  const std::string message =
+      file.string() + ": " + std::string(listora::LoadStatusMessage(status));
+  throw ToolError{status == listora::LoadStatus::kWrongPassword ? kExitPassword : kExitRefused,
+                  message};
+}
+
+void AddSaveOptions(OptionSpec& spec) {
+  spec.withValue.insert("--mode");
+  spec.withValue.insert("--new-password-file");
+}
+
+SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& loaded) {
+  using listora::ProtectionMode;
+  const auto modeName = args.Value("--mode");
+  ProtectionMode mode = static_cast<ProtectionMode>(loaded.result.header.mode);
+  if (modeName == "plain") {
+    mode = ProtectionMode::kPlain;
+  } else if (modeName == "password") {
+    mode = ProtectionMode::kPassword;
+  } else if (modeName == "encrypted") {
+    mode = ProtectionMode::kEncrypted;
+  } else if (modeName) {
+    throw UsageError{"--mode must be plain, password or encrypted"};
+  }
+  std::string password = loaded.result.password;
+  if (const auto file = args.Value("--new-password-file")) {
+    if (mode != ProtectionMode::kPassword)
+      throw UsageError{"--new-password-file needs --mode password"};
+    password = ReadPasswordFile(*file);
+  } else if (mode == ProtectionMode::kPassword && password.empty()) {
+    throw UsageError{"--mode password needs --new-password-file"};
+  }
+  // The program's own rule: with passwords on, an empty one means "encrypted".
+  const bool pass = mode == ProtectionMode::kPassword;
+  const bool ango = mode == ProtectionMode::kEncrypted;
+  if (!pass) password.clear();
+  const ProtectionMode chosen = listora::ChooseProtectionMode(pass, ango, password);
+  return {chosen, password};
+}
+
+std::string StoreAsProgram(listora::Document& doc, const SaveProtection& protection) {
+  listora::NormaliseShownColumns(doc.settings.columns);
+  listora::StoreOptions options;
+  options.mode = protection.mode;
+  options.password = protection.password;
+  return listora::StoreDocument(doc, options);
+}
+
+std::filesystem::path OutputPath(const Args& args) {
+  const auto out = args.Value("-o");
+  if (!out) throw UsageError{"missing -o OUT"};
+  return *out;
+}
+
+std::string TitleOf(const std::filesystem::path& file) {
+  return listora::Utf8ToCp932(file.filename().string());
+}
+
+}  // namespace ltbtool

@@ -1,0 +1,323 @@
+#include "core/doc/document_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/doc/cipher.h"
+#include "fixture_bytes.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+using test::BuildFixture;
+using test::Fixture;
+using test::Sj;
+
+Fixture SampleFixture() {
+  Fixture f;
+  f.columnNames = {"", Sj("名前"), Sj("表示")};  // 表 ends in the trail byte 0x5C
+  f.storedHistory = {"older", Sj("ソフト")};
+  f.items = {
+      {{"9", Sj("りんご"), "120"}, Sj("一行目\r\n二行目"), ""},
+      {{"0", "b", ""}, "", Sj("img\\表.jpg")},
+      {{"0", "", "3"}, "memo", "c:\\x.png"},
+  };
+  return f;
+}
+
+LoadResult Load(const std::string& bytes, Document& doc, std::string password = {},
+                int* asked = nullptr) {
+  LoadCallbacks callbacks;
+  callbacks.askPassword = [=] {
+    if (asked) ++*asked;
+    return password;
+  };
+  return LoadDocument(bytes, callbacks, doc);
+}
+
+TEST(DocumentLoad, PlainFileFillsBlocksHistoryAndItems) {
+  const Fixture f = SampleFixture();
+  Document doc;
+  ASSERT_EQ(Load(BuildFixture(f), doc).status, LoadStatus::kLoaded);
+
+  EXPECT_EQ(doc.ColumnCount(), 3);
+  EXPECT_EQ(FixedText(doc.settings.columns.names[1]), Sj("名前"));
+  EXPECT_EQ(FixedText(doc.settings.columns.names[2]), Sj("表示"));
+  EXPECT_EQ(doc.settings.columns.widths[2], 122);
+  EXPECT_EQ(doc.settings.columns.formats[2], 1);
+  EXPECT_EQ(doc.settings.columns.headerIcons, 1);
+  EXPECT_EQ(doc.settings.layout.showList, 1);
+  EXPECT_EQ(doc.settings.layout.split1, 7000);
+  EXPECT_EQ(doc.settings.styles.pane[0].text, 0x00FF00u);
+  EXPECT_EQ(doc.settings.styles.pane[0].fontSize, 90);
+  EXPECT_EQ(FixedText(doc.settings.styles.pane[0].fontName), "Face");
+  EXPECT_EQ(FixedText(doc.settings.autoInsert.pattern), "*");
+  EXPECT_EQ(doc.settings.display.imageFit, 1);
+  EXPECT_EQ(FixedText(doc.settings.display.imageSubPath), "img\\");
+  EXPECT_EQ(doc.settings.display.copyImages, 1);
+
+  // The search box lists the entries in the order the file holds them.
+  EXPECT_EQ(doc.history, (std::vector<std::string>{"older", Sj("ソフト")}));
+
+  ASSERT_EQ(doc.items.GetSize(), 3);
+  EXPECT_EQ(doc.items.Column(1, 0), Sj("りんご"));
+  EXPECT_EQ(doc.items.Column(2, 0), "120");
+  EXPECT_EQ(doc.items.Memo(0), Sj("一行目\r\n二行目"));
+  // The icon index is recomputed whatever the file held.
+  EXPECT_EQ(doc.items.IconIndex(0), "1");
+  EXPECT_EQ(doc.items.IconIndex(1), "2");
+  EXPECT_EQ(doc.items.IconIndex(2), "3");
+  EXPECT_EQ(doc.items.ImagePath(1), Sj("img\\表.jpg"));
+  EXPECT_EQ(doc.items.Column(1, 2), "");
+  EXPECT_EQ(doc.items.Column(3, 0), "");
+}
+
+TEST(DocumentLoad, ProtectedFilesAskForThePasswordOnlyInPasswordMode) {
+  Fixture f = SampleFixture();
+  f.mode = 2;
+  Document doc;
+  int asked = 0;
+  ASSERT_EQ(Load(BuildFixture(f), doc, "", &asked).status, LoadStatus::kLoaded);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(doc.items.GetSize(), 3);
+  EXPECT_EQ(doc.history.size(), 2u);
+
+  f.mode = 1;
+  f.password = Sj("秘密pw");
+  const std::string bytes = BuildFixture(f);
+  LoadResult result = Load(bytes, doc, Sj("秘密pw"), &asked);
+  ASSERT_EQ(result.status, LoadStatus::kLoaded);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(result.password, Sj("秘密pw"));
+  EXPECT_EQ(doc.items.Memo(2), "memo");
+  EXPECT_EQ(FixedText(doc.settings.columns.names[1]), Sj("名前"));
+
+  for (const std::string wrong : {std::string(), std::string("x"), Sj("秘密pw") + "!"}) {
+    result = Load(bytes, doc, wrong);
+    EXPECT_EQ(result.status, LoadStatus::kWrongPassword) << wrong;
+    EXPECT_TRUE(result.password.empty());
+    EXPECT_EQ(LoadStatusMessage(result.status), "パスワードが違います。");
+  }
+}
+
+TEST(DocumentLoad, RefusesForeignAndDamagedHeaders) {
+  const std::string good = BuildFixture(SampleFixture());
+  Document doc;
+  const auto statusOf = [&](std::string bytes) { return Load(bytes, doc).status; };
+
+  EXPECT_EQ(statusOf("PK\x03\x04" + good.substr(4)), LoadStatus::kNotDocument);
+  EXPECT_EQ(statusOf(""), LoadStatus::kNotDocument);
+  EXPECT_EQ(LoadStatusMessage(LoadStatus::kNotDocument), "LTBファィルではありません。");
+
+  std::string bytes = good;
+  bytes[2] = 2;
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  bytes = good;
+  bytes[3] = 0;
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  bytes = good;
+  bytes[3] = 7;  // any later revision is read
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kLoaded);
+  bytes = good;
+  bytes[17] = 3;  // protection mode
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  EXPECT_EQ(statusOf(good.substr(0, 60)), LoadStatus::kBadVersion);
+  bytes = good;
+  test::PutU32(bytes, 12, static_cast<std::uint32_t>(good.size() + 1));  // item offset
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  bytes = good;
+  test::PutU32(bytes, 12, 50);
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  // A settings section too short for its blocks.
+  bytes = good.substr(0, 100 + 3000);
+  test::PutU32(bytes, 12, static_cast<std::uint32_t>(bytes.size()));
+  EXPECT_EQ(statusOf(bytes), LoadStatus::kBadVersion);
+  EXPECT_EQ(doc.items.GetSize(), 0);
+}
+
+TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
+  Fixture f = SampleFixture();
+  std::string bytes = BuildFixture(f);
+  Document doc;
+
+  // A count far beyond the records present neither allocates for it nor
+  // invents empty items.
+  std::string huge = bytes;
+  test::PutU32(huge, 4, 0xFFFFFFFFu);
+  test::PutU32(huge, 8, 0xFFFFFFFFu);
+  ASSERT_EQ(Load(huge, doc).status, LoadStatus::kLoaded);
+  EXPECT_EQ(doc.items.GetSize(), 3);
+  EXPECT_EQ(doc.history.size(), 2u);
+
+  // A record cut short: the fields that are there are kept.
+  std::string cut = bytes.substr(0, bytes.size() - 5);
+  ASSERT_EQ(Load(cut, doc).status, LoadStatus::kLoaded);
+  ASSERT_EQ(doc.items.GetSize(), 3);
+  EXPECT_EQ(doc.items.Column(1, 1), "b");
+  EXPECT_EQ(doc.items.Memo(2), "memo");
+
+  // Column counts outside 2..11 are clamped.
+  std::string wide = bytes;
+  wide[100 + 1188] = 40;
+  ASSERT_EQ(Load(wide, doc).status, LoadStatus::kLoaded);
+  EXPECT_EQ(doc.ColumnCount(), 11);
+  wide[100 + 1188] = 0;
+  ASSERT_EQ(Load(wide, doc).status, LoadStatus::kLoaded);
+  EXPECT_EQ(doc.ColumnCount(), 2);
+  EXPECT_EQ(doc.items.Column(1, 0), Sj("りんご"));
+
+  // An enciphered item section whose length is not a multiple of 8: the
+  // whole blocks are read.
+  f.mode = 2;
+  std::string odd = BuildFixture(f) + "xyz";
+  ASSERT_EQ(Load(odd, doc).status, LoadStatus::kLoaded);
+  EXPECT_EQ(doc.items.GetSize(), 3);
+}
+
+TEST(DocumentLoad, CancelKeepsTheRecordsReadSoFar) {
+  Fixture f = SampleFixture();
+  Document doc;
+  LoadCallbacks callbacks;
+  std::uint32_t total = 0;
+  callbacks.begin = [&](std::uint32_t n) { total = n; };
+  callbacks.step = [](int done) { return done == 2; };
+  const LoadResult result = LoadDocument(BuildFixture(f), callbacks, doc);
+  EXPECT_EQ(result.status, LoadStatus::kCancelled);
+  EXPECT_EQ(total, 3u);
+  EXPECT_EQ(doc.items.GetSize(), 2);
+  EXPECT_EQ(doc.items.ImagePath(1), Sj("img\\表.jpg"));
+}
+
+Document SampleDocument() {
+  Document doc;
+  Load(BuildFixture(SampleFixture()), doc);
+  return doc;
+}
+
+TEST(DocumentStore, PlainEmptyDocumentLayout) {
+  Document doc = SampleDocument();
+  doc.items.ClearRows();
+  doc.history.clear();
+  const std::string bytes = StoreDocument(doc, {});
+  ASSERT_EQ(bytes.size(), 100u + 3096u);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("LT\x01\x02", 4));
+  EXPECT_EQ(bytes[16], 3);
+  EXPECT_EQ(bytes[17], 0);
+  std::uint32_t offset;
+  std::memcpy(&offset, &bytes[12], 4);
+  EXPECT_EQ(offset, bytes.size());
+  EXPECT_TRUE(std::all_of(bytes.begin() + 18, bytes.begin() + 100, [](char c) { return c == 0; }));
+  // The column block opens the settings section.
+  EXPECT_EQ(bytes.substr(100 + 88 + 100, 4), Sj("名前"));
+  EXPECT_EQ(bytes[100 + 1188], 3);
+}
+
+TEST(DocumentStore, HistoryKeepsTenEntriesInReverseOrder) {
+  Document doc = SampleDocument();
+  doc.history.clear();
+  for (int i = 0; i < 12; ++i) doc.history.push_back("h" + std::to_string(i));
+  const std::string bytes = StoreDocument(doc, {});
+  EXPECT_EQ(bytes[8], 10);
+  EXPECT_EQ(bytes.substr(3196, 9), "h9\nh8\nh7\n");
+  Document reopened;
+  ASSERT_EQ(Load(bytes, reopened).status, LoadStatus::kLoaded);
+  ASSERT_EQ(reopened.history.size(), 10u);
+  EXPECT_EQ(reopened.history.front(), "h9");
+  EXPECT_EQ(reopened.history.back(), "h0");
+}
+
+TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
+  Document doc = SampleDocument();
+  // A line break pasted into a cell must not break the record.
+  doc.items.SetColumn(1, 1, "two\r\nlines");
+  doc.items.SetMemo(1, "memo\x08with backspace\r\n");
+  doc.items.UpdateIconIndex(1);
+  // A save takes the header-icon switch from column 1's image flag.
+  doc.settings.columns.formats[1] |= kFormatImage;
+  for (auto mode : {ProtectionMode::kPlain, ProtectionMode::kPassword, ProtectionMode::kEncrypted}) {
+    StoreOptions options;
+    options.mode = mode;
+    options.password = "pw";
+    const std::string bytes = StoreDocument(doc, options);
+    EXPECT_EQ(bytes[17], static_cast<char>(mode));
+    if (mode != ProtectionMode::kPlain) EXPECT_EQ((bytes.size() - 100) % 8, 0u);
+    Document back;
+    ASSERT_EQ(Load(bytes, back, "pw").status, LoadStatus::kLoaded);
+    ASSERT_EQ(back.items.GetSize(), doc.items.GetSize());
+    for (int r = 0; r < doc.items.GetSize(); ++r) {
+      const ItemFields a = doc.items.GetRow(r), b = back.items.GetRow(r);
+      for (int c = 0; c < kMaxColumns; ++c) EXPECT_EQ(a.columns[c], b.columns[c]) << r << "," << c;
+      EXPECT_EQ(a.memo, b.memo);
+      EXPECT_EQ(a.imagePath, b.imagePath);
+    }
+    EXPECT_EQ(back.items.Column(1, 1), "two lines");
+    EXPECT_EQ(back.items.Memo(1), "memo with backspace\r\n");
+    EXPECT_EQ(std::memcmp(&back.settings.columns, &doc.settings.columns,
+                          sizeof(ColumnDescriptors)), 0);
+    EXPECT_EQ(std::memcmp(&back.settings.autoInsert, &doc.settings.autoInsert,
+                          sizeof(AutoInsertSettings)), 0);
+  }
+}
+
+TEST(DocumentStore, WritesColumnsInDisplayOrder) {
+  Document doc = SampleDocument();
+  doc.settings.columns.count = 4;
+  SetFixedText(doc.settings.columns.names[3], "Third");
+  doc.items.SetColumn(3, 0, "c3");
+  const int order[] = {0, 3, 1, 2};
+  StoreOptions options;
+  options.displayOrder = order;
+  Document back;
+  ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(FixedText(back.settings.columns.names[1]), "Third");
+  EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("名前"));
+  EXPECT_EQ(back.settings.columns.formats[3], 1);
+  EXPECT_EQ(back.items.Column(1, 0), "c3");
+  EXPECT_EQ(back.items.Column(2, 0), Sj("りんご"));
+  EXPECT_EQ(back.items.Column(3, 0), "120");
+
+  // An order that is not a permutation of the columns is not used.
+  const int bad[] = {0, 7, 1, 2};
+  options.displayOrder = bad;
+  ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
+}
+
+TEST(DocumentStore, ProtectionModeRule) {
+  std::string password = "pw";
+  EXPECT_EQ(ChooseProtectionMode(true, true, password), ProtectionMode::kPassword);
+  EXPECT_EQ(password, "pw");
+  EXPECT_EQ(ChooseProtectionMode(false, true, password), ProtectionMode::kEncrypted);
+  EXPECT_TRUE(password.empty());
+  EXPECT_EQ(ChooseProtectionMode(true, false, password), ProtectionMode::kEncrypted);
+  EXPECT_EQ(ChooseProtectionMode(false, false, password), ProtectionMode::kPlain);
+}
+
+TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
+  Fixture f = SampleFixture();
+  f.columnCount = 3;
+  CMySortStringArray items;
+  items.AppendRow({});
+  LoadCallbacks callbacks;
+  ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 2, callbacks, items).status, LoadStatus::kLoaded);
+  ASSERT_EQ(items.GetSize(), 4);
+  EXPECT_EQ(items.Column(1, 1), Sj("りんご"));
+  EXPECT_EQ(items.Column(2, 1), "");  // beyond the open document's columns
+  EXPECT_EQ(items.Memo(1), Sj("一行目\r\n二行目"));
+
+  f.mode = 1;
+  f.password = "pw";
+  callbacks.askPassword = [] { return std::string("nope"); };
+  EXPECT_EQ(LoadItemsForAppend(BuildFixture(f), 3, callbacks, items).status,
+            LoadStatus::kWrongPassword);
+  EXPECT_EQ(items.GetSize(), 4);
+  callbacks.askPassword = [] { return std::string("pw"); };
+  EXPECT_EQ(LoadItemsForAppend(BuildFixture(f), 3, callbacks, items).status, LoadStatus::kLoaded);
+  EXPECT_EQ(items.GetSize(), 7);
+  EXPECT_EQ(items.Column(2, 6), "3");
+}
+
+}  // namespace
+}  // namespace listora
