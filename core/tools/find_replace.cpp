@@ -1,0 +1,113 @@
+#include "core/tools/find_replace.h"
+
+#include <algorithm>
+
+namespace listora {
+
+namespace {
+
+int ClampColumns(int userColumns) { return std::clamp(userColumns, 0, kMaxColumns - 1); }
+
+// Replaces in one cell; false when the cell (no longer) matches.
+bool ReplaceInCell(CMySortStringArray& items, CellPos cell, const CellMatcher& matcher,
+                   std::string_view replacement) {
+  auto changed = matcher.Replace(items.Column(cell.column, cell.row), replacement);
+  if (!changed) return false;
+  items.SetColumn(cell.column, cell.row, *changed);
+  return true;
+}
+
+}  // namespace
+
+CellPos FindStep(const CMySortStringArray& items, int userColumns, CellPos current,
+                 SearchDirection direction, const CellMatcher& matcher) {
+  const int columns = ClampColumns(userColumns);
+  const int count = items.GetSize();
+  if (columns == 0 || count == 0) return {};
+
+  if (direction == SearchDirection::kDown) {
+    int row = 0;
+    int column = 1;
+    if (!current.IsNone()) {
+      row = current.row;
+      column = current.column + 1;
+      if (column > columns) {
+        ++row;
+        column = 1;
+      }
+    }
+    for (; row < count; ++row, column = 1) {
+      for (; column <= columns; ++column) {
+        if (matcher.Matches(items.Column(column, row))) return {row, column};
+      }
+    }
+    return {};
+  }
+
+  int row = 0;
+  int column = columns;
+  if (!current.IsNone()) {
+    row = current.row;
+    column = std::min(current.column, columns + 1) - 1;
+    if (column < 1) {
+      --row;
+      column = columns;
+    }
+  }
+  if (row >= count) {
+    row = count - 1;
+    column = columns;
+  }
+  for (; row >= 0; --row, column = columns) {
+    for (; column >= 1; --column) {
+      if (matcher.Matches(items.Column(column, row))) return {row, column};
+    }
+  }
+  return {};
+}
+
+ReplaceAllResult ReplaceAll(CMySortStringArray& items, int userColumns,
+                            const FindReplaceOptions& options) {
+  const CellMatcher matcher(options.findText, options.matchCase);
+  ReplaceAllResult result;
+  for (CellPos cell = FindStep(items, userColumns, {}, SearchDirection::kDown, matcher);
+       !cell.IsNone(); cell = FindStep(items, userColumns, cell, SearchDirection::kDown, matcher)) {
+    if (ReplaceInCell(items, cell, matcher, options.replaceText)) {
+      ++result.cells;
+      result.last = cell;
+    }
+  }
+  return result;
+}
+
+FindStepResult FindReplaceSession::Step(const FindReplaceOptions& options, bool replaced) {
+  const CellMatcher matcher(options.findText, options.matchCase);
+  current_ = FindStep(items_, userColumns_, current_, options.direction, matcher);
+  return {current_, replaced};
+}
+
+FindStepResult FindReplaceSession::FindFromTop(const FindReplaceOptions& options) {
+  current_ = {};
+  return Step(options, false);
+}
+
+FindStepResult FindReplaceSession::FindNext(const FindReplaceOptions& options) {
+  return Step(options, false);
+}
+
+FindStepResult FindReplaceSession::ReplaceAndFindNext(const FindReplaceOptions& options) {
+  bool replaced = false;
+  if (!current_.IsNone() && current_.row < items_.GetSize()) {
+    const CellMatcher matcher(options.findText, options.matchCase);
+    replaced = ReplaceInCell(items_, current_, matcher, options.replaceText);
+  }
+  return Step(options, replaced);
+}
+
+ReplaceAllResult FindReplaceSession::ReplaceAll(FindReplaceOptions& options) {
+  options.direction = SearchDirection::kDown;
+  current_ = {};
+  return listora::ReplaceAll(items_, userColumns_, options);
+}
+
+}  // namespace listora

@@ -1,0 +1,44 @@
+#include "core/tools/list_search.h"
+
+#include <algorithm>
+
+#include "core/text/cp932.h"
+#include "core/text/encoding.h"
+#include "core/tools/cell_matcher.h"
+#include "core/tools/tool_messages.h"
+
+namespace listora {
+
+std::optional<ListSearchResult> ListSearch(CMySortStringArray& items, int userColumns,
+                                           std::string_view text) {
+  text = text.substr(0, cp932::PrefixAtBoundary(text, kListSearchMaxBytes));
+  if (items.IsEmpty() || text.empty()) return std::nullopt;
+
+  const int columns = std::clamp(userColumns, 0, kMaxColumns - 1);
+  const CellMatcher matcher(text, true);
+  const int count = items.GetSize();
+  for (int row = 0; row < count; ++row) {
+    bool match = false;
+    for (int column = 1; column <= columns && !match; ++column) {
+      match = matcher.Matches(items.Column(column, row));
+    }
+    items.SetMark(row, match);
+  }
+
+  ListSearchResult result;
+  result.text = std::string(text);
+  result.found = items.MoveMarkedToTop();
+  // The mark only lives while the search runs.
+  for (int row = 0; row < result.found; ++row) items.SetMark(row, false);
+  result.message = ListSearchMessage(text, result.found);
+  return result;
+}
+
+std::string ListSearchMessage(std::string_view text, int found) {
+  std::string message = "\"" + Cp932ToUtf8(text) + "\"";
+  if (found == 0) return message + std::string(msg::kListSearchNotFound);
+  return message + std::string(msg::kListSearchFoundHead) + std::to_string(found) +
+         std::string(msg::kListSearchFoundTail);
+}
+
+}  // namespace listora

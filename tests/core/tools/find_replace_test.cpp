@@ -1,0 +1,154 @@
+#include "core/tools/find_replace.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "search_tables.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+using test::MakeTable;
+using test::Sj;
+
+TEST(CellMatcher, CaseFlagAndCharacterBoundaries) {
+  const CellMatcher blind("ab", false);
+  EXPECT_TRUE(blind.Matches("xAB"));
+  EXPECT_FALSE(CellMatcher("ab", true).Matches("xAB"));
+  EXPECT_EQ(CellMatcher(Sj("ａｂ"), false).Find(Sj("あＡＢ")), 2u);
+  EXPECT_FALSE(CellMatcher(Sj("ａｂ"), true).Matches(Sj("ＡＢ")));
+
+  // Trail bytes that equal letters or "\" are never matched on their own.
+  EXPECT_FALSE(CellMatcher("a", false).Matches(Sj("ア")));  // 83 41
+  EXPECT_FALSE(CellMatcher("A", true).Matches(Sj("ア")));
+  EXPECT_FALSE(CellMatcher("\\", true).Matches(Sj("ソ")));  // 83 5C
+  EXPECT_FALSE(CellMatcher("z", false).Matches(Sj("ホ")));  // 83 7A
+  EXPECT_EQ(CellMatcher("\\", true).Find(Sj("ソ") + "\\"), 2u);
+  // Folding never turns one katakana into another: ア (83 41), ヂ (83 61).
+  EXPECT_FALSE(CellMatcher("\x83\x61", false).Matches(Sj("ア")));
+  // A text cut inside a character matches no whole character.
+  EXPECT_FALSE(CellMatcher("\x83", true).Matches(Sj("ア")));
+  EXPECT_FALSE(CellMatcher("", true).Matches("anything"));
+}
+
+TEST(CellMatcher, Replacement) {
+  // With the case flag: every occurrence, left to right, never overlapping.
+  EXPECT_EQ(CellMatcher("ab", true).Replace("ab-AB-ab", "X"), "X-AB-X");
+  EXPECT_EQ(CellMatcher("aa", true).Replace("aaa", "b"), "ba");
+  // Without it: only the first occurrence, the rest left as it was.
+  EXPECT_EQ(CellMatcher("ab", false).Replace("xAb-ab", "Y"), "xY-ab");
+  EXPECT_EQ(CellMatcher(Sj("ａ"), false).Replace(Sj("ＡａＡ"), "-"), "-" + Sj("ａＡ"));
+  EXPECT_EQ(CellMatcher("\\", true).Replace(Sj("ソ\\ソ\\"), "/"), Sj("ソ/ソ/"));
+  EXPECT_EQ(CellMatcher("A", false).Replace(Sj("アa"), "b"), Sj("アb"));
+  EXPECT_EQ(CellMatcher("q", true).Replace("abc", "x"), std::nullopt);
+  EXPECT_EQ(CellMatcher("", true).Replace("abc", "x"), std::nullopt);
+}
+
+TEST(FindStep, DirectionsStartsAndEnd) {
+  //                      col 1   col 2   col 3
+  const auto table = MakeTable({{"a", "-", "a"},    // row 0
+                                {"-", "a", "-"},    // row 1
+                                {"a", "-", "-"}});  // row 2
+  const CellMatcher m("a", true);
+  const auto down = [&](CellPos from) {
+    return FindStep(table, 3, from, SearchDirection::kDown, m);
+  };
+  const auto up = [&](CellPos from) { return FindStep(table, 3, from, SearchDirection::kUp, m); };
+
+  EXPECT_EQ(down({}), (CellPos{0, 1}));
+  EXPECT_EQ(down({0, 1}), (CellPos{0, 3}));
+  EXPECT_EQ(down({0, 3}), (CellPos{1, 2}));
+  EXPECT_EQ(down({1, 2}), (CellPos{2, 1}));
+  EXPECT_TRUE(down({2, 1}).IsNone());
+
+  // With no current match, up searches the first row only, right to left.
+  EXPECT_EQ(up({}), (CellPos{0, 3}));
+  EXPECT_EQ(up({2, 1}), (CellPos{1, 2}));
+  EXPECT_EQ(up({1, 2}), (CellPos{0, 3}));
+  EXPECT_EQ(up({0, 3}), (CellPos{0, 1}));
+  EXPECT_TRUE(up({0, 1}).IsNone());
+  EXPECT_TRUE(
+      FindStep(MakeTable({{"-", "-", "-"}, {"a", "a", "a"}}), 3, {}, SearchDirection::kUp, m)
+          .IsNone());
+
+  // Only columns 1..N are searched: the icon text "0" is never found, nor a
+  // column beyond N.
+  const CellMatcher zero("0", true);
+  EXPECT_TRUE(FindStep(table, 3, {}, SearchDirection::kDown, zero).IsNone());
+  EXPECT_EQ(FindStep(table, 2, {0, 1}, SearchDirection::kDown, m), (CellPos{1, 2}));
+}
+
+TEST(FindReplaceSession, ButtonsAndEndOfTable) {
+  auto table = MakeTable({{"Foo", "x"}, {"y", "foo"}});
+  FindReplaceSession session(table, 2);
+  FindReplaceOptions options{"foo", "bar", false, SearchDirection::kDown};
+
+  EXPECT_EQ(session.FindNext(options).match, (CellPos{0, 1}));
+  EXPECT_EQ(session.FindNext(options).match, (CellPos{1, 2}));
+  // Past the last match the step finds nothing, and the next one starts
+  // over from the first cell.
+  EXPECT_TRUE(session.FindNext(options).match.IsNone());
+  EXPECT_TRUE(session.Current().IsNone());
+  EXPECT_EQ(session.FindNext(options).match, (CellPos{0, 1}));
+
+  // Replace the current match, then move on.
+  auto step = session.ReplaceAndFindNext(options);
+  EXPECT_TRUE(step.replaced);
+  EXPECT_EQ(step.match, (CellPos{1, 2}));
+  EXPECT_EQ(table.Column(1, 0), "bar");
+  step = session.ReplaceAndFindNext(options);
+  EXPECT_TRUE(step.replaced);
+  EXPECT_TRUE(step.match.IsNone());
+  EXPECT_EQ(table.Column(2, 1), "bar");
+  // With no current match nothing is replaced.
+  step = session.ReplaceAndFindNext(options);
+  EXPECT_FALSE(step.replaced);
+
+  table.SetColumn(2, 0, "foo");
+  session.FindNext(options);
+  EXPECT_EQ(session.FindFromTop(options).match, (CellPos{0, 2}));
+}
+
+TEST(ReplaceAll, FromTheFirstCellDownOncePerCell) {
+  auto table = MakeTable({{"aXa", "-"}, {"-", "xax"}, {"A", "a"}});
+  FindReplaceSession session(table, 2);
+  FindReplaceOptions options{"a", "aa", true, SearchDirection::kUp};
+  session.FindNext(options);
+  const auto result = session.ReplaceAll(options);
+  EXPECT_EQ(options.direction, SearchDirection::kDown);
+  EXPECT_TRUE(session.Current().IsNone());
+  EXPECT_EQ(result.cells, 3);
+  EXPECT_EQ(result.last, (CellPos{2, 2}));
+  // A replacement holding the search text is not replaced again.
+  EXPECT_EQ(test::ColumnTexts(table, 1), (std::vector<std::string>{"aaXaa", "-", "A"}));
+  EXPECT_EQ(test::ColumnTexts(table, 2), (std::vector<std::string>{"-", "xaax", "aa"}));
+
+  // Without the case flag only the first occurrence in each cell.
+  auto blind = MakeTable({{Sj("ａＡａ"), Sj("bＡbａ")}});
+  const auto r = ReplaceAll(blind, 2, {Sj("Ａ"), "*", false});
+  EXPECT_EQ(r.cells, 2);
+  EXPECT_EQ(blind.Column(1, 0), "*" + Sj("Ａａ"));
+  EXPECT_EQ(blind.Column(2, 0), Sj("b*bａ"));
+
+  EXPECT_EQ(ReplaceAll(blind, 2, {"", "x", true}).cells, 0);
+  CMySortStringArray empty;
+  EXPECT_EQ(ReplaceAll(empty, 2, {"a", "b", true}).cells, 0);
+}
+
+TEST(ReplaceAll, LargeTableInOnePass) {
+  constexpr int kRows = 200000;
+  CMySortStringArray table;
+  table.ResizeRows(kRows);
+  for (int r = 0; r < kRows; ++r) table.SetColumn(2, r, r % 2 ? "keep" : "old-old");
+  const auto result = ReplaceAll(table, 3, {"old", "new", true});
+  EXPECT_EQ(result.cells, kRows / 2);
+  EXPECT_EQ(result.last, (CellPos{kRows - 2, 2}));
+  EXPECT_EQ(table.Column(2, 0), "new-new");
+  EXPECT_EQ(table.Column(2, 1), "keep");
+}
+
+}  // namespace
+}  // namespace listora

@@ -1,0 +1,104 @@
+#include "core/tools/list_search.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "search_tables.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+using test::ColumnTexts;
+using test::MakeTable;
+using test::Sj;
+
+TEST(ListSearch, MovesMatchesToTopInOrder) {
+  auto table =
+      MakeTable({{"p", "-"}, {"q", "-"}, {"r", "x key"}, {"s", "-"}, {"t", "-"}, {"key", "-"}});
+  // Column 0 holds the icon index text, which is never searched.
+  table.SetMemo(0, "memo with key");
+  table.UpdateIconIndex(0);
+  const auto result = ListSearch(table, 2, "key");
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->found, 2);
+  EXPECT_EQ(result->text, "key");
+  EXPECT_EQ(ColumnTexts(table, 1), (std::vector<std::string>{"r", "key", "p", "q", "s", "t"}));
+  EXPECT_EQ(result->message, "\"key\" を含むアイテムが 2 個見つかりました。");
+  for (int r = 0; r < table.GetSize(); ++r) EXPECT_FALSE(table.Marked(r)) << r;
+  EXPECT_EQ(table.IconIndex(2), "1");
+  EXPECT_FALSE(ListSearch(table, 2, "1")->found);
+}
+
+TEST(ListSearch, CaseAsTypedAndNothingFound) {
+  auto table = MakeTable({{"ABC"}, {Sj("ア")}, {Sj("ソ")}});
+  const auto result = ListSearch(table, 1, "abc");
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->found, 0);
+  EXPECT_EQ(result->message, "\"abc\" を含むアイテムは見つかりませんでした");
+  EXPECT_EQ(ListSearch(table, 1, "A")->found, 1);
+  EXPECT_EQ(ListSearch(table, 1, "\\")->found, 0);
+  const auto kana = ListSearch(table, 1, Sj("ソ"));
+  EXPECT_EQ(kana->found, 1);
+  EXPECT_EQ(kana->message, "\"ソ\" を含むアイテムが 1 個見つかりました。");
+  EXPECT_EQ(ColumnTexts(table, 1).front(), Sj("ソ"));
+
+  EXPECT_FALSE(ListSearch(table, 1, ""));
+  CMySortStringArray empty;
+  EXPECT_FALSE(ListSearch(empty, 1, "a"));
+
+  // The search box hands over 259 bytes at most, never half a character.
+  std::string longText;
+  for (int i = 0; i < 150; ++i) longText += Sj("あ");
+  EXPECT_EQ(ListSearch(table, 1, longText)->text.size(), 258u);
+}
+
+// The original move: from the last row up, a marked row goes to row 0 with
+// its mark cleared, and the same position is looked at again.
+void ReferenceMove(CMySortStringArray& table) {
+  for (int r = table.GetSize() - 1; r >= 0;) {
+    if (table.Marked(r)) {
+      ItemFields fields = table.GetRow(r);
+      table.RemoveRow(r);
+      table.InsertRow(0, fields);
+    } else {
+      --r;
+    }
+  }
+}
+
+TEST(ListSearch, SameOrderAsTheOriginalMove) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 20; ++round) {
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < 60; ++r) {
+      rows.push_back({std::to_string(r), rng() % 3 ? "-" : "hit"});
+    }
+    auto table = MakeTable(rows);
+    auto expected = MakeTable(rows);
+    for (int r = 0; r < expected.GetSize(); ++r) {
+      expected.SetMark(r, expected.Column(2, r) == "hit");
+    }
+    ReferenceMove(expected);
+    ListSearch(table, 2, "hit");
+    EXPECT_EQ(ColumnTexts(table, 1), ColumnTexts(expected, 1)) << "round " << round;
+  }
+}
+
+TEST(ListSearch, LargeTableInOnePass) {
+  constexpr int kRows = 200000;
+  CMySortStringArray table;
+  table.ResizeRows(kRows);
+  for (int r = 0; r < kRows; ++r) table.SetColumn(1, r, std::to_string(r % 3 ? -r : r));
+  const auto result = ListSearch(table, 1, "-");
+  EXPECT_EQ(result->found, kRows - (kRows + 2) / 3);
+  EXPECT_EQ(table.Column(1, 0), "-1");
+  EXPECT_EQ(table.Column(1, result->found), "0");
+  EXPECT_EQ(table.Column(1, kRows - 1), std::to_string(kRows - 2));
+}
+
+}  // namespace
+}  // namespace listora
