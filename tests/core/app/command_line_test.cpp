@@ -1,0 +1,44 @@
+#include "core/app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace listora {
+namespace {
+
+StartRequest Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
+
+TEST(CommandLineTest, OpenOrNew) {
+  EXPECT_EQ(Parse({}).kind, StartRequest::Kind::kNew);
+  EXPECT_EQ(Parse({"-p", ""}).kind, StartRequest::Kind::kNew);
+
+  StartRequest r = Parse({"/home/u/日本語.ltb"});
+  EXPECT_EQ(r.kind, StartRequest::Kind::kOpen);
+  EXPECT_EQ(r.document, "/home/u/日本語.ltb");
+
+  // "-D" only counts exactly and first; otherwise it is an ignored switch.
+  for (const auto& args :
+       {std::vector<std::string>{"-d", "a.ltb", "b"}, std::vector<std::string>{"-Dx", "a.ltb"},
+        std::vector<std::string>{"", "a.ltb", "-D", "c"}}) {
+    r = Parse(args);
+    EXPECT_EQ(r.kind, StartRequest::Kind::kOpen);
+    EXPECT_EQ(r.document, "a.ltb");
+    EXPECT_TRUE(r.paths.empty());
+  }
+}
+
+TEST(CommandLineTest, InsertPaths) {
+  StartRequest r = Parse({"-D", "/tmp/x", "-y", "a.ltb", "-D"});
+  EXPECT_EQ(r.kind, StartRequest::Kind::kInsert);
+  EXPECT_TRUE(r.document.empty());
+  EXPECT_EQ(r.paths, (std::vector<std::string>{"/tmp/x", "-y", "a.ltb", "-D"}));
+
+  r = Parse({"-D"});
+  EXPECT_EQ(r.kind, StartRequest::Kind::kInsert);
+  EXPECT_TRUE(r.paths.empty());
+}
+
+}  // namespace
+}  // namespace listora
