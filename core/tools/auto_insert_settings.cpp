@@ -1,0 +1,55 @@
+#include "core/tools/auto_insert_settings.h"
+
+#include <cstdio>
+
+namespace listora {
+
+void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern) {
+  SetFixedText(settings.pattern, pattern);
+  settings.patternWasEmpty = pattern.empty() ? 1 : 0;
+}
+
+bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
+                       AutoInsertSettings& document) {
+  if (FixedText(dialog.folder).empty()) return false;
+  SetInsertPattern(document, FixedText(dialog.pattern));
+  SetFixedText(document.folder, FixedText(dialog.folder));
+  document.subFolders = dialog.subFolders != 0 ? 1 : 0;
+  document.lastColumn = dialog.lastColumn;
+  const int count = ClampColumnCount(columnCount);
+  for (int column = 1; column < count; ++column) {
+    document.kinds[column] = dialog.kinds[column];
+    SetFixedText(document.fixedTexts[column], FixedText(dialog.fixedTexts[column]));
+  }
+  return true;
+}
+
+bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings) {
+  bool ok = profile.WriteString("Auto", "FolName", FixedText(settings.folder));
+  ok &= profile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
+  ok &= profile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));
+  ok &= profile.WriteInt("Auto", "RenStart", settings.serialStart);
+  ok &= profile.WriteInt("Auto", "RenKeta", settings.serialDigits);
+  ok &= profile.WriteInt("Auto", "Sub", settings.subFolders);
+  ok &= profile.WriteInt("Auto", "Sel", settings.lastColumn);
+  for (int n = 1; n < kMaxColumns; ++n) {
+    char key[16];
+    std::snprintf(key, sizeof key, "No.%d", n);
+    ok &= profile.WriteInt("Auto", key, settings.kinds[n]);
+  }
+  return ok;
+}
+
+AttributeChoices ReadAttributeChoices(const Profile& profile) {
+  return {profile.GetInt("Attribute", "read", 1) != 0, profile.GetInt("Attribute", "sys", 0) != 0,
+          profile.GetInt("Attribute", "hide", 0) != 0};
+}
+
+bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices) {
+  bool ok = profile.WriteInt("Attribute", "read", choices.readOnly ? 1 : 0);
+  ok &= profile.WriteInt("Attribute", "sys", choices.system ? 1 : 0);
+  ok &= profile.WriteInt("Attribute", "hide", choices.hidden ? 1 : 0);
+  return ok;
+}
+
+}  // namespace listora

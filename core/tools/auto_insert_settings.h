@@ -1,0 +1,39 @@
+#pragma once
+// How the automatic insertion dialogs change the insertion settings: in the
+// document's block and as the defaults in the settings file.
+
+#include <string_view>
+
+#include "core/app/profile.h"
+#include "core/app/settings.h"
+
+namespace listora {
+
+// Sets the extension text (cut to its field) and the folders-only flag that
+// an empty text means.
+void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern);
+
+// "取り込み" and "設定して終了": the dialog's folder, extension text,
+// sub-folder flag, current column, and the kinds and input texts of user
+// columns 1..C-1 become the document's. Returns false and changes nothing
+// when the folder text is empty (msg::kEnterFolderName).
+bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
+                       AutoInsertSettings& document);
+
+// "取り込み" and "デフォルトの設定にする": section "Auto" of the settings file
+// (folder, extension text, serial settings, sub-folders, current column and
+// the ten kinds; never the input texts). False when the file could not be
+// written.
+bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings);
+
+// The attribute dialog's three choices (section "Attribute").
+struct AttributeChoices {
+  bool readOnly = true;
+  bool system = false;
+  bool hidden = false;
+};
+AttributeChoices ReadAttributeChoices(const Profile& profile);
+// Afterwards the skip mask is ReadAttributeSkipMask(profile) again.
+bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices);
+
+}  // namespace listora

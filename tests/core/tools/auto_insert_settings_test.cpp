@@ -1,0 +1,59 @@
+#include "core/tools/auto_insert_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+TEST(AutoInsertSettingsTest, DialogStoresAndWritesDefaults) {
+  AutoInsertSettings dialog{};
+  AutoInsertSettings document{};
+  document.kinds[4] = 7;
+  EXPECT_FALSE(StoreInsertDialog(dialog, 3, document));  // empty folder: refused
+
+  SetFixedText(dialog.folder, "/data");
+  SetInsertPattern(dialog, "");
+  dialog.subFolders = 1;
+  dialog.lastColumn = 2;
+  for (int c = 1; c < kMaxColumns; ++c) dialog.kinds[c] = 10;
+  SetFixedText(dialog.fixedTexts[1], test::Sj("固定"));
+  SetFixedText(dialog.serialText, "No.*");
+  dialog.serialStart = 8;
+  dialog.serialDigits = 3;
+  ASSERT_TRUE(StoreInsertDialog(dialog, 3, document));
+  EXPECT_EQ(FixedText(document.folder), "/data");
+  EXPECT_EQ(document.patternWasEmpty, 1);
+  EXPECT_EQ(document.kinds[2], 10);
+  EXPECT_EQ(document.kinds[4], 7);  // beyond the document's columns
+  EXPECT_EQ(FixedText(document.fixedTexts[1]), test::Sj("固定"));
+  SetInsertPattern(document, "jpg");
+  EXPECT_EQ(document.patternWasEmpty, 0);
+
+  test::TempDir dir;
+  Profile profile(dir / "Listora.ini");
+  SetInsertPattern(dialog, "jpg -tmp");
+  ASSERT_TRUE(WriteAutoInsertDefaults(profile, dialog));
+  DocumentSettings fresh{};
+  ResetDocumentSettings(profile, fresh);
+  const AutoInsertSettings& a = fresh.autoInsert;
+  EXPECT_EQ(FixedText(a.folder), "/data");
+  EXPECT_EQ(FixedText(a.pattern), "jpg -tmp");
+  EXPECT_EQ(FixedText(a.serialText), "No.*");
+  EXPECT_EQ(a.serialStart, 8);
+  EXPECT_EQ(a.serialDigits, 3);
+  EXPECT_EQ(a.subFolders, 1);
+  EXPECT_EQ(a.lastColumn, 2);
+  EXPECT_EQ(a.kinds[10], 10);
+  EXPECT_EQ(FixedText(a.fixedTexts[1]), "");  // input texts stay with the document
+
+  EXPECT_TRUE(WriteAttributeChoices(profile, {false, true, true}));
+  const AttributeChoices back = ReadAttributeChoices(profile);
+  EXPECT_FALSE(back.readOnly);
+  EXPECT_TRUE(back.system && back.hidden);
+  EXPECT_EQ(ReadAttributeSkipMask(profile), kAttrReadOnly);
+}
+
+}  // namespace
+}  // namespace listora
