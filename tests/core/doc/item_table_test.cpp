@@ -1,0 +1,192 @@
+#include "core/doc/item_table.h"
+
+#include <gtest/gtest.h>
+
+#include "core/doc/columns.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+ItemFields Item(std::string first, std::string memo = {}, std::string image = {}) {
+  ItemFields f;
+  f.columns[0] = MakeIconIndex(memo, image);
+  f.columns[1] = std::move(first);
+  f.memo = std::move(memo);
+  f.imagePath = std::move(image);
+  return f;
+}
+
+std::vector<std::string> FirstColumn(const CMySortStringArray& t) {
+  std::vector<std::string> out;
+  for (int r = 0; r < t.GetSize(); ++r) out.emplace_back(t.Column(1, r));
+  return out;
+}
+
+CMySortStringArray Letters(std::string_view letters) {
+  CMySortStringArray t;
+  for (char c : letters) t.AppendRow(Item(std::string(1, c), std::string(1, c) + "-memo"));
+  return t;
+}
+
+TEST(ItemTable, RowOperationsKeepEveryFieldTogether) {
+  CMySortStringArray t;
+  t.AppendRow(Item("a"));
+  t.AppendRow(Item("c", "m", "i.jpg"));
+  t.InsertRow(1, Item("b", "memo"));
+  t.InsertRow(3, Item("d"));
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(t.Memo(1), "memo");
+  EXPECT_EQ(t.ImagePath(2), "i.jpg");
+  EXPECT_EQ(t.IconIndex(2), "3");
+  EXPECT_FALSE(t.Marked(1));
+  t.RemoveRow(0);
+  EXPECT_EQ(t.Column(1, 0), "b");
+  EXPECT_EQ(t.Memo(0), "memo");
+  t.ResizeRows(5);
+  EXPECT_EQ(t.GetSize(), 5);
+  EXPECT_EQ(t.Column(1, 4), "");
+  EXPECT_EQ(t.Column(10, 4), "");
+  t.ResizeRows(2);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"b", "c"}));
+  EXPECT_THROW(t.Column(1, 2), std::out_of_range);
+  EXPECT_THROW(t.InsertRow(4, Item("x")), std::out_of_range);
+  t.ClearRows();
+  EXPECT_TRUE(t.IsEmpty());
+}
+
+TEST(ItemTable, FieldsAreSetIndependentlyIncludingEmptyOnes) {
+  CMySortStringArray t;
+  t.AppendRow({});
+  t.SetColumn(10, 0, "last");
+  t.SetColumn(3, 0, test::Sj("表"));
+  t.SetMemo(0, "memo");
+  EXPECT_EQ(t.Column(10, 0), "last");
+  EXPECT_EQ(t.Column(3, 0), test::Sj("表"));
+  EXPECT_EQ(t.Column(4, 0), "");
+  t.SetColumn(10, 0, "");
+  t.SetColumn(3, 0, "");
+  EXPECT_EQ(t.Column(10, 0), "");
+  EXPECT_EQ(t.Memo(0), "memo");
+  EXPECT_EQ(t.ImagePath(0), "");
+  t.UpdateIconIndex(0);
+  EXPECT_EQ(t.IconIndex(0), "1");
+  t.SetMemo(0, "");
+  t.UpdateIconIndex(0);
+  EXPECT_EQ(t.IconIndex(0), "0");
+  t.SetImagePath(0, "x.png");
+  t.SetMemo(0, "m");
+  t.UpdateIconIndex(0);
+  EXPECT_EQ(t.IconIndex(0), "3");
+}
+
+TEST(ItemTable, SeparatorBytesNeverReachAField) {
+  CMySortStringArray t;
+  ItemFields f;
+  f.columns[1] = "one\r\ntwo\nthree\rfour\afive";
+  f.columns[2] = std::string("nul\0byte", 8);
+  f.memo = "line\r\nbreaks\nkept\bbackspace";
+  f.imagePath = "a\bb";
+  t.AppendRow(f);
+  EXPECT_EQ(t.Column(1, 0), "one two three four five");
+  EXPECT_EQ(t.Column(2, 0), "nul byte");
+  EXPECT_EQ(t.Memo(0), "line\r\nbreaks\nkept backspace");
+  EXPECT_EQ(t.ImagePath(0), "a b");
+  t.SetColumn(1, 0, "x\ny");
+  EXPECT_EQ(t.Column(1, 0), "x y");
+  // Trail bytes of CP932 characters are left alone.
+  t.SetColumn(1, 0, test::Sj("ソ表"));
+  EXPECT_EQ(t.Column(1, 0), test::Sj("ソ表"));
+}
+
+TEST(ItemTable, WholeTableMoves) {
+  CMySortStringArray t = Letters("abcdef");
+  const int picked[] = {1, 4};
+  t.RemoveRows(picked);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "d", "f"}));
+
+  t = Letters("abcdef");
+  EXPECT_EQ(t.MoveRows(picked, 0), 0);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"b", "e", "a", "c", "d", "f"}));
+  t = Letters("abcdef");
+  EXPECT_EQ(t.MoveRows(picked, 6), 4);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "d", "f", "b", "e"}));
+  t = Letters("abcdef");
+  EXPECT_EQ(t.MoveRows(picked, 3), 2);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "b", "e", "d", "f"}));
+  EXPECT_EQ(t.Memo(2), "b-memo");
+
+  t = Letters("abcdef");
+  t.SetMark(2, true);
+  t.SetMark(5, true);
+  t.SetMark(3, true);
+  EXPECT_EQ(t.MoveMarkedToTop(), 3);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"c", "d", "f", "a", "b", "e"}));
+  EXPECT_TRUE(t.Marked(0));
+  EXPECT_FALSE(t.Marked(3));
+
+  t = Letters("abc");
+  const int order[] = {2, 0, 1};
+  t.Permute(order);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"c", "a", "b"}));
+  EXPECT_EQ(t.Memo(0), "c-memo");
+  const int notAPermutation[] = {0, 0, 1};
+  EXPECT_THROW(t.Permute(notAPermutation), std::invalid_argument);
+}
+
+ColumnDescriptors FourUserColumns() {
+  ColumnDescriptors c{};
+  c.count = 5;
+  for (int i = 0; i < kMaxColumns; ++i) SetDefaultColumn(c, i);
+  return c;
+}
+
+TEST(Columns, AddAndDeleteRespectTheLimits) {
+  ColumnDescriptors c = FourUserColumns();
+  CMySortStringArray t;
+  for (int i = 0; i < 6; ++i) ASSERT_EQ(AddColumn(c), ColumnChange::kDone);
+  EXPECT_EQ(c.count, 11);
+  EXPECT_EQ(FixedText(c.names[10]), "No.10");
+  EXPECT_EQ(AddColumn(c), ColumnChange::kAtMaximum);
+  EXPECT_EQ(c.count, 11);
+
+  c.count = 2;
+  EXPECT_EQ(DeleteColumn(c, t, 1), ColumnChange::kAtMinimum);
+  EXPECT_EQ(c.count, 2);
+  c.count = 5;
+  EXPECT_EQ(DeleteColumn(c, t, 0), ColumnChange::kNoColumn);
+  EXPECT_EQ(DeleteColumn(c, t, 5), ColumnChange::kNoColumn);
+  EXPECT_EQ(c.count, 5);
+}
+
+TEST(Columns, DeletingAColumnShiftsTextsAndDescriptors) {
+  ColumnDescriptors c = FourUserColumns();
+  c.widths[3] = 140;
+  c.formats[3] = kFormatRight;
+  SetFixedText(c.names[3], "Three");
+  CMySortStringArray t;
+  ItemFields f;
+  for (int k = 1; k <= 4; ++k) f.columns[k] = "v" + std::to_string(k);
+  f.memo = "memo";
+  t.AppendRow(f);
+
+  ASSERT_EQ(DeleteColumn(c, t, 2), ColumnChange::kDone);
+  EXPECT_EQ(c.count, 4);
+  EXPECT_EQ(FixedText(c.names[2]), "Three");
+  EXPECT_EQ(c.widths[2], 140);
+  EXPECT_EQ(c.formats[2], kFormatRight);
+  EXPECT_EQ(FixedText(c.names[3]), "No.4");
+  EXPECT_EQ(t.Column(1, 0), "v1");
+  EXPECT_EQ(t.Column(2, 0), "v3");
+  EXPECT_EQ(t.Column(3, 0), "v4");
+  EXPECT_EQ(t.Column(4, 0), "");
+  EXPECT_EQ(t.Memo(0), "memo");
+
+  ASSERT_EQ(AddColumn(c), ColumnChange::kDone);
+  EXPECT_EQ(FixedText(c.names[4]), "No.4");
+  EXPECT_EQ(c.widths[4], 100);
+  EXPECT_EQ(t.Column(4, 0), "");
+}
+
+}  // namespace
+}  // namespace listora
