@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "core/doc/columns.h"
+#include "core/doc/document_file.h"
+#include "core/doc/export.h"
+#include "run_tool.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+using test::ReadAll;
+using test::RunTool;
+using test::Sj;
+using test::TempDir;
+using test::WriteAll;
+
+Document SampleDocument() {
+  Document doc;
+  doc.settings.columns.count = 3;
+  doc.settings.columns.headerIcons = 1;
+  for (int i = 0; i < kMaxColumns; ++i) SetDefaultColumn(doc.settings.columns, i);
+  NormaliseShownColumns(doc.settings.columns);
+  SetFixedText(doc.settings.columns.names[1], Sj("名前"));
+  doc.history = {Sj("検索"), "two"};
+  ItemFields f;
+  f.columns[1] = Sj("表");
+  f.columns[2] = "say \"hi\"";
+  f.memo = "m\r\nemo";
+  f.columns[0] = MakeIconIndex(f.memo, f.imagePath);
+  doc.items.AppendRow(f);
+  return doc;
+}
+
+std::string Store(const Document& doc, ProtectionMode mode = ProtectionMode::kPlain,
+                  std::string_view password = {}) {
+  StoreOptions options;
+  options.mode = mode;
+  options.password = password;
+  return StoreDocument(doc, options);
+}
+
+TEST(Ltbtool, DumpShowsTheDocumentAsJson) {
+  TempDir dir;
+  WriteAll(dir / "a.ltb", Store(SampleDocument()));
+  const auto run = RunTool({"dump", (dir / "a.ltb").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* expected :
+       {"\"mode\": 0", "\"column_count\": 3", "\"header_icons\": 1", "\"name\": \"名前\"",
+        "\"name\": \"No.2\"", "\"cells\": [\n        \"表\",\n        \"say \\\"hi\\\"\"",
+        "\"memo\": \"m\\r\\nemo\"", "\"icon\": 1", "\"history\": [\n    \"two\",\n    \"検索\""})
+    EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+}
+
+TEST(Ltbtool, PasswordsComeFromAFileOrStandardInputNeverTheTerminalless) {
+  TempDir dir;
+  WriteAll(dir / "p.ltb", Store(SampleDocument(), ProtectionMode::kPassword, Sj("秘密")));
+  WriteAll(dir / "pw", "秘密\n");
+  WriteAll(dir / "bad", "nope\r\n");
+  const std::string file = (dir / "p.ltb").string();
+
+  EXPECT_EQ(RunTool({"info", file, "--password-file", (dir / "pw").string()}).status, 0);
+  EXPECT_EQ(RunTool({"info", file, "--password-stdin"}, "秘密\n").status, 0);
+  const auto wrong = RunTool({"info", file, "--password-file", (dir / "bad").string()});
+  EXPECT_EQ(wrong.status, 3);
+  EXPECT_NE(wrong.err.find("パスワードが違います。"), std::string::npos);
+  EXPECT_EQ(RunTool({"dump", file}).status, 3);  // no terminal to ask on
+}
+
+TEST(Ltbtool, RefusedFilesAndUsageErrors) {
+  TempDir dir;
+  WriteAll(dir / "x.ltb", "not a document at all");
+  std::string wrongVersion = Store(SampleDocument());
+  wrongVersion[2] = 9;
+  WriteAll(dir / "v.ltb", wrongVersion);
+
+  auto run = RunTool({"info", (dir / "x.ltb").string()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("LTBファィルではありません。"), std::string::npos);
+  run = RunTool({"dump", (dir / "v.ltb").string()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("ファイルのバージョンが違います。"), std::string::npos);
+  EXPECT_EQ(RunTool({"info", (dir / "missing.ltb").string()}).status, 2);
+  EXPECT_EQ(RunTool({}).status, 1);
+  EXPECT_EQ(RunTool({"frobnicate"}).status, 1);
+  EXPECT_EQ(RunTool({"export", (dir / "v.ltb").string(), "--format", "pdf", "-o", "x"}).status, 1);
+  EXPECT_EQ(RunTool({"info", "--bogus", "x"}).status, 1);
+  run = RunTool({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Usage: ltbtool"), std::string::npos);
+  EXPECT_EQ(RunTool({"--version"}).status, 0);
+}
+
+TEST(Ltbtool, ExportWritesTheProgramsBytes) {
+  TempDir dir;
+  const Document doc = SampleDocument();
+  WriteAll(dir / "doc.v1.ltb", Store(doc));
+  const std::string file = (dir / "doc.v1.ltb").string();
+  for (const auto& [format, expected] :
+       {std::pair<std::string, std::string>{"txt", ExportText(doc.settings.columns, doc.items)},
+        {"csv", ExportCsv(doc.settings.columns, doc.items)},
+        {"html", ExportHtml(doc.settings.columns, doc.settings.styles.pane[0], doc.items,
+                            "doc.v1.ltb")}}) {
+    const auto out = dir / ("out." + format);
+    const auto run = RunTool({"export", file, "--format", format, "-o", out.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadAll(out), expected) << format;
+  }
+}
+
+TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
+  TempDir dir;
+  const Document doc = SampleDocument();
+  const std::string original = Store(doc, ProtectionMode::kPassword, "pw");
+  WriteAll(dir / "p.ltb", original);
+  WriteAll(dir / "pw", "pw");
+  WriteAll(dir / "new", "fresh\n");
+  const std::string in = (dir / "p.ltb").string(), pw = (dir / "pw").string();
+
+  // Saved as the program saves it: the same bytes, protection kept.
+  ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "-o", (dir / "same.ltb").string()}).status,
+            0);
+  EXPECT_EQ(ReadAll(dir / "same.ltb").substr(0, 18), original.substr(0, 18));
+  Document back;
+  LoadCallbacks callbacks;
+  callbacks.askPassword = [] { return std::string("pw"); };
+  ASSERT_EQ(LoadDocument(ReadAll(dir / "same.ltb"), callbacks, back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(back.items.Column(1, 0), Sj("表"));
+
+  ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "plain", "-o",
+                     (dir / "plain.ltb").string()})
+                .status,
+            0);
+  EXPECT_EQ(ReadAll(dir / "plain.ltb")[17], 0);
+
+  ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "password",
+                     "--new-password-file", (dir / "new").string(), "-o",
+                     (dir / "new.ltb").string()})
+                .status,
+            0);
+  callbacks.askPassword = [] { return std::string("fresh"); };
+  EXPECT_EQ(LoadDocument(ReadAll(dir / "new.ltb"), callbacks, back).status, LoadStatus::kLoaded);
+
+  // An output that cannot be written leaves nothing half-written.
+  WriteAll(dir / "keep.ltb", "old");
+  const auto blocked = RunTool({"save", in, "--password-file", pw, "-o",
+                                (dir / "keep.ltb" / "under-a-file.ltb").string()});
+  EXPECT_EQ(blocked.status, 4);
+  EXPECT_EQ(ReadAll(dir / "keep.ltb"), "old");
+  EXPECT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "password", "-o",
+                     (dir / "x.ltb").string()})
+                .status,
+            0);  // keeps the file's own password
+  EXPECT_EQ(RunTool({"save", (dir / "plain.ltb").string(), "--mode", "password", "-o",
+                     (dir / "y.ltb").string()})
+                .status,
+            1);
+}
+
+}  // namespace
+}  // namespace listora
