@@ -1,0 +1,156 @@
+#include "core/views/grouping.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <numeric>
+#include <string_view>
+
+#include "core/text/cp932.h"
+#include "core/views/sort.h"
+
+namespace listora {
+namespace {
+
+inline constexpr int kMaxLevels = 4;
+// Levels whose nodes are shared by rows with equal texts; below them every
+// row gets a node of its own.
+inline constexpr std::size_t kSharedLevels = 3;
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Texts equal under cp932::MbsCompare are byte-identical.
+bool SameText(std::string_view a, std::string_view b) { return a == b; }
+
+// The texts of the level columns of every row, copied once so that building
+// never reads the live table again (a progress callback may change it).
+class LevelTexts {
+ public:
+  LevelTexts(const CMySortStringArray& items, const std::vector<int>& levels)
+      : levelCount_(levels.size()) {
+    const auto rows = static_cast<std::size_t>(items.GetSize());
+    offsets_.reserve(rows * levelCount_ + 1);
+    for (std::size_t row = 0; row < rows; ++row) {
+      for (const int column : levels) {
+        offsets_.push_back(texts_.size());
+        texts_ += items.Column(column, static_cast<int>(row));
+      }
+    }
+    offsets_.push_back(texts_.size());
+  }
+
+  std::string_view At(int row, std::size_t level) const {
+    const std::size_t k = static_cast<std::size_t>(row) * levelCount_ + level;
+    return std::string_view(texts_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
+  }
+
+ private:
+  std::size_t levelCount_;
+  std::string texts_;
+  std::vector<std::size_t> offsets_;
+};
+
+}  // namespace
+
+std::vector<int> GroupingLevels(std::span<const int> displayOrder, int position) {
+  const int levelCount = std::min(kMaxLevels, static_cast<int>(displayOrder.size()) - 1);
+  if (position < 1 || position > levelCount) return {};
+  std::vector<int> levels;
+  for (int k = 0; k < levelCount; ++k) {
+    const int column = displayOrder[static_cast<std::size_t>((position - 1 + k) % levelCount + 1)];
+    if (column < 0 || column >= kMaxColumns) return {};
+    levels.push_back(column);
+  }
+  return levels;
+}
+
+std::vector<int> StoredDisplayOrder(const ColumnDescriptors& columns) {
+  std::vector<int> order(static_cast<std::size_t>(ClampColumnCount(columns.count)));
+  std::iota(order.begin(), order.end(), 0);
+  return order;
+}
+
+std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
+                                              std::span<const int> displayOrder, int position,
+                                              const GroupingProgress& progress) {
+  const std::vector<int> levels = GroupingLevels(displayOrder, position);
+  const int n = items.GetSize();
+  if (levels.empty() || n == 0) return std::nullopt;
+  const std::size_t levelCount = levels.size();
+  const LevelTexts texts(items, levels);
+
+  // Sorting by key makes equal keys adjacent and puts the parent items in
+  // sibling order.
+  std::vector<SortEntry> entries;
+  entries.reserve(static_cast<std::size_t>(n));
+  for (int row = 0; row < n; ++row) entries.push_back({texts.At(row, 0), row});
+  SortEntries(entries, TextCompare, false);
+
+  // Within a group, ordering the rows by their lower levels puts every node's
+  // children in sibling order and makes rows that share a node adjacent, so
+  // the nodes come out in pre-order in one pass with no searching.
+  const auto lowerLevelsLess = [&](int a, int b) {
+    for (std::size_t level = 1; level < levelCount; ++level) {
+      const int c = cp932::MbsCompare(texts.At(a, level), texts.At(b, level));
+      if (c != 0) return c < 0;
+    }
+    return false;
+  };
+  GroupingTree tree;
+  const auto addChain = [&](int row, std::size_t fromLevel) {
+    for (std::size_t level = fromLevel; level < levelCount; ++level) {
+      tree.nodes.push_back(
+          {std::string(texts.At(row, level)), levels[level], static_cast<int>(level)});
+    }
+  };
+  const std::size_t shared = std::min(levelCount, kSharedLevels);
+
+  std::vector<int> group;
+  std::size_t u = 0;
+  const auto rowCount = static_cast<std::size_t>(n);
+  while (u < rowCount) {
+    std::size_t end = u + 1;
+    while (end < rowCount && SameText(entries[end].key, entries[u].key)) ++end;
+    group.clear();
+    for (std::size_t k = u; k < end; ++k) group.push_back(entries[k].row);
+    if (group.size() > 1) std::stable_sort(group.begin(), group.end(), lowerLevelsLess);
+
+    tree.nodes.push_back({std::string(entries[u].key), levels[0], 0});
+    ++tree.parentCount;
+    addChain(group[0], 1);
+    for (std::size_t g = 1; g < group.size(); ++g) {
+      std::size_t level = 1;
+      while (level < shared && SameText(texts.At(group[g], level), texts.At(group[g - 1], level))) {
+        ++level;
+      }
+      addChain(group[g], level);
+    }
+
+    if (progress && progress(static_cast<int>(end)) && end < rowCount) {
+      tree.cancelled = true;
+      break;
+    }
+    u = end;
+  }
+  return tree;
+}
+
+std::string TreeClipboardText(const GroupingTree& tree) {
+  std::string text;
+  for (const TreeNode& node : tree.nodes) {
+    text.append(static_cast<std::size_t>(node.depth), '\t');
+    text += node.text;
+    text += "\r\n";
+  }
+  // Trimmed character by character: a lead byte that ends a node's text takes
+  // the next byte as its trail, and that pair is not white space.
+  std::size_t keep = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = cp932::CharLength(text, i);
+    if (length != 1 || !IsSpace(text[i])) keep = i + length;
+    i += length;
+  }
+  text.resize(keep);
+  return text;
+}
+
+}  // namespace listora
