@@ -52,7 +52,7 @@ TEST(Ltbtool, DumpShowsTheDocumentAsJson) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
 }
 
-TEST(Ltbtool, PasswordsComeFromAFileOrStandardInputNeverTheTerminalless) {
+TEST(Ltbtool, PasswordsComeFromAFileOrStandardInput) {
   TempDir dir;
   WriteAll(dir / "p.ltb", Store(SampleDocument(), ProtectionMode::kPassword, Sj("秘密")));
   WriteAll(dir / "pw", "秘密\n");
