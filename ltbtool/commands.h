@@ -20,5 +20,12 @@ int RunInfo(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
+int RunDupes(const std::vector<std::string>& args);
+int RunSearch(const std::vector<std::string>& args);
+int RunReplace(const std::vector<std::string>& args);
+int RunAppend(const std::vector<std::string>& args);
+int RunSort(const std::vector<std::string>& args);
+int RunTree(const std::vector<std::string>& args);
+int RunNew(const std::vector<std::string>& args);
 
 }  // namespace ltbtool

@@ -58,7 +58,8 @@ TEST(AppendOpen, AppendsFilesInOrderWithoutGaps) {
   callbacks.begin = [&](const std::filesystem::path&, std::uint32_t total) {
     begun.push_back(total);
   };
-  const Paths two = {WriteDocument(dir, "b.ltb", "b", 2, 3), WriteDocument(dir, "c.ltb", "c", 3, 3)};
+  const Paths two = {WriteDocument(dir, "b.ltb", "b", 2, 3),
+                     WriteDocument(dir, "c.ltb", "c", 3, 3)};
   result = AppendOpen(two, 3, callbacks, items);
   EXPECT_EQ(result.total, 9);
   EXPECT_EQ(begun, (std::vector<std::uint32_t>{2, 3}));
@@ -138,7 +139,8 @@ TEST(AppendOpen, AsksEachProtectedFileForItsPassword) {
 
 TEST(AppendOpen, CancelKeepsWhatWasReadAndEndsTheRun) {
   TempDir dir;
-  const Paths files = {WriteDocument(dir, "a.ltb", "a", 4, 3), WriteDocument(dir, "b.ltb", "b", 2, 3)};
+  const Paths files = {WriteDocument(dir, "a.ltb", "a", 4, 3),
+                       WriteDocument(dir, "b.ltb", "b", 2, 3)};
   int begun = 0;
   AppendCallbacks callbacks;
   callbacks.begin = [&](const std::filesystem::path&, std::uint32_t) { ++begun; };

@@ -1,0 +1,64 @@
+#include <iostream>
+#include <system_error>
+
+#include "core/app/profile.h"
+#include "core/app/settings.h"
+#include "core/tools/auto_insert.h"
+#include "ltbtool/commands.h"
+#include "ltbtool/tool_io.h"
+
+namespace ltbtool {
+
+namespace {
+
+std::filesystem::path ExecutableDir() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : exe.parent_path();
+}
+
+// A new document is saved under the program's own settings unless --mode
+// says otherwise: `Main`/`Pass` with the password of --new-password-file
+// (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
+SaveProtection NewDocumentProtection(const Args& args, const listora::Profile& profile) {
+  if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
+  const bool pass = profile.GetInt("Main", "Pass", 0) != 0;
+  const bool ango = profile.GetInt("Main", "Ango", 0) != 0;
+  std::string password;
+  if (const auto file = args.Value("--new-password-file")) {
+    if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};
+    password = ReadPasswordFile(*file);
+  }
+  const listora::ProtectionMode mode = listora::ChooseProtectionMode(pass, ango, password);
+  return {mode, password};
+}
+
+}  // namespace
+
+int RunNew(const std::vector<std::string>& raw) {
+  OptionSpec spec;
+  AddSaveOptions(spec);
+  spec.lists.insert("--insert");
+  const Args args(raw, spec);
+  if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
+  const std::filesystem::path out = args.positional()[0];
+  const listora::Profile profile(listora::SettingsFilePath(ExecutableDir()));
+  const SaveProtection protection = NewDocumentProtection(args, profile);
+
+  listora::Document doc;
+  listora::ResetDocumentSettings(profile, doc.settings);
+  if (args.Has("--insert")) {
+    const auto list = args.List("--insert");
+    const std::vector<std::filesystem::path> paths(list.begin(), list.end());
+    listora::InsertOptions options;
+    options.settings = doc.settings.autoInsert;
+    options.columnCount = doc.ColumnCount();
+    options.skipMask = listora::ReadAttributeSkipMask(profile);
+    const listora::InsertResult result = listora::InsertPaths(doc.items, options, paths);
+    std::cout << result.inserted << " items inserted\n";
+  }
+  WriteOutput(out, StoreAsProgram(doc, protection));
+  return kExitOk;
+}
+
+}  // namespace ltbtool

@@ -1,0 +1,34 @@
+#include <iostream>
+
+#include "core/text/encoding.h"
+#include "core/views/grouping.h"
+#include "ltbtool/commands.h"
+#include "ltbtool/tool_io.h"
+
+namespace ltbtool {
+
+int RunTree(const std::vector<std::string>& raw) {
+  OptionSpec spec;
+  AddPasswordOptions(spec);
+  spec.withValue.insert("--position");
+  const Args args(raw, spec);
+  if (args.positional().size() != 1) throw UsageError{"tree needs exactly one FILE"};
+  const auto position = args.Number("--position");
+  if (!position || *position < 1 || *position > 4) throw UsageError{"tree needs --position 1..4"};
+  PasswordSource passwords(args);
+  const LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+
+  // A freshly opened document shows its columns in stored order.
+  const std::vector<int> order = listora::StoredDisplayOrder(loaded.doc.settings.columns);
+  const auto tree =
+      listora::BuildGroupingTree(loaded.doc.items, order, static_cast<int>(*position));
+  // Like the grouping command, an empty table or a missing position yields nothing.
+  if (!tree) return kExitOk;
+  const std::string text = listora::Cp932ToUtf8(listora::TreeClipboardText(*tree));
+  if (!text.empty()) std::cout << text << "\r\n";
+  std::cout.flush();
+  if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
+  return kExitOk;
+}
+
+}  // namespace ltbtool
