@@ -1,0 +1,56 @@
+#include "ui/app/doc_manager.h"
+
+#include <wx/app.h>
+#include <wx/filehistory.h>
+
+#include "core/app/messages.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/prompt.h"
+#include "ui/app/recent_files.h"
+#include "ui/app/text_convert.h"
+
+namespace listora {
+
+wxString DocumentWildcard() { return wxString::FromUTF8("Listoraファイル (*.ltb)|*.ltb"); }
+
+CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
+  // Bound handlers run before wxDocManager's own, which would drop an entry
+  // whenever opening it did not happen, a cancelled save question included.
+  Bind(wxEVT_MENU, &CListoraDocManager::OnRecentFile, this, cmd::kRecentFile1,
+       cmd::kRecentFile1 + kRecentFileCount - 1);
+}
+
+wxFileHistory* CListoraDocManager::OnCreateFileHistory() {
+  return new wxFileHistory(kRecentFileCount);
+}
+
+wxString CListoraDocManager::MakeNewDocumentName() { return Utf8(msg::kUntitled); }
+
+wxDocTemplate* CListoraDocManager::SelectDocumentPath(wxDocTemplate** templates, int noTemplates,
+                                                      wxString& path, long, bool) {
+  if (noTemplates < 1) return nullptr;
+  path = ThePrompt().OpenFile(wxTheApp->GetTopWindow(), wxString::FromUTF8("開く"),
+                              DocumentWildcard());
+  return path.empty() ? nullptr : templates[0];
+}
+
+void CListoraDocManager::AddFileToHistory(const wxString& file) {
+  for (const wxDocument* doc : GetDocumentsVector()) {
+    if (doc->GetFilename() == file) {
+      wxDocManager::AddFileToHistory(file);
+      return;
+    }
+  }
+}
+
+void CListoraDocManager::OnRecentFile(wxCommandEvent& event) {
+  const size_t index = static_cast<size_t>(event.GetId() - cmd::kRecentFile1);
+  if (index >= GetHistoryFilesCount()) return;
+  const wxString file = GetHistoryFile(index);
+  wxDocument* doc = CreateDocument(file, wxDOC_SILENT);
+  // Opened but refused (or unreadable): the entry goes, as it cannot be
+  // opened again. A cancelled save question keeps it.
+  if (doc && doc->GetFilename() != file) RemoveFileFromHistory(index);
+}
+
+}  // namespace listora

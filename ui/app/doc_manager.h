@@ -1,0 +1,30 @@
+#pragma once
+// The document manager: wx's, with the program's titles and with its file
+// chooser and messages routed through the prompt interface.
+
+#include <wx/docview.h>
+
+namespace listora {
+
+class CListoraDocManager : public wxDocManager {
+ public:
+  // Initialize() must follow, so the five-entry file history is created.
+  CListoraDocManager();
+
+  wxFileHistory* OnCreateFileHistory() override;
+  // A new document is titled "無題".
+  wxString MakeNewDocumentName() override;
+  wxDocTemplate* SelectDocumentPath(wxDocTemplate** templates, int noTemplates, wxString& path,
+                                    long flags, bool save = false) override;
+  // Only a file the open document now holds is remembered, so a refused
+  // file never enters the list.
+  void AddFileToHistory(const wxString& file) override;
+
+ private:
+  void OnRecentFile(wxCommandEvent& event);
+};
+
+// "Listoraファイル (*.ltb)", for the open and save choosers.
+wxString DocumentWildcard();
+
+}  // namespace listora

@@ -1,0 +1,81 @@
+#include "ui/app/listora_app.h"
+
+#include <string>
+#include <vector>
+#include <wx/docview.h>
+#include <wx/stdpaths.h>
+#include <wx/tooltip.h>
+
+#include "core/app/command_line.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/recent_files.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/listora_view.h"
+#include "ui/views/main_frame.h"
+
+namespace listora {
+
+CListoraApp& TheApp() { return *static_cast<CListoraApp*>(wxTheApp); }
+
+bool CListoraApp::OnInit() {
+  // wxApp::OnInit is not called: its option parsing would take "-D" for
+  // itself.
+  SetAppName("Listora");
+  SetAppDisplayName("Listora");
+
+  exeDir_ = std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string())
+                .parent_path();
+  std::error_code ignored;
+  std::filesystem::current_path(exeDir_, ignored);
+  profile_.emplace(SettingsFilePath(exeDir_));
+  attributeSkipMask_ = ReadAttributeSkipMask(*profile_);
+  // Read here too, so a document opened from the command line prints with
+  // the stored layout rather than empty values.
+  printLayout_ = ReadPrintLayout(*profile_);
+  wxToolTip::SetDelay(900);
+
+  docManager_ = new CListoraDocManager;
+  docManager_->Initialize();
+  new wxDocTemplate(docManager_, wxString::FromUTF8("Listoraファイル"), "*.ltb", wxString(), "ltb",
+                    "Listora.Document", "Listora.View", wxCLASSINFO(CListoraDoc),
+                    wxCLASSINFO(CListoraView));
+  docManager_->SetMaxDocsOpen(1);
+  LoadRecentFiles(*profile_, *docManager_->GetFileHistory());
+
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
+  const StartRequest request = ParseCommandLine(args);
+  if (request.kind == StartRequest::Kind::kInsert) {
+    commandLineInsert_ = true;
+    insertPaths_ = request.paths;
+  }
+
+  new CMainFrame(docManager_, *profile_);
+  docManager_->GetFileHistory()->UseMenu(frame_->RecentFilesMenu());
+  docManager_->GetFileHistory()->AddFilesToMenu(frame_->RecentFilesMenu());
+  SetTopWindow(frame_);
+
+  // A document that cannot be opened leaves a new, empty one (the document
+  // reports why), so start-up goes on either way.
+  wxDocument* doc = request.kind == StartRequest::Kind::kOpen
+                        ? docManager_->CreateDocument(wxString::FromUTF8(request.document),
+                                                      wxDOC_SILENT)
+                        : docManager_->CreateDocument(wxString(), wxDOC_NEW);
+  if (!doc) return false;
+
+  if (profile_->GetInt("Main", "SizeMax", 0) == 0) frame_->Maximize();
+  frame_->Show();
+  return true;
+}
+
+int CListoraApp::OnExit() {
+  if (docManager_) {
+    SaveRecentFiles(*docManager_->GetFileHistory(), *profile_);
+    delete docManager_;
+    docManager_ = nullptr;
+  }
+  return wxApp::OnExit();
+}
+
+}  // namespace listora

@@ -1,0 +1,75 @@
+#pragma once
+// `CListoraApp`: starts the program (settings file, document type, command
+// line, main window) and holds what the whole process shares: the settings
+// file, the program-wide settings, the four pane pointers and the cancel
+// flag of long operations.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <wx/app.h>
+
+#include "core/app/profile.h"
+#include "core/app/settings.h"
+
+namespace listora {
+
+class CListoraDocManager;
+class CMainFrame;
+class CMyVirtualListView;
+class CListoraTree;
+class CListoraText;
+class CListoraPrev;
+
+// The panes, set by the main frame when it creates them and cleared when it
+// goes; an operation on a pane that is not there is skipped.
+struct PanePointers {
+  CMyVirtualListView* list = nullptr;
+  CListoraTree* tree = nullptr;
+  CListoraText* text = nullptr;
+  CListoraPrev* image = nullptr;
+};
+
+class CListoraApp : public wxApp {
+ public:
+  bool OnInit() override;
+  int OnExit() override;
+
+  Profile& Settings() { return *profile_; }
+  const std::filesystem::path& ExecutableDir() const { return exeDir_; }
+  CListoraDocManager* DocManager() { return docManager_; }
+  CMainFrame* MainFrame() { return frame_; }
+  // The main frame registers itself when it is created and when it goes.
+  void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
+  PanePointers& Panes() { return panes_; }
+
+  // Program-wide settings.
+  PrintLayout& PrintSettings() { return printLayout_; }
+  std::uint32_t AttributeSkipMask() const { return attributeSkipMask_; }
+  // Where image files are copied and looked up (empty: stored paths are
+  // used as they are).
+  std::filesystem::path& ImageFolder() { return imageFolder_; }
+  // Set by "-D" at start-up, consumed once by the command-line insertion.
+  bool& CommandLineInsertFlag() { return commandLineInsert_; }
+  std::vector<std::string>& CommandLineInsertPaths() { return insertPaths_; }
+  // Set by the progress dialog's cancel button; cleared by whoever polls it.
+  bool& CancelFlag() { return cancelFlag_; }
+
+ private:
+  std::filesystem::path exeDir_;
+  std::optional<Profile> profile_;
+  CListoraDocManager* docManager_ = nullptr;
+  CMainFrame* frame_ = nullptr;
+  PanePointers panes_;
+  PrintLayout printLayout_;
+  std::uint32_t attributeSkipMask_ = 0;
+  std::filesystem::path imageFolder_;
+  bool commandLineInsert_ = false;
+  std::vector<std::string> insertPaths_;
+  bool cancelFlag_ = false;
+};
+
+CListoraApp& TheApp();
+
+}  // namespace listora

@@ -1,0 +1,3 @@
+#include "ui/app/listora_app.h"
+
+wxIMPLEMENT_APP(listora::CListoraApp);

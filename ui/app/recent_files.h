@@ -1,0 +1,16 @@
+#pragma once
+// The recent-file list of the File menu: five entries, kept in the settings
+// file under `Recent File List`/File1..File5 (File1 the newest).
+
+class wxFileHistory;
+
+namespace listora {
+
+class Profile;
+
+inline constexpr int kRecentFileCount = 5;
+
+void LoadRecentFiles(const Profile& profile, wxFileHistory& history);
+void SaveRecentFiles(const wxFileHistory& history, Profile& profile);
+
+}  // namespace listora

@@ -1,0 +1,15 @@
+#pragma once
+// The edge between the core's CP932 text and wx's strings.
+
+#include <string>
+#include <string_view>
+#include <wx/string.h>
+
+namespace listora {
+
+wxString ToWx(std::string_view cp932);
+std::string ToCp932(const wxString& text);
+// The core's UTF-8 message texts.
+wxString Utf8(std::string_view utf8);
+
+}  // namespace listora

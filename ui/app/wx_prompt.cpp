@@ -1,0 +1,72 @@
+#include "ui/app/wx_prompt.h"
+
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+#include "core/app/messages.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/pass_check_dlg.h"
+#include "ui/doc/pass_set_dlg.h"
+
+namespace listora {
+
+void WxPrompt::Error(wxWindow* owner, const wxString& text) {
+  wxMessageBox(text, Utf8(msg::kErrorCaption), wxOK | wxICON_ERROR, owner);
+}
+
+void WxPrompt::Info(wxWindow* owner, const wxString& text, const wxString& caption) {
+  wxMessageBox(text, caption, wxOK | wxICON_INFORMATION, owner);
+}
+
+void WxPrompt::FileFormatError(wxWindow* owner, const wxString& text) {
+  wxMessageBox(text, Utf8(msg::kAppTitle), wxOK | wxICON_ERROR, owner);
+}
+
+bool WxPrompt::YesNo(wxWindow* owner, const wxString& text) {
+  return wxMessageBox(text, Utf8(msg::kConfirmCaption), wxYES_NO | wxICON_QUESTION, owner) ==
+         wxYES;
+}
+
+SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
+  const wxString text = wxString::Format(wxString::FromUTF8("%s への変更を保存しますか?"), name);
+  switch (wxMessageBox(text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION,
+                       owner)) {
+    case wxYES: return SaveAnswer::kYes;
+    case wxNO: return SaveAnswer::kNo;
+    default: return SaveAnswer::kCancel;
+  }
+}
+
+wxString WxPrompt::AskPassword(wxWindow* owner) {
+  CPassCheckDlg dialog(owner);
+  return dialog.ShowModal() == wxID_OK ? dialog.Password() : wxString();
+}
+
+wxString WxPrompt::SetPassword(wxWindow* owner) {
+  CPassSetDlg dialog(owner);
+  return dialog.ShowModal() == wxID_OK ? dialog.Password() : wxString();
+}
+
+wxString WxPrompt::OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) {
+  wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
+                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+wxArrayString WxPrompt::OpenFiles(wxWindow* owner, const wxString& title,
+                                  const wxString& wildcard) {
+  wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
+                      wxFD_OPEN | wxFD_FILE_MUST_EXIST | wxFD_MULTIPLE);
+  wxArrayString paths;
+  if (dialog.ShowModal() == wxID_OK) dialog.GetPaths(paths);
+  return paths;
+}
+
+wxString WxPrompt::SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
+                            const wxString& wildcard) {
+  wxFileDialog dialog(owner, title, wxString(), defaultName, wildcard,
+                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+}  // namespace listora

@@ -1,0 +1,192 @@
+#include "ui/doc/listora_doc.h"
+
+#include <filesystem>
+#include <wx/filename.h>
+
+#include "core/app/file_io.h"
+#include "core/app/messages.h"
+#include "core/doc/columns.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/prog_dlg.h"
+#include "ui/views/listora_view.h"
+#include "ui/views/main_frame.h"
+
+namespace listora {
+
+wxIMPLEMENT_DYNAMIC_CLASS(CListoraDoc, wxDocument);
+
+namespace {
+
+wxWindow* Owner() { return TheApp().MainFrame(); }
+
+std::filesystem::path ToPath(const wxString& file) {
+  return std::filesystem::path(file.utf8_string());
+}
+
+// Shows the progress dialog from the moment the header was accepted until
+// the load ends, however it ends.
+class LoadProgress {
+ public:
+  ~LoadProgress() {
+    if (dialog_) dialog_->Finish();
+    TheApp().CancelFlag() = false;
+  }
+  void Begin(std::uint32_t total) {
+    dialog_ = new CProgDlg(Owner(), TheApp().CancelFlag());
+    dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
+  }
+  bool Step(int done) { return dialog_ && dialog_->Step(done); }
+
+ private:
+  CProgDlg* dialog_ = nullptr;
+};
+
+}  // namespace
+
+CListoraDoc::CListoraDoc() {
+  Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn);
+}
+
+void CListoraDoc::MarkModified() {
+  Modify(true);
+  // Modify() retitles only when the flag changes; the title must end in
+  // one "*" in any case.
+  if (wxView* view = GetFirstView()) view->OnChangeFilename();
+}
+
+void CListoraDoc::Changed(DocHint::Kind kind) {
+  DocHint hint(kind);
+  UpdateAllViews(nullptr, &hint);
+}
+
+void CListoraDoc::ResetContent() {
+  CListoraApp& app = TheApp();
+  data_.items.ClearRows();
+  data_.history.clear();
+  ResetDocumentSettings(app.Settings(), data_.settings);
+  app.PrintSettings() = ReadPrintLayout(app.Settings());
+  password_.clear();
+  Changed(DocHint::Kind::kNewDocument);
+}
+
+bool CListoraDoc::OnNewDocument() {
+  if (!wxDocument::OnNewDocument()) return false;
+  ResetContent();
+  return true;
+}
+
+bool CListoraDoc::BecomeUntitled() { return OnNewDocument(); }
+
+bool CListoraDoc::OnOpenDocument(const wxString& file) {
+  FileError error;
+  const std::optional<std::string> bytes = ReadFileBytes(ToPath(file), &error);
+  if (!bytes) {
+    ThePrompt().Error(Owner(), Utf8(error.what));
+    return BecomeUntitled();
+  }
+
+  LoadResult result;
+  {
+    LoadProgress progress;
+    LoadCallbacks callbacks;
+    callbacks.askPassword = [] { return ToCp932(ThePrompt().AskPassword(Owner())); };
+    callbacks.begin = [&progress](std::uint32_t total) { progress.Begin(total); };
+    callbacks.step = [&progress](int done) { return progress.Step(done); };
+    password_.clear();
+    result = LoadDocument(*bytes, callbacks, data_);
+  }
+
+  switch (result.status) {
+    case LoadStatus::kNotDocument:
+    case LoadStatus::kBadVersion:
+      ThePrompt().FileFormatError(Owner(), Utf8(LoadStatusMessage(result.status)));
+      return BecomeUntitled();
+    case LoadStatus::kWrongPassword:
+      ThePrompt().Error(Owner(), Utf8(LoadStatusMessage(result.status)));
+      return BecomeUntitled();
+    case LoadStatus::kLoaded:
+    case LoadStatus::kCancelled:
+      break;
+  }
+  password_ = result.password;
+  SetTitle(wxFileNameFromPath(file));
+  SetFilename(file, true);
+  Modify(false);
+  SetDocumentSaved(true);
+  Changed(DocHint::Kind::kOpenedDocument);
+  return true;
+}
+
+bool CListoraDoc::DoSaveDocument(const wxString& file) {
+  Profile& profile = TheApp().Settings();
+  const bool passSetting = profile.GetInt("Main", "Pass", 0) != 0;
+  const bool angoSetting = profile.GetInt("Main", "Ango", 0) != 0;
+  if (passSetting) password_ = ToCp932(ThePrompt().SetPassword(Owner()));
+  StoreOptions options;
+  options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
+  options.password = password_;
+  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView())) view->CaptureShownState(data_);
+
+  FileError error;
+  if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error)) {
+    ThePrompt().Error(Owner(), Utf8(error.what));
+    return false;
+  }
+  return true;
+}
+
+bool CListoraDoc::SaveAs() {
+  wxString name = GetUserReadableName();
+  if (wxFileName(name).GetExt().empty()) name += ".ltb";
+  wxString path = ThePrompt().SaveFile(Owner(), wxString::FromUTF8("名前を付けて保存"), name,
+                                       DocumentWildcard());
+  if (path.empty()) return false;
+  if (wxFileName(path).GetExt().empty()) path += ".ltb";
+  if (!OnSaveDocument(path)) return false;
+  SetTitle(wxFileNameFromPath(path));
+  SetFilename(path, true);
+  GetDocumentManager()->AddFileToHistory(path);
+  return true;
+}
+
+bool CListoraDoc::OnSaveModified() {
+  if (!IsModified()) return true;
+  switch (ThePrompt().SaveChanges(Owner(), GetUserReadableName())) {
+    case SaveAnswer::kYes: return Save();
+    case SaveAnswer::kNo: Modify(false); return true;
+    case SaveAnswer::kCancel: break;
+  }
+  return false;
+}
+
+void CListoraDoc::AddColumn() {
+  if (listora::AddColumn(data_.settings.columns) == ColumnChange::kAtMaximum) {
+    ThePrompt().Error(Owner(), Utf8(msg::kColumnsAtMaximum));
+    return;
+  }
+  Changed(DocHint::Kind::kColumns);
+  MarkModified();
+}
+
+void CListoraDoc::DeleteColumn(int column) {
+  switch (listora::DeleteColumn(data_.settings.columns, data_.items, column)) {
+    case ColumnChange::kAtMinimum:
+      ThePrompt().Error(Owner(), Utf8(msg::kCannotDeleteColumn));
+      return;
+    case ColumnChange::kNoColumn:
+    case ColumnChange::kAtMaximum:
+      return;
+    case ColumnChange::kDone:
+      break;
+  }
+  Changed(DocHint::Kind::kColumns);
+  MarkModified();
+}
+
+void CListoraDoc::OnAddColumn(wxCommandEvent&) { AddColumn(); }
+
+}  // namespace listora

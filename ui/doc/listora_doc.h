@@ -1,0 +1,52 @@
+#pragma once
+// `CListoraDoc`: the one document. It holds the core's document (items,
+// per-document settings, search history) and its password, reads and writes
+// the ".ltb" file through the core, and tells the views what changed.
+
+#include <string>
+#include <wx/docview.h>
+
+#include "core/doc/document_file.h"
+#include "ui/doc/doc_hint.h"
+
+namespace listora {
+
+class CListoraDoc : public wxDocument {
+ public:
+  CListoraDoc();
+
+  Document& Data() { return data_; }
+  const Document& Data() const { return data_; }
+
+  // The one way to mark the document changed: sets the modified flag, which
+  // puts the "*" at the end of the window title.
+  void MarkModified();
+  // Tells the views what changed.
+  void Changed(DocHint::Kind kind);
+
+  // Column commands; the view passes the column whose header was chosen.
+  void AddColumn();
+  void DeleteColumn(int column);
+
+  bool OnNewDocument() override;
+  bool OnOpenDocument(const wxString& file) override;
+  bool SaveAs() override;
+  bool OnSaveModified() override;
+
+ protected:
+  bool DoSaveDocument(const wxString& file) override;
+
+ private:
+  // The new-document state: no items, settings from the settings file.
+  void ResetContent();
+  // A refused or unreadable file leaves a new, empty document "無題".
+  bool BecomeUntitled();
+  void OnAddColumn(wxCommandEvent& event);
+
+  Document data_;
+  std::string password_;  // CP932
+
+  wxDECLARE_DYNAMIC_CLASS(CListoraDoc);
+};
+
+}  // namespace listora

@@ -1,0 +1,17 @@
+#pragma once
+// The list's small images: first the four item icons (plain, with memo,
+// with image, with both: the icon index), then the eleven header icons, one
+// per column index. The list control draws header images from its small
+// image list, so both sets share it.
+
+#include <memory>
+#include <wx/imaglist.h>
+
+namespace listora {
+
+inline constexpr int kItemIconCount = 4;
+inline constexpr int HeaderIcon(int column) { return kItemIconCount + column; }
+
+std::unique_ptr<wxImageList> MakeListIcons();
+
+}  // namespace listora

@@ -1,0 +1,233 @@
+#include "ui/views/listora_view.h"
+
+#include <wx/combobox.h>
+
+#include "core/tools/image_paths.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/image_view.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/text_view.h"
+#include "ui/views/tree_view.h"
+
+namespace listora {
+
+wxIMPLEMENT_DYNAMIC_CLASS(CListoraView, wxView);
+
+CListoraView::CListoraView() {
+  Bind(wxEVT_MENU, &CListoraView::OnSelectAll, this, cmd::kSelectAll);
+  Bind(wxEVT_MENU, &CListoraView::OnInvertSelection, this, cmd::kInvertSelection);
+  Bind(wxEVT_MENU, &CListoraView::OnDeleteSelected, this, cmd::kDeleteSelected);
+  Bind(wxEVT_MENU, &CListoraView::OnMove, this, cmd::kMoveLast, cmd::kMoveMiddle);
+  Bind(wxEVT_MENU, &CListoraView::OnDeleteColumn, this, cmd::kDeleteColumn);
+}
+
+CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
+CMainFrame* CListoraView::Frame() const { return TheApp().MainFrame(); }
+CMyVirtualListView* CListoraView::List() const { return TheApp().Panes().list; }
+
+bool CListoraView::OnCreate(wxDocument* doc, long) {
+  CMainFrame* frame = Frame();
+  CMyVirtualListView* list = List();
+  if (!frame || !list) return false;
+  SetFrame(frame);
+  list->Attach(&static_cast<CListoraDoc*>(doc)->Data());
+  list->Bind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
+  list->Bind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
+  list->Bind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
+  list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
+  Activate(true);
+  return true;
+}
+
+bool CListoraView::OnClose(bool deleteWindow) {
+  if (!wxView::OnClose(deleteWindow)) return false;
+  Activate(false);
+  if (CMyVirtualListView* list = List()) {
+    list->Unbind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
+    list->Unbind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
+    list->Unbind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
+    list->Unbind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
+    list->Attach(nullptr);
+  }
+  SetFrame(nullptr);
+  return true;
+}
+
+void CListoraView::OnDraw(wxDC*) {
+  // The panes are windows of their own and paint themselves.
+}
+
+void CListoraView::OnUpdate(wxView*, wxObject* hint) {
+  const auto* docHint = dynamic_cast<const DocHint*>(hint);
+  const DocHint::Kind kind = docHint ? docHint->GetKind() : DocHint::Kind::kNewDocument;
+  switch (kind) {
+    case DocHint::Kind::kNewDocument: InitialUpdate(false); break;
+    case DocHint::Kind::kOpenedDocument: InitialUpdate(true); break;
+    case DocHint::Kind::kColumns:
+      ShowColumns();
+      if (CListoraDoc* doc = Doc(); doc && Frame())
+        Frame()->RebuildColumnMenus(doc->Data().settings.columns);
+      break;
+    case DocHint::Kind::kItems:
+      if (CMyVirtualListView* list = List()) list->SyncItemCount();
+      ShowCounts();
+      break;
+  }
+}
+
+void CListoraView::InitialUpdate(bool opened) {
+  CListoraApp& app = TheApp();
+  CMainFrame* frame = Frame();
+  Document& data = Doc()->Data();
+  const DocumentSettings& settings = data.settings;
+  app.ImageFolder() = ComputeImageFolder(settings.display,
+                                         std::filesystem::path(Doc()->GetFilename().utf8_string()),
+                                         app.ExecutableDir());
+
+  ShowColumns();
+  if (CMyVirtualListView* list = app.Panes().list) {
+    list->ApplyStyle();
+    list->SyncItemCount();
+  }
+  if (CListoraText* text = app.Panes().text) {
+    text->ApplyStyle(settings.styles.pane[ViewStyles::kText]);
+    text->ShowMemo(-1, {});
+  }
+  if (CListoraTree* tree = app.Panes().tree) {
+    tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree]);
+    tree->Clear();
+  }
+  if (CListoraPrev* image = app.Panes().image) {
+    image->ApplyStyle(settings.styles.pane[ViewStyles::kImage], settings.display.imageFit != 0);
+    image->ReleaseImage();
+  }
+  if (!frame) return;
+  if (opened) {
+    wxComboBox* box = frame->SearchBox();
+    box->Clear();
+    for (const std::string& entry : data.history) box->Append(ToWx(entry));
+  }
+  ShowCounts();
+  frame->RebuildColumnMenus(settings.columns);
+  frame->ApplyViewFlags();
+  frame->ApplyBarVisibility(settings.display);
+}
+
+void CListoraView::ShowColumns() {
+  CMyVirtualListView* list = List();
+  if (!list) return;
+  NormaliseShownColumns(Doc()->Data().settings.columns);
+  list->RebuildColumns();
+}
+
+void CListoraView::ShowCounts() {
+  CMainFrame* frame = Frame();
+  CMyVirtualListView* list = List();
+  if (!frame || !list) return;
+  frame->SetTotalCount(list->GetItemCount());
+  frame->SetSelectedCount(list->GetSelectedItemCount());
+}
+
+void CListoraView::ScheduleSelectedCount() {
+  // Selection events come one per item; the label is set once after them.
+  if (selectedCountPending_) return;
+  selectedCountPending_ = true;
+  CallAfter([this] {
+    selectedCountPending_ = false;
+    if (Frame() && List()) Frame()->SetSelectedCount(List()->GetSelectedItemCount());
+  });
+}
+
+void CListoraView::ShowItem(long row) {
+  CListoraApp& app = TheApp();
+  const Document& data = Doc()->Data();
+  if (row < 0 || row >= data.items.GetSize()) return;
+  const int index = static_cast<int>(row);
+  if (CListoraPrev* image = app.Panes().image) {
+    const std::string_view path = data.items.ImagePath(index);
+    if (path.empty())
+      image->ReleaseImage();
+    else
+      image->ShowImage(ResolveImagePath(path, data.settings.display, app.ImageFolder()));
+  }
+  if (CListoraText* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
+}
+
+void CListoraView::CaptureShownState(Document& data) const {
+  CMainFrame* frame = Frame();
+  if (CMyVirtualListView* list = List()) list->CaptureColumnWidths(data.settings.columns);
+  if (!frame) return;
+  frame->Panes().CaptureSplits(data.settings.layout);
+  data.history.clear();
+  const wxComboBox* box = frame->SearchBox();
+  for (unsigned int i = 0; i < box->GetCount(); ++i) data.history.push_back(ToCp932(box->GetString(i)));
+}
+
+void CListoraView::OnChangeFilename() {
+  CMainFrame* frame = Frame();
+  CListoraDoc* doc = Doc();
+  if (!frame || !doc) return;
+  frame->SetTitle(doc->GetUserReadableName() + " - Listora" + (doc->IsModified() ? "*" : ""));
+}
+
+void CListoraView::OnItemFocused(wxListEvent& event) {
+  event.Skip();
+  ShowItem(event.GetIndex());
+}
+
+void CListoraView::OnSelectionChanged(wxListEvent& event) {
+  event.Skip();
+  ScheduleSelectedCount();
+}
+
+void CListoraView::OnListKey(wxListEvent& event) {
+  event.Skip();
+  if (event.GetKeyCode() == WXK_DELETE && List() && List()->GetSelectedItemCount() > 0)
+    CallAfter([this] { DeleteSelected(); });
+}
+
+void CListoraView::OnSelectAll(wxCommandEvent&) {
+  if (CMyVirtualListView* list = List()) list->SelectAllRows();
+  ScheduleSelectedCount();
+}
+
+void CListoraView::OnInvertSelection(wxCommandEvent&) {
+  if (CMyVirtualListView* list = List()) list->InvertSelection();
+  ScheduleSelectedCount();
+}
+
+void CListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
+
+void CListoraView::DeleteSelected() {
+  CMyVirtualListView* list = List();
+  if (!list) return;
+  const std::vector<int> rows = list->SelectedRows();
+  if (rows.empty()) return;
+  if (!ThePrompt().YesNo(Frame(), wxString::FromUTF8("選択項目を削除しますか？"))) return;
+  list->ClearSelection();
+  Doc()->Data().items.RemoveRows(rows);
+  list->SyncItemCount();
+  ShowCounts();
+  Doc()->MarkModified();
+}
+
+void CListoraView::OnMove(wxCommandEvent& event) {
+  CMyVirtualListView* list = List();
+  if (!list || list->GetItemCount() == 0) return;
+  const long count = list->GetItemCount();
+  const long row = event.GetId() == cmd::kMoveFirst    ? 0
+                   : event.GetId() == cmd::kMoveMiddle ? count / 2
+                                                        : count - 1;
+  list->EnsureVisible(row);
+}
+
+void CListoraView::OnDeleteColumn(wxCommandEvent&) {
+  if (CMyVirtualListView* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
+}
+
+}  // namespace listora

@@ -1,0 +1,61 @@
+#pragma once
+// `CListoraView`: the list view of the document template. It binds the open
+// document to the panes the main frame owns (the list control shows the
+// item table, the text and image panes follow its current item), refreshes
+// them when the document changes, and carries the list's commands.
+
+#include <wx/docview.h>
+
+#include "core/doc/document_file.h"
+
+class wxListEvent;
+
+namespace listora {
+
+class CListoraDoc;
+class CMainFrame;
+class CMyVirtualListView;
+
+class CListoraView : public wxView {
+ public:
+  CListoraView();
+
+  bool OnCreate(wxDocument* doc, long flags) override;
+  void OnDraw(wxDC* dc) override;
+  void OnUpdate(wxView* sender, wxObject* hint) override;
+  bool OnClose(bool deleteWindow) override;
+  // The window title: the document's name, " - Listora", and a "*" while
+  // the document is modified.
+  void OnChangeFilename() override;
+
+  // What a save takes from the screen: column widths, split positions and
+  // the search box's history.
+  void CaptureShownState(Document& data) const;
+
+ private:
+  CListoraDoc* Doc() const;
+  CMainFrame* Frame() const;
+  CMyVirtualListView* List() const;
+
+  void InitialUpdate(bool opened);
+  void ShowColumns();
+  void ShowCounts();
+  void ShowItem(long row);
+  void ScheduleSelectedCount();
+
+  void OnItemFocused(wxListEvent& event);
+  void OnSelectionChanged(wxListEvent& event);
+  void OnListKey(wxListEvent& event);
+  void OnSelectAll(wxCommandEvent& event);
+  void OnInvertSelection(wxCommandEvent& event);
+  void OnDeleteSelected(wxCommandEvent& event);
+  void OnMove(wxCommandEvent& event);
+  void OnDeleteColumn(wxCommandEvent& event);
+  void DeleteSelected();
+
+  bool selectedCountPending_ = false;
+
+  wxDECLARE_DYNAMIC_CLASS(CListoraView);
+};
+
+}  // namespace listora

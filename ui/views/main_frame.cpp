@@ -1,0 +1,202 @@
+#include "ui/views/main_frame.h"
+
+#include <wx/combobox.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include "core/app/profile.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/file_drop.h"
+#include "ui/views/image_view.h"
+#include "ui/views/my_splitter_wnd.h"
+#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/text_view.h"
+#include "ui/views/tree_view.h"
+#include "ui/views/unbuilt_commands.h"
+#include "ui/views/window_placement.h"
+
+namespace listora {
+
+namespace {
+
+enum StatusField { kMessageField, kCapsField, kNumField, kScrollField, kStatusFields };
+
+PaneId PaneFor(int id) {
+  switch (id) {
+    case cmd::kTreeView: return PaneId::kTree;
+    case cmd::kTextView: return PaneId::kText;
+    case cmd::kImageView: return PaneId::kImage;
+    default: return PaneId::kList;
+  }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
+    : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
+      profile_(profile) {
+  TheApp().SetMainFrame(this);
+  SetMinSize(wxSize(860, 600));
+
+  menus_ = MakeMainMenuBar();
+  SetMenuBar(menus_.bar);
+  controls_ = PopulateMainToolBar(*CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT));
+  CreateStatusBar(kStatusFields);
+  const int widths[kStatusFields] = {-1, 50, 50, 50};
+  GetStatusBar()->SetStatusWidths(kStatusFields, widths);
+
+  placement_ = std::make_unique<WindowPlacement>(*this, profile_);
+  if (profile_.GetInt("Main", "MainTool", 1) == 0) GetToolBar()->Hide();
+  if (profile_.GetInt("Main", "MainStat", 1) == 0) GetStatusBar()->Hide();
+  CreatePanes();
+
+  Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
+  Bind(wxEVT_MENU, &CMainFrame::OnTogglePane, this, cmd::kListView, cmd::kImageView);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdatePane, this, cmd::kListView, cmd::kImageView);
+  Bind(wxEVT_MENU, &CMainFrame::OnToggleTreeToolBar, this, cmd::kTreeToolBar);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateTreeToolBar, this, cmd::kTreeToolBar);
+  Bind(wxEVT_MENU, &CMainFrame::OnToggleBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBar, this, cmd::kToggleToolBar,
+       cmd::kToggleStatusBar);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, menus_.recentFilesItemId);
+  Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+    UpdateKeyIndicators();
+    event.Skip();
+  });
+  DisableUnbuiltCommands(*this);
+  SetDropTarget(new MainWindowDrop);
+}
+
+CMainFrame::~CMainFrame() {
+  placement_->Store();
+  TheApp().Panes() = PanePointers{};
+  TheApp().SetMainFrame(nullptr);
+}
+
+void CMainFrame::CreatePanes() {
+  grid_ = std::make_unique<PaneGrid>(this);
+  auto* list = new CMyVirtualListView(grid_->LeftParent());
+  auto* text = new CListoraText(grid_->LeftParent());
+  auto* tree = new CListoraTree(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
+  auto* image = new CListoraPrev(grid_->RightParent());
+  grid_->SetPanes(list, text, tree, image);
+  TheApp().Panes() = PanePointers{list, tree, text, image};
+
+  // Letting go of a splitter bar records the split positions.
+  for (CMySplitterWnd* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
+    splitter->SetOnSashReleased([this] {
+      if (CListoraDoc* doc = CurrentDoc()) grid_->CaptureSplits(doc->Data().settings.layout);
+    });
+  }
+}
+
+CListoraDoc* CMainFrame::CurrentDoc() const {
+  return dynamic_cast<CListoraDoc*>(m_docManager->GetCurrentDocument());
+}
+
+void CMainFrame::RebuildColumnMenus(const ColumnDescriptors& columns) {
+  FillColumnMenus(*menus_.copyColumns, *menus_.pasteColumns, columns);
+}
+
+void CMainFrame::LayoutPanes() {
+  if (CListoraDoc* doc = CurrentDoc()) grid_->ApplySplits(doc->Data().settings.layout);
+}
+
+void CMainFrame::ApplyViewFlags() {
+  CListoraDoc* doc = CurrentDoc();
+  if (!doc || !IsShown()) return;
+  grid_->ApplyFlags(doc->Data().settings.layout);
+  firstLayoutDone_ = true;
+  LayoutPanes();
+}
+
+void CMainFrame::ApplyBarVisibility(const DisplayOptions& display) {
+  if (GetToolBar()->IsShown() != (display.mainToolBar != 0))
+    GetToolBar()->Show(display.mainToolBar != 0);
+  if (GetStatusBar()->IsShown() != (display.statusBar != 0))
+    GetStatusBar()->Show(display.statusBar != 0);
+  if (CListoraTree* tree = TheApp().Panes().tree;
+      tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
+    tree->ShowToolBar(display.treeToolBar != 0);
+  SendSizeEvent();
+}
+
+void CMainFrame::SetTotalCount(int count) { controls_.totalCount->SetLabel(TotalCountText(count)); }
+
+void CMainFrame::SetSelectedCount(int count) {
+  controls_.selectedCount->SetLabel(SelectedCountText(count));
+}
+
+void CMainFrame::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  // After the frame has sized its children.
+  CallAfter([this] {
+    LayoutPanes();
+    if (!firstLayoutDone_) ApplyViewFlags();
+  });
+}
+
+void CMainFrame::OnTogglePane(wxCommandEvent& event) {
+  if (CListoraDoc* doc = CurrentDoc())
+    grid_->Toggle(PaneFor(event.GetId()), doc->Data().settings.layout);
+}
+
+void CMainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
+  event.Check(grid_->IsVisible(PaneFor(event.GetId())));
+}
+
+void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
+  CListoraTree* tree = TheApp().Panes().tree;
+  if (!tree) return;
+  tree->ShowToolBar(!tree->IsToolBarShown());
+  if (CListoraDoc* doc = CurrentDoc()) {
+    std::uint8_t& flag = doc->Data().settings.display.treeToolBar;
+    flag = flag != 0 ? 0 : 1;
+  }
+}
+
+void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
+  const CListoraTree* tree = TheApp().Panes().tree;
+  event.Enable(tree != nullptr);
+  event.Check(tree && tree->IsToolBarShown());
+}
+
+void CMainFrame::OnToggleBar(wxCommandEvent& event) {
+  wxWindow* bar = event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar())
+                                                       : GetStatusBar();
+  bar->Show(!bar->IsShown());
+  SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
+  const wxWindow* bar = event.GetId() == cmd::kToggleToolBar
+                            ? static_cast<wxWindow*>(GetToolBar())
+                            : GetStatusBar();
+  event.Check(bar->IsShown());
+}
+
+void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
+  event.Enable(m_docManager->GetHistoryFilesCount() > 0);
+}
+
+void CMainFrame::UpdateKeyIndicators() {
+  wxStatusBar* status = GetStatusBar();
+  if (!status || !status->IsShown()) return;
+  const struct {
+    int field;
+    wxKeyCode key;
+    const char* text;
+  } indicators[] = {{kCapsField, WXK_CAPITAL, "CAP"}, {kNumField, WXK_NUMLOCK, "NUM"},
+                    {kScrollField, WXK_SCROLL, "SCRL"}};
+  for (const auto& indicator : indicators) {
+    const wxString text = wxGetKeyState(indicator.key) ? wxString(indicator.text) : wxString();
+    if (status->GetStatusText(indicator.field) != text) status->SetStatusText(text, indicator.field);
+  }
+}
+
+}  // namespace listora

@@ -1,0 +1,64 @@
+#pragma once
+// `CMainFrame`: the one main window. Menu bar, main tool bar (search box and
+// count labels), status bar, and the four panes in their splitters; shows
+// and hides panes and bars, and keeps its place on the screen.
+
+#include <memory>
+#include <wx/docview.h>
+
+#include "core/app/settings.h"
+#include "ui/views/main_menu.h"
+#include "ui/views/main_tool_bar.h"
+#include "ui/views/pane_grid.h"
+
+class wxComboBox;
+class wxStaticText;
+
+namespace listora {
+
+class CListoraDoc;
+class Profile;
+class WindowPlacement;
+
+class CMainFrame : public wxDocParentFrame {
+ public:
+  CMainFrame(wxDocManager* manager, Profile& profile);
+  ~CMainFrame() override;
+
+  wxMenu* RecentFilesMenu() const { return menus_.recentFiles; }
+  PaneGrid& Panes() { return *grid_; }
+  wxComboBox* SearchBox() const { return controls_.searchBox; }
+  wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
+  wxStaticText* SelectedCountLabel() const { return controls_.selectedCount; }
+
+  // What the list view's initial update asks of the frame, in this order.
+  void RebuildColumnMenus(const ColumnDescriptors& columns);
+  void ApplyViewFlags();
+  void ApplyBarVisibility(const DisplayOptions& display);
+
+  void SetTotalCount(int count);
+  void SetSelectedCount(int count);
+
+ private:
+  CListoraDoc* CurrentDoc() const;
+  void CreatePanes();
+  void LayoutPanes();
+  void OnSize(wxSizeEvent& event);
+  void OnTogglePane(wxCommandEvent& event);
+  void OnUpdatePane(wxUpdateUIEvent& event);
+  void OnToggleTreeToolBar(wxCommandEvent& event);
+  void OnUpdateTreeToolBar(wxUpdateUIEvent& event);
+  void OnToggleBar(wxCommandEvent& event);
+  void OnUpdateBar(wxUpdateUIEvent& event);
+  void OnUpdateRecentFiles(wxUpdateUIEvent& event);
+  void UpdateKeyIndicators();
+
+  Profile& profile_;
+  MainMenus menus_;
+  MainToolBarControls controls_;
+  std::unique_ptr<PaneGrid> grid_;
+  std::unique_ptr<WindowPlacement> placement_;
+  bool firstLayoutDone_ = false;
+};
+
+}  // namespace listora

@@ -1,0 +1,103 @@
+#include "ui/views/main_tool_bar.h"
+
+#include <wx/artprov.h>
+#include <wx/combobox.h>
+#include <wx/dcmemory.h>
+#include <wx/settings.h>
+#include <wx/stattext.h>
+#include <wx/toolbar.h>
+
+#include "core/app/messages.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/string_table.h"
+#include "ui/app/text_convert.h"
+
+namespace listora {
+
+namespace {
+
+constexpr int kButtonSize = 20;
+
+// The themed icon when the desktop has one, else a labelled square, so the
+// bar works with any icon theme (or none).
+wxBitmap ToolBitmap(const wxArtID& art, const wxString& fallback) {
+  wxBitmap bitmap = wxArtProvider::GetBitmap(art, wxART_TOOLBAR, wxSize(kButtonSize, kButtonSize));
+  if (bitmap.IsOk()) return bitmap;
+  bitmap.Create(kButtonSize, kButtonSize);
+  wxMemoryDC dc(bitmap);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  dc.SetPen(*wxGREY_PEN);
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  dc.DrawRectangle(1, 1, kButtonSize - 2, kButtonSize - 2);
+  dc.SetFont(wxFontInfo(8));
+  const wxSize extent = dc.GetTextExtent(fallback);
+  dc.DrawText(fallback, (kButtonSize - extent.x) / 2, (kButtonSize - extent.y) / 2);
+  dc.SelectObject(wxNullBitmap);
+  return bitmap;
+}
+
+void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallback,
+               wxItemKind kind = wxITEM_NORMAL) {
+  const CommandHelp help = HelpFor(id);
+  bar.AddTool(id, wxString(), ToolBitmap(art, fallback), help.tip, kind);
+  bar.SetToolLongHelp(id, help.prompt);
+}
+
+wxStaticText* AddLabel(wxToolBar& bar, int id, const wxString& text) {
+  auto* label = new wxStaticText(&bar, id, text, wxDefaultPosition, wxSize(120, -1),
+                                 wxST_NO_AUTORESIZE);
+  label->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  bar.AddControl(label);
+  return label;
+}
+
+}  // namespace
+
+wxString TotalCountText(int count) {
+  return wxString::Format(Utf8(msg::kTotalCount), count);
+}
+
+wxString SelectedCountText(int count) {
+  return wxString::Format(Utf8(msg::kSelectedCount), count);
+}
+
+MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
+  MainToolBarControls controls;
+  bar.SetToolBitmapSize(wxSize(kButtonSize, kButtonSize));
+  AddButton(bar, cmd::kNew, wxART_NEW, "N");
+  AddButton(bar, cmd::kOpen, wxART_FILE_OPEN, "O");
+  AddButton(bar, cmd::kSave, wxART_FILE_SAVE, "S");
+  bar.AddSeparator();
+  AddButton(bar, cmd::kPrint, wxART_PRINT, "P");
+  bar.AddSeparator();
+  AddButton(bar, cmd::kListView, wxART_REPORT_VIEW, "L", wxITEM_CHECK);
+  AddButton(bar, cmd::kTextView, wxART_NORMAL_FILE, "E", wxITEM_CHECK);
+  AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R", wxITEM_CHECK);
+  AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I", wxITEM_CHECK);
+  bar.AddSeparator();
+  controls.searchBox = new wxComboBox(&bar, cmd::kSearchBox, wxString(), wxDefaultPosition,
+                                      wxSize(110, -1), wxArrayString(),
+                                      wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
+  controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  bar.AddControl(controls.searchBox);
+  AddButton(bar, cmd::kSearch, wxART_FIND, "F");
+  bar.AddSeparator();
+  AddButton(bar, cmd::kMoveFirst, wxART_GOTO_FIRST, "T");
+  AddButton(bar, cmd::kMoveLast, wxART_GOTO_LAST, "B");
+  AddButton(bar, cmd::kMoveMiddle, wxART_GO_FORWARD, "M");
+  bar.AddSeparator();
+  AddButton(bar, cmd::kAddItem, wxART_PLUS, "+");
+  AddButton(bar, cmd::kModifyItem, wxART_EDIT, "C");
+  AddButton(bar, cmd::kAutoInsert, wxART_FOLDER_OPEN, "J");
+  AddButton(bar, cmd::kAddColumn, wxART_ADD_BOOKMARK, "A");
+  AddButton(bar, cmd::kAssociateImage, wxART_NEW_DIR, "G");
+  bar.AddSeparator();
+  controls.totalCount = AddLabel(bar, cmd::kTotalCountLabel, TotalCountText(0));
+  bar.AddSeparator();
+  controls.selectedCount = AddLabel(bar, cmd::kSelectedCountLabel, SelectedCountText(0));
+  bar.Realize();
+  return controls;
+}
+
+}  // namespace listora

@@ -1,0 +1,53 @@
+#pragma once
+// The four panes in their splitters: list over text on the left, tree over
+// image on the right. Lays them out from the split percentages of the view
+// layout block and shows and hides panes by its rules (the last visible
+// pane stays; a column whose both panes are hidden goes away).
+
+#include "core/app/settings.h"
+
+class wxWindow;
+
+namespace listora {
+
+class CMySplitterWnd;
+
+enum class PaneId { kList, kTree, kText, kImage };
+
+// Pixels of the first pane for a split in hundredths of a percent of the
+// extent less 10 pixels, rounded up.
+int IdealFirstSize(int extent, std::int32_t split);
+// The split value back from pixels, rounded toward zero.
+std::int32_t SplitFromSize(int size, int extent);
+
+class PaneGrid {
+ public:
+  // Creates the three splitters; the panes are created by the caller with
+  // LeftParent() and RightParent() as parents, then handed to SetPanes.
+  explicit PaneGrid(wxWindow* parent);
+
+  wxWindow* Root() const;
+  wxWindow* LeftParent() const;
+  wxWindow* RightParent() const;
+  void SetPanes(wxWindow* list, wxWindow* text, wxWindow* tree, wxWindow* image);
+
+  bool IsVisible(PaneId pane) const;
+  // The show/hide command of one pane; records the result in `layout`.
+  void Toggle(PaneId pane, ViewLayout& layout);
+  // Brings every pane to the visibility `layout` asks for.
+  void ApplyFlags(ViewLayout& layout);
+
+  void ApplySplits(const ViewLayout& layout);
+  void CaptureSplits(ViewLayout& layout) const;
+
+  CMySplitterWnd& Main() const { return *main_; }
+  CMySplitterWnd& Left() const { return *left_; }
+  CMySplitterWnd& Right() const { return *right_; }
+
+ private:
+  CMySplitterWnd* main_;
+  CMySplitterWnd* left_;
+  CMySplitterWnd* right_;
+};
+
+}  // namespace listora

@@ -1,0 +1,41 @@
+#include "ui/views/unbuilt_commands.h"
+
+#include <wx/event.h>
+
+#include "ui/app/command_ids.h"
+
+namespace listora {
+
+namespace {
+
+struct Range {
+  int first;
+  int last;
+};
+
+constexpr Range kUnbuilt[] = {
+    {cmd::kAddItem, cmd::kModifyItem},
+    {cmd::kAutoInsert, cmd::kAutoInsert},
+    {cmd::kAssociateImage, cmd::kColumnSettings},
+    {cmd::kCopyAllFields, cmd::kPasteColumn10},
+    {cmd::kDuplicateSearch, cmd::kPrintLayout},
+    {cmd::kExportText, cmd::kExportHtml},
+    {cmd::kExportCsv, cmd::kUpdateCheck},
+    {cmd::kTreeGroup1, cmd::kTreeGroup4},
+    {cmd::kPrintSetup, cmd::kPrintSetup},
+    {cmd::kPrint, cmd::kPrint},
+    {cmd::kPrintPreview, cmd::kPrintPreview},
+    {cmd::kHelp, cmd::kHelp},
+    {cmd::kAbout, cmd::kAbout},
+};
+
+}  // namespace
+
+void DisableUnbuiltCommands(wxEvtHandler& frame) {
+  for (const Range& range : kUnbuilt) {
+    frame.Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, range.first,
+               range.last);
+  }
+}
+
+}  // namespace listora

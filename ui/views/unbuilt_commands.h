@@ -1,0 +1,13 @@
+#pragma once
+// Commands whose menu entries and buttons are shown but whose handling is
+// not in the program yet: they are kept disabled. Remove an ID from the list
+// in unbuilt_commands.cpp when its handler (with its own update-UI rule, if
+// any) is added.
+
+class wxEvtHandler;
+
+namespace listora {
+
+void DisableUnbuiltCommands(wxEvtHandler& frame);
+
+}  // namespace listora
