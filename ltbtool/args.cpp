@@ -4,7 +4,7 @@
 
 namespace ltbtool {
 
-Args::Args(const std::vector<std::string>& raw, const OptionSpec& spec) {
+Args::Args(const std::vector<std::string>& raw, const OptionSpec& known) {
   for (std::size_t i = 0; i < raw.size(); ++i) {
     const std::string& arg = raw[i];
     if (arg == "--") {
@@ -22,10 +22,10 @@ Args::Args(const std::vector<std::string>& raw, const OptionSpec& spec) {
       inlineValue = arg.substr(eq + 1);
     }
     auto& slot = values_[name];
-    if (spec.flags.count(name)) {
+    if (known.flags.count(name)) {
       if (inlineValue) throw UsageError{"option '" + name + "' takes no value"};
       slot.push_back({});
-    } else if (spec.withValue.count(name)) {
+    } else if (known.withValue.count(name)) {
       if (inlineValue) {
         slot.push_back(*inlineValue);
       } else if (i + 1 < raw.size()) {
@@ -33,7 +33,7 @@ Args::Args(const std::vector<std::string>& raw, const OptionSpec& spec) {
       } else {
         throw UsageError{"option '" + name + "' needs a value"};
       }
-    } else if (spec.lists.count(name)) {
+    } else if (known.lists.count(name)) {
       if (inlineValue) slot.push_back(*inlineValue);
       while (i + 1 < raw.size() && !(raw[i + 1].size() > 1 && raw[i + 1][0] == '-'))
         slot.push_back(raw[++i]);

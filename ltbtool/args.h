@@ -19,7 +19,7 @@ struct OptionSpec {
 class Args {
  public:
   // Throws UsageError for unknown options or missing values.
-  Args(const std::vector<std::string>& raw, const OptionSpec& spec);
+  Args(const std::vector<std::string>& raw, const OptionSpec& known);
 
   const std::vector<std::string>& positional() const { return positional_; }
   bool Has(const std::string& name) const { return values_.count(name) != 0; }

@@ -7,10 +7,10 @@
 namespace ltbtool {
 
 int RunAppend(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert("-o");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert("-o");
+  const Args args(raw, known);
   if (args.positional().size() < 2) throw UsageError{"append needs FILE and at least one OTHER"};
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);

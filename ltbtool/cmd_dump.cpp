@@ -77,9 +77,9 @@ void DumpSettings(JsonWriter& json, const listora::DocumentSettings& settings) {
 }  // namespace
 
 int RunDump(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"dump needs exactly one FILE"};
   PasswordSource passwords(args);
   const LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);

@@ -8,10 +8,10 @@
 namespace ltbtool {
 
 int RunDupes(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert("--column");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert("--column");
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"dupes needs exactly one FILE"};
   const auto column = args.Number("--column");
   if (!column) throw UsageError{"dupes needs --column K"};

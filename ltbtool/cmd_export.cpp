@@ -7,10 +7,10 @@
 namespace ltbtool {
 
 int RunExport(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert({"--format", "-o"});
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert({"--format", "-o"});
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"export needs exactly one FILE"};
   const auto format = args.Value("--format");
   if (!format) throw UsageError{"export needs --format txt|html|csv"};

@@ -21,9 +21,9 @@ const char* ModeName(unsigned mode) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"info needs exactly one FILE"};
   const std::filesystem::path file = args.positional()[0];
   PasswordSource passwords(args);

@@ -36,10 +36,10 @@ SaveProtection NewDocumentProtection(const Args& args, const listora::Profile& p
 }  // namespace
 
 int RunNew(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddSaveOptions(spec);
-  spec.lists.insert("--insert");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddSaveOptions(known);
+  known.lists.insert("--insert");
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
   const std::filesystem::path out = args.positional()[0];
   const listora::Profile profile(listora::SettingsFilePath(ExecutableDir()));

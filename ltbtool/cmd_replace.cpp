@@ -9,11 +9,11 @@
 namespace ltbtool {
 
 int RunReplace(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert({"--find", "--with", "-o"});
-  spec.flags.insert("--match-case");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert({"--find", "--with", "-o"});
+  known.flags.insert("--match-case");
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"replace needs exactly one FILE"};
   const auto find = args.Value("--find");
   const auto with = args.Value("--with");

@@ -4,11 +4,11 @@
 namespace ltbtool {
 
 int RunSave(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  AddSaveOptions(spec);
-  spec.withValue.insert("-o");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  AddSaveOptions(known);
+  known.withValue.insert("-o");
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"save needs exactly one FILE"};
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);

@@ -8,10 +8,10 @@
 namespace ltbtool {
 
 int RunSearch(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert({"--text", "-o"});
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert({"--text", "-o"});
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"search needs exactly one FILE"};
   const auto text = args.Value("--text");
   if (!text) throw UsageError{"search needs --text T"};

@@ -5,10 +5,10 @@
 namespace ltbtool {
 
 int RunSort(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert({"--column", "--clicks", "-o"});
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert({"--column", "--clicks", "-o"});
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"sort needs exactly one FILE"};
   const auto column = args.Number("--column");
   if (!column) throw UsageError{"sort needs --column K"};

@@ -8,10 +8,10 @@
 namespace ltbtool {
 
 int RunTree(const std::vector<std::string>& raw) {
-  OptionSpec spec;
-  AddPasswordOptions(spec);
-  spec.withValue.insert("--position");
-  const Args args(raw, spec);
+  OptionSpec known;
+  AddPasswordOptions(known);
+  known.withValue.insert("--position");
+  const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"tree needs exactly one FILE"};
   const auto position = args.Number("--position");
   if (!position || *position < 1 || *position > 4) throw UsageError{"tree needs --position 1..4"};

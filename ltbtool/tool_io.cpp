@@ -48,9 +48,9 @@ std::optional<std::string> AskOnTerminal(const std::string& prompt) {
 
 }  // namespace
 
-void AddPasswordOptions(OptionSpec& spec) {
-  spec.withValue.insert("--password-file");
-  spec.flags.insert("--password-stdin");
+void AddPasswordOptions(OptionSpec& known) {
+  known.withValue.insert("--password-file");
+  known.flags.insert("--password-stdin");
 }
 
 PasswordSource::PasswordSource(const Args& args)
@@ -112,9 +112,9 @@ LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& pa
                   message};
 }
 
-void AddSaveOptions(OptionSpec& spec) {
-  spec.withValue.insert("--mode");
-  spec.withValue.insert("--new-password-file");
+void AddSaveOptions(OptionSpec& known) {
+  known.withValue.insert("--mode");
+  known.withValue.insert("--new-password-file");
 }
 
 SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& loaded) {

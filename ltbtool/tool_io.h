@@ -28,7 +28,7 @@ struct ToolError {
 };
 
 // Adds --password-file and --password-stdin.
-void AddPasswordOptions(OptionSpec& spec);
+void AddPasswordOptions(OptionSpec& known);
 
 // The password for protected documents: from --password-file (its content,
 // one trailing line break ignored), --password-stdin, or the terminal.
@@ -68,7 +68,7 @@ struct SaveProtection {
   listora::ProtectionMode mode;
   std::string password;
 };
-void AddSaveOptions(OptionSpec& spec);  // --mode, --new-password-file
+void AddSaveOptions(OptionSpec& known);  // --mode, --new-password-file
 SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& loaded);
 
 // Stores the document as the desktop program's save does after opening it:
