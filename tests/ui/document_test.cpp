@@ -1,0 +1,262 @@
+// Opening, refusing and saving documents through the running application.
+
+#include <gtest/gtest.h>
+
+#include <wx/combobox.h>
+#include <wx/docview.h>
+#include <wx/stattext.h>
+
+#include "core/app/profile.h"
+#include "core/doc/document_file.h"
+#include "support/test_support.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+// A document with two user columns and `count` items "a<i>" / "b<i>"; the
+// first item has a memo.
+Document SmallDocument(int count) {
+  Document doc;
+  ResetDocumentSettings(Profile(SettingsFile()), doc.settings);
+  doc.settings.columns.count = 3;
+  SetFixedText(doc.settings.columns.names[1], Sj("名前"));
+  SetFixedText(doc.settings.columns.names[2], "Size");
+  for (int i = 0; i < count; ++i) {
+    ItemFields item;
+    item.columns[1] = "a" + std::to_string(i);
+    item.columns[2] = "b" + std::to_string(i);
+    if (i == 0) item.memo = Sj("メモ");
+    item.columns[0] = MakeIconIndex(item.memo, item.imagePath);
+    doc.items.AppendRow(item);
+  }
+  doc.history = {Sj("最新"), "older"};
+  return doc;
+}
+
+std::filesystem::path WriteDocument(const TempDir& dir, const Document& doc,
+                                    StoreOptions options = {}) {
+  const std::filesystem::path file = dir / "sample.ltb";
+  WriteAll(file, StoreDocument(doc, options));
+  return file;
+}
+
+wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
+
+CMainFrame& Frame() { return *App().MainFrame(); }
+CMyVirtualListView& List() { return *App().Panes().list; }
+
+void Open(const std::filesystem::path& file) {
+  App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);
+  Pump();
+}
+
+bool InRecentFiles(const std::filesystem::path& file) {
+  const wxFileHistory& history = *App().DocManager()->GetFileHistory();
+  for (size_t i = 0; i < history.GetCount(); ++i)
+    if (history.GetHistoryFile(i) == Path(file)) return true;
+  return false;
+}
+
+TEST(DocumentOpen, ShowsItemsColumnsCountsAndHistory) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(3));
+  Open(file);
+
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_EQ(List().GetItemCount(), 3);
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 3"));
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), wxString::FromUTF8("　選択アイテム数: 0"));
+  ASSERT_EQ(List().GetColumnCount(), 3);
+  wxListItem header;
+  header.SetMask(wxLIST_MASK_TEXT);
+  List().GetColumn(1, header);
+  EXPECT_EQ(header.GetText(), wxString::FromUTF8("名前"));
+  EXPECT_EQ(List().GetItemText(2, 1), "a2");
+  EXPECT_EQ(List().GetItemText(2, 2), "b2");
+  EXPECT_EQ(List().GetItemText(2, 0), "");
+
+  // The file holds the entries oldest first and they are read back in file
+  // order, so the order turns over with every save and open.
+  wxComboBox* box = Frame().SearchBox();
+  ASSERT_EQ(box->GetCount(), 2u);
+  EXPECT_EQ(box->GetString(0), "older");
+  EXPECT_EQ(box->GetString(1), wxString::FromUTF8("最新"));
+
+  EXPECT_EQ(Frame().GetTitle(), "sample.ltb - Listora");
+  EXPECT_FALSE(CurrentDoc().IsModified());
+  EXPECT_TRUE(InRecentFiles(file));
+}
+
+TEST(DocumentOpen, RefusedFileEndsInEmptyUntitledDocument) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
+  Open(file);
+  ASSERT_EQ(List().GetItemCount(), 2);
+
+  const std::filesystem::path damaged = dir / "damaged.ltb";
+  WriteAll(damaged, std::string(200, 'X'));
+  Open(damaged);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
+  EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8("LTBファィルではありません。"));
+  EXPECT_EQ(List().GetItemCount(), 0);
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 0"));
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+  EXPECT_FALSE(InRecentFiles(damaged));
+
+  // A foreign version and a file too short for a header go the same way.
+  std::string otherVersion = ReadAll(file);
+  otherVersion[2] = 2;
+  WriteAll(damaged, otherVersion);
+  Script().Reset();
+  Open(damaged);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
+  EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8("ファイルのバージョンが違います。"));
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+
+  WriteAll(damaged, "LT");
+  Script().Reset();
+  Open(damaged);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
+  EXPECT_EQ(List().GetItemCount(), 0);
+}
+
+TEST(DocumentOpen, UnreadableFileIsReportedAndLeavesUntitled) {
+  StartFresh();
+  TempDir dir;
+  Open(dir / "missing.ltb");
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+}
+
+TEST(DocumentOpen, PasswordProtectedFile) {
+  StartFresh();
+  TempDir dir;
+  StoreOptions options;
+  options.mode = ProtectionMode::kPassword;
+  const std::string password = Sj("秘密");
+  options.password = password;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(4), options);
+
+  Script().passwords = {"wrong"};
+  Open(file);
+  EXPECT_EQ(Script().Kinds(), (std::vector<std::string>{"password", "error"}));
+  EXPECT_EQ(Script().asked[1].text, wxString::FromUTF8("パスワードが違います。"));
+  EXPECT_EQ(List().GetItemCount(), 0);
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+
+  // Closing the entry dialog without typing counts as a wrong password.
+  Script().Reset();
+  Open(file);
+  EXPECT_EQ(Script().Kinds(), (std::vector<std::string>{"password", "error"}));
+
+  Script().Reset();
+  Script().passwords = {wxString::FromUTF8("秘密")};
+  Open(file);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"password"});
+  EXPECT_EQ(List().GetItemCount(), 4);
+}
+
+TEST(DocumentOpen, CancelKeepsTheItemsReadSoFar) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(50));
+  // As if the cancel button had been pressed at once: the load stops after
+  // the first record and keeps it, and the document keeps its path.
+  App().CancelFlag() = true;
+  Open(file);
+  EXPECT_FALSE(App().CancelFlag());
+  EXPECT_EQ(List().GetItemCount(), 1);
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 1"));
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
+}
+
+TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
+  StartFresh();
+  TempDir dir;
+  CListoraDoc& doc = CurrentDoc();
+  ItemFields item;
+  item.columns[1] = Sj("新しい");
+  item.columns[0] = "0";
+  doc.Data().items.AppendRow(item);
+  doc.Changed(DocHint::Kind::kItems);
+  doc.MarkModified();
+  doc.MarkModified();
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora*"));
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 1"));
+
+  const std::filesystem::path file = dir / "saved";
+  Script().saveFiles = {Path(file)};
+  ASSERT_TRUE(doc.Save());
+  const std::filesystem::path written = dir / "saved.ltb";
+  ASSERT_TRUE(std::filesystem::exists(written));
+  EXPECT_EQ(Frame().GetTitle(), "saved.ltb - Listora");
+  EXPECT_FALSE(doc.IsModified());
+
+  Document reread;
+  ASSERT_EQ(LoadDocument(ReadAll(written), {}, reread).status, LoadStatus::kLoaded);
+  ASSERT_EQ(reread.items.GetSize(), 1);
+  EXPECT_EQ(reread.items.Column(1, 0), Sj("新しい"));
+  EXPECT_EQ(ReadHeader(ReadAll(written))->mode, 0);
+}
+
+TEST(DocumentSave, FailedWriteIsReported) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
+  Open(file);
+  CurrentDoc().Data().items.RemoveRow(0);
+  CurrentDoc().MarkModified();
+  // The target is now a folder, so the file cannot be replaced.
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  EXPECT_FALSE(CurrentDoc().Save());
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_TRUE(CurrentDoc().IsModified());
+  EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+TEST(DocumentSave, PasswordSettingProtectsTheFile) {
+  StartFresh();
+  TempDir dir;
+  Profile(SettingsFile()).WriteInt("Main", "Pass", 1);
+  const std::filesystem::path file = dir / "locked.ltb";
+  Script().newPasswords = {"pw"};
+  Script().saveFiles = {Path(file)};
+  ASSERT_TRUE(CurrentDoc().SaveAs());
+  EXPECT_EQ(Script().Kinds(), (std::vector<std::string>{"save", "set-password"}));
+  EXPECT_EQ(ReadHeader(ReadAll(file))->mode, 1);
+
+  // Both fields left empty: enciphered without a password.
+  Script().Reset();
+  ASSERT_TRUE(CurrentDoc().OnSaveDocument(Path(file)));
+  EXPECT_EQ(ReadHeader(ReadAll(file))->mode, 2);
+  Open(file);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"set-password"});
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
+}
+
+TEST(DocumentSave, ClosingAModifiedDocumentAsksFirst) {
+  StartFresh();
+  CurrentDoc().MarkModified();
+  Script().saveChanges = {SaveAnswer::kCancel};
+  EXPECT_EQ(App().DocManager()->CreateDocument(wxString(), wxDOC_NEW), nullptr);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"save-changes"});
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  Script().saveChanges = {SaveAnswer::kNo};
+  EXPECT_NE(App().DocManager()->CreateDocument(wxString(), wxDOC_NEW), nullptr);
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+}  // namespace
+}  // namespace listora::test

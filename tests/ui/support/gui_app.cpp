@@ -1,0 +1,85 @@
+#include "ui/support/gui_app.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <wx/app.h>
+#include <wx/docview.h>
+#include <wx/init.h>
+
+#include "support/test_support.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+
+namespace listora::test {
+
+namespace {
+
+std::unique_ptr<TempDir> settingsDir;
+ScriptedPrompt* prompt = nullptr;
+
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    settingsDir = std::make_unique<TempDir>();
+    setenv("LISTORA_INI", SettingsFile().c_str(), 1);
+    auto scripted = std::make_unique<ScriptedPrompt>();
+    prompt = scripted.get();
+    InstallPrompt(std::move(scripted));
+
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
+    wxApp::SetInstance(new CListoraApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+      std::fprintf(stderr, "the application did not start (is there a display?)\n");
+      std::abort();
+    }
+    Pump();
+  }
+
+  void TearDown() override {
+    if (CMainFrame* frame = App().MainFrame()) {
+      App().DocManager()->Clear(true);
+      frame->Destroy();
+    }
+    Pump();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    settingsDir.reset();
+  }
+};
+
+const ::testing::Environment* const registered =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+}  // namespace
+
+ScriptedPrompt& Script() { return *prompt; }
+CListoraApp& App() { return TheApp(); }
+std::filesystem::path SettingsFile() { return settingsDir->path() / "Listora.ini"; }
+
+CListoraDoc& CurrentDoc() {
+  return *static_cast<CListoraDoc*>(App().DocManager()->GetCurrentDocument());
+}
+
+void StartFresh() {
+  std::filesystem::remove(SettingsFile());
+  if (wxDocument* doc = App().DocManager()->GetCurrentDocument()) doc->Modify(false);
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  Script().Reset();
+}
+
+void Pump() {
+  for (int i = 0; i < 5; ++i) {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->Yield(true);
+  }
+}
+
+}  // namespace listora::test

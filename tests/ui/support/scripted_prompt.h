@@ -1,0 +1,49 @@
+#pragma once
+// A prompt that answers from queues and records every question, for tests.
+// An empty queue gives the answer of a user who closes the window: No,
+// Cancel, nothing typed, nothing chosen.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/app/prompt.h"
+
+namespace listora::test {
+
+struct Asked {
+  std::string kind;  // "error", "info", "format", "yesno", "save-changes",
+                     // "password", "set-password", "open", "open-many", "save"
+  wxString text;     // the message, or the chooser's title
+};
+
+class ScriptedPrompt final : public Prompt {
+ public:
+  std::deque<bool> yesNo;
+  std::deque<SaveAnswer> saveChanges;
+  std::deque<wxString> passwords;
+  std::deque<wxString> newPasswords;
+  std::deque<wxString> openFiles;
+  std::deque<wxArrayString> openFileLists;
+  std::deque<wxString> saveFiles;
+  std::vector<Asked> asked;
+
+  void Reset();
+  // The kinds asked so far, in order.
+  std::vector<std::string> Kinds() const;
+
+  void Error(wxWindow* owner, const wxString& text) override;
+  void Info(wxWindow* owner, const wxString& text, const wxString& caption) override;
+  void FileFormatError(wxWindow* owner, const wxString& text) override;
+  bool YesNo(wxWindow* owner, const wxString& text) override;
+  SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) override;
+  wxString AskPassword(wxWindow* owner) override;
+  wxString SetPassword(wxWindow* owner) override;
+  wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
+                          const wxString& wildcard) override;
+  wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
+                    const wxString& wildcard) override;
+};
+
+}  // namespace listora::test
