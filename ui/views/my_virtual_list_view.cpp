@@ -28,6 +28,9 @@ CMyVirtualListView::CMyVirtualListView(wxWindow* parent)
 CMyVirtualListView::~CMyVirtualListView() { SetImageList(nullptr, wxIMAGE_LIST_SMALL); }
 
 void CMyVirtualListView::Attach(const Document* data) {
+  // The control keeps selection states across item counts, so a document
+  // would otherwise inherit the last one's selection.
+  ClearSelection();
   data_ = data;
   SyncItemCount();
 }

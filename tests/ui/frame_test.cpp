@@ -1,0 +1,216 @@
+// The main window: menus, pane commands, split layout, column and list
+// commands.
+
+#include <gtest/gtest.h>
+
+#include <wx/menu.h>
+#include <wx/stattext.h>
+
+#include "core/app/profile.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/menu_label.h"
+#include "ui/views/my_splitter_wnd.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+CMainFrame& Frame() { return *App().MainFrame(); }
+CMyVirtualListView& List() { return *App().Panes().list; }
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+void Command(int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  Frame().ProcessWindowEvent(event);
+  Pump();
+}
+
+void AddItems(int count) {
+  CListoraDoc& doc = CurrentDoc();
+  for (int i = 0; i < count; ++i) {
+    ItemFields item;
+    item.columns[0] = "0";
+    item.columns[1] = "a" + std::to_string(i);
+    doc.Data().items.AppendRow(item);
+  }
+  doc.Changed(DocHint::Kind::kItems);
+  Pump();
+}
+
+TEST(MenuLabel, MnemonicMovesBeforeTheShortcut) {
+  EXPECT_EQ(WxMenuLabel(U("新規作成\tCtrl+N(&N)")), U("新規作成(&N)\tCtrl+N"));
+  EXPECT_EQ(WxMenuLabel(U("追加で開く\t\t\tCtrl+D(&D)")), U("追加で開く(&D)\tCtrl+D"));
+  EXPECT_EQ(WxMenuLabel(U("自動挿入\t\tCtrl + J(&J)")), U("自動挿入(&J)\tCtrl+J"));
+  EXPECT_EQ(WxMenuLabel(U("ヘルプ\t\tF1(&H)")), U("ヘルプ(&H)\tF1"));
+  EXPECT_EQ(WxMenuLabel(U("名前を付けて保存(&A)...")), U("名前を付けて保存(&A)..."));
+}
+
+TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
+  StartFresh();
+  wxMenuBar* bar = Frame().GetMenuBar();
+  const char* titles[] = {"ファイル(&F)", "編集(&E)", "設定(&P)",   "検索(&S)",  "表示(&V)",
+                          "移動(&M)",     "ツール(&T)", "出力(&O)", "ヘルプ(&H)"};
+  ASSERT_EQ(bar->GetMenuCount(), std::size(titles));
+  for (size_t i = 0; i < std::size(titles); ++i) EXPECT_EQ(bar->GetMenuLabel(i), U(titles[i]));
+
+  EXPECT_EQ(bar->FindItem(wxID_NEW)->GetItemLabel(), U("新規作成(&N)\tCtrl+N"));
+  EXPECT_EQ(bar->FindItem(cmd::kAddColumn)->GetItemLabel(), U("カラムを追加(&I)"));
+  EXPECT_EQ(bar->FindItem(cmd::kTreeToolBar)->GetItemLabel(), U("ツリービューのツールバー(&Y)"));
+  EXPECT_EQ(bar->FindItem(cmd::kAutoInsert)->GetHelp(), U("アイテムをまとめて追加します"));
+  EXPECT_EQ(bar->FindItem(cmd::kTreeGroup1 + 2)->GetItemLabel(), "No.&3");
+
+  // Entries whose commands are not in the program yet are shown disabled.
+  wxMenu* edit = bar->GetMenu(1);
+  edit->UpdateUI(&Frame());
+  EXPECT_FALSE(edit->FindItem(cmd::kAddItem)->IsEnabled());
+  EXPECT_TRUE(edit->FindItem(cmd::kAddColumn)->IsEnabled());
+  EXPECT_TRUE(edit->FindItem(cmd::kSelectAll)->IsEnabled());
+}
+
+TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {
+  StartFresh();
+  Profile(SettingsFile()).WriteInt("Column", "Count", 2);
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  wxMenuBar* bar = Frame().GetMenuBar();
+  wxMenu* copy = bar->FindItem(cmd::kCopyColumn1)->GetMenu();
+  ASSERT_EQ(copy->GetMenuItemCount(), 1u);
+  EXPECT_EQ(copy->FindItemByPosition(0)->GetItemLabel(), "No.1(&1)");
+  EXPECT_EQ(bar->FindItem(cmd::kPasteColumn1)->GetMenu()->GetMenuItemCount(), 1u);
+
+  Command(cmd::kAddColumn);
+  ASSERT_EQ(copy->GetMenuItemCount(), 2u);
+  EXPECT_EQ(copy->FindItemByPosition(1)->GetItemLabel(), "No.2(&2)");
+  EXPECT_EQ(copy->FindItemByPosition(1)->GetId(), cmd::kCopyColumn1 + 1);
+}
+
+TEST(Panes, LastPaneStaysAndAHiddenColumnReturnsWithOnePane) {
+  StartFresh();
+  PaneGrid& grid = Frame().Panes();
+  const ViewLayout& layout = CurrentDoc().Data().settings.layout;
+  for (PaneId pane : {PaneId::kList, PaneId::kTree, PaneId::kText, PaneId::kImage})
+    ASSERT_TRUE(grid.IsVisible(pane));
+
+  Command(cmd::kTreeView);
+  Command(cmd::kTextView);
+  Command(cmd::kImageView);
+  Command(cmd::kListView);
+  EXPECT_TRUE(grid.IsVisible(PaneId::kList));
+  EXPECT_EQ(layout.showList, 1);
+  EXPECT_EQ(layout.showTree, 0);
+  EXPECT_EQ(grid.Main().HiddenPane(), 1);
+
+  // The right column comes back with only the pane that was asked for.
+  Command(cmd::kImageView);
+  EXPECT_TRUE(grid.IsVisible(PaneId::kImage));
+  EXPECT_FALSE(grid.IsVisible(PaneId::kTree));
+  Command(cmd::kTreeView);
+  EXPECT_TRUE(grid.IsVisible(PaneId::kTree));
+
+  // Hiding the list while the text is hidden hides the whole left column;
+  // its width is kept for when it comes back.
+  const int leftWidth = grid.Main().FirstSize();
+  Command(cmd::kListView);
+  EXPECT_EQ(grid.Main().HiddenPane(), 0);
+  EXPECT_TRUE(grid.IsVisible(PaneId::kTree) && grid.IsVisible(PaneId::kImage));
+  Command(cmd::kTextView);
+  EXPECT_TRUE(grid.IsVisible(PaneId::kText));
+  EXPECT_FALSE(grid.IsVisible(PaneId::kList));
+  EXPECT_EQ(grid.Main().FirstSize(), leftWidth);
+  EXPECT_EQ(layout.showList, 0);
+  EXPECT_EQ(layout.showText, 1);
+}
+
+TEST(Panes, SplitsFollowTheStoredPercentages) {
+  EXPECT_EQ(IdealFirstSize(1010, 7000), 700);
+  EXPECT_EQ(IdealFirstSize(1011, 7000), 701);  // rounded up
+  EXPECT_EQ(IdealFirstSize(5, 7000), 0);
+  EXPECT_EQ(SplitFromSize(700, 1010), 7000);
+  EXPECT_EQ(SplitFromSize(701, 1011), 7002);
+
+  StartFresh();
+  Frame().SetSize(1100, 760);
+  Pump();
+  const CMySplitterWnd& main = Frame().Panes().Main();
+  const CMySplitterWnd& right = Frame().Panes().Right();
+  EXPECT_EQ(main.GetSashPosition(), IdealFirstSize(main.GetClientSize().x, 7000));
+  EXPECT_EQ(right.GetSashPosition(), IdealFirstSize(right.GetClientSize().y, 6000));
+}
+
+TEST(Columns, AddAndDeleteKeepTheirLimits) {
+  StartFresh();
+  ASSERT_EQ(List().GetColumnCount(), 5);
+  for (int i = 0; i < 6; ++i) Command(cmd::kAddColumn);
+  EXPECT_EQ(List().GetColumnCount(), 11);
+  EXPECT_TRUE(Script().asked.empty());
+  Command(cmd::kAddColumn);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_EQ(Script().asked[0].text, U("カラム数が最大です"));
+  EXPECT_EQ(List().GetColumnCount(), 11);
+  EXPECT_TRUE(Frame().GetTitle().EndsWith("*"));
+
+  CListoraDoc& doc = CurrentDoc();
+  doc.DeleteColumn(2);
+  ASSERT_EQ(List().GetColumnCount(), 10);
+  wxListItem header;
+  header.SetMask(wxLIST_MASK_TEXT);
+  List().GetColumn(2, header);
+  EXPECT_EQ(header.GetText(), "No.3");
+  for (int i = 0; i < 8; ++i) doc.DeleteColumn(1);
+  EXPECT_EQ(List().GetColumnCount(), 2);
+  Script().Reset();
+  doc.DeleteColumn(1);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_EQ(Script().asked[0].text, U("これ以上削除できません"));
+  EXPECT_EQ(List().GetColumnCount(), 2);
+}
+
+TEST(ListView, DeleteSelectedAsksAndKeepsTheRestInOrder) {
+  StartFresh();
+  AddItems(10);
+  for (int row : {2, 5, 7}) List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  Pump();
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
+
+  Script().yesNo = {false};
+  Command(cmd::kDeleteSelected);
+  EXPECT_EQ(Script().asked.at(0).text, U("選択項目を削除しますか？"));
+  EXPECT_EQ(List().GetItemCount(), 10);
+
+  Script().yesNo = {true};
+  Command(cmd::kDeleteSelected);
+  ASSERT_EQ(List().GetItemCount(), 7);
+  const char* expected[] = {"a0", "a1", "a3", "a4", "a6", "a8", "a9"};
+  for (int row = 0; row < 7; ++row) EXPECT_EQ(List().GetItemText(row, 1), expected[row]);
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), U("　総アイテム数: 7"));
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 0"));
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  Command(cmd::kSelectAll);
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 7"));
+  List().SetItemState(0, 0, wxLIST_STATE_SELECTED);
+  Command(cmd::kInvertSelection);
+  EXPECT_EQ(List().GetSelectedItemCount(), 1);
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 1"));
+}
+
+TEST(ListView, NothingSelectedDeletesNothingAndAsksNothing) {
+  StartFresh();
+  Command(cmd::kDeleteSelected);
+  Command(cmd::kMoveMiddle);
+  AddItems(3);
+  Command(cmd::kDeleteSelected);
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_EQ(List().GetItemCount(), 3);
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+}  // namespace
+}  // namespace listora::test
