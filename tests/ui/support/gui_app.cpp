@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <memory>
 #include <wx/app.h>
 #include <wx/docview.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include "support/test_support.h"
 #include "ui/app/doc_manager.h"
@@ -22,6 +25,20 @@ namespace {
 std::unique_ptr<TempDir> settingsDir;
 ScriptedPrompt* prompt = nullptr;
 
+// Under a busy Xvfb, GTK now and then cannot open the display at the first
+// try; a failed start leaves nothing behind, so it is tried again.
+bool StartWx() {
+  static char name[] = "ui_tests";
+  static char* argv[] = {name, nullptr};
+  static int argc = 1;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    wxApp::SetInstance(new CListoraApp);
+    if (wxEntryStart(argc, argv)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  }
+  return false;
+}
+
 class GuiEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
@@ -31,12 +48,13 @@ class GuiEnvironment : public ::testing::Environment {
     prompt = scripted.get();
     InstallPrompt(std::move(scripted));
 
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static int argc = 1;
-    wxApp::SetInstance(new CListoraApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-      std::fprintf(stderr, "the application did not start (is there a display?)\n");
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    if (!StartWx()) {
+      std::fprintf(stderr, "wx did not start (is there a display?)\n");
+      std::abort();
+    }
+    if (!wxTheApp->CallOnInit()) {
+      std::fprintf(stderr, "the application did not start\n");
       std::abort();
     }
     Pump();
