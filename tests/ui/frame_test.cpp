@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 
@@ -209,6 +210,27 @@ TEST(ListView, NothingSelectedDeletesNothingAndAsksNothing) {
   Command(cmd::kDeleteSelected);
   EXPECT_TRUE(Script().asked.empty());
   EXPECT_EQ(List().GetItemCount(), 3);
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
+  StartFresh();
+  Command(cmd::kSearch);  // an empty list: nothing happens
+  EXPECT_TRUE(Script().asked.empty());
+  AddItems(12);  // a0 .. a11
+  Frame().SearchBox()->Clear();  // a new document keeps the history
+  Frame().SearchBox()->SetValue("1");
+  Command(cmd::kSearch);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
+  EXPECT_EQ(List().GetItemText(0, 1), "a1");
+  EXPECT_EQ(List().GetItemText(1, 1), "a10");
+  EXPECT_EQ(List().GetItemText(2, 1), "a11");
+  EXPECT_EQ(List().GetItemText(3, 1), "a0");
+  EXPECT_EQ(List().GetSelectedItemCount(), 3);
+  EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
+  Command(cmd::kSearch);
+  ASSERT_EQ(Frame().SearchBox()->GetCount(), 2u);
+  EXPECT_EQ(Frame().SearchBox()->GetString(1), "1");
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 

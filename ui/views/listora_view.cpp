@@ -3,6 +3,8 @@
 #include <wx/combobox.h>
 
 #include "core/tools/image_paths.h"
+#include "core/tools/list_search.h"
+#include "core/tools/tool_messages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
@@ -24,6 +26,7 @@ CListoraView::CListoraView() {
   Bind(wxEVT_MENU, &CListoraView::OnDeleteSelected, this, cmd::kDeleteSelected);
   Bind(wxEVT_MENU, &CListoraView::OnMove, this, cmd::kMoveLast, cmd::kMoveMiddle);
   Bind(wxEVT_MENU, &CListoraView::OnDeleteColumn, this, cmd::kDeleteColumn);
+  Bind(wxEVT_MENU, &CListoraView::OnListSearch, this, cmd::kSearch);
 }
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
@@ -228,6 +231,31 @@ void CListoraView::OnMove(wxCommandEvent& event) {
 
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {
   if (CMyVirtualListView* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
+}
+
+}  // namespace listora
+
+namespace listora {
+
+// The search box's list search: matching items move to the top and become
+// the selection; the text goes on top of the box's history.
+void CListoraView::OnListSearch(wxCommandEvent&) {
+  CMainFrame* frame = Frame();
+  CMyVirtualListView* list = List();
+  if (!frame || !list) return;
+  Document& data = Doc()->Data();
+  wxComboBox* box = frame->SearchBox();
+  const std::optional<ListSearchResult> result =
+      ListSearch(data.items, data.ColumnCount() - 1, ToCp932(box->GetValue()));
+  if (!result) return;
+  list->ClearSelection();
+  list->SyncItemCount();
+  for (int row = 0; row < result->found; ++row)
+    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  if (result->found > 0) list->EnsureVisible(0);
+  frame->SetSelectedCount(result->found);
+  ThePrompt().Info(frame, Utf8(result->message), Utf8(msg::kSearchResultCaption));
+  box->Insert(ToWx(result->text), 0);
 }
 
 }  // namespace listora

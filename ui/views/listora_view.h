@@ -51,6 +51,7 @@ class CListoraView : public wxView {
   void OnDeleteSelected(wxCommandEvent& event);
   void OnMove(wxCommandEvent& event);
   void OnDeleteColumn(wxCommandEvent& event);
+  void OnListSearch(wxCommandEvent& event);
   void DeleteSelected();
 
   bool selectedCountPending_ = false;

@@ -68,6 +68,11 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
     UpdateKeyIndicators();
     event.Skip();
   });
+  // Enter in the search box searches, as the button does.
+  controls_.searchBox->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
+    wxCommandEvent search(wxEVT_MENU, cmd::kSearch);
+    ProcessWindowEvent(search);
+  });
   DisableUnbuiltCommands(*this);
   SetDropTarget(new MainWindowDrop);
 }
