@@ -1,7 +1,6 @@
 // Opening, refusing and saving documents through the running application.
 
 #include <gtest/gtest.h>
-
 #include <wx/combobox.h>
 #include <wx/docview.h>
 #include <wx/stattext.h>

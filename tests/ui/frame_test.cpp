@@ -2,7 +2,6 @@
 // commands.
 
 #include <gtest/gtest.h>
-
 #include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
@@ -56,7 +55,7 @@ TEST(MenuLabel, MnemonicMovesBeforeTheShortcut) {
 TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   StartFresh();
   wxMenuBar* bar = Frame().GetMenuBar();
-  const char* titles[] = {"ファイル(&F)", "編集(&E)", "設定(&P)",   "検索(&S)",  "表示(&V)",
+  const char* titles[] = {"ファイル(&F)", "編集(&E)",   "設定(&P)", "検索(&S)",  "表示(&V)",
                           "移動(&M)",     "ツール(&T)", "出力(&O)", "ヘルプ(&H)"};
   ASSERT_EQ(bar->GetMenuCount(), std::size(titles));
   for (size_t i = 0; i < std::size(titles); ++i) EXPECT_EQ(bar->GetMenuLabel(i), U(titles[i]));
@@ -217,7 +216,7 @@ TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   StartFresh();
   Command(cmd::kSearch);  // an empty list: nothing happens
   EXPECT_TRUE(Script().asked.empty());
-  AddItems(12);  // a0 .. a11
+  AddItems(12);                  // a0 .. a11
   Frame().SearchBox()->Clear();  // a new document keeps the history
   Frame().SearchBox()->SetValue("1");
   Command(cmd::kSearch);

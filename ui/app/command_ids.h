@@ -20,21 +20,21 @@
 namespace listora::cmd {
 
 // Framework commands.
-inline constexpr int kNew = wxID_NEW;                // 57600
-inline constexpr int kOpen = wxID_OPEN;              // 57601
-inline constexpr int kSave = wxID_SAVE;              // 57603
-inline constexpr int kSaveAs = wxID_SAVEAS;          // 57604
+inline constexpr int kNew = wxID_NEW;                 // 57600
+inline constexpr int kOpen = wxID_OPEN;               // 57601
+inline constexpr int kSave = wxID_SAVE;               // 57603
+inline constexpr int kSaveAs = wxID_SAVEAS;           // 57604
 inline constexpr int kPrintSetup = wxID_PRINT_SETUP;  // 57606
-inline constexpr int kPrint = wxID_PRINT;            // 57607
-inline constexpr int kPrintPreview = wxID_PREVIEW;   // 57609
-inline constexpr int kRecentFile1 = wxID_FILE1;      // 57616 and the following four
-inline constexpr int kCopy = wxID_COPY;              // 57634
-inline constexpr int kCut = wxID_CUT;                // 57635
-inline constexpr int kPaste = wxID_PASTE;            // 57637
-inline constexpr int kUndo = wxID_UNDO;              // 57643
-inline constexpr int kAbout = wxID_ABOUT;            // 57664
-inline constexpr int kExit = wxID_EXIT;              // 57665
-inline constexpr int kHelp = wxID_HELP;              // 57670
+inline constexpr int kPrint = wxID_PRINT;             // 57607
+inline constexpr int kPrintPreview = wxID_PREVIEW;    // 57609
+inline constexpr int kRecentFile1 = wxID_FILE1;       // 57616 and the following four
+inline constexpr int kCopy = wxID_COPY;               // 57634
+inline constexpr int kCut = wxID_CUT;                 // 57635
+inline constexpr int kPaste = wxID_PASTE;             // 57637
+inline constexpr int kUndo = wxID_UNDO;               // 57643
+inline constexpr int kAbout = wxID_ABOUT;             // 57664
+inline constexpr int kExit = wxID_EXIT;               // 57665
+inline constexpr int kHelp = wxID_HELP;               // 57670
 
 // The wx ID of a resource number.
 constexpr int FromResourceId(int number) {

@@ -1,10 +1,11 @@
 #include "ui/app/listora_app.h"
 
-#include <string>
-#include <vector>
 #include <wx/docview.h>
 #include <wx/stdpaths.h>
 #include <wx/tooltip.h>
+
+#include <string>
+#include <vector>
 
 #include "core/app/command_line.h"
 #include "ui/app/doc_manager.h"
@@ -24,8 +25,8 @@ bool CListoraApp::OnInit() {
   SetAppName("Listora");
   SetAppDisplayName("Listora");
 
-  exeDir_ = std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string())
-                .parent_path();
+  exeDir_ =
+      std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
   std::error_code ignored;
   std::filesystem::current_path(exeDir_, ignored);
   profile_.emplace(SettingsFilePath(exeDir_));
@@ -58,10 +59,10 @@ bool CListoraApp::OnInit() {
 
   // A document that cannot be opened leaves a new, empty one (the document
   // reports why), so start-up goes on either way.
-  wxDocument* doc = request.kind == StartRequest::Kind::kOpen
-                        ? docManager_->CreateDocument(wxString::FromUTF8(request.document),
-                                                      wxDOC_SILENT)
-                        : docManager_->CreateDocument(wxString(), wxDOC_NEW);
+  wxDocument* doc =
+      request.kind == StartRequest::Kind::kOpen
+          ? docManager_->CreateDocument(wxString::FromUTF8(request.document), wxDOC_SILENT)
+          : docManager_->CreateDocument(wxString(), wxDOC_NEW);
   if (!doc) return false;
 
   if (profile_->GetInt("Main", "SizeMax", 0) == 0) frame_->Maximize();

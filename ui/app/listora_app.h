@@ -4,11 +4,12 @@
 // file, the program-wide settings, the four pane pointers and the cancel
 // flag of long operations.
 
+#include <wx/app.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <wx/app.h>
 
 #include "core/app/profile.h"
 #include "core/app/settings.h"

@@ -4,9 +4,10 @@
 // program installs the wx implementation at start-up; a test installs its
 // own before it drives the windows.
 
-#include <memory>
 #include <wx/arrstr.h>
 #include <wx/string.h>
+
+#include <memory>
 
 class wxWindow;
 

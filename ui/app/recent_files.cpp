@@ -1,7 +1,8 @@
 #include "ui/app/recent_files.h"
 
-#include <string>
 #include <wx/filehistory.h>
+
+#include <string>
 
 #include "core/app/profile.h"
 #include "ui/app/text_convert.h"

@@ -1,9 +1,10 @@
 #pragma once
 // The edge between the core's CP932 text and wx's strings.
 
+#include <wx/string.h>
+
 #include <string>
 #include <string_view>
-#include <wx/string.h>
 
 namespace listora {
 

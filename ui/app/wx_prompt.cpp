@@ -23,14 +23,13 @@ void WxPrompt::FileFormatError(wxWindow* owner, const wxString& text) {
 }
 
 bool WxPrompt::YesNo(wxWindow* owner, const wxString& text) {
-  return wxMessageBox(text, Utf8(msg::kConfirmCaption), wxYES_NO | wxICON_QUESTION, owner) ==
-         wxYES;
+  return wxMessageBox(text, Utf8(msg::kConfirmCaption), wxYES_NO | wxICON_QUESTION, owner) == wxYES;
 }
 
 SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
   const wxString text = wxString::Format(wxString::FromUTF8("%s への変更を保存しますか?"), name);
-  switch (wxMessageBox(text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION,
-                       owner)) {
+  switch (
+      wxMessageBox(text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, owner)) {
     case wxYES: return SaveAnswer::kYes;
     case wxNO: return SaveAnswer::kNo;
     default: return SaveAnswer::kCancel;

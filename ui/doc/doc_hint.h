@@ -11,8 +11,8 @@ class DocHint : public wxObject {
   enum class Kind {
     kNewDocument,     // a new document: everything, as at an initial update
     kOpenedDocument,  // an opened document: the same, and its search history
-    kItems,       // rows were added, removed or reordered
-    kColumns,     // the column descriptors changed
+    kItems,           // rows were added, removed or reordered
+    kColumns,         // the column descriptors changed
   };
   explicit DocHint(Kind kind) : kind_(kind) {}
   Kind GetKind() const { return kind_; }

@@ -1,7 +1,8 @@
 #include "ui/doc/listora_doc.h"
 
-#include <filesystem>
 #include <wx/filename.h>
+
+#include <filesystem>
 
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
@@ -47,9 +48,7 @@ class LoadProgress {
 
 }  // namespace
 
-CListoraDoc::CListoraDoc() {
-  Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn);
-}
+CListoraDoc::CListoraDoc() { Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn); }
 
 void CListoraDoc::MarkModified() {
   Modify(true);
@@ -109,8 +108,7 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
       ThePrompt().Error(Owner(), Utf8(LoadStatusMessage(result.status)));
       return BecomeUntitled();
     case LoadStatus::kLoaded:
-    case LoadStatus::kCancelled:
-      break;
+    case LoadStatus::kCancelled: break;
   }
   password_ = result.password;
   SetTitle(wxFileNameFromPath(file));
@@ -178,10 +176,8 @@ void CListoraDoc::DeleteColumn(int column) {
       ThePrompt().Error(Owner(), Utf8(msg::kCannotDeleteColumn));
       return;
     case ColumnChange::kNoColumn:
-    case ColumnChange::kAtMaximum:
-      return;
-    case ColumnChange::kDone:
-      break;
+    case ColumnChange::kAtMaximum: return;
+    case ColumnChange::kDone: break;
   }
   Changed(DocHint::Kind::kColumns);
   MarkModified();

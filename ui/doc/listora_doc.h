@@ -3,8 +3,9 @@
 // per-document settings, search history) and its password, reads and writes
 // the ".ltb" file through the core, and tells the views what changed.
 
-#include <string>
 #include <wx/docview.h>
+
+#include <string>
 
 #include "core/doc/document_file.h"
 #include "ui/doc/doc_hint.h"

@@ -4,9 +4,10 @@
 // other windows are disabled, so the only input the event pumping lets
 // through is its own cancel button, which sets the process-wide cancel flag.
 
+#include <wx/dialog.h>
+
 #include <chrono>
 #include <memory>
-#include <wx/dialog.h>
 
 class wxButton;
 class wxGauge;

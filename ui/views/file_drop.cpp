@@ -2,8 +2,8 @@
 
 #include <wx/docview.h>
 
-#include "ui/app/listora_app.h"
 #include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
 
 namespace listora {
 

@@ -1,8 +1,9 @@
 #include "ui/views/image_view.h"
 
-#include <algorithm>
 #include <wx/dcbuffer.h>
 #include <wx/log.h>
+
+#include <algorithm>
 
 #include "ui/views/pane_style.h"
 
@@ -65,8 +66,8 @@ void CListoraPrev::OnPaint(wxPaintEvent&) {
                                 static_cast<double>(area.y) / image_.GetHeight());
   const int width = std::max(1, static_cast<int>(image_.GetWidth() * scale));
   const int height = std::max(1, static_cast<int>(image_.GetHeight() * scale));
-  dc.DrawBitmap(wxBitmap(image_.Scale(width, height, wxIMAGE_QUALITY_HIGH)),
-                (area.x - width) / 2, (area.y - height) / 2);
+  dc.DrawBitmap(wxBitmap(image_.Scale(width, height, wxIMAGE_QUALITY_HIGH)), (area.x - width) / 2,
+                (area.y - height) / 2);
 }
 
 }  // namespace listora

@@ -2,10 +2,11 @@
 // `CListoraPrev`: the image pane, showing the picture tied to the list's
 // current item at actual size or fitted to the pane.
 
-#include <filesystem>
 #include <wx/bitmap.h>
 #include <wx/image.h>
 #include <wx/scrolwin.h>
+
+#include <filesystem>
 
 #include "core/app/settings.h"
 

@@ -4,8 +4,9 @@
 // per column index. The list control draws header images from its small
 // image list, so both sets share it.
 
-#include <memory>
 #include <wx/imaglist.h>
+
+#include <memory>
 
 namespace listora {
 

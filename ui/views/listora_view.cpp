@@ -168,7 +168,8 @@ void CListoraView::CaptureShownState(Document& data) const {
   frame->Panes().CaptureSplits(data.settings.layout);
   data.history.clear();
   const wxComboBox* box = frame->SearchBox();
-  for (unsigned int i = 0; i < box->GetCount(); ++i) data.history.push_back(ToCp932(box->GetString(i)));
+  for (unsigned int i = 0; i < box->GetCount(); ++i)
+    data.history.push_back(ToCp932(box->GetString(i)));
 }
 
 void CListoraView::OnChangeFilename() {
@@ -225,7 +226,7 @@ void CListoraView::OnMove(wxCommandEvent& event) {
   const long count = list->GetItemCount();
   const long row = event.GetId() == cmd::kMoveFirst    ? 0
                    : event.GetId() == cmd::kMoveMiddle ? count / 2
-                                                        : count - 1;
+                                                       : count - 1;
   list->EnsureVisible(row);
 }
 

@@ -61,8 +61,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   Bind(wxEVT_MENU, &CMainFrame::OnToggleTreeToolBar, this, cmd::kTreeToolBar);
   Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateTreeToolBar, this, cmd::kTreeToolBar);
   Bind(wxEVT_MENU, &CMainFrame::OnToggleBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
-  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBar, this, cmd::kToggleToolBar,
-       cmd::kToggleStatusBar);
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
   Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, menus_.recentFilesItemId);
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     UpdateKeyIndicators();
@@ -172,16 +171,15 @@ void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
 }
 
 void CMainFrame::OnToggleBar(wxCommandEvent& event) {
-  wxWindow* bar = event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar())
-                                                       : GetStatusBar();
+  wxWindow* bar =
+      event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar()) : GetStatusBar();
   bar->Show(!bar->IsShown());
   SendSizeEvent();
 }
 
 void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
-  const wxWindow* bar = event.GetId() == cmd::kToggleToolBar
-                            ? static_cast<wxWindow*>(GetToolBar())
-                            : GetStatusBar();
+  const wxWindow* bar =
+      event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar()) : GetStatusBar();
   event.Check(bar->IsShown());
 }
 
@@ -196,11 +194,13 @@ void CMainFrame::UpdateKeyIndicators() {
     int field;
     wxKeyCode key;
     const char* text;
-  } indicators[] = {{kCapsField, WXK_CAPITAL, "CAP"}, {kNumField, WXK_NUMLOCK, "NUM"},
+  } indicators[] = {{kCapsField, WXK_CAPITAL, "CAP"},
+                    {kNumField, WXK_NUMLOCK, "NUM"},
                     {kScrollField, WXK_SCROLL, "SCRL"}};
   for (const auto& indicator : indicators) {
     const wxString text = wxGetKeyState(indicator.key) ? wxString(indicator.text) : wxString();
-    if (status->GetStatusText(indicator.field) != text) status->SetStatusText(text, indicator.field);
+    if (status->GetStatusText(indicator.field) != text)
+      status->SetStatusText(text, indicator.field);
   }
 }
 

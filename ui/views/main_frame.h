@@ -3,8 +3,9 @@
 // count labels), status bar, and the four panes in their splitters; shows
 // and hides panes and bars, and keeps its place on the screen.
 
-#include <memory>
 #include <wx/docview.h>
+
+#include <memory>
 
 #include "core/app/settings.h"
 #include "ui/views/main_menu.h"

@@ -152,7 +152,8 @@ wxMenu* MakeHelpMenu() {
 MainMenus MakeMainMenuBar() {
   MainMenus menus;
   menus.bar = new wxMenuBar;
-  menus.bar->Append(MakeFileMenu(menus.recentFiles, menus.recentFilesItemId), wxString::FromUTF8("ファイル(&F)"));
+  menus.bar->Append(MakeFileMenu(menus.recentFiles, menus.recentFilesItemId),
+                    wxString::FromUTF8("ファイル(&F)"));
   menus.bar->Append(MakeEditMenu(nullptr, menus.copyColumns, menus.pasteColumns),
                     wxString::FromUTF8("編集(&E)"));
   menus.bar->Append(MakeSettingsMenu(), wxString::FromUTF8("設定(&P)"));

@@ -45,8 +45,8 @@ void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallb
 }
 
 wxStaticText* AddLabel(wxToolBar& bar, int id, const wxString& text) {
-  auto* label = new wxStaticText(&bar, id, text, wxDefaultPosition, wxSize(120, -1),
-                                 wxST_NO_AUTORESIZE);
+  auto* label =
+      new wxStaticText(&bar, id, text, wxDefaultPosition, wxSize(120, -1), wxST_NO_AUTORESIZE);
   label->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   bar.AddControl(label);
   return label;
@@ -54,13 +54,9 @@ wxStaticText* AddLabel(wxToolBar& bar, int id, const wxString& text) {
 
 }  // namespace
 
-wxString TotalCountText(int count) {
-  return wxString::Format(Utf8(msg::kTotalCount), count);
-}
+wxString TotalCountText(int count) { return wxString::Format(Utf8(msg::kTotalCount), count); }
 
-wxString SelectedCountText(int count) {
-  return wxString::Format(Utf8(msg::kSelectedCount), count);
-}
+wxString SelectedCountText(int count) { return wxString::Format(Utf8(msg::kSelectedCount), count); }
 
 MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
   MainToolBarControls controls;
@@ -76,9 +72,9 @@ MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
   AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R", wxITEM_CHECK);
   AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I", wxITEM_CHECK);
   bar.AddSeparator();
-  controls.searchBox = new wxComboBox(&bar, cmd::kSearchBox, wxString(), wxDefaultPosition,
-                                      wxSize(110, -1), wxArrayString(),
-                                      wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
+  controls.searchBox =
+      new wxComboBox(&bar, cmd::kSearchBox, wxString(), wxDefaultPosition, wxSize(110, -1),
+                     wxArrayString(), wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
   controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   bar.AddControl(controls.searchBox);
   AddButton(bar, cmd::kSearch, wxART_FIND, "F");

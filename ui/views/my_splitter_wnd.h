@@ -3,8 +3,9 @@
 // bring it back at the size it had, and that reports when the user lets go
 // of its bar (so the split positions can be captured).
 
-#include <functional>
 #include <wx/splitter.h>
+
+#include <functional>
 
 namespace listora {
 

@@ -1,8 +1,9 @@
 #include "ui/views/my_virtual_list_view.h"
 
+#include <wx/menu.h>
+
 #include <cstdlib>
 #include <string>
-#include <wx/menu.h>
 
 #include "ui/app/text_convert.h"
 #include "ui/views/list_icons.h"
@@ -45,7 +46,7 @@ void CMyVirtualListView::RebuildColumns() {
     column.SetText(ToWx(FixedText(columns.names[i])));
     column.SetWidth(i == 0 ? kIconColumnWidth : columns.widths[i]);
     column.SetAlign(i == 0 || (columns.formats[i] & kFormatRight) != 0 ? wxLIST_FORMAT_RIGHT
-                                                                        : wxLIST_FORMAT_LEFT);
+                                                                       : wxLIST_FORMAT_LEFT);
     if (i == 0 || columns.headerIcons != 0) column.SetImage(HeaderIcon(i));
     InsertColumn(i, column);
   }
@@ -123,8 +124,8 @@ void CMyVirtualListView::OnColumnBeginDrag(wxListEvent& event) {
 
 void CMyVirtualListView::OnContextMenu(wxContextMenuEvent& event) {
   if (headerMenuShown_ || GetItemCount() == 0) return;
-  wxPoint point = event.GetPosition() == wxDefaultPosition ? wxGetMousePosition()
-                                                           : event.GetPosition();
+  wxPoint point =
+      event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
   std::unique_ptr<wxMenu> menu = MakeEditMenu(data_ ? &data_->settings.columns : nullptr);
   PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(5, 5));
 }

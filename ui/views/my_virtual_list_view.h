@@ -3,9 +3,10 @@
 // fetches every cell from the open document's item table when it paints.
 // It knows nothing about commands; the list view (`CListoraView`) drives it.
 
+#include <wx/listctrl.h>
+
 #include <memory>
 #include <vector>
-#include <wx/listctrl.h>
 
 #include "core/doc/document_file.h"
 

@@ -81,8 +81,9 @@ void PaneGrid::Toggle(PaneId pane, ViewLayout& layout) {
   const Place place = PlaceOf(pane);
   const PaneId sibling = PaneAt(place.column, 1 - place.row);
   CMySplitterWnd& column = place.column == 0 ? *left_ : *right_;
-  const bool othersHidden = std::none_of(std::begin(kAllPanes), std::end(kAllPanes),
-                                         [&](PaneId other) { return other != pane && IsVisible(other); });
+  const bool othersHidden =
+      std::none_of(std::begin(kAllPanes), std::end(kAllPanes),
+                   [&](PaneId other) { return other != pane && IsVisible(other); });
   if (othersHidden) return;  // the last visible pane stays
 
   if (IsVisible(pane)) {

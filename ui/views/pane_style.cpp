@@ -1,7 +1,8 @@
 #include "ui/views/pane_style.h"
 
-#include <algorithm>
 #include <wx/window.h>
+
+#include <algorithm>
 
 #include "ui/app/text_convert.h"
 

@@ -2,9 +2,10 @@
 // A pane's stored style (COLORREF colours, font size in tenths of a point,
 // CP932 face name) as wx colours and font.
 
-#include <cstdint>
 #include <wx/colour.h>
 #include <wx/font.h>
+
+#include <cstdint>
 
 #include "core/app/settings.h"
 

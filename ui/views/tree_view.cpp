@@ -35,14 +35,13 @@ wxBitmap NumberBitmap(int n) {
 }  // namespace
 
 CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar) : wxPanel(parent) {
-  toolBar_ = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                           wxTB_HORIZONTAL | wxTB_FLAT);
+  toolBar_ =
+      new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_HORIZONTAL | wxTB_FLAT);
   toolBar_->SetToolBitmapSize(wxSize(16, 15));
   for (int n = 1; n <= 4; ++n) {
     const int id = cmd::kTreeGroup1 + n - 1;
     const CommandHelp help = HelpFor(id);
-    toolBar_->AddTool(id, wxString::Format("No.%d", n), NumberBitmap(n), help.tip,
-                      wxITEM_NORMAL);
+    toolBar_->AddTool(id, wxString::Format("No.%d", n), NumberBitmap(n), help.tip, wxITEM_NORMAL);
     toolBar_->SetToolLongHelp(id, help.prompt);
   }
   toolBar_->AddSeparator();

@@ -33,8 +33,9 @@ constexpr Range kUnbuilt[] = {
 
 void DisableUnbuiltCommands(wxEvtHandler& frame) {
   for (const Range& range : kUnbuilt) {
-    frame.Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, range.first,
-               range.last);
+    frame.Bind(
+        wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, range.first,
+        range.last);
   }
 }
 

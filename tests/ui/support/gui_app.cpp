@@ -1,15 +1,15 @@
 #include "ui/support/gui_app.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <thread>
-#include <memory>
 #include <wx/app.h>
 #include <wx/docview.h>
 #include <wx/init.h>
 #include <wx/log.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
 
 #include "support/test_support.h"
 #include "ui/app/doc_manager.h"
