@@ -137,8 +137,7 @@ int RunDump(const std::vector<std::string>& raw) {
   }
   json.EndArray();
   json.EndObject();
-  std::cout.flush();
-  if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
+  FlushStandardOutput();
   return kExitOk;
 }
 

@@ -36,8 +36,7 @@ int RunDupes(const std::vector<std::string>& raw) {
   }
   json.EndArray();
   json.EndObject();
-  std::cout.flush();
-  if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
+  FlushStandardOutput();
   return kExitOk;
 }
 

@@ -26,8 +26,7 @@ int RunTree(const std::vector<std::string>& raw) {
   if (!tree) return kExitOk;
   const std::string text = listora::Cp932ToUtf8(listora::TreeClipboardText(*tree));
   if (!text.empty()) std::cout << text << "\r\n";
-  std::cout.flush();
-  if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
+  FlushStandardOutput();
   return kExitOk;
 }
 

@@ -92,6 +92,11 @@ std::string ReadInput(const std::filesystem::path& file) {
   return std::move(*bytes);
 }
 
+void FlushStandardOutput() {
+  std::cout.flush();
+  if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
+}
+
 void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
   listora::FileError error;
   if (!listora::WriteFileAtomically(file, bytes, &error))

@@ -48,6 +48,9 @@ class PasswordSource {
 
 // Reads a file given on the command line; throws ToolError(kExitRefused).
 std::string ReadInput(const std::filesystem::path& file);
+// Flushes standard output; throws ToolError(kExitWriteFailed) when what was
+// printed did not all get out (a full disk behind a redirection).
+void FlushStandardOutput();
 // Writes atomically; throws ToolError(kExitWriteFailed).
 void WriteOutput(const std::filesystem::path& file, std::string_view bytes);
 // Reads the first line of a password file (one trailing CR LF or LF
