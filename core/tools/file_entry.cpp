@@ -38,6 +38,7 @@ std::optional<FileEntry> LookUpEntry(const std::filesystem::path& path) {
   entry.isFolder = followed && S_ISDIR(st.stx_mode);
   entry.size = regular ? st.stx_size : 0;
   entry.written = st.stx_mtime.tv_sec;
+  entry.accessed = st.stx_atime.tv_sec;
   entry.created = (st.stx_mask & STATX_BTIME) ? st.stx_btime.tv_sec : st.stx_ctime.tv_sec;
   entry.device = (static_cast<std::uint64_t>(st.stx_dev_major) << 32) | st.stx_dev_minor;
   entry.inode = st.stx_ino;

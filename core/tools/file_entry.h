@@ -23,6 +23,7 @@ struct FileEntry {
   std::uint64_t size = 0;    // 0 for folders
   std::int64_t created = 0;  // seconds since 1970-01-01 UTC
   std::int64_t written = 0;
+  std::int64_t accessed = 0;
   std::uint32_t attributes = 0;  // kAttrReadOnly | kAttrHidden | kAttrSystem
   // Identity of a folder (device and inode), to enter each folder once.
   std::uint64_t device = 0;

@@ -1,73 +1,282 @@
 #include "ui/views/image_view.h"
 
 #include <wx/dcbuffer.h>
+#include <wx/imaggif.h>
+#include <wx/imagjpeg.h>
+#include <wx/imagpng.h>
 #include <wx/log.h>
+#include <wx/menu.h>
 
-#include <algorithm>
-
+#include "core/tools/image_paths.h"
+#include "core/tools/insert_messages.h"
+#include "core/tools/stored_paths.h"
+#include "core/views/image_files.h"
+#include "core/views/image_info.h"
+#include "core/views/view_messages.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/image_edit.h"
+#include "ui/views/image_info_dlg.h"
+#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
 
+namespace {
+
+CListoraDoc* OpenDocument() {
+  CListoraDocManager* manager = TheApp().DocManager();
+  return manager ? static_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
+
+void AddImageHandlers() {
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG)) wxImage::AddHandler(new wxJPEGHandler);
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_GIF)) wxImage::AddHandler(new wxGIFHandler);
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+}
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace
+
 CListoraPrev::CListoraPrev(wxWindow* parent)
-    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                       wxBORDER_SUNKEN | wxHSCROLL | wxVSCROLL) {
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN) {
+  AddImageHandlers();
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  SetScrollRate(10, 10);
   Bind(wxEVT_PAINT, &CListoraPrev::OnPaint, this);
-  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-    Refresh();
-    event.Skip();
-  });
+  Bind(wxEVT_SIZE, &CListoraPrev::OnSize, this);
+  Bind(wxEVT_LEFT_DOWN, &CListoraPrev::OnLeftDown, this);
+  Bind(wxEVT_MOTION, &CListoraPrev::OnMotion, this);
+  Bind(wxEVT_LEFT_UP, &CListoraPrev::OnLeftUp, this);
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, &CListoraPrev::OnCaptureLost, this);
+  Bind(wxEVT_LEFT_DCLICK, &CListoraPrev::OnLeftDoubleClick, this);
+  Bind(wxEVT_CONTEXT_MENU, &CListoraPrev::OnContextMenu, this);
+  Bind(wxEVT_MENU, &CListoraPrev::OnDisplayMode, this, cmd::kImageActualSize, cmd::kImageFit);
+  Bind(wxEVT_MENU, &CListoraPrev::OnEditImage, this, cmd::kImageEdit);
+  Bind(wxEVT_MENU, &CListoraPrev::OnImageInfo, this, cmd::kImageInfo);
+  Bind(wxEVT_MENU, &CListoraPrev::OnChangeImage, this, cmd::kImageChange);
 }
 
 void CListoraPrev::ApplyStyle(const ViewStyle& style, bool fitToPane) {
   SetBackgroundColour(FromColorRef(style.background));
   fit_ = fitToPane;
-  UpdateScrolling();
+  UpdateCursor();
   Refresh();
 }
 
 void CListoraPrev::ShowImage(const std::filesystem::path& file) {
-  // A missing or damaged picture is not an error worth a message box here.
-  wxLogNull quiet;
-  image_ = wxImage();
-  if (!file.empty()) image_.LoadFile(wxString::FromUTF8(file.string()));
-  UpdateScrolling();
+  std::error_code ec;
+  if (file.empty() || !std::filesystem::exists(file, ec)) {
+    ReleaseImage();
+    return;
+  }
+  currentPath_ = file;
+  DropPicture();
+  {
+    // An undecodable file shows the background only, without a message.
+    wxLogNull quiet;
+    image_.LoadFile(wxString::FromUTF8(file.string()));
+  }
+  pan_ = wxPoint();
+  UpdateCursor();
   Refresh();
 }
 
 void CListoraPrev::ReleaseImage() {
-  image_ = wxImage();
-  UpdateScrolling();
+  DropPicture();
+  UpdateCursor();
   Refresh();
 }
 
-void CListoraPrev::UpdateScrolling() {
-  if (image_.IsOk() && !fit_)
-    SetVirtualSize(image_.GetWidth(), image_.GetHeight());
-  else
-    SetVirtualSize(0, 0);
+void CListoraPrev::DropPicture() {
+  EndPan();
+  image_ = wxImage();
+  actualBitmap_ = wxBitmap();
+  fittedBitmap_ = wxBitmap();
+}
+
+wxSize CListoraPrev::PictureSize() const {
+  return HasImage() ? wxSize(image_.GetWidth(), image_.GetHeight()) : wxSize();
+}
+
+PixelRect CListoraPrev::DrawnRect(const wxSize& pane) const {
+  const wxSize picture = PictureSize();
+  return fit_ ? FitPictureRect(picture.x, picture.y, pane.x, pane.y)
+              : ActualSizeRect(picture.x, picture.y, pane.x, pane.y);
 }
 
 void CListoraPrev::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(GetBackgroundColour()));
   dc.Clear();
-  if (!image_.IsOk()) return;
+  if (!HasImage()) return;
+  const PixelRect rect = DrawnRect(GetClientSize());
+  if (rect.width <= 0 || rect.height <= 0) return;
   if (!fit_) {
-    DoPrepareDC(dc);
-    dc.DrawBitmap(wxBitmap(image_), 0, 0);
+    if (!actualBitmap_.IsOk()) actualBitmap_ = wxBitmap(image_);
+    dc.SetClippingRegion(rect.x, rect.y, rect.width, rect.height);
+    dc.DrawBitmap(actualBitmap_, pan_.x, pan_.y, true);
     return;
   }
-  const wxSize area = GetClientSize();
-  if (area.x <= 0 || area.y <= 0) return;
-  const double scale = std::min(static_cast<double>(area.x) / image_.GetWidth(),
-                                static_cast<double>(area.y) / image_.GetHeight());
-  const int width = std::max(1, static_cast<int>(image_.GetWidth() * scale));
-  const int height = std::max(1, static_cast<int>(image_.GetHeight() * scale));
-  dc.DrawBitmap(wxBitmap(image_.Scale(width, height, wxIMAGE_QUALITY_HIGH)), (area.x - width) / 2,
-                (area.y - height) / 2);
+  if (!fittedBitmap_.IsOk() || fittedBitmap_.GetWidth() != rect.width ||
+      fittedBitmap_.GetHeight() != rect.height)
+    fittedBitmap_ = wxBitmap(image_.Scale(rect.width, rect.height, wxIMAGE_QUALITY_HIGH));
+  dc.DrawBitmap(fittedBitmap_, rect.x, rect.y, true);
+}
+
+void CListoraPrev::OnSize(wxSizeEvent& event) {
+  // A larger pane must not show beyond the picture's far edges.
+  MovePan(0, 0);
+  Refresh();
+  event.Skip();
+}
+
+void CListoraPrev::MovePan(long long dx, long long dy) {
+  const wxSize pane = GetClientSize();
+  const wxSize picture = PictureSize();
+  pan_ = wxPoint(ClampPanOffset(pan_.x + dx, pane.x, picture.x),
+                 ClampPanOffset(pan_.y + dy, pane.y, picture.y));
+}
+
+void CListoraPrev::UpdateCursor() {
+  if (fit_ || !HasImage())
+    SetCursor(wxNullCursor);
+  else
+    SetCursor(wxCursor(panning_ ? wxCURSOR_SIZING : wxCURSOR_HAND));
+}
+
+void CListoraPrev::OnLeftDown(wxMouseEvent& event) {
+  event.Skip();
+  if (fit_ || !HasImage()) return;
+  panning_ = true;
+  lastPointer_ = ClientToScreen(event.GetPosition());
+  if (!HasCapture()) CaptureMouse();
+  UpdateCursor();
+}
+
+void CListoraPrev::OnMotion(wxMouseEvent& event) {
+  event.Skip();
+  if (!panning_) return;
+  const wxPoint pointer = ClientToScreen(event.GetPosition());
+  MovePan(pointer.x - lastPointer_.x, pointer.y - lastPointer_.y);
+  lastPointer_ = pointer;
+  Refresh(false);
+}
+
+void CListoraPrev::OnLeftUp(wxMouseEvent& event) {
+  event.Skip();
+  EndPan();
+}
+
+void CListoraPrev::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  panning_ = false;
+  UpdateCursor();
+}
+
+void CListoraPrev::EndPan() {
+  if (!panning_) return;
+  panning_ = false;
+  if (HasCapture()) ReleaseMouse();
+  UpdateCursor();
+}
+
+void CListoraPrev::OnLeftDoubleClick(wxMouseEvent& event) {
+  EndPan();
+  AssociateImage();
+  event.Skip();
+}
+
+std::unique_ptr<wxMenu> CListoraPrev::ContextMenu() const {
+  if (!HasImage()) return nullptr;
+  auto menu = std::make_unique<wxMenu>();
+  menu->AppendRadioItem(cmd::kImageActualSize, U("実物大表示(&A)"));
+  menu->AppendRadioItem(cmd::kImageFit, U("ウインドウに合わせる(&F)"));
+  menu->Check(fit_ ? cmd::kImageFit : cmd::kImageActualSize, true);
+  menu->AppendSeparator();
+  menu->Append(cmd::kImageEdit, U("画像の編集(&E)"));
+  menu->Append(cmd::kImageInfo, U("画像情報(&I)"));
+  menu->Append(cmd::kImageChange, U("画像の変更(&C)"));
+  return menu;
+}
+
+void CListoraPrev::OnContextMenu(wxContextMenuEvent& event) {
+  const std::unique_ptr<wxMenu> menu = ContextMenu();
+  if (!menu) return;
+  const wxPoint at =
+      event.GetPosition() == wxDefaultPosition ? wxPoint() : ScreenToClient(event.GetPosition());
+  PopupMenu(menu.get(), at + wxPoint(5, 5));
+}
+
+void CListoraPrev::OnDisplayMode(wxCommandEvent& event) {
+  SetDisplayMode(event.GetId() - cmd::kImageActualSize);
+}
+
+void CListoraPrev::SetDisplayMode(int mode) {
+  // The mode belongs to the document's settings but is not an edit of it.
+  if (CListoraDoc* doc = OpenDocument())
+    doc->Data().settings.display.imageFit = static_cast<std::uint8_t>(mode);
+  EndPan();
+  fit_ = mode != 0;
+  UpdateCursor();
+  Refresh();
+}
+
+void CListoraPrev::OnEditImage(wxCommandEvent&) {
+  if (currentPath_.empty()) return;
+  if (LaunchImageEditor(wxString::FromUTF8(currentPath_.string())) == EditorLaunch::kNoApplication)
+    ThePrompt().Error(this, Utf8(msg::kNoAssociatedApplication));
+}
+
+wxString CListoraPrev::InfoText() const {
+  const wxSize picture = PictureSize();
+  return ToWx(ImageInfoText(DescribeImageFile(currentPath_, picture.x, picture.y)));
+}
+
+void CListoraPrev::OnImageInfo(wxCommandEvent&) {
+  CImgInfoDlg dialog(this, InfoText());
+  dialog.ShowModal();
+}
+
+void CListoraPrev::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
+
+void CListoraPrev::AssociateImage() {
+  const CMyVirtualListView* list = TheApp().Panes().list;
+  if (!list || list->GetSelectedItemCount() == 0) return;
+  const wxString path = ThePrompt().OpenFile(
+      nullptr, U("開く"), U("画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif"));
+  if (!path.empty()) AttachToSelection(path);
+}
+
+bool CListoraPrev::DropImage(const wxString& path) {
+  const CMyVirtualListView* list = TheApp().Panes().list;
+  if (!list || list->GetSelectedItemCount() == 0) return false;
+  if (!IsDroppableImageName(path.utf8_string())) return false;
+  return AttachToSelection(path);
+}
+
+bool CListoraPrev::AttachToSelection(const wxString& path) {
+  CMyVirtualListView* list = TheApp().Panes().list;
+  CListoraDoc* doc = OpenDocument();
+  if (!list || !doc) return false;
+  const std::vector<int> rows = list->SelectedRows();
+  if (rows.empty()) return false;
+  Document& data = doc->Data();
+  const std::filesystem::path& folder = TheApp().ImageFolder();
+  const AttachedImage attached =
+      AttachImage(data.items, rows, PathText(std::filesystem::path(path.utf8_string())),
+                  data.settings.display, folder, [](const std::filesystem::path&) {
+                    return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
+                  });
+  if (!attached.error.empty()) ThePrompt().Error(this, Utf8(attached.error));
+  // Only the rows on screen are repainted, however many were changed.
+  list->Refresh();
+  ShowImage(ResolveImagePath(attached.storedPath, data.settings.display, folder));
+  doc->MarkModified();
+  return true;
 }
 
 }  // namespace listora

@@ -1,19 +1,95 @@
 #include "ui/views/text_view.h"
 
+#include <filesystem>
+
+#include "core/views/memo_file.h"
+#include "core/views/view_messages.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
 
+namespace {
+
+CListoraDoc* OpenDocument() {
+  CListoraDocManager* manager = TheApp().DocManager();
+  return manager ? static_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
+
+// Stored memos break lines with CR LF; the text box breaks them with LF.
+wxString MemoForDisplay(std::string_view memo) {
+  wxString text = ToWx(memo);
+  text.Replace("\r\n", "\n");
+  return text;
+}
+
+std::string MemoFromDisplay(wxString text) {
+  text.Replace("\n", "\r\n");
+  return ToCp932(text);
+}
+
+}  // namespace
+
 CListoraText::CListoraText(wxWindow* parent)
     : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
-                 wxTE_MULTILINE | wxTE_READONLY | wxBORDER_SUNKEN) {}
+                 wxTE_MULTILINE | wxBORDER_SUNKEN) {
+  // Only the user's edits raise this event; ChangeValue() does not.
+  Bind(wxEVT_TEXT, &CListoraText::OnTextChanged, this);
+}
 
 void CListoraText::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
 
 void CListoraText::ShowMemo(int row, std::string_view memo) {
   row_ = row;
-  ChangeValue(ToWx(memo));
+  shownMemo_ = memo;
+  ChangeValue(MemoForDisplay(memo));
+}
+
+void CListoraText::OnTextChanged(wxCommandEvent&) { StoreMemo(MemoFromDisplay(GetValue())); }
+
+bool CListoraText::StoreMemo(const std::string& memo) {
+  CMyVirtualListView* list = TheApp().Panes().list;
+  CListoraDoc* doc = OpenDocument();
+  if (!list || !doc || list->GetSelectedItemCount() != 1) return false;
+  CMySortStringArray& items = doc->Data().items;
+  if (row_ < 0 || row_ >= items.GetSize()) return false;
+  if (items.Memo(row_) != shownMemo_) {
+    // Not from inside the text box's own change notification, which must
+    // not see its text replaced.
+    CallAfter([this] {
+      const CListoraDoc* current = OpenDocument();
+      if (current && row_ >= 0 && row_ < current->Data().items.GetSize())
+        ShowMemo(row_, current->Data().items.Memo(row_));
+    });
+    return false;
+  }
+  items.SetMemo(row_, memo);
+  items.UpdateIconIndex(row_);
+  shownMemo_ = items.Memo(row_);
+  list->RefreshItem(row_);
+  doc->MarkModified();
+  return true;
+}
+
+bool CListoraText::DropFile(const wxString& path) {
+  const CMyVirtualListView* list = TheApp().Panes().list;
+  if (!list || list->GetSelectedItemCount() == 0) return false;
+  const MemoFile file = ReadMemoFile(std::filesystem::path(path.utf8_string()));
+  switch (file.status) {
+    case MemoFile::Status::kUnreadable: return false;
+    case MemoFile::Status::kTooLarge:
+      ThePrompt().Error(this, Utf8(msg::kMemoFileTooLarge));
+      return false;
+    case MemoFile::Status::kRead: break;
+  }
+  // The file's bytes are stored as they are, not as the text box shows them.
+  ChangeValue(MemoForDisplay(file.memo));
+  return StoreMemo(file.memo);
 }
 
 }  // namespace listora

@@ -1,0 +1,45 @@
+#include "core/views/image_info.h"
+
+#include <algorithm>
+
+#include "core/text/encoding.h"
+#include "core/text/number_text.h"
+#include "core/tools/file_entry.h"
+#include "core/tools/stored_paths.h"
+
+namespace listora {
+
+ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, int height) {
+  ImageFileInfo info;
+  info.fileName = std::string(FileNamePart(PathText(file)));
+  info.width = width;
+  info.height = height;
+  if (const std::optional<FileEntry> entry = LookUpEntry(file)) {
+    info.size = entry->size;
+    info.created = entry->created;
+    info.written = entry->written;
+    info.accessed = entry->accessed;
+  }
+  return info;
+}
+
+std::string ImageInfoText(const ImageFileInfo& info) {
+  // The labels are half-width katakana, as the dialog has always shown them.
+  std::string text = Utf8ToCp932(" ﾌｧｲﾙ名\t");
+  text += info.fileName;
+  text += Utf8ToCp932("\n ﾌｧｲﾙｻｲｽﾞ\t");
+  text += GroupedNumberText(info.size);
+  text += Utf8ToCp932(" ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t");
+  text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.width, 0)));
+  text += " x ";
+  text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.height, 0)));
+  text += Utf8ToCp932(" ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t");
+  text += DateTimeText(info.created);
+  text += Utf8ToCp932("\n 更新日時\t");
+  text += DateTimeText(info.written);
+  text += Utf8ToCp932("\n ｱｸｾｽ日時\t");
+  text += DateTimeText(info.accessed);
+  return text;
+}
+
+}  // namespace listora

@@ -1,0 +1,28 @@
+#include "core/views/memo_file.h"
+
+#include <fstream>
+
+namespace listora {
+
+MemoFile ReadMemoFile(const std::filesystem::path& file) {
+  MemoFile result;
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) return result;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return result;
+  std::string bytes(kMaxMemoFileBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) return result;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > kMaxMemoFileBytes) {
+    result.status = MemoFile::Status::kTooLarge;
+    return result;
+  }
+  // The text ends at the first NUL, as a C string would.
+  if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
+  result.status = MemoFile::Status::kRead;
+  result.memo = std::move(bytes);
+  return result;
+}
+
+}  // namespace listora
