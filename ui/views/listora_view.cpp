@@ -102,7 +102,7 @@ void CListoraView::InitialUpdate(bool opened) {
     text->ShowMemo(-1, {});
   }
   if (CListoraTree* tree = app.Panes().tree) {
-    tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree]);
+    tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree], settings.display.treeIcons != 0);
     tree->Clear();
   }
   if (CListoraPrev* image = app.Panes().image) {

@@ -1,19 +1,42 @@
 #include "ui/views/tree_view.h"
 
+#include <wx/clipbrd.h>
 #include <wx/dcmemory.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 
+#include <optional>
+#include <vector>
+
+#include "core/tools/list_search.h"
+#include "core/tools/tool_messages.h"
+#include "core/views/grouping_nodes.h"
 #include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
 #include "ui/app/string_table.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/doc/prog_dlg.h"
+#include "ui/views/list_icons.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/pane_style.h"
+#include "ui/views/tree_menu.h"
 
 namespace listora {
 
 namespace {
+
+constexpr int kTreeControl = 1001;
+constexpr int kParentCountWidth = 110;
+constexpr int kMenuOffset = 5;
 
 wxString ParentCountText(int count) {
   return wxString::Format(wxString::FromUTF8("　親アイテム数:　%d"), count);
@@ -32,9 +55,66 @@ wxBitmap NumberBitmap(int n) {
   return bitmap;
 }
 
+CListoraDoc* CurrentDoc() {
+  CListoraDocManager* manager = TheApp().DocManager();
+  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
+
+// The table column shown at each position of the list's header, the icon
+// column first. A control that cannot reorder its columns reports no
+// order: the natural one.
+std::vector<int> DisplayOrder(const wxListCtrl& list) {
+  const auto count = static_cast<std::size_t>(list.GetColumnCount());
+  const wxArrayInt shown = list.GetColumnsOrder();
+  std::vector<int> order;
+  if (count == 0) return order;
+  order.push_back(0);
+  for (std::size_t p = 0; p < count; ++p) {
+    const int column = shown.size() == count ? shown[p] : static_cast<int>(p);
+    if (column != 0) order.push_back(column);
+  }
+  return order;
+}
+
 }  // namespace
 
-CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar) : wxPanel(parent) {
+CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar)
+    : wxPanel(parent),
+      tree_(new wxTreeCtrl(this, kTreeControl, wxDefaultPosition, wxDefaultSize,
+                           wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxBORDER_SUNKEN)),
+      icons_(MakeListIcons()),
+      snapshot_(*tree_) {
+  CreateToolBar();
+  tree_->AddRoot(wxString());
+
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(toolBar_, wxSizerFlags().Expand());
+  sizer->Add(tree_, wxSizerFlags(1).Expand());
+  SetSizer(sizer);
+  ShowToolBar(showToolBar);
+
+  // The tool bar's buttons and the context menu come here directly; the
+  // menu bar's grouping entries reach the tree from the application object
+  // whichever pane is active.
+  Bind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+  wxTheApp->Bind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+  Bind(wxEVT_MENU, &CListoraTree::OnExpandOrCollapse, this, cmd::kTreeExpandBelow,
+       cmd::kTreeCollapseBelow);
+  Bind(wxEVT_MENU, &CListoraTree::OnExpandOrCollapse, this, cmd::kTreeExpandAll,
+       cmd::kTreeCollapseAll);
+  Bind(wxEVT_MENU, &CListoraTree::OnSearchInList, this, cmd::kTreeSearchInList);
+  Bind(wxEVT_MENU, &CListoraTree::OnCopy, this, cmd::kTreeCopy);
+  Bind(wxEVT_MENU, &CListoraTree::OnClear, this, cmd::kTreeClear);
+  Bind(wxEVT_CONTEXT_MENU, &CListoraTree::OnContextMenu, this);
+}
+
+CListoraTree::~CListoraTree() {
+  if (wxTheApp)
+    wxTheApp->Unbind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+  tree_->SetImageList(nullptr);
+}
+
+void CListoraTree::CreateToolBar() {
   toolBar_ =
       new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_HORIZONTAL | wxTB_FLAT);
   toolBar_->SetToolBitmapSize(wxSize(16, 15));
@@ -46,27 +126,27 @@ CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar) : wxPanel(parent)
   }
   toolBar_->AddSeparator();
   parentCount_ = new wxStaticText(toolBar_, cmd::kTreeParentLabel, ParentCountText(0),
-                                  wxDefaultPosition, wxSize(110, -1));
+                                  wxDefaultPosition, wxSize(kParentCountWidth, -1));
   parentCount_->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   toolBar_->AddControl(parentCount_);
   toolBar_->Realize();
-
-  tree_ = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                         wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxBORDER_SUNKEN);
-  tree_->AddRoot(wxString());
-
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(toolBar_, wxSizerFlags().Expand());
-  sizer->Add(tree_, wxSizerFlags(1).Expand());
-  SetSizer(sizer);
-  ShowToolBar(showToolBar);
 }
 
-void CListoraTree::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*tree_, style); }
+void CListoraTree::ApplyStyle(const ViewStyle& style, bool showIcons) {
+  ApplyPaneStyle(*tree_, style);
+  if (showIcons && !tree_->GetImageList())
+    tree_->SetImageList(icons_.get());
+  else if (!showIcons && tree_->GetImageList())
+    tree_->SetImageList(nullptr);
+}
 
 void CListoraTree::Clear() {
-  tree_->DeleteChildren(tree_->GetRootItem());
-  parentCount_->SetLabel(ParentCountText(0));
+  if (!snapshot_.Empty()) {
+    tree_->Freeze();
+    snapshot_.Clear();
+    tree_->Thaw();
+  }
+  SetParentCount(0);
 }
 
 bool CListoraTree::IsToolBarShown() const { return toolBar_->IsShown(); }
@@ -74,6 +154,120 @@ bool CListoraTree::IsToolBarShown() const { return toolBar_->IsShown(); }
 void CListoraTree::ShowToolBar(bool show) {
   GetSizer()->Show(toolBar_, show);
   Layout();
+}
+
+void CListoraTree::SetParentCount(int count) { parentCount_->SetLabel(ParentCountText(count)); }
+
+std::size_t CListoraTree::SelectedNode() const { return snapshot_.IndexOf(tree_->GetSelection()); }
+
+void CListoraTree::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::kTreeGroup1 + 1); }
+
+void CListoraTree::Group(int position) {
+  CListoraApp& app = TheApp();
+  CMyVirtualListView* list = app.Panes().list;
+  CListoraDoc* doc = CurrentDoc();
+  if (!list || !doc) return;
+  const CMySortStringArray& items = doc->Data().items;
+  const std::vector<int> order = DisplayOrder(*list);
+  const int n = items.GetSize();
+  if (n == 0 || GroupingLevels(order, position).empty()) return;
+
+  auto* progress = new CProgDlg(app.MainFrame(), app.CancelFlag());
+  progress->SetRange(n);
+  tree_->Freeze();
+  snapshot_.Clear();
+  // Grouping fills the first half of the bar, appending the nodes the rest.
+  const int half = n / 2;
+  std::optional<GroupingTree> built = BuildGroupingTree(
+      items, order, position, [&](int rowsDone) { return progress->Step(rowsDone / 2); });
+  const bool groupingStopped = built->cancelled;
+  const double perNode = built->nodes.empty() ? 0.0 : double(n - half) / built->nodes.size();
+  snapshot_.Fill(std::move(*built), [&](std::size_t appended) {
+    const bool cancelled = progress->Step(half + static_cast<int>(appended * perNode));
+    // A grouping stopped by the user is shown as far as it got.
+    return cancelled && !groupingStopped;
+  });
+  app.CancelFlag() = false;
+  progress->Finish();
+  SetParentCount(snapshot_.Grouping().parentCount);
+  tree_->Thaw();
+}
+
+void CListoraTree::OnExpandOrCollapse(wxCommandEvent& event) {
+  const int id = event.GetId();
+  const bool all = id == cmd::kTreeExpandAll || id == cmd::kTreeCollapseAll;
+  const bool expand = id == cmd::kTreeExpandBelow || id == cmd::kTreeExpandAll;
+  std::vector<std::size_t> nodes;
+  if (all) {
+    const std::vector<TreeNode>& grouped = snapshot_.Grouping().nodes;
+    for (std::size_t k = 0; k < grouped.size(); ++k) {
+      if (grouped[k].depth != 0) continue;
+      const std::vector<std::size_t> below = NodesToOpenOrClose(snapshot_.Grouping(), k);
+      nodes.insert(nodes.end(), below.begin(), below.end());
+    }
+  } else if (const std::size_t start = SelectedNode(); start != TreeSnapshot::kNone) {
+    nodes = NodesToOpenOrClose(snapshot_.Grouping(), start);
+  }
+  if (nodes.empty()) return;
+  tree_->Freeze();
+  if (expand)
+    snapshot_.Expand(nodes);
+  else
+    snapshot_.Collapse(nodes);
+  tree_->Thaw();
+}
+
+// The list search of the search box, with the node's text and without
+// touching the box's history.
+void CListoraTree::OnSearchInList(wxCommandEvent&) {
+  const std::size_t node = SelectedNode();
+  CMyVirtualListView* list = TheApp().Panes().list;
+  CMainFrame* frame = TheApp().MainFrame();
+  CListoraDoc* doc = CurrentDoc();
+  if (node == TreeSnapshot::kNone || !list || !frame || !doc) return;
+  Document& data = doc->Data();
+  const std::optional<ListSearchResult> result =
+      ListSearch(data.items, data.ColumnCount() - 1, snapshot_.Grouping().nodes[node].text);
+  if (!result) return;
+  list->ClearSelection();
+  list->SyncItemCount();
+  for (int row = 0; row < result->found; ++row)
+    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  if (result->found > 0) list->EnsureVisible(0);
+  frame->SetSelectedCount(result->found);
+  ThePrompt().Info(frame, Utf8(result->message), Utf8(msg::kSearchResultCaption));
+}
+
+void CListoraTree::OnCopy(wxCommandEvent&) {
+  // The copy starts at the first node in sight; a tree scrolled to its top
+  // shows its first parent item there.
+  std::size_t first = snapshot_.IndexOf(tree_->GetFirstVisibleItem());
+  if (first == TreeSnapshot::kNone) first = 0;
+  const std::string text = TreeClipboardText(SiblingsFrom(snapshot_.Grouping(), first));
+  if (!wxTheClipboard->Open()) return;
+  wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
+  wxTheClipboard->Close();
+}
+
+void CListoraTree::OnClear(wxCommandEvent&) {
+  if (!ThePrompt().YesNo(
+          this, wxString::FromUTF8("ツリーコントロール内のアイテムをすべてクリアしますか？")))
+    return;
+  Clear();
+}
+
+void CListoraTree::OnContextMenu(wxContextMenuEvent& event) {
+  // A menu asked for from the keyboard carries no point and shows nothing.
+  const wxPoint point = event.GetPosition();
+  if (snapshot_.Empty() || point == wxDefaultPosition) return;
+  if (!tree_->GetScreenRect().Contains(point)) return;
+  int flags = 0;
+  wxTreeItemId item = tree_->HitTest(tree_->ScreenToClient(point), flags);
+  if (snapshot_.IndexOf(item) == TreeSnapshot::kNone) item = tree_->GetSelection();
+  if (snapshot_.IndexOf(item) == TreeSnapshot::kNone) return;
+  tree_->SelectItem(item);
+  std::unique_ptr<wxMenu> menu = MakeTreeMenu();
+  PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(kMenuOffset, kMenuOffset));
 }
 
 }  // namespace listora

@@ -1,11 +1,17 @@
 #pragma once
 // `CListoraTree`: the tree pane, its own tool bar (grouping commands and the
-// parent-count label) above a tree control.
+// parent-count label) above a tree control that shows a snapshot of the
+// items grouped by one column. The tree changes only by its own commands
+// and when a document is started or opened.
 
 #include <wx/panel.h>
 
-#include "core/app/settings.h"
+#include <memory>
 
+#include "core/app/settings.h"
+#include "ui/views/tree_snapshot.h"
+
+class wxImageList;
 class wxStaticText;
 class wxToolBar;
 class wxTreeCtrl;
@@ -16,18 +22,39 @@ class CListoraTree : public wxPanel {
  public:
   // `showToolBar`: `Main`/`TreeTool` at creation.
   CListoraTree(wxWindow* parent, bool showToolBar);
+  ~CListoraTree() override;
 
-  void ApplyStyle(const ViewStyle& style);
+  // The initial update: colours and font of the tree style; the header
+  // icons on the nodes while `showIcons` (`Other`/`ICON`).
+  void ApplyStyle(const ViewStyle& style, bool showIcons);
   // Removes every node; the parent count goes back to 0.
   void Clear();
   bool IsToolBarShown() const;
   void ShowToolBar(bool show);
+
   wxTreeCtrl* Tree() const { return tree_; }
+  const wxStaticText* ParentCountLabel() const { return parentCount_; }
+  const GroupingTree& Grouping() const { return snapshot_.Grouping(); }
 
  private:
-  wxToolBar* toolBar_;
-  wxStaticText* parentCount_;
+  void CreateToolBar();
+  void SetParentCount(int count);
+  // The node index of the selection; TreeSnapshot::kNone for none.
+  std::size_t SelectedNode() const;
+
+  void Group(int position);
+  void OnGroup(wxCommandEvent& event);
+  void OnExpandOrCollapse(wxCommandEvent& event);
+  void OnSearchInList(wxCommandEvent& event);
+  void OnCopy(wxCommandEvent& event);
+  void OnClear(wxCommandEvent& event);
+  void OnContextMenu(wxContextMenuEvent& event);
+
+  wxToolBar* toolBar_ = nullptr;
+  wxStaticText* parentCount_ = nullptr;
   wxTreeCtrl* tree_;
+  std::unique_ptr<wxImageList> icons_;
+  TreeSnapshot snapshot_;
 };
 
 }  // namespace listora

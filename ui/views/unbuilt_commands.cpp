@@ -21,7 +21,6 @@ constexpr Range kUnbuilt[] = {
     {cmd::kDuplicateSearch, cmd::kPrintLayout},
     {cmd::kExportText, cmd::kExportHtml},
     {cmd::kExportCsv, cmd::kUpdateCheck},
-    {cmd::kTreeGroup1, cmd::kTreeGroup4},
     {cmd::kPrintSetup, cmd::kPrintSetup},
     {cmd::kPrint, cmd::kPrint},
     {cmd::kPrintPreview, cmd::kPrintPreview},

@@ -1,0 +1,294 @@
+// The tree pane: grouping from the menu and its own tool bar, expanding and
+// collapsing, copying, clearing, searching the list for a node, cancelling.
+
+#include <gtest/gtest.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/stattext.h>
+#include <wx/treectrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/profile.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/list_icons.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/tree_view.h"
+
+namespace listora::test {
+namespace {
+
+CListoraTree& Pane() { return *App().Panes().tree; }
+wxTreeCtrl& Tree() { return *Pane().Tree(); }
+CMyVirtualListView& List() { return *App().Panes().list; }
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
+
+// Menu-bar commands go to the frame; the tool bar and the context menu
+// send theirs to the pane.
+void MenuCommand(int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  App().MainFrame()->ProcessWindowEvent(event);
+  Pump();
+}
+
+void PaneCommand(int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  Pane().ProcessWindowEvent(event);
+  Pump();
+}
+
+void AddRows(const std::vector<std::vector<std::string>>& rows) {
+  CListoraDoc& doc = CurrentDoc();
+  for (const auto& row : rows) {
+    ItemFields item;
+    item.columns[0] = "0";
+    for (std::size_t c = 0; c < row.size(); ++c) item.columns[c + 1] = Sj(row[c].c_str());
+    doc.Data().items.AppendRow(item);
+  }
+  doc.Changed(DocHint::Kind::kItems);
+  Pump();
+}
+
+const std::vector<std::vector<std::string>> kCities = {
+    {"大阪", "北区", "B", "z"},
+    {"東京", "渋谷", "A", "x"},
+    {"東京", "新宿", "C", "w"},
+    {"東京", "渋谷", "A", "y"},
+};
+
+struct Shown {
+  int depth;
+  wxString text;
+  int image;
+};
+
+void Walk(const wxTreeItemId& parent, int depth, std::vector<Shown>& out) {
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId item = Tree().GetFirstChild(parent, cookie); item.IsOk();
+       item = Tree().GetNextChild(parent, cookie)) {
+    out.push_back({depth, Tree().GetItemText(item), Tree().GetItemImage(item)});
+    Walk(item, depth + 1, out);
+  }
+}
+
+std::vector<Shown> ShownNodes() {
+  std::vector<Shown> out;
+  Walk(Tree().GetRootItem(), 0, out);
+  return out;
+}
+
+wxTreeItemId Find(const wxTreeItemId& parent, const wxString& text) {
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId item = Tree().GetFirstChild(parent, cookie); item.IsOk();
+       item = Tree().GetNextChild(parent, cookie)) {
+    if (Tree().GetItemText(item) == text) return item;
+    if (wxTreeItemId below = Find(item, text); below.IsOk()) return below;
+  }
+  return wxTreeItemId();
+}
+
+wxTreeItemId Find(const char* utf8) { return Find(Tree().GetRootItem(), U(utf8)); }
+
+wxString ClipboardText() {
+  wxTextDataObject data;
+  if (!wxTheClipboard->Open()) return "<closed>";
+  const bool got = wxTheClipboard->GetData(data);
+  wxTheClipboard->Close();
+  return got ? data.GetText() : wxString("<none>");
+}
+
+TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
+  StartFresh();
+  AddRows(kCities);
+
+  // Position 1 from the menu bar: four levels, fourth-level nodes one per
+  // row, siblings in code order.
+  MenuCommand(cmd::kTreeGroup1);
+  const std::vector<Shown> nodes = ShownNodes();
+  const char* expected[][2] = {{"0", "大阪"}, {"1", "北区"}, {"2", "B"}, {"3", "z"},
+                               {"0", "東京"}, {"1", "渋谷"}, {"2", "A"}, {"3", "x"},
+                               {"3", "y"},    {"1", "新宿"}, {"2", "C"}, {"3", "w"}};
+  ASSERT_EQ(nodes.size(), std::size(expected));
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    EXPECT_EQ(nodes[k].depth, std::stoi(expected[k][0])) << k;
+    EXPECT_EQ(nodes[k].text, U(expected[k][1])) << k;
+    // The icon is the one of the column the text came from.
+    EXPECT_EQ(nodes[k].image, HeaderIcon(nodes[k].depth + 1)) << k;
+  }
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　2"));
+  EXPECT_TRUE(Tree().GetImageList() != nullptr);
+  EXPECT_TRUE(Script().asked.empty());
+
+  // Position 2 from the tree's tool bar: columns 2, 3, 4, 1 as levels.
+  PaneCommand(cmd::kTreeGroup1 + 1);
+  const std::vector<Shown> byWard = ShownNodes();
+  ASSERT_EQ(byWard.size(), 14u);
+  EXPECT_EQ(byWard[0].text, U("渋谷"));  // first in code order
+  EXPECT_EQ(byWard[3].text, U("東京"));
+  EXPECT_EQ(byWard[3].image, HeaderIcon(1));
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　3"));
+
+  // Switching the icons off at the next initial update detaches them.
+  CurrentDoc().Data().settings.display.treeIcons = 0;
+  Pane().ApplyStyle(CurrentDoc().Data().settings.styles.pane[ViewStyles::kTree], false);
+  EXPECT_TRUE(Tree().GetImageList() == nullptr);
+
+  // A new document empties the tree.
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem()), 0u);
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　0"));
+}
+
+TEST(TreeView, GroupingBeyondTheColumnsOrOnAnEmptyListDoesNothing) {
+  StartFresh();
+  MenuCommand(cmd::kTreeGroup1);
+  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem()), 0u);
+
+  Profile(SettingsFile()).WriteInt("Column", "Count", 3);
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  AddRows({{"a", "b"}, {"a", "b"}});
+  MenuCommand(cmd::kTreeGroup1 + 1);
+  ASSERT_EQ(ShownNodes().size(), 2u);  // two levels: one path shown once
+  MenuCommand(cmd::kTreeGroup4 - 1);   // position 3 of two levels
+  EXPECT_EQ(ShownNodes().size(), 2u);
+  EXPECT_EQ(ShownNodes()[0].text, "b");
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　1"));
+  EXPECT_TRUE(Script().asked.empty());
+}
+
+TEST(TreeView, ExpandAndCollapseReachTwoLevelsBelow) {
+  StartFresh();
+  AddRows(kCities);
+  MenuCommand(cmd::kTreeGroup1);
+  const wxTreeItemId tokyo = Find("東京");
+  Tree().SelectItem(tokyo);
+
+  PaneCommand(cmd::kTreeExpandBelow);
+  EXPECT_TRUE(Tree().IsExpanded(tokyo));
+  EXPECT_TRUE(Tree().IsExpanded(Find("渋谷")));
+  EXPECT_TRUE(Tree().IsExpanded(Find("A")));
+  EXPECT_TRUE(Tree().IsExpanded(Find("C")));
+  EXPECT_FALSE(Tree().IsExpanded(Find("大阪")));
+
+  PaneCommand(cmd::kTreeExpandAll);
+  EXPECT_TRUE(Tree().IsExpanded(Find("大阪")) && Tree().IsExpanded(Find("B")));
+
+  PaneCommand(cmd::kTreeCollapseBelow);
+  EXPECT_FALSE(Tree().IsExpanded(tokyo));
+  EXPECT_FALSE(Tree().IsExpanded(Find("渋谷")));
+  EXPECT_FALSE(Tree().IsExpanded(Find("A")));
+  EXPECT_TRUE(Tree().IsExpanded(Find("大阪")));
+
+  PaneCommand(cmd::kTreeCollapseAll);
+  EXPECT_FALSE(Tree().IsExpanded(Find("大阪")) || Tree().IsExpanded(Find("B")));
+}
+
+TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
+  StartFresh();
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 6000; ++i) {
+    const std::string key = "k" + std::to_string(10000 + i);
+    rows.push_back({key, "m", "n", "o"});
+  }
+  AddRows(rows);
+  MenuCommand(cmd::kTreeGroup1);
+  ASSERT_EQ(ParentLabel(), U("　親アイテム数:　6000"));
+  PaneCommand(cmd::kTreeExpandAll);
+  const wxTreeItemId middle = Find("k13000");
+  Tree().SelectItem(middle);
+  PaneCommand(cmd::kTreeCollapseBelow);
+  EXPECT_FALSE(Tree().IsExpanded(middle));
+  EXPECT_TRUE(Tree().IsExpanded(Find("k13001")));
+
+  // So many open nodes in sight are closed by appending the nodes anew.
+  PaneCommand(cmd::kTreeCollapseAll);
+  std::size_t open = 0;
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId item = Tree().GetFirstChild(Tree().GetRootItem(), cookie); item.IsOk();
+       item = Tree().GetNextChild(Tree().GetRootItem(), cookie))
+    open += Tree().IsExpanded(item) ? 1 : 0;
+  EXPECT_EQ(open, 0u);
+  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem(), true), 24000u);
+  ASSERT_TRUE(Tree().GetSelection().IsOk());
+  EXPECT_EQ(Tree().GetItemText(Tree().GetSelection()), "k13000");
+}
+
+TEST(TreeView, CopyPutsTheCoreTextOnTheClipboard) {
+  StartFresh();
+  AddRows(kCities);
+  MenuCommand(cmd::kTreeGroup1);
+  PaneCommand(cmd::kTreeCopy);
+  const wxString text = ClipboardText();
+  EXPECT_EQ(text, ToWx(TreeClipboardText(Pane().Grouping())));
+  EXPECT_TRUE(text.StartsWith(U("大阪\r\n\t北区\r\n\t\tB\r\n\t\t\tz\r\n東京")));
+  EXPECT_TRUE(text.EndsWith(U("\t\t\tw")));
+
+  Script().yesNo = {true};
+  PaneCommand(cmd::kTreeClear);
+  PaneCommand(cmd::kTreeCopy);
+  EXPECT_EQ(ClipboardText(), "");
+}
+
+TEST(TreeView, ClearAsksFirst) {
+  StartFresh();
+  AddRows(kCities);
+  MenuCommand(cmd::kTreeGroup1);
+
+  Script().yesNo = {false};
+  PaneCommand(cmd::kTreeClear);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
+  EXPECT_EQ(Script().asked[0].text, U("ツリーコントロール内のアイテムをすべてクリアしますか？"));
+  EXPECT_EQ(ShownNodes().size(), 12u);
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　2"));
+
+  Script().yesNo = {true};
+  PaneCommand(cmd::kTreeClear);
+  EXPECT_TRUE(ShownNodes().empty());
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　0"));
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(TreeView, SearchInListMovesTheNodesRowsToTheTopAndSelectsThem) {
+  StartFresh();
+  AddRows(kCities);
+  MenuCommand(cmd::kTreeGroup1);
+  Tree().SelectItem(Find("渋谷"));
+  PaneCommand(cmd::kTreeSearchInList);
+  EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(List().GetItemText(0, 4), "x");
+  EXPECT_EQ(List().GetItemText(1, 4), "y");
+  EXPECT_EQ(List().GetItemText(2, 1), U("大阪"));
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
+  EXPECT_EQ(Script().asked[0].text, U("\"渋谷\" を含むアイテムが 2 個見つかりました。"));
+  EXPECT_EQ(App().MainFrame()->SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 2"));
+  // The tree is a snapshot: the list moving does not change it.
+  EXPECT_EQ(ShownNodes()[0].text, U("大阪"));
+}
+
+TEST(TreeView, CancelKeepsTheGroupsBuiltSoFar) {
+  StartFresh();
+  AddRows(kCities);
+  // The cancel button was pressed by the time the first group was done.
+  App().CancelFlag() = true;
+  MenuCommand(cmd::kTreeGroup1);
+  EXPECT_FALSE(App().CancelFlag());
+  const std::vector<Shown> nodes = ShownNodes();
+  ASSERT_EQ(nodes.size(), 4u);
+  EXPECT_EQ(nodes[0].text, U("大阪"));
+  EXPECT_EQ(ParentLabel(), U("　親アイテム数:　1"));
+}
+
+}  // namespace
+}  // namespace listora::test
