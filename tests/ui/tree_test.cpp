@@ -235,6 +235,11 @@ TEST(TreeView, CopyPutsTheCoreTextOnTheClipboard) {
   EXPECT_TRUE(text.StartsWith(U("大阪\r\n\t北区\r\n\t\tB\r\n\t\t\tz\r\n東京")));
   EXPECT_TRUE(text.EndsWith(U("\t\t\tw")));
 
+  // Scrolled down, the copy still holds the whole tree.
+  Tree().ScrollTo(Tree().GetLastChild(Tree().GetRootItem()));
+  PaneCommand(cmd::kTreeCopy);
+  EXPECT_EQ(ClipboardText(), text);
+
   Script().yesNo = {true};
   PaneCommand(cmd::kTreeClear);
   PaneCommand(cmd::kTreeCopy);

@@ -5,6 +5,7 @@
 #include "core/tools/image_paths.h"
 #include "core/tools/list_search.h"
 #include "core/tools/tool_messages.h"
+#include "core/views/sort.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
@@ -27,6 +28,10 @@ CListoraView::CListoraView() {
   Bind(wxEVT_MENU, &CListoraView::OnMove, this, cmd::kMoveLast, cmd::kMoveMiddle);
   Bind(wxEVT_MENU, &CListoraView::OnDeleteColumn, this, cmd::kDeleteColumn);
   Bind(wxEVT_MENU, &CListoraView::OnListSearch, this, cmd::kSearch);
+  Bind(wxEVT_MENU, &CListoraView::OnCopyAllFields, this, cmd::kCopyAllFields);
+  Bind(wxEVT_MENU, &CListoraView::OnCopyColumn, this, cmd::kCopyColumn1, cmd::kCopyColumn10);
+  Bind(wxEVT_MENU, &CListoraView::OnPasteAllFields, this, cmd::kPasteAllFields);
+  Bind(wxEVT_MENU, &CListoraView::OnPasteColumn, this, cmd::kPasteColumn1, cmd::kPasteColumn10);
 }
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
@@ -43,6 +48,8 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
   list->Bind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
   list->Bind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
   list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
+  list->Bind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
+  list->Bind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
   Activate(true);
   return true;
 }
@@ -55,6 +62,8 @@ bool CListoraView::OnClose(bool deleteWindow) {
     list->Unbind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
     list->Unbind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
     list->Unbind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
+    list->Unbind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
+    list->Unbind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
     list->Attach(nullptr);
   }
   SetFrame(nullptr);
@@ -161,9 +170,12 @@ void CListoraView::ShowItem(long row) {
   if (CListoraText* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
 }
 
-void CListoraView::CaptureShownState(Document& data) const {
+void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOrder) const {
   CMainFrame* frame = Frame();
-  if (CMyVirtualListView* list = List()) list->CaptureColumnWidths(data.settings.columns);
+  if (CMyVirtualListView* list = List()) {
+    list->CaptureColumnWidths(data.settings.columns);
+    displayOrder = list->DisplayOrder();
+  }
   if (!frame) return;
   frame->Panes().CaptureSplits(data.settings.layout);
   data.history.clear();
@@ -228,6 +240,31 @@ void CListoraView::OnMove(wxCommandEvent& event) {
                    : event.GetId() == cmd::kMoveMiddle ? count / 2
                                                        : count - 1;
   list->EnsureVisible(row);
+}
+
+// A header click sorts the whole table by the column; the rows are drawn
+// again once, selection and focus staying at their row numbers.
+void CListoraView::OnColumnClick(wxListEvent& event) {
+  CMyVirtualListView* list = List();
+  if (!list) return;
+  list->EndCellEdit(false);
+  Document& data = Doc()->Data();
+  if (ClickColumn(data.items, data.settings.columns, list->SortDirections(), event.GetColumn()))
+    list->Refresh();
+}
+
+// The end of an in-place edit: a non-empty text becomes the cell's text.
+void CListoraView::OnCellEdited(wxListEvent& event) {
+  CMyVirtualListView* list = List();
+  Document& data = Doc()->Data();
+  const long row = event.GetIndex();
+  const int column = event.GetColumn();
+  if (!list || event.IsEditCancelled() || event.GetLabel().empty() || row < 0 ||
+      row >= data.items.GetSize() || column < 1 || column >= data.ColumnCount())
+    return;
+  data.items.SetColumn(column, static_cast<int>(row), ToCp932(event.GetLabel()));
+  list->RefreshItem(row);
+  Doc()->MarkModified();
 }
 
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {

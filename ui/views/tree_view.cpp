@@ -239,11 +239,9 @@ void CListoraTree::OnSearchInList(wxCommandEvent&) {
 }
 
 void CListoraTree::OnCopy(wxCommandEvent&) {
-  // The copy starts at the first node in sight; a tree scrolled to its top
-  // shows its first parent item there.
-  std::size_t first = snapshot_.IndexOf(tree_->GetFirstVisibleItem());
-  if (first == TreeSnapshot::kNone) first = 0;
-  const std::string text = TreeClipboardText(SiblingsFrom(snapshot_.Grouping(), first));
+  // The whole tree, however it is scrolled: starting at the first node in
+  // sight would silently leave the nodes above it out of the copy.
+  const std::string text = TreeClipboardText(snapshot_.Grouping());
   if (!wxTheClipboard->Open()) return;
   wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
   wxTheClipboard->Close();
