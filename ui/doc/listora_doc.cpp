@@ -127,7 +127,10 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
   options.password = password_;
-  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView())) view->CaptureShownState(data_);
+  std::vector<int> displayOrder;
+  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView()))
+    view->CaptureShownState(data_, displayOrder);
+  options.displayOrder = displayOrder;
 
   FileError error;
   if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error)) {

@@ -6,6 +6,8 @@
 
 #include <wx/docview.h>
 
+#include <vector>
+
 #include "core/doc/document_file.h"
 
 class wxListEvent;
@@ -29,8 +31,8 @@ class CListoraView : public wxView {
   void OnChangeFilename() override;
 
   // What a save takes from the screen: column widths, split positions and
-  // the search box's history.
-  void CaptureShownState(Document& data) const;
+  // the search box's history, and the columns' display order.
+  void CaptureShownState(Document& data, std::vector<int>& displayOrder) const;
 
  private:
   CListoraDoc* Doc() const;
@@ -52,7 +54,17 @@ class CListoraView : public wxView {
   void OnMove(wxCommandEvent& event);
   void OnDeleteColumn(wxCommandEvent& event);
   void OnListSearch(wxCommandEvent& event);
+  void OnColumnClick(wxListEvent& event);
+  void OnCellEdited(wxListEvent& event);
   void DeleteSelected();
+
+  // Clipboard commands (list_clipboard_commands.cpp).
+  void OnCopyAllFields(wxCommandEvent& event);
+  void OnCopyColumn(wxCommandEvent& event);
+  void OnPasteAllFields(wxCommandEvent& event);
+  void OnPasteColumn(wxCommandEvent& event);
+  // The one selected row a paste writes to, -1 unless exactly one is.
+  int PasteRow() const;
 
   bool selectedCountPending_ = false;
 

@@ -19,24 +19,50 @@ constexpr int kIconColumnWidth = 30;
 CMyVirtualListView::CMyVirtualListView(wxWindow* parent)
     : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxLC_REPORT | wxLC_VIRTUAL | wxBORDER_SUNKEN),
-      icons_(MakeListIcons()) {
+      icons_(MakeListIcons()),
+      editTimer_(this) {
   SetImageList(icons_.get(), wxIMAGE_LIST_SMALL);
   Bind(wxEVT_LIST_COL_RIGHT_CLICK, &CMyVirtualListView::OnColumnRightClick, this);
   Bind(wxEVT_LIST_COL_BEGIN_DRAG, &CMyVirtualListView::OnColumnBeginDrag, this);
   Bind(wxEVT_CONTEXT_MENU, &CMyVirtualListView::OnContextMenu, this);
+  Bind(wxEVT_LIST_ITEM_SELECTED, &CMyVirtualListView::OnItemChanged, this);
+  Bind(wxEVT_LIST_ITEM_DESELECTED, &CMyVirtualListView::OnItemChanged, this);
+  Bind(wxEVT_LIST_ITEM_FOCUSED, &CMyVirtualListView::OnItemChanged, this);
+  Bind(wxEVT_TIMER, &CMyVirtualListView::OnEditTimer, this, editTimer_.GetId());
+  if (wxWindow* area = ItemArea()) {
+    area->Bind(wxEVT_LEFT_DOWN, &CMyVirtualListView::OnItemAreaLeftDown, this);
+    area->Bind(wxEVT_LEFT_UP, &CMyVirtualListView::OnItemAreaLeftUp, this);
+    area->Bind(wxEVT_LEFT_DCLICK, &CMyVirtualListView::OnItemAreaDoubleClick, this);
+    area->Bind(wxEVT_PAINT, &CMyVirtualListView::OnItemAreaPaint, this);
+  }
 }
 
-CMyVirtualListView::~CMyVirtualListView() { SetImageList(nullptr, wxIMAGE_LIST_SMALL); }
+CMyVirtualListView::~CMyVirtualListView() {
+  editTimer_.Stop();
+  SetImageList(nullptr, wxIMAGE_LIST_SMALL);
+}
+
+wxWindow* CMyVirtualListView::ItemArea() const {
+  // The report list is a header window above the window that shows the
+  // items; the cell windows and the click-to-edit rule belong to the latter.
+  for (wxWindow* child : GetChildren())
+    if (static_cast<void*>(child) == static_cast<void*>(m_mainWin)) return child;
+  return nullptr;
+}
 
 void CMyVirtualListView::Attach(const Document* data) {
   // The control keeps selection states across item counts, so a document
   // would otherwise inherit the last one's selection.
+  EndCellEdit(true);
   ClearSelection();
+  SetHighlightedCell(-1, -1);
   data_ = data;
   SyncItemCount();
 }
 
 void CMyVirtualListView::RebuildColumns() {
+  EndCellEdit(true);
+  SetHighlightedCell(-1, -1);
   DeleteAllColumns();
   if (!data_) return;
   const ColumnDescriptors& columns = data_->settings.columns;
@@ -62,8 +88,15 @@ void CMyVirtualListView::ApplyStyle() {
 }
 
 void CMyVirtualListView::SyncItemCount() {
+  // The rows under an open edit box may have moved.
+  EndCellEdit(true);
   SetItemCount(data_ ? data_->items.GetSize() : 0);
   Refresh();
+}
+
+bool CMyVirtualListView::ChooseHeaderColumn(int column) {
+  currentHeaderColumn_ = column > 0 && column < GetColumnCount() ? column : 0;
+  return currentHeaderColumn_ != 0;
 }
 
 void CMyVirtualListView::CaptureColumnWidths(ColumnDescriptors& columns) const {
@@ -71,9 +104,33 @@ void CMyVirtualListView::CaptureColumnWidths(ColumnDescriptors& columns) const {
   for (int i = 1; i < count; ++i) columns.widths[i] = GetColumnWidth(i);
 }
 
+std::vector<int> CMyVirtualListView::DisplayOrder() const {
+  const int count = GetColumnCount();
+  std::vector<int> order;
+  order.reserve(count);
+  order.push_back(0);
+  // Controls that cannot reorder columns report no order: the natural one.
+  const wxArrayInt shown = GetColumnsOrder();
+  if (shown.size() == static_cast<size_t>(count)) {
+    for (int column : shown)
+      if (column != 0) order.push_back(column);
+  } else {
+    for (int column = 1; column < count; ++column) order.push_back(column);
+  }
+  if (count == 0) order.clear();
+  return order;
+}
+
 std::vector<int> CMyVirtualListView::SelectedRows() const {
   std::vector<int> rows;
-  rows.reserve(GetSelectedItemCount());
+  const int selected = GetSelectedItemCount();
+  rows.reserve(selected);
+  // Asking the control row by row costs time with every row selected or
+  // deselected singly; a whole selection needs no asking.
+  if (selected == GetItemCount()) {
+    for (int row = 0; row < selected; ++row) rows.push_back(row);
+    return rows;
+  }
   for (long row = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row != -1;
        row = GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
     rows.push_back(static_cast<int>(row));
@@ -89,10 +146,31 @@ void CMyVirtualListView::ClearSelection() {
 }
 
 void CMyVirtualListView::InvertSelection() {
+  // One whole-list request, then single changes for the smaller part, in
+  // ascending order, so a million rows invert without a row-by-row pass.
   const long count = GetItemCount();
-  for (long row = 0; row < count; ++row)
-    SetItemState(row, GetItemState(row, wxLIST_STATE_SELECTED) != 0 ? 0 : wxLIST_STATE_SELECTED,
-                 wxLIST_STATE_SELECTED);
+  const long selectedCount = GetSelectedItemCount();
+  if (selectedCount == 0 || selectedCount == count) {
+    if (selectedCount == 0)
+      SelectAllRows();
+    else
+      ClearSelection();
+    return;
+  }
+  const std::vector<int> selected = SelectedRows();
+  if (static_cast<long>(selected.size()) * 2 <= count) {
+    SelectAllRows();
+    for (int row : selected) SetItemState(row, 0, wxLIST_STATE_SELECTED);
+    return;
+  }
+  ClearSelection();
+  auto next = selected.begin();
+  for (long row = 0; row < count; ++row) {
+    if (next != selected.end() && *next == row)
+      ++next;
+    else
+      SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  }
 }
 
 wxString CMyVirtualListView::OnGetItemText(long item, long column) const {
@@ -108,17 +186,17 @@ int CMyVirtualListView::OnGetItemImage(long item) const {
 wxItemAttr* CMyVirtualListView::OnGetItemAttr(long) const { return data_ ? &attr_ : nullptr; }
 
 void CMyVirtualListView::OnColumnRightClick(wxListEvent& event) {
-  const int column = event.GetColumn();
-  currentHeaderColumn_ = column > 0 && column < GetColumnCount() ? column : 0;
   headerMenuShown_ = true;
   CallAfter([this] { headerMenuShown_ = false; });
-  if (currentHeaderColumn_ == 0) return;
+  if (!ChooseHeaderColumn(event.GetColumn())) return;
   std::unique_ptr<wxMenu> menu = MakeColumnMenu();
   PopupMenu(menu.get(), ScreenToClient(wxGetMousePosition()) + wxPoint(5, 5));
 }
 
 void CMyVirtualListView::OnColumnBeginDrag(wxListEvent& event) {
-  // The icon column keeps its width.
+  // The icon column keeps its width. (Header drags here resize columns:
+  // this control cannot reorder them, so the icon column always stays
+  // first.)
   if (event.GetColumn() == 0) event.Veto();
 }
 
@@ -128,6 +206,11 @@ void CMyVirtualListView::OnContextMenu(wxContextMenuEvent& event) {
       event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
   std::unique_ptr<wxMenu> menu = MakeEditMenu(data_ ? &data_->settings.columns : nullptr);
   PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(5, 5));
+}
+
+void CMyVirtualListView::OnItemChanged(wxListEvent& event) {
+  event.Skip();
+  SetHighlightedCell(-1, -1);
 }
 
 }  // namespace listora

@@ -17,7 +17,6 @@ constexpr Range kUnbuilt[] = {
     {cmd::kAddItem, cmd::kModifyItem},
     {cmd::kAutoInsert, cmd::kAutoInsert},
     {cmd::kAssociateImage, cmd::kColumnSettings},
-    {cmd::kCopyAllFields, cmd::kPasteColumn10},
     {cmd::kDuplicateSearch, cmd::kPrintLayout},
     {cmd::kExportText, cmd::kExportHtml},
     {cmd::kExportCsv, cmd::kUpdateCheck},

@@ -1,0 +1,320 @@
+// The list view: header sorting, in-place editing, the clipboard commands,
+// the header's column commands and the icon column's place.
+
+#include <gtest/gtest.h>
+#include <wx/clipbrd.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/profile.h"
+#include "core/doc/document_file.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/main_menu.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+CMainFrame& Frame() { return *App().MainFrame(); }
+CMyVirtualListView& List() { return *App().Panes().list; }
+Document& Data() { return CurrentDoc().Data(); }
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+void Command(int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  Frame().ProcessWindowEvent(event);
+  Pump();
+}
+
+// Rows of user column texts; the document then has one column per field.
+void Fill(const std::vector<std::vector<std::string>>& rows) {
+  for (const auto& texts : rows) {
+    ItemFields item;
+    item.columns[0] = "0";
+    for (std::size_t c = 0; c < texts.size(); ++c) item.columns[c + 1] = texts[c];
+    Data().items.AppendRow(item);
+  }
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  Pump();
+}
+
+// A new document with `userColumns` user columns.
+void StartWithColumns(int userColumns) {
+  StartFresh();
+  Profile(SettingsFile()).WriteInt("Column", "Count", userColumns + 1);
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  Script().Reset();
+}
+
+void Select(std::initializer_list<long> rows) {
+  List().ClearSelection();
+  for (long row : rows) List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  Pump();
+}
+
+std::vector<std::string> ColumnTexts(int column) {
+  std::vector<std::string> texts;
+  for (int row = 0; row < Data().items.GetSize(); ++row)
+    texts.emplace_back(Data().items.Column(column, row));
+  return texts;
+}
+
+void ClickHeader(int column) {
+  wxListEvent event(wxEVT_LIST_COL_CLICK, List().GetId());
+  event.SetEventObject(&List());
+  event.SetColumn(column);
+  List().GetEventHandler()->ProcessEvent(event);
+  Pump();
+}
+
+void SetClipboard(const wxString& text) {
+  ASSERT_TRUE(wxTheClipboard->Open());
+  wxTheClipboard->SetData(new wxTextDataObject(text));
+  wxTheClipboard->Close();
+}
+
+wxString ClipboardText() {
+  wxTextDataObject data;
+  if (wxTheClipboard->Open()) {
+    wxTheClipboard->GetData(data);
+    wxTheClipboard->Close();
+  }
+  return data.GetText();
+}
+
+TEST(ListSort, HeaderClicksAlternateEachColumnsDirection) {
+  StartWithColumns(2);
+  ClickHeader(1);  // an empty list: the direction stays
+  EXPECT_FALSE(List().SortDirections().descending[1]);
+  Fill({{"b", "2"}, {"a", "10"}, {"B", "1,000"}});
+  Data().settings.columns.formats[2] |= kFormatRight;
+
+  ClickHeader(1);
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"B", "a", "b"}));
+  ClickHeader(1);
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"b", "a", "B"}));
+  EXPECT_EQ(List().GetItemText(0, 1), "b");
+  // A numeric column has its own flag and starts with the largest number.
+  ClickHeader(2);
+  EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"1,000", "10", "2"}));
+  ClickHeader(2);
+  EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"2", "10", "1,000"}));
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
+  StartWithColumns(3);
+  Fill({{"a", "b", "c"}, {"d", "e", "f"}});
+  Data().settings.columns.formats[3] |= kFormatRight;
+  List().RebuildColumns();
+  Select({1});
+
+  EXPECT_FALSE(List().BeginCellEdit(1, 0));  // the icon column
+  EXPECT_FALSE(List().BeginCellEdit(1, 4));
+  EXPECT_FALSE(List().BeginCellEdit(2, 1));
+  ASSERT_TRUE(List().BeginCellEdit(1, 2));
+  EXPECT_EQ(List().EditColumn(), 2);
+  wxTextCtrl* box = List().CellEditor();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->GetValue(), "e");
+  EXPECT_EQ(List().GetItemState(1, wxLIST_STATE_SELECTED), 0);
+  wxRect cell;
+  List().GetSubItemRect(1, 2, cell);
+  EXPECT_EQ(box->GetScreenPosition().x, List().ClientToScreen(cell.GetPosition()).x);
+  EXPECT_EQ(box->GetSize().x, cell.width);
+  EXPECT_EQ(List().ColumnAt(1, cell.x + 2), 2);
+  EXPECT_EQ(List().ColumnAt(1, 2), 0);
+
+  box->ChangeValue(U("新しい"));
+  wxCommandEvent enter(wxEVT_TEXT_ENTER, box->GetId());
+  enter.SetEventObject(box);
+  box->GetEventHandler()->ProcessEvent(enter);
+  Pump();
+  EXPECT_EQ(List().EditColumn(), -1);
+  EXPECT_EQ(List().CellEditor(), nullptr);
+  EXPECT_EQ(Data().items.Column(2, 1), Sj("新しい"));
+  EXPECT_EQ(List().GetItemText(1, 2), U("新しい"));
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  // Esc leaves the cell as it was; so does an emptied box.
+  CurrentDoc().Modify(false);
+  ASSERT_TRUE(List().BeginCellEdit(0, 3));
+  EXPECT_TRUE(List().CellEditor()->HasFlag(wxTE_RIGHT));
+  List().CellEditor()->ChangeValue("x");
+  wxKeyEvent escape(wxEVT_CHAR_HOOK);
+  escape.m_keyCode = WXK_ESCAPE;
+  List().CellEditor()->GetEventHandler()->ProcessEvent(escape);
+  Pump();
+  EXPECT_EQ(List().CellEditor(), nullptr);
+  ASSERT_TRUE(List().BeginCellEdit(0, 1));
+  List().CellEditor()->ChangeValue("");
+  List().EndCellEdit(false);
+  Pump();
+  EXPECT_EQ(ColumnTexts(3), (std::vector<std::string>{"c", "f"}));
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "d"}));
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {
+  StartWithColumns(2);
+  Command(cmd::kCopyAllFields);  // nothing selected: the clipboard is left alone
+  Fill({{"a", "b"}, {"c", ""}, {Sj("日本"), "x"}, {"d", "e"}});
+  SetClipboard("before");
+  Command(cmd::kCopyAllFields);
+  EXPECT_EQ(ClipboardText(), "before");
+
+  Select({0, 1, 2});
+  Command(cmd::kCopyAllFields);
+  EXPECT_EQ(ClipboardText(), U("a/b\r\nc/\r\n日本/x"));
+  Command(cmd::kCopyColumn1 + 1);
+  EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
+  Command(cmd::kCopyColumn1 + 5);  // a column the document does not have
+  EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
+  StartWithColumns(2);
+  Fill({{"a", "b"}, {"c", "d"}});
+  SetClipboard("x/y");
+  Command(cmd::kPasteAllFields);  // no item selected
+  Select({0, 1});
+  Command(cmd::kPasteAllFields);  // two selected
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "c"}));
+
+  Select({1});
+  Command(cmd::kPasteAllFields);
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "x"}));
+  EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "y"}));
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  SetClipboard("p/q/r");
+  Script().yesNo = {false};
+  Command(cmd::kPasteAllFields);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
+  EXPECT_EQ(Script().asked[0].text,
+            U("貼り付け項目数と現在の列数が違います。\nこのまま貼り付けますか?"));
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "x"}));
+  Script().yesNo = {true};
+  Command(cmd::kPasteAllFields);
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "p"}));
+  EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "q"}));
+
+  SetClipboard("solo");
+  Script().yesNo = {true};
+  Command(cmd::kPasteAllFields);
+  EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "solo"}));
+  EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", ""}));
+  EXPECT_EQ(List().GetItemText(1, 1), "solo");
+}
+
+TEST(ListClipboardCommands, PasteIntoOneColumnTakesTheWholeText) {
+  StartWithColumns(3);
+  Fill({{"a", "b", "c"}});
+  Select({0});
+  SetClipboard(U("全部/そのまま"));
+  Command(cmd::kPasteColumn1 + 2);
+  EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{Sj("全部/そのまま")});
+  EXPECT_TRUE(Script().asked.empty());
+  Command(cmd::kPasteColumn1 + 3);  // beyond the document's columns
+  EXPECT_EQ(Data().items.Column(4, 0), "");
+
+  wxTheClipboard->Open();
+  wxTheClipboard->Clear();
+  wxTheClipboard->Close();
+  Command(cmd::kPasteColumn1);
+  EXPECT_EQ(ColumnTexts(1), std::vector<std::string>{""});
+}
+
+TEST(ListHeader, ColumnMenuAddsAndDeletesColumns) {
+  StartWithColumns(3);
+  Fill({{"a", "b", "c"}});
+  EXPECT_FALSE(List().ChooseHeaderColumn(0));
+  EXPECT_FALSE(List().ChooseHeaderColumn(7));
+  EXPECT_EQ(List().CurrentHeaderColumn(), 0);
+
+  std::unique_ptr<wxMenu> menu = MakeColumnMenu();
+  ASSERT_EQ(menu->GetMenuItemCount(), 3u);
+  EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), U("このカラムを削除(&D)"));
+  EXPECT_EQ(menu->FindItemByPosition(2)->GetItemLabel(), U("カラムを追加(&A)"));
+  menu->UpdateUI(&List());
+  EXPECT_TRUE(menu->FindItem(cmd::kDeleteColumn)->IsEnabled());
+  EXPECT_TRUE(menu->FindItem(cmd::kAddColumn)->IsEnabled());
+  EXPECT_FALSE(menu->FindItem(cmd::kColumnSettings)->IsEnabled());
+
+  // The menu's commands go to the list and on to the view and document.
+  auto menuCommand = [](int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(&List());
+    List().ProcessWindowEvent(event);
+    Pump();
+  };
+  ASSERT_TRUE(List().ChooseHeaderColumn(2));
+  menuCommand(cmd::kDeleteColumn);
+  ASSERT_EQ(List().GetColumnCount(), 3);
+  EXPECT_EQ(List().GetItemText(0, 2), "c");
+  menuCommand(cmd::kAddColumn);
+  ASSERT_EQ(List().GetColumnCount(), 4);
+  wxListItem header;
+  header.SetMask(wxLIST_MASK_TEXT);
+  List().GetColumn(3, header);
+  EXPECT_EQ(header.GetText(), "No.3");
+  EXPECT_EQ(List().GetItemText(0, 3), "");
+  EXPECT_TRUE(CurrentDoc().IsModified());
+}
+
+TEST(ListHeader, IconColumnStaysFirstAndKeepsItsWidth) {
+  StartWithColumns(3);
+  const std::vector<int> order = List().DisplayOrder();
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
+
+  wxListEvent drag(wxEVT_LIST_COL_BEGIN_DRAG, List().GetId());
+  drag.SetEventObject(&List());
+  drag.SetColumn(0);
+  List().GetEventHandler()->ProcessEvent(drag);
+  EXPECT_FALSE(drag.IsAllowed());
+  drag.SetColumn(2);
+  drag.Allow();
+  List().GetEventHandler()->ProcessEvent(drag);
+  EXPECT_TRUE(drag.IsAllowed());
+
+  // The save writes the columns in the order shown.
+  Fill({{"a", "b", "c"}});
+  TempDir dir;
+  const wxString path = wxString::FromUTF8((dir / "order.ltb").string());
+  ASSERT_TRUE(CurrentDoc().OnSaveDocument(path));
+  ASSERT_TRUE(CurrentDoc().OnOpenDocument(path));
+  Pump();
+  EXPECT_EQ(List().GetColumnCount(), 4);
+  EXPECT_EQ(ColumnTexts(1), std::vector<std::string>{"a"});
+  EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{"c"});
+}
+
+TEST(ListHighlight, NextItemChangeClearsTheHighlightedCell) {
+  StartWithColumns(2);
+  Fill({{"a", "b"}, {"c", "d"}});
+  List().SetHighlightedCell(1, 0);  // not a user column
+  EXPECT_EQ(List().HighlightedRow(), -1);
+  List().SetHighlightedCell(1, 2);
+  Pump();
+  EXPECT_EQ(List().HighlightedRow(), 1);
+  EXPECT_EQ(List().HighlightedColumn(), 2);
+  Select({0});
+  EXPECT_EQ(List().HighlightedRow(), -1);
+  EXPECT_EQ(List().HighlightedColumn(), -1);
+}
+
+}  // namespace
+}  // namespace listora::test

@@ -1,0 +1,38 @@
+#include "ui/views/list_cell_edit.h"
+
+#include <utility>
+
+namespace listora {
+
+CMyEdit::CMyEdit(wxWindow* parent, const wxRect& cell, bool rightAligned, const wxString& text,
+                 std::function<void(bool cancelled)> onEnd)
+    : wxTextCtrl(parent, wxID_ANY, text, cell.GetPosition(), cell.GetSize(),
+                 wxTE_PROCESS_ENTER | wxBORDER_SIMPLE | (rightAligned ? wxTE_RIGHT : 0)),
+      onEnd_(std::move(onEnd)) {
+  Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { End(false); });
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE)
+      End(true);
+    else
+      event.Skip();
+  });
+  Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+    event.Skip();
+    // Leaving the box keeps what was typed, as Enter does; the end comes
+    // after the focus change has finished.
+    CallAfter([this] { End(false); });
+  });
+}
+
+void CMyEdit::Cover(const wxRect& cell) {
+  if (GetRect() != cell) SetSize(cell);
+}
+
+void CMyEdit::End(bool cancelled) {
+  if (!onEnd_) return;
+  auto onEnd = std::move(onEnd_);
+  onEnd_ = nullptr;
+  onEnd(cancelled);
+}
+
+}  // namespace listora

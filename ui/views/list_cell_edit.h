@@ -1,0 +1,27 @@
+#pragma once
+// `CMyEdit`: the edit box of in-place editing. It lies over the one cell
+// being edited (not the first column, where the list's own label editor
+// would go). Enter and leaving the box end the edit, Esc cancels it.
+
+#include <wx/textctrl.h>
+
+#include <functional>
+
+namespace listora {
+
+class CMyEdit : public wxTextCtrl {
+ public:
+  // `onEnd(cancelled)` is called once, when the edit ends.
+  CMyEdit(wxWindow* parent, const wxRect& cell, bool rightAligned, const wxString& text,
+          std::function<void(bool cancelled)> onEnd);
+
+  // Keeps the box over its cell after the list scrolled or resized.
+  void Cover(const wxRect& cell);
+
+ private:
+  void End(bool cancelled);
+
+  std::function<void(bool)> onEnd_;
+};
+
+}  // namespace listora

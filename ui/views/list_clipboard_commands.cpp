@@ -1,0 +1,71 @@
+// `CListoraView`'s clipboard commands: copying selected items as text and
+// pasting text into the one selected item.
+
+#include "core/views/list_clipboard.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/list_clipboard_io.h"
+#include "ui/views/listora_view.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+void CListoraView::OnCopyAllFields(wxCommandEvent&) {
+  CMyVirtualListView* list = List();
+  if (!list) return;
+  const std::vector<int> rows = list->SelectedRows();
+  if (rows.empty()) return;
+  const Document& data = Doc()->Data();
+  PutClipboardText(CopyFieldsText(data.items, rows, data.ColumnCount()));
+}
+
+void CListoraView::OnCopyColumn(wxCommandEvent& event) {
+  CMyVirtualListView* list = List();
+  const Document& data = Doc()->Data();
+  const int column = event.GetId() - cmd::kCopyColumn1 + 1;
+  if (!list || column >= data.ColumnCount()) return;
+  const std::vector<int> rows = list->SelectedRows();
+  if (rows.empty()) return;
+  PutClipboardText(CopyColumnText(data.items, rows, column));
+}
+
+int CListoraView::PasteRow() const {
+  CMyVirtualListView* list = List();
+  if (!list || list->GetSelectedItemCount() != 1) return -1;
+  return static_cast<int>(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+}
+
+void CListoraView::OnPasteAllFields(wxCommandEvent&) {
+  const int row = PasteRow();
+  if (row < 0) return;
+  const std::optional<std::string> text = TakeClipboardText();
+  if (!text) return;
+  Document& data = Doc()->Data();
+  const int userColumns = data.ColumnCount() - 1;
+  if (PasteFieldCountDiffers(*text, userColumns) &&
+      !ThePrompt().YesNo(Frame(), Utf8(msg::kPasteCountQuestion)))
+    return;
+  const std::vector<std::string> fields = SplitPastedFields(*text, userColumns);
+  for (int column = 1; column <= userColumns; ++column)
+    data.items.SetColumn(column, row, fields[static_cast<std::size_t>(column - 1)]);
+  List()->RefreshItem(row);
+  Doc()->MarkModified();
+}
+
+void CListoraView::OnPasteColumn(wxCommandEvent& event) {
+  Document& data = Doc()->Data();
+  const int column = event.GetId() - cmd::kPasteColumn1 + 1;
+  const int row = PasteRow();
+  if (row < 0 || column >= data.ColumnCount()) return;
+  const std::optional<std::string> text = TakeClipboardText();
+  if (!text) return;
+  data.items.SetColumn(column, row, *text);
+  List()->RefreshItem(row);
+  Doc()->MarkModified();
+}
+
+}  // namespace listora
