@@ -85,7 +85,7 @@ TEST(DocumentOpen, ShowsItemsColumnsCountsAndHistory) {
 
   // The file holds the entries oldest first and they are read back in file
   // order, so the order turns over with every save and open.
-  wxComboBox* box = Frame().SearchBox();
+  CSearchBox* box = Frame().SearchBox();
   ASSERT_EQ(box->GetCount(), 2u);
   EXPECT_EQ(box->GetString(0), "older");
   EXPECT_EQ(box->GetString(1), wxString::FromUTF8("最新"));

@@ -5,6 +5,7 @@
 
 #include "core/app/messages.h"
 #include "ui/app/command_ids.h"
+#include "ui/app/focused_text_edit.h"
 #include "ui/app/prompt.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
@@ -18,6 +19,9 @@ CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   // whenever opening it did not happen, a cancelled save question included.
   Bind(wxEVT_MENU, &CListoraDocManager::OnRecentFile, this, cmd::kRecentFile1,
        cmd::kRecentFile1 + kRecentFileCount - 1);
+  // wxDocManager would give undo to a command processor; the program keeps
+  // no command history, so undo is the focused text field's.
+  Bind(wxEVT_MENU, &EditFocusedText, cmd::kUndo);
 }
 
 wxFileHistory* CListoraDocManager::OnCreateFileHistory() {

@@ -9,6 +9,7 @@
 
 #include "core/app/command_line.h"
 #include "ui/app/doc_manager.h"
+#include "ui/app/path_insertion.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
@@ -28,6 +29,9 @@ bool CListoraApp::OnInit() {
   exeDir_ =
       std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
   std::error_code ignored;
+  // Paths on the command line are relative to where the program was
+  // started, not to the executable's folder it moves to.
+  const std::filesystem::path startDir = std::filesystem::current_path(ignored);
   std::filesystem::current_path(exeDir_, ignored);
   profile_.emplace(SettingsFilePath(exeDir_));
   attributeSkipMask_ = ReadAttributeSkipMask(*profile_);
@@ -46,7 +50,12 @@ bool CListoraApp::OnInit() {
 
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
-  const StartRequest request = ParseCommandLine(args);
+  StartRequest request = ParseCommandLine(args);
+  const auto fromStartDir = [&startDir](std::string& path) {
+    if (!path.empty()) path = (startDir / path).string();
+  };
+  fromStartDir(request.document);
+  for (std::string& path : request.paths) fromStartDir(path);
   if (request.kind == StartRequest::Kind::kInsert) {
     commandLineInsert_ = true;
     insertPaths_ = request.paths;
@@ -64,6 +73,8 @@ bool CListoraApp::OnInit() {
           ? docManager_->CreateDocument(wxString::FromUTF8(request.document), wxDOC_SILENT)
           : docManager_->CreateDocument(wxString(), wxDOC_NEW);
   if (!doc) return false;
+  // After the new document's initial update, so the modified mark stays.
+  RunCommandLineInsertion(*static_cast<CListoraDoc*>(doc));
 
   if (profile_->GetInt("Main", "SizeMax", 0) == 0) frame_->Maximize();
   frame_->Show();

@@ -34,6 +34,26 @@ constexpr Entry kEntries[] = {
     {cmd::kExportCsv, "CSV形式でファイル作成\nCSVへ出力"},
     {cmd::kUpdateCheck, "オンラインアップデートチェックをします。\nアップデートチェック"},
     {cmd::kAbout, "プログラム情報、バージョン、著作権を表示します。\nバージョン情報"},
+    // The framework's commands and the window's own.
+    {cmd::kNew, "新しいファイルを作成します\n新規作成"},
+    {cmd::kOpen, "既存のファイルを開きます\n開く"},
+    {cmd::kSave, "ファイルを上書き保存します\n上書き保存"},
+    {cmd::kSaveAs, "ファイルに名前を付けて保存します\n名前を付けて保存"},
+    {cmd::kPrint, "アイテムを印刷します\n印刷"},
+    {cmd::kPrintPreview, "印刷イメージを表示します\n印刷プレビュー"},
+    {cmd::kPrintSetup, "プリンタと印刷の設定を変更します\nプリンタの設定"},
+    {cmd::kExit, "Listoraを終了します\n終了"},
+    {cmd::kListView, "リストビューの表示と非表示を切り替えます\nリストビュー"},
+    {cmd::kTreeView, "ツリービューの表示と非表示を切り替えます\nツリービュー"},
+    {cmd::kTextView, "テキストビューの表示と非表示を切り替えます\nテキストビュー"},
+    {cmd::kImageView, "イメージビューの表示と非表示を切り替えます\nイメージビュー"},
+    {cmd::kTreeToolBar, "ツリービューのツールバーの表示と非表示を切り替えます"},
+    {cmd::kToggleToolBar, "ツール バーの表示と非表示を切り替えます"},
+    {cmd::kToggleStatusBar, "ステータス バーの表示と非表示を切り替えます"},
+    {cmd::kMoveFirst, "先頭のアイテムを表示します\n先頭へ移動"},
+    {cmd::kMoveMiddle, "中間のアイテムを表示します\n中間へ移動"},
+    {cmd::kMoveLast, "最後のアイテムを表示します\n下へ移動"},
+    {cmd::kAddColumn, "カラムを追加します\nカラムを追加"},
 };
 
 }  // namespace

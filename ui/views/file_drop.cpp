@@ -2,28 +2,108 @@
 
 #include <wx/docview.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/path_insertion.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/image_view.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/text_view.h"
+#include "ui/views/tree_view.h"
 
 namespace listora {
 
-bool IsSingleDocumentDrop(const wxArrayString& files) {
-  if (files.size() != 1) return false;
-  const wxString& path = files[0];
+namespace {
+
+// The text after the last "." of the path; the whole path when it has none.
+wxString ExtensionOf(const wxString& path) {
   const int dot = path.Find('.', true);
-  const wxString extension = dot == wxNOT_FOUND ? path : path.Mid(dot + 1);
-  return extension.IsSameAs("ltb", false);
+  return dot == wxNOT_FOUND ? path : path.Mid(dot + 1);
 }
 
-bool MainWindowDrop::OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) {
-  if (!IsSingleDocumentDrop(files)) return false;
-  // Opened after the drop has ended: opening may ask questions.
-  const wxString path = files[0];
-  wxTheApp->CallAfter([path] {
-    if (CListoraDocManager* manager = TheApp().DocManager())
-      manager->CreateDocument(path, wxDOC_SILENT);
-  });
+struct PaneWindow {
+  DropPane pane;
+  wxWindow* window;
+};
+
+std::vector<PaneWindow> PaneWindows() {
+  const PanePointers& panes = TheApp().Panes();
+  return {{DropPane::kList, panes.list},
+          {DropPane::kTree, panes.tree},
+          {DropPane::kText, panes.text},
+          {DropPane::kImage, panes.image}};
+}
+
+CListoraDoc* OpenDocument() {
+  CListoraDocManager* manager = TheApp().DocManager();
+  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
+
+}  // namespace
+
+bool IsSingleDocumentDrop(const wxArrayString& files) {
+  return files.size() == 1 && ExtensionOf(files[0]).IsSameAs("ltb", false);
+}
+
+DropPane PaneAt(const wxPoint& screenPoint) {
+  for (const PaneWindow& entry : PaneWindows()) {
+    if (entry.window && entry.window->IsShownOnScreen() &&
+        entry.window->GetScreenRect().Contains(screenPoint))
+      return entry.pane;
+  }
+  return DropPane::kNone;
+}
+
+DropPane PaneOf(const wxWindow* window) {
+  for (; window; window = window->GetParent()) {
+    for (const PaneWindow& entry : PaneWindows())
+      if (entry.window == window) return entry.pane;
+  }
+  return DropPane::kNone;
+}
+
+bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& files) {
+  // Both are carried out after the drop has ended: they may ask questions
+  // and take a while.
+  if (IsSingleDocumentDrop(files)) {
+    const wxString path = files[0];
+    wxTheApp->CallAfter([path] {
+      if (CMainFrame* frame = TheApp().MainFrame()) frame->Raise();
+      if (CListoraDocManager* manager = TheApp().DocManager())
+        manager->CreateDocument(path, wxDOC_SILENT);
+    });
+    return true;
+  }
+  DropPane pane = PaneOf(window_);
+  if (pane == DropPane::kNone) pane = PaneAt(window_->ClientToScreen(wxPoint(x, y)));
+  wxTheApp->CallAfter([pane, files] { DropOnPane(pane, files); });
   return true;
+}
+
+void DropOnPane(DropPane pane, const wxArrayString& files) {
+  const PanePointers& panes = TheApp().Panes();
+  switch (pane) {
+    case DropPane::kList:
+      if (CListoraDoc* doc = OpenDocument()) {
+        std::vector<std::filesystem::path> paths;
+        for (const wxString& file : files) paths.emplace_back(file.utf8_string());
+        InsertPathsIntoDocument(*doc, paths);
+      }
+      break;
+    // Both panes check the selection, and the image pane the file's type.
+    case DropPane::kText:
+      if (panes.text && files.size() == 1) panes.text->DropFile(files[0]);
+      break;
+    case DropPane::kImage:
+      if (panes.image && files.size() == 1) panes.image->DropImage(files[0]);
+      break;
+    case DropPane::kTree:
+    case DropPane::kNone: break;
+  }
 }
 
 }  // namespace listora

@@ -1,17 +1,35 @@
 #pragma once
 // Files dropped on the main window. One ".ltb" file (any case) is opened as
-// the document; other drops go to the pane under the drop point.
+// the document; other drops go to the pane under the drop point: the list
+// inserts them as items, the text pane takes one file as the memo, the
+// image pane ties one picture to the selected items.
 
 #include <wx/dnd.h>
 
 namespace listora {
 
+enum class DropPane { kNone, kList, kTree, kText, kImage };
+
 class MainWindowDrop : public wxFileDropTarget {
  public:
+  // `window` is the window the target is set on: the frame, or a pane that
+  // would otherwise take drops for itself.
+  explicit MainWindowDrop(wxWindow* window) : window_(window) {}
+
   bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& files) override;
+
+ private:
+  wxWindow* window_;
 };
 
 // True for exactly one path whose extension is "ltb" without regard to case.
 bool IsSingleDocumentDrop(const wxArrayString& files);
+
+// The visible pane holding `screenPoint`, or the one `window` lies in.
+DropPane PaneAt(const wxPoint& screenPoint);
+DropPane PaneOf(const wxWindow* window);
+
+// What a drop of `files` on `pane` does, once the drop itself has ended.
+void DropOnPane(DropPane pane, const wxArrayString& files);
 
 }  // namespace listora

@@ -1,7 +1,5 @@
 #include "ui/views/listora_view.h"
 
-#include <wx/combobox.h>
-
 #include "core/tools/image_paths.h"
 #include "core/tools/list_search.h"
 #include "core/tools/tool_messages.h"
@@ -120,7 +118,7 @@ void CListoraView::InitialUpdate(bool opened) {
   }
   if (!frame) return;
   if (opened) {
-    wxComboBox* box = frame->SearchBox();
+    CSearchBox* box = frame->SearchBox();
     box->Clear();
     for (const std::string& entry : data.history) box->Append(ToWx(entry));
   }
@@ -179,7 +177,7 @@ void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOr
   if (!frame) return;
   frame->Panes().CaptureSplits(data.settings.layout);
   data.history.clear();
-  const wxComboBox* box = frame->SearchBox();
+  const CSearchBox* box = frame->SearchBox();
   for (unsigned int i = 0; i < box->GetCount(); ++i)
     data.history.push_back(ToCp932(box->GetString(i)));
 }
@@ -282,7 +280,7 @@ void CListoraView::OnListSearch(wxCommandEvent&) {
   CMyVirtualListView* list = List();
   if (!frame || !list) return;
   Document& data = Doc()->Data();
-  wxComboBox* box = frame->SearchBox();
+  CSearchBox* box = frame->SearchBox();
   const std::optional<ListSearchResult> result =
       ListSearch(data.items, data.ColumnCount() - 1, ToCp932(box->GetValue()));
   if (!result) return;

@@ -1,14 +1,19 @@
 #include "ui/views/main_frame.h"
 
-#include <wx/combobox.h>
+#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
+#include <wx/treectrl.h>
 #include <wx/utils.h>
+
+#include <algorithm>
+#include <iterator>
 
 #include "core/app/profile.h"
 #include "ui/app/command_ids.h"
+#include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/file_drop.h"
@@ -25,6 +30,19 @@ namespace listora {
 namespace {
 
 enum StatusField { kMessageField, kCapsField, kNumField, kScrollField, kStatusFields };
+
+// The keys the menus do not carry; the menus hold the others (Ctrl+N, O,
+// D, P, S, J and F1).
+wxAcceleratorTable MainAccelerators() {
+  const wxAcceleratorEntry entries[] = {
+      {wxACCEL_CTRL, 'C', cmd::kCopy},          {wxACCEL_CTRL, WXK_INSERT, cmd::kCopy},
+      {wxACCEL_CTRL, 'X', cmd::kCut},           {wxACCEL_SHIFT, WXK_DELETE, cmd::kCut},
+      {wxACCEL_CTRL, 'V', cmd::kPaste},         {wxACCEL_SHIFT, WXK_INSERT, cmd::kPaste},
+      {wxACCEL_CTRL, 'Z', cmd::kUndo},          {wxACCEL_ALT, WXK_BACK, cmd::kUndo},
+      {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane}, {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
+  };
+  return wxAcceleratorTable(static_cast<int>(std::size(entries)), entries);
+}
 
 PaneId PaneFor(int id) {
   switch (id) {
@@ -72,8 +90,13 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
     wxCommandEvent search(wxEVT_MENU, cmd::kSearch);
     ProcessWindowEvent(search);
   });
+  Bind(wxEVT_MENU, &CMainFrame::OnSwitchPane, this, cmd::kNextPane, cmd::kPreviousPane);
+  Bind(wxEVT_MENU, &EditFocusedText, cmd::kCopy);
+  Bind(wxEVT_MENU, &EditFocusedText, cmd::kCut);
+  Bind(wxEVT_MENU, &EditFocusedText, cmd::kPaste);
+  SetAcceleratorTable(MainAccelerators());
   DisableUnbuiltCommands(*this);
-  SetDropTarget(new MainWindowDrop);
+  SetDropTarget(new MainWindowDrop(this));
 }
 
 CMainFrame::~CMainFrame() {
@@ -89,6 +112,8 @@ void CMainFrame::CreatePanes() {
   auto* tree = new CListoraTree(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
   auto* image = new CListoraPrev(grid_->RightParent());
   grid_->SetPanes(list, text, tree, image);
+  // The text box would take dropped files as text of its own.
+  text->SetDropTarget(new MainWindowDrop(text));
   TheApp().Panes() = PanePointers{list, tree, text, image};
 
   // Letting go of a splitter bar records the split positions.
@@ -185,6 +210,37 @@ void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
 
 void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
   event.Enable(m_docManager->GetHistoryFilesCount() > 0);
+}
+
+void CMainFrame::OnSwitchPane(wxCommandEvent& event) {
+  // Reading order over the grid, skipping hidden panes.
+  const PanePointers& panes = TheApp().Panes();
+  const struct {
+    PaneId id;
+    wxWindow* window;
+    wxWindow* focus;  // the control inside that takes the keys
+  } order[] = {{PaneId::kList, panes.list, panes.list},
+               {PaneId::kTree, panes.tree, panes.tree ? panes.tree->Tree() : nullptr},
+               {PaneId::kText, panes.text, panes.text},
+               {PaneId::kImage, panes.image, panes.image}};
+  constexpr int kCount = static_cast<int>(std::size(order));
+  int current = 0;
+  for (const wxWindow* focus = FindFocus(); focus; focus = focus->GetParent()) {
+    const auto found = std::find_if(std::begin(order), std::end(order),
+                                    [focus](const auto& pane) { return pane.window == focus; });
+    if (found != std::end(order)) {
+      current = static_cast<int>(found - std::begin(order));
+      break;
+    }
+  }
+  const int step = event.GetId() == cmd::kNextPane ? 1 : kCount - 1;
+  for (int i = 1; i < kCount; ++i) {
+    const auto& pane = order[(current + i * step) % kCount];
+    if (pane.focus && grid_->IsVisible(pane.id)) {
+      pane.focus->SetFocus();
+      return;
+    }
+  }
 }
 
 void CMainFrame::UpdateKeyIndicators() {

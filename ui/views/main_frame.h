@@ -11,8 +11,8 @@
 #include "ui/views/main_menu.h"
 #include "ui/views/main_tool_bar.h"
 #include "ui/views/pane_grid.h"
+#include "ui/views/search_box.h"
 
-class wxComboBox;
 class wxStaticText;
 
 namespace listora {
@@ -28,7 +28,7 @@ class CMainFrame : public wxDocParentFrame {
 
   wxMenu* RecentFilesMenu() const { return menus_.recentFiles; }
   PaneGrid& Panes() { return *grid_; }
-  wxComboBox* SearchBox() const { return controls_.searchBox; }
+  CSearchBox* SearchBox() const { return controls_.searchBox; }
   wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
   wxStaticText* SelectedCountLabel() const { return controls_.selectedCount; }
 
@@ -52,6 +52,7 @@ class CMainFrame : public wxDocParentFrame {
   void OnToggleBar(wxCommandEvent& event);
   void OnUpdateBar(wxUpdateUIEvent& event);
   void OnUpdateRecentFiles(wxUpdateUIEvent& event);
+  void OnSwitchPane(wxCommandEvent& event);
   void UpdateKeyIndicators();
 
   Profile& profile_;

@@ -1,7 +1,6 @@
 #include "ui/views/main_tool_bar.h"
 
 #include <wx/artprov.h>
-#include <wx/combobox.h>
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
@@ -11,6 +10,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
+#include "ui/views/search_box.h"
 
 namespace listora {
 
@@ -72,9 +72,7 @@ MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
   AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R", wxITEM_CHECK);
   AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I", wxITEM_CHECK);
   bar.AddSeparator();
-  controls.searchBox =
-      new wxComboBox(&bar, cmd::kSearchBox, wxString(), wxDefaultPosition, wxSize(110, -1),
-                     wxArrayString(), wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
+  controls.searchBox = new CSearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
   controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   bar.AddControl(controls.searchBox);
   AddButton(bar, cmd::kSearch, wxART_FIND, "F");

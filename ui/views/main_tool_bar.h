@@ -2,15 +2,16 @@
 // The main tool bar (tool bar 128) with the search box and the two count
 // labels built into it.
 
-class wxComboBox;
 class wxStaticText;
 class wxToolBar;
 class wxString;
 
 namespace listora {
 
+class CSearchBox;
+
 struct MainToolBarControls {
-  wxComboBox* searchBox = nullptr;
+  CSearchBox* searchBox = nullptr;
   wxStaticText* totalCount = nullptr;
   wxStaticText* selectedCount = nullptr;
 };

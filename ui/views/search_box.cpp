@@ -1,0 +1,61 @@
+#include "ui/views/search_box.h"
+
+namespace listora {
+
+namespace {
+
+// The drop-down list. Its highlighted row is the entry a key or a click
+// acts on.
+class HistoryList : public wxVListBoxComboPopup {
+ public:
+  explicit HistoryList(CSearchBox& box) : box_(box) {}
+
+  bool Create(wxWindow* parent) override {
+    if (!wxVListBoxComboPopup::Create(parent)) return false;
+    Bind(wxEVT_KEY_DOWN, &HistoryList::OnKeyDown, this);
+    Bind(wxEVT_RIGHT_DOWN, &HistoryList::OnRightDown, this);
+    return true;
+  }
+
+ private:
+  int Highlighted() const { return box_.IsPopupShown() ? wxVListBox::GetSelection() : wxNOT_FOUND; }
+
+  void OnKeyDown(wxKeyEvent& event) {
+    const int entry = Highlighted();
+    if (event.GetKeyCode() != WXK_DELETE || entry == wxNOT_FOUND) {
+      event.Skip();
+      return;
+    }
+    box_.RemoveHistoryEntry(static_cast<unsigned int>(entry));
+  }
+
+  void OnRightDown(wxMouseEvent& event) {
+    const int entry = Highlighted();
+    if (entry == wxNOT_FOUND || !GetClientRect().Contains(event.GetPosition())) {
+      event.Skip();
+      return;
+    }
+    box_.RemoveHistoryEntry(static_cast<unsigned int>(entry));
+  }
+
+  CSearchBox& box_;
+};
+
+}  // namespace
+
+CSearchBox::CSearchBox(wxWindow* parent, wxWindowID id, const wxSize& size)
+    : wxOwnerDrawnComboBox(parent, id, wxString(), wxDefaultPosition, size, wxArrayString(),
+                           wxCB_DROPDOWN | wxTE_PROCESS_ENTER) {
+  SetPopupControl(new HistoryList(*this));
+  // About a hundred pixels of list, as the box has always had.
+  SetPopupMaxHeight(100);
+}
+
+void CSearchBox::RemoveHistoryEntry(unsigned int n) {
+  if (n >= GetCount()) return;
+  const wxString text = GetValue();
+  Delete(n);
+  if (GetValue() != text) ChangeValue(text);
+}
+
+}  // namespace listora
