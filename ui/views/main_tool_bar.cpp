@@ -6,6 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
+
 #include "core/app/messages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/string_table.h"
@@ -44,10 +46,15 @@ void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallb
   bar.SetToolLongHelp(id, help.prompt);
 }
 
-wxStaticText* AddLabel(wxToolBar& bar, int id, const wxString& text) {
+// 120 pixels wide, or wider where the desktop's font needs it for a
+// seven-digit count, so the text never wraps.
+wxStaticText* AddLabel(wxToolBar& bar, int id, wxString (*textFor)(int count)) {
   auto* label =
-      new wxStaticText(&bar, id, text, wxDefaultPosition, wxSize(120, -1), wxST_NO_AUTORESIZE);
+      new wxStaticText(&bar, id, textFor(0), wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
   label->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  const int width = std::max(120, label->GetTextExtent(textFor(8888888)).x + 8);
+  label->SetMinSize(wxSize(width, -1));
+  label->SetSize(wxSize(width, label->GetBestSize().y));
   bar.AddControl(label);
   return label;
 }
@@ -87,9 +94,9 @@ MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
   AddButton(bar, cmd::kAddColumn, wxART_ADD_BOOKMARK, "A");
   AddButton(bar, cmd::kAssociateImage, wxART_NEW_DIR, "G");
   bar.AddSeparator();
-  controls.totalCount = AddLabel(bar, cmd::kTotalCountLabel, TotalCountText(0));
+  controls.totalCount = AddLabel(bar, cmd::kTotalCountLabel, TotalCountText);
   bar.AddSeparator();
-  controls.selectedCount = AddLabel(bar, cmd::kSelectedCountLabel, SelectedCountText(0));
+  controls.selectedCount = AddLabel(bar, cmd::kSelectedCountLabel, SelectedCountText);
   bar.Realize();
   return controls;
 }
