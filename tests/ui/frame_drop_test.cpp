@@ -111,6 +111,46 @@ TEST(FrameDrop, NothingFoundLeavesTheDocumentUnmodified) {
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 
+TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
+  StartFresh();
+  Files files;
+  const std::filesystem::path memo = files.dir / "memo.txt";
+  WriteAll(memo, "dropped memo");
+  const std::filesystem::path picture = files.dir / "photo.JPG";
+  WriteAll(picture, "not really a picture");
+  const std::filesystem::path png = files.dir / "photo.png";
+  WriteAll(png, "png");
+  ItemFields item;
+  item.columns[0] = "0";
+  item.columns[1] = "first";
+  CurrentDoc().Data().items.AppendRow(item);
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  Pump();
+  const CMySortStringArray& items = CurrentDoc().Data().items;
+
+  // Nothing selected: both panes refuse.
+  DropOnPane(DropPane::kText, Dropped({memo}));
+  DropOnPane(DropPane::kImage, Dropped({picture}));
+  EXPECT_EQ(items.Memo(0), "");
+  EXPECT_EQ(items.ImagePath(0), "");
+
+  List().SetItemState(0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                      wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+  Pump();
+  DropOnPane(DropPane::kText, Dropped({memo, files.loose}));  // two files
+  DropOnPane(DropPane::kImage, Dropped({png}));               // not a picture type
+  DropOnPane(DropPane::kImage, Dropped({picture, png}));
+  EXPECT_EQ(items.Memo(0), "");
+  EXPECT_EQ(items.ImagePath(0), "");
+
+  DropOnPane(DropPane::kText, Dropped({memo}));
+  EXPECT_EQ(items.Memo(0), "dropped memo");
+  DropOnPane(DropPane::kImage, Dropped({picture}));
+  EXPECT_NE(items.ImagePath(0), "");
+  EXPECT_EQ(items.GetSize(), 1);
+  EXPECT_TRUE(Script().asked.empty());
+}
+
 TEST(FrameDrop, OneDocumentFileOpensAndTwoAreInserted) {
   StartFresh();
   TempDir dir;
