@@ -1,5 +1,7 @@
 # One helper declares every test executable, so each is registered with CTest
-# the same way and carries a label (core, tool, gui).
+# the same way and carries a label (core, tool, gui). GUI tests share one
+# display, whose clipboard and keyboard focus belong to whichever window
+# took them last, so they never run at the same time as each other.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
@@ -9,7 +11,11 @@ function(listora_add_test name label)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     LISTORA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  set(_lock)
+  if(label STREQUAL "gui")
+    set(_lock RESOURCE_LOCK display)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}")
+    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}" ${_lock})
 endfunction()
