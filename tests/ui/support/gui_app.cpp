@@ -5,6 +5,8 @@
 #include <wx/docview.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/time.h>
+#include <wx/utils.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -98,6 +100,15 @@ void Pump() {
     wxTheApp->ProcessPendingEvents();
     wxTheApp->Yield(true);
   }
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+  const wxLongLong until = wxGetLocalTimeMillis() + 2000;
+  while (!done() && wxGetLocalTimeMillis() < until) {
+    Pump();
+    wxMilliSleep(10);
+  }
+  return done();
 }
 
 }  // namespace listora::test

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // The test process's running application: started once under Xvfb before
 // the first test, with the settings file in a temporary folder and the
 // scripted prompt installed.
@@ -23,5 +25,8 @@ void StartFresh();
 CListoraDoc& CurrentDoc();
 // Lets pending and deferred events run.
 void Pump();
+// Pumps until `done` holds or two seconds pass; for what the X server
+// answers in its own time, such as keyboard focus. Returns `done()`.
+bool PumpUntil(const std::function<bool()>& done);
 
 }  // namespace listora::test
