@@ -318,3 +318,35 @@ TEST(ListHighlight, NextItemChangeClearsTheHighlightedCell) {
 
 }  // namespace
 }  // namespace listora::test
+
+namespace listora::test {
+namespace {
+
+// A block of most rows plus scattered ones in a large list: the selection
+// is read back and inverted row for row (a linear lookup in the toolkit's
+// selection store would make this take minutes).
+TEST(ListSelection, LargeScatteredSelectionsReadBackAndInvert) {
+  StartWithColumns(1);
+  const int count = 1'000'000;
+  Data().items.ResizeRows(count);
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  Pump();
+  for (int row = 0; row < count; row += 2)
+    List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  std::vector<int> rows = List().SelectedRows();
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(count / 2));
+  EXPECT_EQ(rows[1], 2);
+  EXPECT_EQ(rows.back(), count - 2);
+
+  List().InvertSelection();
+  rows = List().SelectedRows();
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(count / 2));
+  EXPECT_EQ(rows.front(), 1);
+  EXPECT_EQ(rows.back(), count - 1);
+  EXPECT_EQ(List().GetItemState(0, wxLIST_STATE_SELECTED), 0);
+  EXPECT_EQ(List().GetItemState(3, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+  List().ClearSelection();
+}
+
+}  // namespace
+}  // namespace listora::test
