@@ -1,8 +1,6 @@
 #include "ui/views/listora_view.h"
 
 #include "core/tools/image_paths.h"
-#include "core/tools/list_search.h"
-#include "core/tools/tool_messages.h"
 #include "core/views/sort.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
@@ -10,6 +8,7 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/image_view.h"
+#include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/my_virtual_list_view.h"
 #include "ui/views/text_view.h"
@@ -269,29 +268,13 @@ void CListoraView::OnDeleteColumn(wxCommandEvent&) {
   if (CMyVirtualListView* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
 }
 
-}  // namespace listora
-
-namespace listora {
-
-// The search box's list search: matching items move to the top and become
-// the selection; the text goes on top of the box's history.
+// The search box's list search; the text goes on top of the box's history.
 void CListoraView::OnListSearch(wxCommandEvent&) {
   CMainFrame* frame = Frame();
-  CMyVirtualListView* list = List();
-  if (!frame || !list) return;
-  Document& data = Doc()->Data();
+  if (!frame) return;
   CSearchBox* box = frame->SearchBox();
-  const std::optional<ListSearchResult> result =
-      ListSearch(data.items, data.ColumnCount() - 1, ToCp932(box->GetValue()));
-  if (!result) return;
-  list->ClearSelection();
-  list->SyncItemCount();
-  for (int row = 0; row < result->found; ++row)
-    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-  if (result->found > 0) list->EnsureVisible(0);
-  frame->SetSelectedCount(result->found);
-  ThePrompt().Info(frame, Utf8(result->message), Utf8(msg::kSearchResultCaption));
-  box->Insert(ToWx(result->text), 0);
+  if (const auto result = RunListSearch(Doc()->Data(), ToCp932(box->GetValue())))
+    box->Insert(ToWx(result->text), 0);
 }
 
 }  // namespace listora

@@ -13,8 +13,6 @@
 #include <optional>
 #include <vector>
 
-#include "core/tools/list_search.h"
-#include "core/tools/tool_messages.h"
 #include "core/views/grouping_nodes.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
@@ -25,6 +23,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
 #include "ui/views/list_icons.h"
+#include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/my_virtual_list_view.h"
 #include "ui/views/pane_style.h"
@@ -221,21 +220,9 @@ void CListoraTree::OnExpandOrCollapse(wxCommandEvent& event) {
 // touching the box's history.
 void CListoraTree::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = SelectedNode();
-  CMyVirtualListView* list = TheApp().Panes().list;
-  CMainFrame* frame = TheApp().MainFrame();
   CListoraDoc* doc = CurrentDoc();
-  if (node == TreeSnapshot::kNone || !list || !frame || !doc) return;
-  Document& data = doc->Data();
-  const std::optional<ListSearchResult> result =
-      ListSearch(data.items, data.ColumnCount() - 1, snapshot_.Grouping().nodes[node].text);
-  if (!result) return;
-  list->ClearSelection();
-  list->SyncItemCount();
-  for (int row = 0; row < result->found; ++row)
-    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-  if (result->found > 0) list->EnsureVisible(0);
-  frame->SetSelectedCount(result->found);
-  ThePrompt().Info(frame, Utf8(result->message), Utf8(msg::kSearchResultCaption));
+  if (node == TreeSnapshot::kNone || !doc) return;
+  RunListSearch(doc->Data(), snapshot_.Grouping().nodes[node].text);
 }
 
 void CListoraTree::OnCopy(wxCommandEvent&) {
