@@ -1,7 +1,8 @@
 #pragma once
 // The list search as the search box and the tree pane run it: the matching
-// items move to the top of the list and become the selection, the count
-// label follows and the result message is shown.
+// items move to the top of the list and become the selection, the list,
+// the count labels and the panes that follow the focused item catch up, and
+// the result message is shown.
 
 #include <optional>
 #include <string_view>
@@ -10,9 +11,9 @@
 
 namespace listora {
 
-struct Document;
+class CListoraDoc;
 
 // Nothing happens (nullopt) for an empty table or text, or without a list.
-std::optional<ListSearchResult> RunListSearch(Document& data, std::string_view text);
+std::optional<ListSearchResult> RunListSearch(CListoraDoc& doc, std::string_view text);
 
 }  // namespace listora

@@ -85,6 +85,7 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
     case DocHint::Kind::kItems:
       if (CMyVirtualListView* list = List()) list->SyncItemCount();
       ShowCounts();
+      ShowFocusedItem();
       break;
   }
 }
@@ -167,6 +168,20 @@ void CListoraView::ShowItem(long row) {
   if (CListoraText* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
 }
 
+// Rows moved or went: the text and image panes show what the focused row
+// holds now (nothing without one), so a memo edit lands in the item shown.
+void CListoraView::ShowFocusedItem() {
+  CMyVirtualListView* list = List();
+  const long row = list ? list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED) : -1;
+  if (row >= 0 && row < Doc()->Data().items.GetSize()) {
+    ShowItem(row);
+    return;
+  }
+  const PanePointers& panes = TheApp().Panes();
+  if (panes.text) panes.text->ShowMemo(-1, {});
+  if (panes.image) panes.image->ReleaseImage();
+}
+
 void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOrder) const {
   CMainFrame* frame = Frame();
   if (CMyVirtualListView* list = List()) {
@@ -224,8 +239,7 @@ void CListoraView::DeleteSelected() {
   if (!ThePrompt().YesNo(Frame(), wxString::FromUTF8("選択項目を削除しますか？"))) return;
   list->ClearSelection();
   Doc()->Data().items.RemoveRows(rows);
-  list->SyncItemCount();
-  ShowCounts();
+  Doc()->Changed(DocHint::Kind::kItems);
   Doc()->MarkModified();
 }
 
@@ -240,14 +254,15 @@ void CListoraView::OnMove(wxCommandEvent& event) {
 }
 
 // A header click sorts the whole table by the column; the rows are drawn
-// again once, selection and focus staying at their row numbers.
+// again once, selection and focus staying at their row numbers, and the
+// text and image panes show the item now in the focused row.
 void CListoraView::OnColumnClick(wxListEvent& event) {
   CMyVirtualListView* list = List();
   if (!list) return;
   list->EndCellEdit(false);
   Document& data = Doc()->Data();
   if (ClickColumn(data.items, data.settings.columns, list->SortDirections(), event.GetColumn()))
-    list->Refresh();
+    Doc()->Changed(DocHint::Kind::kItems);
 }
 
 // The end of an in-place edit: a non-empty text becomes the cell's text.
@@ -273,7 +288,7 @@ void CListoraView::OnListSearch(wxCommandEvent&) {
   CMainFrame* frame = Frame();
   if (!frame) return;
   CSearchBox* box = frame->SearchBox();
-  if (const auto result = RunListSearch(Doc()->Data(), ToCp932(box->GetValue())))
+  if (const auto result = RunListSearch(*Doc(), ToCp932(box->GetValue())))
     box->Insert(ToWx(result->text), 0);
 }
 

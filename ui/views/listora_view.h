@@ -43,6 +43,7 @@ class CListoraView : public wxView {
   void ShowColumns();
   void ShowCounts();
   void ShowItem(long row);
+  void ShowFocusedItem();
   void ScheduleSelectedCount();
 
   void OnItemFocused(wxListEvent& event);

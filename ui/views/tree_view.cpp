@@ -222,7 +222,7 @@ void CListoraTree::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = SelectedNode();
   CListoraDoc* doc = CurrentDoc();
   if (node == TreeSnapshot::kNone || !doc) return;
-  RunListSearch(doc->Data(), snapshot_.Grouping().nodes[node].text);
+  RunListSearch(*doc, snapshot_.Grouping().nodes[node].text);
 }
 
 void CListoraTree::OnCopy(wxCommandEvent&) {

@@ -1,0 +1,65 @@
+// The text pane follows the item in the list's focused row when rows move
+// or go without the focus moving, so a memo edit lands in the item shown.
+
+#include <gtest/gtest.h>
+#include <wx/listctrl.h>
+
+#include <string>
+
+#include "core/doc/document_file.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/text_view.h"
+
+namespace listora::test {
+namespace {
+
+void Command(int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  App().MainFrame()->ProcessWindowEvent(event);
+  Pump();
+}
+
+TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
+  StartFresh();
+  CMyVirtualListView& list = *App().Panes().list;
+  const CListoraText& text = *App().Panes().text;
+  CMySortStringArray& items = CurrentDoc().Data().items;
+  for (const char* name : {"z", "a", "m"}) {
+    ItemFields item;
+    item.columns[1] = name;
+    item.memo = std::string(name) + name;
+    item.columns[0] = MakeIconIndex(item.memo, item.imagePath);
+    items.AppendRow(item);
+  }
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  const int state = wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED;
+  list.SetItemState(0, state, state);
+  Pump();
+  ASSERT_EQ(text.GetValue(), "zz");
+
+  wxListEvent click(wxEVT_LIST_COL_CLICK, list.GetId());
+  click.SetColumn(1);
+  list.GetEventHandler()->ProcessEvent(click);
+  Pump();
+  EXPECT_EQ(items.Column(1, 0), "a");
+  EXPECT_EQ(text.GetValue(), "aa");
+
+  Script().yesNo = {true};
+  Command(cmd::kDeleteSelected);
+  ASSERT_EQ(items.GetSize(), 2);
+  EXPECT_EQ(text.GetValue(), std::string(items.Memo(0)));
+
+  App().MainFrame()->SearchBox()->SetValue("z");
+  Command(cmd::kSearch);
+  EXPECT_EQ(items.Column(1, 0), "z");
+  EXPECT_EQ(text.GetValue(), "zz");
+}
+
+}  // namespace
+}  // namespace listora::test
