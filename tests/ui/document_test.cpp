@@ -4,6 +4,7 @@
 #include <wx/combobox.h>
 #include <wx/docview.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include "core/app/profile.h"
 #include "core/doc/document_file.h"
@@ -255,6 +256,36 @@ TEST(DocumentSave, ClosingAModifiedDocumentAsksFirst) {
   Script().saveChanges = {SaveAnswer::kNo};
   EXPECT_NE(App().DocManager()->CreateDocument(wxString(), wxDOC_NEW), nullptr);
   EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(DocumentSave, TakesTheCellBeingEdited) {
+  StartFresh();
+  TempDir dir;
+  CListoraDoc& doc = CurrentDoc();
+  ItemFields item;
+  item.columns[0] = "0";
+  item.columns[1] = "old";
+  doc.Data().items.AppendRow(item);
+  doc.Changed(DocHint::Kind::kItems);
+  Pump();
+
+  ASSERT_TRUE(List().BeginCellEdit(0, 1));
+  List().CellEditor()->ChangeValue("new");
+  Script().saveChanges = {SaveAnswer::kCancel};
+  EXPECT_FALSE(doc.OnSaveModified());
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"save-changes"});
+  EXPECT_EQ(doc.Data().items.Column(1, 0), "new");
+
+  Pump();
+  ASSERT_TRUE(List().BeginCellEdit(0, 1));
+  List().CellEditor()->ChangeValue("newer");
+  const std::filesystem::path file = dir / "edited.ltb";
+  Script().saveFiles = {Path(file)};
+  ASSERT_TRUE(doc.Save());
+  EXPECT_FALSE(doc.IsModified());
+  Document reread;
+  ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
+  EXPECT_EQ(reread.items.Column(1, 0), "newer");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "ui/doc/prog_dlg.h"
 #include "ui/views/listora_view.h"
 #include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
 
 namespace listora {
 
@@ -119,7 +120,12 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   return true;
 }
 
+void CListoraDoc::FinishCellEdit() {
+  if (CMyVirtualListView* list = TheApp().Panes().list) list->EndCellEdit(false);
+}
+
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
+  FinishCellEdit();
   Profile& profile = TheApp().Settings();
   const bool passSetting = profile.GetInt("Main", "Pass", 0) != 0;
   const bool angoSetting = profile.GetInt("Main", "Ango", 0) != 0;
@@ -155,6 +161,7 @@ bool CListoraDoc::SaveAs() {
 }
 
 bool CListoraDoc::OnSaveModified() {
+  FinishCellEdit();
   if (!IsModified()) return true;
   switch (ThePrompt().SaveChanges(Owner(), GetUserReadableName())) {
     case SaveAnswer::kYes: return Save();

@@ -42,6 +42,8 @@ class CListoraDoc : public wxDocument {
   void ResetContent();
   // A refused or unreadable file leaves a new, empty document "無題".
   bool BecomeUntitled();
+  // A cell still being edited in place is part of what is saved or closed.
+  void FinishCellEdit();
   void OnAddColumn(wxCommandEvent& event);
 
   Document data_;
