@@ -213,15 +213,16 @@ int CMySortStringArray::MoveMarkedToTop() {
 
 void CMySortStringArray::Permute(std::span<const int> order) {
   if (order.size() != rows_.size()) throw std::invalid_argument("permutation size mismatch");
-  std::vector<Row> reordered;
-  reordered.reserve(rows_.size());
+  // Checked in full before any row moves, so a bad order leaves the table whole.
   std::vector<bool> used(rows_.size(), false);
   for (int from : order) {
     CheckIndex(from, rows_.size());
     if (used[from]) throw std::invalid_argument("not a permutation");
     used[from] = true;
-    reordered.push_back(std::move(rows_[from]));
   }
+  std::vector<Row> reordered;
+  reordered.reserve(rows_.size());
+  for (int from : order) reordered.push_back(std::move(rows_[from]));
   rows_ = std::move(reordered);
 }
 

@@ -132,6 +132,7 @@ TEST(ItemTable, WholeTableMoves) {
   EXPECT_EQ(t.Memo(0), "c-memo");
   const int notAPermutation[] = {0, 0, 1};
   EXPECT_THROW(t.Permute(notAPermutation), std::invalid_argument);
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"c", "a", "b"}));
 }
 
 ColumnDescriptors FourUserColumns() {
