@@ -333,6 +333,13 @@ TEST(ImageView, ChangeCommandAndEditorWithoutApplication) {
   EXPECT_EQ(Image().CurrentPath(), jpg);
   EXPECT_TRUE(TitleMarked());
 
+  // The menu bar's and tool bar's image association is the same operation.
+  Script().openFiles.push_back(Path(odd));
+  wxCommandEvent associate(wxEVT_MENU, cmd::kAssociateImage);
+  App().MainFrame()->ProcessWindowEvent(associate);
+  Pump();
+  EXPECT_EQ(Items().ImagePath(0), PathText(odd));
+
   // Nothing selected: no chooser.
   Script().Reset();
   List().ClearSelection();

@@ -94,6 +94,14 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   Bind(wxEVT_MENU, &EditFocusedText, cmd::kCopy);
   Bind(wxEVT_MENU, &EditFocusedText, cmd::kCut);
   Bind(wxEVT_MENU, &EditFocusedText, cmd::kPaste);
+  // The image pane carries the one image association, whichever pane is
+  // active.
+  Bind(
+      wxEVT_MENU,
+      [](wxCommandEvent&) {
+        if (CListoraPrev* image = TheApp().Panes().image) image->AssociateImage();
+      },
+      cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
   DisableUnbuiltCommands(*this);
   SetDropTarget(new MainWindowDrop(this));

@@ -16,7 +16,7 @@ struct Range {
 constexpr Range kUnbuilt[] = {
     {cmd::kAddItem, cmd::kModifyItem},
     {cmd::kAutoInsert, cmd::kAutoInsert},
-    {cmd::kAssociateImage, cmd::kColumnSettings},
+    {cmd::kColumnSettings, cmd::kColumnSettings},
     {cmd::kDuplicateSearch, cmd::kPrintLayout},
     {cmd::kExportText, cmd::kExportHtml},
     {cmd::kExportCsv, cmd::kUpdateCheck},
