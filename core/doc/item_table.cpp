@@ -180,31 +180,6 @@ void CMySortStringArray::RemoveRows(std::span<const int> ascendingRows) {
   rows_.resize(write);
 }
 
-int CMySortStringArray::MoveRows(std::span<const int> ascendingRows, int before) {
-  CheckIndex(before, rows_.size() + 1);
-  std::vector<Row> moved;
-  std::vector<Row> rest;
-  moved.reserve(ascendingRows.size());
-  rest.reserve(rows_.size() - std::min(rows_.size(), ascendingRows.size()));
-  std::size_t next = 0;
-  int restBefore = 0;  // rows staying in place that lie before `before`
-  for (std::size_t r = 0; r < rows_.size(); ++r) {
-    if (next < ascendingRows.size() && static_cast<std::size_t>(ascendingRows[next]) == r) {
-      ++next;
-      moved.push_back(std::move(rows_[r]));
-    } else {
-      if (static_cast<int>(r) < before) ++restBefore;
-      rest.push_back(std::move(rows_[r]));
-    }
-  }
-  rows_.clear();
-  rows_.reserve(rest.size() + moved.size());
-  std::move(rest.begin(), rest.begin() + restBefore, std::back_inserter(rows_));
-  std::move(moved.begin(), moved.end(), std::back_inserter(rows_));
-  std::move(rest.begin() + restBefore, rest.end(), std::back_inserter(rows_));
-  return restBefore;
-}
-
 int CMySortStringArray::MoveMarkedToTop() {
   const auto middle =
       std::stable_partition(rows_.begin(), rows_.end(), [](const Row& r) { return r.mark; });

@@ -75,10 +75,6 @@ class CMySortStringArray {
   // Whole-table operations, each one linear pass.
   // Removes the given rows (ascending, distinct).
   void RemoveRows(std::span<const int> ascendingRows);
-  // Moves the given rows (ascending, distinct), in their order, so that they
-  // end up before the row that was at `before` (0..count; a moved row's own
-  // index counts as its old place). Returns the new index of the first.
-  int MoveRows(std::span<const int> ascendingRows, int before);
   // Stable move of all marked rows to the top; returns how many there were.
   int MoveMarkedToTop();
   // Reorders rows so that new row i is old row order[i] (a permutation).

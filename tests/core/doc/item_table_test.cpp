@@ -106,17 +106,6 @@ TEST(ItemTable, WholeTableMoves) {
   EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "d", "f"}));
 
   t = Letters("abcdef");
-  EXPECT_EQ(t.MoveRows(picked, 0), 0);
-  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"b", "e", "a", "c", "d", "f"}));
-  t = Letters("abcdef");
-  EXPECT_EQ(t.MoveRows(picked, 6), 4);
-  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "d", "f", "b", "e"}));
-  t = Letters("abcdef");
-  EXPECT_EQ(t.MoveRows(picked, 3), 2);
-  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "b", "e", "d", "f"}));
-  EXPECT_EQ(t.Memo(2), "b-memo");
-
-  t = Letters("abcdef");
   t.SetMark(2, true);
   t.SetMark(5, true);
   t.SetMark(3, true);
