@@ -176,7 +176,9 @@ std::vector<std::string> HistoryFromLines(std::string_view text, std::uint32_t c
 }
 
 // The display order to write: the one given when it is a permutation of
-// 0..count-1, else the natural order.
+// 0..count-1, else the natural order. The icon column is always written
+// first: a reader takes the first field as the icon index and recomputes
+// it, so a user column stored there would be lost.
 std::vector<int> WriteOrder(std::span<const int> displayOrder, int count) {
   std::vector<int> order(count);
   for (int i = 0; i < count; ++i) order[i] = i;
@@ -186,7 +188,10 @@ std::vector<int> WriteOrder(std::span<const int> displayOrder, int count) {
     if (column < 0 || column >= count || seen[column]) return order;
     seen[column] = true;
   }
-  return {displayOrder.begin(), displayOrder.end()};
+  order = {0};
+  for (int column : displayOrder)
+    if (column != 0) order.push_back(column);
+  return order;
 }
 
 }  // namespace

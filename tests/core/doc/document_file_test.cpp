@@ -278,6 +278,13 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   EXPECT_EQ(back.items.Column(2, 0), Sj("りんご"));
   EXPECT_EQ(back.items.Column(3, 0), "120");
 
+  // The icon column is written first wherever it was shown.
+  const int iconMoved[] = {3, 0, 1, 2};
+  options.displayOrder = iconMoved;
+  ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(back.items.Column(1, 0), "c3");
+  EXPECT_EQ(FixedText(back.settings.columns.names[1]), "Third");
+
   // An order that is not a permutation of the columns is not used.
   const int bad[] = {0, 7, 1, 2};
   options.displayOrder = bad;
