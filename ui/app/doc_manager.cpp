@@ -6,11 +6,18 @@
 #include "core/app/messages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
+#include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
 
 namespace listora {
+
+CListoraDoc* OpenDocument() {
+  CListoraDocManager* manager = TheApp().DocManager();
+  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
 
 wxString DocumentWildcard() { return wxString::FromUTF8("Listoraファイル (*.ltb)|*.ltb"); }
 

@@ -6,6 +6,8 @@
 
 namespace listora {
 
+class CListoraDoc;
+
 class CListoraDocManager : public wxDocManager {
  public:
   // Initialize() must follow, so the five-entry file history is created.
@@ -23,6 +25,10 @@ class CListoraDocManager : public wxDocManager {
  private:
   void OnRecentFile(wxCommandEvent& event);
 };
+
+// The open document; null while none is (before the first, or between
+// closing one and creating the next).
+CListoraDoc* OpenDocument();
 
 // "Listoraファイル (*.ltb)", for the open and save choosers.
 wxString DocumentWildcard();

@@ -38,11 +38,6 @@ std::vector<PaneWindow> PaneWindows() {
           {DropPane::kImage, panes.image}};
 }
 
-CListoraDoc* OpenDocument() {
-  CListoraDocManager* manager = TheApp().DocManager();
-  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
-}
-
 }  // namespace
 
 bool IsSingleDocumentDrop(const wxArrayString& files) {

@@ -28,11 +28,6 @@ namespace listora {
 
 namespace {
 
-CListoraDoc* OpenDocument() {
-  CListoraDocManager* manager = TheApp().DocManager();
-  return manager ? static_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
-}
-
 void AddImageHandlers() {
   if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG)) wxImage::AddHandler(new wxJPEGHandler);
   if (!wxImage::FindHandler(wxBITMAP_TYPE_GIF)) wxImage::AddHandler(new wxGIFHandler);

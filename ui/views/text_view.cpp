@@ -16,11 +16,6 @@ namespace listora {
 
 namespace {
 
-CListoraDoc* OpenDocument() {
-  CListoraDocManager* manager = TheApp().DocManager();
-  return manager ? static_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
-}
-
 // Stored memos break lines with CR LF; the text box breaks them with LF.
 wxString MemoForDisplay(std::string_view memo) {
   wxString text = ToWx(memo);

@@ -54,27 +54,6 @@ wxBitmap NumberBitmap(int n) {
   return bitmap;
 }
 
-CListoraDoc* CurrentDoc() {
-  CListoraDocManager* manager = TheApp().DocManager();
-  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
-}
-
-// The table column shown at each position of the list's header, the icon
-// column first. A control that cannot reorder its columns reports no
-// order: the natural one.
-std::vector<int> DisplayOrder(const wxListCtrl& list) {
-  const auto count = static_cast<std::size_t>(list.GetColumnCount());
-  const wxArrayInt shown = list.GetColumnsOrder();
-  std::vector<int> order;
-  if (count == 0) return order;
-  order.push_back(0);
-  for (std::size_t p = 0; p < count; ++p) {
-    const int column = shown.size() == count ? shown[p] : static_cast<int>(p);
-    if (column != 0) order.push_back(column);
-  }
-  return order;
-}
-
 }  // namespace
 
 CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar)
@@ -164,10 +143,10 @@ void CListoraTree::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::k
 void CListoraTree::Group(int position) {
   CListoraApp& app = TheApp();
   CMyVirtualListView* list = app.Panes().list;
-  CListoraDoc* doc = CurrentDoc();
+  CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return;
   const CMySortStringArray& items = doc->Data().items;
-  const std::vector<int> order = DisplayOrder(*list);
+  const std::vector<int> order = list->DisplayOrder();
   const int n = items.GetSize();
   if (n == 0 || GroupingLevels(order, position).empty()) return;
 
@@ -220,7 +199,7 @@ void CListoraTree::OnExpandOrCollapse(wxCommandEvent& event) {
 // touching the box's history.
 void CListoraTree::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = SelectedNode();
-  CListoraDoc* doc = CurrentDoc();
+  CListoraDoc* doc = OpenDocument();
   if (node == TreeSnapshot::kNone || !doc) return;
   RunListSearch(*doc, snapshot_.Grouping().nodes[node].text);
 }
