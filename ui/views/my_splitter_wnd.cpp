@@ -44,11 +44,6 @@ void CMySplitterWnd::ShowHiddenPane() {
   Resplit(keptSash_);
 }
 
-int CMySplitterWnd::Extent() const {
-  const wxSize size = GetClientSize();
-  return mode_ == wxSPLIT_VERTICAL ? size.x : size.y;
-}
-
 int CMySplitterWnd::FirstSize() const { return IsSplit() ? GetSashPosition() : keptSash_; }
 
 void CMySplitterWnd::SetFirstSize(int pixels) {

@@ -22,8 +22,6 @@ class CMySplitterWnd : public wxSplitterWindow {
   int HiddenPane() const { return hidden_; }
   bool IsPaneShown(int index) const { return hidden_ != index; }
 
-  // Width (columns) or height (rows) of the client area.
-  int Extent() const;
   // Size of the first pane: the sash position, or while a pane is parked
   // the one it will come back with.
   int FirstSize() const;

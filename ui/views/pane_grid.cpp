@@ -62,7 +62,6 @@ PaneGrid::PaneGrid(wxWindow* parent)
   main_->SplitPanes(left_, right_);
 }
 
-wxWindow* PaneGrid::Root() const { return main_; }
 wxWindow* PaneGrid::LeftParent() const { return left_; }
 wxWindow* PaneGrid::RightParent() const { return right_; }
 

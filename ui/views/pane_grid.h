@@ -26,7 +26,6 @@ class PaneGrid {
   // LeftParent() and RightParent() as parents, then handed to SetPanes.
   explicit PaneGrid(wxWindow* parent);
 
-  wxWindow* Root() const;
   wxWindow* LeftParent() const;
   wxWindow* RightParent() const;
   void SetPanes(wxWindow* list, wxWindow* text, wxWindow* tree, wxWindow* image);

@@ -33,7 +33,6 @@ class TreeSnapshot {
 
   const GroupingTree& Grouping() const { return grouping_; }
   bool Empty() const { return ids_.empty(); }
-  const wxTreeItemId& Item(std::size_t index) const { return ids_[index]; }
   // The node index of `item`; kNone for the root or an invalid item.
   std::size_t IndexOf(const wxTreeItemId& item) const;
 
