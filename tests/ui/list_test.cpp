@@ -164,6 +164,15 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
   EXPECT_EQ(ColumnTexts(3), (std::vector<std::string>{"c", "f"}));
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "d"}));
   EXPECT_FALSE(CurrentDoc().IsModified());
+
+  // A box the list closed itself must not close the next one when it
+  // loses the focus afterwards.
+  ASSERT_TRUE(List().BeginCellEdit(0, 1));
+  Pump();
+  ASSERT_TRUE(List().BeginCellEdit(0, 2));
+  Pump();
+  EXPECT_EQ(List().EditColumn(), 2);
+  List().EndCellEdit(true);
 }
 
 TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {

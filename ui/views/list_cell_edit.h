@@ -17,6 +17,9 @@ class CMyEdit : public wxTextCtrl {
 
   // Keeps the box over its cell after the list scrolled or resized.
   void Cover(const wxRect& cell);
+  // The list ended the edit itself: nothing more is reported, not even
+  // the focus loss that follows.
+  void Dismiss() { onEnd_ = nullptr; }
 
  private:
   void End(bool cancelled);

@@ -68,6 +68,7 @@ void CMyVirtualListView::EndCellEdit(bool cancelled) {
   if (!editor_) return;
   CMyEdit* editor = editor_;
   editor_ = nullptr;
+  editor->Dismiss();
   wxListEvent event(wxEVT_LIST_END_LABEL_EDIT, GetId());
   event.SetEventObject(this);
   event.SetIndex(editRow_);
