@@ -1,5 +1,6 @@
 #pragma once
-// The clipboard as the list view uses it: plain text, CP932 in the program.
+// The clipboard as the list and tree views use it: plain text, CP932 in the
+// program.
 
 #include <optional>
 #include <string>

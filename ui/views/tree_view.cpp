@@ -1,6 +1,5 @@
 #include "ui/views/tree_view.h"
 
-#include <wx/clipbrd.h>
 #include <wx/dcmemory.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
@@ -19,9 +18,9 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
 #include "ui/app/string_table.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
+#include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
@@ -207,10 +206,7 @@ void CListoraTree::OnSearchInList(wxCommandEvent&) {
 void CListoraTree::OnCopy(wxCommandEvent&) {
   // The whole tree, however it is scrolled: starting at the first node in
   // sight would silently leave the nodes above it out of the copy.
-  const std::string text = TreeClipboardText(snapshot_.Grouping());
-  if (!wxTheClipboard->Open()) return;
-  wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
-  wxTheClipboard->Close();
+  PutClipboardText(TreeClipboardText(snapshot_.Grouping()));
 }
 
 void CListoraTree::OnClear(wxCommandEvent&) {
