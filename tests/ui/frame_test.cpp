@@ -26,12 +26,6 @@ CMainFrame& Frame() { return *App().MainFrame(); }
 CMyVirtualListView& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
-void Command(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  Frame().ProcessWindowEvent(event);
-  Pump();
-}
-
 void AddItems(int count) {
   CListoraDoc& doc = CurrentDoc();
   for (int i = 0; i < count; ++i) {
@@ -85,7 +79,7 @@ TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {
   EXPECT_EQ(copy->FindItemByPosition(0)->GetItemLabel(), "No.1(&1)");
   EXPECT_EQ(bar->FindItem(cmd::kPasteColumn1)->GetMenu()->GetMenuItemCount(), 1u);
 
-  Command(cmd::kAddColumn);
+  SendCommand(cmd::kAddColumn);
   ASSERT_EQ(copy->GetMenuItemCount(), 2u);
   EXPECT_EQ(copy->FindItemByPosition(1)->GetItemLabel(), "No.2(&2)");
   EXPECT_EQ(copy->FindItemByPosition(1)->GetId(), cmd::kCopyColumn1 + 1);
@@ -98,29 +92,29 @@ TEST(Panes, LastPaneStaysAndAHiddenColumnReturnsWithOnePane) {
   for (PaneId pane : {PaneId::kList, PaneId::kTree, PaneId::kText, PaneId::kImage})
     ASSERT_TRUE(grid.IsVisible(pane));
 
-  Command(cmd::kTreeView);
-  Command(cmd::kTextView);
-  Command(cmd::kImageView);
-  Command(cmd::kListView);
+  SendCommand(cmd::kTreeView);
+  SendCommand(cmd::kTextView);
+  SendCommand(cmd::kImageView);
+  SendCommand(cmd::kListView);
   EXPECT_TRUE(grid.IsVisible(PaneId::kList));
   EXPECT_EQ(layout.showList, 1);
   EXPECT_EQ(layout.showTree, 0);
   EXPECT_EQ(grid.Main().HiddenPane(), 1);
 
   // The right column comes back with only the pane that was asked for.
-  Command(cmd::kImageView);
+  SendCommand(cmd::kImageView);
   EXPECT_TRUE(grid.IsVisible(PaneId::kImage));
   EXPECT_FALSE(grid.IsVisible(PaneId::kTree));
-  Command(cmd::kTreeView);
+  SendCommand(cmd::kTreeView);
   EXPECT_TRUE(grid.IsVisible(PaneId::kTree));
 
   // Hiding the list while the text is hidden hides the whole left column;
   // its width is kept for when it comes back.
   const int leftWidth = grid.Main().FirstSize();
-  Command(cmd::kListView);
+  SendCommand(cmd::kListView);
   EXPECT_EQ(grid.Main().HiddenPane(), 0);
   EXPECT_TRUE(grid.IsVisible(PaneId::kTree) && grid.IsVisible(PaneId::kImage));
-  Command(cmd::kTextView);
+  SendCommand(cmd::kTextView);
   EXPECT_TRUE(grid.IsVisible(PaneId::kText));
   EXPECT_FALSE(grid.IsVisible(PaneId::kList));
   EXPECT_EQ(grid.Main().FirstSize(), leftWidth);
@@ -147,10 +141,10 @@ TEST(Panes, SplitsFollowTheStoredPercentages) {
 TEST(Columns, AddAndDeleteKeepTheirLimits) {
   StartFresh();
   ASSERT_EQ(List().GetColumnCount(), 5);
-  for (int i = 0; i < 6; ++i) Command(cmd::kAddColumn);
+  for (int i = 0; i < 6; ++i) SendCommand(cmd::kAddColumn);
   EXPECT_EQ(List().GetColumnCount(), 11);
   EXPECT_TRUE(Script().asked.empty());
-  Command(cmd::kAddColumn);
+  SendCommand(cmd::kAddColumn);
   EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
   EXPECT_EQ(Script().asked[0].text, U("カラム数が最大です"));
   EXPECT_EQ(List().GetColumnCount(), 11);
@@ -180,12 +174,12 @@ TEST(ListView, DeleteSelectedAsksAndKeepsTheRestInOrder) {
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
 
   Script().yesNo = {false};
-  Command(cmd::kDeleteSelected);
+  SendCommand(cmd::kDeleteSelected);
   EXPECT_EQ(Script().asked.at(0).text, U("選択項目を削除しますか？"));
   EXPECT_EQ(List().GetItemCount(), 10);
 
   Script().yesNo = {true};
-  Command(cmd::kDeleteSelected);
+  SendCommand(cmd::kDeleteSelected);
   ASSERT_EQ(List().GetItemCount(), 7);
   const char* expected[] = {"a0", "a1", "a3", "a4", "a6", "a8", "a9"};
   for (int row = 0; row < 7; ++row) EXPECT_EQ(List().GetItemText(row, 1), expected[row]);
@@ -193,20 +187,20 @@ TEST(ListView, DeleteSelectedAsksAndKeepsTheRestInOrder) {
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 0"));
   EXPECT_TRUE(CurrentDoc().IsModified());
 
-  Command(cmd::kSelectAll);
+  SendCommand(cmd::kSelectAll);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 7"));
   List().SetItemState(0, 0, wxLIST_STATE_SELECTED);
-  Command(cmd::kInvertSelection);
+  SendCommand(cmd::kInvertSelection);
   EXPECT_EQ(List().GetSelectedItemCount(), 1);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 1"));
 }
 
 TEST(ListView, NothingSelectedDeletesNothingAndAsksNothing) {
   StartFresh();
-  Command(cmd::kDeleteSelected);
-  Command(cmd::kMoveMiddle);
+  SendCommand(cmd::kDeleteSelected);
+  SendCommand(cmd::kMoveMiddle);
   AddItems(3);
-  Command(cmd::kDeleteSelected);
+  SendCommand(cmd::kDeleteSelected);
   EXPECT_TRUE(Script().asked.empty());
   EXPECT_EQ(List().GetItemCount(), 3);
   EXPECT_FALSE(CurrentDoc().IsModified());
@@ -214,12 +208,12 @@ TEST(ListView, NothingSelectedDeletesNothingAndAsksNothing) {
 
 TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   StartFresh();
-  Command(cmd::kSearch);  // an empty list: nothing happens
+  SendCommand(cmd::kSearch);  // an empty list: nothing happens
   EXPECT_TRUE(Script().asked.empty());
   AddItems(12);                  // a0 .. a11
   Frame().SearchBox()->Clear();  // a new document keeps the history
   Frame().SearchBox()->SetValue("1");
-  Command(cmd::kSearch);
+  SendCommand(cmd::kSearch);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
   EXPECT_EQ(List().GetItemText(0, 1), "a1");
   EXPECT_EQ(List().GetItemText(1, 1), "a10");
@@ -227,7 +221,7 @@ TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   EXPECT_EQ(List().GetItemText(3, 1), "a0");
   EXPECT_EQ(List().GetSelectedItemCount(), 3);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
-  Command(cmd::kSearch);
+  SendCommand(cmd::kSearch);
   ASSERT_EQ(Frame().SearchBox()->GetCount(), 2u);
   EXPECT_EQ(Frame().SearchBox()->GetString(1), "1");
   EXPECT_FALSE(CurrentDoc().IsModified());

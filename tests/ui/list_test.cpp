@@ -25,16 +25,9 @@
 namespace listora::test {
 namespace {
 
-CMainFrame& Frame() { return *App().MainFrame(); }
 CMyVirtualListView& List() { return *App().Panes().list; }
 Document& Data() { return CurrentDoc().Data(); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-void Command(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  Frame().ProcessWindowEvent(event);
-  Pump();
-}
 
 // Rows of user column texts; the document then has one column per field.
 void Fill(const std::vector<std::vector<std::string>>& rows) {
@@ -177,18 +170,18 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
 
 TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {
   StartWithColumns(2);
-  Command(cmd::kCopyAllFields);  // nothing selected: the clipboard is left alone
+  SendCommand(cmd::kCopyAllFields);  // nothing selected: the clipboard is left alone
   Fill({{"a", "b"}, {"c", ""}, {Sj("日本"), "x"}, {"d", "e"}});
   SetClipboard("before");
-  Command(cmd::kCopyAllFields);
+  SendCommand(cmd::kCopyAllFields);
   EXPECT_EQ(ClipboardText(), "before");
 
   Select({0, 1, 2});
-  Command(cmd::kCopyAllFields);
+  SendCommand(cmd::kCopyAllFields);
   EXPECT_EQ(ClipboardText(), U("a/b\r\nc/\r\n日本/x"));
-  Command(cmd::kCopyColumn1 + 1);
+  SendCommand(cmd::kCopyColumn1 + 1);
   EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
-  Command(cmd::kCopyColumn1 + 5);  // a column the document does not have
+  SendCommand(cmd::kCopyColumn1 + 5);  // a column the document does not have
   EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
@@ -197,13 +190,13 @@ TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
   StartWithColumns(2);
   Fill({{"a", "b"}, {"c", "d"}});
   SetClipboard("x/y");
-  Command(cmd::kPasteAllFields);  // no item selected
+  SendCommand(cmd::kPasteAllFields);  // no item selected
   Select({0, 1});
-  Command(cmd::kPasteAllFields);  // two selected
+  SendCommand(cmd::kPasteAllFields);  // two selected
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "c"}));
 
   Select({1});
-  Command(cmd::kPasteAllFields);
+  SendCommand(cmd::kPasteAllFields);
   EXPECT_TRUE(Script().asked.empty());
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "x"}));
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "y"}));
@@ -211,19 +204,19 @@ TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
 
   SetClipboard("p/q/r");
   Script().yesNo = {false};
-  Command(cmd::kPasteAllFields);
+  SendCommand(cmd::kPasteAllFields);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
   EXPECT_EQ(Script().asked[0].text,
             U("貼り付け項目数と現在の列数が違います。\nこのまま貼り付けますか?"));
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "x"}));
   Script().yesNo = {true};
-  Command(cmd::kPasteAllFields);
+  SendCommand(cmd::kPasteAllFields);
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "p"}));
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "q"}));
 
   SetClipboard("solo");
   Script().yesNo = {true};
-  Command(cmd::kPasteAllFields);
+  SendCommand(cmd::kPasteAllFields);
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "solo"}));
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", ""}));
   EXPECT_EQ(List().GetItemText(1, 1), "solo");
@@ -234,16 +227,16 @@ TEST(ListClipboardCommands, PasteIntoOneColumnTakesTheWholeText) {
   Fill({{"a", "b", "c"}});
   Select({0});
   SetClipboard(U("全部/そのまま"));
-  Command(cmd::kPasteColumn1 + 2);
+  SendCommand(cmd::kPasteColumn1 + 2);
   EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{Sj("全部/そのまま")});
   EXPECT_TRUE(Script().asked.empty());
-  Command(cmd::kPasteColumn1 + 3);  // beyond the document's columns
+  SendCommand(cmd::kPasteColumn1 + 3);  // beyond the document's columns
   EXPECT_EQ(Data().items.Column(4, 0), "");
 
   wxTheClipboard->Open();
   wxTheClipboard->Clear();
   wxTheClipboard->Close();
-  Command(cmd::kPasteColumn1);
+  SendCommand(cmd::kPasteColumn1);
   EXPECT_EQ(ColumnTexts(1), std::vector<std::string>{""});
 }
 

@@ -19,12 +19,6 @@
 namespace listora::test {
 namespace {
 
-void Command(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  App().MainFrame()->ProcessWindowEvent(event);
-  Pump();
-}
-
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
   CMyVirtualListView& list = *App().Panes().list;
@@ -51,12 +45,12 @@ TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   EXPECT_EQ(text.GetValue(), "aa");
 
   Script().yesNo = {true};
-  Command(cmd::kDeleteSelected);
+  SendCommand(cmd::kDeleteSelected);
   ASSERT_EQ(items.GetSize(), 2);
   EXPECT_EQ(text.GetValue(), std::string(items.Memo(0)));
 
   App().MainFrame()->SearchBox()->SetValue("z");
-  Command(cmd::kSearch);
+  SendCommand(cmd::kSearch);
   EXPECT_EQ(items.Column(1, 0), "z");
   EXPECT_EQ(text.GetValue(), "zz");
 }

@@ -68,11 +68,7 @@ fs::path SavePicture(const fs::path& file, int width, int height, wxBitmapType t
   return file;
 }
 
-void PaneCommand(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  Image().ProcessWindowEvent(event);
-  Pump();
-}
+void PaneCommand(int id) { SendCommand(id, &Image()); }
 
 void Mouse(wxEventType type, int x, int y) {
   wxMouseEvent event(type);
@@ -335,9 +331,7 @@ TEST(ImageView, ChangeCommandAndEditorWithoutApplication) {
 
   // The menu bar's and tool bar's image association is the same operation.
   Script().openFiles.push_back(Path(odd));
-  wxCommandEvent associate(wxEVT_MENU, cmd::kAssociateImage);
-  App().MainFrame()->ProcessWindowEvent(associate);
-  Pump();
+  SendCommand(cmd::kAssociateImage);
   EXPECT_EQ(Items().ImagePath(0), PathText(odd));
 
   // Nothing selected: no chooser.

@@ -35,17 +35,7 @@ wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 
 // Menu-bar commands go to the frame; the tool bar and the context menu
 // send theirs to the pane.
-void MenuCommand(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  App().MainFrame()->ProcessWindowEvent(event);
-  Pump();
-}
-
-void PaneCommand(int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  Pane().ProcessWindowEvent(event);
-  Pump();
-}
+void PaneCommand(int id) { SendCommand(id, &Pane()); }
 
 void AddRows(const std::vector<std::vector<std::string>>& rows) {
   CListoraDoc& doc = CurrentDoc();
@@ -113,7 +103,7 @@ TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
 
   // Position 1 from the menu bar: four levels, fourth-level nodes one per
   // row, siblings in code order.
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   const std::vector<Shown> nodes = ShownNodes();
   const char* expected[][2] = {{"0", "大阪"}, {"1", "北区"}, {"2", "B"}, {"3", "z"},
                                {"0", "東京"}, {"1", "渋谷"}, {"2", "A"}, {"3", "x"},
@@ -152,16 +142,16 @@ TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
 
 TEST(TreeView, GroupingBeyondTheColumnsOrOnAnEmptyListDoesNothing) {
   StartFresh();
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem()), 0u);
 
   Profile(SettingsFile()).WriteInt("Column", "Count", 3);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
   AddRows({{"a", "b"}, {"a", "b"}});
-  MenuCommand(cmd::kTreeGroup1 + 1);
+  SendCommand(cmd::kTreeGroup1 + 1);
   ASSERT_EQ(ShownNodes().size(), 2u);  // two levels: one path shown once
-  MenuCommand(cmd::kTreeGroup4 - 1);   // position 3 of two levels
+  SendCommand(cmd::kTreeGroup4 - 1);   // position 3 of two levels
   EXPECT_EQ(ShownNodes().size(), 2u);
   EXPECT_EQ(ShownNodes()[0].text, "b");
   EXPECT_EQ(ParentLabel(), U("　親アイテム数:　1"));
@@ -171,7 +161,7 @@ TEST(TreeView, GroupingBeyondTheColumnsOrOnAnEmptyListDoesNothing) {
 TEST(TreeView, ExpandAndCollapseReachTwoLevelsBelow) {
   StartFresh();
   AddRows(kCities);
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   const wxTreeItemId tokyo = Find("東京");
   Tree().SelectItem(tokyo);
 
@@ -203,7 +193,7 @@ TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
     rows.push_back({key, "m", "n", "o"});
   }
   AddRows(rows);
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   ASSERT_EQ(ParentLabel(), U("　親アイテム数:　6000"));
   PaneCommand(cmd::kTreeExpandAll);
   const wxTreeItemId middle = Find("k13000");
@@ -228,7 +218,7 @@ TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
 TEST(TreeView, CopyPutsTheCoreTextOnTheClipboard) {
   StartFresh();
   AddRows(kCities);
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   PaneCommand(cmd::kTreeCopy);
   const wxString text = ClipboardText();
   EXPECT_EQ(text, ToWx(TreeClipboardText(Pane().Grouping())));
@@ -249,7 +239,7 @@ TEST(TreeView, CopyPutsTheCoreTextOnTheClipboard) {
 TEST(TreeView, ClearAsksFirst) {
   StartFresh();
   AddRows(kCities);
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
 
   Script().yesNo = {false};
   PaneCommand(cmd::kTreeClear);
@@ -268,7 +258,7 @@ TEST(TreeView, ClearAsksFirst) {
 TEST(TreeView, SearchInListMovesTheNodesRowsToTheTopAndSelectsThem) {
   StartFresh();
   AddRows(kCities);
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   Tree().SelectItem(Find("渋谷"));
   PaneCommand(cmd::kTreeSearchInList);
   EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
@@ -287,7 +277,7 @@ TEST(TreeView, CancelKeepsTheGroupsBuiltSoFar) {
   AddRows(kCities);
   // The cancel button was pressed by the time the first group was done.
   App().CancelFlag() = true;
-  MenuCommand(cmd::kTreeGroup1);
+  SendCommand(cmd::kTreeGroup1);
   EXPECT_FALSE(App().CancelFlag());
   const std::vector<Shown> nodes = ShownNodes();
   ASSERT_EQ(nodes.size(), 4u);

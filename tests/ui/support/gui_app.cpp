@@ -102,6 +102,12 @@ void Pump() {
   }
 }
 
+void SendCommand(int id, wxWindow* target) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  (target ? target : App().MainFrame())->ProcessWindowEvent(event);
+  Pump();
+}
+
 bool PumpUntil(const std::function<bool()>& done) {
   const wxLongLong until = wxGetLocalTimeMillis() + 2000;
   while (!done() && wxGetLocalTimeMillis() < until) {

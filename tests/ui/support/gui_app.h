@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+class wxWindow;
+
 namespace listora {
 class CListoraApp;
 class CListoraDoc;
@@ -25,6 +27,9 @@ void StartFresh();
 CListoraDoc& CurrentDoc();
 // Lets pending and deferred events run.
 void Pump();
+// Sends command `id` as a menu, tool bar or context menu does: to `target`,
+// the main frame when none is given. Then pumps.
+void SendCommand(int id, wxWindow* target = nullptr);
 // Pumps until `done` holds or two seconds pass; for what the X server
 // answers in its own time, such as keyboard focus. Returns `done()`.
 bool PumpUntil(const std::function<bool()>& done);
