@@ -18,7 +18,6 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/main_frame.h"
 #include "ui/views/main_menu.h"
 #include "ui/views/my_virtual_list_view.h"
 
