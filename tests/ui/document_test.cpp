@@ -8,6 +8,7 @@
 
 #include "core/app/profile.h"
 #include "core/doc/document_file.h"
+#include "core/tools/image_paths.h"
 #include "support/test_support.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
@@ -256,6 +257,20 @@ TEST(DocumentSave, ClosingAModifiedDocumentAsksFirst) {
   Script().saveChanges = {SaveAnswer::kNo};
   EXPECT_NE(App().DocManager()->CreateDocument(wxString(), wxDOC_NEW), nullptr);
   EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(DocumentSave, SavingElsewhereMovesTheImageFolderRelativeToTheDocument) {
+  StartFresh();
+  TempDir dir;
+  DisplayOptions& display = CurrentDoc().Data().settings.display;
+  display.imagePathMode = 1;
+  SetFixedText(display.imageSubPath, "img\\");
+  std::filesystem::create_directory(dir / "elsewhere");
+  const std::filesystem::path file = dir / "elsewhere" / "moved.ltb";
+  Script().saveFiles = {Path(file)};
+  ASSERT_TRUE(CurrentDoc().SaveAs());
+  EXPECT_EQ(App().ImageFolder(), ComputeImageFolder(display, file, App().ExecutableDir()));
+  EXPECT_NE(App().ImageFolder(), std::filesystem::path());
 }
 
 TEST(DocumentSave, TakesTheCellBeingEdited) {

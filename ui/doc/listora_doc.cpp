@@ -7,6 +7,7 @@
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
 #include "core/doc/columns.h"
+#include "core/tools/image_paths.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
@@ -156,6 +157,7 @@ bool CListoraDoc::SaveAs() {
   if (!OnSaveDocument(path)) return false;
   SetTitle(wxFileNameFromPath(path));
   SetFilename(path, true);
+  UpdateImageFolder();
   GetDocumentManager()->AddFileToHistory(path);
   return true;
 }
@@ -169,6 +171,12 @@ bool CListoraDoc::OnSaveModified() {
     case SaveAnswer::kCancel: break;
   }
   return false;
+}
+
+void CListoraDoc::UpdateImageFolder() {
+  CListoraApp& app = TheApp();
+  app.ImageFolder() =
+      ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), app.ExecutableDir());
 }
 
 void CListoraDoc::AddColumn() {

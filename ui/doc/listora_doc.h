@@ -25,6 +25,10 @@ class CListoraDoc : public wxDocument {
   // Tells the views what changed.
   void Changed(DocHint::Kind kind);
 
+  // The image folder follows the document's path and image settings; at
+  // every new or opened document and when it is saved under another name.
+  void UpdateImageFolder();
+
   // Column commands; the view passes the column whose header was chosen.
   void AddColumn();
   void DeleteColumn(int column);

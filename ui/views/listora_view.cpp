@@ -95,9 +95,7 @@ void CListoraView::InitialUpdate(bool opened) {
   CMainFrame* frame = Frame();
   Document& data = Doc()->Data();
   const DocumentSettings& settings = data.settings;
-  app.ImageFolder() = ComputeImageFolder(settings.display,
-                                         std::filesystem::path(Doc()->GetFilename().utf8_string()),
-                                         app.ExecutableDir());
+  Doc()->UpdateImageFolder();
 
   ShowColumns();
   if (CMyVirtualListView* list = app.Panes().list) {
