@@ -44,6 +44,7 @@ AppendResult AppendOpen(std::span<const std::filesystem::path> files, int column
     const LoadStatus status = LoadItemsForAppend(*bytes, columnCount, load, items).status;
     if (const auto refusal = RefusalOf(status)) {
       result.messages.push_back({file, refusal->caption, refusal->text});
+      if (callbacks.refused) callbacks.refused(result.messages.back());
     } else if (status == LoadStatus::kCancelled) {
       result.cancelled = true;
       break;

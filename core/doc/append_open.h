@@ -16,6 +16,13 @@
 
 namespace listora {
 
+// The message shown for a skipped file (UTF-8 texts from core/app/messages.h).
+struct AppendMessage {
+  std::filesystem::path file;
+  std::string_view caption;  // msg::kAppTitle for format errors, else msg::kErrorCaption
+  std::string_view text;
+};
+
 struct AppendCallbacks {
   // Asked for each file in protection mode 1; an empty answer refuses it.
   std::function<std::string(const std::filesystem::path& file)> askPassword;
@@ -24,13 +31,9 @@ struct AppendCallbacks {
   // Called after each record with the number of the current file's records
   // read so far; returning true ends the run after that record.
   std::function<bool(int done)> step;
-};
-
-// The message shown for a skipped file (UTF-8 texts from core/app/messages.h).
-struct AppendMessage {
-  std::filesystem::path file;
-  std::string_view caption;  // msg::kAppTitle for format errors, else msg::kErrorCaption
-  std::string_view text;
+  // Called as soon as a file is refused, before the next one is read, so
+  // its message shows while the user still knows which file it was.
+  std::function<void(const AppendMessage& message)> refused;
 };
 
 struct AppendResult {

@@ -50,7 +50,12 @@ class LoadProgress {
 
 }  // namespace
 
-CListoraDoc::CListoraDoc() { Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn); }
+CListoraDoc::CListoraDoc() {
+  Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn);
+  Bind(wxEVT_MENU, &CListoraDoc::OnExport, this, cmd::kExportText, cmd::kExportHtml);
+  Bind(wxEVT_MENU, &CListoraDoc::OnExport, this, cmd::kExportCsv);
+  Bind(wxEVT_MENU, &CListoraDoc::OnAppendOpen, this, cmd::kAppendOpen);
+}
 
 void CListoraDoc::MarkModified() {
   Modify(true);

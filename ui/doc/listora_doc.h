@@ -49,6 +49,10 @@ class CListoraDoc : public wxDocument {
   // A cell still being edited in place is part of what is saved or closed.
   void FinishCellEdit();
   void OnAddColumn(wxCommandEvent& event);
+  // Text, HTML and CSV export (listora_doc_export.cpp).
+  void OnExport(wxCommandEvent& event);
+  // Items of further document files added after ours (listora_doc_append.cpp).
+  void OnAppendOpen(wxCommandEvent& event);
 
   Document data_;
   std::string password_;  // CP932

@@ -43,7 +43,10 @@ CProgDlg::CProgDlg(wxWindow* parent, bool& cancelFlag)
 
 CProgDlg::~CProgDlg() = default;
 
-void CProgDlg::SetRange(int total) { gauge_->SetRange(total > 0 ? total : 1); }
+void CProgDlg::SetRange(int total) {
+  gauge_->SetRange(total > 0 ? total : 1);
+  gauge_->SetValue(0);
+}
 
 bool CProgDlg::Step(int done) {
   const auto now = std::chrono::steady_clock::now();

@@ -21,6 +21,7 @@ class CProgDlg : public wxDialog {
   CProgDlg(wxWindow* parent, bool& cancelFlag);
   ~CProgDlg() override;
 
+  // A new range starts with an empty bar.
   void SetRange(int total);
   // Moves the bar to `done` and, at most every 50 ms, lets pending events
   // run so the dialog repaints and its button can be pressed. Returns the

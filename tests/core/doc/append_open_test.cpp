@@ -96,7 +96,18 @@ TEST(AppendOpen, SkipsFilesThatAreNotDocumentsOrCannotBeRead) {
   const Paths files = {WriteDocument(dir, "a.ltb", "a", 1, 3), dir / "text.ltb",
                        dir / "missing.ltb", dir / "v2.ltb", WriteDocument(dir, "b.ltb", "b", 2, 3)};
   CMySortStringArray items = Table("d", 2, 3);
-  const AppendResult result = AppendOpen(files, 3, {}, items);
+  // Each refusal is reported before the next file is begun.
+  std::vector<std::string> events;
+  AppendCallbacks callbacks;
+  callbacks.begin = [&](const std::filesystem::path& file, std::uint32_t) {
+    events.push_back("begin " + file.filename().string());
+  };
+  callbacks.refused = [&](const AppendMessage& message) {
+    events.push_back("refused " + message.file.filename().string());
+  };
+  const AppendResult result = AppendOpen(files, 3, callbacks, items);
+  EXPECT_EQ(events, (std::vector<std::string>{"begin a.ltb", "refused text.ltb", "refused v2.ltb",
+                                              "begin b.ltb"}));
   EXPECT_EQ(result.total, 5);
   EXPECT_EQ(items.Column(1, 2), "a0.1");
   EXPECT_EQ(items.Column(1, 3), "b0.1");

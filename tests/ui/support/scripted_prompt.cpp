@@ -60,9 +60,9 @@ wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const 
   return Take(openFileLists, wxArrayString());
 }
 
-wxString ScriptedPrompt::SaveFile(wxWindow*, const wxString& title, const wxString&,
+wxString ScriptedPrompt::SaveFile(wxWindow*, const wxString& title, const wxString& defaultName,
                                   const wxString&) {
-  asked.push_back({"save", title});
+  asked.push_back({"save", title, defaultName});
   return Take(saveFiles, wxString());
 }
 

@@ -15,6 +15,7 @@ struct Asked {
   std::string kind;  // "error", "info", "format", "yesno", "save-changes",
                      // "password", "set-password", "open", "open-many", "save"
   wxString text;     // the message, or the chooser's title
+  wxString defaultName = {};  // the name a save chooser proposes
 };
 
 class ScriptedPrompt final : public Prompt {

@@ -1,0 +1,160 @@
+// Export to text, HTML and CSV, and append-open, through the running
+// application.
+
+#include <gtest/gtest.h>
+#include <wx/stattext.h>
+
+#include "core/doc/document_file.h"
+#include "core/doc/export.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+using Kinds = std::vector<std::string>;
+
+wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+CMainFrame& Frame() { return *App().MainFrame(); }
+CMyVirtualListView& List() { return *App().Panes().list; }
+
+// A document file of `count` items "<tag><i>" / "x&<i>" in two user columns.
+std::filesystem::path WriteDocument(const std::filesystem::path& file, const std::string& tag,
+                                    int count, StoreOptions options = {}) {
+  Document doc;
+  doc.settings.columns.count = 3;
+  SetFixedText(doc.settings.columns.names[1], Sj("名前"));
+  SetFixedText(doc.settings.columns.names[2], "Size");
+  for (int i = 0; i < count; ++i) {
+    ItemFields item;
+    item.columns[0] = "0";
+    item.columns[1] = tag + std::to_string(i);
+    item.columns[2] = "x&" + std::to_string(i);
+    doc.items.AppendRow(item);
+  }
+  WriteAll(file, StoreDocument(doc, options));
+  return file;
+}
+
+void Open(const std::filesystem::path& file) {
+  App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);
+  Pump();
+}
+
+TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
+  StartFresh();
+  TempDir dir;
+  Open(WriteDocument(dir / "a.b.ltb", "a", 3));
+  List().SetColumnWidth(1, 123);
+  const Document& data = CurrentDoc().Data();
+  ColumnDescriptors shown = data.settings.columns;
+  shown.widths[1] = 123;
+
+  struct Case {
+    int command;
+    const char* chosen;
+    const char* written;
+    const char* proposed;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {cmd::kExportText, "out.txt", "out.txt", "a.txt", ExportText(shown, data.items)},
+      {cmd::kExportHtml, "page.htm", "page.htm", "a.htm",
+       ExportHtml(shown, data.settings.styles.pane[ViewStyles::kList], data.items, "a.b.ltb")},
+      // A name typed without an extension gets the format's.
+      {cmd::kExportCsv, "table", "table.csv", "a.csv", ExportCsv(shown, data.items)},
+  };
+  for (const Case& c : cases) {
+    Script().Reset();
+    Script().saveFiles = {Path(dir / c.chosen)};
+    SendCommand(c.command);
+    ASSERT_EQ(Script().Kinds(), Kinds{"save"}) << c.written;
+    EXPECT_EQ(Script().asked[0].defaultName, c.proposed);
+    EXPECT_EQ(ReadAll(dir / c.written), c.expected) << c.written;
+  }
+  EXPECT_NE(ReadAll(dir / "page.htm").find("<col width=\"123\">"), std::string::npos);
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(Export, EmptyListCancelAndFailedWrite) {
+  StartFresh();
+  TempDir dir;
+  SendCommand(cmd::kExportText);
+  EXPECT_TRUE(Script().asked.empty());
+
+  Open(WriteDocument(dir / "doc.ltb", "a", 1));
+  SendCommand(cmd::kExportCsv);
+  EXPECT_EQ(Script().Kinds(), Kinds{"save"});
+  EXPECT_EQ(Script().asked[0].defaultName, "doc.csv");
+  EXPECT_FALSE(std::filesystem::exists(dir / "doc.csv"));
+
+  // The chosen name is a folder, so no file can replace it.
+  Script().Reset();
+  std::filesystem::create_directory(dir / "taken.txt");
+  Script().saveFiles = {Path(dir / "taken.txt")};
+  SendCommand(cmd::kExportText);
+  EXPECT_EQ(Script().Kinds(), (Kinds{"save", "error"}));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.txt"));
+}
+
+TEST(Export, NewDocumentProposesUntitled) {
+  StartFresh();
+  ItemFields item;
+  item.columns[0] = "0";
+  item.columns[1] = "x";
+  CurrentDoc().Data().items.AppendRow(item);
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  SendCommand(cmd::kExportHtml);
+  ASSERT_EQ(Script().Kinds(), Kinds{"save"});
+  EXPECT_EQ(Script().asked[0].defaultName, U("無題.htm"));
+}
+
+TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {
+  StartFresh();
+  TempDir dir;
+  Open(WriteDocument(dir / "base.ltb", "d", 2));
+  StoreOptions locked;
+  locked.mode = ProtectionMode::kPassword;
+  locked.password = "secret";
+  const auto plain = WriteDocument(dir / "plain.ltb", "p", 3);
+  const auto protectedFile = WriteDocument(dir / "locked.ltb", "s", 2, locked);
+  WriteAll(dir / "notes.ltb", "not a document file at all");
+
+  // A wrong password adds nothing, yet the document counts as modified.
+  Script().openFileLists = {wxArrayString(1, Path(protectedFile))};
+  Script().passwords = {"wrong"};
+  SendCommand(cmd::kAppendOpen);
+  EXPECT_EQ(Script().Kinds(), (Kinds{"open-many", "password", "error"}));
+  EXPECT_EQ(Script().asked[2].text, U("パスワードが違います。"));
+  EXPECT_EQ(List().GetItemCount(), 2);
+  EXPECT_EQ(Frame().GetTitle(), "base.ltb - Listora*");
+
+  Script().Reset();
+  wxArrayString chosen;
+  for (const auto& file : {plain, dir / "notes.ltb", protectedFile}) chosen.Add(Path(file));
+  Script().openFileLists = {chosen};
+  Script().passwords = {"secret"};
+  SendCommand(cmd::kAppendOpen);
+  EXPECT_EQ(Script().Kinds(), (Kinds{"open-many", "format", "password"}));
+  EXPECT_EQ(Script().asked[1].text, U("LTBファイルではありません。"));
+  EXPECT_FALSE(App().CancelFlag());
+
+  const CMySortStringArray& items = CurrentDoc().Data().items;
+  ASSERT_EQ(List().GetItemCount(), 7);
+  const char* expected[] = {"d0", "d1", "p0", "p1", "p2", "s0", "s1"};
+  for (int row = 0; row < 7; ++row) EXPECT_EQ(items.Column(1, row), expected[row]) << row;
+  EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), U("　総アイテム数: 7"));
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(dir / "base.ltb"));
+  EXPECT_TRUE(CurrentDoc().IsModified());
+}
+
+}  // namespace
+}  // namespace listora::test

@@ -1,0 +1,98 @@
+// Append-open: the items of further document files added after the open
+// document's items. The document keeps its path, columns and settings.
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "core/app/messages.h"
+#include "core/doc/append_open.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/doc/prog_dlg.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+namespace {
+
+wxWindow* Owner() { return TheApp().MainFrame(); }
+
+// One progress dialog for the whole run, its bar restarted for each file.
+// A refused password closes it for the rest of the run.
+class AppendProgress {
+ public:
+  ~AppendProgress() {
+    Close();
+    TheApp().CancelFlag() = false;
+  }
+  void Begin(std::uint32_t total) {
+    if (closedForRun_) return;
+    if (!dialog_) dialog_ = new CProgDlg(Owner(), TheApp().CancelFlag());
+    dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
+  }
+  bool Step(int done) { return dialog_ ? dialog_->Step(done) : TheApp().CancelFlag(); }
+  void CloseForRun() {
+    Close();
+    closedForRun_ = true;
+    TheApp().CancelFlag() = false;
+  }
+
+ private:
+  void Close() {
+    if (dialog_) dialog_->Finish();
+    dialog_ = nullptr;
+  }
+
+  CProgDlg* dialog_ = nullptr;
+  bool closedForRun_ = false;
+};
+
+void ShowRefusal(const AppendMessage& message, AppendProgress& progress) {
+  if (message.caption == msg::kAppTitle) {
+    ThePrompt().FileFormatError(Owner(), Utf8(message.text));
+    return;
+  }
+  progress.CloseForRun();
+  ThePrompt().Error(Owner(), Utf8(message.text));
+}
+
+}  // namespace
+
+void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
+  const wxArrayString chosen =
+      ThePrompt().OpenFiles(Owner(), wxString::FromUTF8("開く"), DocumentWildcard());
+  if (chosen.empty()) return;
+  std::vector<std::filesystem::path> files;
+  for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
+
+  {
+    AppendProgress progress;
+    AppendCallbacks callbacks;
+    callbacks.askPassword = [](const std::filesystem::path&) {
+      return ToCp932(ThePrompt().AskPassword(Owner()));
+    };
+    callbacks.begin = [&progress](const std::filesystem::path&, std::uint32_t total) {
+      progress.Begin(total);
+    };
+    callbacks.step = [&progress](int done) { return progress.Step(done); };
+    callbacks.refused = [&progress](const AppendMessage& message) {
+      ShowRefusal(message, progress);
+    };
+    AppendOpen(files, data_.ColumnCount(), callbacks, data_.items);
+  }
+
+  // Whatever was appended, the run ends with the counts, the last item in
+  // view and the document marked modified.
+  Changed(DocHint::Kind::kItems);
+  if (CMyVirtualListView* list = TheApp().Panes().list; list && list->GetItemCount() > 0)
+    list->EnsureVisible(list->GetItemCount() - 1);
+  MarkModified();
+}
+
+}  // namespace listora

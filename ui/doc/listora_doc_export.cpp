@@ -1,0 +1,71 @@
+// The export commands: the whole item table written as text, HTML or CSV.
+// The document itself is not changed.
+
+#include <wx/filename.h>
+
+#include <filesystem>
+
+#include "core/app/file_io.h"
+#include "core/doc/export.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+namespace {
+
+ExportFormat FormatOf(int command) {
+  if (command == cmd::kExportHtml) return ExportFormat::kHtml;
+  if (command == cmd::kExportCsv) return ExportFormat::kCsv;
+  return ExportFormat::kText;
+}
+
+wxString ExportWildcard(ExportFormat format) {
+  switch (format) {
+    case ExportFormat::kHtml:
+      return wxString::FromUTF8("HTMLファイル (*.html, *.htm)|*.html;*.htm");
+    case ExportFormat::kCsv: return wxString::FromUTF8("CSVファイル (*.csv)|*.csv");
+    case ExportFormat::kText: break;
+  }
+  return wxString::FromUTF8("テキストファイル (*.txt)|*.txt");
+}
+
+}  // namespace
+
+void CListoraDoc::OnExport(wxCommandEvent& event) {
+  CMyVirtualListView* list = TheApp().Panes().list;
+  if (!list || list->GetItemCount() == 0) return;
+  wxWindow* owner = TheApp().MainFrame();
+  const ExportFormat format = FormatOf(event.GetId());
+  const std::string title = ToCp932(GetUserReadableName());
+
+  wxString path = ThePrompt().SaveFile(owner, wxString::FromUTF8("名前を付けて保存"),
+                                       ToWx(ProposeExportName(title, format)),
+                                       ExportWildcard(format));
+  if (path.empty()) return;
+  // The chooser's default extension: a name typed without one gets it.
+  if (wxFileName(path).GetExt().empty()) path += "." + Utf8(ExportExtension(format));
+
+  // Widths as the user left them on screen, not as last stored.
+  ColumnDescriptors columns = data_.settings.columns;
+  list->CaptureColumnWidths(columns);
+  std::string bytes;
+  switch (format) {
+    case ExportFormat::kText: bytes = ExportText(columns, data_.items); break;
+    case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items); break;
+    case ExportFormat::kHtml:
+      bytes = ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items,
+                         title);
+      break;
+  }
+  FileError error;
+  if (!WriteFileAtomically(std::filesystem::path(path.utf8_string()), bytes, &error))
+    ThePrompt().Error(owner, Utf8(error.what));
+}
+
+}  // namespace listora
