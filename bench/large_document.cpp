@@ -72,12 +72,13 @@ int main(int argc, char** argv) {
   Time("load (encrypted)", [&] { LoadDocument(bytes, {}, loaded); });
 
   SortFlags flags;
-  Time("sort by text column", [&] { ClickColumn(loaded.items, loaded.settings.columns, flags, 1); });
+  Time("sort by text column",
+       [&] { ClickColumn(loaded.items, loaded.settings.columns, flags, 1); });
   loaded.settings.columns.formats[2] |= kFormatRight;
-  Time("sort by numeric column", [&] { ClickColumn(loaded.items, loaded.settings.columns, flags, 2); });
-  Time("grouping tree, position 1", [&] {
-    BuildGroupingTree(loaded.items, StoredDisplayOrder(loaded.settings.columns), 1);
-  });
+  Time("sort by numeric column",
+       [&] { ClickColumn(loaded.items, loaded.settings.columns, flags, 2); });
+  Time("grouping tree, position 1",
+       [&] { BuildGroupingTree(loaded.items, StoredDisplayOrder(loaded.settings.columns), 1); });
   Time("duplicates of column 1", [&] { FindDuplicates(loaded.items, 1); });
   Time("list search", [&] { ListSearch(loaded.items, 4, "item 99"); });
 

@@ -43,7 +43,7 @@ int RunInfo(const std::vector<std::string>& raw) {
               << listora::Cp932ToUtf8(listora::FixedText(doc.settings.columns.names[c]))
               << "  width " << doc.settings.columns.widths[c]
               << ((doc.settings.columns.formats[c] & listora::kFormatRight) ? "  right-aligned"
-                                                                          : "")
+                                                                            : "")
               << '\n';
   }
   std::cout << "History:     " << doc.history.size() << " entries\n";

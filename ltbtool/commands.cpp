@@ -6,44 +6,53 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"info", "info FILE                      the header and a summary", RunInfo},
       {"dump", "dump FILE                      the whole document as JSON", RunDump},
-      {"export", "export FILE --format txt|html|csv -o OUT\n"
-                 "                                 text, HTML or CSV, as the program exports",
+      {"export",
+       "export FILE --format txt|html|csv -o OUT\n"
+       "                                 text, HTML or CSV, as the program exports",
        RunExport},
-      {"save", "save FILE -o OUT [--mode plain|password|encrypted] [--new-password-file F]\n"
-               "                                 store the document as the program saves it",
+      {"save",
+       "save FILE -o OUT [--mode plain|password|encrypted] [--new-password-file F]\n"
+       "                                 store the document as the program saves it",
        RunSave},
-      {"dupes", "dupes FILE --column K          duplicate search over user column K:\n"
-                "                                 JSON groups in the result dialog's order, each\n"
-                "                                 a list of 0-based item indexes",
+      {"dupes",
+       "dupes FILE --column K          duplicate search over user column K:\n"
+       "                                 JSON groups in the result dialog's order, each\n"
+       "                                 a list of 0-based item indexes",
        RunDupes},
-      {"search", "search FILE --text T -o OUT    list search: matching items move to the top\n"
-                 "                                 and T heads the search history; prints the\n"
-                 "                                 result message. With an empty T or no items\n"
-                 "                                 nothing happens and OUT gets the document as is",
+      {"search",
+       "search FILE --text T -o OUT    list search: matching items move to the top\n"
+       "                                 and T heads the search history; prints the\n"
+       "                                 result message. With an empty T or no items\n"
+       "                                 nothing happens and OUT gets the document as is",
        RunSearch},
-      {"replace", "replace FILE --find X --with Y [--match-case] -o OUT\n"
-                  "                                 replace all from the first cell; without\n"
-                  "                                 --match-case letter case is ignored and only\n"
-                  "                                 the first match of each cell is replaced",
+      {"replace",
+       "replace FILE --find X --with Y [--match-case] -o OUT\n"
+       "                                 replace all from the first cell; without\n"
+       "                                 --match-case letter case is ignored and only\n"
+       "                                 the first match of each cell is replaced",
        RunReplace},
-      {"append", "append FILE OTHER... -o OUT    append-open: the items of each OTHER after\n"
-                 "                                 FILE's; a refused OTHER is skipped with its\n"
-                 "                                 message on stderr (exit status still 0), an\n"
-                 "                                 unreadable one silently, as in the program.\n"
-                 "                                 All files share one password",
+      {"append",
+       "append FILE OTHER... -o OUT    append-open: the items of each OTHER after\n"
+       "                                 FILE's; a refused OTHER is skipped with its\n"
+       "                                 message on stderr (exit status still 0), an\n"
+       "                                 unreadable one silently, as in the program.\n"
+       "                                 All files share one password",
        RunAppend},
-      {"sort", "sort FILE --column K [--clicks N] -o OUT\n"
-               "                                 N header clicks (default 1) on column K\n"
-               "                                 (0..C-1) of the freshly opened document",
+      {"sort",
+       "sort FILE --column K [--clicks N] -o OUT\n"
+       "                                 N header clicks (default 1) on column K\n"
+       "                                 (0..C-1) of the freshly opened document",
        RunSort},
-      {"tree", "tree FILE --position A         the tree grouped at display position A (1..4)\n"
-               "                                 as the tree view copies it (CR LF lines);\n"
-               "                                 nothing for an empty table or an absent position",
+      {"tree",
+       "tree FILE --position A         the tree grouped at display position A (1..4)\n"
+       "                                 as the tree view copies it (CR LF lines);\n"
+       "                                 nothing for an empty table or an absent position",
        RunTree},
-      {"new", "new OUT [--insert PATH...] [--mode M] [--new-password-file F]\n"
-              "                                 a new document from the settings file, with one\n"
-              "                                 item per PATH as \"-D\" inserts them; saved under\n"
-              "                                 the Pass/Ango settings unless --mode is given",
+      {"new",
+       "new OUT [--insert PATH...] [--mode M] [--new-password-file F]\n"
+       "                                 a new document from the settings file, with one\n"
+       "                                 item per PATH as \"-D\" inserts them; saved under\n"
+       "                                 the Pass/Ango settings unless --mode is given",
        RunNew},
   };
   return commands;

@@ -26,9 +26,7 @@ void PrintHelp() {
                "3 wrong or missing password, 4 output could not be written.\n";
 }
 
-void PrintVersion() {
-  std::cout << "ltbtool (Listora) " << LISTORA_VERSION << '\n';
-}
+void PrintVersion() { std::cout << "ltbtool (Listora) " << LISTORA_VERSION << '\n'; }
 
 int Usage(const std::string& message) {
   std::cerr << "ltbtool: " << message << "\nTry 'ltbtool --help' for more information.\n";

@@ -36,12 +36,14 @@ std::optional<std::string> AskOnTerminal(const std::string& prompt) {
   termios quiet = old;
   quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
   tcsetattr(fd, TCSAFLUSH, &quiet);
-  if (write(fd, prompt.data(), prompt.size()) < 0) { /* the prompt is a courtesy */ }
+  if (write(fd, prompt.data(), prompt.size()) < 0) { /* the prompt is a courtesy */
+  }
   std::string line;
   char c;
   while (read(fd, &c, 1) == 1 && c != '\n') line += c;
   tcsetattr(fd, TCSAFLUSH, &old);
-  if (write(fd, "\n", 1) < 0) { /* as above */ }
+  if (write(fd, "\n", 1) < 0) { /* as above */
+  }
   close(fd);
   return line;
 }

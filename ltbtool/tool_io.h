@@ -16,8 +16,8 @@ namespace ltbtool {
 enum ExitStatus {
   kExitOk = 0,
   kExitUsage = 1,
-  kExitRefused = 2,    // a document refused or unreadable
-  kExitPassword = 3,   // wrong or missing password
+  kExitRefused = 2,   // a document refused or unreadable
+  kExitPassword = 3,  // wrong or missing password
   kExitWriteFailed = 4,
 };
 

@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libwxgtk3.2-dev libcurl4-openssl-dev libgtest-dev
   xvfb xauth fonts-ipafont-gothic
+  clang-format git
 )
 
 missing=()

@@ -12,8 +12,7 @@ namespace listora {
 
 namespace {
 
-bool Fail(FileError* error, std::string_view action, const std::filesystem::path& file,
-          int code) {
+bool Fail(FileError* error, std::string_view action, const std::filesystem::path& file, int code) {
   if (error) {
     error->what = "「" + file.string() + "」" + std::string(action) + ": " +
                   std::generic_category().message(code);

@@ -15,7 +15,8 @@ struct FileError {
 };
 
 // The file's bytes, or the reason it could not be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error = nullptr);
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
+                                         FileError* error = nullptr);
 
 // Returns false (and the reason) when any step failed; the target is then
 // untouched and no temporary file is left behind.

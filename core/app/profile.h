@@ -21,8 +21,7 @@ class Profile {
 
   // Reads the file afresh on every call, so hand edits take effect at once.
   std::int32_t GetInt(std::string_view section, std::string_view key, std::int32_t def) const;
-  std::string GetString(std::string_view section, std::string_view key,
-                        std::string_view def) const;
+  std::string GetString(std::string_view section, std::string_view key, std::string_view def) const;
 
   // Returns false when the file could not be written (the old file is kept).
   bool WriteInt(std::string_view section, std::string_view key, std::int32_t value);

@@ -31,9 +31,13 @@ void SetFixedText(char* field, std::size_t fieldSize, std::string_view text);
 std::string_view FixedText(const char* field, std::size_t fieldSize);
 
 template <std::size_t N>
-void SetFixedText(char (&field)[N], std::string_view text) { SetFixedText(field, N, text); }
+void SetFixedText(char (&field)[N], std::string_view text) {
+  SetFixedText(field, N, text);
+}
 template <std::size_t N>
-std::string_view FixedText(const char (&field)[N]) { return FixedText(field, N); }
+std::string_view FixedText(const char (&field)[N]) {
+  return FixedText(field, N);
+}
 
 // Block 1: which panes are shown and where the splitters sit.
 struct ViewLayout {
@@ -78,7 +82,7 @@ struct AutoInsertSettings {
   char folder[260];
   char pattern[50];
   std::uint8_t subFolders;
-  std::uint8_t kinds[kMaxColumns];  // index 0 unused
+  std::uint8_t kinds[kMaxColumns];    // index 0 unused
   char fixedTexts[kMaxColumns][100];  // index 0 unused
   char serialText[102];
   std::int32_t serialStart;

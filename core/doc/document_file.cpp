@@ -94,8 +94,7 @@ ParseOutcome ParseRecords(std::string_view text, std::uint32_t count, int keepCo
   ParseOutcome outcome;
   const std::size_t smallestRecord = static_cast<std::size_t>(keepColumns) + 3;
   // The stored count is not trusted to size the table: grow with the text.
-  std::size_t capacity =
-      std::min<std::size_t>(count, text.size() / smallestRecord + 1);
+  std::size_t capacity = std::min<std::size_t>(count, text.size() / smallestRecord + 1);
   items.ResizeRows(first + static_cast<int>(capacity));
   std::string_view fields[kMaxColumns];
   std::size_t p = 0;
@@ -138,7 +137,8 @@ ParseOutcome ParseRecords(std::string_view text, std::uint32_t count, int keepCo
   return outcome;
 }
 
-std::string ItemText(std::string_view bytes, const FileHeader& header, const std::string& password) {
+std::string ItemText(std::string_view bytes, const FileHeader& header,
+                     const std::string& password) {
   std::string_view section = bytes.substr(header.itemOffset);
   if (header.mode == 0) return std::string(UpToZero(section));
   std::string plain = DecryptWithPassword(password, section);
@@ -251,7 +251,8 @@ LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, 
   CopyBlock(doc.settings.autoInsert, data, kAutoInsertOffset);
   CopyBlock(doc.settings.display, data, kDisplayOffset);
   // The arrays hold eleven columns: a count outside 2..11 is clamped.
-  doc.settings.columns.count = static_cast<std::uint16_t>(ClampColumnCount(doc.settings.columns.count));
+  doc.settings.columns.count =
+      static_cast<std::uint16_t>(ClampColumnCount(doc.settings.columns.count));
   const std::string_view historyText = data.substr(kSettingsBlocksSize);
   doc.history = header.mode == 0 ? HistoryFromLines(historyText, header.historyCount)
                                  : HistoryFromText(historyText, header.historyCount);
@@ -279,7 +280,8 @@ LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
     if (result.status != LoadStatus::kLoaded) return result;
   }
   if (header.itemCount != 0) {
-    const int columns = std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
+    const int columns =
+        std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
     const std::string text = ItemText(bytes, header, result.password);
     const ParseOutcome outcome =
         ParseRecords(text, header.itemCount, columns, items.GetSize(), callbacks, items);

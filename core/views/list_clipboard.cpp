@@ -34,8 +34,7 @@ std::string CopyFieldsText(const CMySortStringArray& items, std::span<const int>
   return text;
 }
 
-std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows,
-                           int column) {
+std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows, int column) {
   std::string text;
   if (column < 0 || column >= kMaxColumns) return text;
   for (int row : rows) {

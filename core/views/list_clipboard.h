@@ -22,8 +22,7 @@ inline constexpr std::string_view kPasteCountQuestion =
 std::string CopyFieldsText(const CMySortStringArray& items, std::span<const int> rows,
                            int columnCount);
 // Column `column` of each row, one row per line, trimmed the same way.
-std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows,
-                           int column);
+std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows, int column);
 
 // Whether the text holds a number of "/"-separated fields other than
 // `userColumns` (the paste then asks before going on).

@@ -99,8 +99,8 @@ TEST(Ltbtool, ExportWritesTheProgramsBytes) {
   for (const auto& [format, expected] :
        {std::pair<std::string, std::string>{"txt", ExportText(doc.settings.columns, doc.items)},
         {"csv", ExportCsv(doc.settings.columns, doc.items)},
-        {"html", ExportHtml(doc.settings.columns, doc.settings.styles.pane[0], doc.items,
-                            "doc.v1.ltb")}}) {
+        {"html",
+         ExportHtml(doc.settings.columns, doc.settings.styles.pane[0], doc.items, "doc.v1.ltb")}}) {
     const auto out = dir / ("out." + format);
     const auto run = RunTool({"export", file, "--format", format, "-o", out.string()});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -133,9 +133,8 @@ TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
             0);
   EXPECT_EQ(ReadAll(dir / "plain.ltb")[17], 0);
 
-  ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "password",
-                     "--new-password-file", (dir / "new").string(), "-o",
-                     (dir / "new.ltb").string()})
+  ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "password", "--new-password-file",
+                     (dir / "new").string(), "-o", (dir / "new.ltb").string()})
                 .status,
             0);
   callbacks.askPassword = [] { return std::string("fresh"); };
@@ -143,8 +142,8 @@ TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
 
   // An output that cannot be written leaves nothing half-written.
   WriteAll(dir / "keep.ltb", "old");
-  const auto blocked = RunTool({"save", in, "--password-file", pw, "-o",
-                                (dir / "keep.ltb" / "under-a-file.ltb").string()});
+  const auto blocked = RunTool(
+      {"save", in, "--password-file", pw, "-o", (dir / "keep.ltb" / "under-a-file.ltb").string()});
   EXPECT_EQ(blocked.status, 4);
   EXPECT_EQ(ReadAll(dir / "keep.ltb"), "old");
   EXPECT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "password", "-o",

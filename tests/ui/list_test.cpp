@@ -124,9 +124,8 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
   wxRect cell;
   List().GetSubItemRect(1, 2, cell);
   // Screen positions arrive from the X server in its own time.
-  EXPECT_TRUE(PumpUntil([&] {
-    return box->GetScreenPosition().x == List().ClientToScreen(cell.GetPosition()).x;
-  }));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return box->GetScreenPosition().x == List().ClientToScreen(cell.GetPosition()).x; }));
   EXPECT_EQ(box->GetSize().x, cell.width);
   EXPECT_EQ(List().ColumnAt(1, cell.x + 2), 2);
   EXPECT_EQ(List().ColumnAt(1, 2), 0);

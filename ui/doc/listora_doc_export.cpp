@@ -44,9 +44,9 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = ToCp932(GetUserReadableName());
 
-  wxString path = ThePrompt().SaveFile(owner, wxString::FromUTF8("名前を付けて保存"),
-                                       ToWx(ProposeExportName(title, format)),
-                                       ExportWildcard(format));
+  wxString path =
+      ThePrompt().SaveFile(owner, wxString::FromUTF8("名前を付けて保存"),
+                           ToWx(ProposeExportName(title, format)), ExportWildcard(format));
   if (path.empty()) return;
   // The chooser's default extension: a name typed without one gets it.
   if (wxFileName(path).GetExt().empty()) path += "." + Utf8(ExportExtension(format));
@@ -59,8 +59,8 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
     case ExportFormat::kText: bytes = ExportText(columns, data_.items); break;
     case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items); break;
     case ExportFormat::kHtml:
-      bytes = ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items,
-                         title);
+      bytes =
+          ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items, title);
       break;
   }
   FileError error;

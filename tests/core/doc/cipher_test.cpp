@@ -71,8 +71,7 @@ TEST(BlowfishTest, PublishedVectors) {
       // Keys of other lengths exercise the cyclic use of the key bytes.
       {"F0", "FEDCBA9876543210", "F9AD597C49DB005E"},
       {"F0E1D2", "FEDCBA9876543210", "E9C2B70A1BC65CF3"},
-      {"F0E1D2C3B4A5968778695A4B3C2D1E0F0011223344556677", "FEDCBA9876543210",
-       "05044B62FA52D080"},
+      {"F0E1D2C3B4A5968778695A4B3C2D1E0F0011223344556677", "FEDCBA9876543210", "05044B62FA52D080"},
   };
   for (const Vector& v : vectors) {
     SCOPED_TRACE(v.key);

@@ -236,7 +236,8 @@ TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
   doc.items.UpdateIconIndex(1);
   // A save takes the header-icon switch from column 1's image flag.
   doc.settings.columns.formats[1] |= kFormatImage;
-  for (auto mode : {ProtectionMode::kPlain, ProtectionMode::kPassword, ProtectionMode::kEncrypted}) {
+  for (auto mode :
+       {ProtectionMode::kPlain, ProtectionMode::kPassword, ProtectionMode::kEncrypted}) {
     StoreOptions options;
     options.mode = mode;
     options.password = "pw";
@@ -254,10 +255,11 @@ TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
     }
     EXPECT_EQ(back.items.Column(1, 1), "two lines");
     EXPECT_EQ(back.items.Memo(1), "memo with backspace\r\n");
-    EXPECT_EQ(std::memcmp(&back.settings.columns, &doc.settings.columns,
-                          sizeof(ColumnDescriptors)), 0);
+    EXPECT_EQ(std::memcmp(&back.settings.columns, &doc.settings.columns, sizeof(ColumnDescriptors)),
+              0);
     EXPECT_EQ(std::memcmp(&back.settings.autoInsert, &doc.settings.autoInsert,
-                          sizeof(AutoInsertSettings)), 0);
+                          sizeof(AutoInsertSettings)),
+              0);
   }
 }
 

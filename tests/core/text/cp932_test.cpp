@@ -25,7 +25,10 @@ TEST(Cp932Test, FindByteNeverStopsOnATrailByte) {
   EXPECT_EQ(cp932::Find(kA + "A", 'A'), 2u);
   // A lone lead byte at the end is a character of its own.
   EXPECT_EQ(cp932::Find("ab\x83", '\x83'), 2u);
-  EXPECT_EQ(cp932::FindLast("\x83" "ab\x83", '\x83'), 3u);
+  EXPECT_EQ(cp932::FindLast("\x83"
+                            "ab\x83",
+                            '\x83'),
+            3u);
 }
 
 TEST(Cp932Test, FindTextMatchesOnlyOnCharacterBoundaries) {

@@ -20,8 +20,12 @@ TEST(EncodingTest, CharactersCp932CannotHoldBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");
   EXPECT_EQ(Utf8ToCp932("한글"), "??");
   // Broken UTF-8: a stray byte, a cut-off sequence inside and at the end.
-  EXPECT_EQ(Utf8ToCp932("a\xFF" "b"), "a?b");
-  EXPECT_EQ(Utf8ToCp932("a\xE3\x81" "b"), "a?b");
+  EXPECT_EQ(Utf8ToCp932("a\xFF"
+                        "b"),
+            "a?b");
+  EXPECT_EQ(Utf8ToCp932("a\xE3\x81"
+                        "b"),
+            "a?b");
   EXPECT_EQ(Utf8ToCp932("a\xE3\x81"), "a?");
 }
 
@@ -31,15 +35,24 @@ TEST(EncodingTest, InputMethodCodePointsReachTheirCp932Characters) {
   EXPECT_EQ(Utf8ToCp932("\u2016"), "\x81\x61");
   EXPECT_EQ(Utf8ToCp932("\u2212"), "\x81\x7C");
   EXPECT_EQ(Utf8ToCp932("\u00A2\u00A3\u00AC"), "\x81\x91\x81\x92\x81\xCA");
-  EXPECT_EQ(Utf8ToCp932("1\u301C" "2\u2212" "3"), "1\x81\x60" "2\x81\x7C" "3");
+  EXPECT_EQ(Utf8ToCp932("1\u301C"
+                        "2\u2212"
+                        "3"),
+            "1\x81\x60"
+            "2\x81\x7C"
+            "3");
 }
 
 TEST(EncodingTest, InvalidCp932BytesBecomeQuestionMarks) {
-  EXPECT_EQ(Cp932ToUtf8("a\x80" "b"), "a?b");
+  EXPECT_EQ(Cp932ToUtf8("a\x80"
+                        "b"),
+            "a?b");
   EXPECT_EQ(Cp932ToUtf8("\xA0\xFD\xFF"), "???");
-  EXPECT_EQ(Cp932ToUtf8("\x85\x40" "c"), "?c");  // unassigned double-byte code
-  EXPECT_EQ(Cp932ToUtf8("a\x81 b"), "a? b");      // a lead byte before a non-trail byte
-  EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");          // a lone lead byte at the end
+  EXPECT_EQ(Cp932ToUtf8("\x85\x40"
+                        "c"),
+            "?c");                            // unassigned double-byte code
+  EXPECT_EQ(Cp932ToUtf8("a\x81 b"), "a? b");  // a lead byte before a non-trail byte
+  EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");      // a lone lead byte at the end
 }
 
 TEST(EncodingTest, LongTextsAndManyInvalidBytesConvertWhole) {

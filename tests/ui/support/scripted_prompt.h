@@ -12,9 +12,9 @@
 namespace listora::test {
 
 struct Asked {
-  std::string kind;  // "error", "info", "format", "yesno", "save-changes",
-                     // "password", "set-password", "open", "open-many", "save"
-  wxString text;     // the message, or the chooser's title
+  std::string kind;           // "error", "info", "format", "yesno", "save-changes",
+                              // "password", "set-password", "open", "open-many", "save"
+  wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
 };
 
