@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libwxgtk3.2-dev libcurl4-openssl-dev libgtest-dev
-  xvfb xauth fonts-ipafont-gothic
+  xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
   clang-format git
 )
 

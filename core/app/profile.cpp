@@ -159,6 +159,31 @@ std::optional<std::string> Load(const std::filesystem::path& file) {
   return std::string();
 }
 
+// `bytes` with the key's value set: its line rewritten in place, or a new
+// line at the end of its section, or a new section at the end.
+std::string WithValue(std::string_view bytes, std::string_view section, std::string_view key,
+                      std::string_view value) {
+  const Location loc = Locate(bytes, section, key);
+  std::string out;
+  out.reserve(bytes.size() + section.size() + key.size() + value.size() + 16);
+  if (loc.keyFound) {
+    out.append(bytes.substr(0, loc.lineBegin));
+    out.append(loc.keyName).append("=").append(StoredValue(value));
+    out.append(bytes.substr(loc.lineEnd));
+  } else if (loc.sectionFound) {
+    out.append(bytes.substr(0, loc.insertAt));
+    if (!loc.insertAfterBreak) out.append(kLineBreak);
+    out.append(key).append("=").append(StoredValue(value)).append(kLineBreak);
+    out.append(bytes.substr(loc.insertAt));
+  } else {
+    out.append(bytes);
+    if (!out.empty() && out.back() != '\n') out.append(kLineBreak);
+    out.append("[").append(section).append("]").append(kLineBreak);
+    out.append(key).append("=").append(StoredValue(value)).append(kLineBreak);
+  }
+  return out;
+}
+
 std::filesystem::path HomeDir() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
   if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
@@ -192,28 +217,17 @@ bool Profile::WriteInt(std::string_view section, std::string_view key, std::int3
 }
 
 bool Profile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  const ProfileEntry entry{key, std::string(value)};
+  return WriteSection(section, {&entry, 1});
+}
+
+bool Profile::WriteSection(std::string_view section, std::span<const ProfileEntry> entries) {
   const std::optional<std::string> old = Load(file_);
   if (!old) return false;
-  const std::string_view bytes = *old;
-  const Location loc = Locate(bytes, section, key);
-  std::string out;
-  out.reserve(bytes.size() + section.size() + key.size() + value.size() + 16);
-  if (loc.keyFound) {
-    out.append(bytes.substr(0, loc.lineBegin));
-    out.append(loc.keyName).append("=").append(StoredValue(value));
-    out.append(bytes.substr(loc.lineEnd));
-  } else if (loc.sectionFound) {
-    out.append(bytes.substr(0, loc.insertAt));
-    if (!loc.insertAfterBreak) out.append(kLineBreak);
-    out.append(key).append("=").append(StoredValue(value)).append(kLineBreak);
-    out.append(bytes.substr(loc.insertAt));
-  } else {
-    out.append(bytes);
-    if (!out.empty() && out.back() != '\n') out.append(kLineBreak);
-    out.append("[").append(section).append("]").append(kLineBreak);
-    out.append(key).append("=").append(StoredValue(value)).append(kLineBreak);
-  }
-  return WriteFileAtomically(file_, out);
+  std::string bytes = *old;
+  for (const ProfileEntry& entry : entries)
+    bytes = WithValue(bytes, section, entry.key, entry.value);
+  return WriteFileAtomically(file_, bytes);
 }
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir) {

@@ -8,10 +8,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace listora {
+
+struct ProfileEntry {
+  std::string_view key;
+  std::string value;
+};
 
 class Profile {
  public:
@@ -26,6 +32,9 @@ class Profile {
   // Returns false when the file could not be written (the old file is kept).
   bool WriteInt(std::string_view section, std::string_view key, std::int32_t value);
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Several keys of one section in one replacement of the file, so they are
+  // written all or none.
+  bool WriteSection(std::string_view section, std::span<const ProfileEntry> entries);
 
  private:
   std::filesystem::path file_;
