@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 #include "core/app/file_io.h"
 #include "core/app/settings.h"
@@ -106,11 +107,11 @@ void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
 }
 
 LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords) {
-  const std::string bytes = ReadInput(file);
+  std::string bytes = ReadInput(file);
   LoadedDocument loaded;
   listora::LoadCallbacks callbacks;
   callbacks.askPassword = [&] { return passwords.Get(file); };
-  loaded.result = listora::LoadDocument(bytes, callbacks, loaded.doc);
+  loaded.result = listora::LoadDocument(std::move(bytes), callbacks, loaded.doc);
   const auto status = loaded.result.status;
   if (status == listora::LoadStatus::kLoaded) return loaded;
   const std::string message =

@@ -1,6 +1,7 @@
 #include "core/doc/append_open.h"
 
 #include <optional>
+#include <utility>
 
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
@@ -33,7 +34,7 @@ AppendResult AppendOpen(std::span<const std::filesystem::path> files, int column
   AppendResult result;
   const int before = items.GetSize();
   for (const auto& file : files) {
-    const std::optional<std::string> bytes = ReadFileBytes(file);
+    std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes) continue;
 
     LoadCallbacks load;
@@ -41,7 +42,8 @@ AppendResult AppendOpen(std::span<const std::filesystem::path> files, int column
     if (callbacks.begin) load.begin = [&](std::uint32_t total) { callbacks.begin(file, total); };
     load.step = callbacks.step;
     // A refused file has added nothing: every check comes before the items.
-    const LoadStatus status = LoadItemsForAppend(*bytes, columnCount, load, items).status;
+    const LoadStatus status =
+        LoadItemsForAppend(std::move(*bytes), columnCount, load, items).status;
     if (const auto refusal = RefusalOf(status)) {
       result.messages.push_back({file, refusal->caption, refusal->text});
       if (callbacks.refused) callbacks.refused(result.messages.back());

@@ -33,7 +33,7 @@ void StoreLittleEndian(char* p, std::uint32_t v) {
 // Runs `step` over every whole block of `text` in place, the block's two
 // halves read and written as little-endian words.
 template <typename Step>
-void ForEachBlock(std::string& text, Step step) {
+void ForEachBlock(std::span<char> text, Step step) {
   for (std::size_t k = 0; k + kBlockSize <= text.size(); k += kBlockSize) {
     std::uint32_t left = LoadLittleEndian(&text[k]);
     std::uint32_t right = LoadLittleEndian(&text[k + 4]);
@@ -112,18 +112,26 @@ std::string MakeCipherKey(std::string_view password) {
   return key;
 }
 
-std::string EncryptWithPassword(std::string_view password, std::string_view plain) {
+void EncryptInPlace(std::string_view password, std::span<char> text) {
   const Blowfish blowfish(MakeCipherKey(password));
+  ForEachBlock(text, [&](std::uint32_t& l, std::uint32_t& r) { blowfish.Encipher(l, r); });
+}
+
+void DecryptInPlace(std::string_view password, std::span<char> text) {
+  const Blowfish blowfish(MakeCipherKey(password));
+  ForEachBlock(text, [&](std::uint32_t& l, std::uint32_t& r) { blowfish.Decipher(l, r); });
+}
+
+std::string EncryptWithPassword(std::string_view password, std::string_view plain) {
   std::string text(plain);
   text.resize((plain.size() + kBlockSize - 1) / kBlockSize * kBlockSize, '\0');
-  ForEachBlock(text, [&](std::uint32_t& l, std::uint32_t& r) { blowfish.Encipher(l, r); });
+  EncryptInPlace(password, text);
   return text;
 }
 
 std::string DecryptWithPassword(std::string_view password, std::string_view cipher) {
-  const Blowfish blowfish(MakeCipherKey(password));
   std::string text(cipher.substr(0, cipher.size() / kBlockSize * kBlockSize));
-  ForEachBlock(text, [&](std::uint32_t& l, std::uint32_t& r) { blowfish.Decipher(l, r); });
+  DecryptInPlace(password, text);
   return text;
 }
 

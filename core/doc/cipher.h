@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ class Blowfish {
 
 // Password bytes, the 16-byte constant text and one zero byte.
 std::string MakeCipherKey(std::string_view password);
+
+// Encipher and decipher the whole 8-byte blocks of `text` where it lies; a
+// trailing partial block is left as it is.
+void EncryptInPlace(std::string_view password, std::span<char> text);
+void DecryptInPlace(std::string_view password, std::span<char> text);
 
 // Enciphers `plain` padded with zero bytes to a multiple of 8.
 std::string EncryptWithPassword(std::string_view password, std::string_view plain);

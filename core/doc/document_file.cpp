@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "core/app/messages.h"
 #include "core/doc/cipher.h"
@@ -81,69 +82,100 @@ LoadStatus DecryptSettings(std::string_view section, const FileHeader& header,
   return LoadStatus::kLoaded;
 }
 
-// Parses up to `count` item records from `text` into rows first.. of
-// `items`, taking the first `keepColumns` fields of each line. Stops early
-// when the text ends or the callback asks to. Returns the records read.
+// The item section's text, up to its first zero byte, deciphered where
+// needed, and what keeps it alive for the table.
+struct ItemSection {
+  std::shared_ptr<std::string> owner;
+  std::string_view text;
+};
+
+// `owned`, when given, holds `bytes` and is deciphered in place; otherwise
+// the section is copied once.
+ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
+                            const std::string& password, std::shared_ptr<std::string> owned) {
+  std::size_t offset = header.itemOffset;
+  if (!owned) {
+    owned = std::make_shared<std::string>(bytes.substr(offset));
+    offset = 0;
+  }
+  std::span<char> section(owned->data() + offset, owned->size() - offset);
+  if (header.mode != 0) {
+    // A trailing partial block (only a damaged file has one) is no text.
+    section = section.first(section.size() / 8 * 8);
+    DecryptInPlace(password, section);
+  }
+  return {owned, UpToZero(std::string_view(section.data(), section.size()))};
+}
+
 struct ParseOutcome {
   int read = 0;
   bool cancelled = false;
 };
 
-ParseOutcome ParseRecords(std::string_view text, std::uint32_t count, int keepColumns, int first,
+const char* FindByte(const char* from, const char* end, char byte) {
+  const void* found = std::memchr(from, byte, static_cast<std::size_t>(end - from));
+  return found ? static_cast<const char*>(found) : end;
+}
+
+// Appends up to `count` item records of the section to `items`, taking the
+// first `keepColumns` fields of each line. Stops early when the text ends or
+// the callback asks to. A record already in the table's own form (its icon
+// index right, nothing after the fields kept, no byte a column may not hold)
+// stays where it lies; any other is cleaned into a copy.
+ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int keepColumns,
                           const LoadCallbacks& callbacks, CMySortStringArray& items) {
   ParseOutcome outcome;
+  const std::string_view text = section.text;
+  items.HoldBytes(section.owner, section.owner->size());
+  const int first = items.GetSize();
+  // The stored count is not trusted to size the table: at most the text's.
   const std::size_t smallestRecord = static_cast<std::size_t>(keepColumns) + 3;
-  // The stored count is not trusted to size the table: grow with the text.
-  std::size_t capacity = std::min<std::size_t>(count, text.size() / smallestRecord + 1);
-  items.ResizeRows(first + static_cast<int>(capacity));
+  items.Reserve(first +
+                static_cast<int>(std::min<std::size_t>(count, text.size() / smallestRecord + 1)));
   std::string_view fields[kMaxColumns];
-  std::size_t p = 0;
-  while (static_cast<std::uint32_t>(outcome.read) < count && p < text.size()) {
-    if (static_cast<std::size_t>(outcome.read) == capacity) {
-      capacity = std::min<std::size_t>(count, capacity * 2);
-      items.ResizeRows(first + static_cast<int>(capacity));
+  const char* p = text.data();
+  const char* const end = text.data() + text.size();
+  while (static_cast<std::uint32_t>(outcome.read) < count && p < end) {
+    const char* const line = p;
+    const char* const lineEnd = FindByte(line, end, kLineEnd);
+    int found = 0;
+    const char* q = line;
+    while (found < keepColumns) {
+      const char* const stop = FindByte(q, lineEnd, kFieldEnd);
+      if (stop == lineEnd) break;
+      fields[found++] = std::string_view(q, static_cast<std::size_t>(stop - q));
+      q = stop + 1;
     }
-    std::size_t lineEnd = text.find(kLineEnd, p);
-    if (lineEnd == std::string_view::npos) lineEnd = text.size();
-    std::string_view line = text.substr(p, lineEnd - p);
-    p = std::min(lineEnd + 1, text.size());
-    for (int j = 0; j < keepColumns; ++j) {
-      const std::size_t end = line.find(kFieldEnd);
-      if (end == std::string_view::npos) {
-        fields[j] = {};
-      } else {
-        fields[j] = line.substr(0, end);
-        line.remove_prefix(end + 1);
-      }
+    const char* const memo = std::min(lineEnd + 1, end);
+    const char* const memoEnd = FindByte(memo, end, kTextEnd);
+    const char* const image = std::min(memoEnd + 1, end);
+    const char* const imageEnd = FindByte(image, end, kTextEnd);
+    p = std::min(imageEnd + 1, end);
+    const std::string_view memoText(memo, static_cast<std::size_t>(memoEnd - memo));
+    const std::string_view imageText(image, static_cast<std::size_t>(imageEnd - image));
+    const std::string icon = MakeIconIndex(memoText, imageText);
+
+    const bool inPlace =
+        q == lineEnd && imageEnd != end && found > 0 && fields[0] == icon &&
+        std::memchr(line, '\r', static_cast<std::size_t>(lineEnd - line)) == nullptr;
+    if (inPlace) {
+      items.AppendRecord(line, static_cast<std::size_t>(lineEnd - line), found, memoText.size(),
+                         imageText.size());
+    } else {
+      for (int j = found; j < keepColumns; ++j) fields[j] = {};
+      fields[0] = icon;
+      const int row = items.GetSize();
+      items.ResizeRows(row + 1);
+      items.SetRow(row, std::span(fields, static_cast<std::size_t>(keepColumns)), imageText,
+                   memoText);
     }
-    std::string_view memoAndImage[2];
-    for (auto& part : memoAndImage) {
-      std::size_t end = text.find(kTextEnd, p);
-      if (end == std::string_view::npos) end = text.size();
-      part = text.substr(p, end - p);
-      p = std::min(end + 1, text.size());
-    }
-    const std::string icon = MakeIconIndex(memoAndImage[0], memoAndImage[1]);
-    fields[0] = icon;
-    items.SetRow(first + outcome.read, std::span(fields, keepColumns), memoAndImage[1],
-                 memoAndImage[0]);
     ++outcome.read;
     if (callbacks.step && callbacks.step(outcome.read)) {
       outcome.cancelled = true;
       break;
     }
   }
-  items.ResizeRows(first + outcome.read);
   return outcome;
-}
-
-std::string ItemText(std::string_view bytes, const FileHeader& header,
-                     const std::string& password) {
-  std::string_view section = bytes.substr(header.itemOffset);
-  if (header.mode == 0) return std::string(UpToZero(section));
-  std::string plain = DecryptWithPassword(password, section);
-  plain.resize(UpToZero(plain).size());
-  return plain;
 }
 
 // Splits the protected sections' history text: entries separated by line
@@ -220,7 +252,12 @@ std::optional<FileHeader> ReadHeader(std::string_view bytes) {
   return header;
 }
 
-LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, Document& doc) {
+namespace {
+
+// `owned`, when given, holds `bytes`; the items then refer to it instead of
+// a copy.
+LoadResult LoadDocumentFrom(std::string_view bytes, std::shared_ptr<std::string> owned,
+                            const LoadCallbacks& callbacks, Document& doc) {
   LoadResult result;
   doc.settings = DocumentSettings{};
   doc.history.clear();
@@ -258,16 +295,17 @@ LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, 
                                  : HistoryFromText(historyText, header.historyCount);
 
   if (header.itemCount != 0) {
-    const std::string text = ItemText(bytes, header, result.password);
+    const ItemSection items = ReadItemSection(bytes, header, result.password, std::move(owned));
     const ParseOutcome outcome =
-        ParseRecords(text, header.itemCount, doc.ColumnCount(), 0, callbacks, doc.items);
+        ParseRecords(items, header.itemCount, doc.ColumnCount(), callbacks, doc.items);
     if (outcome.cancelled) result.status = LoadStatus::kCancelled;
   }
   return result;
 }
 
-LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
-                              const LoadCallbacks& callbacks, CMySortStringArray& items) {
+LoadResult LoadItemsFrom(std::string_view bytes, std::shared_ptr<std::string> owned,
+                         int keepColumns, const LoadCallbacks& callbacks,
+                         CMySortStringArray& items) {
   LoadResult result;
   result.status = CheckHeader(bytes, result.header);
   if (result.status != LoadStatus::kLoaded) return result;
@@ -282,12 +320,33 @@ LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
   if (header.itemCount != 0) {
     const int columns =
         std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
-    const std::string text = ItemText(bytes, header, result.password);
-    const ParseOutcome outcome =
-        ParseRecords(text, header.itemCount, columns, items.GetSize(), callbacks, items);
+    const ItemSection section = ReadItemSection(bytes, header, result.password, std::move(owned));
+    const ParseOutcome outcome = ParseRecords(section, header.itemCount, columns, callbacks, items);
     if (outcome.cancelled) result.status = LoadStatus::kCancelled;
   }
   return result;
+}
+
+}  // namespace
+
+LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, Document& doc) {
+  return LoadDocumentFrom(bytes, nullptr, callbacks, doc);
+}
+
+LoadResult LoadDocument(std::string&& bytes, const LoadCallbacks& callbacks, Document& doc) {
+  auto owned = std::make_shared<std::string>(std::move(bytes));
+  return LoadDocumentFrom(*owned, owned, callbacks, doc);
+}
+
+LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
+                              const LoadCallbacks& callbacks, CMySortStringArray& items) {
+  return LoadItemsFrom(bytes, nullptr, keepColumns, callbacks, items);
+}
+
+LoadResult LoadItemsForAppend(std::string&& bytes, int keepColumns, const LoadCallbacks& callbacks,
+                              CMySortStringArray& items) {
+  auto owned = std::make_shared<std::string>(std::move(bytes));
+  return LoadItemsFrom(*owned, owned, keepColumns, callbacks, items);
 }
 
 ProtectionMode ChooseProtectionMode(bool passSetting, bool angoSetting, std::string& password) {
@@ -340,20 +399,22 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
   }
 
   const int itemCount = doc.items.GetSize();
-  std::string items;
-  if (itemCount != 0) {
-    for (int row = 0; row < itemCount; ++row) {
-      for (int j = 0; j < count; ++j) {
-        items += doc.items.Column(order[j], row);
-        items += kFieldEnd;
-      }
-      items += kLineEnd;
-      items += doc.items.Memo(row);
-      items += kTextEnd;
-      items += doc.items.ImagePath(row);
-      items += kTextEnd;
+  // Rows that hold exactly the columns written, in their stored order, go
+  // out as their records; runs of records lying one after another (a loaded
+  // document's, until rows move) go out as one block.
+  const bool naturalOrder = std::is_sorted(order.begin(), order.end());
+  const auto record = [&](int row) {
+    return naturalOrder ? doc.items.StoredRecord(row, count) : std::string_view();
+  };
+  std::size_t itemBytes = 0;
+  for (int row = 0; row < itemCount; ++row) {
+    const std::string_view whole = record(row);
+    if (!whole.empty()) {
+      itemBytes += whole.size();
+      continue;
     }
-    if (options.mode != ProtectionMode::kPlain) items = EncryptWithPassword(password, items);
+    for (int j = 0; j < count; ++j) itemBytes += doc.items.Column(order[j], row).size() + 1;
+    itemBytes += doc.items.Memo(row).size() + doc.items.ImagePath(row).size() + 3;
   }
 
   std::string file(kHeaderSize, '\0');
@@ -366,9 +427,35 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
   WriteU32(file, 12, static_cast<std::uint32_t>(kHeaderSize + section.size()));
   file[16] = static_cast<char>(count & 0xFF);
   file[17] = static_cast<char>(options.mode);
-  file.reserve(kHeaderSize + section.size() + items.size());
+  file.reserve(kHeaderSize + section.size() + itemBytes + 8);
   file += section;
-  file += items;
+
+  const std::size_t itemStart = file.size();
+  std::string_view run;
+  for (int row = 0; row < itemCount; ++row) {
+    const std::string_view whole = record(row);
+    if (!whole.empty() && run.data() + run.size() == whole.data()) {
+      run = std::string_view(run.data(), run.size() + whole.size());
+      continue;
+    }
+    file += run;
+    run = whole;
+    if (!whole.empty()) continue;
+    for (int j = 0; j < count; ++j) {
+      file += doc.items.Column(order[j], row);
+      file += kFieldEnd;
+    }
+    file += kLineEnd;
+    file += doc.items.Memo(row);
+    file += kTextEnd;
+    file += doc.items.ImagePath(row);
+    file += kTextEnd;
+  }
+  file += run;
+  if (options.mode != ProtectionMode::kPlain && file.size() > itemStart) {
+    file.resize(itemStart + (file.size() - itemStart + 7) / 8 * 8, '\0');
+    EncryptInPlace(password, std::span(file).subspan(itemStart));
+  }
   return file;
 }
 

@@ -76,12 +76,17 @@ std::optional<FileHeader> ReadHeader(std::string_view bytes);
 // Loads a whole file image into `doc`. On a refused load `doc` is left empty
 // (new-document state is the caller's to restore).
 LoadResult LoadDocument(std::string_view bytes, const LoadCallbacks& callbacks, Document& doc);
+// The same, taking the file image over: the items then refer to it where it
+// lies (an enciphered one is deciphered in place) instead of to a copy.
+LoadResult LoadDocument(std::string&& bytes, const LoadCallbacks& callbacks, Document& doc);
 
 // Items only, for append-open: appends the file's items after those of
 // `items`, taking only the first `keepColumns` columns of each record. The
 // file's settings are not applied.
 LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
                               const LoadCallbacks& callbacks, CMySortStringArray& items);
+LoadResult LoadItemsForAppend(std::string&& bytes, int keepColumns, const LoadCallbacks& callbacks,
+                              CMySortStringArray& items);
 
 // The protection mode a save uses under the `Main`/`Pass` and `Main`/`Ango`
 // settings; clears `password` where that mode stores none.

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace listora {
 
 namespace {
-
-constexpr char kSeparator = '\0';
 
 // Replaces the bytes a field may not hold. CR LF counts as one line break.
 // None of these bytes can be a CP932 trail byte, so a byte-wise pass is safe.
@@ -37,21 +37,19 @@ void CheckIndex(int index, std::size_t size) {
     throw std::out_of_range("item row index out of range");
 }
 
-// Appends `fields` (already clean) separated by NUL, leaving out the empty
-// ones at the end.
-template <typename Get>
-std::string PackFields(Get get) {
-  int last = kFieldCount - 1;
-  while (last >= 0 && get(last).empty()) --last;
-  std::size_t size = 0;
-  for (int f = 0; f <= last; ++f) size += get(f).size() + 1;
-  std::string packed;
-  packed.reserve(size);
-  for (int f = 0; f <= last; ++f) {
-    if (f > 0) packed += kSeparator;
-    packed += get(f);
-  }
-  return packed;
+constexpr char kFieldEnd = 0x07;
+constexpr char kLineEnd = 0x0A;
+constexpr char kTextEnd = 0x08;
+
+// The record of a row with no text at all.
+constexpr char kEmptyRecord[] = {kLineEnd, kTextEnd, kTextEnd};
+
+// New records go to blocks of this size; a larger record gets its own.
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+std::uint32_t Size32(std::size_t size) {
+  if (size > UINT32_MAX) throw std::bad_alloc();
+  return static_cast<std::uint32_t>(size);
 }
 
 }  // namespace
@@ -64,73 +62,234 @@ std::string MakeIconIndex(std::string_view memo, std::string_view imagePath) {
 std::string CleanColumnText(std::string_view text) { return Clean(text, false); }
 std::string CleanMemoText(std::string_view text) { return Clean(text, true); }
 
-std::string CMySortStringArray::Pack(const ItemFields& fields) {
-  std::string cleaned[kFieldCount];
-  for (int c = 0; c < kMaxColumns; ++c) cleaned[c] = CleanColumnText(fields.columns[c]);
-  cleaned[kImageField] = CleanMemoText(fields.imagePath);
-  cleaned[kMemoField] = CleanMemoText(fields.memo);
-  return PackFields([&](int f) -> std::string_view { return cleaned[f]; });
+CMySortStringArray::CMySortStringArray(const CMySortStringArray& other)
+    : rows_(other.rows_),
+      holds_(other.holds_),
+      heldBytes_(other.heldBytes_),
+      liveBytes_(other.liveBytes_) {}
+
+CMySortStringArray& CMySortStringArray::operator=(const CMySortStringArray& other) {
+  if (this != &other) *this = CMySortStringArray(other);
+  return *this;
 }
 
-std::string_view CMySortStringArray::Field(int row, int field) const {
+CMySortStringArray::CMySortStringArray(CMySortStringArray&& other) noexcept
+    : rows_(std::move(other.rows_)),
+      holds_(std::move(other.holds_)),
+      heldBytes_(std::exchange(other.heldBytes_, 0)),
+      liveBytes_(std::exchange(other.liveBytes_, 0)),
+      writeBlock_(std::exchange(other.writeBlock_, nullptr)),
+      writeUsed_(std::exchange(other.writeUsed_, 0)),
+      writeSize_(std::exchange(other.writeSize_, 0)) {
+  other.rows_.clear();
+  other.holds_.clear();
+}
+
+CMySortStringArray& CMySortStringArray::operator=(CMySortStringArray&& other) noexcept {
+  if (this == &other) return *this;
+  rows_ = std::move(other.rows_);
+  holds_ = std::move(other.holds_);
+  heldBytes_ = std::exchange(other.heldBytes_, 0);
+  liveBytes_ = std::exchange(other.liveBytes_, 0);
+  writeBlock_ = std::exchange(other.writeBlock_, nullptr);
+  writeUsed_ = std::exchange(other.writeUsed_, 0);
+  writeSize_ = std::exchange(other.writeSize_, 0);
+  other.rows_.clear();
+  other.holds_.clear();
+  return *this;
+}
+
+CMySortStringArray::Row CMySortStringArray::EmptyRow() {
+  return Row{kEmptyRecord, 0, 0, 0, 0, false};
+}
+
+const CMySortStringArray::Row& CMySortStringArray::At(int row) const {
   CheckIndex(row, rows_.size());
-  std::string_view packed = rows_[row].packed;
-  std::size_t start = 0;
-  for (int f = 0; f < field; ++f) {
-    const std::size_t next = packed.find(kSeparator, start);
-    if (next == std::string_view::npos) return {};
-    start = next + 1;
+  return rows_[static_cast<std::size_t>(row)];
+}
+
+std::string_view CMySortStringArray::Field(const Row& r, int field) {
+  if (field >= r.fields) return {};
+  const char* p = r.record;
+  const char* const end = r.record + r.lineSize;
+  for (int f = 0; f < field; ++f)
+    p = static_cast<const char*>(std::memchr(p, kFieldEnd, static_cast<std::size_t>(end - p))) + 1;
+  const char* const stop =
+      static_cast<const char*>(std::memchr(p, kFieldEnd, static_cast<std::size_t>(end - p)));
+  return std::string_view(p, static_cast<std::size_t>(stop - p));
+}
+
+std::string_view CMySortStringArray::Column(int column, int row) const {
+  if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
+  return Field(At(row), column);
+}
+
+std::string_view CMySortStringArray::Memo(int row) const {
+  const Row& r = At(row);
+  return std::string_view(r.record + r.lineSize + 1, r.memoSize);
+}
+
+std::string_view CMySortStringArray::ImagePath(int row) const {
+  const Row& r = At(row);
+  return std::string_view(r.record + r.lineSize + r.memoSize + 2, r.imageSize);
+}
+
+char* CMySortStringArray::Allocate(std::size_t size) {
+  if (writeBlock_ == nullptr || writeSize_ - writeUsed_ < size) {
+    const std::size_t blockSize = std::max(size, kBlockSize);
+    std::shared_ptr<char[]> block(new char[blockSize]);
+    // A record that fills a block of its own leaves the current one open.
+    if (size * 2 <= kBlockSize || writeBlock_ == nullptr) {
+      writeBlock_ = block.get();
+      writeUsed_ = size;
+      writeSize_ = blockSize;
+    }
+    char* const out = block.get();
+    holds_.push_back({std::move(block), blockSize});
+    heldBytes_ += blockSize;
+    return out;
   }
-  const std::size_t end = packed.find(kSeparator, start);
-  return packed.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+  char* const out = writeBlock_ + writeUsed_;
+  writeUsed_ += size;
+  return out;
+}
+
+CMySortStringArray::Row CMySortStringArray::MakeRow(std::span<const std::string_view> columns,
+                                                    std::string_view imagePath,
+                                                    std::string_view memo) {
+  std::size_t fields = columns.size();
+  while (fields > 0 && columns[fields - 1].empty()) --fields;
+  std::size_t lineSize = 0;
+  for (std::size_t c = 0; c < fields; ++c) lineSize += columns[c].size() + 1;
+  Row r{nullptr,
+        Size32(lineSize),
+        Size32(memo.size()),
+        Size32(imagePath.size()),
+        static_cast<std::uint8_t>(fields),
+        false};
+  char* out = Allocate(r.RecordSize());
+  r.record = out;
+  const auto put = [&](std::string_view text, char end) {
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());
+    out += text.size();
+    *out++ = end;
+  };
+  for (std::size_t c = 0; c < fields; ++c) put(columns[c], kFieldEnd);
+  *out++ = kLineEnd;
+  put(memo, kTextEnd);
+  put(imagePath, kTextEnd);
+  liveBytes_ += r.RecordSize();
+  return r;
+}
+
+CMySortStringArray::Row CMySortStringArray::MakeRow(const ItemFields& fields) {
+  std::string cleaned[kFieldCount];
+  std::string_view views[kMaxColumns];
+  for (int c = 0; c < kMaxColumns; ++c) {
+    cleaned[c] = CleanColumnText(fields.columns[c]);
+    views[c] = cleaned[c];
+  }
+  cleaned[kImageField] = CleanMemoText(fields.imagePath);
+  cleaned[kMemoField] = CleanMemoText(fields.memo);
+  return MakeRow(views, cleaned[kImageField], cleaned[kMemoField]);
+}
+
+void CMySortStringArray::Replace(Row& r, const Row& by) {
+  const bool mark = r.mark;
+  Forget(r);
+  r = by;
+  r.mark = mark;
+}
+
+void CMySortStringArray::Forget(const Row& r) {
+  if (r.record != kEmptyRecord) liveBytes_ -= r.RecordSize();
+}
+
+void CMySortStringArray::ReclaimIfWasteful() {
+  // The unwritten rest of the current block is room, not waste.
+  const std::size_t waste = heldBytes_ - liveBytes_ - (writeSize_ - writeUsed_);
+  if (waste <= std::max(liveBytes_, kBlockSize)) return;
+  std::shared_ptr<char[]> block(new char[std::max<std::size_t>(liveBytes_, 1)]);
+  char* out = block.get();
+  for (Row& r : rows_) {
+    if (r.record == kEmptyRecord) continue;
+    const std::size_t size = r.RecordSize();
+    std::memcpy(out, r.record, size);
+    r.record = out;
+    out += size;
+  }
+  holds_.clear();
+  holds_.push_back({block, liveBytes_});
+  heldBytes_ = liveBytes_;
+  // The compacted block is full; the next record opens a new one.
+  writeBlock_ = nullptr;
+  writeUsed_ = writeSize_ = 0;
 }
 
 void CMySortStringArray::SetField(int row, int field, std::string_view cleanText) {
-  CheckIndex(row, rows_.size());
-  std::string_view old[kFieldCount];
-  for (int f = 0; f < kFieldCount; ++f) old[f] = Field(row, f);
-  old[field] = cleanText;
-  rows_[row].packed = PackFields([&](int f) { return old[f]; });
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  std::string_view columns[kMaxColumns];
+  for (int c = 0; c < kMaxColumns; ++c) columns[c] = Field(r, c);
+  std::string_view image = ImagePath(row);
+  std::string_view memo = Memo(row);
+  if (field == kImageField) {
+    image = cleanText;
+  } else if (field == kMemoField) {
+    memo = cleanText;
+  } else {
+    columns[field] = cleanText;
+  }
+  // The old record stays readable until the new one is written.
+  Replace(r, MakeRow(columns, image, memo));
+  ReclaimIfWasteful();
 }
 
 void CMySortStringArray::SetColumn(int column, int row, std::string_view text) {
   if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
+  CheckIndex(row, rows_.size());
   SetField(row, column, CleanColumnText(text));
 }
 
 void CMySortStringArray::SetImagePath(int row, std::string_view path) {
+  CheckIndex(row, rows_.size());
   SetField(row, kImageField, CleanMemoText(path));
 }
 
 void CMySortStringArray::SetMemo(int row, std::string_view memo) {
+  CheckIndex(row, rows_.size());
   SetField(row, kMemoField, CleanMemoText(memo));
 }
 
 void CMySortStringArray::UpdateIconIndex(int row) {
-  SetField(row, 0, MakeIconIndex(Memo(row), ImagePath(row)));
+  const std::string icon = MakeIconIndex(Memo(row), ImagePath(row));
+  if (IconIndex(row) != icon) SetField(row, 0, icon);
 }
 
-void CMySortStringArray::AppendRow(const ItemFields& fields) { rows_.push_back({Pack(fields)}); }
+void CMySortStringArray::AppendRow(const ItemFields& fields) {
+  rows_.push_back(MakeRow(fields));
+  ReclaimIfWasteful();
+}
 
 void CMySortStringArray::InsertRow(int row, const ItemFields& fields) {
   CheckIndex(row, rows_.size() + 1);
-  rows_.insert(rows_.begin() + row, Row{Pack(fields)});
+  rows_.insert(rows_.begin() + row, MakeRow(fields));
+  ReclaimIfWasteful();
 }
 
 void CMySortStringArray::RemoveRow(int row) {
   CheckIndex(row, rows_.size());
+  Forget(rows_[static_cast<std::size_t>(row)]);
   rows_.erase(rows_.begin() + row);
 }
 
 void CMySortStringArray::ResizeRows(int count) {
   if (count < 0) throw std::out_of_range("negative row count");
-  rows_.resize(static_cast<std::size_t>(count));
+  const auto size = static_cast<std::size_t>(count);
+  for (std::size_t r = size; r < rows_.size(); ++r) Forget(rows_[r]);
+  rows_.resize(size, EmptyRow());
 }
 
-void CMySortStringArray::ClearRows() {
-  rows_.clear();
-  rows_.shrink_to_fit();
-}
+void CMySortStringArray::ClearRows() { *this = CMySortStringArray(); }
 
 ItemFields CMySortStringArray::GetRow(int row) const {
   ItemFields fields;
@@ -145,25 +304,40 @@ void CMySortStringArray::SetRow(int row, std::span<const std::string_view> colum
   CheckIndex(row, rows_.size());
   if (columns.size() > static_cast<std::size_t>(kMaxColumns))
     throw std::out_of_range("too many columns");
-  // Text read from a document never holds separators, so cleaning only
-  // copies when something needs replacing.
-  std::string cleanedColumns[kMaxColumns];
-  std::string_view views[kFieldCount];
+  std::string cleaned[kFieldCount];
+  std::string_view views[kMaxColumns];
   for (std::size_t c = 0; c < columns.size(); ++c) {
-    if (std::string_view(columns[c]).find_first_of(std::string_view("\0\a\n\r", 4)) ==
-        std::string_view::npos) {
-      views[c] = columns[c];
-    } else {
-      cleanedColumns[c] = CleanColumnText(columns[c]);
-      views[c] = cleanedColumns[c];
-    }
+    cleaned[c] = CleanColumnText(columns[c]);
+    views[c] = cleaned[c];
   }
-  const std::string image = CleanMemoText(imagePath);
-  const std::string cleanMemo = CleanMemoText(memo);
-  views[kImageField] = image;
-  views[kMemoField] = cleanMemo;
-  rows_[row].packed = PackFields([&](int f) { return views[f]; });
-  rows_[row].mark = false;
+  cleaned[kImageField] = CleanMemoText(imagePath);
+  cleaned[kMemoField] = CleanMemoText(memo);
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  Replace(r, MakeRow(std::span(views, columns.size()), cleaned[kImageField], cleaned[kMemoField]));
+  r.mark = false;
+}
+
+void CMySortStringArray::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
+  holds_.push_back({std::move(owner), size});
+  heldBytes_ += size;
+}
+
+void CMySortStringArray::AppendRecord(const char* record, std::size_t lineSize, int fields,
+                                      std::size_t memoSize, std::size_t imageSize) {
+  const Row r{record,
+              Size32(lineSize),
+              Size32(memoSize),
+              Size32(imageSize),
+              static_cast<std::uint8_t>(fields),
+              false};
+  rows_.push_back(r);
+  liveBytes_ += r.RecordSize();
+}
+
+std::string_view CMySortStringArray::StoredRecord(int row, int columns) const {
+  const Row& r = At(row);
+  if (r.fields != columns) return {};
+  return std::string_view(r.record, r.RecordSize());
 }
 
 void CMySortStringArray::RemoveRows(std::span<const int> ascendingRows) {
@@ -172,10 +346,10 @@ void CMySortStringArray::RemoveRows(std::span<const int> ascendingRows) {
   for (std::size_t read = 0; read < rows_.size(); ++read) {
     if (next < ascendingRows.size() && static_cast<std::size_t>(ascendingRows[next]) == read) {
       ++next;
+      Forget(rows_[read]);
       continue;
     }
-    if (write != read) rows_[write] = std::move(rows_[read]);
-    ++write;
+    rows_[write++] = rows_[read];
   }
   rows_.resize(write);
 }
@@ -197,21 +371,25 @@ void CMySortStringArray::Permute(std::span<const int> order) {
   }
   std::vector<Row> reordered;
   reordered.reserve(rows_.size());
-  for (int from : order) reordered.push_back(std::move(rows_[from]));
+  for (int from : order) reordered.push_back(rows_[static_cast<std::size_t>(from)]);
   rows_ = std::move(reordered);
 }
 
 void CMySortStringArray::ShiftColumnsLeft(int from, int lastUsed) {
   if (from < 1 || lastUsed >= kMaxColumns || from > lastUsed)
     throw std::out_of_range("column shift out of range");
-  for (std::size_t r = 0; r < rows_.size(); ++r) {
-    const int row = static_cast<int>(r);
-    std::string_view fields[kFieldCount];
-    for (int f = 0; f < kFieldCount; ++f) fields[f] = Field(row, f);
-    for (int c = from; c < lastUsed; ++c) fields[c] = fields[c + 1];
-    fields[lastUsed] = {};
-    rows_[r].packed = PackFields([&](int f) { return fields[f]; });
+  for (Row& r : rows_) {
+    // Rows with no text from `from` on have nothing to shift.
+    if (r.fields <= from) continue;
+    std::string_view columns[kMaxColumns];
+    for (int c = 0; c < kMaxColumns; ++c) columns[c] = Field(r, c);
+    for (int c = from; c < lastUsed; ++c) columns[c] = columns[c + 1];
+    columns[lastUsed] = {};
+    const char* const memo = r.record + r.lineSize + 1;
+    Replace(r, MakeRow(columns, std::string_view(memo + r.memoSize + 1, r.imageSize),
+                       std::string_view(memo, r.memoSize)));
   }
+  ReclaimIfWasteful();
 }
 
 }  // namespace listora

@@ -3,9 +3,16 @@
 // is the icon index as text), the image path and the memo, plus the search
 // mark of the list search.
 //
-// Rows are stored row-major, each as one packed string, so an item costs one
-// allocation plus its text however many columns the table has, and whole-row
-// moves (sorting, dragging, the list search) move one string per row.
+// Each row is one record of bytes laid out as the document file stores an
+// item: every column text followed by 0x07, then 0x0A, the memo and 0x08,
+// the image path and 0x08. Records live in a few large blocks: a loaded
+// document's item text is used where it lies, and a changed row gets a new
+// record in a block of the table's own (the old one is garbage until the
+// blocks are compacted). A row is a small fixed-size entry pointing at its
+// record, so sorting and moving rows never move text, a million rows cost a
+// few dozen allocations, and dropping the table frees only the blocks.
+//
+// A view returned by a getter stays valid until the table next changes.
 //
 // The table never holds the bytes the document file uses as separators: a
 // column text never contains 0x07, 0x0A or NUL (a line break in a cell
@@ -15,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -48,10 +56,10 @@ class CMySortStringArray {
   int GetSize() const { return static_cast<int>(rows_.size()); }
   bool IsEmpty() const { return rows_.empty(); }
 
-  std::string_view Column(int column, int row) const { return Field(row, column); }
-  std::string_view ImagePath(int row) const { return Field(row, kImageField); }
-  std::string_view Memo(int row) const { return Field(row, kMemoField); }
-  std::string_view IconIndex(int row) const { return Field(row, 0); }
+  std::string_view Column(int column, int row) const;
+  std::string_view ImagePath(int row) const;
+  std::string_view Memo(int row) const;
+  std::string_view IconIndex(int row) const { return Column(0, row); }
   bool Marked(int row) const { return rows_.at(row).mark; }
 
   void SetColumn(int column, int row, std::string_view text);
@@ -68,7 +76,8 @@ class CMySortStringArray {
   void ClearRows();
   ItemFields GetRow(int row) const;
   // Replaces every field of a row at once (cheaper than field by field);
-  // columns beyond the span are empty.
+  // columns beyond the span are empty. Never reclaims garbage (which moves
+  // every record), so the loader may use it between calls of AppendRecord.
   void SetRow(int row, std::span<const std::string_view> columns, std::string_view imagePath,
               std::string_view memo);
 
@@ -86,18 +95,70 @@ class CMySortStringArray {
   // deleted; column 0, memo and image path never move.
   void ShiftColumnsLeft(int from, int lastUsed);
 
+  // For the document loader, which hands over records lying in its own
+  // bytes rather than copying them.
+  // Keeps `owner` (holding `size` bytes) alive while rows refer to it.
+  void HoldBytes(std::shared_ptr<const void> owner, std::size_t size);
+  // Appends a row whose record starts at `record` in held bytes: `fields`
+  // clean column texts each followed by 0x07 (`lineSize` bytes), then 0x0A,
+  // the memo, 0x08, the image path and 0x08. Throws std::bad_alloc for a
+  // part of 4 GiB or more.
+  void AppendRecord(const char* record, std::size_t lineSize, int fields, std::size_t memoSize,
+                    std::size_t imageSize);
+  void Reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows)); }
+
+  // The row's bytes as the document file stores an item, when the row holds
+  // exactly `columns` column texts (fewer or more need writing field by
+  // field); empty otherwise.
+  std::string_view StoredRecord(int row, int columns) const;
+
+  CMySortStringArray() = default;
+  CMySortStringArray(const CMySortStringArray& other);
+  CMySortStringArray& operator=(const CMySortStringArray& other);
+  CMySortStringArray(CMySortStringArray&&) noexcept;
+  CMySortStringArray& operator=(CMySortStringArray&&) noexcept;
+  ~CMySortStringArray() = default;
+
  private:
   struct Row {
-    // Fields 0..12 separated by NUL; trailing empty fields are omitted.
-    std::string packed;
-    bool mark = false;
+    const char* record;      // the first column text
+    std::uint32_t lineSize;  // the column texts with their 0x07 ends
+    std::uint32_t memoSize;
+    std::uint32_t imageSize;
+    std::uint8_t fields;  // column texts in the record; later ones are empty
+    bool mark;
+    std::size_t RecordSize() const { return std::size_t{lineSize} + memoSize + imageSize + 3; }
+  };
+  struct Hold {
+    std::shared_ptr<const void> owner;
+    std::size_t size;
   };
 
-  std::string_view Field(int row, int field) const;
+  static Row EmptyRow();
   void SetField(int row, int field, std::string_view cleanText);
-  static std::string Pack(const ItemFields& fields);
+  const Row& At(int row) const;
+  static std::string_view Field(const Row& r, int field);
+  // Writes a record for clean texts (columns[0..] then image path and memo)
+  // into the table's own block.
+  Row MakeRow(std::span<const std::string_view> columns, std::string_view imagePath,
+              std::string_view memo);
+  Row MakeRow(const ItemFields& fields);
+  char* Allocate(std::size_t size);
+  void Replace(Row& r, const Row& by);
+  // Drops a record from the live count (the shared empty record is not in it).
+  void Forget(const Row& r);
+  // Copies the live records into one block once garbage outweighs them.
+  void ReclaimIfWasteful();
 
   std::vector<Row> rows_;
+  std::vector<Hold> holds_;
+  std::size_t heldBytes_ = 0;
+  std::size_t liveBytes_ = 0;
+  // The block new records go to; only this table writes to it, and only
+  // past `writeUsed_`, so copies of the table may share its written part.
+  char* writeBlock_ = nullptr;
+  std::size_t writeUsed_ = 0;
+  std::size_t writeSize_ = 0;
 };
 
 }  // namespace listora

@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
@@ -89,7 +90,7 @@ bool CListoraDoc::BecomeUntitled() { return OnNewDocument(); }
 
 bool CListoraDoc::OnOpenDocument(const wxString& file) {
   FileError error;
-  const std::optional<std::string> bytes = ReadFileBytes(ToPath(file), &error);
+  std::optional<std::string> bytes = ReadFileBytes(ToPath(file), &error);
   if (!bytes) {
     ThePrompt().Error(Owner(), Utf8(error.what));
     return BecomeUntitled();
@@ -103,7 +104,7 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
     callbacks.begin = [&progress](std::uint32_t total) { progress.Begin(total); };
     callbacks.step = [&progress](int done) { return progress.Step(done); };
     password_.clear();
-    result = LoadDocument(*bytes, callbacks, data_);
+    result = LoadDocument(std::move(*bytes), callbacks, data_);
   }
 
   switch (result.status) {

@@ -190,6 +190,62 @@ TEST(DocumentLoad, CancelKeepsTheRecordsReadSoFar) {
   EXPECT_EQ(doc.items.ImagePath(1), Sj("img\\表.jpg"));
 }
 
+// Records the table can keep where they lie and records it must clean into
+// a copy read alike, and a save writes them alike whichever way they went.
+TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
+  Fixture f;
+  f.columnNames = {"", "A", "B"};
+  f.items = {
+      {{"0", "plain", "x"}, "", ""},
+      {{"1", "memo", ""}, "m\x07\n", ""},          // kept: a memo may hold 0x07 and LF
+      {{"0", "cr\rhere", "y"}, "", ""},            // a CR in a column becomes a space
+      {{"0", "a", "b", "extra", "more"}, "", ""},  // fields past the column count
+      {{"2", "icon", "wrong"}, "", ""},            // a stored icon that does not fit
+      {{}, "", "i.png"},                           // no fields at all
+  };
+  std::string bytes = BuildFixture(f);
+  // Text after the last field end of a line is not part of the item.
+  const std::size_t tail = bytes.find("plain\x07x\x07") + 8;
+  bytes.insert(tail, "junk");
+
+  Document viewed;
+  ASSERT_EQ(Load(bytes, viewed).status, LoadStatus::kLoaded);
+  Document owned;
+  ASSERT_EQ(LoadDocument(std::string(bytes), {}, owned).status, LoadStatus::kLoaded);
+  for (const Document* doc : {&viewed, &owned}) {
+    const CMySortStringArray& t = doc->items;
+    ASSERT_EQ(t.GetSize(), 6);
+    EXPECT_EQ(t.Column(2, 0), "x");
+    EXPECT_EQ(t.Memo(1), "m\x07\n");
+    EXPECT_EQ(t.IconIndex(1), "1");
+    EXPECT_EQ(t.Column(1, 2), "cr here");
+    EXPECT_EQ(t.Column(2, 3), "b");
+    EXPECT_EQ(t.Column(3, 3), "");
+    EXPECT_EQ(t.IconIndex(4), "0");
+    EXPECT_EQ(t.Column(1, 5), "");
+    EXPECT_EQ(t.IconIndex(5), "2");
+    EXPECT_EQ(t.ImagePath(5), "i.png");
+  }
+
+  // The same rows built field by field store to the same bytes, also after
+  // rows moved and one changed.
+  CMySortStringArray built;
+  for (int r = 0; r < owned.items.GetSize(); ++r) built.AppendRow(owned.items.GetRow(r));
+  Document rebuilt;
+  rebuilt.settings = owned.settings;
+  rebuilt.items = built;
+  EXPECT_EQ(StoreDocument(owned, {}), StoreDocument(rebuilt, {}));
+  const std::vector<int> order = {5, 0, 1, 3, 2, 4};
+  owned.items.Permute(order);
+  rebuilt.items.Permute(order);
+  owned.items.SetColumn(2, 2, "changed");
+  rebuilt.items.SetColumn(2, 2, "changed");
+  StoreOptions encrypted;
+  encrypted.mode = ProtectionMode::kEncrypted;
+  EXPECT_EQ(StoreDocument(owned, encrypted), StoreDocument(rebuilt, encrypted));
+  EXPECT_EQ(StoreDocument(owned, {}), StoreDocument(rebuilt, {}));
+}
+
 Document SampleDocument() {
   Document doc;
   Load(BuildFixture(SampleFixture()), doc);

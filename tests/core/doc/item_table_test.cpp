@@ -131,6 +131,34 @@ ColumnDescriptors FourUserColumns() {
   return c;
 }
 
+// Changed rows get new records and old ones become garbage that is
+// reclaimed now and then; copies share records but never see each other's
+// changes.
+TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
+  CMySortStringArray t = Letters("abc");
+  const CMySortStringArray before = t;
+  const std::string big(300000, 'x');
+  for (int round = 0; round < 20; ++round) {
+    t.SetMemo(round % 3, big + std::to_string(round));
+    t.SetColumn(2, 1, std::to_string(round));
+  }
+  CMySortStringArray copy = t;
+  copy.SetColumn(1, 0, "copy");
+  t.SetColumn(1, 0, "original");
+  copy.AppendRow(Item("d"));
+  t.AppendRow(Item("e"));
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"original", "b", "c", "e"}));
+  EXPECT_EQ(FirstColumn(copy), (std::vector<std::string>{"copy", "b", "c", "d"}));
+  EXPECT_EQ(t.Memo(0), big + "18");
+  EXPECT_EQ(t.Memo(1), big + "19");
+  EXPECT_EQ(t.Memo(2), big + "17");
+  EXPECT_EQ(t.Column(2, 1), "19");
+  EXPECT_EQ(FirstColumn(before), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(before.Memo(1), "b-memo");
+  t.ClearRows();
+  EXPECT_EQ(copy.Memo(2), big + "17");
+}
+
 TEST(Columns, AddAndDeleteRespectTheLimits) {
   ColumnDescriptors c = FourUserColumns();
   CMySortStringArray t;
