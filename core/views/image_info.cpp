@@ -24,7 +24,7 @@ ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, in
 }
 
 std::string ImageInfoText(const ImageFileInfo& info) {
-  // The labels are half-width katakana, as the dialog has always shown them.
+  // The labels are in half-width katakana, the dialog's own wording.
   std::string text = Utf8ToCp932(" ﾌｧｲﾙ名\t");
   text += info.fileName;
   text += Utf8ToCp932("\n ﾌｧｲﾙｻｲｽﾞ\t");

@@ -111,8 +111,8 @@ TEST(Ltbtool, ExportWritesTheProgramsBytes) {
 TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
   TempDir dir;
   const Document doc = SampleDocument();
-  const std::string original = Store(doc, ProtectionMode::kPassword, "pw");
-  WriteAll(dir / "p.ltb", original);
+  const std::string stored = Store(doc, ProtectionMode::kPassword, "pw");
+  WriteAll(dir / "p.ltb", stored);
   WriteAll(dir / "pw", "pw");
   WriteAll(dir / "new", "fresh\n");
   const std::string in = (dir / "p.ltb").string(), pw = (dir / "pw").string();
@@ -120,7 +120,7 @@ TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
   // Saved as the program saves it: the same bytes, protection kept.
   ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "-o", (dir / "same.ltb").string()}).status,
             0);
-  EXPECT_EQ(ReadAll(dir / "same.ltb").substr(0, 18), original.substr(0, 18));
+  EXPECT_EQ(ReadAll(dir / "same.ltb").substr(0, 18), stored.substr(0, 18));
   Document back;
   LoadCallbacks callbacks;
   callbacks.askPassword = [] { return std::string("pw"); };

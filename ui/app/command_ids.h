@@ -1,16 +1,16 @@
 #pragma once
 // Every command and shared control ID of the desktop program, in one place.
 //
-// The program's own commands are known by the resource numbers they have
-// always had (32772 "リストビュー(&L)" and so on); those numbers are written
-// below. wx menu IDs must stay below 0x7FFF, so each number is moved down by
-// a fixed offset into the free range above wxID_HIGHEST: 327xx/328xx become
-// 67xx/68xx, 576xx/593xx become 76xx/93xx.
+// The program's own commands are known by their command numbers (32772
+// "リストビュー(&L)" and so on); those numbers are written below. wx menu
+// IDs must stay below 0x7FFF, so each number is moved down by a fixed offset
+// into the free range above wxID_HIGHEST: 327xx/328xx become 67xx/68xx,
+// 576xx/593xx become 76xx/93xx.
 //
 // The framework's commands (new, open, save, print, exit, clipboard, help,
-// about, the recent-file list) are wx stock IDs instead of their old numbers
-// 576xx: wxDocManager and the native controls handle them only under those
-// IDs. The old number of each is given beside it.
+// about, the recent-file list) are wx stock IDs instead of their command
+// numbers 576xx: wxDocManager and the native controls handle them only under
+// those IDs. The command number of each is given beside it.
 //
 // Control IDs inside dialogs (1002, 1133, ...) are local to their dialog and
 // lie below wxID_LOWEST; the dialogs define them.

@@ -47,7 +47,8 @@ CSearchBox::CSearchBox(wxWindow* parent, wxWindowID id, const wxSize& size)
     : wxOwnerDrawnComboBox(parent, id, wxString(), wxDefaultPosition, size, wxArrayString(),
                            wxCB_DROPDOWN | wxTE_PROCESS_ENTER) {
   SetPopupControl(new HistoryList(*this));
-  // About a hundred pixels of list, as the box has always had.
+  // About a hundred pixels of list: five entries show without hiding the
+  // tool bar.
   SetPopupMaxHeight(100);
 }
 

@@ -38,7 +38,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return i == a.size() && j == b.size();
 }
 
-// The original search as it was written: every ungrouped item against
+// The straightforward quadratic search: every ungrouped item against
 // every later ungrouped one; `stopAfter` stops after that outer step.
 struct Reference {
   std::vector<int> items;
@@ -87,7 +87,7 @@ CMySortStringArray RandomTable(unsigned seed, int count) {
   return MakeTable(rows);
 }
 
-TEST(Duplicates, MatchesTheOriginalSearchOnRandomData) {
+TEST(Duplicates, MatchesTheQuadraticSearchOnRandomData) {
   for (unsigned seed = 1; seed <= 20; ++seed) {
     const auto table = RandomTable(seed, 400);
     const auto found = FindDuplicates(table, 2);

@@ -56,7 +56,7 @@ TEST(ListSearch, CaseAsTypedAndNothingFound) {
   EXPECT_EQ(ListSearch(table, 1, longText)->text.size(), 258u);
 }
 
-// The original move: from the last row up, a marked row goes to row 0 with
+// The row-by-row move: from the last row up, a marked row goes to row 0 with
 // its mark cleared, and the same position is looked at again.
 void ReferenceMove(CMySortStringArray& table) {
   for (int r = table.GetSize() - 1; r >= 0;) {
@@ -70,7 +70,7 @@ void ReferenceMove(CMySortStringArray& table) {
   }
 }
 
-TEST(ListSearch, SameOrderAsTheOriginalMove) {
+TEST(ListSearch, SameOrderAsTheRowByRowMove) {
   std::mt19937 rng(5);
   for (int round = 0; round < 20; ++round) {
     std::vector<std::vector<std::string>> rows;

@@ -20,7 +20,7 @@ struct Outcome {
   std::vector<int> selected;
 };
 
-// The drop loop as the list has always run it: one insert and one remove per
+// The row-by-row move: one insert and one remove per
 // dragged row, adjusting the rows still to come and the drop index.
 Outcome ReferenceDrop(int count, std::vector<int> dragged, int drop) {
   std::vector<int> rows(static_cast<std::size_t>(count));

@@ -18,7 +18,7 @@ using test::MakeTable;
 using test::Memos;
 using test::Sj;
 
-// The row-swapping recursive quicksort the list has always used, kept as the
+// The straightforward row-swapping recursive quicksort, kept as the
 // reference for the order of equal keys.
 void ReferenceSort(CMySortStringArray& t, Comparator cmp, int lo, int hi, int k, bool desc) {
   const std::string pivot(t.Column(k, lo + (hi - lo) / 2));
