@@ -81,20 +81,35 @@ std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
   return ec ? file : resolved;
 }
 
-}  // namespace
-
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error) {
+// A descriptor open for reading on a file that is no folder, or -1.
+int OpenForReading(const std::filesystem::path& file, struct stat& info, FileError* error) {
   const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     Fail(error, kCannotRead, file, errno);
-    return std::nullopt;
+    return -1;
   }
-  struct stat info {};
   if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
     close(fd);
     Fail(error, kCannotRead, file, EISDIR);
-    return std::nullopt;
+    return -1;
   }
+  return fd;
+}
+
+}  // namespace
+
+bool CanReadFile(const std::filesystem::path& file, FileError* error) {
+  struct stat info {};
+  const int fd = OpenForReading(file, info, error);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error) {
+  struct stat info {};
+  const int fd = OpenForReading(file, info, error);
+  if (fd < 0) return std::nullopt;
   std::string bytes;
   if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[65536];

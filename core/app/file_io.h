@@ -18,6 +18,10 @@ struct FileError {
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
                                          FileError* error = nullptr);
 
+// Whether the file can be opened for reading and is no folder, without
+// reading it; for checks before anything else is given up.
+bool CanReadFile(const std::filesystem::path& file, FileError* error = nullptr);
+
 // Returns false (and the reason) when any step failed; the target is then
 // untouched and no temporary file is left behind.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,

@@ -19,6 +19,8 @@ inline constexpr std::string_view kPasswordsDiffer = "パスワードが違い�
 inline constexpr std::string_view kColumnsAtMaximum = "カラム数が最大です";
 inline constexpr std::string_view kCannotDeleteColumn = "これ以上削除できません";
 inline constexpr std::string_view kUntitled = "無題";
+// Asked before a save or an export replaces an existing file; %s is its name.
+inline constexpr std::string_view kOverwriteQuestion = "%s は既に存在します。\n上書きしますか？";
 inline constexpr std::string_view kTotalCount = "　総アイテム数: %d";
 inline constexpr std::string_view kSelectedCount = "　選択アイテム数: %d";
 

@@ -10,6 +10,7 @@
 #include "core/doc/document_file.h"
 #include "core/tools/image_paths.h"
 #include "support/test_support.h"
+#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
@@ -131,6 +132,57 @@ TEST(DocumentOpen, RefusedFileEndsInEmptyUntitledDocument) {
   EXPECT_EQ(List().GetItemCount(), 0);
 }
 
+TEST(DocumentOpen, WhateverIsNamedAtStartUpTheProgramComesUp) {
+  StartFresh();
+  TempDir dir;
+  CListoraDocManager& manager = *App().DocManager();
+  WriteAll(dir / "notes.txt", "some notes\n");
+  ASSERT_NE(manager.CreateStartDocument(Path(dir / "notes.txt")), nullptr);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
+  EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8("LTBファィルではありません。"));
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+
+  // Missing, a folder: the reason, then "無題".
+  for (const std::filesystem::path& bad : {dir / "missing.ltb", dir.path()}) {
+    Script().Reset();
+    ASSERT_NE(manager.CreateStartDocument(Path(bad)), nullptr);
+    EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"}) << bad;
+    EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+  }
+
+  // The extension's letter case does not matter.
+  Script().Reset();
+  const std::filesystem::path upper = dir / "UPPER.LTB";
+  WriteAll(upper, StoreDocument(SmallDocument(2), {}));
+  ASSERT_NE(manager.CreateStartDocument(Path(upper)), nullptr);
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_EQ(List().GetItemCount(), 2);
+
+  Script().Reset();
+  ASSERT_NE(manager.CreateStartDocument(wxString()), nullptr);
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8("無題 - Listora"));
+}
+
+TEST(DocumentOpen, AGoneRecentFileKeepsTheOpenDocument) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path gone = dir / "gone.ltb";
+  WriteAll(gone, StoreDocument(SmallDocument(1), {}));
+  Open(gone);
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(3));
+  Open(file);
+  ASSERT_TRUE(InRecentFiles(gone));
+  std::filesystem::remove(gone);
+
+  // The newest entry is the open file; the one before it is gone.
+  ASSERT_EQ(App().DocManager()->GetHistoryFile(1), Path(gone));
+  SendCommand(cmd::kRecentFile1 + 1);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_FALSE(InRecentFiles(gone));
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
+  EXPECT_EQ(List().GetItemCount(), 3);
+}
+
 TEST(DocumentOpen, UnreadableFileIsReportedAndLeavesUntitled) {
   StartFresh();
   TempDir dir;
@@ -208,6 +260,69 @@ TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
   ASSERT_EQ(reread.items.GetSize(), 1);
   EXPECT_EQ(reread.items.Column(1, 0), Sj("新しい"));
   EXPECT_EQ(ReadHeader(ReadAll(written))->mode, 0);
+}
+
+TEST(DocumentSave, SaveStoresAnUnmodifiedDocument) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
+  Open(file);
+  // A change that is stored without marking the document, as a sort is.
+  CurrentDoc().Data().items.RemoveRow(0);
+  ASSERT_FALSE(CurrentDoc().IsModified());
+
+  wxUpdateUIEvent update(wxID_SAVE);
+  Frame().ProcessWindowEvent(update);
+  EXPECT_TRUE(update.GetEnabled());
+  SendCommand(wxID_SAVE);
+  EXPECT_TRUE(Script().asked.empty());
+  Document reread;
+  ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
+  EXPECT_EQ(reread.items.GetSize(), 1);
+
+  // Never saved: Save goes to Save As, which starts in no folder of its own.
+  StartFresh();
+  SendCommand(wxID_SAVE);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"save"});
+  EXPECT_EQ(Script().asked[0].defaultName, wxString::FromUTF8("無題.ltb"));
+}
+
+TEST(DocumentSave, SaveAsStartsInTheDocumentsFolder) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(1));
+  Open(file);
+  EXPECT_FALSE(CurrentDoc().SaveAs());
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"save"});
+  EXPECT_EQ(Script().asked[0].defaultName, Path(file));
+}
+
+TEST(DocumentSave, SaveAsReplacesAnExistingFileOnlyAfterYes) {
+  StartFresh();
+  TempDir dir;
+  CurrentDoc().MarkModified();
+  const std::filesystem::path existing = dir / "s2b.ltb";
+  WriteAll(existing, "keep");
+  // Typed without the extension: the question names the completed file. No
+  // shows the chooser again, and giving up there saves nothing.
+  Script().saveFiles = {Path(dir / "s2b")};
+  Script().yesNo = {false};
+  EXPECT_FALSE(CurrentDoc().SaveAs());
+  ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"save", "yesno", "save"}));
+  EXPECT_EQ(Script().asked[1].text,
+            wxString::FromUTF8("s2b.ltb は既に存在します。\n上書きしますか？"));
+  EXPECT_EQ(Script().asked[2].defaultName, Path(existing));
+  EXPECT_EQ(ReadAll(existing), "keep");
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  // Typed with the extension, and Yes.
+  Script().Reset();
+  Script().saveFiles = {Path(existing)};
+  Script().yesNo = {true};
+  EXPECT_TRUE(CurrentDoc().SaveAs());
+  EXPECT_EQ(Script().Kinds(), (std::vector<std::string>{"save", "yesno"}));
+  EXPECT_EQ(ReadHeader(ReadAll(existing))->mode, 0);
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(existing));
 }
 
 TEST(DocumentSave, FailedWriteIsReported) {

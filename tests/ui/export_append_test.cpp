@@ -44,6 +44,12 @@ std::filesystem::path WriteDocument(const std::filesystem::path& file, const std
   return file;
 }
 
+ExportFormat FormatOf(int command) {
+  if (command == cmd::kExportHtml) return ExportFormat::kHtml;
+  if (command == cmd::kExportCsv) return ExportFormat::kCsv;
+  return ExportFormat::kText;
+}
+
 void Open(const std::filesystem::path& file) {
   App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);
   Pump();
@@ -82,6 +88,35 @@ TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
   }
   EXPECT_NE(ReadAll(dir / "page.htm").find("<col width=\"123\">"), std::string::npos);
   EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+TEST(Export, AnExistingFileIsReplacedOnlyAfterYes) {
+  StartFresh();
+  TempDir dir;
+  Open(WriteDocument(dir / "doc.ltb", "a", 2));
+  const int commands[] = {cmd::kExportText, cmd::kExportHtml, cmd::kExportCsv};
+  for (const int command : commands) {
+    const std::string extension(ExportExtension(FormatOf(command)));
+    const std::filesystem::path existing = dir / ("s2b." + extension);
+    WriteAll(existing, "keep");
+    // Typed without the extension: the question is about the completed
+    // name. No shows the chooser again; giving up there writes nothing.
+    Script().Reset();
+    Script().saveFiles = {Path(dir / "s2b")};
+    Script().yesNo = {false};
+    SendCommand(command);
+    ASSERT_EQ(Script().Kinds(), (Kinds{"save", "yesno", "save"})) << extension;
+    EXPECT_NE(Script().asked[1].text.find(Path(existing.filename())), wxString::npos);
+    EXPECT_EQ(ReadAll(existing), "keep");
+
+    // Typed with the extension, and Yes.
+    Script().Reset();
+    Script().saveFiles = {Path(existing)};
+    Script().yesNo = {true};
+    SendCommand(command);
+    EXPECT_EQ(Script().Kinds(), (Kinds{"save", "yesno"})) << extension;
+    EXPECT_NE(ReadAll(existing), "keep");
+  }
 }
 
 TEST(Export, EmptyListCancelAndFailedWrite) {

@@ -66,6 +66,18 @@ TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   EXPECT_FALSE(edit->FindItem(cmd::kAddItem)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kAddColumn)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kSelectAll)->IsEnabled());
+
+  // The document manager sees the print commands before the frame; they
+  // stay disabled in the menu and on the tool bar until printing is built.
+  // Save stays enabled with nothing changed.
+  wxMenu* file = bar->GetMenu(0);
+  file->UpdateUI(&Frame());
+  EXPECT_FALSE(file->FindItem(cmd::kPrint)->IsEnabled());
+  EXPECT_FALSE(file->FindItem(cmd::kPrintPreview)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(cmd::kSave)->IsEnabled());
+  Frame().GetToolBar()->UpdateWindowUI();
+  EXPECT_FALSE(Frame().GetToolBar()->GetToolEnabled(cmd::kPrint));
+  EXPECT_TRUE(Frame().GetToolBar()->GetToolEnabled(cmd::kSave));
 }
 
 TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {

@@ -3,6 +3,9 @@
 #include <wx/app.h>
 #include <wx/filehistory.h>
 
+#include <filesystem>
+
+#include "core/app/file_io.h"
 #include "core/app/messages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
@@ -11,6 +14,7 @@
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/views/unbuilt_commands.h"
 
 namespace listora {
 
@@ -29,6 +33,26 @@ CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   // wxDocManager would give undo to a command processor; the program keeps
   // no command history, so undo is the focused text field's.
   Bind(wxEVT_MENU, &EditFocusedText, cmd::kUndo);
+  // Save stores whatever is open, so it is never greyed out for want of a
+  // change (wxDocManager's own rule).
+  Bind(
+      wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(OpenDocument() != nullptr); },
+      cmd::kSave);
+  // wxDocManager would enable and run its own print commands ahead of the
+  // frame, which greys out the commands not built yet.
+  DisableUnbuiltCommands(*this);
+}
+
+wxDocument* CListoraDocManager::CreateStartDocument(const wxString& path) {
+  if (!path.empty()) {
+    if (wxDocument* doc = CreateDocument(path, wxDOC_SILENT)) return doc;
+  }
+  return CreateDocument(wxString(), wxDOC_NEW);
+}
+
+wxDocTemplate* CListoraDocManager::FindTemplateForPath(const wxString&) {
+  return m_templates.IsEmpty() ? nullptr
+                               : static_cast<wxDocTemplate*>(m_templates.GetFirst()->GetData());
 }
 
 wxFileHistory* CListoraDocManager::OnCreateFileHistory() {
@@ -58,6 +82,14 @@ void CListoraDocManager::OnRecentFile(wxCommandEvent& event) {
   const size_t index = static_cast<size_t>(event.GetId() - cmd::kRecentFile1);
   if (index >= GetHistoryFilesCount()) return;
   const wxString file = GetHistoryFile(index);
+  // Checked before the open document is closed, which a file that is gone
+  // must not cost.
+  FileError error;
+  if (!CanReadFile(std::filesystem::path(file.utf8_string()), &error)) {
+    ThePrompt().Error(wxTheApp->GetTopWindow(), Utf8(error.what));
+    RemoveFileFromHistory(index);
+    return;
+  }
   wxDocument* doc = CreateDocument(file, wxDOC_SILENT);
   // Opened but refused (or unreadable): the entry goes, as it cannot be
   // opened again. A cancelled save question keeps it.

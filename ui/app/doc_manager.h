@@ -13,7 +13,14 @@ class CListoraDocManager : public wxDocManager {
   // Initialize() must follow, so the five-entry file history is created.
   CListoraDocManager();
 
+  // The document named at start-up, or a new one when none is named or the
+  // named one cannot be opened: the program always comes up.
+  wxDocument* CreateStartDocument(const wxString& path);
+
   wxFileHistory* OnCreateFileHistory() override;
+  // The one document type takes any file name; its load tells a document
+  // from a foreign file ("LTBファィルではありません。").
+  wxDocTemplate* FindTemplateForPath(const wxString& path) override;
   // A new document is titled "無題".
   wxString MakeNewDocumentName() override;
   wxDocTemplate* SelectDocumentPath(wxDocTemplate** templates, int noTemplates, wxString& path,

@@ -68,10 +68,9 @@ bool CListoraApp::OnInit() {
 
   // A document that cannot be opened leaves a new, empty one (the document
   // reports why), so start-up goes on either way.
-  wxDocument* doc =
-      request.kind == StartRequest::Kind::kOpen
-          ? docManager_->CreateDocument(wxString::FromUTF8(request.document), wxDOC_SILENT)
-          : docManager_->CreateDocument(wxString(), wxDOC_NEW);
+  wxDocument* doc = docManager_->CreateStartDocument(request.kind == StartRequest::Kind::kOpen
+                                                         ? wxString::FromUTF8(request.document)
+                                                         : wxString());
   if (!doc) return false;
   // After the new document's initial update, so the modified mark stays.
   RunCommandLineInsertion(*static_cast<CListoraDoc*>(doc));

@@ -37,6 +37,9 @@ class Prompt {
   virtual wxString SetPassword(wxWindow* owner) = 0;
 
   // File choosers; `wildcard` as wxFileDialog takes it. Empty when cancelled.
+  // A save chooser's `defaultName` may carry a folder, where it starts; it
+  // asks nothing about an existing file (ChooseSavePath does, once the
+  // extension is complete).
   virtual wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
   virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                                   const wxString& wildcard) = 0;

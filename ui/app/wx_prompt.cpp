@@ -1,6 +1,7 @@
 #include "ui/app/wx_prompt.h"
 
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 #include "core/app/messages.h"
@@ -63,8 +64,9 @@ wxArrayString WxPrompt::OpenFiles(wxWindow* owner, const wxString& title,
 
 wxString WxPrompt::SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
                             const wxString& wildcard) {
-  wxFileDialog dialog(owner, title, wxString(), defaultName, wildcard,
-                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  const wxFileName proposed(defaultName);
+  wxFileDialog dialog(owner, title, proposed.GetPath(), proposed.GetFullName(), wildcard,
+                      wxFD_SAVE);
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 

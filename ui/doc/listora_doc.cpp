@@ -13,6 +13,7 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
+#include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/prog_dlg.h"
 #include "ui/views/listora_view.h"
@@ -153,13 +154,18 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   return true;
 }
 
+bool CListoraDoc::Save() {
+  if (GetFilename().empty() || !GetDocumentSaved()) return SaveAs();
+  return OnSaveDocument(GetFilename());
+}
+
 bool CListoraDoc::SaveAs() {
-  wxString name = GetUserReadableName();
-  if (wxFileName(name).GetExt().empty()) name += ".ltb";
-  wxString path = ThePrompt().SaveFile(Owner(), wxString::FromUTF8("名前を付けて保存"), name,
-                                       DocumentWildcard());
+  // The chooser starts in the document's folder.
+  wxFileName proposed(GetFilename().empty() ? GetUserReadableName() : GetFilename());
+  if (proposed.GetExt().empty()) proposed.SetExt("ltb");
+  const wxString path = ChooseSavePath(Owner(), wxString::FromUTF8("名前を付けて保存"),
+                                       proposed.GetFullPath(), DocumentWildcard(), "ltb");
   if (path.empty()) return false;
-  if (wxFileName(path).GetExt().empty()) path += ".ltb";
   if (!OnSaveDocument(path)) return false;
   SetTitle(wxFileNameFromPath(path));
   SetFilename(path, true);

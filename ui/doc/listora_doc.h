@@ -35,6 +35,9 @@ class CListoraDoc : public wxDocument {
 
   bool OnNewDocument() override;
   bool OnOpenDocument(const wxString& file) override;
+  // Stores whatever is open, modified or not: sorting, pane layout and
+  // column widths change what is stored without marking the document.
+  bool Save() override;
   bool SaveAs() override;
   bool OnSaveModified() override;
 

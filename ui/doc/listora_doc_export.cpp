@@ -1,8 +1,6 @@
 // The export commands: the whole item table written as text, HTML or CSV.
 // The document itself is not changed.
 
-#include <wx/filename.h>
-
 #include <filesystem>
 
 #include "core/app/file_io.h"
@@ -10,6 +8,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/prompt.h"
+#include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/main_frame.h"
@@ -44,12 +43,10 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = ToCp932(GetUserReadableName());
 
-  wxString path =
-      ThePrompt().SaveFile(owner, wxString::FromUTF8("名前を付けて保存"),
-                           ToWx(ProposeExportName(title, format)), ExportWildcard(format));
+  const wxString path = ChooseSavePath(owner, wxString::FromUTF8("名前を付けて保存"),
+                                       ToWx(ProposeExportName(title, format)),
+                                       ExportWildcard(format), Utf8(ExportExtension(format)));
   if (path.empty()) return;
-  // The chooser's default extension: a name typed without one gets it.
-  if (wxFileName(path).GetExt().empty()) path += "." + Utf8(ExportExtension(format));
 
   // Widths as the user left them on screen, not as last stored.
   ColumnDescriptors columns = data_.settings.columns;

@@ -29,9 +29,9 @@ constexpr Range kUnbuilt[] = {
 
 }  // namespace
 
-void DisableUnbuiltCommands(wxEvtHandler& frame) {
+void DisableUnbuiltCommands(wxEvtHandler& handler) {
   for (const Range& range : kUnbuilt) {
-    frame.Bind(
+    handler.Bind(
         wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, range.first,
         range.last);
   }

@@ -8,6 +8,8 @@ class wxEvtHandler;
 
 namespace listora {
 
-void DisableUnbuiltCommands(wxEvtHandler& frame);
+// For the frame and for the document manager, which sees the frame's
+// commands first and has handlers of its own for some (print, preview).
+void DisableUnbuiltCommands(wxEvtHandler& handler);
 
 }  // namespace listora

@@ -105,6 +105,13 @@ TEST(FileIoTest, ReadFailuresNameThePath) {
   EXPECT_FALSE(ReadFileBytes(dir / "missing", &error));
   EXPECT_NE(error.what.find((dir / "missing").string()), std::string::npos);
   EXPECT_FALSE(ReadFileBytes(dir.path(), &error));
+
+  // The check without reading agrees.
+  EXPECT_FALSE(CanReadFile(dir / "missing", &error));
+  EXPECT_NE(error.what.find((dir / "missing").string()), std::string::npos);
+  EXPECT_FALSE(CanReadFile(dir.path()));
+  test::WriteAll(dir / "there", "x");
+  EXPECT_TRUE(CanReadFile(dir / "there"));
 }
 
 }  // namespace
