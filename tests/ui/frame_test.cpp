@@ -5,6 +5,7 @@
 #include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
+#include <wx/toolbar.h>
 
 #include "core/app/profile.h"
 #include "support/test_support.h"
