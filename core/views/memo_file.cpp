@@ -1,6 +1,9 @@
 #include "core/views/memo_file.h"
 
 #include <fstream>
+#include <string_view>
+
+#include "core/text/encoding.h"
 
 namespace listora {
 
@@ -20,6 +23,12 @@ MemoFile ReadMemoFile(const std::filesystem::path& file) {
   }
   // The text ends at the first NUL, as a C string would.
   if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
+  if (IsNonAsciiUtf8(bytes)) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view text = bytes;
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    bytes = Utf8ToCp932(text);
+  }
   result.status = MemoFile::Status::kRead;
   result.memo = std::move(bytes);
   return result;

@@ -1,6 +1,8 @@
 #pragma once
 // A file dropped on the text pane becomes the memo of the current item: its
-// bytes as they are (CP932 text, line breaks untouched) up to the first NUL.
+// text up to the first NUL, line breaks untouched. Text that can only be
+// UTF-8 (what editors on this system write) is converted to CP932; any other
+// bytes are taken as CP932 as they are.
 
 #include <cstddef>
 #include <filesystem>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/combobox.h>
 #include <wx/docview.h>
+#include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -181,6 +182,39 @@ TEST(DocumentOpen, AGoneRecentFileKeepsTheOpenDocument) {
   EXPECT_FALSE(InRecentFiles(gone));
   EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
   EXPECT_EQ(List().GetItemCount(), 3);
+}
+
+TEST(RecentFiles, StandInTheFileMenuBeforeExit) {
+  StartFresh();
+  CListoraDocManager& manager = *App().DocManager();
+  while (manager.GetHistoryFilesCount() > 0) manager.RemoveFileFromHistory(0);
+  wxMenu& file = *Frame().GetMenuBar()->GetMenu(0);
+  // From the end: exit, separator, then the recent files.
+  const auto fromEnd = [&file](size_t n) {
+    return file.FindItemByPosition(file.GetMenuItemCount() - n);
+  };
+  file.UpdateUI(&Frame());
+  EXPECT_EQ(fromEnd(1)->GetId(), wxID_EXIT);
+  EXPECT_TRUE(fromEnd(2)->IsSeparator());
+  EXPECT_EQ(fromEnd(3)->GetId(), wxID_FILE1);
+  EXPECT_EQ(fromEnd(3)->GetItemLabel(), wxString::FromUTF8("最近使ったファイル"));
+  EXPECT_FALSE(fromEnd(3)->IsEnabled());
+  EXPECT_TRUE(fromEnd(4)->IsSeparator());
+
+  TempDir dir;
+  const std::filesystem::path first = dir / "first.ltb";
+  WriteAll(first, StoreDocument(SmallDocument(1), {}));
+  Open(first);
+  const std::filesystem::path second = WriteDocument(dir, SmallDocument(2));
+  Open(second);
+  file.UpdateUI(&Frame());
+  EXPECT_EQ(fromEnd(3)->GetId(), wxID_FILE2);
+  EXPECT_EQ(fromEnd(3)->GetItemLabel(), "&2 " + Path(first));
+  EXPECT_EQ(fromEnd(4)->GetId(), wxID_FILE1);
+  EXPECT_EQ(fromEnd(4)->GetItemLabel(), "&1 " + Path(second));
+  EXPECT_TRUE(fromEnd(4)->IsEnabled());
+  EXPECT_EQ(fromEnd(4)->GetSubMenu(), nullptr);
+  EXPECT_TRUE(fromEnd(5)->IsSeparator());
 }
 
 TEST(DocumentOpen, UnreadableFileIsReportedAndLeavesUntitled) {

@@ -16,6 +16,7 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/main_menu.h"
@@ -68,21 +69,6 @@ void ClickHeader(int column) {
   event.SetColumn(column);
   List().GetEventHandler()->ProcessEvent(event);
   Pump();
-}
-
-void SetClipboard(const wxString& text) {
-  ASSERT_TRUE(wxTheClipboard->Open());
-  wxTheClipboard->SetData(new wxTextDataObject(text));
-  wxTheClipboard->Close();
-}
-
-wxString ClipboardText() {
-  wxTextDataObject data;
-  if (wxTheClipboard->Open()) {
-    wxTheClipboard->GetData(data);
-    wxTheClipboard->Close();
-  }
-  return data.GetText();
 }
 
 TEST(ListSort, HeaderClicksAlternateEachColumnsDirection) {
@@ -173,15 +159,15 @@ TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {
   StartWithColumns(2);
   SendCommand(cmd::kCopyAllFields);  // nothing selected: the clipboard is left alone
   Fill({{"a", "b"}, {"c", ""}, {Sj("日本"), "x"}, {"d", "e"}});
-  SetClipboard("before");
+  SetClipboardText("before");
   SendCommand(cmd::kCopyAllFields);
   EXPECT_EQ(ClipboardText(), "before");
 
   Select({0, 1, 2});
   SendCommand(cmd::kCopyAllFields);
-  EXPECT_EQ(ClipboardText(), U("a/b\r\nc/\r\n日本/x"));
+  EXPECT_TRUE(ClipboardHolds(U("a/b\r\nc/\r\n日本/x")));
   SendCommand(cmd::kCopyColumn1 + 1);
-  EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
+  EXPECT_TRUE(ClipboardHolds("b\r\n\r\nx"));
   SendCommand(cmd::kCopyColumn1 + 5);  // a column the document does not have
   EXPECT_EQ(ClipboardText(), "b\r\n\r\nx");
   EXPECT_FALSE(CurrentDoc().IsModified());
@@ -190,7 +176,7 @@ TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {
 TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
   StartWithColumns(2);
   Fill({{"a", "b"}, {"c", "d"}});
-  SetClipboard("x/y");
+  SetClipboardText("x/y");
   SendCommand(cmd::kPasteAllFields);  // no item selected
   Select({0, 1});
   SendCommand(cmd::kPasteAllFields);  // two selected
@@ -203,7 +189,7 @@ TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "y"}));
   EXPECT_TRUE(CurrentDoc().IsModified());
 
-  SetClipboard("p/q/r");
+  SetClipboardText("p/q/r");
   Script().yesNo = {false};
   SendCommand(cmd::kPasteAllFields);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
@@ -215,7 +201,7 @@ TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "p"}));
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"b", "q"}));
 
-  SetClipboard("solo");
+  SetClipboardText("solo");
   Script().yesNo = {true};
   SendCommand(cmd::kPasteAllFields);
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "solo"}));
@@ -227,7 +213,7 @@ TEST(ListClipboardCommands, PasteIntoOneColumnTakesTheWholeText) {
   StartWithColumns(3);
   Fill({{"a", "b", "c"}});
   Select({0});
-  SetClipboard(U("全部/そのまま"));
+  SetClipboardText(U("全部/そのまま"));
   SendCommand(cmd::kPasteColumn1 + 2);
   EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{Sj("全部/そのまま")});
   EXPECT_TRUE(Script().asked.empty());
@@ -237,6 +223,7 @@ TEST(ListClipboardCommands, PasteIntoOneColumnTakesTheWholeText) {
   wxTheClipboard->Open();
   wxTheClipboard->Clear();
   wxTheClipboard->Close();
+  ASSERT_TRUE(ClipboardHolds(""));
   SendCommand(cmd::kPasteColumn1);
   EXPECT_EQ(ColumnTexts(1), std::vector<std::string>{""});
 }

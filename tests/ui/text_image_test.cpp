@@ -144,6 +144,13 @@ TEST(TextView, DroppedFileBecomesTheMemoUnlessTooLarge) {
   EXPECT_TRUE(TitleMarked());
   EXPECT_TRUE(Script().asked.empty());
 
+  // What editors here write: UTF-8, stored as the document's CP932.
+  WriteAll(dir / "utf8.txt", "メモ\n表");
+  EXPECT_TRUE(Text().DropFile(Path(dir / "utf8.txt")));
+  EXPECT_EQ(Items().Memo(1), Sj("メモ\n表"));
+  EXPECT_EQ(Text().GetValue(), U("メモ\n表"));
+  EXPECT_TRUE(Text().DropFile(Path(dir / "memo.txt")));
+
   WriteAll(dir / "big.txt", std::string(kMaxMemoFileBytes + 1, 'a'));
   EXPECT_FALSE(Text().DropFile(Path(dir / "big.txt")));
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"error"});

@@ -14,6 +14,7 @@
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/views/main_frame.h"
 #include "ui/views/unbuilt_commands.h"
 
 namespace listora {
@@ -22,6 +23,12 @@ CListoraDoc* OpenDocument() {
   CListoraDocManager* manager = TheApp().DocManager();
   return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
 }
+
+namespace {
+void ShowRecentFiles() {
+  if (CMainFrame* frame = TheApp().MainFrame()) frame->ShowRecentFiles();
+}
+}  // namespace
 
 wxString DocumentWildcard() { return wxString::FromUTF8("Listoraファイル (*.ltb)|*.ltb"); }
 
@@ -41,6 +48,13 @@ CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   // wxDocManager would enable and run its own print commands ahead of the
   // frame, which greys out the commands not built yet.
   DisableUnbuiltCommands(*this);
+  Bind(
+      wxEVT_UPDATE_UI,
+      [this](wxUpdateUIEvent& event) {
+        event.Enable(static_cast<size_t>(event.GetId() - cmd::kRecentFile1) <
+                     GetHistoryFilesCount());
+      },
+      cmd::kRecentFile1, cmd::kRecentFile1 + kRecentFileCount - 1);
 }
 
 wxDocument* CListoraDocManager::CreateStartDocument(const wxString& path) {
@@ -73,9 +87,15 @@ void CListoraDocManager::AddFileToHistory(const wxString& file) {
   for (const wxDocument* doc : GetDocumentsVector()) {
     if (doc->GetFilename() == file) {
       wxDocManager::AddFileToHistory(file);
+      ShowRecentFiles();
       return;
     }
   }
+}
+
+void CListoraDocManager::RemoveFileFromHistory(size_t i) {
+  wxDocManager::RemoveFileFromHistory(i);
+  ShowRecentFiles();
 }
 
 void CListoraDocManager::OnRecentFile(wxCommandEvent& event) {

@@ -28,6 +28,7 @@ class CListoraDocManager : public wxDocManager {
   // Only a file the open document now holds is remembered, so a refused
   // file never enters the list.
   void AddFileToHistory(const wxString& file) override;
+  void RemoveFileFromHistory(size_t i) override;
 
  private:
   void OnRecentFile(wxCommandEvent& event);

@@ -9,6 +9,7 @@
 
 #include "core/app/command_line.h"
 #include "ui/app/doc_manager.h"
+#include "ui/app/japanese_labels.h"
 #include "ui/app/path_insertion.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
@@ -39,6 +40,7 @@ bool CListoraApp::OnInit() {
   // the stored layout rather than empty values.
   printLayout_ = ReadPrintLayout(*profile_);
   wxToolTip::SetDelay(900);
+  UseJapaneseToolkitTexts();
 
   docManager_ = new CListoraDocManager;
   docManager_->Initialize();
@@ -62,8 +64,6 @@ bool CListoraApp::OnInit() {
   }
 
   new CMainFrame(docManager_, *profile_);
-  docManager_->GetFileHistory()->UseMenu(frame_->RecentFilesMenu());
-  docManager_->GetFileHistory()->AddFilesToMenu(frame_->RecentFilesMenu());
   SetTopWindow(frame_);
 
   // A document that cannot be opened leaves a new, empty one (the document

@@ -5,34 +5,46 @@
 #include <wx/msgdlg.h>
 
 #include "core/app/messages.h"
+#include "ui/app/japanese_labels.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/pass_check_dlg.h"
 #include "ui/doc/pass_set_dlg.h"
 
 namespace listora {
 
+namespace {
+
+int ShowMessage(wxWindow* owner, const wxString& text, const wxString& caption, long style) {
+  wxMessageDialog box(owner, text, caption, style);
+  SetJapaneseButtonLabels(box);
+  return box.ShowModal();
+}
+
+}  // namespace
+
 void WxPrompt::Error(wxWindow* owner, const wxString& text) {
-  wxMessageBox(text, Utf8(msg::kErrorCaption), wxOK | wxICON_ERROR, owner);
+  ShowMessage(owner, text, Utf8(msg::kErrorCaption), wxOK | wxICON_ERROR);
 }
 
 void WxPrompt::Info(wxWindow* owner, const wxString& text, const wxString& caption) {
-  wxMessageBox(text, caption, wxOK | wxICON_INFORMATION, owner);
+  ShowMessage(owner, text, caption, wxOK | wxICON_INFORMATION);
 }
 
 void WxPrompt::FileFormatError(wxWindow* owner, const wxString& text) {
-  wxMessageBox(text, Utf8(msg::kAppTitle), wxOK | wxICON_ERROR, owner);
+  ShowMessage(owner, text, Utf8(msg::kAppTitle), wxOK | wxICON_ERROR);
 }
 
 bool WxPrompt::YesNo(wxWindow* owner, const wxString& text) {
-  return wxMessageBox(text, Utf8(msg::kConfirmCaption), wxYES_NO | wxICON_QUESTION, owner) == wxYES;
+  return ShowMessage(owner, text, Utf8(msg::kConfirmCaption), wxYES_NO | wxICON_QUESTION) ==
+         wxID_YES;
 }
 
 SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
   const wxString text = wxString::Format(wxString::FromUTF8("%s への変更を保存しますか?"), name);
   switch (
-      wxMessageBox(text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, owner)) {
-    case wxYES: return SaveAnswer::kYes;
-    case wxNO: return SaveAnswer::kNo;
+      ShowMessage(owner, text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
+    case wxID_YES: return SaveAnswer::kYes;
+    case wxID_NO: return SaveAnswer::kNo;
     default: return SaveAnswer::kCancel;
   }
 }

@@ -5,6 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "ui/app/dialog_keys.h"
+
 namespace listora {
 
 namespace {
@@ -19,9 +21,10 @@ CPassCheckDlg::CPassCheckDlg(wxWindow* parent)
   edit_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                          wxTE_PASSWORD);
   sizer->Add(edit_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
-  sizer->Add(new wxButton(this, wxID_OK, "&OK"), wxSizerFlags().Right().Border());
+  auto* ok = new wxButton(this, wxID_OK, "&OK");
+  sizer->Add(ok, wxSizerFlags().Right().Border());
   SetSizerAndFit(sizer);
-  SetEscapeId(wxID_CANCEL);
+  UseEnterAndEscape(*this, *ok);
   edit_->SetFocus();
   CentreOnParent();
 }

@@ -6,6 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "core/app/messages.h"
+#include "ui/app/dialog_keys.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 
@@ -47,7 +48,7 @@ CPassSetDlg::CPassSetDlg(wxWindow* parent)
   ok->SetToolTip(wxString::FromUTF8("パスワードを設定して保存します"));
   sizer->Add(ok, wxSizerFlags().Right().Border());
   SetSizerAndFit(sizer);
-  SetEscapeId(wxID_CANCEL);
+  UseEnterAndEscape(*this, *ok);
   Bind(wxEVT_BUTTON, &CPassSetDlg::OnOk, this, wxID_OK);
   password_->SetFocus();
   CentreOnParent();

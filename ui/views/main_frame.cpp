@@ -1,6 +1,7 @@
 #include "ui/views/main_frame.h"
 
 #include <wx/accel.h>
+#include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
@@ -20,6 +21,7 @@
 #include "ui/views/image_view.h"
 #include "ui/views/my_splitter_wnd.h"
 #include "ui/views/my_virtual_list_view.h"
+#include "ui/views/recent_file_menu.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"
 #include "ui/views/unbuilt_commands.h"
@@ -80,7 +82,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateTreeToolBar, this, cmd::kTreeToolBar);
   Bind(wxEVT_MENU, &CMainFrame::OnToggleBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
   Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
-  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, menus_.recentFilesItemId);
+  ShowRecentFiles();
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     UpdateKeyIndicators();
     event.Skip();
@@ -216,8 +218,9 @@ void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
   event.Check(bar->IsShown());
 }
 
-void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
-  event.Enable(m_docManager->GetHistoryFilesCount() > 0);
+void CMainFrame::ShowRecentFiles() {
+  if (const wxFileHistory* history = m_docManager->GetFileHistory())
+    listora::ShowRecentFiles(*menus_.file, *history);
 }
 
 void CMainFrame::OnSwitchPane(wxCommandEvent& event) {

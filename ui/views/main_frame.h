@@ -26,7 +26,8 @@ class CMainFrame : public wxDocParentFrame {
   CMainFrame(wxDocManager* manager, Profile& profile);
   ~CMainFrame() override;
 
-  wxMenu* RecentFilesMenu() const { return menus_.recentFiles; }
+  // Brings the File menu's recent-file entries up to date with the list.
+  void ShowRecentFiles();
   PaneGrid& Panes() { return *grid_; }
   CSearchBox* SearchBox() const { return controls_.searchBox; }
   wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
@@ -51,7 +52,6 @@ class CMainFrame : public wxDocParentFrame {
   void OnUpdateTreeToolBar(wxUpdateUIEvent& event);
   void OnToggleBar(wxCommandEvent& event);
   void OnUpdateBar(wxUpdateUIEvent& event);
-  void OnUpdateRecentFiles(wxUpdateUIEvent& event);
   void OnSwitchPane(wxCommandEvent& event);
   void UpdateKeyIndicators();
 

@@ -6,6 +6,7 @@
 #include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
 #include "ui/views/menu_label.h"
+#include "ui/views/recent_file_menu.h"
 
 namespace listora {
 
@@ -67,7 +68,7 @@ wxMenu* MakeEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& p
   return menu;
 }
 
-wxMenu* MakeFileMenu(wxMenu*& recentFiles, int& recentFilesItemId) {
+wxMenu* MakeFileMenu() {
   auto* menu = new wxMenu;
   Add(*menu, cmd::kNew, "新規作成\tCtrl+N(&N)");
   Add(*menu, cmd::kOpen, "開く...\tCtrl+O(&O)");
@@ -80,9 +81,7 @@ wxMenu* MakeFileMenu(wxMenu*& recentFiles, int& recentFilesItemId) {
   Add(*menu, cmd::kPrintSetup, "プリンタの設定(&R)...");
   Add(*menu, cmd::kPrintLayout, "印刷レイアウト設定(&L)");
   menu->AppendSeparator();
-  recentFiles = new wxMenu;
-  recentFilesItemId =
-      menu->AppendSubMenu(recentFiles, wxString::FromUTF8("最近使ったファイル"))->GetId();
+  AppendRecentFilePlaceholder(*menu);
   menu->AppendSeparator();
   Add(*menu, cmd::kExit, "アプリケーションの終了(&X)");
   return menu;
@@ -152,8 +151,8 @@ wxMenu* MakeHelpMenu() {
 MainMenus MakeMainMenuBar() {
   MainMenus menus;
   menus.bar = new wxMenuBar;
-  menus.bar->Append(MakeFileMenu(menus.recentFiles, menus.recentFilesItemId),
-                    wxString::FromUTF8("ファイル(&F)"));
+  menus.file = MakeFileMenu();
+  menus.bar->Append(menus.file, wxString::FromUTF8("ファイル(&F)"));
   menus.bar->Append(MakeEditMenu(nullptr, menus.copyColumns, menus.pasteColumns),
                     wxString::FromUTF8("編集(&E)"));
   menus.bar->Append(MakeSettingsMenu(), wxString::FromUTF8("設定(&P)"));

@@ -13,8 +13,7 @@ namespace listora {
 
 struct MainMenus {
   wxMenuBar* bar = nullptr;
-  wxMenu* recentFiles = nullptr;   // "最近使ったファイル"
-  int recentFilesItemId = 0;       // its entry in the File menu
+  wxMenu* file = nullptr;          // "ファイル(&F)", with the recent files
   wxMenu* copyColumns = nullptr;   // "選択項目をコピー(&X)"
   wxMenu* pasteColumns = nullptr;  // "選択項目へ貼り付け(&V)"
 };

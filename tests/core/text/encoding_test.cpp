@@ -79,5 +79,19 @@ TEST(EncodingTest, ConvertsFromManyThreadsAtOnce) {
   EXPECT_EQ(failures, std::vector<int>(4, 0));
 }
 
+TEST(EncodingTest, TellsTextThatCanOnlyBeUtf8) {
+  EXPECT_TRUE(IsNonAsciiUtf8("caf\xC3\xA9"));
+  EXPECT_TRUE(IsNonAsciiUtf8("\xE3\x81\x82\xF0\x9F\x98\x80"));  // あ, an emoji
+  EXPECT_FALSE(IsNonAsciiUtf8(""));
+  EXPECT_FALSE(IsNonAsciiUtf8("ascii only"));
+  EXPECT_FALSE(IsNonAsciiUtf8(Utf8ToCp932("あいう")));
+  EXPECT_FALSE(IsNonAsciiUtf8("\xC3"));              // cut off
+  EXPECT_FALSE(IsNonAsciiUtf8("\xC0\xAF"));          // overlong "/"
+  EXPECT_FALSE(IsNonAsciiUtf8("\xE0\x80\xAF"));      // overlong "/"
+  EXPECT_FALSE(IsNonAsciiUtf8("\xED\xA0\x80"));      // a surrogate
+  EXPECT_FALSE(IsNonAsciiUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+  EXPECT_FALSE(IsNonAsciiUtf8("\xE3\x81"));          // cut off
+}
+
 }  // namespace
 }  // namespace listora

@@ -26,6 +26,18 @@ TEST(MemoFile, BytesAsTheyAreUpToTheFirstNul) {
   EXPECT_EQ(file.memo, "");
 }
 
+TEST(MemoFile, Utf8TextIsConvertedAndEverythingElseKept) {
+  test::TempDir dir;
+  test::WriteAll(dir / "utf8.txt", "\xEF\xBB\xBF一行目\n表 (UTF-8)");
+  EXPECT_EQ(ReadMemoFile(dir / "utf8.txt").memo, test::Sj("一行目\n表 (UTF-8)"));
+  // ASCII reads the same either way; CP932 text is no valid UTF-8.
+  test::WriteAll(dir / "ascii.txt", "plain\r\n");
+  EXPECT_EQ(ReadMemoFile(dir / "ascii.txt").memo, "plain\r\n");
+  const std::string cp932 = test::Sj("ソフト表示");
+  test::WriteAll(dir / "cp932.txt", cp932);
+  EXPECT_EQ(ReadMemoFile(dir / "cp932.txt").memo, cp932);
+}
+
 TEST(MemoFile, RefusesLargeFilesAndReportsUnreadableOnes) {
   test::TempDir dir;
   test::WriteAll(dir / "limit.txt", std::string(kMaxMemoFileBytes, 'a'));
