@@ -71,6 +71,29 @@ int MbsCompare(std::string_view a, std::string_view b) {
   return 0;
 }
 
+std::uint64_t OrderPrefix(std::string_view s) {
+  std::uint64_t prefix = 0;
+  int bytes = 0;
+  const auto put = [&](unsigned char b) {
+    if (bytes < 8) prefix |= std::uint64_t{b} << (8 * (7 - bytes++));
+  };
+  for (std::size_t i = 0; i < s.size() && bytes < 8;) {
+    const std::size_t length = CharLength(s, i);
+    const unsigned char c = Byte(s, i);
+    if (length == 2) {
+      put(c);
+      put(Byte(s, i + 1));
+    } else if (c < 0x80) {
+      put(c);
+    } else {
+      put(0x80);
+      put(c);
+    }
+    i += length;
+  }
+  return prefix;
+}
+
 std::string ToUpper(std::string_view s) {
   std::string out(s);
   for (std::size_t i = 0; i < out.size();) {

@@ -5,6 +5,7 @@
 // for a character of its own.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,14 @@ std::size_t FindLast(std::string_view s, std::string_view needle, std::size_t en
 // The runtime's multi-byte comparison: character by character, a
 // double-byte character counting as lead * 256 + trail. Returns -1, 0 or 1.
 int MbsCompare(std::string_view a, std::string_view b);
+
+// The first eight bytes, as a big-endian number, of an encoding of `s` whose
+// byte order is MbsCompare's order: an ASCII character as itself, any other
+// single byte after 0x80, a double-byte character as its two bytes (its
+// lead byte being above 0x80); zero bytes past the end. Two texts whose
+// prefixes differ compare as their prefixes do, so a sort compares most
+// pairs as two numbers.
+std::uint64_t OrderPrefix(std::string_view s);
 
 // Upper-cases ASCII a-z and full-width ａ-ｚ (0x8281-0x829A to 0x8260-0x8279);
 // trail bytes are never touched.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <numeric>
 #include <string_view>
 
@@ -22,31 +23,47 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool SameText(std::string_view a, std::string_view b) { return a == b; }
 
 // The texts of the level columns of every row, copied once so that building
-// never reads the live table again (a progress callback may change it).
+// never reads the live table again (a progress callback may change it),
+// with their order prefixes (cp932::OrderPrefix) for the comparisons.
 class LevelTexts {
  public:
   LevelTexts(const CMySortStringArray& items, const std::vector<int>& levels)
-      : levelCount_(levels.size()) {
+      : levelCount_(levels.size()), texts_(std::make_shared<std::string>()) {
     const auto rows = static_cast<std::size_t>(items.GetSize());
     offsets_.reserve(rows * levelCount_ + 1);
+    prefixes_.reserve(rows * levelCount_);
     for (std::size_t row = 0; row < rows; ++row) {
       for (const int column : levels) {
-        offsets_.push_back(texts_.size());
-        texts_ += items.Column(column, static_cast<int>(row));
+        const std::string_view text = items.Column(column, static_cast<int>(row));
+        offsets_.push_back(texts_->size());
+        prefixes_.push_back(cp932::OrderPrefix(text));
+        *texts_ += text;
       }
     }
-    offsets_.push_back(texts_.size());
+    offsets_.push_back(texts_->size());
   }
+
+  std::shared_ptr<const std::string> Storage() const { return texts_; }
 
   std::string_view At(int row, std::size_t level) const {
     const std::size_t k = static_cast<std::size_t>(row) * levelCount_ + level;
-    return std::string_view(texts_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
+    return std::string_view(*texts_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
+  }
+
+  // cp932::MbsCompare of two rows' texts at one level.
+  int Compare(int a, int b, std::size_t level) const {
+    const std::uint64_t pa = prefixes_[static_cast<std::size_t>(a) * levelCount_ + level];
+    const std::uint64_t pb = prefixes_[static_cast<std::size_t>(b) * levelCount_ + level];
+    if (pa != pb) return pa < pb ? -1 : 1;
+    const std::string_view ta = At(a, level), tb = At(b, level);
+    return ta == tb ? 0 : cp932::MbsCompare(ta, tb);
   }
 
  private:
   std::size_t levelCount_;
-  std::string texts_;
+  std::shared_ptr<std::string> texts_;
   std::vector<std::size_t> offsets_;
+  std::vector<std::uint64_t> prefixes_;
 };
 
 }  // namespace
@@ -90,16 +107,16 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
   // the nodes come out in pre-order in one pass with no searching.
   const auto lowerLevelsLess = [&](int a, int b) {
     for (std::size_t level = 1; level < levelCount; ++level) {
-      const int c = cp932::MbsCompare(texts.At(a, level), texts.At(b, level));
+      const int c = texts.Compare(a, b, level);
       if (c != 0) return c < 0;
     }
     return false;
   };
   GroupingTree tree;
+  tree.texts = texts.Storage();
   const auto addChain = [&](int row, std::size_t fromLevel) {
     for (std::size_t level = fromLevel; level < levelCount; ++level) {
-      tree.nodes.push_back(
-          {std::string(texts.At(row, level)), levels[level], static_cast<int>(level)});
+      tree.nodes.push_back({texts.At(row, level), levels[level], static_cast<int>(level)});
     }
   };
   const std::size_t shared = std::min(levelCount, kSharedLevels);
@@ -114,7 +131,7 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
     for (std::size_t k = u; k < end; ++k) group.push_back(entries[k].row);
     if (group.size() > 1) std::stable_sort(group.begin(), group.end(), lowerLevelsLess);
 
-    tree.nodes.push_back({std::string(entries[u].key), levels[0], 0});
+    tree.nodes.push_back({entries[u].key, levels[0], 0});
     ++tree.parentCount;
     addChain(group[0], 1);
     for (std::size_t g = 1; g < group.size(); ++g) {
@@ -135,19 +152,31 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
 }
 
 std::string TreeClipboardText(const GroupingTree& tree) {
+  std::size_t size = 0;
+  for (const TreeNode& node : tree.nodes)
+    size += static_cast<std::size_t>(node.depth) + node.text.size() + 2;
   std::string text;
+  text.reserve(size);
   for (const TreeNode& node : tree.nodes) {
     text.append(static_cast<std::size_t>(node.depth), '\t');
     text += node.text;
     text += "\r\n";
   }
   // Trimmed character by character: a lead byte that ends a node's text takes
-  // the next byte as its trail, and that pair is not white space.
+  // the next byte as its trail, and that pair is not white space. Every line
+  // starts on a character boundary (no text holds a line feed, and the one
+  // ending a line is never a trail byte), so only the last lines are read,
+  // last first, until one holds more than white space.
   std::size_t keep = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = cp932::CharLength(text, i);
-    if (length != 1 || !IsSpace(text[i])) keep = i + length;
-    i += length;
+  for (std::size_t end = text.size(); end > 0 && keep == 0;) {
+    const std::size_t feed = end >= 2 ? text.rfind('\n', end - 2) : std::string::npos;
+    const std::size_t start = feed == std::string::npos ? 0 : feed + 1;
+    for (std::size_t i = start; i < end;) {
+      const std::size_t length = cp932::CharLength(text, i);
+      if (length != 1 || !IsSpace(text[i])) keep = i + length;
+      i += length;
+    }
+    end = start;
   }
   text.resize(keep);
   return text;

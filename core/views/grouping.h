@@ -4,9 +4,11 @@
 // round) as lower levels; and the tree as indented clipboard text.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/settings.h"
@@ -17,13 +19,17 @@ namespace listora {
 // One node. The nodes of a tree are listed in pre-order: a node's children
 // follow it (depth + 1), in sibling order, before its next sibling.
 struct TreeNode {
-  std::string text;
-  int column = 0;  // the table column the text came from; also its icon number
-  int depth = 0;   // 0 for a parent item
+  std::string_view text;  // held by the tree (GroupingTree::texts) when built
+  int column = 0;         // the table column the text came from; also its icon number
+  int depth = 0;          // 0 for a parent item
 };
 
 struct GroupingTree {
   std::vector<TreeNode> nodes;
+  // The texts the nodes of a built tree view, copied from the table once, so
+  // that a node costs no allocation of its own and the tree outlives changes
+  // of the table.
+  std::shared_ptr<const std::string> texts;
   int parentCount = 0;     // depth-0 nodes
   bool cancelled = false;  // stopped before the last group; the nodes so far stay
 };

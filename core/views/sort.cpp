@@ -46,6 +46,23 @@ std::int64_t ReadNumber(std::string_view s) {
   return static_cast<std::int64_t>(negative ? 0 - value : value);
 }
 
+// A text with its order prefix (cp932::OrderPrefix): most comparisons end
+// at the prefixes.
+struct TextKey {
+  std::uint64_t prefix;
+  std::string_view text;
+};
+
+TextKey MakeTextKey(std::string_view text) { return {cp932::OrderPrefix(text), text}; }
+
+int CompareTextKeys(const TextKey& a, const TextKey& b, bool descending) {
+  // Equal texts (frequent among a column's values) are told by one memcmp.
+  const int result = a.prefix != b.prefix ? (a.prefix < b.prefix ? -1 : 1)
+                     : a.text == b.text   ? 0
+                                          : cp932::MbsCompare(a.text, b.text);
+  return descending ? -result : result;
+}
+
 int CompareNumbers(std::int64_t x, std::int64_t y, bool descending) {
   const int result = x < y ? 1 : (x > y ? -1 : 0);
   return descending ? -result : result;
@@ -119,8 +136,22 @@ Comparator ColumnComparator(const ColumnDescriptors& columns, int column) {
 }
 
 void SortEntries(std::span<SortEntry> entries, Comparator cmp, bool descending) {
-  SortRange(entries, 0, static_cast<std::ptrdiff_t>(entries.size()) - 1,
-            [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); });
+  if (cmp != TextCompare) {
+    SortRange(entries, 0, static_cast<std::ptrdiff_t>(entries.size()) - 1,
+              [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); });
+    return;
+  }
+  // The same partitions on keys that compare faster give the same order.
+  struct Entry {
+    TextKey key;
+    int row;
+  };
+  std::vector<Entry> keyed;
+  keyed.reserve(entries.size());
+  for (const SortEntry& e : entries) keyed.push_back({MakeTextKey(e.key), e.row});
+  SortRange(std::span<Entry>(keyed), 0, static_cast<std::ptrdiff_t>(keyed.size()) - 1,
+            [&](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, descending); });
+  for (std::size_t k = 0; k < keyed.size(); ++k) entries[k] = {keyed[k].key.text, keyed[k].row};
 }
 
 void SortRows(CMySortStringArray& items, Comparator cmp, int lo, int hi, int column,
@@ -132,8 +163,12 @@ void SortRows(CMySortStringArray& items, Comparator cmp, int lo, int hi, int col
     SortRowsByKeys<std::int64_t>(
         items, lo, hi, [&](int row) { return ReadNumber(items.Column(column, row)); },
         [&](std::int64_t x, std::int64_t y) { return CompareNumbers(x, y, descending); });
-  } else {
+  } else if (cmp == TextCompare) {
     // The keys stay valid because the table is untouched until the final move.
+    SortRowsByKeys<TextKey>(
+        items, lo, hi, [&](int row) { return MakeTextKey(items.Column(column, row)); },
+        [&](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, descending); });
+  } else {
     SortRowsByKeys<std::string_view>(
         items, lo, hi, [&](int row) { return items.Column(column, row); },
         [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); });

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "support/test_support.h"
 
 namespace listora {
@@ -64,6 +68,32 @@ TEST(Cp932Test, MbsCompareRanksDoubleByteCharactersAsOneValue) {
   // A lone lead byte at the end counts as its byte value.
   EXPECT_EQ(cp932::MbsCompare("a\x83", "a" + kA), -1);
   EXPECT_EQ(cp932::MbsCompare("\x83", "\x82\xFF"), -1);
+}
+
+// The prefix must never order two texts against MbsCompare: checked on
+// random texts mixing ASCII, half-width kana, double-byte characters with
+// low and high trail bytes and lone lead bytes at the end.
+TEST(Cp932Test, OrderPrefixAgreesWithMbsCompare) {
+  const std::vector<std::string> pieces = {
+      "a",    "z",        "~",        " ",        "\xA0",     "\xDF",    "\x80",
+      "\xFD", "\x81\x40", "\x81\xFC", "\x9F\x7E", "\xE0\x80", "\xFC\x40"};
+  std::mt19937 random(5);
+  std::vector<std::string> texts;
+  for (int n = 0; n < 400; ++n) {
+    std::string text;
+    const int length = static_cast<int>(random() % 8);
+    for (int k = 0; k < length; ++k) text += pieces[random() % pieces.size()];
+    if (random() % 4 == 0) text += "\x88";  // a lead byte that ends the text
+    texts.push_back(text);
+  }
+  for (const auto& a : texts) {
+    for (const auto& b : texts) {
+      const int order = cp932::MbsCompare(a, b);
+      const std::uint64_t pa = cp932::OrderPrefix(a), pb = cp932::OrderPrefix(b);
+      if (pa != pb) ASSERT_EQ(order, pa < pb ? -1 : 1);
+      if (order == 0) ASSERT_EQ(pa, pb);
+    }
+  }
 }
 
 TEST(Cp932Test, ToUpperChangesLettersButNeverTrailBytes) {

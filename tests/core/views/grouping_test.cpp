@@ -147,8 +147,9 @@ TEST(BuildGroupingTree, MatchesNodeByNodeInsertion) {
     }
     const CMySortStringArray items = MakeTable(rows);
     const std::vector<int> levels = GroupingLevels(order, position);
-    std::vector<TreeNode> expected;
-    Flatten(ReferenceTree(items, levels), 0, expected);
+    const std::vector<RefNode> reference = ReferenceTree(items, levels);
+    std::vector<TreeNode> expected;  // views of `reference`'s texts
+    Flatten(reference, 0, expected);
     const std::optional<GroupingTree> tree = BuildGroupingTree(items, order, position);
     ASSERT_TRUE(tree);
     ASSERT_EQ(tree->nodes.size(), expected.size()) << "round " << round;
@@ -186,8 +187,9 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
 TEST(TreeClipboardText, TrimsTrailingWhiteSpaceByCharacter) {
   EXPECT_EQ(TreeClipboardText({}), "");
   GroupingTree tree;
-  tree.nodes = {{"a ", 1, 0}, {"", 2, 1}, {Sj("　"), 1, 0}, {" ", 2, 1}, {"", 3, 2}};
-  EXPECT_EQ(TreeClipboardText(tree), "a \r\n\t\r\n" + Sj("　"));  // full-width space stays
+  const std::string wideSpace = Sj("　");
+  tree.nodes = {{"a ", 1, 0}, {"", 2, 1}, {wideSpace, 1, 0}, {" ", 2, 1}, {"", 3, 2}};
+  EXPECT_EQ(TreeClipboardText(tree), "a \r\n\t\r\n" + wideSpace);  // full-width space stays
   // A lead byte ending the last text pairs with the "\r" after it.
   tree.nodes = {{"x", 1, 0}, {"a\x81", 2, 1}};
   EXPECT_EQ(TreeClipboardText(tree), "x\r\n\ta\x81\r");
