@@ -18,8 +18,8 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora::test {
 namespace {
@@ -54,7 +54,7 @@ std::filesystem::path WriteDocument(const TempDir& dir, const Document& doc,
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CMyVirtualListView& List() { return *App().Panes().list; }
+CItemList& List() { return *App().Panes().list; }
 
 void Open(const std::filesystem::path& file) {
   App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);
@@ -79,10 +79,7 @@ TEST(DocumentOpen, ShowsItemsColumnsCountsAndHistory) {
   EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 3"));
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), wxString::FromUTF8("　選択アイテム数: 0"));
   ASSERT_EQ(List().GetColumnCount(), 3);
-  wxListItem header;
-  header.SetMask(wxLIST_MASK_TEXT);
-  List().GetColumn(1, header);
-  EXPECT_EQ(header.GetText(), wxString::FromUTF8("名前"));
+  EXPECT_EQ(List().ColumnTitle(1), wxString::FromUTF8("名前"));
   EXPECT_EQ(List().GetItemText(2, 1), "a2");
   EXPECT_EQ(List().GetItemText(2, 2), "b2");
   EXPECT_EQ(List().GetItemText(2, 0), "");

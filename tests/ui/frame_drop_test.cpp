@@ -17,8 +17,8 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/file_drop.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"
 
@@ -26,7 +26,7 @@ namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CMyVirtualListView& List() { return *App().Panes().list; }
+CItemList& List() { return *App().Panes().list; }
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString TotalLabel() { return Frame().TotalCountLabel()->GetLabel(); }
 wxString Total(int count) {
@@ -134,8 +134,7 @@ TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
   EXPECT_EQ(items.Memo(0), "");
   EXPECT_EQ(items.ImagePath(0), "");
 
-  List().SetItemState(0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                      wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+  List().ClickRow(0, false, false);
   Pump();
   DropOnPane(DropPane::kText, Dropped({memo, files.loose}));  // two files
   DropOnPane(DropPane::kImage, Dropped({png}));               // not a picture type
@@ -338,7 +337,7 @@ TEST(PaneKeys, F6GoesToTheNextVisiblePaneAndShiftF6Back) {
   };
   Frame().Raise();
   panes.list->SetFocus();
-  ASSERT_TRUE(focusReaches(panes.list));
+  ASSERT_TRUE(focusReaches(panes.list->Body()));
   FrameCommand(cmd::kNextPane);
   EXPECT_TRUE(focusReaches(panes.tree->Tree()));
   FrameCommand(cmd::kNextPane);
@@ -347,7 +346,7 @@ TEST(PaneKeys, F6GoesToTheNextVisiblePaneAndShiftF6Back) {
   // A hidden pane is passed over; going back from the list wraps round.
   FrameCommand(cmd::kImageView);
   FrameCommand(cmd::kNextPane);
-  EXPECT_TRUE(focusReaches(panes.list));
+  EXPECT_TRUE(focusReaches(panes.list->Body()));
   FrameCommand(cmd::kPreviousPane);
   EXPECT_TRUE(focusReaches(panes.text));
   FrameCommand(cmd::kImageView);

@@ -15,16 +15,16 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/menu_label.h"
 #include "ui/views/my_splitter_wnd.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CMyVirtualListView& List() { return *App().Panes().list; }
+CItemList& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 void AddItems(int count) {
@@ -166,10 +166,7 @@ TEST(Columns, AddAndDeleteKeepTheirLimits) {
   CListoraDoc& doc = CurrentDoc();
   doc.DeleteColumn(2);
   ASSERT_EQ(List().GetColumnCount(), 10);
-  wxListItem header;
-  header.SetMask(wxLIST_MASK_TEXT);
-  List().GetColumn(2, header);
-  EXPECT_EQ(header.GetText(), "No.3");
+  EXPECT_EQ(List().ColumnTitle(2), "No.3");
   for (int i = 0; i < 8; ++i) doc.DeleteColumn(1);
   EXPECT_EQ(List().GetColumnCount(), 2);
   Script().Reset();
@@ -182,7 +179,7 @@ TEST(Columns, AddAndDeleteKeepTheirLimits) {
 TEST(ListView, DeleteSelectedAsksAndKeepsTheRestInOrder) {
   StartFresh();
   AddItems(10);
-  for (int row : {2, 5, 7}) List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  for (int row : {2, 5, 7}) List().Select(row, true);
   Pump();
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
 
@@ -202,7 +199,7 @@ TEST(ListView, DeleteSelectedAsksAndKeepsTheRestInOrder) {
 
   SendCommand(cmd::kSelectAll);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 7"));
-  List().SetItemState(0, 0, wxLIST_STATE_SELECTED);
+  List().Select(0, false);
   SendCommand(cmd::kInvertSelection);
   EXPECT_EQ(List().GetSelectedItemCount(), 1);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 1"));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
+#include <wx/headerctrl.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
@@ -19,13 +20,13 @@
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_menu.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora::test {
 namespace {
 
-CMyVirtualListView& List() { return *App().Panes().list; }
+CItemList& List() { return *App().Panes().list; }
 Document& Data() { return CurrentDoc().Data(); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -52,7 +53,7 @@ void StartWithColumns(int userColumns) {
 
 void Select(std::initializer_list<long> rows) {
   List().ClearSelection();
-  for (long row : rows) List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  for (long row : rows) List().Select(row, true);
   Pump();
 }
 
@@ -106,15 +107,15 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
   wxTextCtrl* box = List().CellEditor();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->GetValue(), "e");
-  EXPECT_EQ(List().GetItemState(1, wxLIST_STATE_SELECTED), 0);
-  wxRect cell;
-  List().GetSubItemRect(1, 2, cell);
+  EXPECT_FALSE(List().IsSelected(1));
+  const wxRect cell = List().CellRect(1, 2);
   // Screen positions arrive from the X server in its own time.
-  EXPECT_TRUE(PumpUntil(
-      [&] { return box->GetScreenPosition().x == List().ClientToScreen(cell.GetPosition()).x; }));
+  EXPECT_TRUE(PumpUntil([&] {
+    return box->GetScreenPosition().x == List().Body()->ClientToScreen(cell.GetPosition()).x;
+  }));
   EXPECT_EQ(box->GetSize().x, cell.width);
-  EXPECT_EQ(List().ColumnAt(1, cell.x + 2), 2);
-  EXPECT_EQ(List().ColumnAt(1, 2), 0);
+  EXPECT_EQ(List().ColumnAt(cell.x + 2), 2);
+  EXPECT_EQ(List().ColumnAt(2), 0);
 
   box->ChangeValue(U("新しい"));
   wxCommandEvent enter(wxEVT_TEXT_ENTER, box->GetId());
@@ -257,10 +258,7 @@ TEST(ListHeader, ColumnMenuAddsAndDeletesColumns) {
   EXPECT_EQ(List().GetItemText(0, 2), "c");
   menuCommand(cmd::kAddColumn);
   ASSERT_EQ(List().GetColumnCount(), 4);
-  wxListItem header;
-  header.SetMask(wxLIST_MASK_TEXT);
-  List().GetColumn(3, header);
-  EXPECT_EQ(header.GetText(), "No.3");
+  EXPECT_EQ(List().ColumnTitle(3), "No.3");
   EXPECT_EQ(List().GetItemText(0, 3), "");
   EXPECT_TRUE(CurrentDoc().IsModified());
 }
@@ -270,15 +268,18 @@ TEST(ListHeader, IconColumnStaysFirstAndKeepsItsWidth) {
   const std::vector<int> order = List().DisplayOrder();
   EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
 
-  wxListEvent drag(wxEVT_LIST_COL_BEGIN_DRAG, List().GetId());
-  drag.SetEventObject(&List());
+  // Neither a border drag nor a header drag moves the icon column.
+  wxHeaderCtrl* header = List().Header();
+  wxHeaderCtrlEvent drag(wxEVT_HEADER_END_RESIZE, header->GetId());
+  drag.SetEventObject(header);
   drag.SetColumn(0);
-  List().GetEventHandler()->ProcessEvent(drag);
-  EXPECT_FALSE(drag.IsAllowed());
-  drag.SetColumn(2);
-  drag.Allow();
-  List().GetEventHandler()->ProcessEvent(drag);
-  EXPECT_TRUE(drag.IsAllowed());
+  drag.SetWidth(80);
+  header->GetEventHandler()->ProcessEvent(drag);
+  EXPECT_EQ(List().GetColumnWidth(0), 30);
+  drag.SetEventType(wxEVT_HEADER_END_REORDER);
+  drag.SetNewOrder(2);
+  header->GetEventHandler()->ProcessEvent(drag);
+  EXPECT_EQ(List().DisplayOrder(), order);
 
   // The save writes the columns in the order shown.
   Fill({{"a", "b", "c"}});
@@ -313,16 +314,15 @@ namespace listora::test {
 namespace {
 
 // A block of most rows plus scattered ones in a large list: the selection
-// is read back and inverted row for row (a linear lookup in the toolkit's
-// selection store would make this take minutes).
+// is read back and inverted row for row (a linear lookup per row would
+// make this take minutes).
 TEST(ListSelection, LargeScatteredSelectionsReadBackAndInvert) {
   StartWithColumns(1);
   const int count = 1'000'000;
   Data().items.ResizeRows(count);
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
-  for (int row = 0; row < count; row += 2)
-    List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  for (int row = 0; row < count; row += 2) List().Select(row, true);
   std::vector<int> rows = List().SelectedRows();
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(count / 2));
   EXPECT_EQ(rows[1], 2);
@@ -333,8 +333,8 @@ TEST(ListSelection, LargeScatteredSelectionsReadBackAndInvert) {
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(count / 2));
   EXPECT_EQ(rows.front(), 1);
   EXPECT_EQ(rows.back(), count - 1);
-  EXPECT_EQ(List().GetItemState(0, wxLIST_STATE_SELECTED), 0);
-  EXPECT_EQ(List().GetItemState(3, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+  EXPECT_FALSE(List().IsSelected(0));
+  EXPECT_TRUE(List().IsSelected(3));
   List().ClearSelection();
 }
 

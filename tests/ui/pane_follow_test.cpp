@@ -2,7 +2,7 @@
 // or go without the focus moving, so a memo edit lands in the item shown.
 
 #include <gtest/gtest.h>
-#include <wx/listctrl.h>
+#include <wx/listbase.h>
 
 #include <string>
 
@@ -12,8 +12,8 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/text_view.h"
 
 namespace listora::test {
@@ -21,7 +21,7 @@ namespace {
 
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
-  CMyVirtualListView& list = *App().Panes().list;
+  CItemList& list = *App().Panes().list;
   const CListoraText& text = *App().Panes().text;
   CMySortStringArray& items = CurrentDoc().Data().items;
   for (const char* name : {"z", "a", "m"}) {
@@ -32,8 +32,7 @@ TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
     items.AppendRow(item);
   }
   CurrentDoc().Changed(DocHint::Kind::kItems);
-  const int state = wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED;
-  list.SetItemState(0, state, state);
+  list.ClickRow(0, false, false);
   Pump();
   ASSERT_EQ(text.GetValue(), "zz");
 

@@ -20,8 +20,8 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/image_view.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/text_view.h"
 
 namespace listora::test {
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 
 CListoraText& Text() { return *App().Panes().text; }
 CListoraPrev& Image() { return *App().Panes().image; }
-CMyVirtualListView& List() { return *App().Panes().list; }
+CItemList& List() { return *App().Panes().list; }
 CMySortStringArray& Items() { return CurrentDoc().Data().items; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }
@@ -50,8 +50,7 @@ void AddItem(const std::string& memo, const std::string& imagePath = {}) {
 // The list's current item becomes `row`, alone in the selection.
 void Focus(int row) {
   List().ClearSelection();
-  const int state = wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED;
-  List().SetItemState(row, state, state);
+  List().ClickRow(row, false, false);
   Pump();
 }
 
@@ -105,7 +104,7 @@ TEST(TextView, ShowsTheFocusedMemoAndStoresEditsWithCrLf) {
   EXPECT_EQ(Items().IconIndex(1), "2");
 
   // With a second item selected an edit is shown but not stored.
-  List().SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  List().Select(0, true);
   TypeAtEnd("zzz");
   EXPECT_EQ(Text().GetValue(), "zzz");
   EXPECT_EQ(Items().Memo(1), "");
@@ -274,7 +273,7 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   AddItem("m");
   EXPECT_FALSE(Image().DropImage(Path(bmp)));  // nothing selected
   Focus(0);
-  List().SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  List().Select(2, true);
   Pump();
 
   EXPECT_FALSE(Image().DropImage(Path(png)));

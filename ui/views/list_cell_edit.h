@@ -1,7 +1,6 @@
 #pragma once
 // `CMyEdit`: the edit box of in-place editing. It lies over the one cell
-// being edited (not the first column, where the list's own label editor
-// would go). Enter and leaving the box end the edit, Esc cancels it.
+// being edited. Enter and leaving the box end the edit, Esc cancels it.
 
 #include <wx/textctrl.h>
 

@@ -7,15 +7,15 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/views/item_list.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/listora_view.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora {
 
 void CListoraView::OnCopyAllFields(wxCommandEvent&) {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -24,7 +24,7 @@ void CListoraView::OnCopyAllFields(wxCommandEvent&) {
 }
 
 void CListoraView::OnCopyColumn(wxCommandEvent& event) {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   const Document& data = Doc()->Data();
   const int column = event.GetId() - cmd::kCopyColumn1 + 1;
   if (!list || column >= data.ColumnCount()) return;
@@ -34,9 +34,9 @@ void CListoraView::OnCopyColumn(wxCommandEvent& event) {
 }
 
 int CListoraView::PasteRow() const {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list || list->GetSelectedItemCount() != 1) return -1;
-  return static_cast<int>(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+  return list->Selection().NextSelected(-1);
 }
 
 void CListoraView::OnPasteAllFields(wxCommandEvent&) {

@@ -6,21 +6,20 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/views/item_list.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora {
 
 std::optional<ListSearchResult> RunListSearch(CListoraDoc& doc, std::string_view text) {
   Document& data = doc.Data();
-  CMyVirtualListView* list = TheApp().Panes().list;
+  CItemList* list = TheApp().Panes().list;
   CMainFrame* frame = TheApp().MainFrame();
   if (!list || !frame) return std::nullopt;
   std::optional<ListSearchResult> result = ListSearch(data.items, data.ColumnCount() - 1, text);
   if (!result) return result;
-  list->ClearSelection();
-  for (int row = 0; row < result->found; ++row)
-    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  // The found rows were sorted to the top.
+  list->SelectRowRange(0, result->found - 1);
   doc.Changed(DocHint::Kind::kItems);
   if (result->found > 0) list->EnsureVisible(0);
   ThePrompt().Info(frame, Utf8(result->message), Utf8(msg::kSearchResultCaption));

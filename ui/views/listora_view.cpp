@@ -1,6 +1,7 @@
 #include "ui/views/listora_view.h"
 
 #include "core/tools/image_paths.h"
+#include "core/views/drag_move.h"
 #include "core/views/sort.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
@@ -8,9 +9,9 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/image_view.h"
+#include "ui/views/item_list.h"
 #include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"
 
@@ -33,20 +34,21 @@ CListoraView::CListoraView() {
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
 CMainFrame* CListoraView::Frame() const { return TheApp().MainFrame(); }
-CMyVirtualListView* CListoraView::List() const { return TheApp().Panes().list; }
+CItemList* CListoraView::List() const { return TheApp().Panes().list; }
 
 bool CListoraView::OnCreate(wxDocument* doc, long) {
   CMainFrame* frame = Frame();
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!frame || !list) return false;
   SetFrame(frame);
   list->Attach(&static_cast<CListoraDoc*>(doc)->Data());
   list->Bind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
-  list->Bind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
-  list->Bind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
+  list->Bind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
   list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
   list->Bind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
   list->Bind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
+  list->Bind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
+  list->Bind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
   Activate(true);
   return true;
 }
@@ -54,13 +56,14 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
 bool CListoraView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
-  if (CMyVirtualListView* list = List()) {
+  if (CItemList* list = List()) {
     list->Unbind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
-    list->Unbind(wxEVT_LIST_ITEM_SELECTED, &CListoraView::OnSelectionChanged, this);
-    list->Unbind(wxEVT_LIST_ITEM_DESELECTED, &CListoraView::OnSelectionChanged, this);
+    list->Unbind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
     list->Unbind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
     list->Unbind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
     list->Unbind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
+    list->Unbind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
+    list->Unbind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
     list->Attach(nullptr);
   }
   SetFrame(nullptr);
@@ -83,7 +86,7 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
         Frame()->RebuildColumnMenus(doc->Data().settings.columns);
       break;
     case DocHint::Kind::kItems:
-      if (CMyVirtualListView* list = List()) list->SyncItemCount();
+      if (CItemList* list = List()) list->SyncItemCount();
       ShowCounts();
       ShowFocusedItem();
       break;
@@ -98,7 +101,7 @@ void CListoraView::InitialUpdate(bool opened) {
   Doc()->UpdateImageFolder();
 
   ShowColumns();
-  if (CMyVirtualListView* list = app.Panes().list) {
+  if (CItemList* list = app.Panes().list) {
     list->ApplyStyle();
     list->SyncItemCount();
   }
@@ -127,7 +130,7 @@ void CListoraView::InitialUpdate(bool opened) {
 }
 
 void CListoraView::ShowColumns() {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list) return;
   NormaliseShownColumns(Doc()->Data().settings.columns);
   list->RebuildColumns();
@@ -135,20 +138,10 @@ void CListoraView::ShowColumns() {
 
 void CListoraView::ShowCounts() {
   CMainFrame* frame = Frame();
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!frame || !list) return;
   frame->SetTotalCount(list->GetItemCount());
   frame->SetSelectedCount(list->GetSelectedItemCount());
-}
-
-void CListoraView::ScheduleSelectedCount() {
-  // Selection events come one per item; the label is set once after them.
-  if (selectedCountPending_) return;
-  selectedCountPending_ = true;
-  CallAfter([this] {
-    selectedCountPending_ = false;
-    if (Frame() && List()) Frame()->SetSelectedCount(List()->GetSelectedItemCount());
-  });
 }
 
 void CListoraView::ShowItem(long row) {
@@ -169,8 +162,8 @@ void CListoraView::ShowItem(long row) {
 // Rows moved or went: the text and image panes show what the focused row
 // holds now (nothing without one), so a memo edit lands in the item shown.
 void CListoraView::ShowFocusedItem() {
-  CMyVirtualListView* list = List();
-  const long row = list ? list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED) : -1;
+  CItemList* list = List();
+  const int row = list ? list->FocusedRow() : -1;
   if (row >= 0 && row < Doc()->Data().items.GetSize()) {
     ShowItem(row);
     return;
@@ -182,7 +175,7 @@ void CListoraView::ShowFocusedItem() {
 
 void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOrder) const {
   CMainFrame* frame = Frame();
-  if (CMyVirtualListView* list = List()) {
+  if (CItemList* list = List()) {
     list->CaptureColumnWidths(data.settings.columns);
     displayOrder = list->DisplayOrder();
   }
@@ -206,9 +199,11 @@ void CListoraView::OnItemFocused(wxListEvent& event) {
   ShowItem(event.GetIndex());
 }
 
-void CListoraView::OnSelectionChanged(wxListEvent& event) {
+// The list reports every change of its selection once, however it was
+// made: by mouse, keys, a command or a caller.
+void CListoraView::OnSelectionChanged(wxCommandEvent& event) {
   event.Skip();
-  ScheduleSelectedCount();
+  if (Frame() && List()) Frame()->SetSelectedCount(List()->GetSelectedItemCount());
 }
 
 void CListoraView::OnListKey(wxListEvent& event) {
@@ -218,19 +213,17 @@ void CListoraView::OnListKey(wxListEvent& event) {
 }
 
 void CListoraView::OnSelectAll(wxCommandEvent&) {
-  if (CMyVirtualListView* list = List()) list->SelectAllRows();
-  ScheduleSelectedCount();
+  if (CItemList* list = List()) list->SelectAllRows();
 }
 
 void CListoraView::OnInvertSelection(wxCommandEvent&) {
-  if (CMyVirtualListView* list = List()) list->InvertSelection();
-  ScheduleSelectedCount();
+  if (CItemList* list = List()) list->InvertSelection();
 }
 
 void CListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
 
 void CListoraView::DeleteSelected() {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -242,12 +235,12 @@ void CListoraView::DeleteSelected() {
 }
 
 void CListoraView::OnMove(wxCommandEvent& event) {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list || list->GetItemCount() == 0) return;
-  const long count = list->GetItemCount();
-  const long row = event.GetId() == cmd::kMoveFirst    ? 0
-                   : event.GetId() == cmd::kMoveMiddle ? count / 2
-                                                       : count - 1;
+  const int count = list->GetItemCount();
+  const int row = event.GetId() == cmd::kMoveFirst    ? 0
+                  : event.GetId() == cmd::kMoveMiddle ? count / 2
+                                                      : count - 1;
   list->EnsureVisible(row);
 }
 
@@ -255,7 +248,7 @@ void CListoraView::OnMove(wxCommandEvent& event) {
 // again once, selection and focus staying at their row numbers, and the
 // text and image panes show the item now in the focused row.
 void CListoraView::OnColumnClick(wxListEvent& event) {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   if (!list) return;
   list->EndCellEdit(false);
   Document& data = Doc()->Data();
@@ -265,20 +258,38 @@ void CListoraView::OnColumnClick(wxListEvent& event) {
 
 // The end of an in-place edit: a non-empty text becomes the cell's text.
 void CListoraView::OnCellEdited(wxListEvent& event) {
-  CMyVirtualListView* list = List();
+  CItemList* list = List();
   Document& data = Doc()->Data();
-  const long row = event.GetIndex();
+  const int row = static_cast<int>(event.GetIndex());
   const int column = event.GetColumn();
   if (!list || event.IsEditCancelled() || event.GetLabel().empty() || row < 0 ||
       row >= data.items.GetSize() || column < 1 || column >= data.ColumnCount())
     return;
-  data.items.SetColumn(column, static_cast<int>(row), ToCp932(event.GetLabel()));
+  data.items.SetColumn(column, row, ToCp932(event.GetLabel()));
   list->RefreshItem(row);
   Doc()->MarkModified();
 }
 
+// Dragged rows let go: they move together in front of the drop row and stay
+// selected. A move does not make the document modified.
+void CListoraView::OnRowsDropped(wxCommandEvent& event) {
+  CItemList* list = List();
+  if (!list) return;
+  const std::vector<int> dragged = list->DraggedRows();
+  if (auto moved = DropDraggedRows(Doc()->Data().items, dragged, event.GetInt())) {
+    Doc()->Changed(DocHint::Kind::kItems);
+    list->SelectRows(*moved);
+  }
+}
+
+// Column widths belong to the document as soon as the user sets them; the
+// display order is read from the list when the document is stored.
+void CListoraView::OnColumnsArranged(wxCommandEvent&) {
+  if (CItemList* list = List()) list->CaptureColumnWidths(Doc()->Data().settings.columns);
+}
+
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {
-  if (CMyVirtualListView* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
+  if (CItemList* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
 }
 
 // The search box's list search; the text goes on top of the box's history.

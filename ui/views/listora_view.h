@@ -16,7 +16,7 @@ namespace listora {
 
 class CListoraDoc;
 class CMainFrame;
-class CMyVirtualListView;
+class CItemList;
 
 class CListoraView : public wxView {
  public:
@@ -37,17 +37,16 @@ class CListoraView : public wxView {
  private:
   CListoraDoc* Doc() const;
   CMainFrame* Frame() const;
-  CMyVirtualListView* List() const;
+  CItemList* List() const;
 
   void InitialUpdate(bool opened);
   void ShowColumns();
   void ShowCounts();
   void ShowItem(long row);
   void ShowFocusedItem();
-  void ScheduleSelectedCount();
 
   void OnItemFocused(wxListEvent& event);
-  void OnSelectionChanged(wxListEvent& event);
+  void OnSelectionChanged(wxCommandEvent& event);
   void OnListKey(wxListEvent& event);
   void OnSelectAll(wxCommandEvent& event);
   void OnInvertSelection(wxCommandEvent& event);
@@ -57,6 +56,8 @@ class CListoraView : public wxView {
   void OnListSearch(wxCommandEvent& event);
   void OnColumnClick(wxListEvent& event);
   void OnCellEdited(wxListEvent& event);
+  void OnRowsDropped(wxCommandEvent& event);
+  void OnColumnsArranged(wxCommandEvent& event);
   void DeleteSelected();
 
   // Clipboard commands (list_clipboard_commands.cpp).
@@ -66,8 +67,6 @@ class CListoraView : public wxView {
   void OnPasteColumn(wxCommandEvent& event);
   // The one selected row a paste writes to, -1 unless exactly one is.
   int PasteRow() const;
-
-  bool selectedCountPending_ = false;
 
   wxDECLARE_DYNAMIC_CLASS(CListoraView);
 };

@@ -20,11 +20,11 @@
 #include "ui/app/string_table.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
+#include "ui/views/item_list.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 #include "ui/views/pane_style.h"
 #include "ui/views/tree_menu.h"
 
@@ -141,7 +141,7 @@ void CListoraTree::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::k
 
 void CListoraTree::Group(int position) {
   CListoraApp& app = TheApp();
-  CMyVirtualListView* list = app.Panes().list;
+  CItemList* list = app.Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return;
   const CMySortStringArray& items = doc->Data().items;

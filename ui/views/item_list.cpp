@@ -1,0 +1,349 @@
+#include "ui/views/item_list.h"
+
+#include <wx/app.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/app/text_convert.h"
+#include "ui/views/item_list_body.h"
+#include "ui/views/item_list_header.h"
+#include "ui/views/list_cell_edit.h"
+#include "ui/views/list_icons.h"
+#include "ui/views/main_menu.h"
+#include "ui/views/pane_style.h"
+
+namespace listora {
+
+wxDEFINE_EVENT(EVT_ITEM_LIST_SELECTION, wxCommandEvent);
+wxDEFINE_EVENT(EVT_ITEM_LIST_COLUMNS, wxCommandEvent);
+wxDEFINE_EVENT(EVT_ITEM_LIST_DROP, wxCommandEvent);
+
+namespace {
+constexpr int kIconColumnWidth = 30;
+constexpr int kIconSize = 16;
+constexpr int kRowPadding = 4;
+}  // namespace
+
+CItemList::CItemList(wxWindow* parent)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
+      icons_(MakeListIcons()),
+      editTimer_(this),
+      scrollTimer_(this) {
+  header_ = new CItemListHeader(this);
+  body_ = new CItemListBody(this, header_);
+  textColour_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
+  background_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
+
+  header_->Bind(wxEVT_HEADER_CLICK, &CItemList::OnHeaderClick, this);
+  header_->Bind(wxEVT_HEADER_RIGHT_CLICK, &CItemList::OnHeaderRightClick, this);
+  header_->Bind(wxEVT_HEADER_RESIZING, &CItemList::OnHeaderResizing, this);
+  header_->Bind(wxEVT_HEADER_END_RESIZE, &CItemList::OnHeaderEndResize, this);
+  header_->Bind(wxEVT_HEADER_END_REORDER, &CItemList::OnHeaderReorder, this);
+  // A double click on a border would fit the column to its title.
+  header_->Bind(wxEVT_HEADER_SEPARATOR_DCLICK, [](wxHeaderCtrlEvent&) {});
+
+  body_->Bind(wxEVT_PAINT, &CItemList::OnPaint, this);
+  body_->Bind(wxEVT_LEFT_DOWN, &CItemList::OnLeftDown, this);
+  body_->Bind(wxEVT_LEFT_UP, &CItemList::OnLeftUp, this);
+  body_->Bind(wxEVT_LEFT_DCLICK, &CItemList::OnLeftDoubleClick, this);
+  body_->Bind(wxEVT_RIGHT_DOWN, &CItemList::OnRightDown, this);
+  body_->Bind(wxEVT_MOTION, &CItemList::OnMotion, this);
+  body_->Bind(wxEVT_KEY_DOWN, &CItemList::OnKeyDown, this);
+  body_->Bind(wxEVT_SET_FOCUS, &CItemList::OnFocusChange, this);
+  body_->Bind(wxEVT_KILL_FOCUS, &CItemList::OnFocusChange, this);
+  body_->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CItemList::OnCaptureLost, this);
+  body_->Bind(wxEVT_CONTEXT_MENU, &CItemList::OnContextMenu, this);
+  Bind(wxEVT_SIZE, &CItemList::OnSize, this);
+  Bind(wxEVT_TIMER, &CItemList::OnEditTimer, this, editTimer_.GetId());
+  Bind(wxEVT_TIMER, &CItemList::OnScrollTimer, this, scrollTimer_.GetId());
+}
+
+CItemList::~CItemList() {
+  editTimer_.Stop();
+  scrollTimer_.Stop();
+}
+
+wxWindow* CItemList::Body() const { return body_; }
+wxHeaderCtrl* CItemList::Header() const { return header_; }
+
+void CItemList::SetFocus() { body_->SetFocus(); }
+
+void CItemList::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  LayoutParts();
+}
+
+void CItemList::LayoutParts() {
+  const wxSize size = GetClientSize();
+  const int headerHeight = header_->GetBestSize().y;
+  header_->SetSize(0, 0, size.x, headerHeight);
+  body_->SetSize(0, headerHeight, size.x, std::max(size.y - headerHeight, 0));
+}
+
+void CItemList::UpdateVirtualSize() {
+  body_->SetScrollRate(kIconSize / 2, rowHeight_);
+  body_->SetVirtualSize(TotalWidth(), GetItemCount() * rowHeight_);
+  body_->Refresh();
+}
+
+void CItemList::Attach(const Document* data) {
+  EndRowDrag(false);
+  EndCellEdit(true);
+  SetHighlightedCell(-1, -1);
+  data_ = data;
+  // A new document starts without a selection or focus.
+  selection_.SetRowCount(0);
+  SyncItemCount();
+  SelectionChanged();
+}
+
+void CItemList::RebuildColumns() {
+  EndCellEdit(true);
+  SetHighlightedCell(-1, -1);
+  std::vector<wxHeaderColumnSimple> headers;
+  widths_.clear();
+  order_.clear();
+  if (data_) {
+    const ColumnDescriptors& columns = data_->settings.columns;
+    const int count = data_->ColumnCount();
+    for (int i = 0; i < count; ++i) {
+      const int width = i == 0 ? kIconColumnWidth : columns.widths[i];
+      const bool right = i == 0 || (columns.formats[i] & kFormatRight) != 0;
+      // The icon column keeps its width and its place.
+      wxHeaderColumnSimple column(ToWx(FixedText(columns.names[i])), width,
+                                  right ? wxALIGN_RIGHT : wxALIGN_LEFT,
+                                  i == 0 ? 0 : wxCOL_RESIZABLE | wxCOL_REORDERABLE);
+      if (i == 0 || columns.headerIcons != 0) column.SetBitmap(icons_->GetBitmap(HeaderIcon(i)));
+      headers.push_back(column);
+      widths_.push_back(width);
+      order_.push_back(i);
+    }
+  }
+  header_->SetColumns(std::move(headers));
+  header_->SetColumnsOrder(wxArrayInt(order_.begin(), order_.end()));
+  LayoutParts();
+  UpdateVirtualSize();
+}
+
+void CItemList::ApplyStyle() {
+  if (!data_) return;
+  const ViewStyle& style = data_->settings.styles.pane[ViewStyles::kList];
+  textColour_ = FromColorRef(style.text);
+  background_ = FromColorRef(style.background);
+  body_->SetFont(PaneFont(style));
+  body_->SetBackgroundColour(background_);
+  body_->SetForegroundColour(textColour_);
+  rowHeight_ = std::max(body_->GetCharHeight(), kIconSize) + kRowPadding;
+  UpdateVirtualSize();
+}
+
+void CItemList::SyncItemCount() {
+  // The rows under an open edit box may have moved.
+  EndCellEdit(true);
+  const int count = data_ ? data_->items.GetSize() : 0;
+  const int selected = selection_.Count();
+  const int focus = selection_.Focus();
+  selection_.SetRowCount(count);
+  if (highlightRow_ >= count) SetHighlightedCell(-1, -1);
+  UpdateVirtualSize();
+  if (selection_.Count() != selected) SelectionChanged();
+  if (selection_.Focus() != focus) FocusChanged();
+}
+
+wxString CItemList::GetItemText(int row, int column) const {
+  if (!data_ || column <= 0 || column >= GetColumnCount() || row < 0 ||
+      row >= data_->items.GetSize())
+    return wxString();
+  return ToWx(data_->items.Column(column, row));
+}
+
+wxString CItemList::ColumnTitle(int column) const {
+  if (column < 0 || column >= GetColumnCount()) return wxString();
+  return header_->Column(column).GetTitle();
+}
+
+bool CItemList::RightAligned(int column) const {
+  return column >= 0 && column < GetColumnCount() &&
+         header_->Column(column).GetAlignment() == wxALIGN_RIGHT;
+}
+
+int CItemList::GetColumnWidth(int column) const {
+  return column >= 0 && column < GetColumnCount() ? widths_[column] : 0;
+}
+
+void CItemList::SetColumnWidth(int column, int width) {
+  if (column <= 0 || column >= GetColumnCount() || width < 0) return;
+  widths_[column] = width;
+  header_->SetColumnWidth(column, width);
+  UpdateVirtualSize();
+}
+
+void CItemList::SetDisplayOrder(const std::vector<int>& order) {
+  std::vector<int> sorted = order;
+  std::sort(sorted.begin(), sorted.end());
+  for (int i = 0; i < static_cast<int>(sorted.size()); ++i)
+    if (sorted[i] != i || sorted.size() != widths_.size()) return;
+  order_.assign(1, 0);
+  for (int column : order)
+    if (column != 0) order_.push_back(column);
+  header_->SetColumnsOrder(wxArrayInt(order_.begin(), order_.end()));
+  body_->Refresh();
+}
+
+void CItemList::CaptureColumnWidths(ColumnDescriptors& columns) const {
+  const int count = std::min(GetColumnCount(), kMaxColumns);
+  for (int i = 1; i < count; ++i) columns.widths[i] = widths_[i];
+}
+
+bool CItemList::ChooseHeaderColumn(int column) {
+  currentHeaderColumn_ = column > 0 && column < GetColumnCount() ? column : 0;
+  return currentHeaderColumn_ != 0;
+}
+
+void CItemList::OnHeaderClick(wxHeaderCtrlEvent& event) {
+  wxListEvent click(wxEVT_LIST_COL_CLICK, GetId());
+  click.SetEventObject(this);
+  click.SetColumn(event.GetColumn());
+  GetEventHandler()->ProcessEvent(click);
+}
+
+void CItemList::OnHeaderRightClick(wxHeaderCtrlEvent& event) {
+  headerMenuShown_ = true;
+  CallAfter([this] { headerMenuShown_ = false; });
+  if (!ChooseHeaderColumn(event.GetColumn())) return;
+  std::unique_ptr<wxMenu> menu = MakeColumnMenu();
+  PopupMenu(menu.get(), ScreenToClient(wxGetMousePosition()) + wxPoint(5, 5));
+}
+
+void CItemList::OnHeaderResizing(wxHeaderCtrlEvent& event) {
+  const int column = event.GetColumn();
+  if (column <= 0 || column >= GetColumnCount()) return;
+  widths_[column] = event.GetWidth();
+  header_->SetColumnWidth(column, event.GetWidth());
+  UpdateVirtualSize();
+  if (editor_) editor_->Cover(CellRect(editRow_, editColumn_));
+}
+
+void CItemList::OnHeaderEndResize(wxHeaderCtrlEvent& event) {
+  OnHeaderResizing(event);
+  ColumnsChangedByUser();
+}
+
+void CItemList::OnHeaderReorder(wxHeaderCtrlEvent& event) {
+  // Nothing goes in front of the icon column: a column dropped there
+  // lands just behind it.
+  event.Veto();
+  const int column = event.GetColumn();
+  if (column <= 0 || column >= GetColumnCount()) return;
+  std::vector<int> order = order_;
+  order.erase(std::find(order.begin(), order.end(), column));
+  const int position =
+      std::clamp(static_cast<int>(event.GetNewOrder()), 1, static_cast<int>(order.size()));
+  order.insert(order.begin() + position, column);
+  if (order == order_) return;
+  EndCellEdit(false);
+  SetDisplayOrder(order);
+  ColumnsChangedByUser();
+}
+
+void CItemList::ColumnsChangedByUser() {
+  wxCommandEvent changed(EVT_ITEM_LIST_COLUMNS, GetId());
+  changed.SetEventObject(this);
+  GetEventHandler()->ProcessEvent(changed);
+}
+
+void CItemList::OnContextMenu(wxContextMenuEvent& event) {
+  if (headerMenuShown_ || GetItemCount() == 0) return;
+  const wxPoint point =
+      event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
+  std::unique_ptr<wxMenu> menu = MakeEditMenu(data_ ? &data_->settings.columns : nullptr);
+  PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(5, 5));
+}
+
+// Selection and focus.
+
+void CItemList::SelectionChanged() {
+  SetHighlightedCell(-1, -1);
+  body_->Refresh();
+  // One notice for however many rows a gesture or a caller changed.
+  if (selectionNoticePending_) return;
+  selectionNoticePending_ = true;
+  CallAfter([this] {
+    selectionNoticePending_ = false;
+    wxCommandEvent changed(EVT_ITEM_LIST_SELECTION, GetId());
+    changed.SetEventObject(this);
+    changed.SetInt(selection_.Count());
+    GetEventHandler()->ProcessEvent(changed);
+  });
+}
+
+void CItemList::FocusChanged() {
+  SetHighlightedCell(-1, -1);
+  body_->Refresh();
+  wxListEvent focused(wxEVT_LIST_ITEM_FOCUSED, GetId());
+  focused.SetEventObject(this);
+  focused.SetIndex(selection_.Focus());
+  GetEventHandler()->ProcessEvent(focused);
+}
+
+void CItemList::Select(int row, bool selected) {
+  if (row < 0 || row >= GetItemCount() || selection_.IsSelected(row) == selected) return;
+  selection_.Set(row, selected);
+  SelectionChanged();
+}
+
+void CItemList::SelectRows(const std::vector<int>& rows) {
+  selection_.Clear();
+  for (int row : rows) selection_.Set(row, true);
+  SelectionChanged();
+}
+
+void CItemList::SelectRowRange(int first, int last) {
+  selection_.Clear();
+  if (first <= last) selection_.SetRange(first, last, true);
+  SelectionChanged();
+}
+
+void CItemList::SelectAllRows() {
+  selection_.SelectAll();
+  SelectionChanged();
+}
+
+void CItemList::InvertSelection() {
+  selection_.Invert();
+  SelectionChanged();
+}
+
+void CItemList::ClearSelection() {
+  if (selection_.Count() == 0) return;
+  selection_.Clear();
+  SelectionChanged();
+}
+
+void CItemList::SetFocusedRow(int row) {
+  if (row == selection_.Focus()) return;
+  selection_.SetFocus(row);
+  selection_.SetAnchor(row);
+  FocusChanged();
+}
+
+void CItemList::ClickRow(int row, bool ctrl, bool shift) {
+  const int focus = selection_.Focus();
+  selection_.Click(row, ctrl, shift);
+  SelectionChanged();
+  if (selection_.Focus() != focus) FocusChanged();
+}
+
+void CItemList::MoveFocusTo(int row, bool ctrl, bool shift) {
+  const int focus = selection_.Focus();
+  selection_.MoveFocus(row, ctrl, shift);
+  if (!ctrl) SelectionChanged();
+  if (selection_.Focus() != focus) FocusChanged();
+  EnsureVisible(row);
+}
+
+}  // namespace listora

@@ -1,0 +1,22 @@
+#include "ui/views/item_list_body.h"
+
+#include "ui/views/item_list.h"
+
+namespace listora {
+
+CItemListBody::CItemListBody(CItemList* list, wxWindow* header)
+    : wxScrolled<wxWindow>(list, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                           wxVSCROLL | wxHSCROLL | wxWANTS_CHARS | wxBORDER_NONE),
+      header_(header) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  // Drawing never goes through a scrolled origin: rows are placed from the
+  // top row, which keeps coordinates small for a million rows.
+  EnableScrolling(true, true);
+}
+
+void CItemListBody::ScrollWindow(int dx, int dy, const wxRect* rect) {
+  wxScrolled<wxWindow>::ScrollWindow(dx, dy, rect);
+  if (dx != 0) header_->ScrollWindow(dx, 0);
+}
+
+}  // namespace listora
