@@ -18,7 +18,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 
 namespace listora::test {
@@ -54,7 +54,7 @@ std::filesystem::path WriteDocument(const TempDir& dir, const Document& doc,
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 
 void Open(const std::filesystem::path& file) {
   App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);

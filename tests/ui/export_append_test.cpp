@@ -13,7 +13,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 
 namespace listora::test {
@@ -24,7 +24,7 @@ using Kinds = std::vector<std::string>;
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 
 // A document file of `count` items "<tag><i>" / "x&<i>" in two user columns.
 std::filesystem::path WriteDocument(const std::filesystem::path& file, const std::string& tag,

@@ -17,7 +17,7 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/file_drop.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"
@@ -26,7 +26,7 @@ namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString TotalLabel() { return Frame().TotalCountLabel()->GetLabel(); }
 wxString Total(int count) {

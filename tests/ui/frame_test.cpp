@@ -15,7 +15,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/menu_label.h"
 #include "ui/views/my_splitter_wnd.h"
@@ -24,7 +24,7 @@ namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 void AddItems(int count) {

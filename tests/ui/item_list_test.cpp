@@ -1,8 +1,6 @@
 // The list pane's control: header drags and the stored column order, the
 // selection gestures and the count label, moving rows by dragging them.
 
-#include "ui/views/item_list.h"
-
 #include <gtest/gtest.h>
 #include <wx/headerctrl.h>
 #include <wx/stattext.h>
@@ -19,6 +17,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"
@@ -26,7 +25,7 @@
 namespace listora::test {
 namespace {
 
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 CMainFrame& Frame() { return *App().MainFrame(); }
 Document& Data() { return CurrentDoc().Data(); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }

@@ -20,13 +20,13 @@
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_menu.h"
 
 namespace listora::test {
 namespace {
 
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 Document& Data() { return CurrentDoc().Data(); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 

@@ -12,7 +12,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
-  CItemList& list = *App().Panes().list;
+  CItemListCtrl& list = *App().Panes().list;
   const CListoraText& text = *App().Panes().text;
   CMySortStringArray& items = CurrentDoc().Data().items;
   for (const char* name : {"z", "a", "m"}) {

@@ -20,7 +20,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/image_view.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
 
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 
 CListoraText& Text() { return *App().Panes().text; }
 CListoraPrev& Image() { return *App().Panes().image; }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 CMySortStringArray& Items() { return CurrentDoc().Data().items; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }

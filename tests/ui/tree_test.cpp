@@ -19,7 +19,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/tree_view.h"
@@ -29,7 +29,7 @@ namespace {
 
 CListoraTree& Pane() { return *App().Panes().tree; }
 wxTreeCtrl& Tree() { return *Pane().Tree(); }
-CItemList& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 

@@ -18,7 +18,7 @@ namespace listora {
 
 class CListoraDocManager;
 class CMainFrame;
-class CItemList;
+class CItemListCtrl;
 class CListoraTree;
 class CListoraText;
 class CListoraPrev;
@@ -26,7 +26,7 @@ class CListoraPrev;
 // The panes, set by the main frame when it creates them and cleared when it
 // goes; an operation on a pane that is not there is skipped.
 struct PanePointers {
-  CItemList* list = nullptr;
+  CItemListCtrl* list = nullptr;
   CListoraTree* tree = nullptr;
   CListoraText* text = nullptr;
   CListoraPrev* image = nullptr;

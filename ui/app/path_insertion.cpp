@@ -6,7 +6,7 @@
 
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -45,7 +45,7 @@ InsertResult InsertPathsIntoDocument(CListoraDoc& doc,
   app.CancelFlag() = false;
 
   doc.Changed(DocHint::Kind::kItems);
-  if (CItemList* list = app.Panes().list; list && list->GetItemCount() > 0)
+  if (CItemListCtrl* list = app.Panes().list; list && list->GetItemCount() > 0)
     list->EnsureVisible(list->GetItemCount() - 1);
   if (result.enumerated || result.inserted > 0) doc.MarkModified();
   return result;

@@ -16,7 +16,7 @@
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/prog_dlg.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/listora_view.h"
 #include "ui/views/main_frame.h"
 
@@ -129,7 +129,7 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
 }
 
 void CListoraDoc::FinishCellEdit() {
-  if (CItemList* list = TheApp().Panes().list) list->EndCellEdit(false);
+  if (CItemListCtrl* list = TheApp().Panes().list) list->EndCellEdit(false);
 }
 
 bool CListoraDoc::DoSaveDocument(const wxString& file) {

@@ -14,7 +14,7 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 
 namespace listora {
@@ -90,7 +90,7 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
   // Whatever was appended, the run ends with the counts, the last item in
   // view and the document marked modified.
   Changed(DocHint::Kind::kItems);
-  if (CItemList* list = TheApp().Panes().list; list && list->GetItemCount() > 0)
+  if (CItemListCtrl* list = TheApp().Panes().list; list && list->GetItemCount() > 0)
     list->EnsureVisible(list->GetItemCount() - 1);
   MarkModified();
 }

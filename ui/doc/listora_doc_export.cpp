@@ -11,7 +11,7 @@
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 
 namespace listora {
@@ -37,7 +37,7 @@ wxString ExportWildcard(ExportFormat format) {
 }  // namespace
 
 void CListoraDoc::OnExport(wxCommandEvent& event) {
-  CItemList* list = TheApp().Panes().list;
+  CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetItemCount() == 0) return;
   wxWindow* owner = TheApp().MainFrame();
   const ExportFormat format = FormatOf(event.GetId());

@@ -10,7 +10,7 @@
 #include "ui/app/path_insertion.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/image_view.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
 #include "ui/views/tree_view.h"

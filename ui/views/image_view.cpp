@@ -21,7 +21,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/views/image_edit.h"
 #include "ui/views/image_info_dlg.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
@@ -239,7 +239,7 @@ void CListoraPrev::OnImageInfo(wxCommandEvent&) {
 void CListoraPrev::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
 
 void CListoraPrev::AssociateImage() {
-  const CItemList* list = TheApp().Panes().list;
+  const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return;
   const wxString path = ThePrompt().OpenFile(
       nullptr, U("開く"), U("画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif"));
@@ -247,14 +247,14 @@ void CListoraPrev::AssociateImage() {
 }
 
 bool CListoraPrev::DropImage(const wxString& path) {
-  const CItemList* list = TheApp().Panes().list;
+  const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return false;
   if (!IsDroppableImageName(path.utf8_string())) return false;
   return AttachToSelection(path);
 }
 
 bool CListoraPrev::AttachToSelection(const wxString& path) {
-  CItemList* list = TheApp().Panes().list;
+  CItemListCtrl* list = TheApp().Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return false;
   const std::vector<int> rows = list->SelectedRows();

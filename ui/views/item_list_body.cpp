@@ -1,10 +1,10 @@
 #include "ui/views/item_list_body.h"
 
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
-CItemListBody::CItemListBody(CItemList* list, wxWindow* header)
+CItemListBody::CItemListBody(CItemListCtrl* list, wxWindow* header)
     : wxScrolled<wxWindow>(list, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                            wxVSCROLL | wxHSCROLL | wxWANTS_CHARS | wxBORDER_NONE),
       header_(header) {

@@ -1,5 +1,5 @@
 #pragma once
-// The scrolled part of `CItemList` under its header: it scrolls by pixels
+// The scrolled part of `CItemListCtrl` under its header: it scrolls by pixels
 // sideways and by rows up and down, takes the keyboard focus and the
 // mouse, and leaves all drawing and handling to the list.
 
@@ -7,11 +7,11 @@
 
 namespace listora {
 
-class CItemList;
+class CItemListCtrl;
 
 class CItemListBody : public wxScrolled<wxWindow> {
  public:
-  CItemListBody(CItemList* list, wxWindow* header);
+  CItemListBody(CItemListCtrl* list, wxWindow* header);
 
   // The header follows sideways scrolling.
   void ScrollWindow(int dx, int dy, const wxRect* rect = nullptr) override;

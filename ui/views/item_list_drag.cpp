@@ -1,4 +1,4 @@
-// `CItemList`'s row drag: the selected rows are picked up together, a
+// `CItemListCtrl`'s row drag: the selected rows are picked up together, a
 // picture of them follows the mouse, a 2-pixel mark shows where they would
 // land, the list scrolls by itself while the mouse is held beyond its top
 // or bottom, and letting go reports the drop. A selected row is no place to
@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "ui/views/item_list.h"
 #include "ui/views/item_list_body.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -24,7 +24,7 @@ constexpr unsigned char kPictureAlpha = 160;
 }  // namespace
 
 // The selected rows in view as they are drawn, on a see-through ground.
-wxBitmap CItemList::DragPicture(wxPoint& hotSpot, const wxPoint& bodyPoint) const {
+wxBitmap CItemListCtrl::DragPicture(wxPoint& hotSpot, const wxPoint& bodyPoint) const {
   const int top = TopRow();
   const int end = std::min(GetItemCount(), top + VisibleRowCount() + 1);
   int first = -1, last = -1;
@@ -62,7 +62,7 @@ wxBitmap CItemList::DragPicture(wxPoint& hotSpot, const wxPoint& bodyPoint) cons
   return wxBitmap(image);
 }
 
-bool CItemList::BeginRowDrag(const wxPoint& bodyPoint) {
+bool CItemListCtrl::BeginRowDrag(const wxPoint& bodyPoint) {
   if (dragging_ || selection_.Count() == 0) return false;
   EndCellEdit(false);
   wxPoint hotSpot;
@@ -81,7 +81,7 @@ bool CItemList::BeginRowDrag(const wxPoint& bodyPoint) {
   return true;
 }
 
-void CItemList::DragTo(const wxPoint& bodyPoint) {
+void CItemListCtrl::DragTo(const wxPoint& bodyPoint) {
   if (!dragging_) return;
   dragPoint_ = bodyPoint;
   // Only the height counts: the row level with the mouse, wherever it is
@@ -111,7 +111,7 @@ void CItemList::DragTo(const wxPoint& bodyPoint) {
   body_->Refresh();
 }
 
-void CItemList::SetDropTarget(int row) {
+void CItemListCtrl::SetDropTarget(int row) {
   const int count = GetItemCount();
   if (count == 0) return;
   bool afterLast = false;
@@ -133,7 +133,7 @@ void CItemList::SetDropTarget(int row) {
   body_->Refresh();
 }
 
-void CItemList::OnScrollTimer(wxTimerEvent&) {
+void CItemListCtrl::OnScrollTimer(wxTimerEvent&) {
   if (!dragging_ || scrollDirection_ == 0) {
     scrollTimer_.Stop();
     return;
@@ -150,9 +150,9 @@ void CItemList::OnScrollTimer(wxTimerEvent&) {
   if (from >= 0) SetDropTarget(from + scrollDirection_);
 }
 
-void CItemList::OnCaptureLost(wxMouseCaptureLostEvent&) { EndRowDrag(false); }
+void CItemListCtrl::OnCaptureLost(wxMouseCaptureLostEvent&) { EndRowDrag(false); }
 
-void CItemList::EndRowDrag(bool drop) {
+void CItemListCtrl::EndRowDrag(bool drop) {
   if (!dragging_) return;
   dragging_ = false;
   scrollTimer_.Stop();

@@ -1,16 +1,16 @@
-// `CItemList`'s in-place edit box and highlighted cell.
+// `CItemListCtrl`'s in-place edit box and highlighted cell.
 
 #include <wx/app.h>
 
-#include "ui/views/item_list.h"
 #include "ui/views/item_list_body.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_cell_edit.h"
 
 namespace listora {
 
-wxTextCtrl* CItemList::CellEditor() const { return editor_; }
+wxTextCtrl* CItemListCtrl::CellEditor() const { return editor_; }
 
-bool CItemList::BeginCellEdit(int row, int column) {
+bool CItemListCtrl::BeginCellEdit(int row, int column) {
   EndCellEdit(false);
   if (!data_ || row < 0 || row >= GetItemCount() || column < 1 || column >= GetColumnCount())
     return false;
@@ -27,7 +27,7 @@ bool CItemList::BeginCellEdit(int row, int column) {
   return true;
 }
 
-void CItemList::EndCellEdit(bool cancelled) {
+void CItemListCtrl::EndCellEdit(bool cancelled) {
   if (!editor_) return;
   CMyEdit* editor = editor_;
   editor_ = nullptr;
@@ -49,7 +49,7 @@ void CItemList::EndCellEdit(bool cancelled) {
   GetEventHandler()->ProcessEvent(event);
 }
 
-void CItemList::SetHighlightedCell(int row, int column) {
+void CItemListCtrl::SetHighlightedCell(int row, int column) {
   const bool valid = row >= 0 && row < GetItemCount() && column >= 1 && column < GetColumnCount();
   const int oldRow = highlightRow_;
   highlightRow_ = valid ? row : -1;

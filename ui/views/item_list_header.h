@@ -1,5 +1,5 @@
 #pragma once
-// The header of `CItemList`: the toolkit's header control over the list's
+// The header of `CItemListCtrl`: the toolkit's header control over the list's
 // own column titles, widths and alignments, so the list can set a width or
 // read a title back without going through the control.
 

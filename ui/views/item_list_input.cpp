@@ -1,4 +1,4 @@
-// `CItemList`'s mouse and keys: the selection gestures, the focused row,
+// `CItemListCtrl`'s mouse and keys: the selection gestures, the focused row,
 // the click that starts an in-place edit and the press that starts a drag.
 
 #include <wx/settings.h>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/views/item_list.h"
 #include "ui/views/item_list_body.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -29,7 +29,7 @@ wxSize DragThreshold() {
 
 }  // namespace
 
-void CItemList::OnLeftDown(wxMouseEvent& event) {
+void CItemListCtrl::OnLeftDown(wxMouseEvent& event) {
   body_->SetFocus();
   editTimer_.Stop();
   pendingEditRow_ = -1;
@@ -60,7 +60,7 @@ void CItemList::OnLeftDown(wxMouseEvent& event) {
   }
 }
 
-void CItemList::OnMotion(wxMouseEvent& event) {
+void CItemListCtrl::OnMotion(wxMouseEvent& event) {
   if (dragging_) {
     DragTo(event.GetPosition());
     return;
@@ -74,7 +74,7 @@ void CItemList::OnMotion(wxMouseEvent& event) {
   if (BeginRowDrag(pressPoint_)) DragTo(event.GetPosition());
 }
 
-void CItemList::OnLeftUp(wxMouseEvent& event) {
+void CItemListCtrl::OnLeftUp(wxMouseEvent& event) {
   if (dragging_) {
     EndRowDrag(true);
     return;
@@ -91,7 +91,7 @@ void CItemList::OnLeftUp(wxMouseEvent& event) {
   editTimer_.StartOnce(DoubleClickTime());
 }
 
-void CItemList::OnLeftDoubleClick(wxMouseEvent& event) {
+void CItemListCtrl::OnLeftDoubleClick(wxMouseEvent& event) {
   editTimer_.Stop();
   pendingEditRow_ = -1;
   pressedRow_ = -1;
@@ -100,7 +100,7 @@ void CItemList::OnLeftDoubleClick(wxMouseEvent& event) {
     ClickRow(row, event.ControlDown(), event.ShiftDown());
 }
 
-void CItemList::OnRightDown(wxMouseEvent& event) {
+void CItemListCtrl::OnRightDown(wxMouseEvent& event) {
   body_->SetFocus();
   // The context menu acts on the row under the mouse when it is not part
   // of the selection.
@@ -109,19 +109,19 @@ void CItemList::OnRightDown(wxMouseEvent& event) {
   event.Skip();
 }
 
-void CItemList::OnEditTimer(wxTimerEvent&) {
+void CItemListCtrl::OnEditTimer(wxTimerEvent&) {
   const int row = pendingEditRow_;
   pendingEditRow_ = -1;
   if (row >= 0) BeginCellEdit(row, pendingEditColumn_);
 }
 
-void CItemList::OnFocusChange(wxFocusEvent& event) {
+void CItemListCtrl::OnFocusChange(wxFocusEvent& event) {
   event.Skip();
   // The selection's colour and the focus rectangle follow the focus.
   body_->Refresh();
 }
 
-bool CItemList::MoveByKey(int key, bool ctrl, bool shift) {
+bool CItemListCtrl::MoveByKey(int key, bool ctrl, bool shift) {
   const int count = GetItemCount();
   if (count == 0) return false;
   const int focus = FocusedRow();
@@ -140,7 +140,7 @@ bool CItemList::MoveByKey(int key, bool ctrl, bool shift) {
   return true;
 }
 
-void CItemList::OnKeyDown(wxKeyEvent& event) {
+void CItemListCtrl::OnKeyDown(wxKeyEvent& event) {
   wxListEvent key(wxEVT_LIST_KEY_DOWN, GetId());
   key.SetEventObject(this);
   key.m_code = event.GetKeyCode();  // the event offers no setter

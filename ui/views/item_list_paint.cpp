@@ -1,4 +1,4 @@
-// `CItemList`'s drawing: only the rows in view, each from the item table,
+// `CItemListCtrl`'s drawing: only the rows in view, each from the item table,
 // placed from the top row so coordinates stay small however long the list.
 
 #include <wx/dcbuffer.h>
@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/views/item_list.h"
 #include "ui/views/item_list_body.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_cell_edit.h"
 
 namespace listora {
@@ -21,7 +21,7 @@ constexpr int kTextMargin = 4;
 constexpr int kMarkHeight = 2;
 }  // namespace
 
-int CItemList::ColumnLeft(int column) const {
+int CItemListCtrl::ColumnLeft(int column) const {
   int left = 0;
   for (int shown : order_) {
     if (shown == column) return left;
@@ -30,31 +30,31 @@ int CItemList::ColumnLeft(int column) const {
   return left;
 }
 
-int CItemList::TotalWidth() const {
+int CItemListCtrl::TotalWidth() const {
   int total = 0;
   for (int width : widths_) total += width;
   return total;
 }
 
-int CItemList::ScrollX() const {
+int CItemListCtrl::ScrollX() const {
   int unitX = 0, unitY = 0;
   body_->GetScrollPixelsPerUnit(&unitX, &unitY);
   return body_->GetViewStart().x * unitX;
 }
 
-int CItemList::TopRow() const { return body_->GetViewStart().y; }
+int CItemListCtrl::TopRow() const { return body_->GetViewStart().y; }
 
-int CItemList::VisibleRowCount() const {
+int CItemListCtrl::VisibleRowCount() const {
   return std::max(body_->GetClientSize().y / rowHeight_, 1);
 }
 
-int CItemList::RowAt(int y) const {
+int CItemListCtrl::RowAt(int y) const {
   if (y < 0) return -1;
   const int row = TopRow() + y / rowHeight_;
   return row < GetItemCount() ? row : -1;
 }
 
-int CItemList::ColumnAt(int x) const {
+int CItemListCtrl::ColumnAt(int x) const {
   int left = -ScrollX();
   for (int column : order_) {
     if (x >= left && x < left + widths_[column]) return column;
@@ -63,13 +63,13 @@ int CItemList::ColumnAt(int x) const {
   return -1;
 }
 
-wxRect CItemList::CellRect(int row, int column) const {
+wxRect CItemListCtrl::CellRect(int row, int column) const {
   if (column < 0 || column >= GetColumnCount()) return wxRect();
   return wxRect(ColumnLeft(column) - ScrollX(), (row - TopRow()) * rowHeight_, widths_[column],
                 rowHeight_);
 }
 
-void CItemList::EnsureVisible(int row) {
+void CItemListCtrl::EnsureVisible(int row) {
   if (row < 0 || row >= GetItemCount()) return;
   const int top = TopRow();
   const int shown = VisibleRowCount();
@@ -79,13 +79,13 @@ void CItemList::EnsureVisible(int row) {
     body_->Scroll(-1, row - shown + 1);
 }
 
-void CItemList::RefreshItem(int row) {
+void CItemListCtrl::RefreshItem(int row) {
   const int top = TopRow();
   if (row < top || row > top + VisibleRowCount()) return;
   body_->RefreshRect(wxRect(0, (row - top) * rowHeight_, body_->GetClientSize().x, rowHeight_));
 }
 
-void CItemList::OnPaint(wxPaintEvent&) {
+void CItemListCtrl::OnPaint(wxPaintEvent&) {
   // Scrolling and column widths move the cells; the edit box follows
   // after the paint.
   if (editor_)
@@ -118,7 +118,7 @@ void CItemList::OnPaint(wxPaintEvent&) {
   }
 }
 
-void CItemList::DrawRow(wxDC& dc, int row, int y, int scrollX) const {
+void CItemListCtrl::DrawRow(wxDC& dc, int row, int y, int scrollX) const {
   const bool selected = selection_.IsSelected(row);
   const bool active = body_->HasFocus() || dragging_;
   const wxColour rowBack = selected

@@ -7,7 +7,7 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/listora_view.h"
 #include "ui/views/main_frame.h"
@@ -15,7 +15,7 @@
 namespace listora {
 
 void CListoraView::OnCopyAllFields(wxCommandEvent&) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -24,7 +24,7 @@ void CListoraView::OnCopyAllFields(wxCommandEvent&) {
 }
 
 void CListoraView::OnCopyColumn(wxCommandEvent& event) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   const Document& data = Doc()->Data();
   const int column = event.GetId() - cmd::kCopyColumn1 + 1;
   if (!list || column >= data.ColumnCount()) return;
@@ -34,7 +34,7 @@ void CListoraView::OnCopyColumn(wxCommandEvent& event) {
 }
 
 int CListoraView::PasteRow() const {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list || list->GetSelectedItemCount() != 1) return -1;
   return list->Selection().NextSelected(-1);
 }

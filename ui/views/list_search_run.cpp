@@ -6,14 +6,14 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
 
 namespace listora {
 
 std::optional<ListSearchResult> RunListSearch(CListoraDoc& doc, std::string_view text) {
   Document& data = doc.Data();
-  CItemList* list = TheApp().Panes().list;
+  CItemListCtrl* list = TheApp().Panes().list;
   CMainFrame* frame = TheApp().MainFrame();
   if (!list || !frame) return std::nullopt;
   std::optional<ListSearchResult> result = ListSearch(data.items, data.ColumnCount() - 1, text);

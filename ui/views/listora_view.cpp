@@ -9,7 +9,7 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/views/image_view.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_search_run.h"
 #include "ui/views/main_frame.h"
 #include "ui/views/text_view.h"
@@ -34,11 +34,11 @@ CListoraView::CListoraView() {
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
 CMainFrame* CListoraView::Frame() const { return TheApp().MainFrame(); }
-CItemList* CListoraView::List() const { return TheApp().Panes().list; }
+CItemListCtrl* CListoraView::List() const { return TheApp().Panes().list; }
 
 bool CListoraView::OnCreate(wxDocument* doc, long) {
   CMainFrame* frame = Frame();
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!frame || !list) return false;
   SetFrame(frame);
   list->Attach(&static_cast<CListoraDoc*>(doc)->Data());
@@ -56,7 +56,7 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
 bool CListoraView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
-  if (CItemList* list = List()) {
+  if (CItemListCtrl* list = List()) {
     list->Unbind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
     list->Unbind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
     list->Unbind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
@@ -86,7 +86,7 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
         Frame()->RebuildColumnMenus(doc->Data().settings.columns);
       break;
     case DocHint::Kind::kItems:
-      if (CItemList* list = List()) list->SyncItemCount();
+      if (CItemListCtrl* list = List()) list->SyncItemCount();
       ShowCounts();
       ShowFocusedItem();
       break;
@@ -101,7 +101,7 @@ void CListoraView::InitialUpdate(bool opened) {
   Doc()->UpdateImageFolder();
 
   ShowColumns();
-  if (CItemList* list = app.Panes().list) {
+  if (CItemListCtrl* list = app.Panes().list) {
     list->ApplyStyle();
     list->SyncItemCount();
   }
@@ -130,7 +130,7 @@ void CListoraView::InitialUpdate(bool opened) {
 }
 
 void CListoraView::ShowColumns() {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list) return;
   NormaliseShownColumns(Doc()->Data().settings.columns);
   list->RebuildColumns();
@@ -138,7 +138,7 @@ void CListoraView::ShowColumns() {
 
 void CListoraView::ShowCounts() {
   CMainFrame* frame = Frame();
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!frame || !list) return;
   frame->SetTotalCount(list->GetItemCount());
   frame->SetSelectedCount(list->GetSelectedItemCount());
@@ -162,7 +162,7 @@ void CListoraView::ShowItem(long row) {
 // Rows moved or went: the text and image panes show what the focused row
 // holds now (nothing without one), so a memo edit lands in the item shown.
 void CListoraView::ShowFocusedItem() {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   const int row = list ? list->FocusedRow() : -1;
   if (row >= 0 && row < Doc()->Data().items.GetSize()) {
     ShowItem(row);
@@ -175,7 +175,7 @@ void CListoraView::ShowFocusedItem() {
 
 void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOrder) const {
   CMainFrame* frame = Frame();
-  if (CItemList* list = List()) {
+  if (CItemListCtrl* list = List()) {
     list->CaptureColumnWidths(data.settings.columns);
     displayOrder = list->DisplayOrder();
   }
@@ -213,17 +213,17 @@ void CListoraView::OnListKey(wxListEvent& event) {
 }
 
 void CListoraView::OnSelectAll(wxCommandEvent&) {
-  if (CItemList* list = List()) list->SelectAllRows();
+  if (CItemListCtrl* list = List()) list->SelectAllRows();
 }
 
 void CListoraView::OnInvertSelection(wxCommandEvent&) {
-  if (CItemList* list = List()) list->InvertSelection();
+  if (CItemListCtrl* list = List()) list->InvertSelection();
 }
 
 void CListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
 
 void CListoraView::DeleteSelected() {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -235,7 +235,7 @@ void CListoraView::DeleteSelected() {
 }
 
 void CListoraView::OnMove(wxCommandEvent& event) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list || list->GetItemCount() == 0) return;
   const int count = list->GetItemCount();
   const int row = event.GetId() == cmd::kMoveFirst    ? 0
@@ -248,7 +248,7 @@ void CListoraView::OnMove(wxCommandEvent& event) {
 // again once, selection and focus staying at their row numbers, and the
 // text and image panes show the item now in the focused row.
 void CListoraView::OnColumnClick(wxListEvent& event) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list) return;
   list->EndCellEdit(false);
   Document& data = Doc()->Data();
@@ -258,7 +258,7 @@ void CListoraView::OnColumnClick(wxListEvent& event) {
 
 // The end of an in-place edit: a non-empty text becomes the cell's text.
 void CListoraView::OnCellEdited(wxListEvent& event) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   Document& data = Doc()->Data();
   const int row = static_cast<int>(event.GetIndex());
   const int column = event.GetColumn();
@@ -273,7 +273,7 @@ void CListoraView::OnCellEdited(wxListEvent& event) {
 // Dragged rows let go: they move together in front of the drop row and stay
 // selected. A move does not make the document modified.
 void CListoraView::OnRowsDropped(wxCommandEvent& event) {
-  CItemList* list = List();
+  CItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> dragged = list->DraggedRows();
   if (auto moved = DropDraggedRows(Doc()->Data().items, dragged, event.GetInt())) {
@@ -285,11 +285,11 @@ void CListoraView::OnRowsDropped(wxCommandEvent& event) {
 // Column widths belong to the document as soon as the user sets them; the
 // display order is read from the list when the document is stored.
 void CListoraView::OnColumnsArranged(wxCommandEvent&) {
-  if (CItemList* list = List()) list->CaptureColumnWidths(Doc()->Data().settings.columns);
+  if (CItemListCtrl* list = List()) list->CaptureColumnWidths(Doc()->Data().settings.columns);
 }
 
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {
-  if (CItemList* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
+  if (CItemListCtrl* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
 }
 
 // The search box's list search; the text goes on top of the box's history.

@@ -16,7 +16,7 @@ namespace listora {
 
 class CListoraDoc;
 class CMainFrame;
-class CItemList;
+class CItemListCtrl;
 
 class CListoraView : public wxView {
  public:
@@ -37,7 +37,7 @@ class CListoraView : public wxView {
  private:
   CListoraDoc* Doc() const;
   CMainFrame* Frame() const;
-  CItemList* List() const;
+  CItemListCtrl* List() const;
 
   void InitialUpdate(bool opened);
   void ShowColumns();

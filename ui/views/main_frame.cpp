@@ -19,7 +19,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/views/file_drop.h"
 #include "ui/views/image_view.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/my_splitter_wnd.h"
 #include "ui/views/recent_file_menu.h"
 #include "ui/views/text_view.h"
@@ -117,7 +117,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
-  auto* list = new CItemList(grid_->LeftParent());
+  auto* list = new CItemListCtrl(grid_->LeftParent());
   auto* text = new CListoraText(grid_->LeftParent());
   auto* tree = new CListoraTree(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
   auto* image = new CListoraPrev(grid_->RightParent());

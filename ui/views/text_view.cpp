@@ -9,7 +9,7 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
@@ -48,7 +48,7 @@ void CListoraText::ShowMemo(int row, std::string_view memo) {
 void CListoraText::OnTextChanged(wxCommandEvent&) { StoreMemo(MemoFromDisplay(GetValue())); }
 
 bool CListoraText::StoreMemo(const std::string& memo) {
-  CItemList* list = TheApp().Panes().list;
+  CItemListCtrl* list = TheApp().Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc || list->GetSelectedItemCount() != 1) return false;
   CMySortStringArray& items = doc->Data().items;
@@ -72,7 +72,7 @@ bool CListoraText::StoreMemo(const std::string& memo) {
 }
 
 bool CListoraText::DropFile(const wxString& path) {
-  const CItemList* list = TheApp().Panes().list;
+  const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return false;
   const MemoFile file = ReadMemoFile(std::filesystem::path(path.utf8_string()));
   switch (file.status) {

@@ -20,7 +20,7 @@
 #include "ui/app/string_table.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/list_search_run.h"
@@ -141,7 +141,7 @@ void CListoraTree::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::k
 
 void CListoraTree::Group(int position) {
   CListoraApp& app = TheApp();
-  CItemList* list = app.Panes().list;
+  CItemListCtrl* list = app.Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return;
   const CMySortStringArray& items = doc->Data().items;

@@ -1,5 +1,5 @@
 #pragma once
-// `CItemList`: the list pane's control. A header (click sorts, drag
+// `CItemListCtrl`: the list pane's control. A header (click sorts, drag
 // reorders with the icon column pinned first, border drag resizes) over a
 // body that draws only the visible rows, fetching each cell from the open
 // document's item table. It keeps its own selection (ranges), focus row and
@@ -47,10 +47,10 @@ wxDECLARE_EVENT(EVT_ITEM_LIST_SELECTION, wxCommandEvent);
 wxDECLARE_EVENT(EVT_ITEM_LIST_COLUMNS, wxCommandEvent);
 wxDECLARE_EVENT(EVT_ITEM_LIST_DROP, wxCommandEvent);
 
-class CItemList : public wxWindow {
+class CItemListCtrl : public wxWindow {
  public:
-  explicit CItemList(wxWindow* parent);
-  ~CItemList() override;
+  explicit CItemListCtrl(wxWindow* parent);
+  ~CItemListCtrl() override;
 
   // The document shown; null shows an empty list.
   void Attach(const Document* data);

@@ -1,4 +1,4 @@
-#include "ui/views/item_list.h"
+#include "ui/views/item_list_ctrl.h"
 
 #include <wx/app.h>
 #include <wx/imaglist.h>
@@ -28,7 +28,7 @@ constexpr int kIconSize = 16;
 constexpr int kRowPadding = 4;
 }  // namespace
 
-CItemList::CItemList(wxWindow* parent)
+CItemListCtrl::CItemListCtrl(wxWindow* parent)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
       icons_(MakeListIcons()),
       editTimer_(this),
@@ -38,59 +38,59 @@ CItemList::CItemList(wxWindow* parent)
   textColour_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
   background_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
 
-  header_->Bind(wxEVT_HEADER_CLICK, &CItemList::OnHeaderClick, this);
-  header_->Bind(wxEVT_HEADER_RIGHT_CLICK, &CItemList::OnHeaderRightClick, this);
-  header_->Bind(wxEVT_HEADER_RESIZING, &CItemList::OnHeaderResizing, this);
-  header_->Bind(wxEVT_HEADER_END_RESIZE, &CItemList::OnHeaderEndResize, this);
-  header_->Bind(wxEVT_HEADER_END_REORDER, &CItemList::OnHeaderReorder, this);
+  header_->Bind(wxEVT_HEADER_CLICK, &CItemListCtrl::OnHeaderClick, this);
+  header_->Bind(wxEVT_HEADER_RIGHT_CLICK, &CItemListCtrl::OnHeaderRightClick, this);
+  header_->Bind(wxEVT_HEADER_RESIZING, &CItemListCtrl::OnHeaderResizing, this);
+  header_->Bind(wxEVT_HEADER_END_RESIZE, &CItemListCtrl::OnHeaderEndResize, this);
+  header_->Bind(wxEVT_HEADER_END_REORDER, &CItemListCtrl::OnHeaderReorder, this);
   // A double click on a border would fit the column to its title.
   header_->Bind(wxEVT_HEADER_SEPARATOR_DCLICK, [](wxHeaderCtrlEvent&) {});
 
-  body_->Bind(wxEVT_PAINT, &CItemList::OnPaint, this);
-  body_->Bind(wxEVT_LEFT_DOWN, &CItemList::OnLeftDown, this);
-  body_->Bind(wxEVT_LEFT_UP, &CItemList::OnLeftUp, this);
-  body_->Bind(wxEVT_LEFT_DCLICK, &CItemList::OnLeftDoubleClick, this);
-  body_->Bind(wxEVT_RIGHT_DOWN, &CItemList::OnRightDown, this);
-  body_->Bind(wxEVT_MOTION, &CItemList::OnMotion, this);
-  body_->Bind(wxEVT_KEY_DOWN, &CItemList::OnKeyDown, this);
-  body_->Bind(wxEVT_SET_FOCUS, &CItemList::OnFocusChange, this);
-  body_->Bind(wxEVT_KILL_FOCUS, &CItemList::OnFocusChange, this);
-  body_->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CItemList::OnCaptureLost, this);
-  body_->Bind(wxEVT_CONTEXT_MENU, &CItemList::OnContextMenu, this);
-  Bind(wxEVT_SIZE, &CItemList::OnSize, this);
-  Bind(wxEVT_TIMER, &CItemList::OnEditTimer, this, editTimer_.GetId());
-  Bind(wxEVT_TIMER, &CItemList::OnScrollTimer, this, scrollTimer_.GetId());
+  body_->Bind(wxEVT_PAINT, &CItemListCtrl::OnPaint, this);
+  body_->Bind(wxEVT_LEFT_DOWN, &CItemListCtrl::OnLeftDown, this);
+  body_->Bind(wxEVT_LEFT_UP, &CItemListCtrl::OnLeftUp, this);
+  body_->Bind(wxEVT_LEFT_DCLICK, &CItemListCtrl::OnLeftDoubleClick, this);
+  body_->Bind(wxEVT_RIGHT_DOWN, &CItemListCtrl::OnRightDown, this);
+  body_->Bind(wxEVT_MOTION, &CItemListCtrl::OnMotion, this);
+  body_->Bind(wxEVT_KEY_DOWN, &CItemListCtrl::OnKeyDown, this);
+  body_->Bind(wxEVT_SET_FOCUS, &CItemListCtrl::OnFocusChange, this);
+  body_->Bind(wxEVT_KILL_FOCUS, &CItemListCtrl::OnFocusChange, this);
+  body_->Bind(wxEVT_MOUSE_CAPTURE_LOST, &CItemListCtrl::OnCaptureLost, this);
+  body_->Bind(wxEVT_CONTEXT_MENU, &CItemListCtrl::OnContextMenu, this);
+  Bind(wxEVT_SIZE, &CItemListCtrl::OnSize, this);
+  Bind(wxEVT_TIMER, &CItemListCtrl::OnEditTimer, this, editTimer_.GetId());
+  Bind(wxEVT_TIMER, &CItemListCtrl::OnScrollTimer, this, scrollTimer_.GetId());
 }
 
-CItemList::~CItemList() {
+CItemListCtrl::~CItemListCtrl() {
   editTimer_.Stop();
   scrollTimer_.Stop();
 }
 
-wxWindow* CItemList::Body() const { return body_; }
-wxHeaderCtrl* CItemList::Header() const { return header_; }
+wxWindow* CItemListCtrl::Body() const { return body_; }
+wxHeaderCtrl* CItemListCtrl::Header() const { return header_; }
 
-void CItemList::SetFocus() { body_->SetFocus(); }
+void CItemListCtrl::SetFocus() { body_->SetFocus(); }
 
-void CItemList::OnSize(wxSizeEvent& event) {
+void CItemListCtrl::OnSize(wxSizeEvent& event) {
   event.Skip();
   LayoutParts();
 }
 
-void CItemList::LayoutParts() {
+void CItemListCtrl::LayoutParts() {
   const wxSize size = GetClientSize();
   const int headerHeight = header_->GetBestSize().y;
   header_->SetSize(0, 0, size.x, headerHeight);
   body_->SetSize(0, headerHeight, size.x, std::max(size.y - headerHeight, 0));
 }
 
-void CItemList::UpdateVirtualSize() {
+void CItemListCtrl::UpdateVirtualSize() {
   body_->SetScrollRate(kIconSize / 2, rowHeight_);
   body_->SetVirtualSize(TotalWidth(), GetItemCount() * rowHeight_);
   body_->Refresh();
 }
 
-void CItemList::Attach(const Document* data) {
+void CItemListCtrl::Attach(const Document* data) {
   EndRowDrag(false);
   EndCellEdit(true);
   SetHighlightedCell(-1, -1);
@@ -101,7 +101,7 @@ void CItemList::Attach(const Document* data) {
   SelectionChanged();
 }
 
-void CItemList::RebuildColumns() {
+void CItemListCtrl::RebuildColumns() {
   EndCellEdit(true);
   SetHighlightedCell(-1, -1);
   std::vector<wxHeaderColumnSimple> headers;
@@ -129,7 +129,7 @@ void CItemList::RebuildColumns() {
   UpdateVirtualSize();
 }
 
-void CItemList::ApplyStyle() {
+void CItemListCtrl::ApplyStyle() {
   if (!data_) return;
   const ViewStyle& style = data_->settings.styles.pane[ViewStyles::kList];
   textColour_ = FromColorRef(style.text);
@@ -141,7 +141,7 @@ void CItemList::ApplyStyle() {
   UpdateVirtualSize();
 }
 
-void CItemList::SyncItemCount() {
+void CItemListCtrl::SyncItemCount() {
   // The rows under an open edit box may have moved.
   EndCellEdit(true);
   const int count = data_ ? data_->items.GetSize() : 0;
@@ -154,35 +154,35 @@ void CItemList::SyncItemCount() {
   if (selection_.Focus() != focus) FocusChanged();
 }
 
-wxString CItemList::GetItemText(int row, int column) const {
+wxString CItemListCtrl::GetItemText(int row, int column) const {
   if (!data_ || column <= 0 || column >= GetColumnCount() || row < 0 ||
       row >= data_->items.GetSize())
     return wxString();
   return ToWx(data_->items.Column(column, row));
 }
 
-wxString CItemList::ColumnTitle(int column) const {
+wxString CItemListCtrl::ColumnTitle(int column) const {
   if (column < 0 || column >= GetColumnCount()) return wxString();
   return header_->Column(column).GetTitle();
 }
 
-bool CItemList::RightAligned(int column) const {
+bool CItemListCtrl::RightAligned(int column) const {
   return column >= 0 && column < GetColumnCount() &&
          header_->Column(column).GetAlignment() == wxALIGN_RIGHT;
 }
 
-int CItemList::GetColumnWidth(int column) const {
+int CItemListCtrl::GetColumnWidth(int column) const {
   return column >= 0 && column < GetColumnCount() ? widths_[column] : 0;
 }
 
-void CItemList::SetColumnWidth(int column, int width) {
+void CItemListCtrl::SetColumnWidth(int column, int width) {
   if (column <= 0 || column >= GetColumnCount() || width < 0) return;
   widths_[column] = width;
   header_->SetColumnWidth(column, width);
   UpdateVirtualSize();
 }
 
-void CItemList::SetDisplayOrder(const std::vector<int>& order) {
+void CItemListCtrl::SetDisplayOrder(const std::vector<int>& order) {
   std::vector<int> sorted = order;
   std::sort(sorted.begin(), sorted.end());
   for (int i = 0; i < static_cast<int>(sorted.size()); ++i)
@@ -194,24 +194,24 @@ void CItemList::SetDisplayOrder(const std::vector<int>& order) {
   body_->Refresh();
 }
 
-void CItemList::CaptureColumnWidths(ColumnDescriptors& columns) const {
+void CItemListCtrl::CaptureColumnWidths(ColumnDescriptors& columns) const {
   const int count = std::min(GetColumnCount(), kMaxColumns);
   for (int i = 1; i < count; ++i) columns.widths[i] = widths_[i];
 }
 
-bool CItemList::ChooseHeaderColumn(int column) {
+bool CItemListCtrl::ChooseHeaderColumn(int column) {
   currentHeaderColumn_ = column > 0 && column < GetColumnCount() ? column : 0;
   return currentHeaderColumn_ != 0;
 }
 
-void CItemList::OnHeaderClick(wxHeaderCtrlEvent& event) {
+void CItemListCtrl::OnHeaderClick(wxHeaderCtrlEvent& event) {
   wxListEvent click(wxEVT_LIST_COL_CLICK, GetId());
   click.SetEventObject(this);
   click.SetColumn(event.GetColumn());
   GetEventHandler()->ProcessEvent(click);
 }
 
-void CItemList::OnHeaderRightClick(wxHeaderCtrlEvent& event) {
+void CItemListCtrl::OnHeaderRightClick(wxHeaderCtrlEvent& event) {
   headerMenuShown_ = true;
   CallAfter([this] { headerMenuShown_ = false; });
   if (!ChooseHeaderColumn(event.GetColumn())) return;
@@ -219,7 +219,7 @@ void CItemList::OnHeaderRightClick(wxHeaderCtrlEvent& event) {
   PopupMenu(menu.get(), ScreenToClient(wxGetMousePosition()) + wxPoint(5, 5));
 }
 
-void CItemList::OnHeaderResizing(wxHeaderCtrlEvent& event) {
+void CItemListCtrl::OnHeaderResizing(wxHeaderCtrlEvent& event) {
   const int column = event.GetColumn();
   if (column <= 0 || column >= GetColumnCount()) return;
   widths_[column] = event.GetWidth();
@@ -228,12 +228,12 @@ void CItemList::OnHeaderResizing(wxHeaderCtrlEvent& event) {
   if (editor_) editor_->Cover(CellRect(editRow_, editColumn_));
 }
 
-void CItemList::OnHeaderEndResize(wxHeaderCtrlEvent& event) {
+void CItemListCtrl::OnHeaderEndResize(wxHeaderCtrlEvent& event) {
   OnHeaderResizing(event);
   ColumnsChangedByUser();
 }
 
-void CItemList::OnHeaderReorder(wxHeaderCtrlEvent& event) {
+void CItemListCtrl::OnHeaderReorder(wxHeaderCtrlEvent& event) {
   // Nothing goes in front of the icon column: a column dropped there
   // lands just behind it.
   event.Veto();
@@ -250,13 +250,13 @@ void CItemList::OnHeaderReorder(wxHeaderCtrlEvent& event) {
   ColumnsChangedByUser();
 }
 
-void CItemList::ColumnsChangedByUser() {
+void CItemListCtrl::ColumnsChangedByUser() {
   wxCommandEvent changed(EVT_ITEM_LIST_COLUMNS, GetId());
   changed.SetEventObject(this);
   GetEventHandler()->ProcessEvent(changed);
 }
 
-void CItemList::OnContextMenu(wxContextMenuEvent& event) {
+void CItemListCtrl::OnContextMenu(wxContextMenuEvent& event) {
   if (headerMenuShown_ || GetItemCount() == 0) return;
   const wxPoint point =
       event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
@@ -266,7 +266,7 @@ void CItemList::OnContextMenu(wxContextMenuEvent& event) {
 
 // Selection and focus.
 
-void CItemList::SelectionChanged() {
+void CItemListCtrl::SelectionChanged() {
   SetHighlightedCell(-1, -1);
   body_->Refresh();
   // One notice for however many rows a gesture or a caller changed.
@@ -281,7 +281,7 @@ void CItemList::SelectionChanged() {
   });
 }
 
-void CItemList::FocusChanged() {
+void CItemListCtrl::FocusChanged() {
   SetHighlightedCell(-1, -1);
   body_->Refresh();
   wxListEvent focused(wxEVT_LIST_ITEM_FOCUSED, GetId());
@@ -290,55 +290,55 @@ void CItemList::FocusChanged() {
   GetEventHandler()->ProcessEvent(focused);
 }
 
-void CItemList::Select(int row, bool selected) {
+void CItemListCtrl::Select(int row, bool selected) {
   if (row < 0 || row >= GetItemCount() || selection_.IsSelected(row) == selected) return;
   selection_.Set(row, selected);
   SelectionChanged();
 }
 
-void CItemList::SelectRows(const std::vector<int>& rows) {
+void CItemListCtrl::SelectRows(const std::vector<int>& rows) {
   selection_.Clear();
   for (int row : rows) selection_.Set(row, true);
   SelectionChanged();
 }
 
-void CItemList::SelectRowRange(int first, int last) {
+void CItemListCtrl::SelectRowRange(int first, int last) {
   selection_.Clear();
   if (first <= last) selection_.SetRange(first, last, true);
   SelectionChanged();
 }
 
-void CItemList::SelectAllRows() {
+void CItemListCtrl::SelectAllRows() {
   selection_.SelectAll();
   SelectionChanged();
 }
 
-void CItemList::InvertSelection() {
+void CItemListCtrl::InvertSelection() {
   selection_.Invert();
   SelectionChanged();
 }
 
-void CItemList::ClearSelection() {
+void CItemListCtrl::ClearSelection() {
   if (selection_.Count() == 0) return;
   selection_.Clear();
   SelectionChanged();
 }
 
-void CItemList::SetFocusedRow(int row) {
+void CItemListCtrl::SetFocusedRow(int row) {
   if (row == selection_.Focus()) return;
   selection_.SetFocus(row);
   selection_.SetAnchor(row);
   FocusChanged();
 }
 
-void CItemList::ClickRow(int row, bool ctrl, bool shift) {
+void CItemListCtrl::ClickRow(int row, bool ctrl, bool shift) {
   const int focus = selection_.Focus();
   selection_.Click(row, ctrl, shift);
   SelectionChanged();
   if (selection_.Focus() != focus) FocusChanged();
 }
 
-void CItemList::MoveFocusTo(int row, bool ctrl, bool shift) {
+void CItemListCtrl::MoveFocusTo(int row, bool ctrl, bool shift) {
   const int focus = selection_.Focus();
   selection_.MoveFocus(row, ctrl, shift);
   if (!ctrl) SelectionChanged();
