@@ -30,6 +30,11 @@ class LevelTexts {
   LevelTexts(const CMySortStringArray& items, const std::vector<int>& levels)
       : levelCount_(levels.size()), texts_(std::make_shared<std::string>()) {
     const auto rows = static_cast<std::size_t>(items.GetSize());
+    std::size_t size = 0;
+    for (std::size_t row = 0; row < rows; ++row) {
+      for (const int column : levels) size += items.Column(column, static_cast<int>(row)).size();
+    }
+    texts_->reserve(size);
     offsets_.reserve(rows * levelCount_ + 1);
     prefixes_.reserve(rows * levelCount_);
     for (std::size_t row = 0; row < rows; ++row) {
@@ -50,16 +55,23 @@ class LevelTexts {
     return std::string_view(*texts_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
   }
 
+  bool Same(int a, int b, std::size_t level) const {
+    return Prefix(a, level) == Prefix(b, level) && SameText(At(a, level), At(b, level));
+  }
+
   // cp932::MbsCompare of two rows' texts at one level.
   int Compare(int a, int b, std::size_t level) const {
-    const std::uint64_t pa = prefixes_[static_cast<std::size_t>(a) * levelCount_ + level];
-    const std::uint64_t pb = prefixes_[static_cast<std::size_t>(b) * levelCount_ + level];
+    const std::uint64_t pa = Prefix(a, level), pb = Prefix(b, level);
     if (pa != pb) return pa < pb ? -1 : 1;
     const std::string_view ta = At(a, level), tb = At(b, level);
     return ta == tb ? 0 : cp932::MbsCompare(ta, tb);
   }
 
  private:
+  std::uint64_t Prefix(int row, std::size_t level) const {
+    return prefixes_[static_cast<std::size_t>(row) * levelCount_ + level];
+  }
+
   std::size_t levelCount_;
   std::shared_ptr<std::string> texts_;
   std::vector<std::size_t> offsets_;
@@ -126,7 +138,7 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
   const auto rowCount = static_cast<std::size_t>(n);
   while (u < rowCount) {
     std::size_t end = u + 1;
-    while (end < rowCount && SameText(entries[end].key, entries[u].key)) ++end;
+    while (end < rowCount && texts.Same(entries[end].row, entries[u].row, 0)) ++end;
     group.clear();
     for (std::size_t k = u; k < end; ++k) group.push_back(entries[k].row);
     if (group.size() > 1) std::stable_sort(group.begin(), group.end(), lowerLevelsLess);
@@ -136,7 +148,7 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
     addChain(group[0], 1);
     for (std::size_t g = 1; g < group.size(); ++g) {
       std::size_t level = 1;
-      while (level < shared && SameText(texts.At(group[g], level), texts.At(group[g - 1], level))) {
+      while (level < shared && texts.Same(group[g], group[g - 1], level)) {
         ++level;
       }
       addChain(group[g], level);
