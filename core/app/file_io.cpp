@@ -5,41 +5,76 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <random>
+#include <string>
 #include <system_error>
 
 namespace listora {
 
 namespace {
 
-bool Fail(FileError* error, std::string_view action, const std::filesystem::path& file, int code) {
-  if (error) {
-    error->what = "「" + file.string() + "」" + std::string(action) + ": " +
-                  std::generic_category().message(code);
-  }
+bool FailWith(FileError* error, std::string_view action, const std::filesystem::path& file,
+              std::string_view reason) {
+  if (error)
+    error->what = "「" + file.string() + "」" + std::string(action) + ": " + std::string(reason);
   return false;
 }
 
+bool Fail(FileError* error, std::string_view action, const std::filesystem::path& file, int code) {
+  return FailWith(error, action, file, std::generic_category().message(code));
+}
+
 constexpr std::string_view kCannotRead = "を読み込めませんでした";
+
+std::string TooLarge(std::size_t maxBytes) {
+  return "larger than " + std::to_string(maxBytes) + " bytes";
+}
 constexpr std::string_view kCannotWrite = "に書き込めませんでした";
 
-// Opens a new file "<folder>/.<name>.XXXXXX" exclusively. The mode 0666 lets
-// the umask (and any default ACL) decide a new file's permissions.
-int CreateTemporary(const std::filesystem::path& target, std::filesystem::path* temporary) {
+std::filesystem::path TemporaryName(const std::filesystem::path& target) {
   static constexpr char kLetters[] =
       "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   thread_local std::mt19937_64 random{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
   // Cut long names so the temporary one stays within the 255-byte limit.
-  const std::string base = target.filename().string().substr(0, 200);
+  std::string name = "." + target.filename().string().substr(0, 200) + ".";
+  for (int k = 0; k < 8; ++k) name.push_back(kLetters[pick(random)]);
+  return target.parent_path() / name;
+}
+
+// Opens a new file "<folder>/.<name>.XXXXXXXX" exclusively. The mode 0666
+// lets the umask (and any default ACL) decide a new file's permissions.
+int CreateTemporary(const std::filesystem::path& target, std::filesystem::path* temporary) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = "." + base + ".";
-    for (int k = 0; k < 8; ++k) name.push_back(kLetters[pick(random)]);
-    *temporary = target.parent_path() / name;
+    *temporary = TemporaryName(target);
     const int fd = open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// A file in `folder` without a name, or -1 where the system or the file
+// system has none to give.
+int OpenUnnamed(const std::filesystem::path& folder) {
+#ifdef O_TMPFILE
+  return open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#else
+  (void)folder;
+  return -1;
+#endif
+}
+
+// Gives a finished unnamed file a temporary name beside the target.
+bool NameUnnamed(int fd, const std::filesystem::path& target, std::filesystem::path* temporary) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temporary = TemporaryName(target);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary->c_str(), AT_SYMLINK_FOLLOW) == 0)
+      return true;
+    if (errno != EEXIST) return false;
+  }
+  return false;
 }
 
 bool WriteAllBytes(int fd, std::string_view bytes) {
@@ -73,26 +108,72 @@ bool SyncFolder(const std::filesystem::path& folder) {
   return synced;
 }
 
-// A link is replaced by writing to what it points at, so the link survives.
-std::filesystem::path ResolveTarget(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(file, ec)) return file;
-  std::filesystem::path resolved = std::filesystem::weakly_canonical(file, ec);
-  return ec ? file : resolved;
+// The replacement takes the old file's owner, group and permissions. Only
+// root may give a file to another user, and others only a group they belong
+// to; what may not be kept stays the saver's, as with any new file. The
+// owner goes first, as changing it clears the set-ID bits.
+bool FillReplacement(int fd, const struct stat* old, std::string_view bytes) {
+  if (old) {
+    if (fchown(fd, old->st_uid, old->st_gid) != 0 && fchown(fd, -1, old->st_gid) != 0) {
+      // Not permitted: see above.
+    }
+    if (fchmod(fd, old->st_mode & 07777) != 0) return false;
+  }
+  return WriteAllBytes(fd, bytes) && Sync(fd);
 }
 
-// A descriptor open for reading on a file that is no folder, or -1.
-int OpenForReading(const std::filesystem::path& file, struct stat& info, FileError* error) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+// A device or a FIFO is written like any output redirection writes it;
+// replacing the node would take it away from everyone else.
+bool WriteThrough(const std::filesystem::path& target, std::string_view bytes) {
+  const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = WriteAllBytes(fd, bytes);
+  int code = errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    code = errno;
+  }
+  errno = code;
+  return ok;
+}
+
+// Follows symbolic links to the file they name, which need not exist yet
+// (a dangling link creates it). 0, or the reason (ELOOP for a loop).
+int ResolveTarget(const std::filesystem::path& file, std::filesystem::path* target) {
+  std::filesystem::path current = file;
+  for (int links = 0; links < 40; ++links) {
+    struct stat info {};
+    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      *target = current;
+      return 0;
+    }
+    std::error_code ec;
+    const std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+    if (ec) return ec.value();
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return ELOOP;
+}
+
+// A descriptor open for reading on a regular file of at most `maxBytes`,
+// or -1 with the reason. Opened without blocking, so that a FIFO without a
+// writer is refused at once instead of waited for.
+int OpenForReading(const std::filesystem::path& file, struct stat& info, FileError* error,
+                   std::size_t maxBytes) {
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     Fail(error, kCannotRead, file, errno);
     return -1;
   }
-  if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+  const auto refuse = [&](const std::string& reason) {
     close(fd);
-    Fail(error, kCannotRead, file, EISDIR);
+    FailWith(error, kCannotRead, file, reason);
     return -1;
-  }
+  };
+  if (fstat(fd, &info) != 0) return refuse(std::generic_category().message(errno));
+  if (S_ISDIR(info.st_mode)) return refuse(std::generic_category().message(EISDIR));
+  if (!S_ISREG(info.st_mode)) return refuse("not a regular file");
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return refuse(TooLarge(maxBytes));
   return fd;
 }
 
@@ -100,15 +181,16 @@ int OpenForReading(const std::filesystem::path& file, struct stat& info, FileErr
 
 bool CanReadFile(const std::filesystem::path& file, FileError* error) {
   struct stat info {};
-  const int fd = OpenForReading(file, info, error);
+  const int fd = OpenForReading(file, info, error, kNoSizeLimit);
   if (fd < 0) return false;
   close(fd);
   return true;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error,
+                                         std::size_t maxBytes) {
   struct stat info {};
-  const int fd = OpenForReading(file, info, error);
+  const int fd = OpenForReading(file, info, error, maxBytes);
   if (fd < 0) return std::nullopt;
   std::string bytes;
   if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -123,6 +205,12 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
       Fail(error, kCannotRead, file, code);
       return std::nullopt;
     }
+    // The file may grow while it is read.
+    if (static_cast<std::size_t>(got) > maxBytes - bytes.size()) {
+      close(fd);
+      FailWith(error, kCannotRead, file, TooLarge(maxBytes));
+      return std::nullopt;
+    }
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
   close(fd);
@@ -131,18 +219,42 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error) {
-  const std::filesystem::path target = ResolveTarget(file);
+  std::filesystem::path target;
+  if (const int code = ResolveTarget(file, &target)) return Fail(error, kCannotWrite, file, code);
   if (target.filename().empty()) return Fail(error, kCannotWrite, file, EISDIR);
   struct stat existing {};
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return Fail(error, kCannotWrite, file, EISDIR);
+  if (exists && !S_ISREG(existing.st_mode))
+    return WriteThrough(target, bytes) || Fail(error, kCannotWrite, file, errno);
+  const struct stat* old = exists ? &existing : nullptr;
+  const std::filesystem::path folder =
+      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
 
+  // The content goes into an unnamed file first and gets a name only when
+  // complete; where that is not possible, into a named temporary file.
   std::filesystem::path temporary;
-  const int fd = CreateTemporary(target, &temporary);
-  if (fd < 0) return Fail(error, kCannotWrite, file, errno);
-  bool ok = (!exists || fchmod(fd, existing.st_mode & 07777) == 0) && WriteAllBytes(fd, bytes) &&
-            Sync(fd);
-  int code = errno;
+  bool ok = false;
+  int code = 0;
+  int fd = OpenUnnamed(folder);
+  if (fd >= 0) {
+    ok = FillReplacement(fd, old, bytes);
+    code = errno;
+    if (!ok) {
+      close(fd);
+      return Fail(error, kCannotWrite, file, code);
+    }
+    if (!NameUnnamed(fd, target, &temporary)) {
+      close(fd);
+      fd = -1;
+    }
+  }
+  if (fd < 0) {
+    fd = CreateTemporary(target, &temporary);
+    if (fd < 0) return Fail(error, kCannotWrite, file, errno);
+    ok = FillReplacement(fd, old, bytes);
+    code = errno;
+  }
   if (close(fd) != 0 && ok) {
     ok = false;
     code = errno;
@@ -155,8 +267,6 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
     unlink(temporary.c_str());
     return Fail(error, kCannotWrite, file, code);
   }
-  const std::filesystem::path folder =
-      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
   if (!SyncFolder(folder)) return Fail(error, kCannotWrite, file, errno);
   return true;
 }

@@ -1,8 +1,11 @@
 #include "core/app/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -97,6 +100,88 @@ TEST(FileIoTest, FailedWritesLeaveTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(test::ReadAll(dir / "doc"), "old contents");
 
   EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"doc", "folder", "plain"}));
+}
+
+TEST(FileIoTest, FollowsDanglingLinksAndReportsLoops) {
+  test::TempDir dir;
+  fs::create_symlink("made", dir / "dangling");
+  ASSERT_TRUE(WriteFileAtomically(dir / "dangling", "new"));
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
+  EXPECT_EQ(test::ReadAll(dir / "made"), "new");
+
+  fs::create_symlink("loop2", dir / "loop1");
+  fs::create_symlink("loop1", dir / "loop2");
+  FileError error;
+  EXPECT_FALSE(WriteFileAtomically(dir / "loop1", "x", &error));
+  EXPECT_NE(error.what.find("Too many levels of symbolic links"), std::string::npos) << error.what;
+  EXPECT_TRUE(fs::is_symlink(dir / "loop1"));
+}
+
+TEST(FileIoTest, WritesThroughAFifoInsteadOfReplacingIt) {
+  test::TempDir dir;
+  const fs::path fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_TRUE(WriteFileAtomically(fifo, "through"));
+  char buffer[16] = {};
+  EXPECT_EQ(read(reader, buffer, sizeof buffer), 7);
+  close(reader);
+  EXPECT_EQ(std::string(buffer), "through");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"fifo"});
+}
+
+// A save killed half-way (here by the file-size limit's signal, which
+// arrives at a known point) leaves the old file and nothing else.
+TEST(FileIoTest, AWriteKilledHalfWayLeavesNoTemporaryFile) {
+  test::TempDir dir;
+  test::WriteAll(dir / "doc", "old contents");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit small{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &small);
+    WriteFileAtomically(dir / "doc", std::string(100000, 'x'));
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(test::ReadAll(dir / "doc"), "old contents");
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"doc"});
+}
+
+TEST(FileIoTest, RootKeepsTheOwnerAndGroupOfTheOldFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+  test::TempDir dir;
+  test::WriteAll(dir / "theirs", "old");
+  ASSERT_EQ(chown((dir / "theirs").c_str(), 4321, 4322), 0);
+  ASSERT_TRUE(WriteFileAtomically(dir / "theirs", "new"));
+  struct stat info {};
+  ASSERT_EQ(stat((dir / "theirs").c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, 4321u);
+  EXPECT_EQ(info.st_gid, 4322u);
+  ASSERT_TRUE(WriteFileAtomically(dir / "mine", "new"));
+  ASSERT_EQ(stat((dir / "mine").c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, 0u);
+}
+
+TEST(FileIoTest, ReadsOnlyRegularFilesUpToTheLimit) {
+  test::TempDir dir;
+  FileError error;
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadFileBytes(dir / "fifo", &error));  // no writer: must not wait
+  EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+  EXPECT_FALSE(ReadFileBytes("/dev/zero", &error));
+  EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+
+  test::WriteAll(dir / "ten", "0123456789");
+  EXPECT_EQ(ReadFileBytes(dir / "ten", &error, 10), "0123456789");
+  EXPECT_FALSE(ReadFileBytes(dir / "ten", &error, 9));
+  EXPECT_NE(error.what.find("larger than 9 bytes"), std::string::npos) << error.what;
 }
 
 TEST(FileIoTest, ReadFailuresNameThePath) {
