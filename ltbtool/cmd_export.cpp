@@ -1,4 +1,5 @@
 #include <iostream>
+#include <system_error>
 
 #include "core/doc/export.h"
 #include "ltbtool/commands.h"
@@ -18,6 +19,11 @@ int RunExport(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   if (*format != "txt" && *format != "html" && *format != "csv")
     throw UsageError{"--format must be txt, html or csv"};
+
+  std::error_code ignored;
+  if (std::filesystem::equivalent(file, out, ignored))
+    throw UsageError{"-o names the input document " + file.string() +
+                     "; the export would replace it"};
 
   PasswordSource passwords(args);
   const LoadedDocument loaded = LoadForTool(file, passwords);

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <iostream>
 #include <system_error>
 
@@ -42,7 +45,10 @@ int RunNew(const std::vector<std::string>& raw) {
   const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
   const std::filesystem::path out = args.positional()[0];
-  const listora::Profile profile(listora::SettingsFilePath(ExecutableDir()));
+  listora::Profile profile(listora::SettingsFilePath(ExecutableDir()));
+  // Read once: a new document takes some fifty settings from it.
+  listora::FileError error;
+  if (!profile.Preload(&error)) throw ToolError{kExitRefused, error.what};
   const SaveProtection protection = NewDocumentProtection(args, profile);
 
   listora::Document doc;
@@ -50,6 +56,13 @@ int RunNew(const std::vector<std::string>& raw) {
   if (args.Has("--insert")) {
     const auto list = args.List("--insert");
     const std::vector<std::filesystem::path> paths(list.begin(), list.end());
+    // The insertion passes over what it cannot find; say which.
+    for (const auto& path : paths) {
+      struct stat info {};
+      if (lstat(path.c_str(), &info) != 0)
+        std::cerr << "ltbtool: " << path.string() << ": " << std::generic_category().message(errno)
+                  << "; not inserted\n";
+    }
     listora::InsertOptions options;
     options.settings = doc.settings.autoInsert;
     options.columnCount = doc.ColumnCount();

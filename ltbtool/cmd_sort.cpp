@@ -13,7 +13,10 @@ int RunSort(const std::vector<std::string>& raw) {
   const auto column = args.Number("--column");
   if (!column) throw UsageError{"sort needs --column K"};
   const long clicks = args.Number("--clicks").value_or(1);
-  if (clicks < 1) throw UsageError{"--clicks must be at least 1"};
+  // Every click is a full sort; more than a person would click is refused.
+  constexpr long kMaxClicks = 100;
+  if (clicks < 1 || clicks > kMaxClicks)
+    throw UsageError{"--clicks must be 1.." + std::to_string(kMaxClicks)};
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);

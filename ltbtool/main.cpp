@@ -1,5 +1,6 @@
 // ltbtool: reads, converts and exports Listora documents without a display.
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -33,10 +34,7 @@ int Usage(const std::string& message) {
   return ltbtool::kExitUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Usage("missing command");
   const std::string& name = args.front();
   if (name == "--help" || name == "-h") {
@@ -69,4 +67,21 @@ int main(int argc, char** argv) {
     }
   }
   return Usage("unknown command '" + name + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Past the file-size limit a write then fails with "File too large",
+  // which is reported and its temporary file removed, instead of the
+  // signal ending the process half-way.
+  std::signal(SIGXFSZ, SIG_IGN);
+  const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+  // Standard output that did not all get out (a full disk behind a
+  // redirection) is a failed output, whatever the subcommand was.
+  if (status == ltbtool::kExitOk && !(std::cout << std::flush)) {
+    std::cerr << "ltbtool: cannot write to standard output\n";
+    return ltbtool::kExitWriteFailed;
+  }
+  return status;
 }

@@ -83,7 +83,7 @@ std::string PasswordSource::Get(const std::filesystem::path& forFile) {
 
 std::string ReadPasswordFile(const std::filesystem::path& file) {
   listora::FileError error;
-  auto bytes = listora::ReadFileBytes(file, &error);
+  auto bytes = listora::ReadFileBytes(file, &error, kMaxPasswordFileBytes);
   if (!bytes) throw ToolError{kExitPassword, error.what};
   return listora::Utf8ToCp932(DropOneLineBreak(std::move(*bytes)));
 }
@@ -146,6 +146,10 @@ SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& load
   } else if (mode == ProtectionMode::kPassword && password.empty()) {
     throw UsageError{"--mode password needs --new-password-file"};
   }
+  // The program would store an empty password as "encrypted"; asked for on
+  // the command line, that is protection that was not given.
+  if (mode == ProtectionMode::kPassword && password.empty())
+    throw UsageError{"--mode password needs a password that is not empty"};
   // The program's own rule: with passwords on, an empty one means "encrypted".
   const bool pass = mode == ProtectionMode::kPassword;
   const bool ango = mode == ProtectionMode::kEncrypted;

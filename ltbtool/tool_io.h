@@ -54,7 +54,8 @@ void FlushStandardOutput();
 // Writes atomically; throws ToolError(kExitWriteFailed).
 void WriteOutput(const std::filesystem::path& file, std::string_view bytes);
 // Reads the first line of a password file (one trailing CR LF or LF
-// dropped) as CP932.
+// dropped) as CP932. Longer files than any password are refused.
+inline constexpr std::size_t kMaxPasswordFileBytes = 4096;
 std::string ReadPasswordFile(const std::filesystem::path& file);
 
 struct LoadedDocument {

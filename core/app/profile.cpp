@@ -150,15 +150,6 @@ Location Locate(std::string_view bytes, std::string_view section, std::string_vi
   return loc;
 }
 
-// The file's bytes; empty when there is no file. nullopt when a file is
-// there but cannot be read, so a write never replaces what it did not see.
-std::optional<std::string> Load(const std::filesystem::path& file) {
-  if (auto bytes = ReadFileBytes(file)) return bytes;
-  std::error_code ec;
-  if (std::filesystem::exists(file, ec) || ec) return std::nullopt;
-  return std::string();
-}
-
 // `bytes` with the key's value set: its line rewritten in place, or a new
 // line at the end of its section, or a new section at the end.
 std::string WithValue(std::string_view bytes, std::string_view section, std::string_view key,
@@ -194,9 +185,23 @@ std::filesystem::path HomeDir() {
 
 Profile::Profile(std::filesystem::path file) : file_(std::move(file)) {}
 
+std::optional<std::string> Profile::Load(FileError* error) const {
+  if (preloaded_) return preloaded_;
+  if (auto bytes = ReadFileBytes(file_, error, kMaxSettingsFileBytes)) return bytes;
+  std::error_code ec;
+  if (std::filesystem::exists(file_, ec) || ec) return std::nullopt;
+  return std::string();
+}
+
+bool Profile::Preload(FileError* error) {
+  preloaded_.reset();
+  preloaded_ = Load(error);
+  return preloaded_.has_value();
+}
+
 std::string Profile::GetString(std::string_view section, std::string_view key,
                                std::string_view def) const {
-  const std::string bytes = Load(file_).value_or(std::string());
+  const std::string bytes = Load().value_or(std::string());
   const Location loc = Locate(bytes, section, key);
   if (!loc.keyFound) return std::string(def);
   return std::string(Unquote(loc.value));
@@ -204,7 +209,7 @@ std::string Profile::GetString(std::string_view section, std::string_view key,
 
 std::int32_t Profile::GetInt(std::string_view section, std::string_view key,
                              std::int32_t def) const {
-  const std::string bytes = Load(file_).value_or(std::string());
+  const std::string bytes = Load().value_or(std::string());
   const Location loc = Locate(bytes, section, key);
   const std::string_view value = Unquote(loc.value);
   // A key with an empty value counts as missing, as with the platform's reader.
@@ -222,12 +227,14 @@ bool Profile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 bool Profile::WriteSection(std::string_view section, std::span<const ProfileEntry> entries) {
-  const std::optional<std::string> old = Load(file_);
+  const std::optional<std::string> old = Load();
   if (!old) return false;
   std::string bytes = *old;
   for (const ProfileEntry& entry : entries)
     bytes = WithValue(bytes, section, entry.key, entry.value);
-  return WriteFileAtomically(file_, bytes);
+  if (!WriteFileAtomically(file_, bytes)) return false;
+  if (preloaded_) preloaded_ = std::move(bytes);
+  return true;
 }
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir) {

@@ -8,11 +8,17 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/app/file_io.h"
+
 namespace listora {
+
+// A settings file is a few kilobytes; a larger one is not read.
+inline constexpr std::size_t kMaxSettingsFileBytes = 4 << 20;
 
 struct ProfileEntry {
   std::string_view key;
@@ -25,7 +31,10 @@ class Profile {
 
   const std::filesystem::path& File() const { return file_; }
 
-  // Reads the file afresh on every call, so hand edits take effect at once.
+  // Reads the file afresh on every call, so hand edits take effect at once
+  // (unless preloaded). A file that is there but cannot be read (not a
+  // regular file, larger than the limit) reads as empty and is never
+  // written.
   std::int32_t GetInt(std::string_view section, std::string_view key, std::int32_t def) const;
   std::string GetString(std::string_view section, std::string_view key, std::string_view def) const;
 
@@ -36,8 +45,19 @@ class Profile {
   // written all or none.
   bool WriteSection(std::string_view section, std::span<const ProfileEntry> entries);
 
+  // Reads the file once now and answers every later read from that copy
+  // (writes update it), for a run that reads many keys and wants no hand
+  // edits in between. False, with the reason, when a file is there but
+  // cannot be read.
+  bool Preload(FileError* error = nullptr);
+
  private:
+  // The file's bytes; empty when there is no file, nullopt when a file is
+  // there but cannot be read, so a write never replaces what it did not see.
+  std::optional<std::string> Load(FileError* error = nullptr) const;
+
   std::filesystem::path file_;
+  std::optional<std::string> preloaded_;
 };
 
 // Where "Listora.ini" lives: $LISTORA_INI when set; else beside the

@@ -161,6 +161,11 @@ TEST(LtbtoolEdit, SortClicksAlternateTheDirection) {
   ASSERT_EQ(RunTool({"sort", file, "--column", "2", "-o", out}).status, 0);
   EXPECT_EQ(Column(Read(out, ProtectionMode::kPlain), 2), (Texts{"1,000", "200", "abc"}));
   EXPECT_EQ(RunTool({"sort", file, "--column", "3", "-o", out}).status, 1);
+  // Each click is a full sort: a count no one would click is refused.
+  EXPECT_EQ(RunTool({"sort", file, "--column", "1", "--clicks", "100", "-o", out}).status, 0);
+  const auto many = RunTool({"sort", file, "--column", "1", "--clicks", "101", "-o", out});
+  EXPECT_EQ(many.status, 1);
+  EXPECT_NE(many.err.find("--clicks must be 1..100"), std::string::npos) << many.err;
 }
 
 TEST(LtbtoolEdit, TreePrintsTheClipboardText) {
@@ -188,6 +193,9 @@ TEST(LtbtoolEdit, NewTakesTheSettingsFileAndInsertsPaths) {
                             (dir / "missing").string(), (dir / "a.txt").string()});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "2 items inserted\n");
+  EXPECT_NE(run.err.find((dir / "missing").string() + ": No such file or directory"),
+            std::string::npos)
+      << run.err;
   const Document doc = Read(out, ProtectionMode::kEncrypted);
   EXPECT_EQ(doc.ColumnCount(), 3);
   EXPECT_EQ(Column(doc, 1), (Texts{"b.txt", "a.txt"}));

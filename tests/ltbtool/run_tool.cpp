@@ -14,7 +14,8 @@ extern char** environ;
 
 namespace listora::test {
 
-ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText) {
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText,
+                const std::string& stdoutFile) {
   const char* tool = std::getenv("LTBTOOL");
   if (!tool) throw std::runtime_error("LTBTOOL is not set");
   TempDir dir;
@@ -24,7 +25,9 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinTe
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 1,
+                                   stdoutFile.empty() ? out.c_str() : stdoutFile.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawnattr_t attr;
   posix_spawnattr_init(&attr);
@@ -47,7 +50,7 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinTe
 
   ToolRun run;
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadAll(out);
+  if (stdoutFile.empty()) run.out = ReadAll(out);
   run.err = ReadAll(err);
   return run;
 }

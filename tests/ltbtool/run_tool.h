@@ -12,6 +12,8 @@ struct ToolRun {
   std::string err;
 };
 
-ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText = {});
+// Standard output goes to `stdoutFile` when given (and `out` stays empty).
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText = {},
+                const std::string& stdoutFile = {});
 
 }  // namespace listora::test

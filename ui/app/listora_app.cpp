@@ -4,6 +4,7 @@
 #include <wx/stdpaths.h>
 #include <wx/tooltip.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ CListoraApp& TheApp() { return *static_cast<CListoraApp*>(wxTheApp); }
 bool CListoraApp::OnInit() {
   // wxApp::OnInit is not called: its option parsing would take "-D" for
   // itself.
+  // Past the file-size limit a write then fails with "File too large" and
+  // the save reports it, instead of the signal ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   SetAppName("Listora");
   SetAppDisplayName("Listora");
 

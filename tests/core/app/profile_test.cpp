@@ -127,6 +127,33 @@ TEST(ProfileTest, AFileThatCannotBeReadIsNotOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(dir / "Listora.ini"));
 }
 
+TEST(ProfileTest, APreloadedFileIsReadOnceAndKeptUpToDateByWrites) {
+  test::TempDir dir;
+  WriteAll(dir / "a.ini", "[Main]\r\nPass=1\r\n");
+  Profile profile(dir / "a.ini");
+  ASSERT_TRUE(profile.Preload());
+  WriteAll(dir / "a.ini", "[Main]\r\nPass=2\r\n");  // not seen: read already
+  EXPECT_EQ(profile.GetInt("Main", "Pass", 0), 1);
+  ASSERT_TRUE(profile.WriteInt("Main", "Ango", 1));
+  EXPECT_EQ(profile.GetInt("Main", "Ango", 0), 1);
+  EXPECT_EQ(ReadAll(dir / "a.ini"), "[Main]\r\nPass=1\r\nAngo=1\r\n");
+}
+
+TEST(ProfileTest, FilesThatNeverEndOrAreTooLargeAreNotRead) {
+  test::TempDir dir;
+  std::string big = "[Main]\r\nPass=1\r\n";
+  big.resize(kMaxSettingsFileBytes + 1, ' ');
+  WriteAll(dir / "big.ini", big);
+  for (const std::filesystem::path file : {dir / "big.ini", std::filesystem::path("/dev/zero")}) {
+    Profile profile(file);
+    FileError error;
+    EXPECT_FALSE(profile.Preload(&error)) << file;
+    EXPECT_FALSE(error.what.empty());
+    EXPECT_EQ(profile.GetInt("Main", "Pass", 7), 7);
+    EXPECT_FALSE(profile.WriteInt("Main", "Pass", 2));
+  }
+}
+
 TEST(ProfileTest, SettingsFilePathFallsBackToTheUsersConfigFolder) {
   test::TempDir dir;
   {

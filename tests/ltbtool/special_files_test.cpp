@@ -1,0 +1,177 @@
+// ltbtool against special files, signals and limits: outputs that are not
+// regular files, the file-size limit, inputs that never end, a full
+// standard output, and requests that would lose data.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/doc/columns.h"
+#include "core/doc/document_file.h"
+#include "run_tool.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadAll;
+using test::RunTool;
+using test::TempDir;
+using test::WriteAll;
+
+// A plain document of `items` items, written as `name` in `dir`.
+std::string WriteDocument(const TempDir& dir, const std::string& name, int items = 2) {
+  Document doc;
+  doc.settings.columns.count = 3;
+  for (int i = 0; i < kMaxColumns; ++i) SetDefaultColumn(doc.settings.columns, i);
+  for (int i = 0; i < items; ++i) {
+    ItemFields f;
+    f.columns[1] = "item " + std::to_string(i);
+    f.columns[2] = std::string(40, 'x');
+    doc.items.AppendRow(f);
+  }
+  WriteAll(dir / name, StoreDocument(doc, {}));
+  return (dir / name).string();
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(LtbtoolSpecialFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  const fs::path fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_EQ(RunTool({"save", doc, "-o", (dir / "saved.ltb").string()}).status, 0);
+  const std::string saved = ReadAll(dir / "saved.ltb");
+  const auto run = RunTool({"save", doc, "-o", fifo.string()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::string got(65536, '\0');
+  const ssize_t size = read(reader, got.data(), got.size());
+  close(reader);
+  ASSERT_GT(size, 0);
+  got.resize(static_cast<std::size_t>(size));
+  EXPECT_TRUE(got == saved);
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  fs::create_symlink("target.ltb", dir / "dangling");
+  EXPECT_EQ(RunTool({"save", doc, "-o", (dir / "dangling").string()}).status, 0);
+  EXPECT_TRUE(ReadAll(dir / "target.ltb") == saved);
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
+
+  fs::create_symlink("loop", dir / "loop");
+  const auto loop = RunTool({"save", doc, "-o", (dir / "loop").string()});
+  EXPECT_EQ(loop.status, 4);
+  EXPECT_NE(loop.err.find("Too many levels of symbolic links"), std::string::npos) << loop.err;
+}
+
+TEST(LtbtoolSpecialFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "big.ltb", 200);
+  WriteAll(dir / "out.ltb", "old");
+  WriteAll(dir / "out.txt", "old");
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{4096, limit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);  // inherited by the tool
+  const auto save = RunTool({"save", doc, "-o", (dir / "out.ltb").string()});
+  const auto exported =
+      RunTool({"export", doc, "--format", "txt", "-o", (dir / "out.txt").string()});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  for (const auto& run : {save, exported}) {
+    EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(ReadAll(dir / "out.ltb"), "old");
+  EXPECT_EQ(ReadAll(dir / "out.txt"), "old");
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"big.ltb", "out.ltb", "out.txt"}));
+}
+
+TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);  // no writer: reading would wait
+  const std::string fifo = (dir / "fifo").string();
+
+  auto run = RunTool({"info", fifo});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+
+  std::string protectedDoc = ReadAll(doc);
+  protectedDoc[17] = 1;  // asks for a password
+  WriteAll(dir / "p.ltb", protectedDoc);
+  for (const std::string passwordFile : {fifo, std::string("/dev/zero")}) {
+    run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", passwordFile});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+  }
+  WriteAll(dir / "long", std::string(5000, 'p'));
+  run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", (dir / "long").string()});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("larger than 4096 bytes"), std::string::npos) << run.err;
+
+  for (const std::string settings : {fifo, std::string("/dev/zero")}) {
+    test::ScopedEnv ini("LISTORA_INI", settings);
+    run = RunTool({"new", (dir / "new.ltb").string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+  }
+  fs::resize_file(dir / "long", 5 << 20);
+  test::ScopedEnv ini("LISTORA_INI", (dir / "long").string());
+  run = RunTool({"new", (dir / "new.ltb").string()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("larger than"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(dir / "new.ltb"));
+}
+
+TEST(LtbtoolSpecialFiles, AFullStandardOutputFailsEveryCommand) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  for (const std::vector<std::string> args :
+       {std::vector<std::string>{"info", doc}, {"dump", doc}, {"--help"}}) {
+    const auto run = RunTool(args, {}, "/dev/full");
+    EXPECT_EQ(run.status, 4) << args[0];
+    EXPECT_NE(run.err.find("standard output"), std::string::npos) << run.err;
+  }
+}
+
+TEST(LtbtoolSpecialFiles, RequestsThatWouldLoseDataAreRefused) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  const std::string before = ReadAll(doc);
+
+  // An export onto its own input, by name or through a link.
+  fs::create_symlink("a.ltb", dir / "link.ltb");
+  for (const std::string out : {doc, (dir / "link.ltb").string()}) {
+    const auto run = RunTool({"export", doc, "--format", "csv", "-o", out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("would replace it"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(ReadAll(doc), before);
+
+  // Protection asked for with an empty password.
+  WriteAll(dir / "empty", "\n");
+  const auto run = RunTool({"save", doc, "-o", (dir / "out.ltb").string(), "--mode", "password",
+                            "--new-password-file", (dir / "empty").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("not empty"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(dir / "out.ltb"));
+}
+
+}  // namespace
+}  // namespace listora
