@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Listora needs to build, test and run.
+# Installs the Debian packages Listora needs to build, test and run;
+# "deps.sh fuzz" also installs clang and its sanitizer and libFuzzer runtimes
+# for the fuzz targets and the sanitizer build.
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -9,6 +11,9 @@ packages=(
   xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
   clang-format git
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
