@@ -24,8 +24,7 @@ void CheckClean(const CMySortStringArray& items, int columns) {
     }
     if (items.Memo(row).find_first_of(std::string_view("\x08\0", 2)) != std::string_view::npos)
       std::abort();
-    if (items.ImagePath(row).find_first_of(std::string_view("\x08\0", 2)) !=
-        std::string_view::npos)
+    if (items.ImagePath(row).find_first_of(std::string_view("\x08\0", 2)) != std::string_view::npos)
       std::abort();
   }
 }

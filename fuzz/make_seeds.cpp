@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
   const fs::path scratch = out / "settings_file" / "scratch.ini";
   fs::remove(scratch);
   Profile profile(scratch);
-  const char* keys[][3] = {{"Main", "Pass", "1"},        {"Main", "Ango", "0"},
-                           {"aA", "b1", " spaced "},     {"Window", "Left", "-20"},
-                           {"a", "_", "\"quoted\""},     {"B", "bb", "\x83\x65\x83\x58"},
+  const char* keys[][3] = {{"Main", "Pass", "1"},         {"Main", "Ango", "0"},
+                           {"aA", "b1", " spaced "},      {"Window", "Left", "-20"},
+                           {"a", "_", "\"quoted\""},      {"B", "bb", "\x83\x65\x83\x58"},
                            {"Main", "pass", "2147483647"}};
   int k = 0;
   for (const auto& [section, key, value] : keys) {

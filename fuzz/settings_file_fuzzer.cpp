@@ -65,7 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   Profile profile(file);
-  constexpr std::string_view kAbsent = "\x01" "absent";
+  constexpr std::string_view kAbsent =
+      "\x01"
+      "absent";
   const std::string otherBefore = profile.GetString(otherSection, otherKey, kAbsent);
   if (asNumber) {
     if (!profile.WriteInt(section, key, number)) std::abort();
