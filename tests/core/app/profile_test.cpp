@@ -144,7 +144,7 @@ TEST(ProfileTest, FilesThatNeverEndOrAreTooLargeAreNotRead) {
   std::string big = "[Main]\r\nPass=1\r\n";
   big.resize(kMaxSettingsFileBytes + 1, ' ');
   WriteAll(dir / "big.ini", big);
-  for (const std::filesystem::path file : {dir / "big.ini", std::filesystem::path("/dev/zero")}) {
+  for (const std::filesystem::path& file : {dir / "big.ini", std::filesystem::path("/dev/zero")}) {
     Profile profile(file);
     FileError error;
     EXPECT_FALSE(profile.Preload(&error)) << file;

@@ -350,6 +350,43 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
 }
 
+TEST(DocumentStore, EmptyDocumentsReadBackInEveryMode) {
+  // The item section of an empty document begins exactly at the file's end.
+  Document doc = SampleDocument();
+  doc.items.ClearRows();
+  for (auto mode :
+       {ProtectionMode::kPlain, ProtectionMode::kPassword, ProtectionMode::kEncrypted}) {
+    StoreOptions options;
+    options.mode = mode;
+    options.password = "pw";
+    Document back;
+    ASSERT_EQ(Load(StoreDocument(doc, options), back, "pw").status, LoadStatus::kLoaded);
+    EXPECT_TRUE(back.items.IsEmpty());
+    EXPECT_EQ(back.ColumnCount(), 3);
+  }
+}
+
+TEST(DocumentLoad, PlainHistoryLinesMayEndInCrLf) {
+  Fixture f = SampleFixture();
+  f.storedHistory = {"first\r", "second\r", "third"};  // each entry gets "\n"
+  Document doc;
+  ASSERT_EQ(Load(BuildFixture(f), doc).status, LoadStatus::kLoaded);
+  EXPECT_EQ(doc.history, (std::vector<std::string>{"first", "second", "third"}));
+  EXPECT_EQ(doc.items.GetSize(), 3);
+}
+
+TEST(DocumentStore, ADisplayOrderRepeatingAColumnIsNotUsed) {
+  const Document doc = SampleDocument();
+  const int repeated[] = {0, 1, 1};
+  StoreOptions options;
+  options.displayOrder = repeated;
+  Document back;
+  ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("表示"));
+  EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
+  EXPECT_EQ(back.items.Column(2, 0), "120");
+}
+
 TEST(DocumentStore, ProtectionModeRule) {
   std::string password = "pw";
   EXPECT_EQ(ChooseProtectionMode(true, true, password), ProtectionMode::kPassword);
@@ -382,6 +419,16 @@ TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   EXPECT_EQ(LoadItemsForAppend(BuildFixture(f), 3, callbacks, items).status, LoadStatus::kLoaded);
   EXPECT_EQ(items.GetSize(), 7);
   EXPECT_EQ(items.Column(2, 6), "3");
+
+  // A header claiming fewer columns than the records hold: only its
+  // columns are taken.
+  f = SampleFixture();
+  f.columnCount = 2;
+  CMySortStringArray narrow;
+  ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 3, {}, narrow).status, LoadStatus::kLoaded);
+  ASSERT_EQ(narrow.GetSize(), 3);
+  EXPECT_EQ(narrow.Column(1, 0), Sj("りんご"));
+  EXPECT_EQ(narrow.Column(2, 0), "");
 }
 
 }  // namespace

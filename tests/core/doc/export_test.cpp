@@ -68,6 +68,12 @@ TEST(Export, HtmlPage) {
   EXPECT_NE(page.find("\t<td><b>bold</b></td>\r\n\t<td>&amp;amp;</td>\r\n</tr>\r\n"),
             std::string::npos);
   EXPECT_EQ(page.substr(page.size() - 26), "</table>\r\n</body>\r\n</html>");
+
+  // The image flag alone does not align a column.
+  t.columns.formats[2] = kFormatImage;
+  const std::string imageOnly = ExportHtml(t.columns, style, t.items, "doc.ltb");
+  EXPECT_NE(imageOnly.find("<col width=\"120\">\r\n<col width=\"100\">\r\n"), std::string::npos);
+  EXPECT_EQ(imageOnly.find("align=\"right\""), std::string::npos);
 }
 
 }  // namespace

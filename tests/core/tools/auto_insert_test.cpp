@@ -72,6 +72,9 @@ TEST(SerialTextTest, PaddingAndPlacement) {
   EXPECT_EQ(SerialText("No.*", 1234, 3), "No.1234");
   EXPECT_EQ(SerialText("Sample", 5, 2), "Sample05");
   EXPECT_EQ(SerialText("*-*", 7, 1), "7-7");
+  EXPECT_EQ(SerialText("*", 5, 9), "000000005");
+  EXPECT_EQ(SerialText("*", 5, 10), "000000005");
+  EXPECT_EQ(SerialText("*", 5, 0), "5");
   EXPECT_EQ(SerialText(test::Sj("表*"), 1, 0), test::Sj("表1"));
   AutoInsertSettings s{};
   SetFixedText(s.serialText, "No.*");

@@ -31,6 +31,9 @@ TEST(CellMatcher, CaseFlagAndCharacterBoundaries) {
   EXPECT_FALSE(CellMatcher("\x83\x61", false).Matches(Sj("ア")));
   // A text cut inside a character matches no whole character.
   EXPECT_FALSE(CellMatcher("\x83", true).Matches(Sj("ア")));
+  // Nor inside one whose trail byte equals the lone lead byte searched for.
+  EXPECT_FALSE(CellMatcher("\x82", true).Matches("\x82\x82"));
+  EXPECT_FALSE(CellMatcher("\x82", false).Matches("\x82\x82"));
   EXPECT_FALSE(CellMatcher("", true).Matches("anything"));
 }
 
@@ -76,6 +79,14 @@ TEST(FindStep, DirectionsStartsAndEnd) {
 
   // Only columns 1..N are searched: the icon text "0" is never found, nor a
   // column beyond N.
+  // Up from a column beyond the searched ones starts at the last searched
+  // column; from one past the last row, at the last row.
+  const auto wide = MakeTable({{"-", "-", "-", "a"}, {"a", "-", "-", "a"}});
+  EXPECT_TRUE(FindStep(wide, 3, {0, 6}, SearchDirection::kUp, m).IsNone());
+  EXPECT_EQ(FindStep(wide, 3, {1, 9}, SearchDirection::kUp, m), (CellPos{1, 1}));
+  EXPECT_EQ(up({3, 2}), (CellPos{2, 1}));
+  EXPECT_EQ(FindStep(wide, 3, {2, 2}, SearchDirection::kUp, m), (CellPos{1, 1}));
+
   const CellMatcher zero("0", true);
   EXPECT_TRUE(FindStep(table, 3, {}, SearchDirection::kDown, zero).IsNone());
   EXPECT_EQ(FindStep(table, 2, {0, 1}, SearchDirection::kDown, m), (CellPos{1, 2}));

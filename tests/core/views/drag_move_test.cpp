@@ -71,6 +71,13 @@ TEST(PlanDragMove, LandsTheRowsTogetherInFrontOfTheDropRow) {
   EXPECT_FALSE(PlanDragMove(std::vector<int>{7}, 2, 5));
   // Rows outside the table, repeats and disorder do not disturb the move.
   EXPECT_EQ(Plan(5, {9, 3, -1, 1, 3}, 5).order, (std::vector<int>{0, 2, 4, 1, 3}));
+  // A row named twice moves once, wherever the drop is.
+  out = Plan(5, {1, 1}, 3);
+  EXPECT_EQ(out.order, (std::vector<int>{0, 2, 1, 3, 4}));
+  EXPECT_EQ(out.selected, (std::vector<int>{2}));
+  out = Plan(5, {3, 3}, 1);
+  EXPECT_EQ(out.order, (std::vector<int>{0, 3, 1, 2, 4}));
+  EXPECT_EQ(out.selected, (std::vector<int>{1}));
   // Dropped onto a dragged row, the rows gather there and stay selected.
   out = Plan(5, {1, 3}, 3);
   EXPECT_EQ(out.order, (std::vector<int>{0, 2, 1, 3, 4}));

@@ -170,6 +170,11 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
   });
   EXPECT_EQ(calls, (std::vector<int>{1, 3, 4}));
   EXPECT_FALSE(all->cancelled);
+  const auto one = BuildGroupingTree(MakeTable({{"a", "1"}, {"a", "2"}}), kFourLevels, 1,
+                                     [](int) { return false; });
+  ASSERT_TRUE(one);
+  EXPECT_FALSE(one->cancelled);
+  EXPECT_EQ(one->parentCount, 1);
 
   // Stopping keeps the groups done; the table may change under the
   // callback without harm, as the build works on its own copy.

@@ -49,6 +49,11 @@ TEST(NumericCompare, ReadsNumbersAsTheRuntimeDoes) {
   EXPECT_EQ(NumericCompare("99999999999999999999", "9223372036854775807", false), 0);
   EXPECT_EQ(NumericCompare("-99999999999999999999", "-9223372036854775808", false), 0);
   EXPECT_LT(NumericCompare("9223372036854775807", "-9223372036854775808", false), 0);
+  // At the limits numbers still compare exactly; one past, they saturate.
+  EXPECT_LT(NumericCompare("9223372036854775807", "9223372036854775806", false), 0);
+  EXPECT_EQ(NumericCompare("9223372036854775808", "9223372036854775807", false), 0);
+  EXPECT_GT(NumericCompare("-9223372036854775808", "-9223372036854775807", false), 0);
+  EXPECT_EQ(NumericCompare("-9223372036854775809", "-9223372036854775808", false), 0);
 }
 
 TEST(TextCompare, UsesMultiByteCodeOrder) {
