@@ -115,7 +115,7 @@ TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   std::string protectedDoc = ReadAll(doc);
   protectedDoc[17] = 1;  // asks for a password
   WriteAll(dir / "p.ltb", protectedDoc);
-  for (const std::string passwordFile : {fifo, std::string("/dev/zero")}) {
+  for (const std::string& passwordFile : {fifo, std::string("/dev/zero")}) {
     run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", passwordFile});
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
@@ -125,7 +125,7 @@ TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.err.find("larger than 4096 bytes"), std::string::npos) << run.err;
 
-  for (const std::string settings : {fifo, std::string("/dev/zero")}) {
+  for (const std::string& settings : {fifo, std::string("/dev/zero")}) {
     test::ScopedEnv ini("LISTORA_INI", settings);
     run = RunTool({"new", (dir / "new.ltb").string()});
     EXPECT_EQ(run.status, 2);
@@ -142,7 +142,7 @@ TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
 TEST(LtbtoolSpecialFiles, AFullStandardOutputFailsEveryCommand) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");
-  for (const std::vector<std::string> args :
+  for (const std::vector<std::string>& args :
        {std::vector<std::string>{"info", doc}, {"dump", doc}, {"--help"}}) {
     const auto run = RunTool(args, {}, "/dev/full");
     EXPECT_EQ(run.status, 4) << args[0];
@@ -157,7 +157,7 @@ TEST(LtbtoolSpecialFiles, RequestsThatWouldLoseDataAreRefused) {
 
   // An export onto its own input, by name or through a link.
   fs::create_symlink("a.ltb", dir / "link.ltb");
-  for (const std::string out : {doc, (dir / "link.ltb").string()}) {
+  for (const std::string& out : {doc, (dir / "link.ltb").string()}) {
     const auto run = RunTool({"export", doc, "--format", "csv", "-o", out});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("would replace it"), std::string::npos) << run.err;
