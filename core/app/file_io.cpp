@@ -219,14 +219,17 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error) {
+  // A device, FIFO or pipe is written through. The system follows the links
+  // here, as only it can reach a pipe behind /dev/stdout.
+  struct stat existing {};
+  if (stat(file.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+      !S_ISDIR(existing.st_mode))
+    return WriteThrough(file, bytes) || Fail(error, kCannotWrite, file, errno);
   std::filesystem::path target;
   if (const int code = ResolveTarget(file, &target)) return Fail(error, kCannotWrite, file, code);
   if (target.filename().empty()) return Fail(error, kCannotWrite, file, EISDIR);
-  struct stat existing {};
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return Fail(error, kCannotWrite, file, EISDIR);
-  if (exists && !S_ISREG(existing.st_mode))
-    return WriteThrough(target, bytes) || Fail(error, kCannotWrite, file, errno);
   const struct stat* old = exists ? &existing : nullptr;
   const std::filesystem::path folder =
       target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();

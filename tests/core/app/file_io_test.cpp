@@ -130,6 +130,15 @@ TEST(FileIoTest, WritesThroughAFifoInsteadOfReplacingIt) {
   EXPECT_EQ(std::string(buffer), "through");
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"fifo"});
+
+  // A pipe is reached only through the system's own link (as /dev/stdout).
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  EXPECT_TRUE(WriteFileAtomically("/proc/self/fd/" + std::to_string(ends[1]), "piped"));
+  close(ends[1]);
+  EXPECT_EQ(read(ends[0], buffer, sizeof buffer), 5);
+  close(ends[0]);
+  EXPECT_EQ(std::string(buffer, 5), "piped");
 }
 
 // A save killed half-way (here by the file-size limit's signal, which
