@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/app/profile.h"
 
@@ -17,15 +18,22 @@ using namespace listora;
 
 namespace {
 
-// tmpfs when there is one: every write is flushed to disk.
+// A folder of the fuzzer's own, on tmpfs when there is one (every write is
+// flushed to disk), removed at exit.
+std::filesystem::path folder;
+
 std::filesystem::path SettingsFile() {
-  static const std::filesystem::path file = [] {
-    std::string folder = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    folder += "/listora-fuzz-XXXXXX";
-    if (!mkdtemp(folder.data())) std::abort();
-    return std::filesystem::path(folder) / "Listora.ini";
-  }();
-  return file;
+  if (folder.empty()) {
+    std::string name = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+    name += "/listora-fuzz-XXXXXX";
+    if (!mkdtemp(name.data())) std::abort();
+    folder = name;
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(folder, ignored);
+    });
+  }
+  return folder / "Listora.ini";
 }
 
 // Section and key names from a small alphabet, so that names in the file
