@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "core/app/messages.h"
@@ -128,14 +129,22 @@ ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int k
   const std::string_view text = section.text;
   items.HoldBytes(section.owner, section.owner->size());
   const int first = items.GetSize();
-  // The stored count is not trusted to size the table: at most the text's.
+  // The table numbers its rows with int: a file holding more records than
+  // that is read up to the table's last row.
+  const std::size_t wanted = std::min<std::size_t>(
+      count, static_cast<std::size_t>(std::numeric_limits<int>::max() - first));
+  // The stored count is not trusted to size the table: at most the text's,
+  // and at first no more than a million rows, as a false count over a few
+  // large records would reserve many times the file's size; the table grows
+  // past that as records come.
   const std::size_t smallestRecord = static_cast<std::size_t>(keepColumns) + 3;
-  items.Reserve(first +
-                static_cast<int>(std::min<std::size_t>(count, text.size() / smallestRecord + 1)));
+  constexpr std::size_t kFirstReserve = std::size_t{1} << 20;
+  items.Reserve(first + static_cast<int>(
+                            std::min({wanted, text.size() / smallestRecord + 1, kFirstReserve})));
   std::string_view fields[kMaxColumns];
   const char* p = text.data();
   const char* const end = text.data() + text.size();
-  while (static_cast<std::uint32_t>(outcome.read) < count && p < end) {
+  while (static_cast<std::size_t>(outcome.read) < wanted && p < end) {
     const char* const line = p;
     const char* const lineEnd = FindByte(line, end, kLineEnd);
     int found = 0;
