@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const LoadCallbacks callbacks = fuzz::AnsweringCallbacks();
 
   Document doc;
-  const LoadResult result = LoadDocument(bytes, callbacks, doc);
+  // The document is loaded as the programs load it, taking the image over;
+  // append-open below reads from a view, so both kinds of source are fuzzed.
+  const LoadResult result = LoadDocument(std::string(bytes), callbacks, doc);
   if (result.status == LoadStatus::kLoaded) {
     if (doc.ColumnCount() < 2 || doc.ColumnCount() > kMaxColumns) std::abort();
     if (doc.history.size() > result.header.historyCount) std::abort();

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const LoadCallbacks callbacks = fuzz::AnsweringCallbacks();
   Document first;
-  const LoadResult loaded = LoadDocument(bytes, callbacks, first);
+  const LoadResult loaded = LoadDocument(std::string(bytes), callbacks, first);
   if (loaded.status != LoadStatus::kLoaded) return 0;
 
   StoreOptions options;
