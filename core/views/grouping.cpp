@@ -126,6 +126,8 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
   };
   GroupingTree tree;
   tree.texts = texts.Storage();
+  // At most one node per row and level; pages never written cost nothing.
+  tree.nodes.reserve(static_cast<std::size_t>(n) * levelCount);
   const auto addChain = [&](int row, std::size_t fromLevel) {
     for (std::size_t level = fromLevel; level < levelCount; ++level) {
       tree.nodes.push_back({texts.At(row, level), levels[level], static_cast<int>(level)});
@@ -141,7 +143,8 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
     while (end < rowCount && texts.Same(entries[end].row, entries[u].row, 0)) ++end;
     group.clear();
     for (std::size_t k = u; k < end; ++k) group.push_back(entries[k].row);
-    if (group.size() > 1) std::stable_sort(group.begin(), group.end(), lowerLevelsLess);
+    // Rows equal at every level give equal nodes, so their order is free.
+    if (group.size() > 1) std::sort(group.begin(), group.end(), lowerLevelsLess);
 
     tree.nodes.push_back({entries[u].key, levels[0], 0});
     ++tree.parentCount;
