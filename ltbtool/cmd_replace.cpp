@@ -26,8 +26,8 @@ int RunReplace(const std::vector<std::string>& raw) {
   auto& doc = loaded.doc;
 
   listora::FindReplaceOptions options;
-  options.findText = listora::Utf8ToCp932(*find);
-  options.replaceText = listora::Utf8ToCp932(*with);
+  options.findText = listora::TextToCp932(*find);
+  options.replaceText = listora::TextToCp932(*with);
   options.matchCase = args.Has("--match-case");
   const listora::ReplaceAllResult result =
       listora::ReplaceAll(doc.items, doc.ColumnCount() - 1, options);

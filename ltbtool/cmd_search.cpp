@@ -22,7 +22,7 @@ int RunSearch(const std::vector<std::string>& raw) {
 
   // An empty text or table changes nothing; OUT still gets the document.
   if (const auto result =
-          listora::ListSearch(doc.items, doc.ColumnCount() - 1, listora::Utf8ToCp932(*text))) {
+          listora::ListSearch(doc.items, doc.ColumnCount() - 1, listora::TextToCp932(*text))) {
     doc.history.insert(doc.history.begin(), result->text);
     std::cout << result->message << '\n';
   }

@@ -70,9 +70,9 @@ std::string PasswordSource::Get(const std::filesystem::path& forFile) {
     std::string line;
     std::getline(std::cin, line);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    cached_ = listora::Utf8ToCp932(line);
+    cached_ = listora::PasswordToCp932(line);
   } else if (auto typed = AskOnTerminal("Password for " + forFile.string() + ": ")) {
-    cached_ = listora::Utf8ToCp932(*typed);
+    cached_ = listora::PasswordToCp932(*typed);
   } else {
     throw ToolError{kExitPassword, forFile.string() +
                                        ": the document is protected by a password; give "
@@ -85,7 +85,7 @@ std::string ReadPasswordFile(const std::filesystem::path& file) {
   listora::FileError error;
   auto bytes = listora::ReadFileBytes(file, &error, kMaxPasswordFileBytes);
   if (!bytes) throw ToolError{kExitPassword, error.what};
-  return listora::Utf8ToCp932(DropOneLineBreak(std::move(*bytes)));
+  return listora::PasswordToCp932(DropOneLineBreak(std::move(*bytes)));
 }
 
 std::string ReadInput(const std::filesystem::path& file) {
@@ -173,7 +173,7 @@ std::filesystem::path OutputPath(const Args& args) {
 }
 
 std::string TitleOf(const std::filesystem::path& file) {
-  return listora::Utf8ToCp932(file.filename().string());
+  return listora::TextToCp932(file.filename().string());
 }
 
 }  // namespace ltbtool

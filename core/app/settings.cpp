@@ -7,13 +7,12 @@
 
 #include "core/app/profile.h"
 #include "core/doc/columns.h"
-#include "core/text/cp932.h"
 #include "core/text/encoding.h"
 
 namespace listora {
 namespace {
 
-std::string DefaultFontName() { return Utf8ToCp932("ＭＳ Ｐゴシック"); }
+std::string DefaultFontName() { return TextToCp932("ＭＳ Ｐゴシック"); }
 
 std::uint8_t ReadFlag(const Profile& p, std::string_view section, std::string_view key, int def) {
   return p.GetInt(section, key, def) != 0 ? 1 : 0;
@@ -47,7 +46,7 @@ constexpr int kFieldKindCount = 11;  // "フォルダ名" .. "連番"
 
 void SetFixedText(char* field, std::size_t fieldSize, std::string_view text) {
   if (fieldSize == 0) return;
-  const std::size_t n = cp932::PrefixAtBoundary(text, fieldSize - 1);
+  const std::size_t n = TextPrefixLength(text, fieldSize - 1);
   std::memcpy(field, text.data(), n);
   std::memset(field + n, 0, fieldSize - n);
 }

@@ -33,14 +33,17 @@ std::string HtmlColour(std::uint32_t colorref) {
   return text;
 }
 
+// Every "&" becomes "&amp;" except the one opening a reference to a character
+// the page's code page cannot hold, which the browser is to show as that
+// character. "&" is never a trail byte, so a byte scan finds each one.
 void ReplaceAmpersands(std::string& page) {
   std::string out;
   out.reserve(page.size() + page.size() / 16);
-  for (char c : page) {
-    if (c == '&')
+  for (std::size_t i = 0; i < page.size(); ++i) {
+    if (page[i] == '&' && ReferenceLengthAt(page, i) == 0)
       out += "&amp;";
     else
-      out += c;
+      out += page[i];
   }
   page = std::move(out);
 }
@@ -111,8 +114,8 @@ std::string ExportCsv(const ColumnDescriptors& columns, const CMySortStringArray
 
 std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
                        const CMySortStringArray& items, std::string_view title) {
-  static const std::string kSummary = Utf8ToCp932("データ");
-  static const std::string kColumnAbbr = Utf8ToCp932("カラム名");
+  static const std::string kSummary = TextToCp932("データ");
+  static const std::string kColumnAbbr = TextToCp932("カラム名");
   const int count = ClampColumnCount(columns.count);
   std::string page =
       "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
 
+#include "core/text/char_reference.h"
 #include "core/text/cp932.h"
 
 namespace listora {
@@ -30,12 +32,12 @@ class Converter {
   iconv_t cd_;
 };
 
-Converter& ToUtf8() {
+Converter& FromCp932() {
   thread_local Converter converter("UTF-8", "CP932");
   return converter;
 }
 
-Converter& ToCp932() {
+Converter& FromUtf8() {
   thread_local Converter converter("CP932", "UTF-8");
   return converter;
 }
@@ -65,44 +67,137 @@ std::size_t Cp932RejectLength(std::string_view s, std::size_t i) {
   return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC) ? 2 : 1;
 }
 
-using RejectLength = std::size_t (*)(std::string_view, std::size_t);
+// The well-formed UTF-8 character at s[i] (no overlong form, no surrogate,
+// at most U+10FFFF): its length, its code point in `codePoint`; 0 if broken.
+std::size_t DecodeUtf8At(std::string_view s, std::size_t i, char32_t& codePoint) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  std::size_t length;
+  char32_t value;
+  if (c < 0x80) {
+    codePoint = c;
+    return 1;
+  } else if (c >= 0xC2 && c <= 0xDF) {
+    length = 2;
+    value = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    value = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    value = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (s.size() - i < length) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(s[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    value = (value << 6) | (next & 0x3F);
+  }
+  const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+  if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  codePoint = value;
+  return length;
+}
 
-// Appends `in` converted to `out`; each rejected character becomes "?". When
-// the system has no such converter, ASCII passes and the rest becomes "?".
-void Convert(Converter& converter, std::string_view in, RejectLength rejectLength,
-             std::string& out) {
+void AppendUtf8(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+// Appends what stands for the character at in[i] that the converter
+// rejected, returning the bytes it covers.
+using Rejection = std::size_t (*)(std::string_view in, std::size_t i, std::string& out);
+
+std::size_t RejectCp932(std::string_view in, std::size_t i, std::string& out) {
+  out.push_back('?');
+  return Cp932RejectLength(in, i);
+}
+
+std::size_t RejectUtf8AsQuestionMark(std::string_view in, std::size_t i, std::string& out) {
+  out.push_back('?');
+  return Utf8RejectLength(in, i);
+}
+
+std::size_t RejectUtf8AsReference(std::string_view in, std::size_t i, std::string& out) {
+  char32_t codePoint;
+  if (const std::size_t length = DecodeUtf8At(in, i, codePoint)) {
+    AppendCharReference(codePoint, out);
+    return length;
+  }
+  return RejectUtf8AsQuestionMark(in, i, out);
+}
+
+// Appends `in` converted to `out`, each rejected character through `reject`.
+// When the system has no such converter, ASCII passes and the rest is
+// rejected.
+void Convert(Converter& converter, std::string_view in, Rejection reject, std::string& out) {
   if (!converter.usable()) {
     for (std::size_t i = 0; i < in.size();) {
-      if (static_cast<unsigned char>(in[i]) < 0x80) {
+      if (static_cast<unsigned char>(in[i]) < 0x80)
         out.push_back(in[i++]);
-      } else {
-        out.push_back('?');
-        i += rejectLength(in, i);
-      }
+      else
+        i += reject(in, i, out);
     }
     return;
   }
+  // The system's converter redoes the work since the start of its input at
+  // each rejected character, so it gets the text in short pieces; a piece
+  // converts to at most three times its size, which the buffer holds.
+  constexpr std::size_t kPiece = 256;
+  std::array<char, 3 * kPiece> buffer;
   iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
-  std::array<char, 4096> buffer;
   char* src = const_cast<char*>(in.data());
   std::size_t srcLeft = in.size();
   while (srcLeft > 0) {
     char* dst = buffer.data();
     std::size_t dstLeft = buffer.size();
-    const std::size_t result = iconv(converter.handle(), &src, &srcLeft, &dst, &dstLeft);
+    const std::size_t piece = std::min(srcLeft, kPiece);
+    std::size_t pieceLeft = piece;
+    const std::size_t result = iconv(converter.handle(), &src, &pieceLeft, &dst, &dstLeft);
+    srcLeft -= piece - pieceLeft;
     out.append(buffer.data(), buffer.size() - dstLeft);
-    if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+    if (result != static_cast<std::size_t>(-1)) continue;
+    // A character cut off by the end of the piece, not of the text: the
+    // next piece starts with it.
+    if (errno == EINVAL && pieceLeft < srcLeft) continue;
     // EILSEQ, or EINVAL for a character cut off by the end of the text.
-    out.push_back('?');
-    const std::size_t skip = std::min(rejectLength(in, in.size() - srcLeft), srcLeft);
+    const std::size_t skip = std::min(reject(in, in.size() - srcLeft, out), srcLeft);
     src += skip;
     srcLeft -= skip;
   }
 }
 
+// The CP932 form of a character when it reads back as the same character;
+// none for a character CP932 cannot hold or holds only as another sign.
+std::optional<std::string> ExactCp932Form(char32_t codePoint) {
+  std::string utf8;
+  AppendUtf8(codePoint, utf8);
+  std::string cp932;
+  Convert(FromUtf8(), utf8, RejectUtf8AsQuestionMark, cp932);
+  std::string back;
+  Convert(FromCp932(), cp932, RejectCp932, back);
+  if (back != utf8) return std::nullopt;
+  return cp932;
+}
+
 // Code points that input methods produce for characters whose mapping
 // differs between Shift_JIS tables; sent straight to the CP932 bytes so no
-// converter variant turns them into "?".
+// converter variant turns them into "?". Each reads back as its full-width
+// partner.
 struct Remap {
   std::string_view utf8;
   std::string_view cp932;
@@ -127,62 +222,122 @@ const Remap* RemapAt(std::string_view s, std::size_t i) {
   return nullptr;
 }
 
-}  // namespace
-
-std::string Cp932ToUtf8(std::string_view cp932) {
-  std::string out;
-  out.reserve(cp932.size() + cp932.size() / 2);
-  Convert(ToUtf8(), cp932, Cp932RejectLength, out);
-  return out;
+// Tag characters (U+E0000-U+E007F, as in flag emoji) are dropped by the
+// system's converter without an error, so they are caught before it.
+std::size_t TagLengthAt(std::string_view s, std::size_t i, char32_t& codePoint) {
+  if (static_cast<unsigned char>(s[i]) != 0xF3) return 0;
+  const std::size_t length = DecodeUtf8At(s, i, codePoint);
+  return length != 0 && codePoint >= 0xE0000 && codePoint <= 0xE007F ? length : 0;
 }
 
-std::string Utf8ToCp932(std::string_view utf8) {
+// UTF-8 -> CP932 with the six remaps, rejected characters through `reject`,
+// and tag characters as references when `keepTags`.
+std::string ConvertFromUtf8(std::string_view utf8, Rejection reject, bool keepTags) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t start = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const Remap* remap = RemapAt(utf8, i);
-    if (!remap) continue;
-    Convert(ToCp932(), utf8.substr(start, i - start), Utf8RejectLength, out);
-    out += remap->cp932;
-    i += remap->utf8.size() - 1;
+    char32_t tag = 0;
+    const std::size_t tagLength = remap || !keepTags ? 0 : TagLengthAt(utf8, i, tag);
+    if (!remap && tagLength == 0) continue;
+    Convert(FromUtf8(), utf8.substr(start, i - start), reject, out);
+    if (remap) {
+      out += remap->cp932;
+      i += remap->utf8.size() - 1;
+    } else {
+      AppendCharReference(tag, out);
+      i += tagLength - 1;
+    }
     start = i + 1;
   }
-  Convert(ToCp932(), utf8.substr(start), Utf8RejectLength, out);
+  Convert(FromUtf8(), utf8.substr(start), reject, out);
   return out;
+}
+
+}  // namespace
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  std::string utf8;
+  utf8.reserve(cp932.size() + cp932.size() / 2);
+  Convert(FromCp932(), cp932, RejectCp932, utf8);
+  std::size_t amp = utf8.find("&#x");
+  if (amp == std::string::npos) return utf8;
+
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t done = 0;
+  for (; amp != std::string::npos; amp = utf8.find("&#x", amp + 1)) {
+    char32_t codePoint;
+    const std::size_t length = ParseCharReference(utf8, amp, codePoint);
+    if (length == 0 || ExactCp932Form(codePoint)) continue;
+    out.append(utf8, done, amp - done);
+    AppendUtf8(codePoint, out);
+    done = amp + length;
+  }
+  out.append(utf8, done);
+  return out;
+}
+
+std::string TextToCp932(std::string_view utf8) {
+  return ConvertFromUtf8(utf8, RejectUtf8AsReference, true);
+}
+
+std::string PasswordToCp932(std::string_view utf8) {
+  // The key bytes are the plain conversion's, tags dropped by the system's
+  // converter included.
+  return ConvertFromUtf8(utf8, RejectUtf8AsQuestionMark, false);
+}
+
+std::string PathToCp932(std::string_view utf8) {
+  // Paths are short and mostly ASCII, so the rest goes one character at a
+  // time, each checked to read back as itself.
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t codePoint;
+    const std::size_t length = DecodeUtf8At(utf8, i, codePoint);
+    if (length == 0) {
+      i += RejectUtf8AsQuestionMark(utf8, i, out);
+      continue;
+    }
+    if (codePoint < 0x80) {
+      out.push_back(static_cast<char>(codePoint));
+    } else if (const std::optional<std::string> exact = ExactCp932Form(codePoint)) {
+      out += *exact;
+    } else {
+      AppendCharReference(codePoint, out);
+    }
+    i += length;
+  }
+  return out;
+}
+
+std::size_t ReferenceLengthAt(std::string_view text, std::size_t i) {
+  char32_t codePoint;
+  const std::size_t length = ParseCharReference(text, i, codePoint);
+  return length != 0 && !ExactCp932Form(codePoint) ? length : 0;
+}
+
+std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes) {
+  const std::size_t n = cp932::PrefixAtBoundary(cp932, maxBytes);
+  if (n == cp932.size()) return n;
+  // A reference is at most "&#x10FFFF;"; "&" is never a trail byte, so each
+  // one found is a character of its own.
+  constexpr std::size_t kLongest = 10;
+  for (std::size_t p = n > kLongest ? n - kLongest : 0; p < n; ++p) {
+    if (cp932[p] == '&' && p + ReferenceLengthAt(cp932, p) > n) return p;
+  }
+  return n;
 }
 
 bool IsNonAsciiUtf8(std::string_view text) {
   bool nonAscii = false;
   for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    nonAscii = true;
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // the range of the second byte
-    unsigned char high = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3;
-      if (c == 0xE0) low = 0xA0;   // overlong
-      if (c == 0xED) high = 0x9F;  // surrogates
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-      if (c == 0xF0) low = 0x90;   // overlong
-      if (c == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    const auto second = static_cast<unsigned char>(text[i + 1]);
-    if (second < low || second > high) return false;
-    for (std::size_t k = 2; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
+    char32_t codePoint;
+    const std::size_t length = DecodeUtf8At(text, i, codePoint);
+    if (length == 0) return false;
+    nonAscii = nonAscii || codePoint >= 0x80;
     i += length;
   }
   return nonAscii;

@@ -1,15 +1,48 @@
 #pragma once
 // The one converter between the core's CP932 text and UTF-8, used at the
-// edges only (widgets, file-system paths, JSON output). Characters the
-// target cannot hold become "?"; conversion never fails or throws.
+// edges only (widgets, file-system paths, JSON output, the clipboard).
+//
+// A character CP932 cannot hold is kept in the CP932 text as a character
+// reference "&#xHHHH;" (upper-case hex, no leading zeros) and becomes the
+// character again on the way out. Towards the document the caller says what
+// it converts, because text and paths differ in the characters whose CP932
+// form reads back as another sign ("〜" U+301C is stored as "～"): typed text
+// takes that form, a path takes the reference so it still names its file.
+// Conversion never fails or throws; bytes that are not UTF-8 (or not CP932)
+// become "?".
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace listora {
 
+// CP932 text or path -> UTF-8. A reference becomes its character only when
+// that is a Unicode scalar value CP932 cannot hold exactly; any other
+// reference, well-formed or not, stays as it stands.
 std::string Cp932ToUtf8(std::string_view cp932);
-std::string Utf8ToCp932(std::string_view utf8);
+
+// Text typed, pasted or read by the user -> CP932.
+std::string TextToCp932(std::string_view utf8);
+
+// A file-system path or a part of one -> CP932 that names the same file
+// after Cp932ToUtf8: every character without an exact CP932 form is a
+// reference.
+std::string PathToCp932(std::string_view utf8);
+
+// A password -> the CP932 bytes its key is made from. Characters CP932 cannot
+// hold become "?", the bytes a Windows peer makes of them, so a document
+// protected there opens here with the same password.
+std::string PasswordToCp932(std::string_view utf8);
+
+// Length of the reference starting at text[i] that Cp932ToUtf8 turns into a
+// character, or 0. Works on CP932 and on UTF-8 text: "&" is never part of a
+// multi-byte character in either.
+std::size_t ReferenceLengthAt(std::string_view text, std::size_t i);
+
+// Largest prefix length <= maxBytes of a CP932 text that splits neither a
+// double-byte character nor a reference Cp932ToUtf8 would turn into one.
+std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes);
 
 // Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code
 // points above U+10FFFF) and holds at least one non-ASCII character: text

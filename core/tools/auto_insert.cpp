@@ -125,7 +125,7 @@ class Inserter {
 InsertResult RunAutoInsert(CMySortStringArray& table, const InsertOptions& options) {
   Inserter inserter(table, options);
   const std::optional<FileEntry> folder =
-      LookUpEntry(Absolute(PathFromText(FixedText(options.settings.folder))));
+      LookUpEntry(ExistingSpelling(Absolute(PathFromText(FixedText(options.settings.folder)))));
   if (folder && folder->isFolder) inserter.EnumerateTop(*folder);
   return inserter.Result();
 }

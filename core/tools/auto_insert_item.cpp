@@ -91,9 +91,9 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
     case kKindBaseName: value = "BBB"; break;
     case kKindExtension: value = "txt"; break;
     case kKindSize: value = "12,345"; break;
-    case kKindCreated: value = Utf8ToCp932("2006年5月1日、1:23:46"); break;
+    case kKindCreated: value = TextToCp932("2006年5月1日、1:23:46"); break;
     case kKindWritten:
-    case kKindNow: value = Utf8ToCp932("2006年5月1日、1:23:45"); break;
+    case kKindNow: value = TextToCp932("2006年5月1日、1:23:45"); break;
     case kKindInputText: value = InputText(settings, column); break;
     case kKindSerial: value = SerialTextFor(settings, 0); break;
     default: break;
@@ -102,7 +102,7 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
 }
 
 std::string InputSampleText(std::string_view inputText) {
-  return Utf8ToCp932("例:　") + std::string(inputText);
+  return TextToCp932("例:　") + std::string(inputText);
 }
 
 }  // namespace listora

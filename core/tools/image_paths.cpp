@@ -101,7 +101,7 @@ AttachedImage AttachImage(CMySortStringArray& table, std::span<const int> rows,
                           const std::filesystem::path& imageFolder, const OverwritePrompt& ask) {
   AttachedImage result{std::string(path), {}};
   if (UsesImageFolder(options, imageFolder) && options.copyImages != 0 && !path.empty()) {
-    ImageCopy copy = CopyIntoImageFolder(PathFromText(path), imageFolder, ask);
+    ImageCopy copy = CopyIntoImageFolder(ExistingSpelling(PathFromText(path)), imageFolder, ask);
     result.storedPath = PathText(copy.target);
     result.error = std::move(copy.error);
   }
@@ -115,8 +115,8 @@ AttachedImage AttachImage(CMySortStringArray& table, std::span<const int> rows,
 std::filesystem::path ResolveImagePath(std::string_view storedPath, const DisplayOptions& options,
                                        const std::filesystem::path& imageFolder) {
   if (UsesImageFolder(options, imageFolder))
-    return imageFolder / PathFromText(FileNamePart(storedPath));
-  return PathFromText(storedPath);
+    return ExistingSpelling(imageFolder / PathFromText(FileNamePart(storedPath)));
+  return ExistingSpelling(PathFromText(storedPath));
 }
 
 std::string NormaliseSubPath(std::string_view subPath) {
@@ -133,7 +133,7 @@ std::string ImagePathExample(int mode, std::string_view subPath,
   if (!sub.empty()) sub.push_back('/');
   switch (mode) {
     case kImageBesideDocument:
-      if (documentFile.empty()) return Utf8ToCp932("無題/") + name;
+      if (documentFile.empty()) return TextToCp932("無題/") + name;
       return FolderText(documentFile.parent_path()) + sub + name;
     case kImageBesideProgram: return FolderText(executableDir) + sub + name;
     default: return "/img/" + name;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/text/cp932.h"
 #include "core/text/encoding.h"
 #include "core/tools/cell_matcher.h"
 #include "core/tools/tool_messages.h"
@@ -11,7 +10,7 @@ namespace listora {
 
 std::optional<ListSearchResult> ListSearch(CMySortStringArray& items, int userColumns,
                                            std::string_view text) {
-  text = text.substr(0, cp932::PrefixAtBoundary(text, kListSearchMaxBytes));
+  text = text.substr(0, TextPrefixLength(text, kListSearchMaxBytes));
   if (items.IsEmpty() || text.empty()) return std::nullopt;
 
   const int columns = std::clamp(userColumns, 0, kMaxColumns - 1);

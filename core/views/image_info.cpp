@@ -25,19 +25,19 @@ ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, in
 
 std::string ImageInfoText(const ImageFileInfo& info) {
   // The labels are in half-width katakana, the dialog's own wording.
-  std::string text = Utf8ToCp932(" ﾌｧｲﾙ名\t");
+  std::string text = TextToCp932(" ﾌｧｲﾙ名\t");
   text += info.fileName;
-  text += Utf8ToCp932("\n ﾌｧｲﾙｻｲｽﾞ\t");
+  text += TextToCp932("\n ﾌｧｲﾙｻｲｽﾞ\t");
   text += GroupedNumberText(info.size);
-  text += Utf8ToCp932(" ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t");
+  text += TextToCp932(" ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t");
   text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.width, 0)));
   text += " x ";
   text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.height, 0)));
-  text += Utf8ToCp932(" ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t");
+  text += TextToCp932(" ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t");
   text += DateTimeText(info.created);
-  text += Utf8ToCp932("\n 更新日時\t");
+  text += TextToCp932("\n 更新日時\t");
   text += DateTimeText(info.written);
-  text += Utf8ToCp932("\n ｱｸｾｽ日時\t");
+  text += TextToCp932("\n ｱｸｾｽ日時\t");
   text += DateTimeText(info.accessed);
   return text;
 }

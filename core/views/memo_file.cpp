@@ -27,7 +27,7 @@ MemoFile ReadMemoFile(const std::filesystem::path& file) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::string_view text = bytes;
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    bytes = Utf8ToCp932(text);
+    bytes = TextToCp932(text);
   }
   result.status = MemoFile::Status::kRead;
   result.memo = std::move(bytes);

@@ -10,7 +10,7 @@
 
 namespace listora::test {
 
-std::string Sj(std::string_view utf8) { return Utf8ToCp932(utf8); }
+std::string Sj(std::string_view utf8) { return TextToCp932(utf8); }
 
 TempDir::TempDir() {
   std::random_device rd;

@@ -27,7 +27,7 @@ void SaveRecentFiles(const wxFileHistory& history, Profile& profile) {
   for (int n = 1; n <= kRecentFileCount; ++n) {
     const size_t index = static_cast<size_t>(n - 1);
     const wxString file = index < history.GetCount() ? history.GetHistoryFile(index) : wxString();
-    profile.WriteString(kSection, Key(n), ToCp932(file));
+    profile.WriteString(kSection, Key(n), PathFromWx(file));
   }
 }
 

@@ -101,7 +101,7 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   {
     LoadProgress progress;
     LoadCallbacks callbacks;
-    callbacks.askPassword = [] { return ToCp932(ThePrompt().AskPassword(Owner())); };
+    callbacks.askPassword = [] { return PasswordFromWx(ThePrompt().AskPassword(Owner())); };
     callbacks.begin = [&progress](std::uint32_t total) { progress.Begin(total); };
     callbacks.step = [&progress](int done) { return progress.Step(done); };
     password_.clear();
@@ -137,7 +137,7 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   Profile& profile = TheApp().Settings();
   const bool passSetting = profile.GetInt("Main", "Pass", 0) != 0;
   const bool angoSetting = profile.GetInt("Main", "Ango", 0) != 0;
-  if (passSetting) password_ = ToCp932(ThePrompt().SetPassword(Owner()));
+  if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
   options.password = password_;

@@ -75,7 +75,7 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
     AppendProgress progress;
     AppendCallbacks callbacks;
     callbacks.askPassword = [](const std::filesystem::path&) {
-      return ToCp932(ThePrompt().AskPassword(Owner()));
+      return PasswordFromWx(ThePrompt().AskPassword(Owner()));
     };
     callbacks.begin = [&progress](const std::filesystem::path&, std::uint32_t total) {
       progress.Begin(total);

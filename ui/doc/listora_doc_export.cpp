@@ -41,7 +41,7 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
   if (!list || list->GetItemCount() == 0) return;
   wxWindow* owner = TheApp().MainFrame();
   const ExportFormat format = FormatOf(event.GetId());
-  const std::string title = ToCp932(GetUserReadableName());
+  const std::string title = TextFromWx(GetUserReadableName());
 
   const wxString path = ChooseSavePath(owner, wxString::FromUTF8("名前を付けて保存"),
                                        ToWx(ProposeExportName(title, format)),

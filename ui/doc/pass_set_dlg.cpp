@@ -58,7 +58,7 @@ wxString CPassSetDlg::Password() const { return password_->GetValue(); }
 
 void CPassSetDlg::OnOk(wxCommandEvent& event) {
   // CP932 bytes are compared, as the stored password will be.
-  if (ToCp932(password_->GetValue()) != ToCp932(confirm_->GetValue())) {
+  if (PasswordFromWx(password_->GetValue()) != PasswordFromWx(confirm_->GetValue())) {
     ThePrompt().Error(this, Utf8(msg::kPasswordsDiffer));
     return;
   }

@@ -20,7 +20,7 @@ std::optional<std::string> TakeClipboardText() {
       wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT);
   if (hasText && !wxTheClipboard->GetData(data)) data.SetText(wxString());
   wxTheClipboard->Close();
-  return ToCp932(data.GetText());
+  return TextFromWx(data.GetText());
 }
 
 }  // namespace listora

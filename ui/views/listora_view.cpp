@@ -184,7 +184,7 @@ void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOr
   data.history.clear();
   const CSearchBox* box = frame->SearchBox();
   for (unsigned int i = 0; i < box->GetCount(); ++i)
-    data.history.push_back(ToCp932(box->GetString(i)));
+    data.history.push_back(TextFromWx(box->GetString(i)));
 }
 
 void CListoraView::OnChangeFilename() {
@@ -265,7 +265,7 @@ void CListoraView::OnCellEdited(wxListEvent& event) {
   if (!list || event.IsEditCancelled() || event.GetLabel().empty() || row < 0 ||
       row >= data.items.GetSize() || column < 1 || column >= data.ColumnCount())
     return;
-  data.items.SetColumn(column, row, ToCp932(event.GetLabel()));
+  data.items.SetColumn(column, row, TextFromWx(event.GetLabel()));
   list->RefreshItem(row);
   Doc()->MarkModified();
 }
@@ -297,7 +297,7 @@ void CListoraView::OnListSearch(wxCommandEvent&) {
   CMainFrame* frame = Frame();
   if (!frame) return;
   CSearchBox* box = frame->SearchBox();
-  if (const auto result = RunListSearch(*Doc(), ToCp932(box->GetValue())))
+  if (const auto result = RunListSearch(*Doc(), TextFromWx(box->GetValue())))
     box->Insert(ToWx(result->text), 0);
 }
 

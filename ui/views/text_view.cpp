@@ -25,7 +25,7 @@ wxString MemoForDisplay(std::string_view memo) {
 
 std::string MemoFromDisplay(wxString text) {
   text.Replace("\n", "\r\n");
-  return ToCp932(text);
+  return TextFromWx(text);
 }
 
 }  // namespace

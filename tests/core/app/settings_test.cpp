@@ -112,6 +112,13 @@ TEST(SettingsTest, HandEditedValuesAreHeldToTheirFields) {
   EXPECT_EQ(FixedText(field), "ABCD");  // no NUL: never read past the field
   SetFixedText(field, "xy");
   EXPECT_EQ(std::string(field, 4), std::string("xy\0\0", 4));
+  // A column name (99 bytes) of characters kept as references loses whole
+  // ones at its end.
+  std::string hangul;
+  for (int i = 0; i < 13; ++i) hangul += Sj("한");  // 8 bytes each
+  char name[100];
+  SetFixedText(name, hangul);
+  EXPECT_EQ(FixedText(name), hangul.substr(0, 96));
 }
 
 TEST(SettingsTest, BlocksHaveTheirStoredByteLayout) {

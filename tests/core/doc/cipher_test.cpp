@@ -83,7 +83,7 @@ TEST(BlowfishTest, PublishedVectors) {
 }
 
 TEST(CipherTest, KeyIsPasswordConstantAndZero) {
-  const std::string constant = Utf8ToCp932("くらげ雪原の灯台");
+  const std::string constant = TextToCp932("くらげ雪原の灯台");
   ASSERT_EQ(constant.size(), 16u);
   const std::string zero(1, '\0');
   EXPECT_EQ(MakeCipherKey(""), constant + zero);

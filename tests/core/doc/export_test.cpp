@@ -76,5 +76,19 @@ TEST(Export, HtmlPage) {
   EXPECT_EQ(imageOnly.find("align=\"right\""), std::string::npos);
 }
 
+TEST(Export, KeptCharactersReachTheBrowserAsCharacters) {
+  // "한" and "😀" are stored as references; any other "&" stays escaped.
+  Table t({Sj("名前")}, {{Sj("한 &#x41; &#xD800; 😀")}});
+  EXPECT_EQ(ExportText(t.columns, t.items),
+            Sj("名前") + "\r\n\r\n&#xD55C; &#x41; &#xD800; &#x1F600;\r\n");
+  EXPECT_NE(ExportCsv(t.columns, t.items).find("\"&#xD55C; &#x41; &#xD800; &#x1F600;\""),
+            std::string::npos);
+  EXPECT_NE(ExportHtml(t.columns, {}, t.items, Sj("한.ltb"))
+                .find("<td>&#xD55C; &amp;#x41; &amp;#xD800; &#x1F600;</td>"),
+            std::string::npos);
+  EXPECT_NE(ExportHtml(t.columns, {}, t.items, Sj("한.ltb")).find("<title>&#xD55C;.ltb</title>"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace listora

@@ -122,6 +122,50 @@ TEST(ResolveImagePathTest, OnlyTheFileNameCountsUnderRelativeModes) {
             fs::path("/p/a.jpg"));
 }
 
+TEST(ResolveImagePathTest, NamesCp932CannotHoldFindTheirFile) {
+  test::TempDir dir;
+  const fs::path pics = dir / "写真";
+  fs::create_directories(pics);
+  for (const char* name : {"한국어.jpg", "a〜b.jpg", "Café.jpg", "c～d.jpg"})
+    test::WriteAll(pics / name, name);
+  const DisplayOptions fullPath = Policy(0, "", false);
+  for (const char* name : {"한국어.jpg", "a〜b.jpg", "Café.jpg", "c～d.jpg"}) {
+    SCOPED_TRACE(name);
+    CMySortStringArray table = TwoItems();
+    const std::vector<int> rows = {0};
+    const AttachedImage r = AttachImage(table, rows, PathText(pics / name), fullPath, {}, {});
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(ResolveImagePath(table.ImagePath(0), fullPath, {}), pics / name);
+    // Copied into an image folder, the copy is found the same way.
+    const DisplayOptions copying = Policy(1, "img/", true);
+    const fs::path folder = ComputeImageFolder(copying, dir / "list.ltb", {});
+    const AttachedImage copied =
+        AttachImage(table, rows, PathText(pics / name), copying, folder, {});
+    EXPECT_EQ(copied.error, "");
+    EXPECT_EQ(ResolveImagePath(copied.storedPath, copying, folder), folder / name);
+    EXPECT_TRUE(fs::is_regular_file(folder / name));
+  }
+}
+
+TEST(ResolveImagePathTest, TriesThePartnersOfOneWayCharacters) {
+  test::TempDir dir;
+  test::WriteAll(dir / "a〜b‖c.jpg", "x");
+  test::WriteAll(dir / "d～e.jpg", "x");
+  const DisplayOptions fullPath = Policy(0, "", false);
+  // As a document made on Windows holds them: the full-width forms.
+  EXPECT_EQ(ResolveImagePath(PathText(dir.path()) + test::Sj("/a～b∥c.jpg"), fullPath, {}),
+            dir / "a〜b‖c.jpg");
+  EXPECT_EQ(ResolveImagePath(PathText(dir.path()) + test::Sj("/a～b‖c.jpg"), fullPath, {}),
+            dir / "a〜b‖c.jpg");
+  // The reverse: a reference to "〜" where the file holds "～".
+  EXPECT_EQ(ResolveImagePath(PathText(dir.path()) + "/d&#x301C;e.jpg", fullPath, {}),
+            dir / "d～e.jpg");
+  // Nothing matches: the stored path itself.
+  EXPECT_EQ(ResolveImagePath(PathText(dir.path()) + test::Sj("/x～y.jpg"), fullPath, {}),
+            dir / "x～y.jpg");
+  EXPECT_EQ(ExistingSpelling(dir / "a～b.jpg"), dir / "a～b.jpg");
+}
+
 TEST(ImageSettingsPageTest, SubPathAndExample) {
   EXPECT_EQ(NormaliseSubPath("\\img\\sub\\\\"), "img\\sub/");
   EXPECT_EQ(NormaliseSubPath(""), "/");

@@ -56,6 +56,23 @@ TEST(ListSearch, CaseAsTypedAndNothingFound) {
   EXPECT_EQ(ListSearch(table, 1, longText)->text.size(), 258u);
 }
 
+TEST(ListSearch, TextCp932CannotHoldFindsItsItems) {
+  auto table = MakeTable({{"a"}, {Sj("한국어.txt")}, {Sj("emoji😀.txt")}, {Sj("a〜b.jpg")}});
+  const auto hangul = ListSearch(table, 1, Sj("국어"));
+  EXPECT_EQ(hangul->found, 1);
+  EXPECT_EQ(hangul->message, "\"국어\" を含むアイテムが 1 個見つかりました。");
+  EXPECT_EQ(ColumnTexts(table, 1).front(), Sj("한국어.txt"));
+  EXPECT_EQ(ListSearch(table, 1, Sj("😀"))->found, 1);
+  // Typed "〜" and "～" both find the text form.
+  EXPECT_EQ(ListSearch(table, 1, Sj("〜b"))->found, 1);
+  EXPECT_EQ(ListSearch(table, 1, Sj("～b"))->found, 1);
+
+  // Cut to 259 bytes, the text keeps no part of a reference.
+  std::string longText(255, 'x');
+  longText += Sj("한");
+  EXPECT_EQ(ListSearch(table, 1, longText)->text, std::string(255, 'x'));
+}
+
 // The row-by-row move: from the last row up, a marked row goes to row 0 with
 // its mark cleared, and the same position is looked at again.
 void ReferenceMove(CMySortStringArray& table) {
