@@ -133,6 +133,11 @@ TEST(ItemListHeader, DragReordersBehindTheIconColumnAndTheSaveKeepsTheOrder) {
   EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 3, 1, 2}));
   DragHeader(0, 2);  // the icon column itself does not move
   EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 3, 1, 2}));
+  EXPECT_EQ(CurrentDoc().DisplayOrder(), List().DisplayOrder());
+  // Redrawing the columns keeps the document's order.
+  CurrentDoc().Changed(DocHint::Kind::kColumns);
+  Pump();
+  EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 3, 1, 2}));
 
   // A border drag sets the width the document keeps; the icon column's
   // width stays.
@@ -173,6 +178,12 @@ TEST(ItemListHeader, DragReordersBehindTheIconColumnAndTheSaveKeepsTheOrder) {
   EXPECT_EQ(List().GetItemText(0, 1), "c");
   EXPECT_EQ(List().GetItemText(1, 2), "x");
   EXPECT_EQ(List().GetColumnWidth(2), 150);
+
+  // A new column starts over from the natural order.
+  DragHeader(3, 1);
+  SendCommand(cmd::kAddColumn);
+  EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_TRUE(CurrentDoc().DisplayOrder().empty());
 }
 
 TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
@@ -200,6 +211,11 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   Key(WXK_HOME);
   EXPECT_EQ(List().SelectedRows(), std::vector<int>{0});
   EXPECT_EQ(List().FocusedRow(), 0);
+  Key(WXK_F2);  // edits the focused row's first user column
+  ASSERT_NE(List().CellEditor(), nullptr);
+  EXPECT_EQ(List().EditColumn(), 1);
+  List().EndCellEdit(true);
+  Click(0);
   Key('A', {.ctrl = true});
   EXPECT_EQ(SelectedLabel(), U("　選択アイテム数: 10"));
   SendCommand(cmd::kInvertSelection);

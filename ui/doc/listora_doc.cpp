@@ -2,6 +2,7 @@
 
 #include <wx/filename.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -75,6 +76,7 @@ void CListoraDoc::ResetContent() {
   CListoraApp& app = TheApp();
   data_.items.ClearRows();
   data_.history.clear();
+  displayOrder_.clear();
   ResetDocumentSettings(app.Settings(), data_.settings);
   app.PrintSettings() = ReadPrintLayout(app.Settings());
   password_.clear();
@@ -124,6 +126,8 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   SetFilename(file, true);
   Modify(false);
   SetDocumentSaved(true);
+  // The file holds the columns in the order they were shown.
+  displayOrder_.clear();
   Changed(DocHint::Kind::kOpenedDocument);
   return true;
 }
@@ -141,10 +145,8 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
   options.password = password_;
-  std::vector<int> displayOrder;
-  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView()))
-    view->CaptureShownState(data_, displayOrder);
-  options.displayOrder = displayOrder;
+  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView())) view->CaptureShownState(data_);
+  options.displayOrder = displayOrder_;
 
   FileError error;
   if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error)) {
@@ -191,11 +193,18 @@ void CListoraDoc::UpdateImageFolder() {
       ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), app.ExecutableDir());
 }
 
+void CListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder) {
+  const int count = std::min({static_cast<int>(widths.size()), data_.ColumnCount(), kMaxColumns});
+  for (int i = 1; i < count; ++i) data_.settings.columns.widths[i] = widths[i];
+  displayOrder_ = std::move(displayOrder);
+}
+
 void CListoraDoc::AddColumn() {
   if (listora::AddColumn(data_.settings.columns) == ColumnChange::kAtMaximum) {
     ThePrompt().Error(Owner(), Utf8(msg::kColumnsAtMaximum));
     return;
   }
+  displayOrder_.clear();
   Changed(DocHint::Kind::kColumns);
   MarkModified();
 }
@@ -209,6 +218,7 @@ void CListoraDoc::DeleteColumn(int column) {
     case ColumnChange::kAtMaximum: return;
     case ColumnChange::kDone: break;
   }
+  displayOrder_.clear();
   Changed(DocHint::Kind::kColumns);
   MarkModified();
 }

@@ -6,6 +6,7 @@
 #include <wx/docview.h>
 
 #include <string>
+#include <vector>
 
 #include "core/doc/document_file.h"
 #include "ui/doc/doc_hint.h"
@@ -28,6 +29,14 @@ class CListoraDoc : public wxDocument {
   // The image folder follows the document's path and image settings; at
   // every new or opened document and when it is saved under another name.
   void UpdateImageFolder();
+
+  // The columns as the user arranged them in the list: the widths of
+  // columns 1.. go into the descriptors; the display order (position ->
+  // column index) is the order the next save writes the columns in. A
+  // change of the columns themselves returns to the natural order.
+  void ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder);
+  // Empty for the natural order.
+  const std::vector<int>& DisplayOrder() const { return displayOrder_; }
 
   // Column commands; the view passes the column whose header was chosen.
   void AddColumn();
@@ -58,6 +67,7 @@ class CListoraDoc : public wxDocument {
   void OnAppendOpen(wxCommandEvent& event);
 
   Document data_;
+  std::vector<int> displayOrder_;
   std::string password_;  // CP932
 
   wxDECLARE_DYNAMIC_CLASS(CListoraDoc);

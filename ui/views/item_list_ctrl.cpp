@@ -183,10 +183,12 @@ void CItemListCtrl::SetColumnWidth(int column, int width) {
 }
 
 void CItemListCtrl::SetDisplayOrder(const std::vector<int>& order) {
+  // Anything but an arrangement of every column is no order.
+  if (order.size() != widths_.size()) return;
   std::vector<int> sorted = order;
   std::sort(sorted.begin(), sorted.end());
   for (int i = 0; i < static_cast<int>(sorted.size()); ++i)
-    if (sorted[i] != i || sorted.size() != widths_.size()) return;
+    if (sorted[i] != i) return;
   order_.assign(1, 0);
   for (int column : order)
     if (column != 0) order_.push_back(column);

@@ -98,7 +98,9 @@ void CItemListCtrl::OnPaint(wxPaintEvent&) {
   dc.SetFont(body_->GetFont());
   const int top = TopRow();
   const int scrollX = ScrollX();
-  const int end = std::min(GetItemCount(), top + VisibleRowCount() + 1);
+  // The table may have lost rows the list has not yet been told of.
+  const int rows = data_ ? std::min(GetItemCount(), data_->items.GetSize()) : 0;
+  const int end = std::min(rows, top + VisibleRowCount() + 1);
   for (int row = top; row < end; ++row) DrawRow(dc, row, (row - top) * rowHeight_, scrollX);
 
   const int focus = FocusedRow();

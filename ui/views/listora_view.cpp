@@ -134,6 +134,7 @@ void CListoraView::ShowColumns() {
   if (!list) return;
   NormaliseShownColumns(Doc()->Data().settings.columns);
   list->RebuildColumns();
+  list->SetDisplayOrder(Doc()->DisplayOrder());
 }
 
 void CListoraView::ShowCounts() {
@@ -173,12 +174,9 @@ void CListoraView::ShowFocusedItem() {
   if (panes.image) panes.image->ReleaseImage();
 }
 
-void CListoraView::CaptureShownState(Document& data, std::vector<int>& displayOrder) const {
+void CListoraView::CaptureShownState(Document& data) const {
   CMainFrame* frame = Frame();
-  if (CItemListCtrl* list = List()) {
-    list->CaptureColumnWidths(data.settings.columns);
-    displayOrder = list->DisplayOrder();
-  }
+  if (CItemListCtrl* list = List()) list->CaptureColumnWidths(data.settings.columns);
   if (!frame) return;
   frame->Panes().CaptureSplits(data.settings.layout);
   data.history.clear();
@@ -282,10 +280,14 @@ void CListoraView::OnRowsDropped(wxCommandEvent& event) {
   }
 }
 
-// Column widths belong to the document as soon as the user sets them; the
-// display order is read from the list when the document is stored.
+// The document keeps the columns' widths and order as the user leaves them.
 void CListoraView::OnColumnsArranged(wxCommandEvent&) {
-  if (CItemListCtrl* list = List()) list->CaptureColumnWidths(Doc()->Data().settings.columns);
+  CItemListCtrl* list = List();
+  if (!list) return;
+  std::vector<int> widths;
+  for (int column = 0; column < list->GetColumnCount(); ++column)
+    widths.push_back(list->GetColumnWidth(column));
+  Doc()->ArrangeColumns(widths, list->DisplayOrder());
 }
 
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {

@@ -31,8 +31,8 @@ class CListoraView : public wxView {
   void OnChangeFilename() override;
 
   // What a save takes from the screen: column widths, split positions and
-  // the search box's history, and the columns' display order.
-  void CaptureShownState(Document& data, std::vector<int>& displayOrder) const;
+  // the search box's history.
+  void CaptureShownState(Document& data) const;
 
  private:
   CListoraDoc* Doc() const;
