@@ -5,7 +5,7 @@
 // read the items that are there. Prints sizes, times and peak memory; exit
 // status 0 when every check held.
 //   build/bench/bench_huge_document
-// Not part of ./test: it needs about 9 GB of memory and a minute or two.
+// Not part of ./test: it needs about 6.5 GB of memory and a minute or two.
 
 #include <sys/resource.h>
 
