@@ -313,6 +313,24 @@ std::string PathToCp932(std::string_view utf8) {
   return out;
 }
 
+std::string OneWayFormsAsReferences(std::string_view cp932) {
+  std::string out;
+  out.reserve(cp932.size());
+  for (std::size_t i = 0; i < cp932.size();) {
+    const std::size_t length = cp932::CharLength(cp932, i);
+    const std::string_view ch = cp932.substr(i, length);
+    const auto remap = std::find_if(kRemaps.begin(), kRemaps.end(),
+                                    [ch](const Remap& r) { return r.cp932 == ch; });
+    char32_t codePoint;
+    if (remap != kRemaps.end() && DecodeUtf8At(remap->utf8, 0, codePoint) != 0)
+      AppendCharReference(codePoint, out);
+    else
+      out += ch;
+    i += length;
+  }
+  return out;
+}
+
 std::size_t ReferenceLengthAt(std::string_view text, std::size_t i) {
   char32_t codePoint;
   const std::size_t length = ParseCharReference(text, i, codePoint);

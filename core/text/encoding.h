@@ -30,6 +30,13 @@ std::string TextToCp932(std::string_view utf8);
 // reference.
 std::string PathToCp932(std::string_view utf8);
 
+// CP932 text with the CP932 form of each of the six characters whose form
+// reads back as another sign ("～" for "〜" U+301C, and so on) replaced by the
+// reference a path gives that character: how a path would spell what was
+// typed. Searches look for both spellings. Text without such a form is
+// returned as it stands.
+std::string OneWayFormsAsReferences(std::string_view cp932);
+
 // A password -> the CP932 bytes its key is made from. Characters CP932 cannot
 // hold become "?", the bytes a Windows peer makes of them, so a document
 // protected there opens here with the same password.

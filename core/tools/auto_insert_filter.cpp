@@ -1,6 +1,9 @@
 #include "core/tools/auto_insert_filter.h"
 
+#include <utility>
+
 #include "core/text/cp932.h"
+#include "core/text/encoding.h"
 
 namespace listora {
 
@@ -78,6 +81,15 @@ ExtensionFilter ParseExtensionFilter(std::string_view text, bool foldersOnly) {
       }
     }
     start = end + 1;
+  }
+  // A file's extension is stored as a path spells it, so a pattern typed
+  // with "〜" also matches that spelling.
+  for (std::vector<std::string>* list : {&filter.include, &filter.exclude}) {
+    const std::size_t typed = list->size();
+    for (std::size_t k = 0; k < typed; ++k) {
+      std::string path = OneWayFormsAsReferences((*list)[k]);
+      if (path != (*list)[k]) list->push_back(std::move(path));
+    }
   }
   return filter;
 }

@@ -24,7 +24,10 @@ struct ExtensionFilter {
 
 // Builds the filter from the extension text: dots are dropped, full-width
 // spaces count as spaces, the text is cut at spaces; "-xxx" excludes xxx.
-// In folders-only mode both lists stay empty.
+// A pattern holding the CP932 form of "〜" or another character whose form
+// reads back as another sign is followed in its list by the spelling a path
+// gives it ("&#x301C;"), which is how file names store it. In folders-only
+// mode both lists stay empty.
 ExtensionFilter ParseExtensionFilter(std::string_view text, bool foldersOnly);
 
 // The text after the last "." of a name; a name without "." is its own

@@ -3,11 +3,18 @@
 // and replace dialog does: a match always starts and ends on a character
 // boundary; without the case flag both sides are compared upper-cased
 // (ASCII and full-width letters).
+//
+// A search text holding the CP932 form of a character that form reads back
+// as another sign ("～" for typed "〜") also matches the spelling a path
+// gives that character ("&#x301C;"), so a typed "〜" finds an inserted file
+// name as well as typed text. The two spellings never match at the same
+// place: they differ at the first such character.
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace listora {
 
@@ -25,9 +32,15 @@ class CellMatcher {
   std::optional<std::string> Replace(std::string_view cell, std::string_view replacement) const;
 
  private:
-  std::size_t FindFrom(std::string_view haystack, std::size_t from) const;
+  struct Match {
+    std::size_t pos = std::string_view::npos;
+    std::size_t length = 0;
+  };
+  Match FindFrom(std::string_view haystack, std::size_t from) const;
 
-  std::string text_;  // upper-cased when the case is not to be matched
+  // The text, then its path spelling when that differs; upper-cased when the
+  // case is not to be matched.
+  std::vector<std::string> spellings_;
   bool matchCase_;
 };
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include "core/app/settings.h"
-#include "core/text/encoding.h"
 #include "core/tools/stored_paths.h"
 
 namespace listora {
@@ -33,9 +32,8 @@ std::optional<FileEntry> LookUpEntry(const std::filesystem::path& path) {
 
   FileEntry entry;
   entry.path = WithoutTrailingSeparators(path);
-  // The name is text to sort and search (typed "〜" must find it); the
-  // folder name, like the full path, must name the folder.
-  entry.name = TextToCp932(entry.path.filename().string());
+  // Names read back as the entry's true name, like the full path.
+  entry.name = PathText(entry.path.filename());
   entry.folderName = PathText(entry.path.parent_path().filename());
   const bool regular = followed && S_ISREG(st.stx_mode);
   entry.isFolder = followed && S_ISDIR(st.stx_mode);

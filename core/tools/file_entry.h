@@ -17,8 +17,8 @@ namespace listora {
 
 struct FileEntry {
   std::filesystem::path path;  // as found: the folder's path and the entry name
-  std::string name;            // CP932
-  std::string folderName;      // CP932: last component of the holding folder
+  std::string name;            // CP932 path text (PathText)
+  std::string folderName;      // likewise: last component of the holding folder
   bool isFolder = false;
   std::uint64_t size = 0;    // 0 for folders
   std::int64_t created = 0;  // seconds since 1970-01-01 UTC

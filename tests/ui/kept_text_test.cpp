@@ -96,7 +96,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   DropOnPane(DropPane::kList, dropped);
   ASSERT_EQ(Items().GetSize(), 4);
   // Columns of a new document: folder name, full path, file name.
-  const int jpg = RowNamed(3, TextToCp932("a〜b.jpg"));
+  const int jpg = RowNamed(3, PathText("a〜b.jpg"));
   ASSERT_GE(jpg, 0);
   Focus(jpg);
   wxArrayString image;
@@ -117,15 +117,21 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
     shown.insert(List().GetItemText(row, 3));
   }
   for (const std::string& name : names) EXPECT_EQ(shown.count(U((folder / name).string())), 1u);
-  for (const char* name : {"한국어.txt", "emoji😀.txt", "Café.mp3", "a～b.jpg"})
-    EXPECT_EQ(shown.count(U(name)), 1u) << name;
+  for (const std::string& name : names) EXPECT_EQ(shown.count(U(name)), 1u) << name;
 
   // The image pane follows a change of the focused row.
-  const int reopened = RowNamed(3, TextToCp932("a〜b.jpg"));
+  const int reopened = RowNamed(3, PathText("a〜b.jpg"));
   Focus(reopened == 0 ? 1 : 0);
   Focus(reopened);
   EXPECT_TRUE(App().Panes().image->HasImage());
   EXPECT_EQ(App().Panes().image->CurrentPath(), folder / "a〜b.jpg");
+
+  // A typed "〜" finds the name that holds it.
+  App().MainFrame()->SearchBox()->SetValue(U("〜b"));
+  SendCommand(cmd::kSearch);
+  EXPECT_EQ(List().GetItemText(0, 3), U("a〜b.jpg"));
+  ASSERT_FALSE(Script().asked.empty());
+  EXPECT_EQ(Script().asked.back().text, U("\"～b\" を含むアイテムが 1 個見つかりました。"));
 }
 
 }  // namespace

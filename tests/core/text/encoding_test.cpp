@@ -63,7 +63,12 @@ TEST(EncodingTest, OneWayCharactersKeepTheirFormInTextButNotInPaths) {
     EXPECT_EQ(PathToCp932("a" + c.utf8 + "b.jpg"), "a" + c.reference + "b.jpg");
     EXPECT_EQ(PathToCp932(c.partner), c.textForm);
     EXPECT_EQ(Cp932ToUtf8(c.reference), c.utf8);
+    EXPECT_EQ(OneWayFormsAsReferences("a" + c.textForm + "b" + c.textForm),
+              "a" + c.reference + "b" + c.reference);
   }
+  // Only whole characters are spelt anew: "ム`" is 83 81 60, "ヂ" 83 61.
+  for (const std::string text : {"\x83\x81\x60", "\x83\x61", "a\x81", "&#x301C;", "x"})
+    EXPECT_EQ(OneWayFormsAsReferences(text), text);
   // In a path, "¥" must not become the byte of "\", which separates.
   EXPECT_EQ(PathToCp932("a\u00A5b"), "a&#xA5;b");
 }

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
@@ -65,6 +67,14 @@ TEST(ExtensionFilterTest, IncludeExcludeAndCase) {
   EXPECT_EQ(ExtensionOf("a.tar.gz"), "gz");
   EXPECT_EQ(NameWithoutExtension("a.tar.gz"), "a.tar");
   EXPECT_EQ(ExtensionOf("x."), "");
+}
+
+TEST(ExtensionFilterTest, TypedOneWayCharacterAlsoMatchesTheStoredName) {
+  const ExtensionFilter wave = ParseExtensionFilter(test::Sj("〜 -a〜b"), false);
+  EXPECT_TRUE(wave.TakesFile(test::Sj("～")));
+  EXPECT_TRUE(wave.TakesFile(PathToCp932("〜")));
+  EXPECT_FALSE(wave.TakesFile(PathToCp932("a〜b")));
+  EXPECT_FALSE(wave.TakesFile(test::Sj("a～b")));
 }
 
 TEST(SerialTextTest, PaddingAndPlacement) {
@@ -210,6 +220,26 @@ TEST_F(FolderTreeTest, DroppedPaths) {
   r = InsertPaths(table, o, folder);
   EXPECT_TRUE(r.cancelled);
   EXPECT_EQ(r.inserted, 1);
+}
+
+TEST_F(FolderTreeTest, NamesReadBackAsTheFilesTrueNames) {
+  const fs::path wave = dir / "wave";
+  fs::create_directory(wave);
+  for (const char* name : {"a〜b.jpg", "c.〜", "d.png"}) test::WriteAll(wave / name, "x");
+  InsertOptions o = Options("/nowhere", test::Sj("jpg 〜"), false);
+  o.settings.kinds[2] = kKindBaseName;
+  o.settings.kinds[3] = kKindExtension;
+  o.columnCount = 4;
+  InsertPaths(table, o, std::vector<fs::path>{wave});
+  ASSERT_EQ(table.GetSize(), 2);
+  std::vector<Names> rows;
+  for (int r = 0; r < table.GetSize(); ++r) {
+    rows.emplace_back();
+    for (int column = 1; column <= 3; ++column)
+      rows.back().push_back(Cp932ToUtf8(table.Column(column, r)));
+  }
+  std::sort(rows.begin(), rows.end());
+  EXPECT_EQ(rows, (std::vector<Names>{{"a〜b.jpg", "a〜b", "jpg"}, {"c.〜", "c", "〜"}}));
 }
 
 }  // namespace

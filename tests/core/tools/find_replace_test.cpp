@@ -50,6 +50,22 @@ TEST(CellMatcher, Replacement) {
   EXPECT_EQ(CellMatcher("", true).Replace("abc", "x"), std::nullopt);
 }
 
+TEST(CellMatcher, TypedOneWayCharacterAlsoMatchesItsPathSpelling) {
+  // A file name keeps "〜" as a reference; typed text holds the form "～".
+  const std::string name = "a&#x301C;b" + Sj("～") + "b";
+  for (const bool matchCase : {true, false}) {
+    const CellMatcher wave(Sj("〜b"), matchCase);
+    EXPECT_EQ(wave.Find(name), 1u);
+    EXPECT_EQ(wave.Find(Sj("あ～b")), 2u);
+  }
+  // Each match is replaced over its own length, in either spelling.
+  EXPECT_EQ(CellMatcher(Sj("〜b"), true).Replace(name, "-"), "a--");
+  EXPECT_EQ(CellMatcher(Sj("〜b"), false).Replace(name, "-"), "a-" + Sj("～") + "b");
+  EXPECT_EQ(CellMatcher(Sj("〜b"), true).Replace(Sj("～b") + "&#x301C;b", "-"), "--");
+  // A text without such a character keeps its one spelling.
+  EXPECT_FALSE(CellMatcher("b~", true).Matches(name));
+}
+
 TEST(FindStep, DirectionsStartsAndEnd) {
   //                      col 1   col 2   col 3
   const auto table = MakeTable({{"a", "-", "a"},    // row 0

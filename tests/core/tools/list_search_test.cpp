@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/encoding.h"
 #include "search_tables.h"
 #include "support/test_support.h"
 
@@ -57,15 +58,20 @@ TEST(ListSearch, CaseAsTypedAndNothingFound) {
 }
 
 TEST(ListSearch, TextCp932CannotHoldFindsItsItems) {
-  auto table = MakeTable({{"a"}, {Sj("한국어.txt")}, {Sj("emoji😀.txt")}, {Sj("a〜b.jpg")}});
+  auto table = MakeTable(
+      {{"a"}, {Sj("한국어.txt")}, {Sj("emoji😀.txt")}, {Sj("a〜b.jpg")}, {PathToCp932("c〜d.jpg")}});
   const auto hangul = ListSearch(table, 1, Sj("국어"));
   EXPECT_EQ(hangul->found, 1);
   EXPECT_EQ(hangul->message, "\"국어\" を含むアイテムが 1 個見つかりました。");
   EXPECT_EQ(ColumnTexts(table, 1).front(), Sj("한국어.txt"));
   EXPECT_EQ(ListSearch(table, 1, Sj("😀"))->found, 1);
-  // Typed "〜" and "～" both find the text form.
+  // Typed "〜" and "～" both find the text form and an inserted file name.
   EXPECT_EQ(ListSearch(table, 1, Sj("〜b"))->found, 1);
   EXPECT_EQ(ListSearch(table, 1, Sj("～b"))->found, 1);
+  const auto wave = ListSearch(table, 1, Sj("〜"));
+  EXPECT_EQ(wave->found, 2);
+  EXPECT_EQ(wave->text, Sj("〜"));
+  EXPECT_EQ(ListSearch(table, 1, Sj("～d"))->found, 1);
 
   // Cut to 259 bytes, the text keeps no part of a reference.
   std::string longText(255, 'x');
