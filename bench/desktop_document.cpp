@@ -1,0 +1,107 @@
+// The desktop program with a large document, driven through its real
+// windows under Xvfb as the GUI tests drive them:
+//   BENCH_DOCUMENT=FILE.ltb xvfb-run -a -s "-screen 0 1280x1024x24"
+//       build/bench/bench_desktop_document       (one command line)
+// Prints, in seconds: the core's load alone, opening the document in the
+// program until the list has painted, scrolling the list to its end,
+// grouping the tree by display position 2 and expanding every node; then
+// the peak resident memory against the file's size, once the document is
+// open and at the end.
+
+#include <gtest/gtest.h>
+#include <wx/treectrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/app/file_io.h"
+#include "core/doc/document_file.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/views/item_list_ctrl.h"
+#include "ui/views/main_frame.h"
+#include "ui/views/tree_view.h"
+
+namespace listora::test {
+namespace {
+
+template <typename F>
+double Seconds(F&& f) {
+  const auto start = std::chrono::steady_clock::now();
+  f();
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  return took.count();
+}
+
+long PeakKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
+void Paint() {
+  App().GetTopWindow()->Update();
+  Pump();
+}
+
+TEST(DesktopBenchmark, LargeDocument) {
+  const char* file = std::getenv("BENCH_DOCUMENT");
+  if (!file) GTEST_SKIP() << "set BENCH_DOCUMENT to a .ltb file";
+  StartFresh();
+  const double size = static_cast<double>(std::filesystem::file_size(file));
+
+  // The best of three, so that the program's own share is not understated.
+  double core = 1e9;
+  for (int run = 0; run < 3; ++run) {
+    core = std::min(core, Seconds([&] {
+                      Document doc;
+                      LoadDocument(std::move(*ReadFileBytes(file)), {}, doc);
+                    }));
+  }
+  const double open = Seconds([&] {
+    App().DocManager()->CreateDocument(wxString::FromUTF8(file), wxDOC_SILENT);
+    Paint();
+  });
+  const long openPeak = PeakKiB();
+  CItemListCtrl& list = *App().Panes().list;
+  ASSERT_GT(list.GetItemCount(), 0);
+  const double scroll = Seconds([&] {
+    list.EnsureVisible(list.GetItemCount() - 1);
+    Paint();
+  });
+  CListoraTree& tree = *App().Panes().tree;
+  const double group = Seconds([&] {
+    SendCommand(cmd::kTreeGroup1 + 1, &tree);
+    Paint();
+  });
+  const double expand = Seconds([&] {
+    SendCommand(cmd::kTreeExpandAll, &tree);
+    Paint();
+  });
+
+  std::printf("core load (best of 3)     %8.2f s\n", core);
+  std::printf("open until painted        %8.2f s  (%.2f s after the core's load)\n", open,
+              open - core);
+  std::printf("scroll to the end         %8.2f s\n", scroll);
+  std::printf("tree by position 2        %8.2f s  (%zu nodes)\n", group,
+              static_cast<std::size_t>(tree.Tree()->GetCount()));
+  std::printf("expand all                %8.2f s\n", expand);
+  std::printf("peak memory, document open %7.0f MiB = %.2f x the file\n", openPeak / 1024.0,
+              openPeak * 1024.0 / size);
+  std::printf("peak memory, tree expanded %7.0f MiB = %.2f x the file\n", PeakKiB() / 1024.0,
+              PeakKiB() * 1024.0 / size);
+}
+
+}  // namespace
+}  // namespace listora::test
