@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "core/text/cp932.h"
-#include "core/views/sort.h"
 
 namespace listora {
 namespace {
@@ -107,12 +108,38 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
   const std::size_t levelCount = levels.size();
   const LevelTexts texts(items, levels);
 
-  // Sorting by key makes equal keys adjacent and puts the parent items in
-  // sibling order.
-  std::vector<SortEntry> entries;
-  entries.reserve(static_cast<std::size_t>(n));
-  for (int row = 0; row < n; ++row) entries.push_back({texts.At(row, 0), row});
-  SortEntries(entries, TextCompare, false);
+  // The parent items: every distinct text of the first level once, in code
+  // order, each with its rows (ascending) behind it.
+  const auto rowCount = static_cast<std::size_t>(n);
+  std::unordered_map<std::string_view, int> keyIndex;
+  std::vector<int> firstRowOfKey;
+  std::vector<int> keyOfRow(rowCount);  // the key's index, then its place
+  for (int row = 0; row < n; ++row) {
+    const auto [it, added] =
+        keyIndex.try_emplace(texts.At(row, 0), static_cast<int>(firstRowOfKey.size()));
+    if (added) firstRowOfKey.push_back(row);
+    keyOfRow[static_cast<std::size_t>(row)] = it->second;
+  }
+  std::vector<int> keyOrder(firstRowOfKey.size());
+  std::iota(keyOrder.begin(), keyOrder.end(), 0);
+  std::sort(keyOrder.begin(), keyOrder.end(), [&](int a, int b) {
+    return texts.Compare(firstRowOfKey[static_cast<std::size_t>(a)],
+                         firstRowOfKey[static_cast<std::size_t>(b)], 0) < 0;
+  });
+  // Counting sort of the rows by their key's place in that order.
+  std::vector<int> placeOfKey(keyOrder.size());
+  for (std::size_t k = 0; k < keyOrder.size(); ++k)
+    placeOfKey[static_cast<std::size_t>(keyOrder[k])] = static_cast<int>(k);
+  std::vector<std::size_t> groupStart(keyOrder.size() + 1, 0);
+  for (int& key : keyOfRow) {
+    key = placeOfKey[static_cast<std::size_t>(key)];
+    ++groupStart[static_cast<std::size_t>(key) + 1];
+  }
+  for (std::size_t k = 1; k < groupStart.size(); ++k) groupStart[k] += groupStart[k - 1];
+  std::vector<int> grouped(rowCount);
+  std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
+  for (int row = 0; row < n; ++row)
+    grouped[next[static_cast<std::size_t>(keyOfRow[static_cast<std::size_t>(row)])]++] = row;
 
   // Within a group, ordering the rows by their lower levels puts every node's
   // children in sibling order and makes rows that share a node adjacent, so
@@ -135,33 +162,26 @@ std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
   };
   const std::size_t shared = std::min(levelCount, kSharedLevels);
 
-  std::vector<int> group;
-  std::size_t u = 0;
-  const auto rowCount = static_cast<std::size_t>(n);
-  while (u < rowCount) {
-    std::size_t end = u + 1;
-    while (end < rowCount && texts.Same(entries[end].row, entries[u].row, 0)) ++end;
-    group.clear();
-    for (std::size_t k = u; k < end; ++k) group.push_back(entries[k].row);
+  for (std::size_t k = 0; k + 1 < groupStart.size(); ++k) {
+    const auto first = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[k]);
+    const auto last = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[k + 1]);
     // Rows equal at every level give equal nodes, so their order is free.
-    if (group.size() > 1) std::sort(group.begin(), group.end(), lowerLevelsLess);
+    std::sort(first, last, lowerLevelsLess);
 
-    tree.nodes.push_back({entries[u].key, levels[0], 0});
+    tree.nodes.push_back({texts.At(*first, 0), levels[0], 0});
     ++tree.parentCount;
-    addChain(group[0], 1);
-    for (std::size_t g = 1; g < group.size(); ++g) {
+    addChain(*first, 1);
+    for (auto g = first + 1; g != last; ++g) {
       std::size_t level = 1;
-      while (level < shared && texts.Same(group[g], group[g - 1], level)) {
-        ++level;
-      }
-      addChain(group[g], level);
+      while (level < shared && texts.Same(*g, *(g - 1), level)) ++level;
+      addChain(*g, level);
     }
 
+    const std::size_t end = groupStart[k + 1];
     if (progress && progress(static_cast<int>(end)) && end < rowCount) {
       tree.cancelled = true;
       break;
     }
-    u = end;
   }
   return tree;
 }
