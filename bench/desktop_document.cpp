@@ -25,10 +25,10 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
@@ -80,7 +80,7 @@ TEST(DesktopBenchmark, LargeDocument) {
     list.EnsureVisible(list.GetItemCount() - 1);
     Paint();
   });
-  CListoraTree& tree = *App().Panes().tree;
+  CTreePane& tree = *App().Panes().tree;
   const double group = Seconds([&] {
     SendCommand(cmd::kTreeGroup1 + 1, &tree);
     Paint();

@@ -15,7 +15,7 @@ using namespace listora;
 
 namespace {
 
-void CheckClean(const CMySortStringArray& items, int columns) {
+void CheckClean(const ItemTable& items, int columns) {
   for (int row = 0; row < items.GetSize(); ++row) {
     for (int c = 0; c < columns; ++c) {
       const std::string_view text = items.Column(c, row);
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Append-open after one existing row, keeping a column count taken from
   // the input so narrower and wider tables both occur.
-  CMySortStringArray items;
+  ItemTable items;
   items.ResizeRows(1);
   const int keep = size > 18 ? data[18] % (kMaxColumns + 2) : kMaxColumns;
   const LoadResult appended = LoadItemsForAppend(bytes, keep, callbacks, items);

@@ -23,7 +23,7 @@ bool SameSettings(DocumentSettings a, DocumentSettings b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-bool SameItems(const CMySortStringArray& a, const CMySortStringArray& b, int columns) {
+bool SameItems(const ItemTable& a, const ItemTable& b, int columns) {
   if (a.GetSize() != b.GetSize()) return false;
   for (int row = 0; row < a.GetSize(); ++row) {
     for (int c = 0; c < columns; ++c)

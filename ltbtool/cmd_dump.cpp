@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/json_writer.h"
 #include "ltbtool/tool_io.h"

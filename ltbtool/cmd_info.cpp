@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/text/encoding.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"

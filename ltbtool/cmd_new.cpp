@@ -6,6 +6,7 @@
 
 #include "core/app/profile.h"
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/tools/auto_insert.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"

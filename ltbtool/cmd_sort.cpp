@@ -1,3 +1,4 @@
+#include "core/doc/columns.h"
 #include "core/views/sort.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"

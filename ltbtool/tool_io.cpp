@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "core/app/file_io.h"
-#include "core/app/settings.h"
+#include "core/doc/columns.h"
 #include "core/text/encoding.h"
 
 namespace ltbtool {

@@ -1,124 +1,14 @@
 #pragma once
-// The settings record. Its per-document half is five fixed-layout blocks that
-// every document file stores byte for byte; the structs below are those byte
-// images (little-endian, no padding beyond what the layout itself has).
-// Its program-wide half lives only in the settings file and in memory.
+// The program-wide settings that live only in the settings file and in
+// memory: the print layout and the attribute mask of insertion. The
+// per-document half is in core/doc/document_settings.h.
 
-#include <array>
-#include <bit>
-#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace listora {
 
 class Profile;
-
-static_assert(std::endian::native == std::endian::little,
-              "the settings blocks are stored as little-endian byte images");
-
-inline constexpr int kMaxColumns = 11;  // column 0 (icons) and ten user columns
-inline constexpr int kMinColumns = 2;
-inline constexpr int kColumnNameSize = 100;  // 99 bytes of text and a NUL
-inline constexpr std::int32_t kFormatRight = 0x0001;
-inline constexpr std::int32_t kFormatImage = 0x0800;
-
-// Copies `text` into a fixed NUL-terminated field, cut at a character
-// boundary so it never overflows; the rest of the field is zeroed.
-void SetFixedText(char* field, std::size_t fieldSize, std::string_view text);
-// The text of a fixed field up to its first NUL (never past the field).
-std::string_view FixedText(const char* field, std::size_t fieldSize);
-
-template <std::size_t N>
-void SetFixedText(char (&field)[N], std::string_view text) {
-  SetFixedText(field, N, text);
-}
-template <std::size_t N>
-std::string_view FixedText(const char (&field)[N]) {
-  return FixedText(field, N);
-}
-
-// Block 1: which panes are shown and where the splitters sit.
-struct ViewLayout {
-  std::uint8_t showList;
-  std::uint8_t showTree;
-  std::uint8_t showText;
-  std::uint8_t showImage;
-  std::int32_t split1;  // hundredths of a percent
-  std::int32_t split2;
-  std::int32_t split3;
-};
-static_assert(sizeof(ViewLayout) == 16);
-
-struct ViewStyle {
-  std::uint32_t background;  // COLORREF 0x00BBGGRR
-  std::uint32_t text;
-  std::int16_t fontSize;  // tenths of a point
-  char fontName[50];
-};
-static_assert(sizeof(ViewStyle) == 60 && offsetof(ViewStyle, fontName) == 10);
-
-// Block 2: list, tree, text and image pane styles, in that order.
-struct ViewStyles {
-  enum Pane { kList = 0, kTree = 1, kText = 2, kImage = 3 };
-  ViewStyle pane[4];
-};
-static_assert(sizeof(ViewStyles) == 240);
-
-// Block 3: the column descriptor table.
-struct ColumnDescriptors {
-  std::int32_t widths[kMaxColumns];
-  std::int32_t formats[kMaxColumns];
-  char names[kMaxColumns][kColumnNameSize];
-  std::uint16_t count;        // C, column 0 included
-  std::uint16_t headerIcons;  // non-zero: headers show their images
-};
-static_assert(sizeof(ColumnDescriptors) == 1192 && offsetof(ColumnDescriptors, names) == 88 &&
-              offsetof(ColumnDescriptors, count) == 1188);
-
-// Block 4: automatic insertion.
-struct AutoInsertSettings {
-  char folder[260];
-  char pattern[50];
-  std::uint8_t subFolders;
-  std::uint8_t kinds[kMaxColumns];    // index 0 unused
-  char fixedTexts[kMaxColumns][100];  // index 0 unused
-  char serialText[102];
-  std::int32_t serialStart;
-  std::int32_t serialDigits;
-  std::uint8_t patternWasEmpty;
-  std::uint8_t lastColumn;  // 1-based
-  std::uint8_t padding[2];
-};
-static_assert(sizeof(AutoInsertSettings) == 1536 && offsetof(AutoInsertSettings, kinds) == 311 &&
-              offsetof(AutoInsertSettings, fixedTexts) == 322 &&
-              offsetof(AutoInsertSettings, serialText) == 1422 &&
-              offsetof(AutoInsertSettings, serialStart) == 1524 &&
-              offsetof(AutoInsertSettings, patternWasEmpty) == 1532);
-
-// Block 5: display and image options.
-struct DisplayOptions {
-  std::uint8_t treeIcons;
-  std::uint8_t imageFit;  // 0 actual size, 1 fit to the pane
-  std::uint8_t mainToolBar;
-  std::uint8_t statusBar;
-  std::uint8_t treeToolBar;
-  std::uint8_t imagePathMode;  // 0 full, 1 relative to the document, 2 to the program
-  char imageSubPath[102];
-  std::int32_t copyImages;
-};
-static_assert(sizeof(DisplayOptions) == 112 && offsetof(DisplayOptions, copyImages) == 108);
-
-// The per-document half, reset for every new document and stored in every
-// document file.
-struct DocumentSettings {
-  ViewLayout layout;
-  ViewStyles styles;
-  ColumnDescriptors columns;
-  AutoInsertSettings autoInsert;
-  DisplayOptions display;
-};
 
 // The print layout (the `Layout` keys).
 struct PrintLayout {
@@ -139,21 +29,11 @@ inline constexpr std::uint32_t kAttrReadOnly = 0x01;
 inline constexpr std::uint32_t kAttrHidden = 0x02;
 inline constexpr std::uint32_t kAttrSystem = 0x04;
 
-// Column count for arrays: a stored or configured count outside 2..11 is
-// clamped into that range.
-int ClampColumnCount(int count);
+// The default font of the panes and of printing ("ＭＳ Ｐゴシック", CP932).
+std::string DefaultFontName();
 
-// New-document reset: zeroes every block and reads each field from the
-// settings file with its default.
-void ResetDocumentSettings(const Profile& profile, DocumentSettings& settings);
 PrintLayout ReadPrintLayout(const Profile& profile);
 // Files whose attributes intersect this mask are skipped by insertion.
 std::uint32_t ReadAttributeSkipMask(const Profile& profile);
-
-// The column descriptors as the list control holds them once shown: column
-// 0 is the unnamed 30-pixel icon column, every format is right or left plus
-// the image flag while header icons are on, and the header-icon switch
-// follows column 1's image flag (the rule a save applies).
-void NormaliseShownColumns(ColumnDescriptors& columns);
 
 }  // namespace listora

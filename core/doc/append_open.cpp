@@ -30,7 +30,7 @@ std::optional<Refusal> RefusalOf(LoadStatus status) {
 }  // namespace
 
 AppendResult AppendOpen(std::span<const std::filesystem::path> files, int columnCount,
-                        const AppendCallbacks& callbacks, CMySortStringArray& items) {
+                        const AppendCallbacks& callbacks, ItemTable& items) {
   AppendResult result;
   const int before = items.GetSize();
   for (const auto& file : files) {

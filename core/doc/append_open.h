@@ -49,6 +49,6 @@ struct AppendResult {
 // `columnCount` columns (C of the open document, column 0 included) of each
 // record. The caller marks the document modified whatever the result.
 AppendResult AppendOpen(std::span<const std::filesystem::path> files, int columnCount,
-                        const AppendCallbacks& callbacks, CMySortStringArray& items);
+                        const AppendCallbacks& callbacks, ItemTable& items);
 
 }  // namespace listora

@@ -1,8 +1,22 @@
 #include "core/doc/columns.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace listora {
+
+int ClampColumnCount(int count) { return std::clamp(count, kMinColumns, kMaxColumns); }
+
+void NormaliseShownColumns(ColumnDescriptors& columns) {
+  const int count = ClampColumnCount(columns.count);
+  columns.count = static_cast<std::uint16_t>(count);
+  SetFixedText(columns.names[0], "");
+  columns.widths[0] = 30;
+  columns.formats[0] = kFormatRight | kFormatImage;
+  const std::int32_t image = columns.headerIcons != 0 ? kFormatImage : 0;
+  for (int i = 1; i < count; ++i) columns.formats[i] = (columns.formats[i] & kFormatRight) | image;
+  columns.headerIcons = (columns.formats[1] & kFormatImage) != 0 ? 1 : 0;
+}
 
 void SetDefaultColumn(ColumnDescriptors& columns, int index) {
   if (index == 0) {
@@ -26,7 +40,7 @@ ColumnChange AddColumn(ColumnDescriptors& columns) {
   return ColumnChange::kDone;
 }
 
-ColumnChange DeleteColumn(ColumnDescriptors& columns, CMySortStringArray& items, int column) {
+ColumnChange DeleteColumn(ColumnDescriptors& columns, ItemTable& items, int column) {
   const int count = ClampColumnCount(columns.count);
   if (count < 3) return ColumnChange::kAtMinimum;
   if (column <= 0 || column >= count) return ColumnChange::kNoColumn;

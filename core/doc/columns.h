@@ -1,10 +1,21 @@
 #pragma once
-// The data side of adding and deleting user columns.
+// The column rules: the count a document may hold, the descriptors as
+// they are shown and stored, and adding and deleting user columns.
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
+
+// Column count for arrays: a stored or configured count outside 2..11 is
+// clamped into that range.
+int ClampColumnCount(int count);
+
+// The column descriptors as the list control holds them once shown: column
+// 0 is the unnamed 30-pixel icon column, every format is right or left plus
+// the image flag while header icons are on, and the header-icon switch
+// follows column 1's image flag (the rule a save applies).
+void NormaliseShownColumns(ColumnDescriptors& columns);
 
 enum class ColumnChange {
   kDone,
@@ -18,7 +29,7 @@ ColumnChange AddColumn(ColumnDescriptors& columns);
 
 // Deletes user column `column`: later columns move left with their texts,
 // names, widths and formats; the column that falls out of use is emptied.
-ColumnChange DeleteColumn(ColumnDescriptors& columns, CMySortStringArray& items, int column);
+ColumnChange DeleteColumn(ColumnDescriptors& columns, ItemTable& items, int column);
 
 // Default descriptor of column `index` of a new document.
 void SetDefaultColumn(ColumnDescriptors& columns, int index);

@@ -124,7 +124,7 @@ const char* FindByte(const char* from, const char* end, char byte) {
 // index right, nothing after the fields kept, no byte a column may not hold)
 // stays where it lies; any other is cleaned into a copy.
 ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int keepColumns,
-                          const LoadCallbacks& callbacks, CMySortStringArray& items) {
+                          const LoadCallbacks& callbacks, ItemTable& items) {
   ParseOutcome outcome;
   const std::string_view text = section.text;
   items.HoldBytes(section.owner, section.owner->size());
@@ -313,8 +313,7 @@ LoadResult LoadDocumentFrom(std::string_view bytes, std::shared_ptr<std::string>
 }
 
 LoadResult LoadItemsFrom(std::string_view bytes, std::shared_ptr<std::string> owned,
-                         int keepColumns, const LoadCallbacks& callbacks,
-                         CMySortStringArray& items) {
+                         int keepColumns, const LoadCallbacks& callbacks, ItemTable& items) {
   LoadResult result;
   result.status = CheckHeader(bytes, result.header);
   if (result.status != LoadStatus::kLoaded) return result;
@@ -348,12 +347,12 @@ LoadResult LoadDocument(std::string&& bytes, const LoadCallbacks& callbacks, Doc
 }
 
 LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
-                              const LoadCallbacks& callbacks, CMySortStringArray& items) {
+                              const LoadCallbacks& callbacks, ItemTable& items) {
   return LoadItemsFrom(bytes, nullptr, keepColumns, callbacks, items);
 }
 
 LoadResult LoadItemsForAppend(std::string&& bytes, int keepColumns, const LoadCallbacks& callbacks,
-                              CMySortStringArray& items) {
+                              ItemTable& items) {
   auto owned = std::make_shared<std::string>(std::move(bytes));
   return LoadItemsFrom(*owned, owned, keepColumns, callbacks, items);
 }

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/doc/columns.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -37,7 +37,7 @@ struct FileHeader {
 struct Document {
   DocumentSettings settings{};
   std::vector<std::string> history;  // the search box's entries, top first
-  CMySortStringArray items;
+  ItemTable items;
 
   int ColumnCount() const { return ClampColumnCount(settings.columns.count); }
 };
@@ -84,9 +84,9 @@ LoadResult LoadDocument(std::string&& bytes, const LoadCallbacks& callbacks, Doc
 // `items`, taking only the first `keepColumns` columns of each record. The
 // file's settings are not applied.
 LoadResult LoadItemsForAppend(std::string_view bytes, int keepColumns,
-                              const LoadCallbacks& callbacks, CMySortStringArray& items);
+                              const LoadCallbacks& callbacks, ItemTable& items);
 LoadResult LoadItemsForAppend(std::string&& bytes, int keepColumns, const LoadCallbacks& callbacks,
-                              CMySortStringArray& items);
+                              ItemTable& items);
 
 // The protection mode a save uses under the `Main`/`Pass` and `Main`/`Ango`
 // settings; clears `password` where that mode stores none.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/doc/columns.h"
 #include "core/text/encoding.h"
 
 namespace listora {
@@ -68,7 +69,7 @@ std::string ProposeExportName(std::string_view title, ExportFormat format) {
   return name;
 }
 
-std::string ExportText(const ColumnDescriptors& columns, const CMySortStringArray& items) {
+std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items) {
   const int count = ClampColumnCount(columns.count);
   std::string out;
   std::string line;
@@ -93,7 +94,7 @@ std::string ExportText(const ColumnDescriptors& columns, const CMySortStringArra
   return out;
 }
 
-std::string ExportCsv(const ColumnDescriptors& columns, const CMySortStringArray& items) {
+std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items) {
   const int count = ClampColumnCount(columns.count);
   std::string out;
   std::string line;
@@ -113,7 +114,7 @@ std::string ExportCsv(const ColumnDescriptors& columns, const CMySortStringArray
 }
 
 std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
-                       const CMySortStringArray& items, std::string_view title) {
+                       const ItemTable& items, std::string_view title) {
   static const std::string kSummary = TextToCp932("データ");
   static const std::string kColumnAbbr = TextToCp932("カラム名");
   const int count = ClampColumnCount(columns.count);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -19,11 +19,11 @@ std::string_view ExportExtension(ExportFormat format);
 // title up to its first "." followed by "." and the extension.
 std::string ProposeExportName(std::string_view title, ExportFormat format);
 
-std::string ExportText(const ColumnDescriptors& columns, const CMySortStringArray& items);
+std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items);
 // A double quote inside a value is doubled, as CSV readers expect.
-std::string ExportCsv(const ColumnDescriptors& columns, const CMySortStringArray& items);
+std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items);
 // `title` is CP932 text; colours come from the list pane's style.
 std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
-                       const CMySortStringArray& items, std::string_view title);
+                       const ItemTable& items, std::string_view title);
 
 }  // namespace listora

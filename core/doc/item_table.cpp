@@ -62,18 +62,18 @@ std::string MakeIconIndex(std::string_view memo, std::string_view imagePath) {
 std::string CleanColumnText(std::string_view text) { return Clean(text, false); }
 std::string CleanMemoText(std::string_view text) { return Clean(text, true); }
 
-CMySortStringArray::CMySortStringArray(const CMySortStringArray& other)
+ItemTable::ItemTable(const ItemTable& other)
     : rows_(other.rows_),
       holds_(other.holds_),
       heldBytes_(other.heldBytes_),
       liveBytes_(other.liveBytes_) {}
 
-CMySortStringArray& CMySortStringArray::operator=(const CMySortStringArray& other) {
-  if (this != &other) *this = CMySortStringArray(other);
+ItemTable& ItemTable::operator=(const ItemTable& other) {
+  if (this != &other) *this = ItemTable(other);
   return *this;
 }
 
-CMySortStringArray::CMySortStringArray(CMySortStringArray&& other) noexcept
+ItemTable::ItemTable(ItemTable&& other) noexcept
     : rows_(std::move(other.rows_)),
       holds_(std::move(other.holds_)),
       heldBytes_(std::exchange(other.heldBytes_, 0)),
@@ -85,7 +85,7 @@ CMySortStringArray::CMySortStringArray(CMySortStringArray&& other) noexcept
   other.holds_.clear();
 }
 
-CMySortStringArray& CMySortStringArray::operator=(CMySortStringArray&& other) noexcept {
+ItemTable& ItemTable::operator=(ItemTable&& other) noexcept {
   if (this == &other) return *this;
   rows_ = std::move(other.rows_);
   holds_ = std::move(other.holds_);
@@ -99,16 +99,14 @@ CMySortStringArray& CMySortStringArray::operator=(CMySortStringArray&& other) no
   return *this;
 }
 
-CMySortStringArray::Row CMySortStringArray::EmptyRow() {
-  return Row{kEmptyRecord, 0, 0, 0, 0, false};
-}
+ItemTable::Row ItemTable::EmptyRow() { return Row{kEmptyRecord, 0, 0, 0, 0, false}; }
 
-const CMySortStringArray::Row& CMySortStringArray::At(int row) const {
+const ItemTable::Row& ItemTable::At(int row) const {
   CheckIndex(row, rows_.size());
   return rows_[static_cast<std::size_t>(row)];
 }
 
-std::string_view CMySortStringArray::Field(const Row& r, int field) {
+std::string_view ItemTable::Field(const Row& r, int field) {
   if (field >= r.fields) return {};
   const char* p = r.record;
   const char* const end = r.record + r.lineSize;
@@ -119,22 +117,22 @@ std::string_view CMySortStringArray::Field(const Row& r, int field) {
   return std::string_view(p, static_cast<std::size_t>(stop - p));
 }
 
-std::string_view CMySortStringArray::Column(int column, int row) const {
+std::string_view ItemTable::Column(int column, int row) const {
   if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
   return Field(At(row), column);
 }
 
-std::string_view CMySortStringArray::Memo(int row) const {
+std::string_view ItemTable::Memo(int row) const {
   const Row& r = At(row);
   return std::string_view(r.record + r.lineSize + 1, r.memoSize);
 }
 
-std::string_view CMySortStringArray::ImagePath(int row) const {
+std::string_view ItemTable::ImagePath(int row) const {
   const Row& r = At(row);
   return std::string_view(r.record + r.lineSize + r.memoSize + 2, r.imageSize);
 }
 
-char* CMySortStringArray::Allocate(std::size_t size) {
+char* ItemTable::Allocate(std::size_t size) {
   if (writeBlock_ == nullptr || writeSize_ - writeUsed_ < size) {
     const std::size_t blockSize = std::max(size, kBlockSize);
     std::shared_ptr<char[]> block(new char[blockSize]);
@@ -154,9 +152,8 @@ char* CMySortStringArray::Allocate(std::size_t size) {
   return out;
 }
 
-CMySortStringArray::Row CMySortStringArray::MakeRow(std::span<const std::string_view> columns,
-                                                    std::string_view imagePath,
-                                                    std::string_view memo) {
+ItemTable::Row ItemTable::MakeRow(std::span<const std::string_view> columns,
+                                  std::string_view imagePath, std::string_view memo) {
   std::size_t fields = columns.size();
   while (fields > 0 && columns[fields - 1].empty()) --fields;
   std::size_t lineSize = 0;
@@ -182,7 +179,7 @@ CMySortStringArray::Row CMySortStringArray::MakeRow(std::span<const std::string_
   return r;
 }
 
-CMySortStringArray::Row CMySortStringArray::MakeRow(const ItemFields& fields) {
+ItemTable::Row ItemTable::MakeRow(const ItemFields& fields) {
   std::string cleaned[kFieldCount];
   std::string_view views[kMaxColumns];
   for (int c = 0; c < kMaxColumns; ++c) {
@@ -194,18 +191,18 @@ CMySortStringArray::Row CMySortStringArray::MakeRow(const ItemFields& fields) {
   return MakeRow(views, cleaned[kImageField], cleaned[kMemoField]);
 }
 
-void CMySortStringArray::Replace(Row& r, const Row& by) {
+void ItemTable::Replace(Row& r, const Row& by) {
   const bool mark = r.mark;
   Forget(r);
   r = by;
   r.mark = mark;
 }
 
-void CMySortStringArray::Forget(const Row& r) {
+void ItemTable::Forget(const Row& r) {
   if (r.record != kEmptyRecord) liveBytes_ -= r.RecordSize();
 }
 
-void CMySortStringArray::ReclaimIfWasteful() {
+void ItemTable::ReclaimIfWasteful() {
   // The unwritten rest of the current block is room, not waste.
   const std::size_t waste = heldBytes_ - liveBytes_ - (writeSize_ - writeUsed_);
   if (waste <= std::max(liveBytes_, kBlockSize)) return;
@@ -226,7 +223,7 @@ void CMySortStringArray::ReclaimIfWasteful() {
   writeUsed_ = writeSize_ = 0;
 }
 
-void CMySortStringArray::SetField(int row, int field, std::string_view cleanText) {
+void ItemTable::SetField(int row, int field, std::string_view cleanText) {
   Row& r = rows_[static_cast<std::size_t>(row)];
   std::string_view columns[kMaxColumns];
   for (int c = 0; c < kMaxColumns; ++c) columns[c] = Field(r, c);
@@ -244,54 +241,54 @@ void CMySortStringArray::SetField(int row, int field, std::string_view cleanText
   ReclaimIfWasteful();
 }
 
-void CMySortStringArray::SetColumn(int column, int row, std::string_view text) {
+void ItemTable::SetColumn(int column, int row, std::string_view text) {
   if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
   CheckIndex(row, rows_.size());
   SetField(row, column, CleanColumnText(text));
 }
 
-void CMySortStringArray::SetImagePath(int row, std::string_view path) {
+void ItemTable::SetImagePath(int row, std::string_view path) {
   CheckIndex(row, rows_.size());
   SetField(row, kImageField, CleanMemoText(path));
 }
 
-void CMySortStringArray::SetMemo(int row, std::string_view memo) {
+void ItemTable::SetMemo(int row, std::string_view memo) {
   CheckIndex(row, rows_.size());
   SetField(row, kMemoField, CleanMemoText(memo));
 }
 
-void CMySortStringArray::UpdateIconIndex(int row) {
+void ItemTable::UpdateIconIndex(int row) {
   const std::string icon = MakeIconIndex(Memo(row), ImagePath(row));
   if (IconIndex(row) != icon) SetField(row, 0, icon);
 }
 
-void CMySortStringArray::AppendRow(const ItemFields& fields) {
+void ItemTable::AppendRow(const ItemFields& fields) {
   rows_.push_back(MakeRow(fields));
   ReclaimIfWasteful();
 }
 
-void CMySortStringArray::InsertRow(int row, const ItemFields& fields) {
+void ItemTable::InsertRow(int row, const ItemFields& fields) {
   CheckIndex(row, rows_.size() + 1);
   rows_.insert(rows_.begin() + row, MakeRow(fields));
   ReclaimIfWasteful();
 }
 
-void CMySortStringArray::RemoveRow(int row) {
+void ItemTable::RemoveRow(int row) {
   CheckIndex(row, rows_.size());
   Forget(rows_[static_cast<std::size_t>(row)]);
   rows_.erase(rows_.begin() + row);
 }
 
-void CMySortStringArray::ResizeRows(int count) {
+void ItemTable::ResizeRows(int count) {
   if (count < 0) throw std::out_of_range("negative row count");
   const auto size = static_cast<std::size_t>(count);
   for (std::size_t r = size; r < rows_.size(); ++r) Forget(rows_[r]);
   rows_.resize(size, EmptyRow());
 }
 
-void CMySortStringArray::ClearRows() { *this = CMySortStringArray(); }
+void ItemTable::ClearRows() { *this = ItemTable(); }
 
-ItemFields CMySortStringArray::GetRow(int row) const {
+ItemFields ItemTable::GetRow(int row) const {
   ItemFields fields;
   for (int c = 0; c < kMaxColumns; ++c) fields.columns[c] = std::string(Column(c, row));
   fields.imagePath = std::string(ImagePath(row));
@@ -299,8 +296,8 @@ ItemFields CMySortStringArray::GetRow(int row) const {
   return fields;
 }
 
-void CMySortStringArray::SetRow(int row, std::span<const std::string_view> columns,
-                                std::string_view imagePath, std::string_view memo) {
+void ItemTable::SetRow(int row, std::span<const std::string_view> columns,
+                       std::string_view imagePath, std::string_view memo) {
   CheckIndex(row, rows_.size());
   if (columns.size() > static_cast<std::size_t>(kMaxColumns))
     throw std::out_of_range("too many columns");
@@ -317,13 +314,13 @@ void CMySortStringArray::SetRow(int row, std::span<const std::string_view> colum
   r.mark = false;
 }
 
-void CMySortStringArray::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
+void ItemTable::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
   holds_.push_back({std::move(owner), size});
   heldBytes_ += size;
 }
 
-void CMySortStringArray::AppendRecord(const char* record, std::size_t lineSize, int fields,
-                                      std::size_t memoSize, std::size_t imageSize) {
+void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int fields,
+                             std::size_t memoSize, std::size_t imageSize) {
   const Row r{record,
               Size32(lineSize),
               Size32(memoSize),
@@ -334,13 +331,13 @@ void CMySortStringArray::AppendRecord(const char* record, std::size_t lineSize, 
   liveBytes_ += r.RecordSize();
 }
 
-std::string_view CMySortStringArray::StoredRecord(int row, int columns) const {
+std::string_view ItemTable::StoredRecord(int row, int columns) const {
   const Row& r = At(row);
   if (r.fields != columns) return {};
   return std::string_view(r.record, r.RecordSize());
 }
 
-void CMySortStringArray::RemoveRows(std::span<const int> ascendingRows) {
+void ItemTable::RemoveRows(std::span<const int> ascendingRows) {
   std::size_t next = 0;
   std::size_t write = 0;
   for (std::size_t read = 0; read < rows_.size(); ++read) {
@@ -354,13 +351,13 @@ void CMySortStringArray::RemoveRows(std::span<const int> ascendingRows) {
   rows_.resize(write);
 }
 
-int CMySortStringArray::MoveMarkedToTop() {
+int ItemTable::MoveMarkedToTop() {
   const auto middle =
       std::stable_partition(rows_.begin(), rows_.end(), [](const Row& r) { return r.mark; });
   return static_cast<int>(middle - rows_.begin());
 }
 
-void CMySortStringArray::Permute(std::span<const int> order) {
+void ItemTable::Permute(std::span<const int> order) {
   if (order.size() != rows_.size()) throw std::invalid_argument("permutation size mismatch");
   // Checked in full before any row moves, so a bad order leaves the table whole.
   std::vector<bool> used(rows_.size(), false);
@@ -375,7 +372,7 @@ void CMySortStringArray::Permute(std::span<const int> order) {
   rows_ = std::move(reordered);
 }
 
-void CMySortStringArray::ShiftColumnsLeft(int from, int lastUsed) {
+void ItemTable::ShiftColumnsLeft(int from, int lastUsed) {
   if (from < 1 || lastUsed >= kMaxColumns || from > lastUsed)
     throw std::out_of_range("column shift out of range");
   for (Row& r : rows_) {

@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 
@@ -51,7 +51,7 @@ struct ItemFields {
   std::string memo;
 };
 
-class CMySortStringArray {
+class ItemTable {
  public:
   int GetSize() const { return static_cast<int>(rows_.size()); }
   bool IsEmpty() const { return rows_.empty(); }
@@ -112,12 +112,12 @@ class CMySortStringArray {
   // field); empty otherwise.
   std::string_view StoredRecord(int row, int columns) const;
 
-  CMySortStringArray() = default;
-  CMySortStringArray(const CMySortStringArray& other);
-  CMySortStringArray& operator=(const CMySortStringArray& other);
-  CMySortStringArray(CMySortStringArray&&) noexcept;
-  CMySortStringArray& operator=(CMySortStringArray&&) noexcept;
-  ~CMySortStringArray() = default;
+  ItemTable() = default;
+  ItemTable(const ItemTable& other);
+  ItemTable& operator=(const ItemTable& other);
+  ItemTable(ItemTable&&) noexcept;
+  ItemTable& operator=(ItemTable&&) noexcept;
+  ~ItemTable() = default;
 
  private:
   struct Row {

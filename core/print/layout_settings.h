@@ -10,6 +10,7 @@
 
 #include "core/app/number_entry.h"
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 

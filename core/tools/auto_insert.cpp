@@ -61,7 +61,7 @@ std::filesystem::path Absolute(const std::filesystem::path& path) {
 
 class Inserter {
  public:
-  Inserter(CMySortStringArray& table, const InsertOptions& options)
+  Inserter(ItemTable& table, const InsertOptions& options)
       : table_(table),
         options_(options),
         filter_(ParseExtensionFilter(FixedText(options.settings.pattern),
@@ -113,7 +113,7 @@ class Inserter {
     return options_.now ? options_.now() : static_cast<std::int64_t>(std::time(nullptr));
   }
 
-  CMySortStringArray& table_;
+  ItemTable& table_;
   const InsertOptions& options_;
   const ExtensionFilter filter_;
   std::set<std::pair<std::uint64_t, std::uint64_t>> visited_;
@@ -122,7 +122,7 @@ class Inserter {
 
 }  // namespace
 
-InsertResult RunAutoInsert(CMySortStringArray& table, const InsertOptions& options) {
+InsertResult RunAutoInsert(ItemTable& table, const InsertOptions& options) {
   Inserter inserter(table, options);
   const std::optional<FileEntry> folder =
       LookUpEntry(ExistingSpelling(Absolute(PathFromText(FixedText(options.settings.folder)))));
@@ -130,7 +130,7 @@ InsertResult RunAutoInsert(CMySortStringArray& table, const InsertOptions& optio
   return inserter.Result();
 }
 
-InsertResult InsertPaths(CMySortStringArray& table, const InsertOptions& options,
+InsertResult InsertPaths(ItemTable& table, const InsertOptions& options,
                          std::span<const std::filesystem::path> paths) {
   Inserter inserter(table, options);
   for (const std::filesystem::path& path : paths) {

@@ -13,6 +13,7 @@
 #include <span>
 
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -36,14 +37,14 @@ struct InsertResult {
 
 // The automatic insertion command's run over the settings' folder. The
 // caller then marks the document modified, whatever the result.
-InsertResult RunAutoInsert(CMySortStringArray& table, const InsertOptions& options);
+InsertResult RunAutoInsert(ItemTable& table, const InsertOptions& options);
 
 // Drop insertion and "-D" insertion: each path that exists and is not
 // skipped by the mask is, when a folder, enumerated (its first level always,
 // deeper levels as the sub-folder setting says) and then decided on like an
 // entry of a folder. The caller marks the document modified when something
 // was enumerated or inserted.
-InsertResult InsertPaths(CMySortStringArray& table, const InsertOptions& options,
+InsertResult InsertPaths(ItemTable& table, const InsertOptions& options,
                          std::span<const std::filesystem::path> paths);
 
 }  // namespace listora

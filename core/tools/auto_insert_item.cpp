@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/doc/columns.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"

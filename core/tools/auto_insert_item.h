@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 #include "core/tools/file_entry.h"
 

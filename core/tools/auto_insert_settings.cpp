@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/doc/columns.h"
+
 namespace listora {
 
 void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern) {

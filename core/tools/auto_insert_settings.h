@@ -6,6 +6,7 @@
 
 #include "core/app/profile.h"
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 

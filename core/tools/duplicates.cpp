@@ -30,7 +30,7 @@ int DuplicateGroups::GroupOfRow(int row) const {
   return static_cast<int>(next - groupStarts.begin()) - 1;
 }
 
-DuplicateGroups FindDuplicates(const CMySortStringArray& items, int column,
+DuplicateGroups FindDuplicates(const ItemTable& items, int column,
                                const DuplicateProgress& progress) {
   if (column < 1 || column >= kMaxColumns) throw std::out_of_range("duplicate search column");
   DuplicateGroups result;

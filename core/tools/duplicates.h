@@ -38,7 +38,7 @@ struct DuplicateGroups {
 
 // Searches column `column` (1..kMaxColumns-1; std::out_of_range otherwise).
 // `progress` is called every few thousand items and after the last one.
-DuplicateGroups FindDuplicates(const CMySortStringArray& items, int column,
+DuplicateGroups FindDuplicates(const ItemTable& items, int column,
                                const DuplicateProgress& progress = {});
 
 }  // namespace listora

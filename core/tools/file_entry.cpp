@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/tools/stored_paths.h"
 
 namespace listora {

@@ -9,7 +9,7 @@ namespace {
 int ClampColumns(int userColumns) { return std::clamp(userColumns, 0, kMaxColumns - 1); }
 
 // Replaces in one cell; false when the cell (no longer) matches.
-bool ReplaceInCell(CMySortStringArray& items, CellPos cell, const CellMatcher& matcher,
+bool ReplaceInCell(ItemTable& items, CellPos cell, const CellMatcher& matcher,
                    std::string_view replacement) {
   auto changed = matcher.Replace(items.Column(cell.column, cell.row), replacement);
   if (!changed) return false;
@@ -19,7 +19,7 @@ bool ReplaceInCell(CMySortStringArray& items, CellPos cell, const CellMatcher& m
 
 }  // namespace
 
-CellPos FindStep(const CMySortStringArray& items, int userColumns, CellPos current,
+CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
                  SearchDirection direction, const CellMatcher& matcher) {
   const int columns = ClampColumns(userColumns);
   const int count = items.GetSize();
@@ -66,8 +66,7 @@ CellPos FindStep(const CMySortStringArray& items, int userColumns, CellPos curre
   return {};
 }
 
-ReplaceAllResult ReplaceAll(CMySortStringArray& items, int userColumns,
-                            const FindReplaceOptions& options) {
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options) {
   const CellMatcher matcher(options.findText, options.matchCase);
   ReplaceAllResult result;
   for (CellPos cell = FindStep(items, userColumns, {}, SearchDirection::kDown, matcher);

@@ -34,7 +34,7 @@ struct FindReplaceOptions {
 // One find step over user columns 1..userColumns, starting after `current`
 // (with none: down from row 0, column 1; up from row 0, last column, which
 // searches the first row only). Returns the first matching cell or none.
-CellPos FindStep(const CMySortStringArray& items, int userColumns, CellPos current,
+CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
                  SearchDirection direction, const CellMatcher& matcher);
 
 struct ReplaceAllResult {
@@ -45,8 +45,7 @@ struct ReplaceAllResult {
 // "すべて置換": every matching cell from the first one down, each replaced
 // once (a replacement that holds the search text is not searched again).
 // The direction in `options` is not used. Ends with msg::kReplaceFinished.
-ReplaceAllResult ReplaceAll(CMySortStringArray& items, int userColumns,
-                            const FindReplaceOptions& options);
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options);
 
 struct FindStepResult {
   CellPos match;          // none: show msg::kFindFinished
@@ -56,7 +55,7 @@ struct FindStepResult {
 // The state of one opening of the dialog: the current match.
 class FindReplaceSession {
  public:
-  FindReplaceSession(CMySortStringArray& items, int userColumns)
+  FindReplaceSession(ItemTable& items, int userColumns)
       : items_(items), userColumns_(userColumns) {}
 
   CellPos Current() const { return current_; }
@@ -74,7 +73,7 @@ class FindReplaceSession {
  private:
   FindStepResult Step(const FindReplaceOptions& options, bool replaced);
 
-  CMySortStringArray& items_;
+  ItemTable& items_;
   int userColumns_;
   CellPos current_;
 };

@@ -96,9 +96,9 @@ ImageCopy CopyIntoImageFolder(const std::filesystem::path& source,
   return result;
 }
 
-AttachedImage AttachImage(CMySortStringArray& table, std::span<const int> rows,
-                          std::string_view path, const DisplayOptions& options,
-                          const std::filesystem::path& imageFolder, const OverwritePrompt& ask) {
+AttachedImage AttachImage(ItemTable& table, std::span<const int> rows, std::string_view path,
+                          const DisplayOptions& options, const std::filesystem::path& imageFolder,
+                          const OverwritePrompt& ask) {
   AttachedImage result{std::string(path), {}};
   if (UsesImageFolder(options, imageFolder) && options.copyImages != 0 && !path.empty()) {
     ImageCopy copy = CopyIntoImageFolder(ExistingSpelling(PathFromText(path)), imageFolder, ask);

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -56,9 +56,9 @@ struct AttachedImage {
 // image folder known, the file is copied into the image folder and the copy's
 // path stored; otherwise `path` itself. Each row gets the path and its icon
 // index anew. An empty path clears the rows' images.
-AttachedImage AttachImage(CMySortStringArray& table, std::span<const int> rows,
-                          std::string_view path, const DisplayOptions& options,
-                          const std::filesystem::path& imageFolder, const OverwritePrompt& ask);
+AttachedImage AttachImage(ItemTable& table, std::span<const int> rows, std::string_view path,
+                          const DisplayOptions& options, const std::filesystem::path& imageFolder,
+                          const OverwritePrompt& ask);
 
 // The file to open for a stored path: under modes 1 and 2 with an image folder
 // known, that folder and the stored path's file name (its folder is ignored);

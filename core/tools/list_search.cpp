@@ -8,7 +8,7 @@
 
 namespace listora {
 
-std::optional<ListSearchResult> ListSearch(CMySortStringArray& items, int userColumns,
+std::optional<ListSearchResult> ListSearch(ItemTable& items, int userColumns,
                                            std::string_view text) {
   text = text.substr(0, TextPrefixLength(text, kListSearchMaxBytes));
   if (items.IsEmpty() || text.empty()) return std::nullopt;

@@ -27,7 +27,7 @@ struct ListSearchResult {
 };
 
 // nullopt when nothing happens: an empty table or an empty text.
-std::optional<ListSearchResult> ListSearch(CMySortStringArray& items, int userColumns,
+std::optional<ListSearchResult> ListSearch(ItemTable& items, int userColumns,
                                            std::string_view text);
 
 // The result message for `text` (CP932) and the number found.

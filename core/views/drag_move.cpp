@@ -40,8 +40,8 @@ std::optional<DragMove> PlanDragMove(std::span<const int> draggedRows, int dropI
   return move;
 }
 
-std::optional<std::vector<int>> DropDraggedRows(CMySortStringArray& items,
-                                                std::span<const int> draggedRows, int dropIndex) {
+std::optional<std::vector<int>> DropDraggedRows(ItemTable& items, std::span<const int> draggedRows,
+                                                int dropIndex) {
   std::optional<DragMove> move = PlanDragMove(draggedRows, dropIndex, items.GetSize());
   if (!move) return std::nullopt;
   items.Permute(move->order);

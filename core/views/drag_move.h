@@ -24,7 +24,7 @@ std::optional<DragMove> PlanDragMove(std::span<const int> draggedRows, int dropI
                                      int itemCount);
 
 // Plans the move and applies it to the table; returns the rows to select.
-std::optional<std::vector<int>> DropDraggedRows(CMySortStringArray& items,
-                                                std::span<const int> draggedRows, int dropIndex);
+std::optional<std::vector<int>> DropDraggedRows(ItemTable& items, std::span<const int> draggedRows,
+                                                int dropIndex);
 
 }  // namespace listora

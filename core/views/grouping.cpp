@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/doc/columns.h"
 #include "core/text/cp932.h"
 
 namespace listora {
@@ -28,7 +29,7 @@ bool SameText(std::string_view a, std::string_view b) { return a == b; }
 // with their order prefixes (cp932::OrderPrefix) for the comparisons.
 class LevelTexts {
  public:
-  LevelTexts(const CMySortStringArray& items, const std::vector<int>& levels)
+  LevelTexts(const ItemTable& items, const std::vector<int>& levels)
       : levelCount_(levels.size()), texts_(std::make_shared<std::string>()) {
     const auto rows = static_cast<std::size_t>(items.GetSize());
     std::size_t size = 0;
@@ -99,7 +100,7 @@ std::vector<int> StoredDisplayOrder(const ColumnDescriptors& columns) {
   return order;
 }
 
-std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
+std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
                                               std::span<const int> displayOrder, int position,
                                               const GroupingProgress& progress) {
   const std::vector<int> levels = GroupingLevels(displayOrder, position);

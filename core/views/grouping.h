@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -53,7 +53,7 @@ std::vector<int> StoredDisplayOrder(const ColumnDescriptors& columns);
 // path, while fourth-level nodes come one per row. nullopt, meaning "leave
 // the tree as it is", for an empty table or an unavailable position. The
 // table is only read, and only before the first progress call.
-std::optional<GroupingTree> BuildGroupingTree(const CMySortStringArray& items,
+std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
                                               std::span<const int> displayOrder, int position,
                                               const GroupingProgress& progress = {});
 

@@ -13,14 +13,11 @@ void TrimTrailingSpace(std::string& text) {
   text.erase(end == std::string::npos ? 0 : end + 1);
 }
 
-bool RowInTable(const CMySortStringArray& items, int row) {
-  return row >= 0 && row < items.GetSize();
-}
+bool RowInTable(const ItemTable& items, int row) { return row >= 0 && row < items.GetSize(); }
 
 }  // namespace
 
-std::string CopyFieldsText(const CMySortStringArray& items, std::span<const int> rows,
-                           int columnCount) {
+std::string CopyFieldsText(const ItemTable& items, std::span<const int> rows, int columnCount) {
   std::string text;
   for (int row : rows) {
     if (!RowInTable(items, row)) continue;
@@ -34,7 +31,7 @@ std::string CopyFieldsText(const CMySortStringArray& items, std::span<const int>
   return text;
 }
 
-std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows, int column) {
+std::string CopyColumnText(const ItemTable& items, std::span<const int> rows, int column) {
   std::string text;
   if (column < 0 || column >= kMaxColumns) return text;
   for (int row : rows) {

@@ -19,10 +19,9 @@ inline constexpr std::string_view kPasteCountQuestion =
 // Columns 1..columnCount-1 of each row joined by "/", the rows separated by
 // "\r\n"; trailing white space of the whole text is removed, so it never
 // ends with a line break.
-std::string CopyFieldsText(const CMySortStringArray& items, std::span<const int> rows,
-                           int columnCount);
+std::string CopyFieldsText(const ItemTable& items, std::span<const int> rows, int columnCount);
 // Column `column` of each row, one row per line, trimmed the same way.
-std::string CopyColumnText(const CMySortStringArray& items, std::span<const int> rows, int column);
+std::string CopyColumnText(const ItemTable& items, std::span<const int> rows, int column);
 
 // Whether the text holds a number of "/"-separated fields other than
 // `userColumns` (the paste then asks before going on).

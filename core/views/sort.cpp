@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/doc/columns.h"
 #include "core/text/cp932.h"
 
 namespace listora {
@@ -100,8 +101,7 @@ void SortRange(std::span<Entry> e, std::ptrdiff_t lo, std::ptrdiff_t hi, const C
 // Sorts the keys of rows lo..hi with their row numbers, then moves every row
 // once: the same order as swapping rows during the partitions.
 template <typename Key, typename ReadKey, typename Compare>
-void SortRowsByKeys(CMySortStringArray& items, int lo, int hi, const ReadKey& readKey,
-                    const Compare& cmp) {
+void SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, const Compare& cmp) {
   struct Entry {
     Key key;
     int row;
@@ -154,8 +154,7 @@ void SortEntries(std::span<SortEntry> entries, Comparator cmp, bool descending) 
   for (std::size_t k = 0; k < keyed.size(); ++k) entries[k] = {keyed[k].key.text, keyed[k].row};
 }
 
-void SortRows(CMySortStringArray& items, Comparator cmp, int lo, int hi, int column,
-              bool descending) {
+void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending) {
   if (column < 0 || column >= kMaxColumns || lo < 0 || hi >= items.GetSize() || lo >= hi) return;
   if (cmp == NumericCompare) {
     // The comparison depends only on the two numbers, so each text is read
@@ -175,8 +174,7 @@ void SortRows(CMySortStringArray& items, Comparator cmp, int lo, int hi, int col
   }
 }
 
-bool ClickColumn(CMySortStringArray& items, const ColumnDescriptors& columns, SortFlags& flags,
-                 int column) {
+bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column) {
   if (items.IsEmpty() || column < 0 || column >= ClampColumnCount(columns.count)) return false;
   bool& descending = flags.descending[static_cast<std::size_t>(column)];
   SortRows(items, ColumnComparator(columns, column), 0, items.GetSize() - 1, column, descending);

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -42,8 +42,7 @@ void SortEntries(std::span<SortEntry> entries, Comparator cmp, bool descending);
 
 // Sorts rows lo..hi (inclusive) of the table by the texts of `column`, moving
 // whole rows. Out-of-range arguments sort nothing.
-void SortRows(CMySortStringArray& items, Comparator cmp, int lo, int hi, int column,
-              bool descending);
+void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending);
 
 // The list view's sort direction flags: flag k is the `descending` argument
 // of the next sort by column k.
@@ -54,7 +53,6 @@ struct SortFlags {
 // A header click on `column`: sorts the whole table by it and inverts the
 // column's flag. Returns false, changing nothing, for an empty table or a
 // column the list does not show.
-bool ClickColumn(CMySortStringArray& items, const ColumnDescriptors& columns, SortFlags& flags,
-                 int column);
+bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column);
 
 }  // namespace listora

@@ -10,9 +10,9 @@
 #include "ui/app/listora_app.h"
 #include "ui/doc/pass_check_dlg.h"
 #include "ui/doc/pass_set_dlg.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/main_frame.h"
 
 namespace listora::test {
 namespace {

@@ -16,10 +16,10 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
 
 namespace listora::test {
 namespace {

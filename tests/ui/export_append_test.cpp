@@ -11,10 +11,10 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
 
 namespace listora::test {
 namespace {
@@ -182,7 +182,7 @@ TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {
   EXPECT_EQ(Script().asked[1].text, U("LTBファイルではありません。"));
   EXPECT_FALSE(App().CancelFlag());
 
-  const CMySortStringArray& items = CurrentDoc().Data().items;
+  const ItemTable& items = CurrentDoc().Data().items;
   ASSERT_EQ(List().GetItemCount(), 7);
   const char* expected[] = {"d0", "d1", "p0", "p1", "p2", "s0", "s1"};
   for (int row = 0; row < 7; ++row) EXPECT_EQ(items.Column(1, row), expected[row]) << row;

@@ -14,13 +14,13 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/path_insertion.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/file_drop.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/file_drop.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/text_pane.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
@@ -126,7 +126,7 @@ TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
   CurrentDoc().Data().items.AppendRow(item);
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
-  const CMySortStringArray& items = CurrentDoc().Data().items;
+  const ItemTable& items = CurrentDoc().Data().items;
 
   // Nothing selected: both panes refuse.
   DropOnPane(DropPane::kText, Dropped({memo}));

@@ -12,13 +12,13 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/menu_label.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
+#include "ui/frame/pane_splitter.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/menu_label.h"
-#include "ui/views/my_splitter_wnd.h"
 
 namespace listora::test {
 namespace {
@@ -145,8 +145,8 @@ TEST(Panes, SplitsFollowTheStoredPercentages) {
   StartFresh();
   Frame().SetSize(1100, 760);
   Pump();
-  const CMySplitterWnd& main = Frame().Panes().Main();
-  const CMySplitterWnd& right = Frame().Panes().Right();
+  const CPaneSplitter& main = Frame().Panes().Main();
+  const CPaneSplitter& right = Frame().Panes().Right();
   EXPECT_EQ(main.GetSashPosition(), IdealFirstSize(main.GetClientSize().x, 7000));
   EXPECT_EQ(right.GetSashPosition(), IdealFirstSize(right.GetClientSize().y, 6000));
 }

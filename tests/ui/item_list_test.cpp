@@ -15,12 +15,12 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/text_pane.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
@@ -196,7 +196,7 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   EXPECT_EQ(SelectedLabel(), U("　選択アイテム数: 4"));
 
   // Several rows selected: a memo typed now is shown but not stored.
-  CListoraText& text = *App().Panes().text;
+  CTextPane& text = *App().Panes().text;
   text.SetValue("typed");
   Pump();
   EXPECT_EQ(Data().items.Memo(5), "memo5");

@@ -13,13 +13,13 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/file_drop.h"
+#include "ui/frame/main_frame.h"
+#include "ui/frame/search_box.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/file_drop.h"
-#include "ui/views/image_view.h"
+#include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/search_box.h"
 
 namespace listora::test {
 namespace {
@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 CItemListCtrl& List() { return *App().Panes().list; }
-CMySortStringArray& Items() { return CurrentDoc().Data().items; }
+ItemTable& Items() { return CurrentDoc().Data().items; }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8); }
 
 void Focus(int row) {

@@ -21,7 +21,7 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_menu.h"
+#include "ui/views/list_menus.h"
 
 namespace listora::test {
 namespace {

@@ -10,11 +10,11 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
+#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
@@ -22,8 +22,8 @@ namespace {
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
   CItemListCtrl& list = *App().Panes().list;
-  const CListoraText& text = *App().Panes().text;
-  CMySortStringArray& items = CurrentDoc().Data().items;
+  const CTextPane& text = *App().Panes().text;
+  ItemTable& items = CurrentDoc().Data().items;
   for (const char* name : {"z", "a", "m"}) {
     ItemFields item;
     item.columns[1] = name;

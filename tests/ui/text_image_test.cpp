@@ -16,23 +16,23 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/image_info_dlg.h"
-#include "ui/views/image_view.h"
+#include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
+#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-CListoraText& Text() { return *App().Panes().text; }
-CListoraPrev& Image() { return *App().Panes().image; }
+CTextPane& Text() { return *App().Panes().text; }
+CImagePane& Image() { return *App().Panes().image; }
 CItemListCtrl& List() { return *App().Panes().list; }
-CMySortStringArray& Items() { return CurrentDoc().Data().items; }
+ItemTable& Items() { return CurrentDoc().Data().items; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }
 

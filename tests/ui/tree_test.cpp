@@ -17,17 +17,17 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_icons.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CListoraTree& Pane() { return *App().Panes().tree; }
+CTreePane& Pane() { return *App().Panes().tree; }
 wxTreeCtrl& Tree() { return *Pane().Tree(); }
 CItemListCtrl& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }

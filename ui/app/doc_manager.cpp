@@ -14,8 +14,8 @@
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/unbuilt_commands.h"
+#include "ui/frame/main_frame.h"
+#include "ui/frame/unbuilt_commands.h"
 
 namespace listora {
 

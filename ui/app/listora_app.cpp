@@ -15,8 +15,8 @@
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/views/listora_view.h"
-#include "ui/views/main_frame.h"
 
 namespace listora {
 
@@ -79,8 +79,7 @@ bool CListoraApp::OnInit() {
   // After the new document's initial update, so the modified mark stays.
   RunCommandLineInsertion(*static_cast<CListoraDoc*>(doc));
 
-  if (profile_->GetInt("Main", "SizeMax", 0) == 0) frame_->Maximize();
-  frame_->Show();
+  frame_->ShowAtStoredPlace();
   return true;
 }
 

@@ -13,23 +13,24 @@
 
 #include "core/app/profile.h"
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 
 class CListoraDocManager;
 class CMainFrame;
 class CItemListCtrl;
-class CListoraTree;
-class CListoraText;
-class CListoraPrev;
+class CTreePane;
+class CTextPane;
+class CImagePane;
 
 // The panes, set by the main frame when it creates them and cleared when it
 // goes; an operation on a pane that is not there is skipped.
 struct PanePointers {
   CItemListCtrl* list = nullptr;
-  CListoraTree* tree = nullptr;
-  CListoraText* text = nullptr;
-  CListoraPrev* image = nullptr;
+  CTreePane* tree = nullptr;
+  CTextPane* text = nullptr;
+  CImagePane* image = nullptr;
 };
 
 class CListoraApp : public wxApp {

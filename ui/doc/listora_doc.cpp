@@ -16,10 +16,10 @@
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
+#include "ui/frame/main_frame.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/listora_view.h"
-#include "ui/views/main_frame.h"
 
 namespace listora {
 
@@ -42,13 +42,13 @@ class LoadProgress {
     TheApp().CancelFlag() = false;
   }
   void Begin(std::uint32_t total) {
-    dialog_ = new CProgDlg(Owner(), TheApp().CancelFlag());
+    dialog_ = new CProgressDialog(Owner(), TheApp().CancelFlag());
     dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
   }
   bool Step(int done) { return dialog_ && dialog_->Step(done); }
 
  private:
-  CProgDlg* dialog_ = nullptr;
+  CProgressDialog* dialog_ = nullptr;
 };
 
 }  // namespace

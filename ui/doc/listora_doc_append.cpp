@@ -13,9 +13,9 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
+#include "ui/frame/main_frame.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
 
 namespace listora {
 
@@ -33,7 +33,7 @@ class AppendProgress {
   }
   void Begin(std::uint32_t total) {
     if (closedForRun_) return;
-    if (!dialog_) dialog_ = new CProgDlg(Owner(), TheApp().CancelFlag());
+    if (!dialog_) dialog_ = new CProgressDialog(Owner(), TheApp().CancelFlag());
     dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
   }
   bool Step(int done) { return dialog_ ? dialog_->Step(done) : TheApp().CancelFlag(); }
@@ -49,7 +49,7 @@ class AppendProgress {
     dialog_ = nullptr;
   }
 
-  CProgDlg* dialog_ = nullptr;
+  CProgressDialog* dialog_ = nullptr;
   bool closedForRun_ = false;
 };
 

@@ -9,11 +9,11 @@
 #include <utility>
 
 #include "ui/app/text_convert.h"
+#include "ui/views/cell_edit_box.h"
 #include "ui/views/item_list_body.h"
 #include "ui/views/item_list_header.h"
-#include "ui/views/list_cell_edit.h"
 #include "ui/views/list_icons.h"
-#include "ui/views/main_menu.h"
+#include "ui/views/list_menus.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {

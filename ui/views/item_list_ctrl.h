@@ -41,7 +41,7 @@ namespace listora {
 
 class CItemListBody;
 class CItemListHeader;
-class CMyEdit;
+class CCellEditBox;
 
 wxDECLARE_EVENT(EVT_ITEM_LIST_SELECTION, wxCommandEvent);
 wxDECLARE_EVENT(EVT_ITEM_LIST_COLUMNS, wxCommandEvent);
@@ -216,7 +216,7 @@ class CItemListCtrl : public wxWindow {
   int pendingEditColumn_ = -1;
   int pressedRow_ = -1;
   wxPoint pressPoint_;
-  CMyEdit* editor_ = nullptr;
+  CCellEditBox* editor_ = nullptr;
   int editRow_ = -1;
   int editColumn_ = -1;
 

@@ -2,9 +2,9 @@
 
 #include <wx/app.h>
 
+#include "ui/views/cell_edit_box.h"
 #include "ui/views/item_list_body.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_cell_edit.h"
 
 namespace listora {
 
@@ -20,8 +20,8 @@ bool CItemListCtrl::BeginCellEdit(int row, int column) {
   editRow_ = row;
   editColumn_ = column;
   editor_ =
-      new CMyEdit(body_, CellRect(row, column), RightAligned(column), GetItemText(row, column),
-                  [this](bool cancelled) { EndCellEdit(cancelled); });
+      new CCellEditBox(body_, CellRect(row, column), RightAligned(column), GetItemText(row, column),
+                       [this](bool cancelled) { EndCellEdit(cancelled); });
   editor_->SetFocus();
   editor_->SelectAll();
   return true;
@@ -29,7 +29,7 @@ bool CItemListCtrl::BeginCellEdit(int row, int column) {
 
 void CItemListCtrl::EndCellEdit(bool cancelled) {
   if (!editor_) return;
-  CMyEdit* editor = editor_;
+  CCellEditBox* editor = editor_;
   editor_ = nullptr;
   editor->Dismiss();
   wxListEvent event(wxEVT_LIST_END_LABEL_EDIT, GetId());

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/views/cell_edit_box.h"
 #include "ui/views/item_list_body.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_cell_edit.h"
 
 namespace listora {
 

@@ -3,7 +3,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 

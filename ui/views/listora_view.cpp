@@ -1,5 +1,6 @@
 #include "ui/views/listora_view.h"
 
+#include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
 #include "core/views/drag_move.h"
 #include "core/views/sort.h"
@@ -8,12 +9,12 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/image_view.h"
+#include "ui/frame/main_frame.h"
+#include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_search_run.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/text_pane.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora {
 
@@ -105,15 +106,15 @@ void CListoraView::InitialUpdate(bool opened) {
     list->ApplyStyle();
     list->SyncItemCount();
   }
-  if (CListoraText* text = app.Panes().text) {
+  if (CTextPane* text = app.Panes().text) {
     text->ApplyStyle(settings.styles.pane[ViewStyles::kText]);
     text->ShowMemo(-1, {});
   }
-  if (CListoraTree* tree = app.Panes().tree) {
+  if (CTreePane* tree = app.Panes().tree) {
     tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree], settings.display.treeIcons != 0);
     tree->Clear();
   }
-  if (CListoraPrev* image = app.Panes().image) {
+  if (CImagePane* image = app.Panes().image) {
     image->ApplyStyle(settings.styles.pane[ViewStyles::kImage], settings.display.imageFit != 0);
     image->ReleaseImage();
   }
@@ -150,14 +151,14 @@ void CListoraView::ShowItem(long row) {
   const Document& data = Doc()->Data();
   if (row < 0 || row >= data.items.GetSize()) return;
   const int index = static_cast<int>(row);
-  if (CListoraPrev* image = app.Panes().image) {
+  if (CImagePane* image = app.Panes().image) {
     const std::string_view path = data.items.ImagePath(index);
     if (path.empty())
       image->ReleaseImage();
     else
       image->ShowImage(ResolveImagePath(path, data.settings.display, app.ImageFolder()));
   }
-  if (CListoraText* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
+  if (CTextPane* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
 }
 
 // Rows moved or went: the text and image panes show what the focused row

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 class wxWindow;
 

@@ -14,8 +14,8 @@ using Paths = std::vector<std::filesystem::path>;
 
 // A table of `rows` items with `columns` columns (C, column 0 included);
 // cell (c, r) holds "<tag><r>.<c>".
-CMySortStringArray Table(const std::string& tag, int rows, int columns) {
-  CMySortStringArray items;
+ItemTable Table(const std::string& tag, int rows, int columns) {
+  ItemTable items;
   for (int r = 0; r < rows; ++r) {
     ItemFields fields;
     fields.columns[0] = "0";
@@ -42,7 +42,7 @@ std::filesystem::path WriteDocument(const TempDir& dir, const std::string& name,
 
 TEST(AppendOpen, AppendsFilesInOrderWithoutGaps) {
   TempDir dir;
-  CMySortStringArray items = Table("d", 5, 3);
+  ItemTable items = Table("d", 5, 3);
   const Paths one = {WriteDocument(dir, "a.ltb", "a", 3, 3)};
   AppendResult result = AppendOpen(one, 3, {}, items);
   EXPECT_EQ(result.total, 8);
@@ -69,7 +69,7 @@ TEST(AppendOpen, AppendsFilesInOrderWithoutGaps) {
 
 TEST(AppendOpen, MatchesColumnsByPosition) {
   TempDir dir;
-  CMySortStringArray items = Table("d", 1, 3);
+  ItemTable items = Table("d", 1, 3);
   const Paths wider = {WriteDocument(dir, "wide.ltb", "w", 1, 5)};
   AppendOpen(wider, 3, {}, items);
   ASSERT_EQ(items.GetSize(), 2);
@@ -95,7 +95,7 @@ TEST(AppendOpen, SkipsFilesThatAreNotDocumentsOrCannotBeRead) {
   test::WriteAll(dir / "v2.ltb", foreign);
   const Paths files = {WriteDocument(dir, "a.ltb", "a", 1, 3), dir / "text.ltb",
                        dir / "missing.ltb", dir / "v2.ltb", WriteDocument(dir, "b.ltb", "b", 2, 3)};
-  CMySortStringArray items = Table("d", 2, 3);
+  ItemTable items = Table("d", 2, 3);
   // Each refusal is reported before the next file is begun.
   std::vector<std::string> events;
   AppendCallbacks callbacks;
@@ -130,7 +130,7 @@ TEST(AppendOpen, AsksEachProtectedFileForItsPassword) {
     asked.push_back(file);
     return std::string("right");
   };
-  CMySortStringArray items = Table("d", 1, 3);
+  ItemTable items = Table("d", 1, 3);
   AppendResult result = AppendOpen(files, 3, callbacks, items);
   EXPECT_EQ(asked, (Paths{files[0], files[1]}));  // mode 2 needs none
   EXPECT_EQ(result.total, 4);
@@ -156,7 +156,7 @@ TEST(AppendOpen, CancelKeepsWhatWasReadAndEndsTheRun) {
   AppendCallbacks callbacks;
   callbacks.begin = [&](const std::filesystem::path&, std::uint32_t) { ++begun; };
   callbacks.step = [](int done) { return done == 2; };
-  CMySortStringArray items = Table("d", 3, 3);
+  ItemTable items = Table("d", 3, 3);
   const AppendResult result = AppendOpen(files, 3, callbacks, items);
   EXPECT_TRUE(result.cancelled);
   EXPECT_EQ(begun, 1);

@@ -52,7 +52,7 @@ TEST(DamagedFiles, RandomDamageNeverBreaksTheLoader) {
                     std::string_view::npos);
         ASSERT_EQ(doc.items.Memo(r).find('\b'), std::string_view::npos);
       }
-      CMySortStringArray appended;
+      ItemTable appended;
       LoadItemsForAppend(bytes, 5, callbacks, appended);
       ASSERT_LE(appended.GetSize(), static_cast<int>(bytes.size()));
     }

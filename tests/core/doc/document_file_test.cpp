@@ -213,7 +213,7 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
   Document owned;
   ASSERT_EQ(LoadDocument(std::string(bytes), {}, owned).status, LoadStatus::kLoaded);
   for (const Document* doc : {&viewed, &owned}) {
-    const CMySortStringArray& t = doc->items;
+    const ItemTable& t = doc->items;
     ASSERT_EQ(t.GetSize(), 6);
     EXPECT_EQ(t.Column(2, 0), "x");
     EXPECT_EQ(t.Memo(1), "m\x07\n");
@@ -229,7 +229,7 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
 
   // The same rows built field by field store to the same bytes, also after
   // rows moved and one changed.
-  CMySortStringArray built;
+  ItemTable built;
   for (int r = 0; r < owned.items.GetSize(); ++r) built.AppendRow(owned.items.GetRow(r));
   Document rebuilt;
   rebuilt.settings = owned.settings;
@@ -400,7 +400,7 @@ TEST(DocumentStore, ProtectionModeRule) {
 TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   Fixture f = SampleFixture();
   f.columnCount = 3;
-  CMySortStringArray items;
+  ItemTable items;
   items.AppendRow({});
   LoadCallbacks callbacks;
   ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 2, callbacks, items).status, LoadStatus::kLoaded);
@@ -424,7 +424,7 @@ TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   // columns are taken.
   f = SampleFixture();
   f.columnCount = 2;
-  CMySortStringArray narrow;
+  ItemTable narrow;
   ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 3, {}, narrow).status, LoadStatus::kLoaded);
   ASSERT_EQ(narrow.GetSize(), 3);
   EXPECT_EQ(narrow.Column(1, 0), Sj("りんご"));

@@ -12,7 +12,7 @@ using test::Sj;
 
 struct Table {
   ColumnDescriptors columns{};
-  CMySortStringArray items;
+  ItemTable items;
   Table(std::vector<std::string> names, std::vector<std::vector<std::string>> rows) {
     columns.count = static_cast<std::uint16_t>(names.size() + 1);
     for (int i = 0; i < kMaxColumns; ++i) SetDefaultColumn(columns, i);

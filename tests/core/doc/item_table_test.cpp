@@ -17,20 +17,20 @@ ItemFields Item(std::string first, std::string memo = {}, std::string image = {}
   return f;
 }
 
-std::vector<std::string> FirstColumn(const CMySortStringArray& t) {
+std::vector<std::string> FirstColumn(const ItemTable& t) {
   std::vector<std::string> out;
   for (int r = 0; r < t.GetSize(); ++r) out.emplace_back(t.Column(1, r));
   return out;
 }
 
-CMySortStringArray Letters(std::string_view letters) {
-  CMySortStringArray t;
+ItemTable Letters(std::string_view letters) {
+  ItemTable t;
   for (char c : letters) t.AppendRow(Item(std::string(1, c), std::string(1, c) + "-memo"));
   return t;
 }
 
 TEST(ItemTable, RowOperationsKeepEveryFieldTogether) {
-  CMySortStringArray t;
+  ItemTable t;
   t.AppendRow(Item("a"));
   t.AppendRow(Item("c", "m", "i.jpg"));
   t.InsertRow(1, Item("b", "memo"));
@@ -56,7 +56,7 @@ TEST(ItemTable, RowOperationsKeepEveryFieldTogether) {
 }
 
 TEST(ItemTable, FieldsAreSetIndependentlyIncludingEmptyOnes) {
-  CMySortStringArray t;
+  ItemTable t;
   t.AppendRow({});
   t.SetColumn(10, 0, "last");
   t.SetColumn(3, 0, test::Sj("表"));
@@ -81,7 +81,7 @@ TEST(ItemTable, FieldsAreSetIndependentlyIncludingEmptyOnes) {
 }
 
 TEST(ItemTable, SeparatorBytesNeverReachAField) {
-  CMySortStringArray t;
+  ItemTable t;
   ItemFields f;
   f.columns[1] = "one\r\ntwo\nthree\rfour\afive";
   f.columns[2] = std::string("nul\0byte", 8);
@@ -100,7 +100,7 @@ TEST(ItemTable, SeparatorBytesNeverReachAField) {
 }
 
 TEST(ItemTable, WholeTableMoves) {
-  CMySortStringArray t = Letters("abcdef");
+  ItemTable t = Letters("abcdef");
   const int picked[] = {1, 4};
   t.RemoveRows(picked);
   EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"a", "c", "d", "f"}));
@@ -135,14 +135,14 @@ ColumnDescriptors FourUserColumns() {
 // reclaimed now and then; copies share records but never see each other's
 // changes.
 TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
-  CMySortStringArray t = Letters("abc");
-  const CMySortStringArray before = t;
+  ItemTable t = Letters("abc");
+  const ItemTable before = t;
   const std::string big(300000, 'x');
   for (int round = 0; round < 20; ++round) {
     t.SetMemo(round % 3, big + std::to_string(round));
     t.SetColumn(2, 1, std::to_string(round));
   }
-  CMySortStringArray copy = t;
+  ItemTable copy = t;
   copy.SetColumn(1, 0, "copy");
   t.SetColumn(1, 0, "original");
   copy.AppendRow(Item("d"));
@@ -161,7 +161,7 @@ TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
 
 TEST(Columns, AddAndDeleteRespectTheLimits) {
   ColumnDescriptors c = FourUserColumns();
-  CMySortStringArray t;
+  ItemTable t;
   for (int i = 0; i < 6; ++i) ASSERT_EQ(AddColumn(c), ColumnChange::kDone);
   EXPECT_EQ(c.count, 11);
   EXPECT_EQ(FixedText(c.names[10]), "No.10");
@@ -182,7 +182,7 @@ TEST(Columns, DeletingAColumnShiftsTextsAndDescriptors) {
   c.widths[3] = 140;
   c.formats[3] = kFormatRight;
   SetFixedText(c.names[3], "Three");
-  CMySortStringArray t;
+  ItemTable t;
   ItemFields f;
   for (int k = 1; k <= 4; ++k) f.columns[k] = "v" + std::to_string(k);
   f.memo = "memo";

@@ -33,7 +33,7 @@ InsertOptions Options(const fs::path& folder, std::string_view pattern, bool sub
   return o;
 }
 
-std::vector<std::string> Column(const CMySortStringArray& table, int column) {
+std::vector<std::string> Column(const ItemTable& table, int column) {
   std::vector<std::string> out;
   for (int r = 0; r < table.GetSize(); ++r) out.emplace_back(table.Column(column, r));
   return out;
@@ -143,7 +143,7 @@ class FolderTreeTest : public ::testing::Test {
     fs::create_directory_symlink(dir.path(), dir / "sub" / "loop");
   }
   test::TempDir dir;
-  CMySortStringArray table;
+  ItemTable table;
 };
 
 TEST_F(FolderTreeTest, RunFiltersRecursesAndSurvivesLinkLoops) {

@@ -44,7 +44,7 @@ struct Reference {
   std::vector<int> items;
   std::vector<int> groupStarts{0};
 };
-Reference ReferenceSearch(const CMySortStringArray& table, int c, int stopAfter = -1) {
+Reference ReferenceSearch(const ItemTable& table, int c, int stopAfter = -1) {
   const int count = table.GetSize();
   std::vector<int> marks(count, -1);
   int groups = 0;
@@ -72,7 +72,7 @@ Reference ReferenceSearch(const CMySortStringArray& table, int c, int stopAfter 
 
 // Random cells from pieces that collide under folding, and pieces whose
 // trail bytes look like letters or "\" and must not.
-CMySortStringArray RandomTable(unsigned seed, int count) {
+ItemTable RandomTable(unsigned seed, int count) {
   // "\x83\x61" is ヂ, whose trail byte is "a".
   const std::vector<std::string> letters = {"a", "A", "z", "Z", "\\", "1", "", "\x83\x61"};
   std::vector<std::string> pieces(letters);
@@ -158,7 +158,7 @@ TEST(Duplicates, MillionItemsInManyGroups) {
   // Pairs "kN" / "KN" plus unique items: half a million groups, which the
   // pairwise search would need about 10^11 comparisons for.
   constexpr int kCount = 1000000;
-  CMySortStringArray table;
+  ItemTable table;
   table.ResizeRows(kCount);
   for (int i = 0; i < kCount; ++i) {
     const int n = i % 500000;

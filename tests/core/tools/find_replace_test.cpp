@@ -161,13 +161,13 @@ TEST(ReplaceAll, FromTheFirstCellDownOncePerCell) {
   EXPECT_EQ(blind.Column(2, 0), Sj("b*bａ"));
 
   EXPECT_EQ(ReplaceAll(blind, 2, {"", "x", true}).cells, 0);
-  CMySortStringArray empty;
+  ItemTable empty;
   EXPECT_EQ(ReplaceAll(empty, 2, {"a", "b", true}).cells, 0);
 }
 
 TEST(ReplaceAll, LargeTableInOnePass) {
   constexpr int kRows = 200000;
-  CMySortStringArray table;
+  ItemTable table;
   table.ResizeRows(kRows);
   for (int r = 0; r < kRows; ++r) table.SetColumn(2, r, r % 2 ? "keep" : "old-old");
   const auto result = ReplaceAll(table, 3, {"old", "new", true});

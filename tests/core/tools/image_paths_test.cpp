@@ -22,8 +22,8 @@ DisplayOptions Policy(int mode, std::string_view subPath, bool copy) {
   return d;
 }
 
-CMySortStringArray TwoItems() {
-  CMySortStringArray table;
+ItemTable TwoItems() {
+  ItemTable table;
   ItemFields plain;
   plain.columns[0] = "0";
   table.AppendRow(plain);
@@ -51,7 +51,7 @@ TEST(AttachImageTest, CopiesIntoTheDocumentsImageFolder) {
   test::WriteAll(dir / "pics" / "a.jpg", "new");
   const DisplayOptions policy = Policy(1, "img\\", true);
   const fs::path folder = ComputeImageFolder(policy, dir / "list.ltb", {});
-  CMySortStringArray table = TwoItems();
+  ItemTable table = TwoItems();
   int asked = 0;
   const OverwritePrompt refuse = [&](const fs::path&) { return ++asked, false; };
   const std::vector<int> both = {0, 1};
@@ -96,7 +96,7 @@ TEST(AttachImageTest, CopiesIntoTheDocumentsImageFolder) {
 TEST(AttachImageTest, FullPathModeNeverCopies) {
   test::TempDir dir;
   test::WriteAll(dir / "a.jpg", "x");
-  CMySortStringArray table = TwoItems();
+  ItemTable table = TwoItems();
   const std::vector<int> first = {0};
   const AttachedImage r =
       AttachImage(table, first, PathText(dir / "a.jpg"), Policy(0, "img\\", true), dir / "img", {});
@@ -131,7 +131,7 @@ TEST(ResolveImagePathTest, NamesCp932CannotHoldFindTheirFile) {
   const DisplayOptions fullPath = Policy(0, "", false);
   for (const char* name : {"한국어.jpg", "a〜b.jpg", "Café.jpg", "c～d.jpg"}) {
     SCOPED_TRACE(name);
-    CMySortStringArray table = TwoItems();
+    ItemTable table = TwoItems();
     const std::vector<int> rows = {0};
     const AttachedImage r = AttachImage(table, rows, PathText(pics / name), fullPath, {}, {});
     EXPECT_EQ(r.error, "");

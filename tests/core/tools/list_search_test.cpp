@@ -48,7 +48,7 @@ TEST(ListSearch, CaseAsTypedAndNothingFound) {
   EXPECT_EQ(ColumnTexts(table, 1).front(), Sj("ソ"));
 
   EXPECT_FALSE(ListSearch(table, 1, ""));
-  CMySortStringArray empty;
+  ItemTable empty;
   EXPECT_FALSE(ListSearch(empty, 1, "a"));
 
   // The search box hands over 259 bytes at most, never half a character.
@@ -81,7 +81,7 @@ TEST(ListSearch, TextCp932CannotHoldFindsItsItems) {
 
 // The row-by-row move: from the last row up, a marked row goes to row 0 with
 // its mark cleared, and the same position is looked at again.
-void ReferenceMove(CMySortStringArray& table) {
+void ReferenceMove(ItemTable& table) {
   for (int r = table.GetSize() - 1; r >= 0;) {
     if (table.Marked(r)) {
       ItemFields fields = table.GetRow(r);
@@ -113,7 +113,7 @@ TEST(ListSearch, SameOrderAsTheRowByRowMove) {
 
 TEST(ListSearch, LargeTableInOnePass) {
   constexpr int kRows = 200000;
-  CMySortStringArray table;
+  ItemTable table;
   table.ResizeRows(kRows);
   for (int r = 0; r < kRows; ++r) table.SetColumn(1, r, std::to_string(r % 3 ? -r : r));
   const auto result = ListSearch(table, 1, "-");

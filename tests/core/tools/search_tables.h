@@ -9,8 +9,8 @@
 namespace listora::test {
 
 // Row r gets columns 1.. from rows[r]; the icon index is "0".
-inline CMySortStringArray MakeTable(const std::vector<std::vector<std::string>>& rows) {
-  CMySortStringArray table;
+inline ItemTable MakeTable(const std::vector<std::vector<std::string>>& rows) {
+  ItemTable table;
   for (const auto& texts : rows) {
     ItemFields fields;
     fields.columns[0] = "0";
@@ -21,7 +21,7 @@ inline CMySortStringArray MakeTable(const std::vector<std::vector<std::string>>&
 }
 
 // Column `column` of every row, top to bottom.
-inline std::vector<std::string> ColumnTexts(const CMySortStringArray& table, int column) {
+inline std::vector<std::string> ColumnTexts(const ItemTable& table, int column) {
   std::vector<std::string> texts;
   for (int r = 0; r < table.GetSize(); ++r) texts.emplace_back(table.Column(column, r));
   return texts;

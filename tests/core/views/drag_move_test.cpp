@@ -106,7 +106,7 @@ TEST(PlanDragMove, MatchesTheInsertAndRemoveLoop) {
 }
 
 TEST(DropDraggedRows, MovesWholeRows) {
-  CMySortStringArray items = MakeTable({{"a"}, {"b"}, {"c"}, {"d"}});
+  ItemTable items = MakeTable({{"a"}, {"b"}, {"c"}, {"d"}});
   items.SetImagePath(2, "c.jpg");
   const std::optional<std::vector<int>> selected = DropDraggedRows(items, std::vector<int>{2}, 0);
   ASSERT_TRUE(selected);

@@ -10,7 +10,7 @@ namespace {
 // A a1 x a2 y B b1 z C c1 w (indices 0..10), or with a fourth level
 // below every third-level node.
 GroupingTree Grouped(bool fourLevels) {
-  const CMySortStringArray items = test::MakeTable(
+  const ItemTable items = test::MakeTable(
       {{"A", "a1", "x", "1"}, {"A", "a2", "y", "2"}, {"B", "b1", "z", "3"}, {"C", "c1", "w", "4"}});
   const std::vector<int> order =
       fourLevels ? std::vector<int>{0, 1, 2, 3, 4} : std::vector<int>{0, 1, 2, 3};

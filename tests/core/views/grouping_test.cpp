@@ -21,8 +21,7 @@ using test::Sj;
 
 const std::vector<int> kFourLevels = {0, 1, 2, 3, 4};
 
-std::string Text(const CMySortStringArray& items, int position,
-                 std::vector<int> order = kFourLevels) {
+std::string Text(const ItemTable& items, int position, std::vector<int> order = kFourLevels) {
   const std::optional<GroupingTree> tree = BuildGroupingTree(items, order, position);
   return tree ? TreeClipboardText(*tree) : "<none>";
 }
@@ -41,7 +40,7 @@ RefNode& InsertSorted(std::vector<RefNode>& siblings, std::string text, int colu
   return *siblings.insert(at, RefNode{std::move(text), column, {}});
 }
 
-void InsertChain(std::vector<RefNode>& siblings, const CMySortStringArray& t, int row,
+void InsertChain(std::vector<RefNode>& siblings, const ItemTable& t, int row,
                  const std::vector<int>& levels, std::size_t from) {
   std::vector<RefNode>* at = &siblings;
   for (std::size_t k = from; k < levels.size(); ++k) {
@@ -56,7 +55,7 @@ RefNode* FindChild(std::vector<RefNode>& children, std::string_view text) {
   return nullptr;
 }
 
-std::vector<RefNode> ReferenceTree(CMySortStringArray t, const std::vector<int>& levels) {
+std::vector<RefNode> ReferenceTree(ItemTable t, const std::vector<int>& levels) {
   const int n = t.GetSize();
   const std::size_t l = levels.size();
   SortRows(t, TextCompare, 0, n - 1, levels[0], false);
@@ -110,16 +109,16 @@ TEST(BuildGroupingTree, SharesUpperLevelsAndRepeatsLeaves) {
             tokyo + "\r\n\t" + shibuya + "\r\n\t\tA\r\n\t\t\tx\r\n\t\t\ty");
   EXPECT_EQ(Text(MakeTable({{"T", "S", "A", "x"}, {"T", "S", "A", "x"}}), 1),
             "T\r\n\tS\r\n\t\tA\r\n\t\t\tx\r\n\t\t\tx");
-  const CMySortStringArray same = MakeTable({{"T", "S", "A"}, {"T", "S", "A"}});
+  const ItemTable same = MakeTable({{"T", "S", "A"}, {"T", "S", "A"}});
   EXPECT_EQ(Text(same, 1, {0, 1, 2, 3}), "T\r\n\tS\r\n\t\tA");
   EXPECT_EQ(Text(same, 2, {0, 1, 2}), "S\r\n\tT");
   EXPECT_EQ(Text(same, 1, {0, 1}), "T");
   EXPECT_EQ(Text(same, 2, {0, 1}), "<none>");
-  EXPECT_EQ(Text(CMySortStringArray{}, 1), "<none>");
+  EXPECT_EQ(Text(ItemTable{}, 1), "<none>");
 
   // Siblings in code order: half-width kana before kanji, though its byte is
   // above the kanji's lead byte; empty texts group like any other.
-  const CMySortStringArray mixed =
+  const ItemTable mixed =
       MakeTable({{Sj("亜"), "b"}, {"z", ""}, {Sj("ｱ"), "a"}, {Sj("亜"), "a"}, {"y", ""}});
   const std::optional<GroupingTree> tree = BuildGroupingTree(mixed, std::vector<int>{0, 2, 1}, 1);
   ASSERT_TRUE(tree);
@@ -145,7 +144,7 @@ TEST(BuildGroupingTree, MatchesNodeByNodeInsertion) {
     for (auto& row : rows) {
       for (int c = 1; c < columns; ++c) row.push_back(words[random() % (round % 3 + 3)]);
     }
-    const CMySortStringArray items = MakeTable(rows);
+    const ItemTable items = MakeTable(rows);
     const std::vector<int> levels = GroupingLevels(order, position);
     const std::vector<RefNode> reference = ReferenceTree(items, levels);
     std::vector<TreeNode> expected;  // views of `reference`'s texts
@@ -162,7 +161,7 @@ TEST(BuildGroupingTree, MatchesNodeByNodeInsertion) {
 }
 
 TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
-  CMySortStringArray items = MakeTable({{"b", "1"}, {"a", "2"}, {"b", "3"}, {"c", "4"}});
+  ItemTable items = MakeTable({{"b", "1"}, {"a", "2"}, {"b", "3"}, {"c", "4"}});
   std::vector<int> calls;
   const auto all = BuildGroupingTree(items, kFourLevels, 1, [&](int done) {
     calls.push_back(done);
@@ -206,7 +205,7 @@ TEST(BuildGroupingTree, LargeTablesInOneGroupOrManyGroups) {
   for (int i = 0; i < n; ++i) {
     rows.push_back({"k", std::to_string(n - i), std::to_string(i % 7), std::to_string(i)});
   }
-  const CMySortStringArray items = MakeTable(rows);
+  const ItemTable items = MakeTable(rows);
   const auto one = BuildGroupingTree(items, kFourLevels, 1);
   ASSERT_TRUE(one);
   EXPECT_EQ(one->parentCount, 1);

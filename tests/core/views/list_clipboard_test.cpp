@@ -16,7 +16,7 @@ using test::Sj;
 using Fields = std::vector<std::string>;
 
 TEST(ListClipboard, CopyJoinsFieldsAndLinesWithoutATrailingBreak) {
-  const CMySortStringArray items =
+  const ItemTable items =
       MakeTable({{"a", "b"}, {"c", ""}, {Sj("表/示"), "x y  "}, {"skip", "me"}});
   const std::vector<int> rows = {0, 1, 2};
   // Three columns: the icon column and two user columns.

@@ -20,7 +20,7 @@ using test::Sj;
 
 // The straightforward row-swapping recursive quicksort, kept as the
 // reference for the order of equal keys.
-void ReferenceSort(CMySortStringArray& t, Comparator cmp, int lo, int hi, int k, bool desc) {
+void ReferenceSort(ItemTable& t, Comparator cmp, int lo, int hi, int k, bool desc) {
   const std::string pivot(t.Column(k, lo + (hi - lo) / 2));
   int i = lo;
   int j = hi;
@@ -69,16 +69,16 @@ TEST(ClickColumn, SortsByTheColumnKindAndFlipsItsFlag) {
   SortFlags flags;
   const ColumnDescriptors columns = Columns(4, {2});
 
-  CMySortStringArray empty;
+  ItemTable empty;
   EXPECT_FALSE(ClickColumn(empty, columns, flags, 1));
   EXPECT_FALSE(flags.descending[1]);
 
-  CMySortStringArray one = MakeTable({{"x"}});
+  ItemTable one = MakeTable({{"x"}});
   EXPECT_TRUE(ClickColumn(one, columns, flags, 1));
   EXPECT_TRUE(flags.descending[1]);
   flags = {};
 
-  CMySortStringArray items =
+  ItemTable items =
       MakeTable({{"b", "abc", "-5"}, {"a", "1,000", "3"}, {"B", "", "x"}, {"c", "200", "y"}});
   ASSERT_TRUE(ClickColumn(items, columns, flags, 2));
   std::vector<std::string> numbers = ColumnTexts(items, 2);
@@ -100,7 +100,7 @@ TEST(ClickColumn, SortsByTheColumnKindAndFlipsItsFlag) {
 
   // Column 0 sorts as text although it is right-aligned; a column the list
   // does not show is refused.
-  CMySortStringArray icons = MakeTable({{"a"}, {"b"}});
+  ItemTable icons = MakeTable({{"a"}, {"b"}});
   icons.SetImagePath(0, "p.jpg");
   icons.UpdateIconIndex(0);
   ASSERT_TRUE(ClickColumn(icons, columns, flags, 0));
@@ -117,8 +117,8 @@ TEST(SortRows, OrdersEqualKeysAsTheRecursiveSort) {
     const int n = 1 + static_cast<int>(random() % 60);
     std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < n; ++i) rows.push_back({keys[random() % keys.size()]});
-    CMySortStringArray actual = MakeTable(rows);
-    CMySortStringArray expected = MakeTable(rows);
+    ItemTable actual = MakeTable(rows);
+    ItemTable expected = MakeTable(rows);
     const Comparator cmp = round % 2 ? NumericCompare : TextCompare;
     const bool desc = round % 4 >= 2;
     const int lo = round % 3 == 0 ? static_cast<int>(random() % n) : 0;
@@ -134,7 +134,7 @@ TEST(SortRows, LargeInputsInCommonShapes) {
   const auto check = [&](auto makeKey, Comparator cmp) {
     std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < n; ++i) rows.push_back({makeKey(i)});
-    CMySortStringArray items = MakeTable(rows);
+    ItemTable items = MakeTable(rows);
     SortRows(items, cmp, 0, n - 1, 1, false);
     for (int row = 1; row < n; ++row) {
       ASSERT_LE(cmp(items.Column(1, row - 1), items.Column(1, row), false), 0) << row;

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
 namespace listora::test {
 
 // Row i gets the given texts in columns 1.. and the memo "#i", so the memo
 // identifies the row after it has moved.
-inline CMySortStringArray MakeTable(const std::vector<std::vector<std::string>>& rows) {
-  CMySortStringArray items;
+inline ItemTable MakeTable(const std::vector<std::vector<std::string>>& rows) {
+  ItemTable items;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     ItemFields fields;
     for (std::size_t c = 0; c < rows[i].size(); ++c) fields.columns[c + 1] = rows[i][c];
@@ -23,13 +23,13 @@ inline CMySortStringArray MakeTable(const std::vector<std::vector<std::string>>&
   return items;
 }
 
-inline std::vector<std::string> ColumnTexts(const CMySortStringArray& items, int column) {
+inline std::vector<std::string> ColumnTexts(const ItemTable& items, int column) {
   std::vector<std::string> texts;
   for (int row = 0; row < items.GetSize(); ++row) texts.emplace_back(items.Column(column, row));
   return texts;
 }
 
-inline std::vector<std::string> Memos(const CMySortStringArray& items) {
+inline std::vector<std::string> Memos(const ItemTable& items) {
   std::vector<std::string> memos;
   for (int row = 0; row < items.GetSize(); ++row) memos.emplace_back(items.Memo(row));
   return memos;

@@ -17,8 +17,8 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/main_frame.h"
 
 namespace listora::test {
 

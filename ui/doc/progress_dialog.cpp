@@ -1,4 +1,4 @@
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -16,7 +16,7 @@ constexpr int kStatusText = 1102;
 constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 }  // namespace
 
-CProgDlg::CProgDlg(wxWindow* parent, bool& cancelFlag)
+CProgressDialog::CProgressDialog(wxWindow* parent, bool& cancelFlag)
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBORDER_RAISED),
       cancelFlag_(cancelFlag) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -34,21 +34,21 @@ CProgDlg::CProgDlg(wxWindow* parent, bool& cancelFlag)
   sizer->Add(cancel_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   SetSizerAndFit(sizer);
   CentreOnParent();
-  cancel_->Bind(wxEVT_BUTTON, &CProgDlg::OnCancel, this);
+  cancel_->Bind(wxEVT_BUTTON, &CProgressDialog::OnCancel, this);
   Show();
   disabler_ = std::make_unique<wxWindowDisabler>(this);
   Update();
   lastPump_ = std::chrono::steady_clock::now();
 }
 
-CProgDlg::~CProgDlg() = default;
+CProgressDialog::~CProgressDialog() = default;
 
-void CProgDlg::SetRange(int total) {
+void CProgressDialog::SetRange(int total) {
   gauge_->SetRange(total > 0 ? total : 1);
   gauge_->SetValue(0);
 }
 
-bool CProgDlg::Step(int done) {
+bool CProgressDialog::Step(int done) {
   const auto now = std::chrono::steady_clock::now();
   if (now - lastPump_ >= kPumpInterval) {
     gauge_->SetValue(std::min(done, gauge_->GetRange()));
@@ -58,13 +58,13 @@ bool CProgDlg::Step(int done) {
   return cancelFlag_;
 }
 
-void CProgDlg::Finish() {
+void CProgressDialog::Finish() {
   disabler_.reset();
   Hide();
   Destroy();
 }
 
-void CProgDlg::OnCancel(wxCommandEvent&) {
+void CProgressDialog::OnCancel(wxCommandEvent&) {
   cancelFlag_ = true;
   status_->SetLabel(wxString::FromUTF8("現在処理を中止しています。"));
   cancel_->Disable();

@@ -1,4 +1,4 @@
-#include "ui/views/recent_file_menu.h"
+#include "ui/frame/recent_file_menu.h"
 
 #include <wx/filehistory.h>
 #include <wx/menu.h>

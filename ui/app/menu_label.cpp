@@ -1,4 +1,8 @@
-#include "ui/views/menu_label.h"
+#include "ui/app/menu_label.h"
+
+#include <wx/menu.h>
+
+#include "ui/app/string_table.h"
 
 namespace listora {
 
@@ -16,6 +20,14 @@ wxString WxMenuLabel(const wxString& exactText) {
   shortcut.Replace("\t", "");
   shortcut.Replace(" ", "");
   return shortcut.empty() ? head + mnemonic : head + mnemonic + "\t" + shortcut;
+}
+
+void AppendCommand(wxMenu& menu, int id, const char* text, wxItemKind kind) {
+  menu.Append(id, WxMenuLabel(wxString::FromUTF8(text)), HelpFor(id).prompt, kind);
+}
+
+void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text) {
+  menu.AppendSubMenu(sub, wxString::FromUTF8(text));
 }
 
 }  // namespace listora

@@ -1,11 +1,11 @@
-#include "ui/views/list_cell_edit.h"
+#include "ui/views/cell_edit_box.h"
 
 #include <utility>
 
 namespace listora {
 
-CMyEdit::CMyEdit(wxWindow* parent, const wxRect& cell, bool rightAligned, const wxString& text,
-                 std::function<void(bool cancelled)> onEnd)
+CCellEditBox::CCellEditBox(wxWindow* parent, const wxRect& cell, bool rightAligned,
+                           const wxString& text, std::function<void(bool cancelled)> onEnd)
     : wxTextCtrl(parent, wxID_ANY, text, cell.GetPosition(), cell.GetSize(),
                  wxTE_PROCESS_ENTER | wxBORDER_SIMPLE | (rightAligned ? wxTE_RIGHT : 0)),
       onEnd_(std::move(onEnd)) {
@@ -24,11 +24,11 @@ CMyEdit::CMyEdit(wxWindow* parent, const wxRect& cell, bool rightAligned, const 
   });
 }
 
-void CMyEdit::Cover(const wxRect& cell) {
+void CCellEditBox::Cover(const wxRect& cell) {
   if (GetRect() != cell) SetSize(cell);
 }
 
-void CMyEdit::End(bool cancelled) {
+void CCellEditBox::End(bool cancelled) {
   if (!onEnd_) return;
   auto onEnd = std::move(onEnd_);
   onEnd_ = nullptr;

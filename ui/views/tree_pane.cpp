@@ -1,4 +1,4 @@
-#include "ui/views/tree_view.h"
+#include "ui/views/tree_pane.h"
 
 #include <wx/dcmemory.h>
 #include <wx/imaglist.h>
@@ -19,12 +19,12 @@
 #include "ui/app/prompt.h"
 #include "ui/app/string_table.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
+#include "ui/frame/main_frame.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/list_search_run.h"
-#include "ui/views/main_frame.h"
 #include "ui/views/pane_style.h"
 #include "ui/views/tree_menu.h"
 
@@ -55,7 +55,7 @@ wxBitmap NumberBitmap(int n) {
 
 }  // namespace
 
-CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar)
+CTreePane::CTreePane(wxWindow* parent, bool showToolBar)
     : wxPanel(parent),
       tree_(new wxTreeCtrl(this, kTreeControl, wxDefaultPosition, wxDefaultSize,
                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxBORDER_SUNKEN)),
@@ -73,25 +73,25 @@ CListoraTree::CListoraTree(wxWindow* parent, bool showToolBar)
   // The tool bar's buttons and the context menu come here directly; the
   // menu bar's grouping entries reach the tree from the application object
   // whichever pane is active.
-  Bind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
-  wxTheApp->Bind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
-  Bind(wxEVT_MENU, &CListoraTree::OnExpandOrCollapse, this, cmd::kTreeExpandBelow,
+  Bind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+  wxTheApp->Bind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+  Bind(wxEVT_MENU, &CTreePane::OnExpandOrCollapse, this, cmd::kTreeExpandBelow,
        cmd::kTreeCollapseBelow);
-  Bind(wxEVT_MENU, &CListoraTree::OnExpandOrCollapse, this, cmd::kTreeExpandAll,
+  Bind(wxEVT_MENU, &CTreePane::OnExpandOrCollapse, this, cmd::kTreeExpandAll,
        cmd::kTreeCollapseAll);
-  Bind(wxEVT_MENU, &CListoraTree::OnSearchInList, this, cmd::kTreeSearchInList);
-  Bind(wxEVT_MENU, &CListoraTree::OnCopy, this, cmd::kTreeCopy);
-  Bind(wxEVT_MENU, &CListoraTree::OnClear, this, cmd::kTreeClear);
-  Bind(wxEVT_CONTEXT_MENU, &CListoraTree::OnContextMenu, this);
+  Bind(wxEVT_MENU, &CTreePane::OnSearchInList, this, cmd::kTreeSearchInList);
+  Bind(wxEVT_MENU, &CTreePane::OnCopy, this, cmd::kTreeCopy);
+  Bind(wxEVT_MENU, &CTreePane::OnClear, this, cmd::kTreeClear);
+  Bind(wxEVT_CONTEXT_MENU, &CTreePane::OnContextMenu, this);
 }
 
-CListoraTree::~CListoraTree() {
+CTreePane::~CTreePane() {
   if (wxTheApp)
-    wxTheApp->Unbind(wxEVT_MENU, &CListoraTree::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
+    wxTheApp->Unbind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
   tree_->SetImageList(nullptr);
 }
 
-void CListoraTree::CreateToolBar() {
+void CTreePane::CreateToolBar() {
   toolBar_ =
       new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_HORIZONTAL | wxTB_FLAT);
   toolBar_->SetToolBitmapSize(wxSize(16, 15));
@@ -109,7 +109,7 @@ void CListoraTree::CreateToolBar() {
   toolBar_->Realize();
 }
 
-void CListoraTree::ApplyStyle(const ViewStyle& style, bool showIcons) {
+void CTreePane::ApplyStyle(const ViewStyle& style, bool showIcons) {
   ApplyPaneStyle(*tree_, style);
   if (showIcons && !tree_->GetImageList())
     tree_->SetImageList(icons_.get());
@@ -117,7 +117,7 @@ void CListoraTree::ApplyStyle(const ViewStyle& style, bool showIcons) {
     tree_->SetImageList(nullptr);
 }
 
-void CListoraTree::Clear() {
+void CTreePane::Clear() {
   if (!snapshot_.Empty()) {
     tree_->Freeze();
     snapshot_.Clear();
@@ -126,30 +126,30 @@ void CListoraTree::Clear() {
   SetParentCount(0);
 }
 
-bool CListoraTree::IsToolBarShown() const { return toolBar_->IsShown(); }
+bool CTreePane::IsToolBarShown() const { return toolBar_->IsShown(); }
 
-void CListoraTree::ShowToolBar(bool show) {
+void CTreePane::ShowToolBar(bool show) {
   GetSizer()->Show(toolBar_, show);
   Layout();
 }
 
-void CListoraTree::SetParentCount(int count) { parentCount_->SetLabel(ParentCountText(count)); }
+void CTreePane::SetParentCount(int count) { parentCount_->SetLabel(ParentCountText(count)); }
 
-std::size_t CListoraTree::SelectedNode() const { return snapshot_.IndexOf(tree_->GetSelection()); }
+std::size_t CTreePane::SelectedNode() const { return snapshot_.IndexOf(tree_->GetSelection()); }
 
-void CListoraTree::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::kTreeGroup1 + 1); }
+void CTreePane::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::kTreeGroup1 + 1); }
 
-void CListoraTree::Group(int position) {
+void CTreePane::Group(int position) {
   CListoraApp& app = TheApp();
   CItemListCtrl* list = app.Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return;
-  const CMySortStringArray& items = doc->Data().items;
+  const ItemTable& items = doc->Data().items;
   const std::vector<int> order = list->DisplayOrder();
   const int n = items.GetSize();
   if (n == 0 || GroupingLevels(order, position).empty()) return;
 
-  auto* progress = new CProgDlg(app.MainFrame(), app.CancelFlag());
+  auto* progress = new CProgressDialog(app.MainFrame(), app.CancelFlag());
   progress->SetRange(n);
   tree_->Freeze();
   snapshot_.Clear();
@@ -170,7 +170,7 @@ void CListoraTree::Group(int position) {
   tree_->Thaw();
 }
 
-void CListoraTree::OnExpandOrCollapse(wxCommandEvent& event) {
+void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
   const int id = event.GetId();
   const bool all = id == cmd::kTreeExpandAll || id == cmd::kTreeCollapseAll;
   const bool expand = id == cmd::kTreeExpandBelow || id == cmd::kTreeExpandAll;
@@ -196,27 +196,27 @@ void CListoraTree::OnExpandOrCollapse(wxCommandEvent& event) {
 
 // The list search of the search box, with the node's text and without
 // touching the box's history.
-void CListoraTree::OnSearchInList(wxCommandEvent&) {
+void CTreePane::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = SelectedNode();
   CListoraDoc* doc = OpenDocument();
   if (node == TreeSnapshot::kNone || !doc) return;
   RunListSearch(*doc, snapshot_.Grouping().nodes[node].text);
 }
 
-void CListoraTree::OnCopy(wxCommandEvent&) {
+void CTreePane::OnCopy(wxCommandEvent&) {
   // The whole tree, however it is scrolled: starting at the first node in
   // sight would silently leave the nodes above it out of the copy.
   PutClipboardText(TreeClipboardText(snapshot_.Grouping()));
 }
 
-void CListoraTree::OnClear(wxCommandEvent&) {
+void CTreePane::OnClear(wxCommandEvent&) {
   if (!ThePrompt().YesNo(
           this, wxString::FromUTF8("ツリーコントロール内のアイテムをすべてクリアしますか？")))
     return;
   Clear();
 }
 
-void CListoraTree::OnContextMenu(wxContextMenuEvent& event) {
+void CTreePane::OnContextMenu(wxContextMenuEvent& event) {
   // A menu asked for from the keyboard carries no point and shows nothing.
   const wxPoint point = event.GetPosition();
   if (snapshot_.Empty() || point == wxDefaultPosition) return;

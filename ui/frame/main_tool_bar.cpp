@@ -1,4 +1,4 @@
-#include "ui/views/main_tool_bar.h"
+#include "ui/frame/main_tool_bar.h"
 
 #include <wx/artprov.h>
 #include <wx/dcmemory.h>
@@ -12,7 +12,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
-#include "ui/views/search_box.h"
+#include "ui/frame/search_box.h"
 
 namespace listora {
 

@@ -1,5 +1,5 @@
 #pragma once
-// `CMyEdit`: the edit box of in-place editing. It lies over the one cell
+// `CCellEditBox`: the edit box of in-place editing. It lies over the one cell
 // being edited. Enter and leaving the box end the edit, Esc cancels it.
 
 #include <wx/textctrl.h>
@@ -8,11 +8,11 @@
 
 namespace listora {
 
-class CMyEdit : public wxTextCtrl {
+class CCellEditBox : public wxTextCtrl {
  public:
   // `onEnd(cancelled)` is called once, when the edit ends.
-  CMyEdit(wxWindow* parent, const wxRect& cell, bool rightAligned, const wxString& text,
-          std::function<void(bool cancelled)> onEnd);
+  CCellEditBox(wxWindow* parent, const wxRect& cell, bool rightAligned, const wxString& text,
+               std::function<void(bool cancelled)> onEnd);
 
   // Keeps the box over its cell after the list scrolled or resized.
   void Cover(const wxRect& cell);

@@ -1,5 +1,5 @@
 #pragma once
-// `CProgDlg`: the modeless progress dialog of long operations (document
+// `CProgressDialog`: the modeless progress dialog of long operations (document
 // load, append-open, tree building, duplicate search). While it is up, the
 // other windows are disabled, so the only input the event pumping lets
 // through is its own cancel button, which sets the process-wide cancel flag.
@@ -16,10 +16,10 @@ class wxWindowDisabler;
 
 namespace listora {
 
-class CProgDlg : public wxDialog {
+class CProgressDialog : public wxDialog {
  public:
-  CProgDlg(wxWindow* parent, bool& cancelFlag);
-  ~CProgDlg() override;
+  CProgressDialog(wxWindow* parent, bool& cancelFlag);
+  ~CProgressDialog() override;
 
   // A new range starts with an empty bar.
   void SetRange(int total);

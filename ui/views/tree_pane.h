@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraTree`: the tree pane, its own tool bar (grouping commands and the
+// `CTreePane`: the tree pane, its own tool bar (grouping commands and the
 // parent-count label) above a tree control that shows a snapshot of the
 // items grouped by one column. The tree changes only by its own commands
 // and when a document is started or opened.
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "ui/views/tree_snapshot.h"
 
 class wxImageList;
@@ -18,11 +18,11 @@ class wxTreeCtrl;
 
 namespace listora {
 
-class CListoraTree : public wxPanel {
+class CTreePane : public wxPanel {
  public:
   // `showToolBar`: `Main`/`TreeTool` at creation.
-  CListoraTree(wxWindow* parent, bool showToolBar);
-  ~CListoraTree() override;
+  CTreePane(wxWindow* parent, bool showToolBar);
+  ~CTreePane() override;
 
   // The initial update: colours and font of the tree style; the header
   // icons on the nodes while `showIcons` (`Other`/`ICON`).

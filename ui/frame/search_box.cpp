@@ -1,4 +1,4 @@
-#include "ui/views/search_box.h"
+#include "ui/frame/search_box.h"
 
 namespace listora {
 

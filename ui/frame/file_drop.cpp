@@ -1,4 +1,4 @@
-#include "ui/views/file_drop.h"
+#include "ui/frame/file_drop.h"
 
 #include <wx/docview.h>
 
@@ -9,11 +9,11 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/path_insertion.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/image_view.h"
+#include "ui/frame/main_frame.h"
+#include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
-#include "ui/views/text_view.h"
-#include "ui/views/tree_view.h"
+#include "ui/views/text_pane.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora {
 

@@ -1,4 +1,4 @@
-#include "ui/views/text_view.h"
+#include "ui/views/text_pane.h"
 
 #include <filesystem>
 
@@ -30,28 +30,28 @@ std::string MemoFromDisplay(wxString text) {
 
 }  // namespace
 
-CListoraText::CListoraText(wxWindow* parent)
+CTextPane::CTextPane(wxWindow* parent)
     : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                  wxTE_MULTILINE | wxBORDER_SUNKEN) {
   // Only the user's edits raise this event; ChangeValue() does not.
-  Bind(wxEVT_TEXT, &CListoraText::OnTextChanged, this);
+  Bind(wxEVT_TEXT, &CTextPane::OnTextChanged, this);
 }
 
-void CListoraText::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
+void CTextPane::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
 
-void CListoraText::ShowMemo(int row, std::string_view memo) {
+void CTextPane::ShowMemo(int row, std::string_view memo) {
   row_ = row;
   shownMemo_ = memo;
   ChangeValue(MemoForDisplay(memo));
 }
 
-void CListoraText::OnTextChanged(wxCommandEvent&) { StoreMemo(MemoFromDisplay(GetValue())); }
+void CTextPane::OnTextChanged(wxCommandEvent&) { StoreMemo(MemoFromDisplay(GetValue())); }
 
-bool CListoraText::StoreMemo(const std::string& memo) {
+bool CTextPane::StoreMemo(const std::string& memo) {
   CItemListCtrl* list = TheApp().Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc || list->GetSelectedItemCount() != 1) return false;
-  CMySortStringArray& items = doc->Data().items;
+  ItemTable& items = doc->Data().items;
   if (row_ < 0 || row_ >= items.GetSize()) return false;
   if (items.Memo(row_) != shownMemo_) {
     // Not from inside the text box's own change notification, which must
@@ -71,7 +71,7 @@ bool CListoraText::StoreMemo(const std::string& memo) {
   return true;
 }
 
-bool CListoraText::DropFile(const wxString& path) {
+bool CTextPane::DropFile(const wxString& path) {
   const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return false;
   const MemoFile file = ReadMemoFile(std::filesystem::path(path.utf8_string()));

@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraText`: the text pane. It shows the memo of the list's current
+// `CTextPane`: the text pane. It shows the memo of the list's current
 // item and stores every edit the user makes back into that item.
 
 #include <wx/textctrl.h>
@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 
-class CListoraText : public wxTextCtrl {
+class CTextPane : public wxTextCtrl {
  public:
-  explicit CListoraText(wxWindow* parent);
+  explicit CTextPane(wxWindow* parent);
 
   void ApplyStyle(const ViewStyle& style);
   // The memo of `row` (CP932); row -1 with an empty memo clears the pane.

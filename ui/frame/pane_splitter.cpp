@@ -1,8 +1,8 @@
-#include "ui/views/my_splitter_wnd.h"
+#include "ui/frame/pane_splitter.h"
 
 namespace listora {
 
-CMySplitterWnd::CMySplitterWnd(wxWindow* parent, wxSplitMode mode)
+CPaneSplitter::CPaneSplitter(wxWindow* parent, wxSplitMode mode)
     : wxSplitterWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxSP_3D | wxSP_LIVE_UPDATE | wxSP_NO_XP_THEME),
       mode_(mode) {
@@ -16,13 +16,13 @@ CMySplitterWnd::CMySplitterWnd(wxWindow* parent, wxSplitMode mode)
   });
 }
 
-void CMySplitterWnd::SplitPanes(wxWindow* first, wxWindow* second) {
+void CPaneSplitter::SplitPanes(wxWindow* first, wxWindow* second) {
   panes_[0] = first;
   panes_[1] = second;
   Resplit(0);
 }
 
-void CMySplitterWnd::Resplit(int sash) {
+void CPaneSplitter::Resplit(int sash) {
   panes_[0]->Show();
   panes_[1]->Show();
   if (mode_ == wxSPLIT_VERTICAL)
@@ -31,22 +31,22 @@ void CMySplitterWnd::Resplit(int sash) {
     SplitHorizontally(panes_[0], panes_[1], sash);
 }
 
-void CMySplitterWnd::HidePane(int index) {
+void CPaneSplitter::HidePane(int index) {
   if (hidden_ != -1 || index < 0 || index > 1) return;
   keptSash_ = GetSashPosition();
   hidden_ = index;
   Unsplit(panes_[index]);
 }
 
-void CMySplitterWnd::ShowHiddenPane() {
+void CPaneSplitter::ShowHiddenPane() {
   if (hidden_ == -1) return;
   hidden_ = -1;
   Resplit(keptSash_);
 }
 
-int CMySplitterWnd::FirstSize() const { return IsSplit() ? GetSashPosition() : keptSash_; }
+int CPaneSplitter::FirstSize() const { return IsSplit() ? GetSashPosition() : keptSash_; }
 
-void CMySplitterWnd::SetFirstSize(int pixels) {
+void CPaneSplitter::SetFirstSize(int pixels) {
   if (IsSplit())
     SetSashPosition(pixels);
   else

@@ -1,4 +1,4 @@
-#include "ui/views/image_view.h"
+#include "ui/views/image_pane.h"
 
 #include <wx/dcbuffer.h>
 #include <wx/imaggif.h>
@@ -38,32 +38,32 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 }  // namespace
 
-CListoraPrev::CListoraPrev(wxWindow* parent)
+CImagePane::CImagePane(wxWindow* parent)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN) {
   AddImageHandlers();
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  Bind(wxEVT_PAINT, &CListoraPrev::OnPaint, this);
-  Bind(wxEVT_SIZE, &CListoraPrev::OnSize, this);
-  Bind(wxEVT_LEFT_DOWN, &CListoraPrev::OnLeftDown, this);
-  Bind(wxEVT_MOTION, &CListoraPrev::OnMotion, this);
-  Bind(wxEVT_LEFT_UP, &CListoraPrev::OnLeftUp, this);
-  Bind(wxEVT_MOUSE_CAPTURE_LOST, &CListoraPrev::OnCaptureLost, this);
-  Bind(wxEVT_LEFT_DCLICK, &CListoraPrev::OnLeftDoubleClick, this);
-  Bind(wxEVT_CONTEXT_MENU, &CListoraPrev::OnContextMenu, this);
-  Bind(wxEVT_MENU, &CListoraPrev::OnDisplayMode, this, cmd::kImageActualSize, cmd::kImageFit);
-  Bind(wxEVT_MENU, &CListoraPrev::OnEditImage, this, cmd::kImageEdit);
-  Bind(wxEVT_MENU, &CListoraPrev::OnImageInfo, this, cmd::kImageInfo);
-  Bind(wxEVT_MENU, &CListoraPrev::OnChangeImage, this, cmd::kImageChange);
+  Bind(wxEVT_PAINT, &CImagePane::OnPaint, this);
+  Bind(wxEVT_SIZE, &CImagePane::OnSize, this);
+  Bind(wxEVT_LEFT_DOWN, &CImagePane::OnLeftDown, this);
+  Bind(wxEVT_MOTION, &CImagePane::OnMotion, this);
+  Bind(wxEVT_LEFT_UP, &CImagePane::OnLeftUp, this);
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, &CImagePane::OnCaptureLost, this);
+  Bind(wxEVT_LEFT_DCLICK, &CImagePane::OnLeftDoubleClick, this);
+  Bind(wxEVT_CONTEXT_MENU, &CImagePane::OnContextMenu, this);
+  Bind(wxEVT_MENU, &CImagePane::OnDisplayMode, this, cmd::kImageActualSize, cmd::kImageFit);
+  Bind(wxEVT_MENU, &CImagePane::OnEditImage, this, cmd::kImageEdit);
+  Bind(wxEVT_MENU, &CImagePane::OnImageInfo, this, cmd::kImageInfo);
+  Bind(wxEVT_MENU, &CImagePane::OnChangeImage, this, cmd::kImageChange);
 }
 
-void CListoraPrev::ApplyStyle(const ViewStyle& style, bool fitToPane) {
+void CImagePane::ApplyStyle(const ViewStyle& style, bool fitToPane) {
   SetBackgroundColour(FromColorRef(style.background));
   fit_ = fitToPane;
   UpdateCursor();
   Refresh();
 }
 
-void CListoraPrev::ShowImage(const std::filesystem::path& file) {
+void CImagePane::ShowImage(const std::filesystem::path& file) {
   std::error_code ec;
   if (file.empty() || !std::filesystem::exists(file, ec)) {
     ReleaseImage();
@@ -81,30 +81,30 @@ void CListoraPrev::ShowImage(const std::filesystem::path& file) {
   Refresh();
 }
 
-void CListoraPrev::ReleaseImage() {
+void CImagePane::ReleaseImage() {
   DropPicture();
   UpdateCursor();
   Refresh();
 }
 
-void CListoraPrev::DropPicture() {
+void CImagePane::DropPicture() {
   EndPan();
   image_ = wxImage();
   actualBitmap_ = wxBitmap();
   fittedBitmap_ = wxBitmap();
 }
 
-wxSize CListoraPrev::PictureSize() const {
+wxSize CImagePane::PictureSize() const {
   return HasImage() ? wxSize(image_.GetWidth(), image_.GetHeight()) : wxSize();
 }
 
-PixelRect CListoraPrev::DrawnRect(const wxSize& pane) const {
+PixelRect CImagePane::DrawnRect(const wxSize& pane) const {
   const wxSize picture = PictureSize();
   return fit_ ? FitPictureRect(picture.x, picture.y, pane.x, pane.y)
               : ActualSizeRect(picture.x, picture.y, pane.x, pane.y);
 }
 
-void CListoraPrev::OnPaint(wxPaintEvent&) {
+void CImagePane::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(GetBackgroundColour()));
   dc.Clear();
@@ -123,28 +123,28 @@ void CListoraPrev::OnPaint(wxPaintEvent&) {
   dc.DrawBitmap(fittedBitmap_, rect.x, rect.y, true);
 }
 
-void CListoraPrev::OnSize(wxSizeEvent& event) {
+void CImagePane::OnSize(wxSizeEvent& event) {
   // A larger pane must not show beyond the picture's far edges.
   MovePan(0, 0);
   Refresh();
   event.Skip();
 }
 
-void CListoraPrev::MovePan(long long dx, long long dy) {
+void CImagePane::MovePan(long long dx, long long dy) {
   const wxSize pane = GetClientSize();
   const wxSize picture = PictureSize();
   pan_ = wxPoint(ClampPanOffset(pan_.x + dx, pane.x, picture.x),
                  ClampPanOffset(pan_.y + dy, pane.y, picture.y));
 }
 
-void CListoraPrev::UpdateCursor() {
+void CImagePane::UpdateCursor() {
   if (fit_ || !HasImage())
     SetCursor(wxNullCursor);
   else
     SetCursor(wxCursor(panning_ ? wxCURSOR_SIZING : wxCURSOR_HAND));
 }
 
-void CListoraPrev::OnLeftDown(wxMouseEvent& event) {
+void CImagePane::OnLeftDown(wxMouseEvent& event) {
   event.Skip();
   if (fit_ || !HasImage()) return;
   panning_ = true;
@@ -153,7 +153,7 @@ void CListoraPrev::OnLeftDown(wxMouseEvent& event) {
   UpdateCursor();
 }
 
-void CListoraPrev::OnMotion(wxMouseEvent& event) {
+void CImagePane::OnMotion(wxMouseEvent& event) {
   event.Skip();
   if (!panning_) return;
   const wxPoint pointer = ClientToScreen(event.GetPosition());
@@ -162,30 +162,30 @@ void CListoraPrev::OnMotion(wxMouseEvent& event) {
   Refresh(false);
 }
 
-void CListoraPrev::OnLeftUp(wxMouseEvent& event) {
+void CImagePane::OnLeftUp(wxMouseEvent& event) {
   event.Skip();
   EndPan();
 }
 
-void CListoraPrev::OnCaptureLost(wxMouseCaptureLostEvent&) {
+void CImagePane::OnCaptureLost(wxMouseCaptureLostEvent&) {
   panning_ = false;
   UpdateCursor();
 }
 
-void CListoraPrev::EndPan() {
+void CImagePane::EndPan() {
   if (!panning_) return;
   panning_ = false;
   if (HasCapture()) ReleaseMouse();
   UpdateCursor();
 }
 
-void CListoraPrev::OnLeftDoubleClick(wxMouseEvent& event) {
+void CImagePane::OnLeftDoubleClick(wxMouseEvent& event) {
   EndPan();
   AssociateImage();
   event.Skip();
 }
 
-std::unique_ptr<wxMenu> CListoraPrev::ContextMenu() const {
+std::unique_ptr<wxMenu> CImagePane::ContextMenu() const {
   if (!HasImage()) return nullptr;
   auto menu = std::make_unique<wxMenu>();
   menu->AppendRadioItem(cmd::kImageActualSize, U("実物大表示(&A)"));
@@ -198,7 +198,7 @@ std::unique_ptr<wxMenu> CListoraPrev::ContextMenu() const {
   return menu;
 }
 
-void CListoraPrev::OnContextMenu(wxContextMenuEvent& event) {
+void CImagePane::OnContextMenu(wxContextMenuEvent& event) {
   const std::unique_ptr<wxMenu> menu = ContextMenu();
   if (!menu) return;
   const wxPoint at =
@@ -206,11 +206,11 @@ void CListoraPrev::OnContextMenu(wxContextMenuEvent& event) {
   PopupMenu(menu.get(), at + wxPoint(5, 5));
 }
 
-void CListoraPrev::OnDisplayMode(wxCommandEvent& event) {
+void CImagePane::OnDisplayMode(wxCommandEvent& event) {
   SetDisplayMode(event.GetId() - cmd::kImageActualSize);
 }
 
-void CListoraPrev::SetDisplayMode(int mode) {
+void CImagePane::SetDisplayMode(int mode) {
   // The mode belongs to the document's settings but is not an edit of it.
   if (CListoraDoc* doc = OpenDocument())
     doc->Data().settings.display.imageFit = static_cast<std::uint8_t>(mode);
@@ -220,25 +220,25 @@ void CListoraPrev::SetDisplayMode(int mode) {
   Refresh();
 }
 
-void CListoraPrev::OnEditImage(wxCommandEvent&) {
+void CImagePane::OnEditImage(wxCommandEvent&) {
   if (currentPath_.empty()) return;
   if (LaunchImageEditor(wxString::FromUTF8(currentPath_.string())) == EditorLaunch::kNoApplication)
     ThePrompt().Error(this, Utf8(msg::kNoAssociatedApplication));
 }
 
-wxString CListoraPrev::InfoText() const {
+wxString CImagePane::InfoText() const {
   const wxSize picture = PictureSize();
   return ToWx(ImageInfoText(DescribeImageFile(currentPath_, picture.x, picture.y)));
 }
 
-void CListoraPrev::OnImageInfo(wxCommandEvent&) {
+void CImagePane::OnImageInfo(wxCommandEvent&) {
   CImgInfoDlg dialog(this, InfoText());
   dialog.ShowModal();
 }
 
-void CListoraPrev::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
+void CImagePane::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
 
-void CListoraPrev::AssociateImage() {
+void CImagePane::AssociateImage() {
   const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return;
   const wxString path = ThePrompt().OpenFile(
@@ -246,14 +246,14 @@ void CListoraPrev::AssociateImage() {
   if (!path.empty()) AttachToSelection(path);
 }
 
-bool CListoraPrev::DropImage(const wxString& path) {
+bool CImagePane::DropImage(const wxString& path) {
   const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return false;
   if (!IsDroppableImageName(path.utf8_string())) return false;
   return AttachToSelection(path);
 }
 
-bool CListoraPrev::AttachToSelection(const wxString& path) {
+bool CImagePane::AttachToSelection(const wxString& path) {
   CItemListCtrl* list = TheApp().Panes().list;
   CListoraDoc* doc = OpenDocument();
   if (!list || !doc) return false;

@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "core/app/settings.h"
-#include "ui/views/main_menu.h"
-#include "ui/views/main_tool_bar.h"
-#include "ui/views/pane_grid.h"
-#include "ui/views/search_box.h"
+#include "core/doc/document_settings.h"
+#include "ui/frame/main_menu.h"
+#include "ui/frame/main_tool_bar.h"
+#include "ui/frame/pane_grid.h"
+#include "ui/frame/search_box.h"
 
 class wxStaticText;
 
@@ -19,7 +19,7 @@ namespace listora {
 
 class CListoraDoc;
 class Profile;
-class WindowPlacement;
+class FramePlacement;
 
 class CMainFrame : public wxDocParentFrame {
  public:
@@ -37,6 +37,9 @@ class CMainFrame : public wxDocParentFrame {
   void RebuildColumnMenus(const ColumnDescriptors& columns);
   void ApplyViewFlags();
   void ApplyBarVisibility(const DisplayOptions& display);
+
+  // Shows the window maximised or where the settings file placed it.
+  void ShowAtStoredPlace();
 
   void SetTotalCount(int count);
   void SetSelectedCount(int count);
@@ -59,7 +62,7 @@ class CMainFrame : public wxDocParentFrame {
   MainMenus menus_;
   MainToolBarControls controls_;
   std::unique_ptr<PaneGrid> grid_;
-  std::unique_ptr<WindowPlacement> placement_;
+  std::unique_ptr<FramePlacement> placement_;
   bool firstLayoutDone_ = false;
 };
 

@@ -1,10 +1,12 @@
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "core/app/profile.h"
+#include "core/app/settings.h"
+#include "core/doc/columns.h"
 #include "support/test_support.h"
 
 namespace listora {

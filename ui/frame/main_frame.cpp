@@ -1,4 +1,4 @@
-#include "ui/views/main_frame.h"
+#include "ui/frame/main_frame.h"
 
 #include <wx/accel.h>
 #include <wx/filehistory.h>
@@ -13,19 +13,21 @@
 #include <iterator>
 
 #include "core/app/profile.h"
+#include "core/app/window_placement.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/file_drop.h"
-#include "ui/views/image_view.h"
+#include "ui/frame/file_drop.h"
+#include "ui/frame/frame_placement.h"
+#include "ui/frame/pane_splitter.h"
+#include "ui/frame/recent_file_menu.h"
+#include "ui/frame/unbuilt_commands.h"
+#include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/my_splitter_wnd.h"
-#include "ui/views/recent_file_menu.h"
-#include "ui/views/text_view.h"
-#include "ui/views/tree_view.h"
-#include "ui/views/unbuilt_commands.h"
-#include "ui/views/window_placement.h"
+#include "ui/views/list_menus.h"
+#include "ui/views/text_pane.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora {
 
@@ -61,7 +63,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
       profile_(profile) {
   TheApp().SetMainFrame(this);
-  SetMinSize(wxSize(860, 600));
+  SetMinSize(wxSize(kMinWindowWidth, kMinWindowHeight));
 
   menus_ = MakeMainMenuBar();
   SetMenuBar(menus_.bar);
@@ -70,7 +72,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   const int widths[kStatusFields] = {-1, 50, 50, 50};
   GetStatusBar()->SetStatusWidths(kStatusFields, widths);
 
-  placement_ = std::make_unique<WindowPlacement>(*this, profile_);
+  placement_ = std::make_unique<FramePlacement>(*this, profile_);
   if (profile_.GetInt("Main", "MainTool", 1) == 0) GetToolBar()->Hide();
   if (profile_.GetInt("Main", "MainStat", 1) == 0) GetStatusBar()->Hide();
   CreatePanes();
@@ -101,7 +103,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   Bind(
       wxEVT_MENU,
       [](wxCommandEvent&) {
-        if (CListoraPrev* image = TheApp().Panes().image) image->AssociateImage();
+        if (CImagePane* image = TheApp().Panes().image) image->AssociateImage();
       },
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
@@ -118,16 +120,16 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
   auto* list = new CItemListCtrl(grid_->LeftParent());
-  auto* text = new CListoraText(grid_->LeftParent());
-  auto* tree = new CListoraTree(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
-  auto* image = new CListoraPrev(grid_->RightParent());
+  auto* text = new CTextPane(grid_->LeftParent());
+  auto* tree = new CTreePane(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
+  auto* image = new CImagePane(grid_->RightParent());
   grid_->SetPanes(list, text, tree, image);
   // The text box would take dropped files as text of its own.
   text->SetDropTarget(new MainWindowDrop(text));
   TheApp().Panes() = PanePointers{list, tree, text, image};
 
   // Letting go of a splitter bar records the split positions.
-  for (CMySplitterWnd* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
+  for (CPaneSplitter* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
     splitter->SetOnSashReleased([this] {
       if (CListoraDoc* doc = CurrentDoc()) grid_->CaptureSplits(doc->Data().settings.layout);
     });
@@ -159,10 +161,15 @@ void CMainFrame::ApplyBarVisibility(const DisplayOptions& display) {
     GetToolBar()->Show(display.mainToolBar != 0);
   if (GetStatusBar()->IsShown() != (display.statusBar != 0))
     GetStatusBar()->Show(display.statusBar != 0);
-  if (CListoraTree* tree = TheApp().Panes().tree;
+  if (CTreePane* tree = TheApp().Panes().tree;
       tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
     tree->ShowToolBar(display.treeToolBar != 0);
   SendSizeEvent();
+}
+
+void CMainFrame::ShowAtStoredPlace() {
+  if (placement_->StartsMaximised()) Maximize();
+  Show();
 }
 
 void CMainFrame::SetTotalCount(int count) { controls_.totalCount->SetLabel(TotalCountText(count)); }
@@ -190,7 +197,7 @@ void CMainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
 }
 
 void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
-  CListoraTree* tree = TheApp().Panes().tree;
+  CTreePane* tree = TheApp().Panes().tree;
   if (!tree) return;
   tree->ShowToolBar(!tree->IsToolBarShown());
   if (CListoraDoc* doc = CurrentDoc()) {
@@ -200,7 +207,7 @@ void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
 }
 
 void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
-  const CListoraTree* tree = TheApp().Panes().tree;
+  const CTreePane* tree = TheApp().Panes().tree;
   event.Enable(tree != nullptr);
   event.Check(tree && tree->IsToolBarShown());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraPrev`: the image pane. It shows the picture tied to the list's
+// `CImagePane`: the image pane. It shows the picture tied to the list's
 // current item, at actual size (moved by dragging with the left button) or
 // fitted to the pane, and offers through its context menu the display
 // modes, editing the file, its information and choosing another image.
@@ -11,16 +11,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "core/views/image_fit.h"
 
 class wxMenu;
 
 namespace listora {
 
-class CListoraPrev : public wxWindow {
+class CImagePane : public wxWindow {
  public:
-  explicit CListoraPrev(wxWindow* parent);
+  explicit CImagePane(wxWindow* parent);
 
   void ApplyStyle(const ViewStyle& style, bool fitToPane);
   // Shows the file of a resolved stored path. A missing file clears the

@@ -4,13 +4,13 @@
 // layout block and shows and hides panes by its rules (the last visible
 // pane stays; a column whose both panes are hidden goes away).
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 class wxWindow;
 
 namespace listora {
 
-class CMySplitterWnd;
+class CPaneSplitter;
 
 enum class PaneId { kList, kTree, kText, kImage };
 
@@ -39,14 +39,14 @@ class PaneGrid {
   void ApplySplits(const ViewLayout& layout);
   void CaptureSplits(ViewLayout& layout) const;
 
-  CMySplitterWnd& Main() const { return *main_; }
-  CMySplitterWnd& Left() const { return *left_; }
-  CMySplitterWnd& Right() const { return *right_; }
+  CPaneSplitter& Main() const { return *main_; }
+  CPaneSplitter& Left() const { return *left_; }
+  CPaneSplitter& Right() const { return *right_; }
 
  private:
-  CMySplitterWnd* main_;
-  CMySplitterWnd* left_;
-  CMySplitterWnd* right_;
+  CPaneSplitter* main_;
+  CPaneSplitter* left_;
+  CPaneSplitter* right_;
 };
 
 }  // namespace listora

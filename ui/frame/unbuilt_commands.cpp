@@ -1,4 +1,4 @@
-#include "ui/views/unbuilt_commands.h"
+#include "ui/frame/unbuilt_commands.h"
 
 #include <wx/event.h>
 

@@ -1,0 +1,33 @@
+#pragma once
+// The main window's place on the screen, by the core's placement rules
+// (core/app/window_placement.h): the frame opens maximised or at the stored
+// rectangle, and its normal (not maximised) rectangle is followed so it can
+// be written back when the window goes.
+
+#include <wx/gdicmn.h>
+
+class wxFrame;
+
+namespace listora {
+
+class Profile;
+
+class FramePlacement {
+ public:
+  // Moves the frame to its stored rectangle unless it starts maximised, and
+  // follows its normal rectangle from then on.
+  FramePlacement(wxFrame& frame, Profile& profile);
+
+  bool StartsMaximised() const { return maximised_; }
+  void Store();
+
+ private:
+  void Track();
+
+  wxFrame& frame_;
+  Profile& profile_;
+  bool maximised_ = true;
+  wxRect normal_;
+};
+
+}  // namespace listora

@@ -1,0 +1,93 @@
+#include "ui/views/list_menus.h"
+
+#include <wx/menu.h>
+
+#include "core/doc/columns.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/menu_label.h"
+#include "ui/app/text_convert.h"
+
+namespace listora {
+
+namespace {
+
+// The submenus hold the resource's placeholder entries until a document
+// gives them column names.
+void FillPlaceholders(wxMenu& copy, wxMenu& paste) {
+  for (int k = 0; k < 10; ++k) {
+    copy.Append(cmd::kCopyColumn1 + k, wxString::Format("%d", k));
+    paste.Append(cmd::kPasteColumn1 + k, wxString::Format("%d", k));
+  }
+}
+
+wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& paste) {
+  auto* menu = new wxMenu;
+  AppendCommand(*menu, cmd::kAddItem, "アイテムの追加(&A)");
+  AppendCommand(*menu, cmd::kModifyItem, "アイテムの修正(&C)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kColumnSettings, "カラムの設定(&S)");
+  AppendCommand(*menu, cmd::kAddColumn, "カラムを追加(&I)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kCopyAllFields, "すべての項目をコピー(&K)");
+  copy = new wxMenu;
+  AppendSubMenu(*menu, copy, "選択項目をコピー(&X)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kPasteAllFields, "すべての項目に貼り付け(&P)");
+  paste = new wxMenu;
+  AppendSubMenu(*menu, paste, "選択項目へ貼り付け(&V)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kSelectAll, "すべて選択(&F)");
+  AppendCommand(*menu, cmd::kInvertSelection, "選択の切り替え(&J)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kAssociateImage, "画像の関連付け(&G)");
+  menu->AppendSeparator();
+  AppendCommand(*menu, cmd::kDeleteSelected, "選択アイテムを削除(&D)");
+  menu->AppendSeparator();
+  AppendSubMenu(*menu, MakeMoveMenu(), "移動(&M)");
+  if (columns)
+    FillColumnMenus(*copy, *paste, *columns);
+  else
+    FillPlaceholders(*copy, *paste);
+  return menu;
+}
+
+}  // namespace
+
+wxMenu* MakeMainEditMenu(wxMenu*& copyColumns, wxMenu*& pasteColumns) {
+  return NewEditMenu(nullptr, copyColumns, pasteColumns);
+}
+
+wxMenu* MakeMoveMenu() {
+  auto* menu = new wxMenu;
+  AppendCommand(*menu, cmd::kMoveFirst, "先頭へ移動(&T)");
+  AppendCommand(*menu, cmd::kMoveMiddle, "中間へ移動(&M)");
+  AppendCommand(*menu, cmd::kMoveLast, "下へ移動(&B)");
+  return menu;
+}
+
+std::unique_ptr<wxMenu> MakeEditMenu(const ColumnDescriptors* columns) {
+  wxMenu* copy = nullptr;
+  wxMenu* paste = nullptr;
+  return std::unique_ptr<wxMenu>(NewEditMenu(columns, copy, paste));
+}
+
+std::unique_ptr<wxMenu> MakeColumnMenu() {
+  auto menu = std::make_unique<wxMenu>();
+  AppendCommand(*menu, cmd::kDeleteColumn, "このカラムを削除(&D)");
+  AppendCommand(*menu, cmd::kColumnSettings, "カラムの設定(&S)");
+  AppendCommand(*menu, cmd::kAddColumn, "カラムを追加(&A)");
+  return menu;
+}
+
+void FillColumnMenus(wxMenu& copy, wxMenu& paste, const ColumnDescriptors& columns) {
+  while (copy.GetMenuItemCount() > 0) copy.Destroy(copy.FindItemByPosition(0));
+  while (paste.GetMenuItemCount() > 0) paste.Destroy(paste.FindItemByPosition(0));
+  const int count = ClampColumnCount(columns.count);
+  for (int n = 1; n < count; ++n) {
+    const wxString label = ToWx(FixedText(columns.names[n])) + wxString::Format("(&%d)", n);
+    copy.Append(cmd::kCopyColumn1 + n - 1, label);
+    paste.Append(cmd::kPasteColumn1 + n - 1, label);
+  }
+}
+
+}  // namespace listora
