@@ -9,8 +9,6 @@ function(listora_add_test name label)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    LISTORA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   set(_lock)
   if(label STREQUAL "gui")
     set(_lock RESOURCE_LOCK display)

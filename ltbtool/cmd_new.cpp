@@ -26,8 +26,7 @@ std::filesystem::path ExecutableDir() {
 // (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
 SaveProtection NewDocumentProtection(const Args& args, const listora::Profile& profile) {
   if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
-  const bool pass = profile.GetInt("Main", "Pass", 0) != 0;
-  const bool ango = profile.GetInt("Main", "Ango", 0) != 0;
+  const auto [pass, ango] = listora::ReadSaveProtection(profile);
   std::string password;
   if (const auto file = args.Value("--new-password-file")) {
     if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};

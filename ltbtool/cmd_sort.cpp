@@ -26,8 +26,7 @@ int RunSort(const std::vector<std::string>& raw) {
   if (*column < 0 || *column >= count)
     throw UsageError{"--column must be 0.." + std::to_string(count - 1) + " for this document"};
 
-  // The list shows the columns as a save stores them; its flags start at 0.
-  listora::NormaliseShownColumns(doc.settings.columns);
+  // The list's sort flags start at 0.
   listora::SortFlags flags;
   for (long i = 0; i < clicks; ++i)
     listora::ClickColumn(doc.items, doc.settings.columns, flags, static_cast<int>(*column));

@@ -159,7 +159,6 @@ SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& load
 }
 
 std::string StoreAsProgram(listora::Document& doc, const SaveProtection& protection) {
-  listora::NormaliseShownColumns(doc.settings.columns);
   listora::StoreOptions options;
   options.mode = protection.mode;
   options.password = protection.password;

@@ -24,6 +24,15 @@ PrintLayout ReadPrintLayout(const Profile& p) {
   return l;
 }
 
+SaveProtectionSettings ReadSaveProtection(const Profile& p) {
+  return {p.GetInt("Main", "Pass", 0) != 0, p.GetInt("Main", "Ango", 0) != 0};
+}
+
+StartBars ReadStartBars(const Profile& p) {
+  return {p.GetInt("Main", "MainTool", 1) != 0, p.GetInt("Main", "MainStat", 1) != 0,
+          p.GetInt("Main", "TreeTool", 1) != 0};
+}
+
 std::uint32_t ReadAttributeSkipMask(const Profile& p) {
   std::uint32_t mask = 0;
   if (p.GetInt("Attribute", "read", 1) == 0) mask |= kAttrReadOnly;

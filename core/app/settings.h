@@ -33,6 +33,23 @@ inline constexpr std::uint32_t kAttrSystem = 0x04;
 std::string DefaultFontName();
 
 PrintLayout ReadPrintLayout(const Profile& profile);
+
+// How documents are saved: `Main`/`Pass` asks for a password at every save,
+// `Main`/`Ango` enciphers without one.
+struct SaveProtectionSettings {
+  bool pass = false;
+  bool ango = false;
+};
+SaveProtectionSettings ReadSaveProtection(const Profile& profile);
+
+// Which bars the main window is created with (`Main`/`MainTool`,
+// `MainStat`, `TreeTool`); each document's display block then rules.
+struct StartBars {
+  bool toolBar = true;
+  bool statusBar = true;
+  bool treeToolBar = true;
+};
+StartBars ReadStartBars(const Profile& profile);
 // Files whose attributes intersect this mask are skipped by insertion.
 std::uint32_t ReadAttributeSkipMask(const Profile& profile);
 

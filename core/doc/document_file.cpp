@@ -370,16 +370,18 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
   const int count = doc.ColumnCount();
   const std::vector<int> order = WriteOrder(options.displayOrder, count);
 
-  // The column block is written in display order, like the items.
-  ColumnDescriptors columns = doc.settings.columns;
+  // The column block is stored as the list shows it, whoever stores it,
+  // and in display order like the items.
+  ColumnDescriptors shown = doc.settings.columns;
+  NormaliseShownColumns(shown);
+  ColumnDescriptors columns = shown;
   for (int i = 0; i < count; ++i) {
     const int from = order[i];
-    columns.widths[i] = doc.settings.columns.widths[from];
-    columns.formats[i] = doc.settings.columns.formats[from];
-    std::memcpy(columns.names[i], doc.settings.columns.names[from], kColumnNameSize);
+    columns.widths[i] = shown.widths[from];
+    columns.formats[i] = shown.formats[from];
+    std::memcpy(columns.names[i], shown.names[from], kColumnNameSize);
   }
   columns.count = static_cast<std::uint16_t>(count);
-  columns.headerIcons = (columns.formats[1] & kFormatImage) ? 1 : 0;
 
   const std::size_t historyCount = std::min(doc.history.size(), kMaxStoredHistory);
   std::string data;

@@ -40,9 +40,6 @@ bool CListoraApp::OnInit() {
   std::filesystem::current_path(exeDir_, ignored);
   profile_.emplace(SettingsFilePath(exeDir_));
   attributeSkipMask_ = ReadAttributeSkipMask(*profile_);
-  // Read here too, so a document opened from the command line prints with
-  // the stored layout rather than empty values.
-  printLayout_ = ReadPrintLayout(*profile_);
   wxToolTip::SetDelay(900);
   UseJapaneseToolkitTexts();
 

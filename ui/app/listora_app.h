@@ -47,7 +47,6 @@ class CListoraApp : public wxApp {
   PanePointers& Panes() { return panes_; }
 
   // Program-wide settings.
-  PrintLayout& PrintSettings() { return printLayout_; }
   std::uint32_t AttributeSkipMask() const { return attributeSkipMask_; }
   // Where image files are copied and looked up (empty: stored paths are
   // used as they are).
@@ -64,7 +63,6 @@ class CListoraApp : public wxApp {
   CListoraDocManager* docManager_ = nullptr;
   CMainFrame* frame_ = nullptr;
   PanePointers panes_;
-  PrintLayout printLayout_;
   std::uint32_t attributeSkipMask_ = 0;
   std::filesystem::path imageFolder_;
   bool commandLineInsert_ = false;

@@ -8,6 +8,7 @@
 
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
+#include "core/app/settings.h"
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
 #include "ui/app/command_ids.h"
@@ -78,7 +79,6 @@ void CListoraDoc::ResetContent() {
   data_.history.clear();
   displayOrder_.clear();
   ResetDocumentSettings(app.Settings(), data_.settings);
-  app.PrintSettings() = ReadPrintLayout(app.Settings());
   password_.clear();
   Changed(DocHint::Kind::kNewDocument);
 }
@@ -139,8 +139,7 @@ void CListoraDoc::FinishCellEdit() {
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
   FinishCellEdit();
   Profile& profile = TheApp().Settings();
-  const bool passSetting = profile.GetInt("Main", "Pass", 0) != 0;
-  const bool angoSetting = profile.GetInt("Main", "Ango", 0) != 0;
+  const auto [passSetting, angoSetting] = ReadSaveProtection(profile);
   if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);

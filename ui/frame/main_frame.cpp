@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "core/app/profile.h"
+#include "core/app/settings.h"
 #include "core/app/window_placement.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
@@ -73,8 +74,9 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   GetStatusBar()->SetStatusWidths(kStatusFields, widths);
 
   placement_ = std::make_unique<FramePlacement>(*this, profile_);
-  if (profile_.GetInt("Main", "MainTool", 1) == 0) GetToolBar()->Hide();
-  if (profile_.GetInt("Main", "MainStat", 1) == 0) GetStatusBar()->Hide();
+  const StartBars bars = ReadStartBars(profile_);
+  if (!bars.toolBar) GetToolBar()->Hide();
+  if (!bars.statusBar) GetStatusBar()->Hide();
   CreatePanes();
 
   Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
@@ -121,7 +123,7 @@ void CMainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
   auto* list = new CItemListCtrl(grid_->LeftParent());
   auto* text = new CTextPane(grid_->LeftParent());
-  auto* tree = new CTreePane(grid_->RightParent(), profile_.GetInt("Main", "TreeTool", 1) != 0);
+  auto* tree = new CTreePane(grid_->RightParent(), ReadStartBars(profile_).treeToolBar);
   auto* image = new CImagePane(grid_->RightParent());
   grid_->SetPanes(list, text, tree, image);
   // The text box would take dropped files as text of its own.

@@ -246,9 +246,12 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
   EXPECT_EQ(StoreDocument(owned, {}), StoreDocument(rebuilt, {}));
 }
 
+// The sample with its columns as the list shows them, the form every store
+// writes, so a round trip gives back what was stored.
 Document SampleDocument() {
   Document doc;
   Load(BuildFixture(SampleFixture()), doc);
+  NormaliseShownColumns(doc.settings.columns);
   return doc;
 }
 
@@ -331,7 +334,7 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
   EXPECT_EQ(FixedText(back.settings.columns.names[1]), "Third");
   EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("名前"));
-  EXPECT_EQ(back.settings.columns.formats[3], 1);
+  EXPECT_EQ(back.settings.columns.formats[3], kFormatRight | kFormatImage);
   EXPECT_EQ(back.items.Column(1, 0), "c3");
   EXPECT_EQ(back.items.Column(2, 0), Sj("りんご"));
   EXPECT_EQ(back.items.Column(3, 0), "120");
@@ -348,6 +351,36 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   options.displayOrder = bad;
   ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
   EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
+}
+
+// Whoever stores a document (the program, ltbtool, a test) gets the
+// column block as the list shows it, without normalising it first.
+TEST(DocumentStore, ColumnBlockIsStoredAsShown) {
+  Document doc = SampleDocument();
+  ColumnDescriptors& columns = doc.settings.columns;
+  SetFixedText(columns.names[0], "icon");
+  columns.widths[0] = 77;
+  columns.formats[0] = 0;
+  columns.headerIcons = 1;
+  columns.formats[1] = 0;
+  columns.formats[2] = kFormatRight;
+  Document back;
+  ASSERT_EQ(Load(StoreDocument(doc, StoreOptions{}), back).status, LoadStatus::kLoaded);
+  const ColumnDescriptors& stored = back.settings.columns;
+  EXPECT_EQ(FixedText(stored.names[0]), "");
+  EXPECT_EQ(stored.widths[0], 30);
+  EXPECT_EQ(stored.formats[0], kFormatRight | kFormatImage);
+  EXPECT_EQ(stored.formats[1], kFormatImage);
+  EXPECT_EQ(stored.formats[2], kFormatRight | kFormatImage);
+  EXPECT_EQ(stored.headerIcons, 1);
+
+  // Header icons off: no image flag anywhere but the icon column.
+  columns.headerIcons = 0;
+  columns.formats[1] = kFormatImage;
+  ASSERT_EQ(Load(StoreDocument(doc, StoreOptions{}), back).status, LoadStatus::kLoaded);
+  EXPECT_EQ(stored.formats[1], 0);
+  EXPECT_EQ(stored.formats[2], kFormatRight);
+  EXPECT_EQ(stored.headerIcons, 0);
 }
 
 TEST(DocumentStore, EmptyDocumentsReadBackInEveryMode) {
