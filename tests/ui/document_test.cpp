@@ -16,6 +16,7 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -256,9 +257,9 @@ TEST(DocumentOpen, CancelKeepsTheItemsReadSoFar) {
   const std::filesystem::path file = WriteDocument(dir, SmallDocument(50));
   // As if the cancel button had been pressed at once: the load stops after
   // the first record and keeps it, and the document keeps its path.
-  App().CancelFlag() = true;
+  ProgressRun::CancelNextRun();
   Open(file);
-  EXPECT_FALSE(App().CancelFlag());
+  EXPECT_FALSE(ProgressRun::CancelPending());
   EXPECT_EQ(List().GetItemCount(), 1);
   EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), wxString::FromUTF8("　総アイテム数: 1"));
   EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));

@@ -11,6 +11,7 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -180,7 +181,7 @@ TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {
   SendCommand(cmd::kAppendOpen);
   EXPECT_EQ(Script().Kinds(), (Kinds{"open-many", "format", "password"}));
   EXPECT_EQ(Script().asked[1].text, U("LTBファイルではありません。"));
-  EXPECT_FALSE(App().CancelFlag());
+  EXPECT_FALSE(ProgressRun::CancelPending());
 
   const ItemTable& items = CurrentDoc().Data().items;
   ASSERT_EQ(List().GetItemCount(), 7);

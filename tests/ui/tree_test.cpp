@@ -17,6 +17,7 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -276,9 +277,9 @@ TEST(TreeView, CancelKeepsTheGroupsBuiltSoFar) {
   StartFresh();
   AddRows(kCities);
   // The cancel button was pressed by the time the first group was done.
-  App().CancelFlag() = true;
+  ProgressRun::CancelNextRun();
   SendCommand(cmd::kTreeGroup1);
-  EXPECT_FALSE(App().CancelFlag());
+  EXPECT_FALSE(ProgressRun::CancelPending());
   const std::vector<Shown> nodes = ShownNodes();
   ASSERT_EQ(nodes.size(), 4u);
   EXPECT_EQ(nodes[0].text, U("大阪"));

@@ -1,8 +1,7 @@
 #pragma once
 // `CListoraApp`: starts the program (settings file, document type, command
 // line, main window) and holds what the whole process shares: the settings
-// file, the program-wide settings, the four pane pointers and the cancel
-// flag of long operations.
+// file, the program-wide settings and the four pane pointers.
 
 #include <wx/app.h>
 
@@ -54,8 +53,6 @@ class CListoraApp : public wxApp {
   // Set by "-D" at start-up, consumed once by the command-line insertion.
   bool& CommandLineInsertFlag() { return commandLineInsert_; }
   std::vector<std::string>& CommandLineInsertPaths() { return insertPaths_; }
-  // Set by the progress dialog's cancel button; cleared by whoever polls it.
-  bool& CancelFlag() { return cancelFlag_; }
 
  private:
   std::filesystem::path exeDir_;
@@ -67,7 +64,6 @@ class CListoraApp : public wxApp {
   std::filesystem::path imageFolder_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;
-  bool cancelFlag_ = false;
 };
 
 CListoraApp& TheApp();

@@ -14,7 +14,7 @@ namespace {
 
 // Keeps the window painted during a long run. Only paint and layout events
 // are let through: a command or a second drop arriving mid-run could close
-// the document whose table is being filled.
+// the document whose table is being filled. Nothing offers a cancel.
 class PaintPump {
  public:
   bool operator()() {
@@ -23,7 +23,7 @@ class PaintPump {
       last_ = now;
       if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
     }
-    return TheApp().CancelFlag();
+    return false;
   }
 
  private:
@@ -42,7 +42,6 @@ InsertResult InsertPathsIntoDocument(CListoraDoc& doc,
   options.skipMask = app.AttributeSkipMask();
   options.cancelled = PaintPump();
   const InsertResult result = InsertPaths(data.items, options, paths);
-  app.CancelFlag() = false;
 
   doc.Changed(DocHint::Kind::kItems);
   if (CItemListCtrl* list = app.Panes().list; list && list->GetItemCount() > 0)

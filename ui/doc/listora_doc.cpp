@@ -34,24 +34,6 @@ std::filesystem::path ToPath(const wxString& file) {
   return std::filesystem::path(file.utf8_string());
 }
 
-// Shows the progress dialog from the moment the header was accepted until
-// the load ends, however it ends.
-class LoadProgress {
- public:
-  ~LoadProgress() {
-    if (dialog_) dialog_->Finish();
-    TheApp().CancelFlag() = false;
-  }
-  void Begin(std::uint32_t total) {
-    dialog_ = new CProgressDialog(Owner(), TheApp().CancelFlag());
-    dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
-  }
-  bool Step(int done) { return dialog_ && dialog_->Step(done); }
-
- private:
-  CProgressDialog* dialog_ = nullptr;
-};
-
 }  // namespace
 
 CListoraDoc::CListoraDoc() {
@@ -101,7 +83,8 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
 
   LoadResult result;
   {
-    LoadProgress progress;
+    // From the moment the header was accepted until the load ends.
+    ProgressRun progress(Owner());
     LoadCallbacks callbacks;
     callbacks.askPassword = [] { return PasswordFromWx(ThePrompt().AskPassword(Owner())); };
     callbacks.begin = [&progress](std::uint32_t total) { progress.Begin(total); };

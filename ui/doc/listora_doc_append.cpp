@@ -23,42 +23,13 @@ namespace {
 
 wxWindow* Owner() { return TheApp().MainFrame(); }
 
-// One progress dialog for the whole run, its bar restarted for each file.
-// A refused password closes it for the rest of the run.
-class AppendProgress {
- public:
-  ~AppendProgress() {
-    Close();
-    TheApp().CancelFlag() = false;
-  }
-  void Begin(std::uint32_t total) {
-    if (closedForRun_) return;
-    if (!dialog_) dialog_ = new CProgressDialog(Owner(), TheApp().CancelFlag());
-    dialog_->SetRange(static_cast<int>(std::min<std::uint32_t>(total, INT32_MAX)));
-  }
-  bool Step(int done) { return dialog_ ? dialog_->Step(done) : TheApp().CancelFlag(); }
-  void CloseForRun() {
-    Close();
-    closedForRun_ = true;
-    TheApp().CancelFlag() = false;
-  }
-
- private:
-  void Close() {
-    if (dialog_) dialog_->Finish();
-    dialog_ = nullptr;
-  }
-
-  CProgressDialog* dialog_ = nullptr;
-  bool closedForRun_ = false;
-};
-
-void ShowRefusal(const AppendMessage& message, AppendProgress& progress) {
+// A refused password closes the progress dialog for the rest of the run.
+void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
   if (message.caption == msg::kAppTitle) {
     ThePrompt().FileFormatError(Owner(), Utf8(message.text));
     return;
   }
-  progress.CloseForRun();
+  progress.Close();
   ThePrompt().Error(Owner(), Utf8(message.text));
 }
 
@@ -72,7 +43,8 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
   for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
 
   {
-    AppendProgress progress;
+    // One dialog for the whole run, its bar restarted for each file.
+    ProgressRun progress(Owner());
     AppendCallbacks callbacks;
     callbacks.askPassword = [](const std::filesystem::path&) {
       return PasswordFromWx(ThePrompt().AskPassword(Owner()));

@@ -7,6 +7,9 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace listora {
 
 namespace {
@@ -16,9 +19,9 @@ constexpr int kStatusText = 1102;
 constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 }  // namespace
 
-CProgressDialog::CProgressDialog(wxWindow* parent, bool& cancelFlag)
+CProgressDialog::CProgressDialog(wxWindow* parent, std::function<void()> onCancel)
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBORDER_RAISED),
-      cancelFlag_(cancelFlag) {
+      onCancel_(std::move(onCancel)) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   status_ = new wxStaticText(this, kStatusText, wxString::FromUTF8("現在作業中です。"),
                              wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
@@ -48,14 +51,13 @@ void CProgressDialog::SetRange(int total) {
   gauge_->SetValue(0);
 }
 
-bool CProgressDialog::Step(int done) {
+void CProgressDialog::Step(int done) {
   const auto now = std::chrono::steady_clock::now();
   if (now - lastPump_ >= kPumpInterval) {
     gauge_->SetValue(std::min(done, gauge_->GetRange()));
     wxTheApp->Yield(true);
     lastPump_ = std::chrono::steady_clock::now();
   }
-  return cancelFlag_;
 }
 
 void CProgressDialog::Finish() {
@@ -65,9 +67,44 @@ void CProgressDialog::Finish() {
 }
 
 void CProgressDialog::OnCancel(wxCommandEvent&) {
-  cancelFlag_ = true;
+  onCancel_();
   status_->SetLabel(wxString::FromUTF8("現在処理を中止しています。"));
   cancel_->Disable();
+}
+
+namespace {
+bool cancelNextRun = false;
+
+int ClampedToInt(long long n) { return static_cast<int>(std::clamp<long long>(n, 0, INT32_MAX)); }
+}  // namespace
+
+void ProgressRun::CancelNextRun() { cancelNextRun = true; }
+bool ProgressRun::CancelPending() { return cancelNextRun; }
+
+ProgressRun::ProgressRun(wxWindow* owner) : owner_(owner), cancelled_(cancelNextRun) {
+  cancelNextRun = false;
+}
+
+ProgressRun::~ProgressRun() {
+  if (dialog_) dialog_->Finish();
+}
+
+void ProgressRun::Begin(long long total) {
+  if (closed_) return;
+  if (!dialog_) dialog_ = new CProgressDialog(owner_, [this] { cancelled_ = true; });
+  dialog_->SetRange(ClampedToInt(total));
+}
+
+bool ProgressRun::Step(long long done) {
+  if (dialog_) dialog_->Step(ClampedToInt(done));
+  return cancelled_;
+}
+
+void ProgressRun::Close() {
+  if (dialog_) dialog_->Finish();
+  dialog_ = nullptr;
+  closed_ = true;
+  cancelled_ = false;
 }
 
 }  // namespace listora

@@ -1,12 +1,13 @@
 #pragma once
-// `CProgressDialog`: the modeless progress dialog of long operations (document
-// load, append-open, tree building, duplicate search). While it is up, the
-// other windows are disabled, so the only input the event pumping lets
-// through is its own cancel button, which sets the process-wide cancel flag.
+// The progress of long operations (document load, append-open, tree
+// grouping): `ProgressRun` is the one helper they use; `CProgressDialog`
+// is its window. While the dialog is up the other windows are disabled, so
+// the only input the event pumping lets through is its cancel button.
 
 #include <wx/dialog.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class wxButton;
@@ -18,15 +19,15 @@ namespace listora {
 
 class CProgressDialog : public wxDialog {
  public:
-  CProgressDialog(wxWindow* parent, bool& cancelFlag);
+  // `onCancel` runs when the cancel button is pressed.
+  CProgressDialog(wxWindow* parent, std::function<void()> onCancel);
   ~CProgressDialog() override;
 
   // A new range starts with an empty bar.
   void SetRange(int total);
   // Moves the bar to `done` and, at most every 50 ms, lets pending events
-  // run so the dialog repaints and its button can be pressed. Returns the
-  // cancel flag.
-  bool Step(int done);
+  // run so the dialog repaints and its button can be pressed.
+  void Step(int done);
   // Gives the other windows back their input at once and destroys the
   // dialog.
   void Finish();
@@ -34,12 +35,42 @@ class CProgressDialog : public wxDialog {
  private:
   void OnCancel(wxCommandEvent& event);
 
-  bool& cancelFlag_;
+  std::function<void()> onCancel_;
   wxGauge* gauge_;
   wxButton* cancel_;
   wxStaticText* status_;
   std::unique_ptr<wxWindowDisabler> disabler_;
   std::chrono::steady_clock::time_point lastPump_;
+};
+
+// One long operation's progress: the dialog appears at the first Begin and
+// goes when the run ends (or at Close); the run remembers a cancel.
+class ProgressRun {
+ public:
+  explicit ProgressRun(wxWindow* owner);
+  ~ProgressRun();
+  ProgressRun(const ProgressRun&) = delete;
+  ProgressRun& operator=(const ProgressRun&) = delete;
+
+  // Shows the dialog unless the run closed it, and restarts its bar at 0
+  // of `total`.
+  void Begin(long long total);
+  // Moves the bar; true once the run was cancelled.
+  bool Step(long long done);
+  // Closes the dialog for the rest of the run and forgets a cancel.
+  void Close();
+
+  // The next run starts as if its cancel button had been pressed at once
+  // (for tests, which cannot press it in the middle of a run).
+  static void CancelNextRun();
+  // A cancel asked for by CancelNextRun that no run has taken yet.
+  static bool CancelPending();
+
+ private:
+  wxWindow* owner_;
+  CProgressDialog* dialog_ = nullptr;
+  bool cancelled_;
+  bool closed_ = false;
 };
 
 }  // namespace listora

@@ -149,23 +149,21 @@ void CTreePane::Group(int position) {
   const int n = items.GetSize();
   if (n == 0 || GroupingLevels(order, position).empty()) return;
 
-  auto* progress = new CProgressDialog(app.MainFrame(), app.CancelFlag());
-  progress->SetRange(n);
+  ProgressRun progress(app.MainFrame());
+  progress.Begin(n);
   tree_->Freeze();
   snapshot_.Clear();
   // Grouping fills the first half of the bar, appending the nodes the rest.
   const int half = n / 2;
   std::optional<GroupingTree> built = BuildGroupingTree(
-      items, order, position, [&](int rowsDone) { return progress->Step(rowsDone / 2); });
+      items, order, position, [&](int rowsDone) { return progress.Step(rowsDone / 2); });
   const bool groupingStopped = built->cancelled;
   const double perNode = built->nodes.empty() ? 0.0 : double(n - half) / built->nodes.size();
   snapshot_.Fill(std::move(*built), [&](std::size_t appended) {
-    const bool cancelled = progress->Step(half + static_cast<int>(appended * perNode));
+    const bool cancelled = progress.Step(half + static_cast<int>(appended * perNode));
     // A grouping stopped by the user is shown as far as it got.
     return cancelled && !groupingStopped;
   });
-  app.CancelFlag() = false;
-  progress->Finish();
   SetParentCount(snapshot_.Grouping().parentCount);
   tree_->Thaw();
 }
