@@ -1,6 +1,6 @@
 #pragma once
 // The settings file: a private-profile ("INI") file that users bring from
-// other machines, so it is read and written the way such files always were:
+// other machines, so it follows the conventions of such files:
 // section and key names match without regard to ASCII case, every read has a
 // default, integers are read from their leading digits, text is CP932, lines
 // end in CR LF, and writing one key keeps every other line as it was. Every

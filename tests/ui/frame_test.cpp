@@ -19,6 +19,7 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
+#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
@@ -76,9 +77,9 @@ TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   EXPECT_FALSE(file->FindItem(cmd::kPrint)->IsEnabled());
   EXPECT_FALSE(file->FindItem(cmd::kPrintPreview)->IsEnabled());
   EXPECT_TRUE(file->FindItem(cmd::kSave)->IsEnabled());
-  Frame().GetToolBar()->UpdateWindowUI();
-  EXPECT_FALSE(Frame().GetToolBar()->GetToolEnabled(cmd::kPrint));
-  EXPECT_TRUE(Frame().GetToolBar()->GetToolEnabled(cmd::kSave));
+  Frame().MainToolBar()->UpdateWindowUI();
+  EXPECT_FALSE(Frame().MainToolBar()->GetToolEnabled(cmd::kPrint));
+  EXPECT_TRUE(Frame().MainToolBar()->GetToolEnabled(cmd::kSave));
 }
 
 TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {
@@ -96,6 +97,31 @@ TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {
   ASSERT_EQ(copy->GetMenuItemCount(), 2u);
   EXPECT_EQ(copy->FindItemByPosition(1)->GetItemLabel(), "No.2(&2)");
   EXPECT_EQ(copy->FindItemByPosition(1)->GetId(), cmd::kCopyColumn1 + 1);
+}
+
+// Shown whole inside `area`'s client area, and wide enough for its text.
+bool ShownWhole(const wxStaticText& label, const wxWindow& area) {
+  const wxRect client(area.ClientToScreen(wxPoint(0, 0)), area.GetClientSize());
+  const wxRect rect = label.GetScreenRect();
+  return label.IsShownOnScreen() && client.Contains(rect) &&
+         label.GetTextExtent(label.GetLabel()).x <= rect.width;
+}
+
+TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
+  StartFresh();
+  const wxSize before = Frame().GetSize();
+  Frame().Maximize(false);
+  Frame().SetSize(Frame().GetMinSize());
+  ASSERT_TRUE(PumpUntil([] { return Frame().GetSize() == Frame().GetMinSize(); }));
+  Frame().SetTotalCount(8888888);
+  Frame().SetSelectedCount(8888888);
+  CTreePane& tree = *App().Panes().tree;
+  EXPECT_TRUE(PumpUntil([] { return ShownWhole(*Frame().TotalCountLabel(), Frame()); }));
+  EXPECT_TRUE(ShownWhole(*Frame().SelectedCountLabel(), Frame()));
+  EXPECT_TRUE(PumpUntil([&tree] { return ShownWhole(*tree.ParentCountLabel(), tree); }));
+
+  Frame().SetSize(before);
+  Pump();
 }
 
 TEST(Panes, LastPaneStaysAndAHiddenColumnReturnsWithOnePane) {

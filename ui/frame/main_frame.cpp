@@ -3,6 +3,7 @@
 #include <wx/accel.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -68,16 +69,20 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
 
   menus_ = MakeMainMenuBar();
   SetMenuBar(menus_.bar);
-  controls_ = PopulateMainToolBar(*CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT));
+  controls_ = CreateMainToolBar(*this);
   CreateStatusBar(kStatusFields);
   const int widths[kStatusFields] = {-1, 50, 50, 50};
   GetStatusBar()->SetStatusWidths(kStatusFields, widths);
 
   placement_ = std::make_unique<FramePlacement>(*this, profile_);
   const StartBars bars = ReadStartBars(profile_);
-  if (!bars.toolBar) GetToolBar()->Hide();
+  if (!bars.toolBar) controls_.bar->Hide();
   if (!bars.statusBar) GetStatusBar()->Hide();
   CreatePanes();
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(controls_.bar, wxSizerFlags().Expand());
+  sizer->Add(&grid_->Main(), wxSizerFlags(1).Expand());
+  SetSizer(sizer);
 
   Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
   Bind(wxEVT_MENU, &CMainFrame::OnTogglePane, this, cmd::kListView, cmd::kImageView);
@@ -159,8 +164,8 @@ void CMainFrame::ApplyViewFlags() {
 }
 
 void CMainFrame::ApplyBarVisibility(const DisplayOptions& display) {
-  if (GetToolBar()->IsShown() != (display.mainToolBar != 0))
-    GetToolBar()->Show(display.mainToolBar != 0);
+  if (controls_.bar->IsShown() != (display.mainToolBar != 0))
+    controls_.bar->Show(display.mainToolBar != 0);
   if (GetStatusBar()->IsShown() != (display.statusBar != 0))
     GetStatusBar()->Show(display.statusBar != 0);
   if (CTreePane* tree = TheApp().Panes().tree;
@@ -216,14 +221,14 @@ void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
 
 void CMainFrame::OnToggleBar(wxCommandEvent& event) {
   wxWindow* bar =
-      event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar()) : GetStatusBar();
+      event.GetId() == cmd::kToggleToolBar ? controls_.bar : static_cast<wxWindow*>(GetStatusBar());
   bar->Show(!bar->IsShown());
   SendSizeEvent();
 }
 
 void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
   const wxWindow* bar =
-      event.GetId() == cmd::kToggleToolBar ? static_cast<wxWindow*>(GetToolBar()) : GetStatusBar();
+      event.GetId() == cmd::kToggleToolBar ? controls_.bar : static_cast<wxWindow*>(GetStatusBar());
   event.Check(bar->IsShown());
 }
 

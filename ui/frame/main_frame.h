@@ -29,6 +29,7 @@ class CMainFrame : public wxDocParentFrame {
   // Brings the File menu's recent-file entries up to date with the list.
   void ShowRecentFiles();
   PaneGrid& Panes() { return *grid_; }
+  wxToolBar* MainToolBar() const { return controls_.tools; }
   CSearchBox* SearchBox() const { return controls_.searchBox; }
   wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
   wxStaticText* SelectedCountLabel() const { return controls_.selectedCount; }

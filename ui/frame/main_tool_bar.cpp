@@ -2,9 +2,13 @@
 
 #include <wx/artprov.h>
 #include <wx/dcmemory.h>
+#include <wx/panel.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
+#include <wx/wrapsizer.h>
 
 #include <algorithm>
 
@@ -48,25 +52,17 @@ void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallb
 
 // 120 pixels wide, or wider where the desktop's font needs it for a
 // seven-digit count, so the text never wraps.
-wxStaticText* AddLabel(wxToolBar& bar, int id, wxString (*textFor)(int count)) {
-  auto* label =
-      new wxStaticText(&bar, id, textFor(0), wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+wxStaticText* AddLabel(wxWindow& parent, wxSizer& row, int id, wxString (*textFor)(int count)) {
+  auto* label = new wxStaticText(&parent, id, textFor(0), wxDefaultPosition, wxDefaultSize,
+                                 wxST_NO_AUTORESIZE);
   label->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   const int width = std::max(120, label->GetTextExtent(textFor(8888888)).x + 8);
   label->SetMinSize(wxSize(width, -1));
-  label->SetSize(wxSize(width, label->GetBestSize().y));
-  bar.AddControl(label);
+  row.Add(label, wxSizerFlags().CentreVertical());
   return label;
 }
 
-}  // namespace
-
-wxString TotalCountText(int count) { return wxString::Format(Utf8(msg::kTotalCount), count); }
-
-wxString SelectedCountText(int count) { return wxString::Format(Utf8(msg::kSelectedCount), count); }
-
-MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
-  MainToolBarControls controls;
+void AddButtons(wxToolBar& bar, MainToolBarControls& controls) {
   bar.SetToolBitmapSize(wxSize(kButtonSize, kButtonSize));
   AddButton(bar, cmd::kNew, wxART_NEW, "N");
   AddButton(bar, cmd::kOpen, wxART_FILE_OPEN, "O");
@@ -93,11 +89,33 @@ MainToolBarControls PopulateMainToolBar(wxToolBar& bar) {
   AddButton(bar, cmd::kAutoInsert, wxART_FOLDER_OPEN, "J");
   AddButton(bar, cmd::kAddColumn, wxART_ADD_BOOKMARK, "A");
   AddButton(bar, cmd::kAssociateImage, wxART_NEW_DIR, "G");
-  bar.AddSeparator();
-  controls.totalCount = AddLabel(bar, cmd::kTotalCountLabel, TotalCountText);
-  bar.AddSeparator();
-  controls.selectedCount = AddLabel(bar, cmd::kSelectedCountLabel, SelectedCountText);
-  bar.Realize();
+}
+
+}  // namespace
+
+wxString TotalCountText(int count) { return wxString::Format(Utf8(msg::kTotalCount), count); }
+
+wxString SelectedCountText(int count) { return wxString::Format(Utf8(msg::kSelectedCount), count); }
+
+MainToolBarControls CreateMainToolBar(wxWindow& frame) {
+  MainToolBarControls controls;
+  auto* panel = new wxPanel(&frame);
+  controls.bar = panel;
+  controls.tools = new wxToolBar(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                 wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER);
+  AddButtons(*controls.tools, controls);
+  controls.tools->Realize();
+
+  auto* labels = new wxBoxSizer(wxHORIZONTAL);
+  controls.totalCount = AddLabel(*panel, *labels, cmd::kTotalCountLabel, TotalCountText);
+  labels->Add(new wxStaticLine(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL),
+              wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 4));
+  controls.selectedCount = AddLabel(*panel, *labels, cmd::kSelectedCountLabel, SelectedCountText);
+
+  auto* row = new wxWrapSizer(wxHORIZONTAL);
+  row->Add(controls.tools, wxSizerFlags().CentreVertical());
+  row->Add(labels, wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, 4));
+  panel->SetSizer(row);
   return controls;
 }
 

@@ -8,7 +8,9 @@
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
+#include <wx/wrapsizer.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -65,7 +67,7 @@ CTreePane::CTreePane(wxWindow* parent, bool showToolBar)
   tree_->AddRoot(wxString());
 
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(toolBar_, wxSizerFlags().Expand());
+  sizer->Add(toolRow_, wxSizerFlags().Expand());
   sizer->Add(tree_, wxSizerFlags(1).Expand());
   SetSizer(sizer);
   ShowToolBar(showToolBar);
@@ -101,12 +103,17 @@ void CTreePane::CreateToolBar() {
     toolBar_->AddTool(id, wxString::Format("No.%d", n), NumberBitmap(n), help.tip, wxITEM_NORMAL);
     toolBar_->SetToolLongHelp(id, help.prompt);
   }
-  toolBar_->AddSeparator();
-  parentCount_ = new wxStaticText(toolBar_, cmd::kTreeParentLabel, ParentCountText(0),
-                                  wxDefaultPosition, wxSize(kParentCountWidth, -1));
-  parentCount_->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-  toolBar_->AddControl(parentCount_);
   toolBar_->Realize();
+  // Beside the buttons, or below them when the pane is too narrow for both,
+  // so the count is never cut off.
+  parentCount_ = new wxStaticText(this, cmd::kTreeParentLabel, ParentCountText(0),
+                                  wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
+  parentCount_->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  parentCount_->SetMinSize(wxSize(
+      std::max(kParentCountWidth, parentCount_->GetTextExtent(ParentCountText(8888888)).x), -1));
+  toolRow_ = new wxWrapSizer(wxHORIZONTAL);
+  toolRow_->Add(toolBar_, wxSizerFlags().CentreVertical());
+  toolRow_->Add(parentCount_, wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, 4));
 }
 
 void CTreePane::ApplyStyle(const ViewStyle& style, bool showIcons) {
@@ -129,7 +136,7 @@ void CTreePane::Clear() {
 bool CTreePane::IsToolBarShown() const { return toolBar_->IsShown(); }
 
 void CTreePane::ShowToolBar(bool show) {
-  GetSizer()->Show(toolBar_, show);
+  GetSizer()->Show(toolRow_, show);
   Layout();
 }
 

@@ -52,6 +52,7 @@ class CTreePane : public wxPanel {
 
   wxToolBar* toolBar_ = nullptr;
   wxStaticText* parentCount_ = nullptr;
+  wxSizer* toolRow_ = nullptr;  // the tool bar and the count, wrapping
   wxTreeCtrl* tree_;
   std::unique_ptr<wxImageList> icons_;
   TreeSnapshot snapshot_;
