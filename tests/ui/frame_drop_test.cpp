@@ -279,6 +279,21 @@ TEST_F(SearchHistory, DeleteRemovesTheHighlightedEntryOnly) {
   EXPECT_EQ(Entries(), (std::vector<wxString>{"one", "three"}));
 }
 
+TEST_F(SearchHistory, TheOpenListIsRedrawnWithoutTheRemovedEntry) {
+  wxVListBox& list = OpenWith(1);
+  ASSERT_TRUE(box_->IsPopupShown());
+  int paints = 0;
+  list.Bind(wxEVT_PAINT, [&paints](wxPaintEvent& event) {
+    ++paints;
+    event.Skip();
+  });
+  Pump();
+  paints = 0;
+  Key(list, WXK_DELETE);
+  EXPECT_EQ(list.GetItemCount(), 2u);
+  EXPECT_TRUE(PumpUntil([&paints] { return paints > 0; }));
+}
+
 TEST_F(SearchHistory, RightClickInsideTheListRemovesTheHighlightedEntry) {
   wxVListBox& list = OpenWith(1);
   ASSERT_TRUE(box_->IsPopupShown());

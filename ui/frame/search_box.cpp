@@ -57,6 +57,8 @@ void CSearchBox::RemoveHistoryEntry(unsigned int n) {
   const wxString text = GetValue();
   Delete(n);
   if (GetValue() != text) ChangeValue(text);
+  // The removal alone does not redraw a list that is open.
+  if (IsPopupShown()) GetPopupControl()->GetControl()->Refresh();
 }
 
 }  // namespace listora
