@@ -28,7 +28,7 @@
 
 namespace {
 
-using listora::Utf8ToCp932;
+using listora::TextToCp932;
 namespace fs = std::filesystem;
 
 std::vector<std::vector<std::string>> ReadTable(const fs::path& file) {
@@ -164,7 +164,7 @@ std::string MemoText(const std::string& escaped) {
       memo.push_back(escaped[i]);
     }
   }
-  return Utf8ToCp932(memo);
+  return TextToCp932(memo);
 }
 
 void Write(const fs::path& file, const std::string& bytes) {
@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
     const char* names[] = {"名前", "分類", "植え付け", "場所"};
     const int widths[] = {120, 70, 80, 90};
     for (int n = 1; n <= 4; ++n) {
-      listora::SetFixedText(columns.names[n], Utf8ToCp932(names[n - 1]));
+      listora::SetFixedText(columns.names[n], TextToCp932(names[n - 1]));
       columns.widths[n] = widths[n - 1];
     }
     listora::DisplayOptions& display = doc.settings.display;
@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
     for (const auto& row : ReadTable(source / "garden.tsv")) {
       if (row.size() < 4) throw std::runtime_error("garden.tsv: at least four fields per line");
       listora::ItemFields item;
-      for (int n = 1; n <= 4; ++n) item.columns[n] = Utf8ToCp932(row[n - 1]);
+      for (int n = 1; n <= 4; ++n) item.columns[n] = TextToCp932(row[n - 1]);
       const std::string picture = row.size() > 4 ? row[4] : "";
       if (!picture.empty()) {
         const auto found = pictures.find(picture);
@@ -222,7 +222,7 @@ int main(int argc, char** argv) {
       item.columns[0] = listora::MakeIconIndex(item.memo, item.imagePath);
       doc.items.AppendRow(item);
     }
-    doc.history = {Utf8ToCp932("トマト")};
+    doc.history = {TextToCp932("トマト")};
     Write(out / "sample.ltb", listora::StoreDocument(doc, {}));
   } catch (const std::exception& error) {
     std::cerr << "make_sample: " << error.what() << "\n";

@@ -183,7 +183,9 @@ TEST(ListClipboardCommands, PasteAsksWhenTheFieldCountDiffers) {
   SendCommand(cmd::kPasteAllFields);  // two selected
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "c"}));
 
+  // Set just before the paste that reads it, once the selection is made.
   Select({1});
+  SetClipboardText("x/y");
   SendCommand(cmd::kPasteAllFields);
   EXPECT_TRUE(Script().asked.empty());
   EXPECT_EQ(ColumnTexts(1), (std::vector<std::string>{"a", "x"}));

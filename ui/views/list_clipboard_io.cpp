@@ -6,9 +6,17 @@
 
 namespace listora {
 
-bool PutClipboardText(std::string_view cp932) {
+bool PutClipboardText(std::string_view cp932) { return PutClipboardUnicodeText(ToWx(cp932)); }
+
+bool PutClipboardUnicodeText(const wxString& text) {
   if (!wxTheClipboard->Open()) return false;
-  wxTheClipboard->SetData(new wxTextDataObject(ToWx(cp932)));
+  // Giving up text this process offered makes the X server send a notice
+  // that the toolkit takes as "drop the clipboard data". Arriving after the
+  // new text was offered, it would drop the new text; the question below
+  // goes through the server, so the notice is handled before its answer.
+  wxTheClipboard->Clear();
+  wxTheClipboard->IsSupported(wxDF_UNICODETEXT);
+  wxTheClipboard->SetData(new wxTextDataObject(text));
   wxTheClipboard->Close();
   return true;
 }

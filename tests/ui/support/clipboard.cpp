@@ -4,14 +4,13 @@
 #include <wx/clipbrd.h>
 
 #include "ui/support/gui_app.h"
+#include "ui/views/list_clipboard_io.h"
 
 namespace listora::test {
 
 void SetClipboardText(const wxString& text) {
   for (int attempt = 0; attempt < 5; ++attempt) {
-    ASSERT_TRUE(wxTheClipboard->Open());
-    wxTheClipboard->SetData(new wxTextDataObject(text));
-    wxTheClipboard->Close();
+    ASSERT_TRUE(PutClipboardUnicodeText(text));
     if (ClipboardHolds(text)) return;
   }
   ADD_FAILURE() << "the clipboard never held \"" << text << "\"";
