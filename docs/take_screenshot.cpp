@@ -20,8 +20,8 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/frame/main_frame.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
 
 namespace {
 
