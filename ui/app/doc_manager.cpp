@@ -16,6 +16,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/unbuilt_commands.h"
+#include "ui/print/print_preview.h"
 
 namespace listora {
 
@@ -96,6 +97,11 @@ void CListoraDocManager::AddFileToHistory(const wxString& file) {
 void CListoraDocManager::RemoveFileFromHistory(size_t i) {
   wxDocManager::RemoveFileFromHistory(i);
   ShowRecentFiles();
+}
+
+wxPreviewFrame* CListoraDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
+                                                       wxWindow* parent, const wxString&) {
+  return new PrintPreviewFrame(preview, parent);
 }
 
 void CListoraDocManager::OnRecentFile(wxCommandEvent& event) {

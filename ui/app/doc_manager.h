@@ -29,6 +29,9 @@ class CListoraDocManager : public wxDocManager {
   // file never enters the list.
   void AddFileToHistory(const wxString& file) override;
   void RemoveFileFromHistory(size_t i) override;
+  // The print preview with the program's texts.
+  wxPreviewFrame* CreatePreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent,
+                                     const wxString& title) override;
 
  private:
   void OnRecentFile(wxCommandEvent& event);

@@ -25,6 +25,7 @@
 #include "ui/frame/pane_splitter.h"
 #include "ui/frame/recent_file_menu.h"
 #include "ui/frame/unbuilt_commands.h"
+#include "ui/print/print_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_menus.h"
@@ -115,6 +116,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
   DisableUnbuiltCommands(*this);
+  BindPrintCommands(*this);
   SetDropTarget(new MainWindowDrop(this));
 }
 

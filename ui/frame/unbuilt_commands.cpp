@@ -18,11 +18,7 @@ constexpr Range kUnbuilt[] = {
     {cmd::kAutoInsert, cmd::kAutoInsert},
     {cmd::kColumnSettings, cmd::kColumnSettings},
     {cmd::kDuplicateSearch, cmd::kFindReplace},
-    {cmd::kPrintLayout, cmd::kPrintLayout},
     {cmd::kUpdateCheck, cmd::kUpdateCheck},
-    {cmd::kPrintSetup, cmd::kPrintSetup},
-    {cmd::kPrint, cmd::kPrint},
-    {cmd::kPrintPreview, cmd::kPrintPreview},
     {cmd::kHelp, cmd::kHelp},
     {cmd::kAbout, cmd::kAbout},
 };

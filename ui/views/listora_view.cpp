@@ -10,6 +10,8 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/print/print_commands.h"
+#include "ui/print/table_printout.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_search_run.h"
@@ -73,6 +75,12 @@ bool CListoraView::OnClose(bool deleteWindow) {
 
 void CListoraView::OnDraw(wxDC*) {
   // The panes are windows of their own and paint themselves.
+}
+
+wxPrintout* CListoraView::OnCreatePrintout() {
+  CListoraDoc* doc = Doc();
+  if (!doc) return nullptr;
+  return new TablePrintout(ScreenPrintSource(*doc, List()));
 }
 
 void CListoraView::OnUpdate(wxView*, wxObject* hint) {

@@ -24,6 +24,8 @@ class CListoraView : public wxView {
 
   bool OnCreate(wxDocument* doc, long flags) override;
   void OnDraw(wxDC* dc) override;
+  // The table as printed and previewed by the print commands.
+  wxPrintout* OnCreatePrintout() override;
   void OnUpdate(wxView* sender, wxObject* hint) override;
   bool OnClose(bool deleteWindow) override;
   // The window title: the document's name, " - Listora", and a "*" while

@@ -1,0 +1,240 @@
+// Printing: the table printed into PDF files through the printout the print
+// and preview commands use, read back with pdftotext.
+
+#include <gtest/gtest.h>
+#include <wx/textctrl.h>
+
+#include <ctime>
+
+#include "core/doc/document_file.h"
+#include "core/print/print_messages.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/print/print_commands.h"
+#include "ui/print/print_layout_dlg.h"
+#include "ui/print/print_preview.h"
+#include "ui/print/table_printout.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/pdf_print.h"
+#include "ui/support/scripted_prompt.h"
+
+namespace listora::test {
+namespace {
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// The open document with `count` items "行<i>" / "<i * 7>" under the titles
+// "名前" and "数量", the second column right-aligned (numeric).
+void FillDocument(int count) {
+  Document& data = CurrentDoc().Data();
+  data.settings.columns.count = 3;
+  SetFixedText(data.settings.columns.names[1], Sj("名前"));
+  SetFixedText(data.settings.columns.names[2], Sj("数量"));
+  data.settings.columns.formats[2] |= kFormatRight;
+  for (int i = 0; i < count; ++i) {
+    ItemFields item;
+    item.columns[0] = "0";
+    item.columns[1] = Sj("行") + std::to_string(i);
+    item.columns[2] = std::to_string(i * 7);
+    data.items.AppendRow(item);
+  }
+  CurrentDoc().Changed(DocHint::Kind::kColumns);
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  Pump();
+}
+
+// 5 March 2024, noon local time.
+std::time_t FifthOfMarch() {
+  std::tm tm{};
+  tm.tm_year = 124;
+  tm.tm_mon = 2;
+  tm.tm_mday = 5;
+  tm.tm_hour = 12;
+  tm.tm_isdst = -1;
+  return std::mktime(&tm);
+}
+
+struct Printed {
+  std::vector<std::string> pages;
+  PageMetrics metrics;
+};
+
+Printed PrintOpenDocument(const PrintLayout& layout) {
+  PrintSource source = ScreenPrintSource(CurrentDoc(), App().Panes().list);
+  source.layout = layout;
+  source.now = [] { return FifthOfMarch(); };
+  TablePrintout printout(source);
+  TempDir dir;
+  EXPECT_TRUE(PrintToPdf(printout, dir / "out.pdf"));
+  return {PdfPages(dir / "out.pdf"), printout.Metrics()};
+}
+
+PrintLayout DefaultLayout() { return ReadPrintLayout(App().Settings()); }
+
+TEST(Printing, SmallDocumentOnOnePage) {
+  StartFresh();
+  FillDocument(5);
+  const Printed printed = PrintOpenDocument(DefaultLayout());
+  ASSERT_EQ(printed.pages.size(), 1u);
+  const std::string& page = printed.pages[0];
+  EXPECT_TRUE(Has(page, "無題 5")) << page;          // "%F %A"
+  EXPECT_TRUE(Has(page, "2024/3/5 1 / 1")) << page;  // "%Y/%M/%D %P / %T"
+  EXPECT_TRUE(Has(page, "名前")) << page;
+  EXPECT_TRUE(Has(page, "数量")) << page;
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_TRUE(Has(page, "行" + std::to_string(i))) << i;
+    EXPECT_TRUE(Has(page, std::to_string(i * 7))) << i;
+  }
+  EXPECT_TRUE(Script().asked.empty());
+}
+
+TEST(Printing, EmptyTablePrintsOnePageWithHeaderTitlesAndFooter) {
+  StartFresh();
+  FillDocument(0);
+  const Printed printed = PrintOpenDocument(DefaultLayout());
+  ASSERT_EQ(printed.pages.size(), 1u);
+  EXPECT_TRUE(Has(printed.pages[0], "無題 0"));
+  EXPECT_TRUE(Has(printed.pages[0], "名前"));
+  EXPECT_TRUE(Has(printed.pages[0], "2024/3/5 1 / 1"));
+}
+
+TEST(Printing, ManyItemsSplitIntoPagesOfRowsPerPage) {
+  StartFresh();
+  const int items = 130;
+  FillDocument(items);
+  const Printed printed = PrintOpenDocument(DefaultLayout());
+  const int rows = printed.metrics.rowsPerPage;
+  ASSERT_TRUE(printed.metrics.rowsFit);
+  const int pages = (items + rows - 1) / rows;
+  ASSERT_GT(pages, 1);
+  ASSERT_EQ(static_cast<int>(printed.pages.size()), pages);
+  for (int p = 1; p <= pages; ++p) {
+    const std::string& page = printed.pages[p - 1];
+    EXPECT_TRUE(Has(page, "無題 130")) << p;
+    EXPECT_TRUE(Has(page, " " + std::to_string(p) + " / " + std::to_string(pages))) << page;
+    EXPECT_TRUE(Has(page, "名前")) << p;
+  }
+  // Every row on its page, in the table's order, and on no other page.
+  for (int i = 0; i < items; ++i) {
+    const std::string cell = "行" + std::to_string(i) + "\n";
+    for (int p = 0; p < pages; ++p) {
+      EXPECT_EQ(Has(printed.pages[p], cell), p == i / rows) << "row " << i << " page " << p + 1;
+    }
+  }
+
+  // Without the header the titles move up and two more rows fit.
+  PrintLayout noHeader = DefaultLayout();
+  noHeader.header = false;
+  const Printed shorter = PrintOpenDocument(noHeader);
+  EXPECT_EQ(shorter.metrics.rowsPerPage, rows + 2);
+  EXPECT_FALSE(Has(shorter.pages[0], "無題"));
+}
+
+TEST(Printing, FontTooLargeForOneRowWarnsOnceAndGivesEachRowAPage) {
+  StartFresh();
+  FillDocument(3);
+  PrintLayout huge = DefaultLayout();
+  huge.fontSize = 3000;
+  const Printed printed = PrintOpenDocument(huge);
+  EXPECT_FALSE(printed.metrics.rowsFit);
+  ASSERT_EQ(printed.pages.size(), 3u);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
+  EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8(std::string(msg::kRowsDoNotFit)));
+}
+
+TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
+  StartFresh();
+  FillDocument(130);
+  SendCommand(cmd::kPrintPreview);
+  PrintPreviewFrame* preview = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* frame = dynamic_cast<PrintPreviewFrame*>(window)) preview = frame;
+    }
+    return preview != nullptr;
+  }));
+  ASSERT_TRUE(preview);
+  EXPECT_EQ(preview->GetTitle(), wxString::FromUTF8("印刷プレビュー"));
+  for (int id : {wxID_PREVIEW_PRINT, wxID_PREVIEW_CLOSE})
+    ASSERT_TRUE(preview->FindWindow(id)) << id;
+  EXPECT_EQ(preview->FindWindow(wxID_PREVIEW_PRINT)->GetLabel(), wxString::FromUTF8("印刷(&P)..."));
+  EXPECT_EQ(preview->FindWindow(wxID_PREVIEW_CLOSE)->GetLabel(), wxString::FromUTF8("閉じる(&C)"));
+  wxPrintPreviewBase* pages = preview->Preview();
+  EXPECT_EQ(pages->GetCurrentPage(), 1);
+  EXPECT_GT(pages->GetMaxPage(), 1);
+  preview->Close(true);
+  Pump();
+}
+
+// Runs `act` on the layout dialog while the layout command shows it; `act`
+// must end the dialog.
+void WithLayoutDialog(const std::function<void(PrintLayoutDialog&)>& act) {
+  wxTheApp->CallAfter([act] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* dialog = dynamic_cast<PrintLayoutDialog*>(window)) {
+        act(*dialog);
+        if (dialog->IsModal()) dialog->EndModal(wxID_CANCEL);  // never leave the test hanging
+      }
+    }
+  });
+  SendCommand(cmd::kPrintLayout);
+}
+
+void Click(wxWindow& dialog, int id) {
+  wxCommandEvent click(wxEVT_BUTTON, id);
+  click.SetEventObject(dialog.FindWindow(id));
+  dialog.FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+}
+
+wxTextCtrl& Edit(wxWindow& dialog, int id) {
+  return *static_cast<wxTextCtrl*>(dialog.FindWindow(id));
+}
+
+TEST(PrintLayoutDialogTest, RefusesAMarginOverHundredThenStoresAndWritesTheLayout) {
+  StartFresh();
+  bool stayedOpen = false;
+  WithLayoutDialog([&](PrintLayoutDialog& dialog) {
+    Edit(dialog, PrintLayoutDialog::kTopEdit).ChangeValue("101");
+    Click(dialog, wxID_OK);
+    stayedOpen = dialog.IsModal();
+    Edit(dialog, PrintLayoutDialog::kTopEdit).ChangeValue("100");
+    Edit(dialog, PrintLayoutDialog::kRightEdit).ChangeValue(" 7");
+    // A code chosen from the header's menu goes to the end of its template.
+    wxCommandEvent code(wxEVT_MENU, cmd::kLayoutCode1 + 3);
+    dialog.GetEventHandler()->ProcessEvent(code);
+    Click(dialog, wxID_OK);
+  });
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_EQ(Script().asked[0].text,
+            wxString::FromUTF8("0 から 100 までの整数を入力してください。"));
+
+  const PrintLayout& stored = App().PrintSettings();
+  EXPECT_EQ(stored.top, 100);
+  EXPECT_EQ(stored.right, 7);
+  EXPECT_EQ(stored.headerText, "%F %A%F");
+  EXPECT_EQ(stored.footerText, "%Y/%M/%D %P / %T");
+  const PrintLayout written = ReadPrintLayout(App().Settings());
+  EXPECT_EQ(written.top, 100);
+  EXPECT_EQ(written.headerText, "%F %A%F");
+  // The stored face is kept even where this system has no such font.
+  EXPECT_EQ(written.fontName, Sj("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(written.fontSize, 50);
+}
+
+TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
+  StartFresh();
+  WithLayoutDialog([](PrintLayoutDialog& dialog) {
+    Edit(dialog, PrintLayoutDialog::kTopEdit).ChangeValue("9");
+    Click(dialog, wxID_CANCEL);
+  });
+  EXPECT_EQ(App().PrintSettings().top, 0);
+  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+}  // namespace
+}  // namespace listora::test

@@ -1,0 +1,20 @@
+#pragma once
+// What the print commands take from the program: the print job's source
+// for the list view's printout, and the print layout command. Printing,
+// preview and printer set-up themselves are the document manager's.
+
+class wxFrame;
+
+namespace listora {
+
+class CListoraDoc;
+class CMyVirtualListView;
+struct PrintSource;
+
+// The print layout command (the layout dialog) on the main window.
+void BindPrintCommands(wxFrame& frame);
+
+// The open document as the list shows it.
+PrintSource ScreenPrintSource(const CListoraDoc& doc, const CMyVirtualListView* list);
+
+}  // namespace listora
