@@ -1,8 +1,10 @@
 #include "core/app/update_check.h"
 
+#include <cstdlib>
 #include <limits>
 
 #include "core/app/messages.h"
+#include "core/app/profile.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
 
@@ -48,6 +50,11 @@ std::string WithVersionPoint(std::string_view text) {
 }
 
 }  // namespace
+
+std::string UpdateServer(const Profile& profile) {
+  if (const char* env = std::getenv("LISTORA_UPDATE_SERVER"); env && *env) return env;
+  return profile.GetString("Update", "Server", "");
+}
 
 std::string UpdateCheckUrl(std::string_view server) {
   std::string url(WithoutTrailingSlashes(server));

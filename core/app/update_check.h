@@ -17,6 +17,12 @@ inline constexpr std::string_view kUpdateCheckPath = "/cgi/upcheck.cgi";
 inline constexpr std::string_view kUpdateCheckQuery = "app=Listora&ver=121";
 inline constexpr std::string_view kWebPagePath = "/listora.html";
 
+class Profile;
+
+// The update server: $LISTORA_UPDATE_SERVER when set, else the settings
+// key `Update`/`Server`; empty (no server, nothing is asked) by default.
+std::string UpdateServer(const Profile& profile);
+
 // `server` is the scheme and host (and port, if any) of the maker's server,
 // for example "http://www.example.jp"; trailing "/" are ignored.
 std::string UpdateCheckUrl(std::string_view server);

@@ -27,6 +27,8 @@ class Prompt {
   virtual void FileFormatError(wxWindow* owner, const wxString& text) = 0;
   // Caption "確認", question icon, Yes and No; true for Yes.
   virtual bool YesNo(wxWindow* owner, const wxString& text) = 0;
+  // A Yes/No question under `caption`, question icon; true for Yes.
+  virtual bool Question(wxWindow* owner, const wxString& text, const wxString& caption) = 0;
   // Whether to save the modified document `name` before it is closed.
   virtual SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) = 0;
 

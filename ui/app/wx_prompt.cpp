@@ -39,6 +39,10 @@ bool WxPrompt::YesNo(wxWindow* owner, const wxString& text) {
          wxID_YES;
 }
 
+bool WxPrompt::Question(wxWindow* owner, const wxString& text, const wxString& caption) {
+  return wxMessageBox(text, caption, wxYES_NO | wxICON_QUESTION, owner) == wxYES;
+}
+
 SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
   const wxString text = wxString::Format(wxString::FromUTF8("%s への変更を保存しますか?"), name);
   switch (

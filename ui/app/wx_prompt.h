@@ -12,6 +12,7 @@ class WxPrompt final : public Prompt {
   void Info(wxWindow* owner, const wxString& text, const wxString& caption) override;
   void FileFormatError(wxWindow* owner, const wxString& text) override;
   bool YesNo(wxWindow* owner, const wxString& text) override;
+  bool Question(wxWindow* owner, const wxString& text, const wxString& caption) override;
   SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) override;
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;

@@ -181,6 +181,15 @@ void CListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int
   displayOrder_ = std::move(displayOrder);
 }
 
+void CListoraDoc::ApplySettings(const SettingsSet& set) {
+  const int columns = data_.ColumnCount();
+  ApplyDocumentSet(set, data_.settings);
+  // Another column count is a change of the columns themselves.
+  if (data_.ColumnCount() != columns) displayOrder_.clear();
+  // The view's initial update computes the image folder anew.
+  Changed(DocHint::Kind::kNewDocument);
+}
+
 void CListoraDoc::AddColumn() {
   if (listora::AddColumn(data_.settings.columns) == ColumnChange::kAtMaximum) {
     ThePrompt().Error(Owner(), Utf8(msg::kColumnsAtMaximum));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/settings_sets.h"
 #include "core/doc/document_file.h"
 #include "ui/doc/doc_hint.h"
 
@@ -37,6 +38,10 @@ class CListoraDoc : public wxDocument {
   void ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder);
   // Empty for the natural order.
   const std::vector<int>& DisplayOrder() const { return displayOrder_; }
+
+  // The settings dialog's document set: the settings record takes it and
+  // every view takes the new settings as at an initial update.
+  void ApplySettings(const SettingsSet& set);
 
   // Column commands; the view passes the column whose header was chosen.
   void AddColumn();

@@ -16,6 +16,7 @@
 #include "core/app/profile.h"
 #include "core/app/settings.h"
 #include "core/app/window_placement.h"
+#include "ui/app/app_commands.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
@@ -117,6 +118,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   SetAcceleratorTable(MainAccelerators());
   DisableUnbuiltCommands(*this);
   BindPrintCommands(*this);
+  BindAppCommands(*this);
   SetDropTarget(new MainWindowDrop(this));
 }
 

@@ -18,9 +18,6 @@ constexpr Range kUnbuilt[] = {
     {cmd::kAutoInsert, cmd::kAutoInsert},
     {cmd::kColumnSettings, cmd::kColumnSettings},
     {cmd::kDuplicateSearch, cmd::kFindReplace},
-    {cmd::kUpdateCheck, cmd::kUpdateCheck},
-    {cmd::kHelp, cmd::kHelp},
-    {cmd::kAbout, cmd::kAbout},
 };
 
 }  // namespace

@@ -35,6 +35,11 @@ bool ScriptedPrompt::YesNo(wxWindow*, const wxString& text) {
   return Take(yesNo, false);
 }
 
+bool ScriptedPrompt::Question(wxWindow*, const wxString& text, const wxString&) {
+  asked.push_back({"question", text});
+  return Take(yesNo, false);
+}
+
 SaveAnswer ScriptedPrompt::SaveChanges(wxWindow*, const wxString& name) {
   asked.push_back({"save-changes", name});
   return Take(saveChanges, SaveAnswer::kCancel);

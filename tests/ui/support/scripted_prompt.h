@@ -13,7 +13,7 @@ namespace listora::test {
 
 struct Asked {
   std::string kind;           // "error", "info", "format", "yesno", "save-changes",
-                              // "password", "set-password", "open", "open-many", "save"
+                              // "password", "set-password", "open", "open-many", "save", "question"
   wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
 };
@@ -37,6 +37,8 @@ class ScriptedPrompt final : public Prompt {
   void Info(wxWindow* owner, const wxString& text, const wxString& caption) override;
   void FileFormatError(wxWindow* owner, const wxString& text) override;
   bool YesNo(wxWindow* owner, const wxString& text) override;
+  // Recorded as "question"; answered from `yesNo`.
+  bool Question(wxWindow* owner, const wxString& text, const wxString& caption) override;
   SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) override;
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;

@@ -1,0 +1,140 @@
+#include "core/app/desktop_integration.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+namespace fs = std::filesystem;
+using Calls = std::vector<std::vector<std::string>>;
+
+struct Desk {
+  test::TempDir home;
+  DesktopPaths paths;
+  Calls calls;
+  HelperRunner run = [this](const std::vector<std::string>& argv) { calls.push_back(argv); };
+
+  Desk() {
+    paths.executable = "/opt/My Apps/listora";
+    paths.dataHome = home / "data";
+    paths.configHome = home / "config";
+    paths.desktop = home / "デスクトップ";
+    fs::create_directories(paths.configHome);
+    fs::create_directories(paths.dataHome / "applications");
+  }
+};
+
+// desktop-file-validate's verdict where it is installed; true elsewhere.
+bool ValidEntry(const fs::path& file) {
+  if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0) return true;
+  return std::system(("desktop-file-validate '" + file.string() + "'").c_str()) == 0;
+}
+
+TEST(DesktopIntegrationTest, AssociationWritesTypeAndEntryOnceAndRemovalUndoesIt) {
+  Desk d;
+  test::WriteAll(d.paths.configHome / "mimeapps.list",
+                 "[Default Applications]\ntext/plain=editor.desktop\n");
+  test::WriteAll(d.paths.dataHome / "applications" / "other.desktop", "kept");
+
+  Associate(d.paths, d.run);
+  const std::string xml = test::ReadAll(MimePackageFile(d.paths));
+  EXPECT_NE(xml.find("type=\"application/x-listora\""), std::string::npos);
+  EXPECT_NE(xml.find("<glob pattern=\"*.ltb\"/>"), std::string::npos);
+  EXPECT_NE(xml.find("value=\"LT\""), std::string::npos);
+  const std::string entry = test::ReadAll(AppEntryFile(d.paths));
+  EXPECT_NE(entry.find("\nExec=\"/opt/My Apps/listora\" %f\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nMimeType=application/x-listora;\n"), std::string::npos);
+  EXPECT_TRUE(ValidEntry(AppEntryFile(d.paths)));
+  const std::string apps = (d.paths.dataHome / "applications").string();
+  EXPECT_EQ(d.calls, (Calls{{"update-mime-database", (d.paths.dataHome / "mime").string()},
+                            {"update-desktop-database", apps},
+                            {"xdg-mime", "default", "listora.desktop", "application/x-listora"}}));
+
+  // Registered already (say by a copy elsewhere): nothing is rewritten.
+  test::WriteAll(AppEntryFile(d.paths), "Exec=/old/listora %f\n");
+  d.calls.clear();
+  Associate(d.paths, d.run);
+  EXPECT_EQ(test::ReadAll(AppEntryFile(d.paths)), "Exec=/old/listora %f\n");
+  EXPECT_TRUE(d.calls.empty());
+
+  // What xdg-mime default adds is taken out again, and nothing else.
+  test::WriteAll(d.paths.configHome / "mimeapps.list",
+                 "[Default Applications]\ntext/plain=editor.desktop\r\n"
+                 "application/x-listora=listora.desktop\r\nimage/png=viewer.desktop\n");
+  Dissociate(d.paths, d.run);
+  EXPECT_FALSE(fs::exists(MimePackageFile(d.paths)));
+  EXPECT_FALSE(fs::exists(AppEntryFile(d.paths)));
+  EXPECT_EQ(test::ReadAll(d.paths.configHome / "mimeapps.list"),
+            "[Default Applications]\ntext/plain=editor.desktop\r\nimage/png=viewer.desktop\n");
+  EXPECT_EQ(test::ReadAll(d.paths.dataHome / "applications" / "other.desktop"), "kept");
+  ASSERT_FALSE(d.calls.empty());
+  EXPECT_EQ(d.calls.back(), (std::vector<std::string>{"update-desktop-database", apps}));
+
+  // Not registered: removal touches nothing.
+  d.calls.clear();
+  Dissociate(d.paths, d.run);
+  EXPECT_TRUE(d.calls.empty());
+}
+
+TEST(DesktopIntegrationTest, LauncherAndImportEntryAreCreatedOnceAndDeleted) {
+  Desk d;
+  CreateLauncher(d.paths, d.run);
+  CreateImportEntry(d.paths, d.run);
+  const fs::path launcher = LauncherFile(d.paths);
+  const fs::path import = ImportEntryFile(d.paths);
+  ASSERT_TRUE(fs::exists(launcher));
+  EXPECT_NE(fs::status(launcher).permissions() & fs::perms::owner_exec, fs::perms::none);
+  EXPECT_NE(test::ReadAll(launcher).find("\nExec=\"/opt/My Apps/listora\"\n"), std::string::npos);
+  EXPECT_NE(test::ReadAll(launcher).find("\nPath=/opt/My Apps\n"), std::string::npos);
+  const std::string importText = test::ReadAll(import);
+  EXPECT_NE(importText.find("\nName=Listora(取り込み)\n"), std::string::npos);
+  EXPECT_NE(importText.find("\nExec=\"/opt/My Apps/listora\" -D %F\n"), std::string::npos);
+  EXPECT_NE(importText.find("inode/directory;"), std::string::npos);
+  EXPECT_TRUE(ValidEntry(launcher));
+  EXPECT_TRUE(ValidEntry(import));
+  EXPECT_EQ(d.calls.at(0), (std::vector<std::string>{"gio", "set", launcher.string(),
+                                                     "metadata::trusted", "true"}));
+
+  // An existing shortcut is left as it is.
+  test::WriteAll(launcher, "mine");
+  CreateLauncher(d.paths, d.run);
+  EXPECT_EQ(test::ReadAll(launcher), "mine");
+
+  EXPECT_TRUE(DeleteLauncher(d.paths));
+  EXPECT_TRUE(DeleteImportEntry(d.paths, d.run));
+  EXPECT_FALSE(fs::exists(launcher));
+  EXPECT_FALSE(fs::exists(import));
+  EXPECT_FALSE(DeleteLauncher(d.paths));
+  EXPECT_FALSE(DeleteImportEntry(d.paths, d.run));
+}
+
+TEST(DesktopIntegrationTest, PathsComeFromTheEnvironmentAndExecArgumentsAreQuoted) {
+  test::TempDir dir;
+  test::ScopedEnv home("HOME", dir.path().string());
+  test::ScopedEnv data("XDG_DATA_HOME", "relative/ignored");
+  test::ScopedEnv config("XDG_CONFIG_HOME", (dir / "cfg").string());
+  const DesktopPaths p = UserDesktopPaths("/usr/bin/listora", "");
+  EXPECT_EQ(p.dataHome, dir / ".local" / "share");
+  EXPECT_EQ(p.configHome, dir / "cfg");
+  EXPECT_EQ(p.desktop, dir / "Desktop");
+  EXPECT_EQ(UserDesktopPaths("/usr/bin/listora", "/home/u/Bureau").desktop, "/home/u/Bureau");
+
+  EXPECT_EQ(ExecArgument("/usr/bin/listora"), "/usr/bin/listora");
+  EXPECT_EQ(ExecArgument("/a b/$x\"`"), "\"/a b/\\\\$x\\\\\"\\\\`\"");
+  EXPECT_EQ(ExecArgument("/a\\b"), "\"/a\\\\\\\\b\"");
+}
+
+TEST(DesktopIntegrationTest, InstalledFilesAreTheOnesTheProgramWrites) {
+  const fs::path data = fs::path(LISTORA_TEST_DATA_DIR).parent_path().parent_path() / "data";
+  EXPECT_EQ(test::ReadAll(data / "listora.desktop"), AppEntry("listora"));
+  EXPECT_EQ(test::ReadAll(data / "listora.xml"), MimePackageXml());
+  EXPECT_TRUE(ValidEntry(data / "listora.desktop"));
+}
+
+}  // namespace
+}  // namespace listora

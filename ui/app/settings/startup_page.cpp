@@ -1,0 +1,116 @@
+#include "ui/app/settings/startup_page.h"
+
+#include <wx/button.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <limits>
+
+#include "core/app/number_entry.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+
+namespace listora {
+
+namespace {
+
+const char* const kModeLabels[3] = {"最大化で起動(&M)", "終了時の位置とサイズで起動(&F)",
+                                    "指定の位置とサイズ(&S)"};
+const char* const kModeTips[3] = {"最大化の状態で起動する場合に選択してください",
+                                  "終了時の位置とサイズで起動する場合に選択してください",
+                                  "指定の位置とサイズで起動する場合に選択してください"};
+const int kFieldIds[4] = {StartupPage::kLeft, StartupPage::kTop, StartupPage::kWidth,
+                          StartupPage::kHeight};
+const char* const kFieldLabels[4] = {"&X座標", "&Y座標", "幅(&W)", "高さ(&H)"};
+const char* const kFieldTips[4] = {
+    "ウインドウの左上のX座標を入力してください", "ウインドウの左上のY座標を入力してください",
+    "ウインドウの幅を入力してください", "ウインドウの高さを入力してください"};
+
+constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
+
+}  // namespace
+
+StartupPage::StartupPage(wxWindow* parent, StartupSettings& values,
+                         std::function<void(std::int32_t (&)[4])> currentRect)
+    : SettingsPage(parent), values_(values), currentRect_(std::move(currentRect)) {
+  wxStaticBoxSizer* frame = PageFrame(this, "起動時の位置とサイズ");
+  wxWindow* box = frame->GetStaticBox();
+  for (int i = 0; i < 3; ++i) {
+    modes_[i] = new wxRadioButton(box, kMaximised + i, Utf8(kModeLabels[i]), wxDefaultPosition,
+                                  wxDefaultSize, i == 0 ? wxRB_GROUP : 0);
+    modes_[i]->SetToolTip(Utf8(kModeTips[i]));
+    frame->Add(modes_[i], wxSizerFlags().Border(wxALL, 3));
+  }
+  const auto group = [&](const char* title, int first) {
+    auto* sizer = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8(title));
+    for (int i = first; i < first + 2; ++i) {
+      sizer->Add(new wxStaticText(sizer->GetStaticBox(), wxID_ANY, Utf8(kFieldLabels[i])),
+                 wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT));
+      fields_[i] = new wxTextCtrl(sizer->GetStaticBox(), kFieldIds[i], "", wxDefaultPosition,
+                                  wxSize(70, -1));
+      fields_[i]->SetToolTip(Utf8(kFieldTips[i]));
+      sizer->Add(fields_[i]);
+    }
+    frame->Add(sizer, wxSizerFlags().Expand().Border());
+  };
+  group("起動位置(左上の座標)", 0);
+  group("起動サイズ", 2);
+  auto* current = new wxButton(box, kCurrentButton, Utf8("現在の位置とサイズを取得(&G)"));
+  current->SetToolTip(Utf8("現在の位置とサイズを取得します"));
+  frame->Add(current, wxSizerFlags().Border());
+
+  Bind(
+      wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { EnableGiven(); }, kMaximised, kGiven);
+  Bind(
+      wxEVT_BUTTON,
+      [this](wxCommandEvent&) {
+        std::int32_t rect[4] = {0, 0, 0, 0};
+        currentRect_(rect);
+        for (int i = 0; i < 4; ++i) fields_[i]->ChangeValue(wxString::Format("%d", rect[i]));
+      },
+      kCurrentButton);
+}
+
+void StartupPage::ShowSet(SettingsSet&, StyledPane) {
+  modes_[std::clamp(values_.mode, 0, 2)]->SetValue(true);
+  const std::int32_t numbers[4] = {values_.left, values_.top, values_.width, values_.height};
+  for (int i = 0; i < 4; ++i) fields_[i]->ChangeValue(wxString::Format("%d", numbers[i]));
+  EnableGiven();
+}
+
+bool StartupPage::StoreSet() {
+  std::int32_t numbers[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    const std::string text = ToCp932(fields_[i]->GetValue());
+    // Position may be negative (a screen left of the first); sizes may not.
+    const NumberEntry entry =
+        i < 2 ? ParseSignedEntry(text, kIntMin, kIntMax) : ParseUnsignedEntry(text, 0, kIntMax);
+    if (!entry.ok()) {
+      ThePrompt().Error(this, Utf8(i < 2 ? SignedEntryMessage(entry, kIntMin, kIntMax)
+                                         : UnsignedEntryMessage(entry, 0, kIntMax)));
+      fields_[i]->SetFocus();
+      return false;
+    }
+    numbers[i] = entry.value;
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (modes_[i]->GetValue()) values_.mode = i;
+  }
+  values_.left = numbers[0];
+  values_.top = numbers[1];
+  values_.width = numbers[2];
+  values_.height = numbers[3];
+  return true;
+}
+
+void StartupPage::EnableGiven() {
+  const bool given = modes_[2]->GetValue();
+  for (wxTextCtrl* field : fields_) field->Enable(given);
+  FindWindow(kCurrentButton)->Enable(given);
+}
+
+}  // namespace listora

@@ -1,0 +1,123 @@
+#include "ui/app/settings/view_style_page.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/fontenum.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "core/print/layout_settings.h"
+#include "ui/app/text_convert.h"
+#include "ui/views/pane_style.h"
+
+namespace listora {
+
+ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
+  frame_ = PageFrame(this, "リストビューの設定");
+  wxWindow* box = frame_->GetStaticBox();
+  auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
+  grid->AddGrowableCol(1);
+
+  fontName_ = new wxChoice(box, kFontName, wxDefaultPosition, wxSize(220, -1));
+  fontName_->Append(wxFontEnumerator::GetFacenames());
+  fontName_->SetToolTip(Utf8("フォント名を選んでください"));
+  grid->Add(new wxStaticText(box, wxID_ANY, Utf8("フォント名(&N)")),
+            wxSizerFlags().CentreVertical());
+  grid->Add(fontName_, wxSizerFlags().Expand());
+
+  fontSize_ = new wxComboBox(box, kFontSize);
+  for (const char* size : {"60", "80", "100", "120", "140"}) fontSize_->Append(size);
+  fontSize_->SetToolTip(Utf8("フォントサイズを設定してください"));
+  grid->Add(new wxStaticText(box, wxID_ANY, Utf8("フォントサイズ(&S)")),
+            wxSizerFlags().CentreVertical());
+  grid->Add(fontSize_, wxSizerFlags().Expand());
+
+  const auto colourRow = [&](int sampleId, int buttonId, const char* label, const char* button,
+                             const char* sampleTip, const char* buttonTip) {
+    auto* sample = new wxPanel(box, sampleId, wxDefaultPosition, wxSize(60, 20), wxBORDER_SIMPLE);
+    sample->SetToolTip(Utf8(sampleTip));
+    auto* choose = new wxButton(box, buttonId, Utf8(button));
+    choose->SetToolTip(Utf8(buttonTip));
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(sample, wxSizerFlags().CentreVertical());
+    row->Add(choose, wxSizerFlags().Border(wxLEFT));
+    grid->Add(new wxStaticText(box, wxID_ANY, Utf8(label)), wxSizerFlags().CentreVertical());
+    grid->Add(row);
+    return sample;
+  };
+  backSample_ = colourRow(kBackSample, kBackButton, "背景色", "色選択(&A)", "背景色です",
+                          "色設定ダイアログから背景色を選択してください");
+  textSample_ = colourRow(kTextSample, kTextButton, "文字色", "色選択(&B)", "文字色です",
+                          "色設定ダイアログから文字色を選択してください");
+  frame_->Add(grid, wxSizerFlags().Expand().Border());
+
+  auto* columnsFrame = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8("列の設定"));
+  columnsBox_ = columnsFrame->GetStaticBox();
+  columns_ = new wxChoice(columnsBox_, kColumnCount);
+  for (int n = 1; n <= kMaxColumns - 1; ++n) columns_->Append(wxString::Format("%d", n));
+  columns_->SetToolTip(Utf8("カラムの数です"));
+  columnsFrame->Add(new wxStaticText(columnsBox_, wxID_ANY, Utf8("列数(&C)")),
+                    wxSizerFlags().CentreVertical().Border(wxRIGHT));
+  columnsFrame->Add(columns_);
+  frame_->Add(columnsFrame, wxSizerFlags().Expand().Border());
+
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { ChooseColour(true); }, kBackButton);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { ChooseColour(false); }, kTextButton);
+}
+
+PaneStyle& ViewStylePage::Style() const {
+  switch (pane_) {
+    case StyledPane::kTree: return set_->tree;
+    case StyledPane::kText: return set_->text;
+    case StyledPane::kList: break;
+  }
+  return set_->list;
+}
+
+void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
+  set_ = &set;
+  pane_ = pane;
+  static constexpr const char* kTitles[] = {"リストビューの設定", "ツリービューの設定",
+                                            "テキストビューの設定"};
+  frame_->GetStaticBox()->SetLabel(Utf8(kTitles[static_cast<int>(pane)]));
+  const PaneStyle& style = Style();
+  const wxString face = ToWx(style.fontName);
+  if (!fontName_->SetStringSelection(face)) {
+    // A face this system lacks stays choosable, so storing keeps it.
+    fontName_->Insert(face, 0);
+    fontName_->SetSelection(0);
+  }
+  fontSize_->SetValue(wxString::Format("%d", style.fontSize));
+  columns_->SetSelection(std::clamp(set.userColumns, 1, kMaxColumns - 1) - 1);
+  columnsBox_->Show(pane == StyledPane::kList);
+  PaintSamples();
+  Layout();
+}
+
+bool ViewStylePage::StoreSet() {
+  if (!set_) return true;
+  PaneStyle& style = Style();
+  style.fontName = ToCp932(fontName_->GetStringSelection());
+  style.fontSize = ParseFontSize(ToCp932(fontSize_->GetValue()));
+  if (pane_ == StyledPane::kList) set_->userColumns = columns_->GetSelection() + 1;
+  return true;
+}
+
+void ViewStylePage::ChooseColour(bool background) {
+  if (!set_) return;
+  PaneStyle& style = Style();
+  if (ChooseColorRef(this, background ? style.background : style.text)) PaintSamples();
+}
+
+void ViewStylePage::PaintSamples() {
+  backSample_->SetBackgroundColour(FromColorRef(Style().background));
+  textSample_->SetBackgroundColour(FromColorRef(Style().text));
+  backSample_->Refresh();
+  textSample_->Refresh();
+}
+
+}  // namespace listora
