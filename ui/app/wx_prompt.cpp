@@ -40,7 +40,7 @@ bool WxPrompt::YesNo(wxWindow* owner, const wxString& text) {
 }
 
 bool WxPrompt::Question(wxWindow* owner, const wxString& text, const wxString& caption) {
-  return wxMessageBox(text, caption, wxYES_NO | wxICON_QUESTION, owner) == wxYES;
+  return ShowMessage(owner, text, caption, wxYES_NO | wxICON_QUESTION) == wxID_YES;
 }
 
 SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {

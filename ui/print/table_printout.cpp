@@ -62,6 +62,7 @@ DrawingArea TablePrintout::PrepareDc() {
 }
 
 void TablePrintout::OnPreparePrinting() {
+  if (!GetDC()) return;
   const DrawingArea area = PrepareDc();
   const int lineHeight = GetDC()->GetTextExtent("0").GetHeight();
   const int items = source_.data ? source_.data->items.GetSize() : 0;
@@ -81,7 +82,7 @@ void TablePrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* 
 }
 
 bool TablePrintout::OnPrintPage(int page) {
-  if (!source_.data) return false;
+  if (!source_.data || !GetDC()) return false;
   wxDC& dc = *GetDC();
   const DrawingArea area = PrepareDc();
   const Document& doc = *source_.data;
