@@ -69,16 +69,18 @@ TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   EXPECT_TRUE(edit->FindItem(cmd::kAddColumn)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kSelectAll)->IsEnabled());
 
-  // The document manager sees the print commands before the frame; they
-  // stay disabled in the menu and on the tool bar until printing is built.
-  // Save stays enabled with nothing changed.
+  // The document manager sees the print commands before the frame and
+  // enables them while a document is open; Save stays enabled with nothing
+  // changed.
   wxMenu* file = bar->GetMenu(0);
   file->UpdateUI(&Frame());
-  EXPECT_FALSE(file->FindItem(cmd::kPrint)->IsEnabled());
-  EXPECT_FALSE(file->FindItem(cmd::kPrintPreview)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(cmd::kPrint)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(cmd::kPrintPreview)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(cmd::kPrintSetup)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(cmd::kPrintLayout)->IsEnabled());
   EXPECT_TRUE(file->FindItem(cmd::kSave)->IsEnabled());
   Frame().MainToolBar()->UpdateWindowUI();
-  EXPECT_FALSE(Frame().MainToolBar()->GetToolEnabled(cmd::kPrint));
+  EXPECT_TRUE(Frame().MainToolBar()->GetToolEnabled(cmd::kPrint));
   EXPECT_TRUE(Frame().MainToolBar()->GetToolEnabled(cmd::kSave));
 }
 

@@ -26,8 +26,8 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/views/item_list_ctrl.h"
 #include "ui/views/main_frame.h"
-#include "ui/views/my_virtual_list_view.h"
 
 namespace listora::test {
 namespace {

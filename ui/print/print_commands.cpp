@@ -10,11 +10,11 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/print/print_layout_dlg.h"
 #include "ui/print/table_printout.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
-PrintSource ScreenPrintSource(const CListoraDoc& doc, const CMyVirtualListView* list) {
+PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list) {
   PrintSource source;
   const Document& data = doc.Data();
   source.data = &data;

@@ -8,13 +8,13 @@ class wxFrame;
 namespace listora {
 
 class CListoraDoc;
-class CMyVirtualListView;
+class CItemListCtrl;
 struct PrintSource;
 
 // The print layout command (the layout dialog) on the main window.
 void BindPrintCommands(wxFrame& frame);
 
 // The open document as the list shows it.
-PrintSource ScreenPrintSource(const CListoraDoc& doc, const CMyVirtualListView* list);
+PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list);
 
 }  // namespace listora
