@@ -18,7 +18,7 @@ PaneStyle ReadPaneStyle(const Profile& p, std::string_view section) {
   s.background = static_cast<std::uint32_t>(p.GetInt(section, "BKCOLOR", 0));
   s.text = static_cast<std::uint32_t>(p.GetInt(section, "TXCOLOR", 0x00FF00));
   s.fontSize = p.GetInt(section, "FontSize", 90);
-  s.fontName = p.GetString(section, "FontName", Utf8ToCp932("ＭＳ Ｐゴシック"));
+  s.fontName = p.GetString(section, "FontName", TextToCp932("ＭＳ Ｐゴシック"));
   return s;
 }
 

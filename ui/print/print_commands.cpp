@@ -25,7 +25,7 @@ PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list)
     source.listWidths.push_back(shown ? list->GetColumnWidth(c) : data.settings.columns.widths[c]);
   }
   source.screenDigitWidth = list ? list->GetTextExtent("0").GetWidth() : 0;
-  source.title = ToCp932(doc.GetUserReadableName());
+  source.title = TextFromWx(doc.GetUserReadableName());
   return source;
 }
 

@@ -161,7 +161,7 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
 }
 
 void PrintLayoutDialog::ShowSample() {
-  const int tenths = SampleFontTenths(ParseFontSize(ToCp932(fontSize_->GetValue())));
+  const int tenths = SampleFontTenths(ParseFontSize(TextFromWx(fontSize_->GetValue())));
   // A sample beyond what the box can show would only show its corner.
   const double points = std::clamp(tenths / 10.0, 1.0, 72.0);
   sample_->SetFont(wxFont(wxFontInfo(points).FaceName(fontName_->GetStringSelection())));
@@ -182,7 +182,7 @@ void PrintLayoutDialog::EnableLines() {
 bool PrintLayoutDialog::ReadControls() {
   std::int32_t* fields[4] = {&layout_.top, &layout_.left, &layout_.bottom, &layout_.right};
   for (int i = 0; i < 4; ++i) {
-    const NumberEntry entry = ParseMargin(ToCp932(margins_[i]->GetValue()));
+    const NumberEntry entry = ParseMargin(TextFromWx(margins_[i]->GetValue()));
     if (!entry.ok()) {
       ThePrompt().Error(this, Utf8(UnsignedEntryMessage(entry, kMarginMin, kMarginMax)));
       margins_[i]->SetFocus();
@@ -191,13 +191,13 @@ bool PrintLayoutDialog::ReadControls() {
     }
     *fields[i] = entry.value;
   }
-  layout_.fontName = ToCp932(fontName_->GetStringSelection());
-  layout_.fontSize = ParseFontSize(ToCp932(fontSize_->GetValue()));
+  layout_.fontName = TextFromWx(fontName_->GetStringSelection());
+  layout_.fontSize = ParseFontSize(TextFromWx(fontSize_->GetValue()));
   layout_.header = headerCheck_->GetValue();
-  layout_.headerText = ToCp932(headerEdit_->GetValue());
+  layout_.headerText = TextFromWx(headerEdit_->GetValue());
   layout_.headerPos = headerPos_->GetSelection();
   layout_.footer = footerCheck_->GetValue();
-  layout_.footerText = ToCp932(footerEdit_->GetValue());
+  layout_.footerText = TextFromWx(footerEdit_->GetValue());
   layout_.footerPos = footerPos_->GetSelection();
   return true;
 }
@@ -217,7 +217,7 @@ void PrintLayoutDialog::OnCodesButton(wxCommandEvent& event) {
 
 void PrintLayoutDialog::OnCode(wxCommandEvent& event) {
   wxTextCtrl* edit = codesForHeader_ ? headerEdit_ : footerEdit_;
-  const std::string text = ToCp932(edit->GetValue());
+  const std::string text = TextFromWx(edit->GetValue());
   edit->ChangeValue(ToWx(AppendPageTextCode(text, event.GetId() - cmd::kLayoutCode1)));
 }
 

@@ -77,7 +77,7 @@ void ImagePathPage::ShowSet(SettingsSet& set, StyledPane) {
 bool ImagePathPage::StoreSet() {
   if (!set_) return true;
   set_->imagePathMode = Mode();
-  set_->imageSubPath = NormaliseSubPath(ToCp932(subPath_->GetValue()));
+  set_->imageSubPath = NormaliseSubPath(PathFromWx(subPath_->GetValue()));
   set_->copyImages = copy_->GetValue();
   return true;
 }
@@ -87,7 +87,7 @@ void ImagePathPage::Renew() {
   subPath_->Enable(mode != 0);
   copy_->Enable(mode != 0);
   const wxString example =
-      ToWx(ImagePathExample(mode, ToCp932(subPath_->GetValue()), documentFile_, executableDir_));
+      ToWx(ImagePathExample(mode, PathFromWx(subPath_->GetValue()), documentFile_, executableDir_));
   example_->SetLabel(example);
   // The example may be longer than the page is wide: its tip shows it whole.
   example_->SetToolTip(example);

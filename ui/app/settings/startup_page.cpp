@@ -85,7 +85,7 @@ void StartupPage::ShowSet(SettingsSet&, StyledPane) {
 bool StartupPage::StoreSet() {
   std::int32_t numbers[4] = {};
   for (int i = 0; i < 4; ++i) {
-    const std::string text = ToCp932(fields_[i]->GetValue());
+    const std::string text = TextFromWx(fields_[i]->GetValue());
     // Position may be negative (a screen left of the first); sizes may not.
     const NumberEntry entry =
         i < 2 ? ParseSignedEntry(text, kIntMin, kIntMax) : ParseUnsignedEntry(text, 0, kIntMax);

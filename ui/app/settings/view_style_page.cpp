@@ -101,8 +101,8 @@ void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
 bool ViewStylePage::StoreSet() {
   if (!set_) return true;
   PaneStyle& style = Style();
-  style.fontName = ToCp932(fontName_->GetStringSelection());
-  style.fontSize = ParseFontSize(ToCp932(fontSize_->GetValue()));
+  style.fontName = TextFromWx(fontName_->GetStringSelection());
+  style.fontSize = ParseFontSize(TextFromWx(fontSize_->GetValue()));
   if (pane_ == StyledPane::kList) set_->userColumns = columns_->GetSelection() + 1;
   return true;
 }

@@ -89,7 +89,7 @@ bool VisibilityPage::StoreSet() {
   if (!set_) return true;
   std::int32_t values[3] = {};
   for (int i = 0; i < 3; ++i) {
-    const NumberEntry entry = ParseUnsignedEntry(ToCp932(splits_[i]->GetValue()), 0, kSplitMax);
+    const NumberEntry entry = ParseUnsignedEntry(TextFromWx(splits_[i]->GetValue()), 0, kSplitMax);
     if (!entry.ok()) {
       ThePrompt().Error(this, Utf8(UnsignedEntryMessage(entry, 0, kSplitMax)));
       splits_[i]->SetFocus();
