@@ -9,6 +9,8 @@ function(listora_add_test name label)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  # For tests that compare the installed files with what the program writes.
+  target_compile_definitions(${name} PRIVATE LISTORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set(_lock)
   if(label STREQUAL "gui")
     set(_lock RESOURCE_LOCK display)

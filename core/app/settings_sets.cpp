@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/app/profile.h"
+#include "core/doc/columns.h"
 #include "core/text/encoding.h"
 
 namespace listora {

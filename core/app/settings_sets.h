@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 
 namespace listora {
 

@@ -24,10 +24,10 @@
 #include "ui/app/settings/view_style_page.h"
 #include "ui/app/settings/visibility_page.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/main_frame.h"
 
 namespace listora::test {
 namespace {

@@ -12,7 +12,7 @@
 #include "ui/app/settings/settings_dialog.h"
 #include "ui/app/update_check_dlg.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/main_frame.h"
+#include "ui/frame/main_frame.h"
 
 namespace listora {
 

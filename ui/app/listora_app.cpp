@@ -40,6 +40,7 @@ bool CListoraApp::OnInit() {
   std::filesystem::current_path(exeDir_, ignored);
   profile_.emplace(SettingsFilePath(exeDir_));
   attributeSkipMask_ = ReadAttributeSkipMask(*profile_);
+  printLayout_ = ReadPrintLayout(*profile_);
   wxToolTip::SetDelay(900);
   UseJapaneseToolkitTexts();
 

@@ -47,6 +47,9 @@ class CListoraApp : public wxApp {
 
   // Program-wide settings.
   std::uint32_t AttributeSkipMask() const { return attributeSkipMask_; }
+  // The print layout: read at start-up and for every new document, changed
+  // by the print layout dialog.
+  PrintLayout& PrintSettings() { return printLayout_; }
   // Where image files are copied and looked up (empty: stored paths are
   // used as they are).
   std::filesystem::path& ImageFolder() { return imageFolder_; }
@@ -61,6 +64,7 @@ class CListoraApp : public wxApp {
   CMainFrame* frame_ = nullptr;
   PanePointers panes_;
   std::uint32_t attributeSkipMask_ = 0;
+  PrintLayout printLayout_;
   std::filesystem::path imageFolder_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;

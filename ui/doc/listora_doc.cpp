@@ -61,6 +61,7 @@ void CListoraDoc::ResetContent() {
   data_.history.clear();
   displayOrder_.clear();
   ResetDocumentSettings(app.Settings(), data_.settings);
+  app.PrintSettings() = ReadPrintLayout(app.Settings());
   password_.clear();
   Changed(DocHint::Kind::kNewDocument);
 }

@@ -130,7 +130,7 @@ TEST(DesktopIntegrationTest, PathsComeFromTheEnvironmentAndExecArgumentsAreQuote
 }
 
 TEST(DesktopIntegrationTest, InstalledFilesAreTheOnesTheProgramWrites) {
-  const fs::path data = fs::path(LISTORA_TEST_DATA_DIR).parent_path().parent_path() / "data";
+  const fs::path data = fs::path(LISTORA_SOURCE_DIR) / "data";
   EXPECT_EQ(test::ReadAll(data / "listora.desktop"), AppEntry("listora"));
   EXPECT_EQ(test::ReadAll(data / "listora.xml"), MimePackageXml());
   EXPECT_TRUE(ValidEntry(data / "listora.desktop"));

@@ -17,7 +17,7 @@
 #include "ui/app/settings/visibility_page.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/views/main_frame.h"
+#include "ui/frame/main_frame.h"
 
 namespace listora {
 
