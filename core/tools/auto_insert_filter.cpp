@@ -11,28 +11,16 @@ namespace {
 
 constexpr std::string_view kFullWidthSpace = "\x81\x40";
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool AnyEquals(const std::vector<std::string>& patterns, std::string_view extension) {
   for (const std::string& p : patterns)
-    if (EqualsIgnoringAsciiCase(p, extension)) return true;
+    if (EqualsIgnoringCase(p, extension)) return true;
   return false;
 }
 
 }  // namespace
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size();) {
-    const std::size_t length = cp932::CharLength(a, i);
-    if (length == 1) {
-      if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    } else if (a.substr(i, length) != b.substr(i, length)) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && cp932::ToUpper(a) == cp932::ToUpper(b);
 }
 
 bool ExtensionFilter::Excludes(std::string_view extension) const {
@@ -42,7 +30,7 @@ bool ExtensionFilter::Excludes(std::string_view extension) const {
 bool ExtensionFilter::TakesFile(std::string_view extension) const {
   if (Excludes(extension)) return false;
   for (const std::string& p : include)
-    if (p == "*" || EqualsIgnoringAsciiCase(p, extension)) return true;
+    if (p == "*" || EqualsIgnoringCase(p, extension)) return true;
   return false;
 }
 

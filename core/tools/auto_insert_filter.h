@@ -1,7 +1,8 @@
 #pragma once
 // The extension filter of automatic insertion and of the insertion of
 // dropped files: include and exclude patterns made from the extension text,
-// compared with file extensions without regard to ASCII case. All text CP932.
+// compared with file extensions without regard to case, the same letters
+// folded as by the duplicate search and find and replace. All text CP932.
 
 #include <string>
 #include <string_view>
@@ -36,8 +37,9 @@ std::string_view ExtensionOf(std::string_view name);
 // The name without its last extension ("BBB.txt" -> "BBB"; "README" stays).
 std::string_view NameWithoutExtension(std::string_view name);
 
-// Byte-wise equality with ASCII letters folded; double-byte characters
-// (whose trail bytes may look like letters) must match exactly.
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+// Equality with ASCII and full-width Latin letters folded; any other
+// double-byte character (whose trail byte may look like a letter) must
+// match exactly.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace listora

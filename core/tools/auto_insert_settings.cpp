@@ -1,10 +1,53 @@
 #include "core/tools/auto_insert_settings.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+
+#include "core/tools/auto_insert_item.h"
+#include "core/tools/stored_paths.h"
 
 #include "core/doc/columns.h"
 
 namespace listora {
+
+namespace {
+
+bool IsDrivePath(std::string_view text) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  return text.size() >= 2 && letter(text[0]) && text[1] == ':' &&
+         (text.size() == 2 || text[2] == '\\' || text[2] == '/');
+}
+
+}  // namespace
+
+AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int columnCount,
+                                     const std::filesystem::path& home) {
+  AutoInsertSettings start = document;
+  const int userColumns = ClampColumnCount(columnCount) - 1;
+  start.lastColumn = static_cast<std::uint8_t>(std::clamp<int>(start.lastColumn, 1, userColumns));
+  for (std::uint8_t& kind : start.kinds)
+    kind = static_cast<std::uint8_t>(std::min<int>(kind, kItemKindCount - 1));
+  start.serialDigits = std::clamp(start.serialDigits, 1, 9);
+  start.serialStart = std::max(start.serialStart, 0);
+  const std::string_view folder = FixedText(start.folder);
+  if (folder.empty() || IsDrivePath(folder)) SetFixedText(start.folder, PathText(home));
+  return start;
+}
+
+std::optional<std::int32_t> ParseSerialStart(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  if (text.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(value);
+}
 
 void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern) {
   SetFixedText(settings.pattern, pattern);

@@ -2,6 +2,9 @@
 // How the automatic insertion dialogs change the insertion settings: in the
 // document's block and as the defaults in the settings file.
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "core/app/profile.h"
@@ -13,6 +16,19 @@ namespace listora {
 // Sets the extension text (cut to its field) and the folders-only flag that
 // an empty text means.
 void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern);
+
+// What the automatic insertion dialog starts from: the document's settings
+// held to what its controls can show (the current column to the user
+// columns, kinds to 0..10, digits to 1..9, a negative start number to 0),
+// and a folder that can exist here: a Windows drive path ("C:\", the
+// settings' default) or an empty text becomes `home`.
+AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int columnCount,
+                                     const std::filesystem::path& home);
+
+// The serial dialog's start number: decimal digits, surrounding blanks
+// allowed, at most the largest start the settings hold. nullopt otherwise
+// (msg::kSerialStartNotNumber).
+std::optional<std::int32_t> ParseSerialStart(std::string_view text);
 
 // "取り込み" and "設定して終了": the dialog's folder, extension text,
 // sub-folder flag, current column, and the kinds and input texts of user

@@ -129,8 +129,9 @@ std::string ImagePathExample(int mode, std::string_view subPath,
                              const std::filesystem::path& documentFile,
                              const std::filesystem::path& executableDir) {
   const std::string name(kExampleImageName);
-  std::string sub(TrimSeparators(subPath));
-  if (!sub.empty()) sub.push_back('/');
+  // The sub-path as the image folder will use it: an inner "\" separates.
+  const std::string_view trimmed = TrimSeparators(subPath);
+  std::string sub = trimmed.empty() ? std::string() : PathText(PathFromText(trimmed)) + "/";
   switch (mode) {
     case kImageBesideDocument:
       if (documentFile.empty()) return TextToCp932("無題/") + name;

@@ -1,5 +1,5 @@
 #pragma once
-// Message texts of the item tools: duplicate search, find and replace and
+// Message texts of the item tools: item entry, duplicate search, find and replace and
 // the list search. UTF-8, like the program's other message texts.
 
 #include <string_view>
@@ -7,6 +7,13 @@
 namespace listora::msg {
 
 inline constexpr std::string_view kSearchResultCaption = "検索結果";
+
+// Item entry.
+inline constexpr std::string_view kFieldCountFormat = "現在の項目数: %d";
+inline constexpr std::string_view kTooManyFields = "カラム数より項目数が多いです";
+inline constexpr std::string_view kBulkTextEmpty = "項目が未入力です";
+inline constexpr std::string_view kAllFieldsEmpty =
+    "すべての項目が未入力です\nどれかひとつは入力してください";
 
 // Duplicate search.
 inline constexpr std::string_view kNoDuplicates = "重複アイテムはありませんでした。";

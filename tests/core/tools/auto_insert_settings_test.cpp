@@ -55,5 +55,41 @@ TEST(AutoInsertSettingsTest, DialogStoresAndWritesDefaults) {
   EXPECT_EQ(ReadAttributeSkipMask(profile), kAttrReadOnly);
 }
 
+// Values from a document made elsewhere or edited by hand: the dialog starts
+// from what its controls can show, in a folder that can exist here.
+TEST(AutoInsertSettingsTest, DialogStartHoldsValuesToTheControls) {
+  AutoInsertSettings document{};
+  SetFixedText(document.folder, "C:\\");
+  document.lastColumn = 9;
+  document.kinds[2] = 200;
+  document.kinds[3] = 10;
+  document.serialDigits = 0;
+  document.serialStart = -5;
+  AutoInsertSettings start = InsertDialogStart(document, 4, "/home/u");
+  EXPECT_EQ(FixedText(start.folder), "/home/u");
+  EXPECT_EQ(start.lastColumn, 3);
+  EXPECT_EQ(start.kinds[2], 10);
+  EXPECT_EQ(start.kinds[3], 10);
+  EXPECT_EQ(start.serialDigits, 1);
+  EXPECT_EQ(start.serialStart, 0);
+  document.serialDigits = 40;
+  document.lastColumn = 0;
+  SetFixedText(document.folder, "/data/photos");
+  start = InsertDialogStart(document, 4, "/home/u");
+  EXPECT_EQ(start.serialDigits, 9);
+  EXPECT_EQ(start.lastColumn, 1);
+  EXPECT_EQ(FixedText(start.folder), "/data/photos");
+  SetFixedText(document.folder, "d:/pics");
+  EXPECT_EQ(FixedText(InsertDialogStart(document, 4, "/h").folder), "/h");
+}
+
+TEST(AutoInsertSettingsTest, SerialStartMustBeAnUnsignedNumber) {
+  EXPECT_EQ(ParseSerialStart("8"), 8);
+  EXPECT_EQ(ParseSerialStart(" 0012 "), 12);
+  EXPECT_EQ(ParseSerialStart("2147483647"), 2147483647);
+  for (std::string_view bad : {"", " ", "-1", "+1", "1.5", "12a", "2147483648", "99999999999"})
+    EXPECT_FALSE(ParseSerialStart(bad)) << bad;
+}
+
 }  // namespace
 }  // namespace listora

@@ -58,6 +58,10 @@ TEST(ExtensionFilterTest, IncludeExcludeAndCase) {
   EXPECT_FALSE(two.TakesFile(""));
   // "ア" (83 41) and "ヂ" (83 61) differ only by a trail byte's "case".
   EXPECT_FALSE(ParseExtensionFilter(test::Sj("ア"), false).TakesFile(test::Sj("ヂ")));
+  // Full-width Latin letters fold like ASCII ones, as in the duplicate search.
+  EXPECT_TRUE(ParseExtensionFilter(test::Sj("ｊｐｇ"), false).TakesFile(test::Sj("ＪＰＧ")));
+  EXPECT_FALSE(ParseExtensionFilter(test::Sj("* -ｔｍｐ"), false).TakesFile(test::Sj("ＴＭＰ")));
+  EXPECT_FALSE(ParseExtensionFilter(test::Sj("ｊｐｇ"), false).TakesFile("JPG"));
   EXPECT_TRUE(ParseExtensionFilter("", true).include.empty());
   std::string many;
   for (int i = 0; i < 12; ++i) many += "e" + std::to_string(i) + " -x" + std::to_string(i) + " ";

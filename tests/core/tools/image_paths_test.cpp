@@ -175,6 +175,15 @@ TEST(ImageSettingsPageTest, SubPathAndExample) {
   EXPECT_EQ(ImagePathExample(1, "\\img\\", doc, "/opt"), "/data/img/123.JPG");
   EXPECT_EQ(ImagePathExample(1, "img", {}, "/opt"), test::Sj("無題/123.JPG"));
   EXPECT_EQ(ImagePathExample(2, "", doc, "/opt/"), "/opt/123.JPG");
+  // The example names the folder the images really go to.
+  DisplayOptions options{};
+  options.imagePathMode = kImageBesideDocument;
+  SetFixedText(options.imageSubPath, "photos\\2024\\");
+  EXPECT_EQ(ImagePathExample(1, "photos\\2024\\", doc, "/opt"), "/data/photos/2024/123.JPG");
+  EXPECT_EQ(ComputeImageFolder(options, doc, "/opt") / "123.JPG",
+            fs::path("/data/photos/2024/123.JPG"));
+  // A trail byte equal to "\" is part of its character, not a separator.
+  EXPECT_EQ(ImagePathExample(2, test::Sj("表\\"), doc, "/opt"), test::Sj("/opt/表/123.JPG"));
 }
 
 }  // namespace
