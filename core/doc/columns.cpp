@@ -55,4 +55,24 @@ ColumnChange DeleteColumn(ColumnDescriptors& columns, ItemTable& items, int colu
   return ColumnChange::kDone;
 }
 
+std::vector<ColumnSetting> GetColumnSettings(const ColumnDescriptors& columns) {
+  std::vector<ColumnSetting> settings;
+  const int count = ClampColumnCount(columns.count);
+  for (int i = 1; i < count; ++i)
+    settings.push_back({std::string(FixedText(columns.names[i])), columns.widths[i],
+                        (columns.formats[i] & kFormatRight) != 0});
+  return settings;
+}
+
+void SetColumnSettings(ColumnDescriptors& columns, std::span<const ColumnSetting> settings) {
+  const int count = ClampColumnCount(columns.count);
+  const std::int32_t image = columns.headerIcons != 0 ? kFormatImage : 0;
+  for (int i = 1; i < count && i <= static_cast<int>(settings.size()); ++i) {
+    const ColumnSetting& setting = settings[i - 1];
+    SetFixedText(columns.names[i], setting.name);
+    columns.widths[i] = setting.width;
+    columns.formats[i] = (setting.rightAligned ? kFormatRight : 0) | image;
+  }
+}
+
 }  // namespace listora

@@ -2,6 +2,10 @@
 // The column rules: the count a document may hold, the descriptors as
 // they are shown and stored, and adding and deleting user columns.
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 
@@ -30,6 +34,20 @@ ColumnChange AddColumn(ColumnDescriptors& columns);
 // Deletes user column `column`: later columns move left with their texts,
 // names, widths and formats; the column that falls out of use is emptied.
 ColumnChange DeleteColumn(ColumnDescriptors& columns, ItemTable& items, int column);
+
+// What the column settings dialog edits of one user column.
+struct ColumnSetting {
+  std::string name;  // CP932
+  std::int32_t width = 0;
+  bool rightAligned = false;
+};
+
+// User columns 1..C-1 of the descriptors.
+std::vector<ColumnSetting> GetColumnSettings(const ColumnDescriptors& columns);
+// Sets user columns 1..settings.size() (at most C-1): names cut to the
+// name field at a character boundary, widths as given, and the format
+// right or left aligned with the header image flag when headers show icons.
+void SetColumnSettings(ColumnDescriptors& columns, std::span<const ColumnSetting> settings);
 
 // Default descriptor of column `index` of a new document.
 void SetDefaultColumn(ColumnDescriptors& columns, int index);

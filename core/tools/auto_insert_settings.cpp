@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/stored_paths.h"
@@ -33,20 +32,6 @@ AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int col
   const std::string_view folder = FixedText(start.folder);
   if (folder.empty() || IsDrivePath(folder)) SetFixedText(start.folder, PathText(home));
   return start;
-}
-
-std::optional<std::int32_t> ParseSerialStart(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  if (text.empty()) return std::nullopt;
-  std::int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
 }
 
 void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern) {

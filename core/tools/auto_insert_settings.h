@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string_view>
 
 #include "core/app/profile.h"
@@ -24,11 +23,6 @@ void SetInsertPattern(AutoInsertSettings& settings, std::string_view pattern);
 // settings' default) or an empty text becomes `home`.
 AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int columnCount,
                                      const std::filesystem::path& home);
-
-// The serial dialog's start number: decimal digits, surrounding blanks
-// allowed, at most the largest start the settings hold. nullopt otherwise
-// (msg::kSerialStartNotNumber).
-std::optional<std::int32_t> ParseSerialStart(std::string_view text);
 
 // "取り込み" and "設定して終了": the dialog's folder, extension text,
 // sub-folder flag, current column, and the kinds and input texts of user

@@ -66,14 +66,25 @@ CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
   return {};
 }
 
-ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options) {
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns,
+                            const FindReplaceOptions& options, const ReplaceProgress& progress) {
+  // The same cells, in the same order, as find steps down from the top.
+  constexpr int kRowsPerReport = 4096;
   const CellMatcher matcher(options.findText, options.matchCase);
+  const int columns = ClampColumns(userColumns);
+  const int count = items.GetSize();
   ReplaceAllResult result;
-  for (CellPos cell = FindStep(items, userColumns, {}, SearchDirection::kDown, matcher);
-       !cell.IsNone(); cell = FindStep(items, userColumns, cell, SearchDirection::kDown, matcher)) {
-    if (ReplaceInCell(items, cell, matcher, options.replaceText)) {
-      ++result.cells;
-      result.last = cell;
+  for (int row = 0; row < count; ++row) {
+    for (int column = 1; column <= columns; ++column) {
+      if (ReplaceInCell(items, {row, column}, matcher, options.replaceText)) {
+        ++result.cells;
+        result.last = {row, column};
+      }
+    }
+    if (progress && ((row + 1) % kRowsPerReport == 0 || row + 1 == count) && progress(row + 1) &&
+        row + 1 < count) {
+      result.stopped = true;
+      break;
     }
   }
   return result;
@@ -103,10 +114,11 @@ FindStepResult FindReplaceSession::ReplaceAndFindNext(const FindReplaceOptions& 
   return Step(options, replaced);
 }
 
-ReplaceAllResult FindReplaceSession::ReplaceAll(FindReplaceOptions& options) {
+ReplaceAllResult FindReplaceSession::ReplaceAll(FindReplaceOptions& options,
+                                                const ReplaceProgress& progress) {
   options.direction = SearchDirection::kDown;
   current_ = {};
-  return listora::ReplaceAll(items_, userColumns_, options);
+  return listora::ReplaceAll(items_, userColumns_, options, progress);
 }
 
 }  // namespace listora

@@ -5,6 +5,7 @@
 // and stops at the end of the table; it never wraps. Column 0 is never
 // searched.
 
+#include <functional>
 #include <string>
 
 #include "core/doc/item_table.h"
@@ -38,14 +39,21 @@ CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
                  SearchDirection direction, const CellMatcher& matcher);
 
 struct ReplaceAllResult {
-  int cells = 0;  // cells changed; any change marks the document modified
-  CellPos last;   // the last cell changed (the list view's highlighted cell)
+  int cells = 0;         // cells changed; any change marks the document modified
+  CellPos last;          // the last cell changed (the list view's highlighted cell)
+  bool stopped = false;  // the progress asked to stop; earlier rows stay replaced
 };
+
+// Told how many rows have been done (of the row count); true stops.
+using ReplaceProgress = std::function<bool(int rowsDone)>;
 
 // "すべて置換": every matching cell from the first one down, each replaced
 // once (a replacement that holds the search text is not searched again).
 // The direction in `options` is not used. Ends with msg::kReplaceFinished.
-ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options);
+// `progress` is called every few thousand rows and after the last one.
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns,
+                            const FindReplaceOptions& options,
+                            const ReplaceProgress& progress = {});
 
 struct FindStepResult {
   CellPos match;          // none: show msg::kFindFinished
@@ -68,7 +76,7 @@ class FindReplaceSession {
   FindStepResult ReplaceAndFindNext(const FindReplaceOptions& options);
   // "すべて置換": sets the direction in `options` to down (the dialog shows
   // it), replaces from the first cell and forgets the current match.
-  ReplaceAllResult ReplaceAll(FindReplaceOptions& options);
+  ReplaceAllResult ReplaceAll(FindReplaceOptions& options, const ReplaceProgress& progress = {});
 
  private:
   FindStepResult Step(const FindReplaceOptions& options, bool replaced);

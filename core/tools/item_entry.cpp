@@ -63,7 +63,7 @@ EntryProblem CheckEntry(bool bulkEntry, std::string_view bulk,
   return allEmpty ? EntryProblem::kAllFieldsEmpty : EntryProblem::kNone;
 }
 
-LoadedItem LoadItem(const CMySortStringArray& table, int row, int columns) {
+LoadedItem LoadItem(const ItemTable& table, int row, int columns) {
   LoadedItem item;
   for (int column = 1; column <= columns; ++column)
     item.values.emplace_back(table.Column(column, row));

@@ -52,7 +52,7 @@ struct LoadedItem {
   std::string bulk;
   std::string imagePath;
 };
-LoadedItem LoadItem(const CMySortStringArray& table, int row, int columns);
+LoadedItem LoadItem(const ItemTable& table, int row, int columns);
 
 // Modify mode re-attaches the image only when the user changed its path: the
 // stored path of a document made elsewhere need not resolve to a file that

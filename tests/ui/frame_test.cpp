@@ -65,7 +65,8 @@ TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   // Entries whose commands are not in the program yet are shown disabled.
   wxMenu* edit = bar->GetMenu(1);
   edit->UpdateUI(&Frame());
-  EXPECT_FALSE(edit->FindItem(cmd::kAddItem)->IsEnabled());
+  EXPECT_FALSE(edit->FindItem(cmd::kAutoInsert)->IsEnabled());
+  EXPECT_TRUE(edit->FindItem(cmd::kAddItem)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kAddColumn)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kSelectAll)->IsEnabled());
 

@@ -330,7 +330,7 @@ TEST(ImageView, ChangeCommandAndEditorWithoutApplication) {
   Script().Reset();
   Script().openFiles.push_back(Path(jpg));
   PaneCommand(cmd::kImageChange);
-  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"open"});
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"open-image"});
   EXPECT_EQ(Items().ImagePath(0), PathText(jpg));
   EXPECT_EQ(Image().CurrentPath(), jpg);
   EXPECT_TRUE(TitleMarked());

@@ -43,6 +43,8 @@ class Prompt {
   // asks nothing about an existing file (ChooseSavePath does, once the
   // extension is complete).
   virtual wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
+  // A picture chooser: as OpenFile, with a thumbnail of the highlighted file.
+  virtual wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
   virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                                   const wxString& wildcard) = 0;
   virtual wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,

@@ -5,6 +5,7 @@
 #include <wx/msgdlg.h>
 
 #include "core/app/messages.h"
+#include "ui/app/image_preview.h"
 #include "ui/app/japanese_labels.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/pass_check_dlg.h"
@@ -66,6 +67,13 @@ wxString WxPrompt::SetPassword(wxWindow* owner) {
 wxString WxPrompt::OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) {
   wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+wxString WxPrompt::OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) {
+  wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
+                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  dialog.SetExtraControlCreator(&CreateImagePreview);
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 

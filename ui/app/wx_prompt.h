@@ -17,6 +17,7 @@ class WxPrompt final : public Prompt {
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;
   wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                           const wxString& wildcard) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,

@@ -13,12 +13,17 @@ class DocHint : public wxObject {
     kOpenedDocument,  // an opened document: the same, and its search history
     kItems,           // rows were added, removed or reordered
     kColumns,         // the column descriptors changed
+    kCells,           // texts or images of rows changed; the rows stay
   };
-  explicit DocHint(Kind kind) : kind_(kind) {}
+  // `row`: for kItems the row to scroll into view, for kCells the one row
+  // changed; -1 for none or any.
+  explicit DocHint(Kind kind, long row = -1) : kind_(kind), row_(row) {}
   Kind GetKind() const { return kind_; }
+  long Row() const { return row_; }
 
  private:
   Kind kind_;
+  long row_;
 };
 
 }  // namespace listora

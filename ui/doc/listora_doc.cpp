@@ -50,8 +50,8 @@ void CListoraDoc::MarkModified() {
   if (wxView* view = GetFirstView()) view->OnChangeFilename();
 }
 
-void CListoraDoc::Changed(DocHint::Kind kind) {
-  DocHint hint(kind);
+void CListoraDoc::Changed(DocHint::Kind kind, long row) {
+  DocHint hint(kind, row);
   UpdateAllViews(nullptr, &hint);
 }
 

@@ -5,11 +5,16 @@
 
 #include <wx/docview.h>
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/settings_sets.h"
+#include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/tools/auto_insert.h"
+#include "core/tools/find_replace.h"
 #include "ui/doc/doc_hint.h"
 
 namespace listora {
@@ -25,7 +30,7 @@ class CListoraDoc : public wxDocument {
   // puts the "*" at the end of the window title.
   void MarkModified();
   // Tells the views what changed.
-  void Changed(DocHint::Kind kind);
+  void Changed(DocHint::Kind kind, long row = -1);
 
   // The image folder follows the document's path and image settings; at
   // every new or opened document and when it is saved under another name.
@@ -46,6 +51,32 @@ class CListoraDoc : public wxDocument {
   // Column commands; the view passes the column whose header was chosen.
   void AddColumn();
   void DeleteColumn(int column);
+  // The column settings dialog's names, widths and alignment, columns 1..N.
+  void SetColumnSettings(const std::vector<ColumnSetting>& columns);
+
+  // Item tools (listora_doc_tools.cpp). Each changes the table, marks the
+  // document modified and tells the views. Texts are CP932.
+  //
+  // Appends an item with user columns 1..values.size() and attaches its
+  // image; returns its row.
+  int AddItem(const std::vector<std::string>& values, std::string_view imagePath);
+  // Rewrites user columns 1..values.size() of `row`; attaches `imagePath`
+  // when one is given.
+  void ModifyItem(int row, const std::vector<std::string>& values, const std::string* imagePath);
+  // The image-attachment operation for `rows`: copied into the image folder
+  // when the settings say so (asking before overwriting); failures are
+  // reported. Returns the path the rows now hold.
+  std::string AttachImage(std::span<const int> rows, std::string_view path);
+  // One cell of the find and replace dialog.
+  FindStepResult ReplaceAndFindNext(FindReplaceSession& session, const FindReplaceOptions& options);
+  // "すべて置換", with the progress dialog; what was replaced before a cancel
+  // stays.
+  ReplaceAllResult ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options);
+  // The automatic insertion settings the dialog stored: the document's,
+  // so they are saved with it.
+  void SetAutoInsertSettings(const AutoInsertSettings& settings);
+  // One automatic insertion run over the document's settings.
+  InsertResult RunAutoInsert();
 
   bool OnNewDocument() override;
   bool OnOpenDocument(const wxString& file) override;

@@ -14,7 +14,6 @@ struct Range {
 };
 
 constexpr Range kUnbuilt[] = {
-    {cmd::kAddItem, cmd::kModifyItem},
     {cmd::kAutoInsert, cmd::kAutoInsert},
     {cmd::kColumnSettings, cmd::kColumnSettings},
     {cmd::kDuplicateSearch, cmd::kFindReplace},

@@ -19,6 +19,7 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/tools/image_chooser.h"
 #include "ui/views/image_edit.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/item_list_ctrl.h"
@@ -241,8 +242,7 @@ void CImagePane::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
 void CImagePane::AssociateImage() {
   const CItemListCtrl* list = TheApp().Panes().list;
   if (!list || list->GetSelectedItemCount() == 0) return;
-  const wxString path = ThePrompt().OpenFile(
-      nullptr, U("開く"), U("画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif"));
+  const wxString path = ChooseImageFile(nullptr);
   if (!path.empty()) AttachToSelection(path);
 }
 
@@ -259,18 +259,9 @@ bool CImagePane::AttachToSelection(const wxString& path) {
   if (!list || !doc) return false;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return false;
-  Document& data = doc->Data();
-  const std::filesystem::path& folder = TheApp().ImageFolder();
-  const AttachedImage attached =
-      AttachImage(data.items, rows, PathText(std::filesystem::path(path.utf8_string())),
-                  data.settings.display, folder, [](const std::filesystem::path&) {
-                    return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
-                  });
-  if (!attached.error.empty()) ThePrompt().Error(this, Utf8(attached.error));
-  // Only the rows on screen are repainted, however many were changed.
-  list->Refresh();
-  ShowImage(ResolveImagePath(attached.storedPath, data.settings.display, folder));
-  doc->MarkModified();
+  const std::string stored =
+      doc->AttachImage(rows, PathText(std::filesystem::path(path.utf8_string())));
+  ShowImage(ResolveImagePath(stored, doc->Data().settings.display, TheApp().ImageFolder()));
   return true;
 }
 

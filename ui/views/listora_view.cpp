@@ -12,6 +12,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/table_printout.h"
+#include "ui/tools/item_tool_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_search_run.h"
@@ -33,6 +34,7 @@ CListoraView::CListoraView() {
   Bind(wxEVT_MENU, &CListoraView::OnCopyColumn, this, cmd::kCopyColumn1, cmd::kCopyColumn10);
   Bind(wxEVT_MENU, &CListoraView::OnPasteAllFields, this, cmd::kPasteAllFields);
   Bind(wxEVT_MENU, &CListoraView::OnPasteColumn, this, cmd::kPasteColumn1, cmd::kPasteColumn10);
+  BindItemToolCommands(*this, [this] { return ToolContext{Doc(), List(), Frame()}; });
 }
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
@@ -95,8 +97,21 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
         Frame()->RebuildColumnMenus(doc->Data().settings.columns);
       break;
     case DocHint::Kind::kItems:
-      if (CItemListCtrl* list = List()) list->SyncItemCount();
+      if (CItemListCtrl* list = List()) {
+        list->SyncItemCount();
+        if (docHint->Row() >= 0 && docHint->Row() < list->GetItemCount())
+          list->EnsureVisible(docHint->Row());
+      }
       ShowCounts();
+      ShowFocusedItem();
+      break;
+    case DocHint::Kind::kCells:
+      if (CItemListCtrl* list = List()) {
+        if (docHint->Row() >= 0 && docHint->Row() < list->GetItemCount())
+          list->RefreshItem(docHint->Row());
+        else
+          list->Refresh();
+      }
       ShowFocusedItem();
       break;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/number_text.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -83,12 +84,12 @@ TEST(AutoInsertSettingsTest, DialogStartHoldsValuesToTheControls) {
   EXPECT_EQ(FixedText(InsertDialogStart(document, 4, "/h").folder), "/h");
 }
 
-TEST(AutoInsertSettingsTest, SerialStartMustBeAnUnsignedNumber) {
-  EXPECT_EQ(ParseSerialStart("8"), 8);
-  EXPECT_EQ(ParseSerialStart(" 0012 "), 12);
-  EXPECT_EQ(ParseSerialStart("2147483647"), 2147483647);
+TEST(AutoInsertSettingsTest, StartNumberMustBeUnsigned) {
+  EXPECT_EQ(ParseUnsignedNumber("8"), 8);
+  EXPECT_EQ(ParseUnsignedNumber(" 0012 "), 12);
+  EXPECT_EQ(ParseUnsignedNumber("2147483647"), 2147483647);
   for (std::string_view bad : {"", " ", "-1", "+1", "1.5", "12a", "2147483648", "99999999999"})
-    EXPECT_FALSE(ParseSerialStart(bad)) << bad;
+    EXPECT_FALSE(ParseUnsignedNumber(bad)) << bad;
 }
 
 }  // namespace

@@ -175,6 +175,26 @@ TEST(ReplaceAll, LargeTableInOnePass) {
   EXPECT_EQ(result.last, (CellPos{kRows - 2, 2}));
   EXPECT_EQ(table.Column(2, 0), "new-new");
   EXPECT_EQ(table.Column(2, 1), "keep");
+
+  // Stopped at the first report: the rows done so far stay replaced.
+  for (int r = 0; r < kRows; ++r) table.SetColumn(2, r, "old");
+  int reports = 0;
+  const auto stopped = ReplaceAll(table, 3, {"old", "new", true}, [&](int done) {
+    ++reports;
+    EXPECT_GT(done, 0);
+    return true;
+  });
+  EXPECT_TRUE(stopped.stopped);
+  EXPECT_EQ(reports, 1);
+  EXPECT_GT(stopped.cells, 0);
+  EXPECT_LT(stopped.cells, kRows);
+  EXPECT_EQ(table.Column(2, stopped.cells - 1), "new");
+  EXPECT_EQ(table.Column(2, stopped.cells), "old");
+  // A stop asked at the very end is no stop.
+  auto small = MakeTable({{"a", "a"}});
+  const auto whole = ReplaceAll(small, 2, {"a", "b", true}, [](int) { return true; });
+  EXPECT_FALSE(whole.stopped);
+  EXPECT_EQ(whole.cells, 2);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(ItemEntryTest, JoinedLinesLoseTheWholeTrailingRun) {
   EXPECT_EQ(JoinFields(Values{"a/", ""}), "a");
   EXPECT_EQ(JoinFields(Values{}), "");
 
-  CMySortStringArray table;
+  ItemTable table;
   ItemFields fields;
   fields.columns[1] = "one";
   fields.columns[3] = "three";

@@ -60,6 +60,11 @@ wxString ScriptedPrompt::OpenFile(wxWindow*, const wxString& title, const wxStri
   return Take(openFiles, wxString());
 }
 
+wxString ScriptedPrompt::OpenImage(wxWindow*, const wxString& title, const wxString&) {
+  asked.push_back({"open-image", title});
+  return Take(openFiles, wxString());
+}
+
 wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const wxString&) {
   asked.push_back({"open-many", title});
   return Take(openFileLists, wxArrayString());

@@ -13,7 +13,8 @@ namespace listora::test {
 
 struct Asked {
   std::string kind;           // "error", "info", "format", "yesno", "save-changes",
-                              // "password", "set-password", "open", "open-many", "save", "question"
+                              // "password", "set-password", "open", "open-image",
+                              // "open-many", "save", "question"
   wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
 };
@@ -43,6 +44,7 @@ class ScriptedPrompt final : public Prompt {
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;
   wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                           const wxString& wildcard) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,

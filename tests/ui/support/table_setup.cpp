@@ -1,0 +1,60 @@
+#include "ui/support/table_setup.h"
+
+#include <wx/docview.h>
+
+#include "core/app/profile.h"
+#include "core/doc/document_file.h"
+#include "support/test_support.h"
+#include "ui/app/doc_manager.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+
+CMyVirtualListView& TheList() { return *App().Panes().list; }
+Document& TheData() { return CurrentDoc().Data(); }
+
+void StartWithColumns(int userColumns) {
+  StartFresh();
+  Profile(SettingsFile()).WriteInt("Column", "Count", userColumns + 1);
+  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
+  Pump();
+  Script().Reset();
+}
+
+void AddRows(const std::vector<std::vector<std::string>>& rows) {
+  for (const auto& texts : rows) {
+    ItemFields item;
+    item.columns[0] = "0";
+    for (std::size_t c = 0; c < texts.size(); ++c) item.columns[c + 1] = Sj(texts[c]);
+    TheData().items.AppendRow(item);
+  }
+  CurrentDoc().Changed(DocHint::Kind::kItems);
+  Pump();
+}
+
+void SelectRows(std::initializer_list<long> rows) {
+  TheList().ClearSelection();
+  for (long row : rows) TheList().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  Pump();
+}
+
+std::vector<std::string> ColumnOf(int column) {
+  std::vector<std::string> texts;
+  for (int row = 0; row < TheData().items.GetSize(); ++row)
+    texts.push_back(ToWx(TheData().items.Column(column, row)).utf8_string());
+  return texts;
+}
+
+std::vector<std::string> RowOf(int row) {
+  std::vector<std::string> texts;
+  for (int column = 1; column < TheData().ColumnCount(); ++column)
+    texts.push_back(ToWx(TheData().items.Column(column, row)).utf8_string());
+  return texts;
+}
+
+}  // namespace listora::test

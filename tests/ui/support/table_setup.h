@@ -1,0 +1,27 @@
+#pragma once
+// Setting up the open document's table for the item tools' tests.
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace listora {
+class CMyVirtualListView;
+struct Document;
+}  // namespace listora
+
+namespace listora::test {
+
+CMyVirtualListView& TheList();
+Document& TheData();
+// A new document with `userColumns` user columns, and its fresh start.
+void StartWithColumns(int userColumns);
+// Appends rows of user column texts (UTF-8).
+void AddRows(const std::vector<std::vector<std::string>>& rows);
+void SelectRows(std::initializer_list<long> rows);
+// The texts of user column `column`, UTF-8.
+std::vector<std::string> ColumnOf(int column);
+// The texts of row `row`'s user columns, UTF-8.
+std::vector<std::string> RowOf(int row);
+
+}  // namespace listora::test

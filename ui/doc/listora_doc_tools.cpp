@@ -1,0 +1,129 @@
+// The document's methods behind the item tools: each changes the table
+// through the core, marks the document modified and sends one hint.
+
+#include <wx/app.h>
+
+#include "core/doc/columns.h"
+#include "core/tools/image_paths.h"
+#include "core/tools/insert_messages.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/doc/prog_dlg.h"
+
+namespace listora {
+
+namespace {
+
+wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
+
+// The progress dialog over `total` units for the life of one operation;
+// the cancel flag is cleared when it ends, however it ends.
+class ToolProgress {
+ public:
+  explicit ToolProgress(int total) : dialog_(new CProgDlg(Owner(), TheApp().CancelFlag())) {
+    dialog_->SetRange(total);
+  }
+  ~ToolProgress() {
+    dialog_->Finish();
+    TheApp().CancelFlag() = false;
+  }
+  ToolProgress(const ToolProgress&) = delete;
+  ToolProgress& operator=(const ToolProgress&) = delete;
+  bool Step(int done) { return dialog_->Step(done); }
+
+ private:
+  CProgDlg* dialog_;
+};
+
+}  // namespace
+
+void CListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
+  listora::SetColumnSettings(data_.settings.columns, columns);
+  Changed(DocHint::Kind::kColumns);
+  MarkModified();
+}
+
+int CListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view imagePath) {
+  ItemFields fields;
+  for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
+    fields.columns[i + 1] = values[i];
+  data_.items.AppendRow(fields);
+  const int row = data_.items.GetSize() - 1;
+  Changed(DocHint::Kind::kItems, row);
+  AttachImage(std::span<const int>(&row, 1), imagePath);
+  return row;
+}
+
+void CListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
+                             const std::string* imagePath) {
+  if (row < 0 || row >= data_.items.GetSize()) return;
+  for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
+    data_.items.SetColumn(static_cast<int>(i) + 1, row, values[i]);
+  if (imagePath) AttachImage(std::span<const int>(&row, 1), *imagePath);
+  Changed(DocHint::Kind::kCells, row);
+  MarkModified();
+}
+
+std::string CListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
+  const AttachedImage attached =
+      listora::AttachImage(data_.items, rows, path, data_.settings.display, TheApp().ImageFolder(),
+                           [](const std::filesystem::path&) {
+                             return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
+                           });
+  if (!attached.error.empty()) ThePrompt().Error(Owner(), Utf8(attached.error));
+  Changed(DocHint::Kind::kCells, rows.size() == 1 ? rows.front() : -1);
+  MarkModified();
+  return attached.storedPath;
+}
+
+FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
+                                               const FindReplaceOptions& options) {
+  const CellPos replacedCell = session.Current();
+  const FindStepResult result = session.ReplaceAndFindNext(options);
+  if (result.replaced) {
+    Changed(DocHint::Kind::kCells, replacedCell.row);
+    MarkModified();
+  }
+  return result;
+}
+
+ReplaceAllResult CListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options) {
+  ReplaceAllResult result;
+  {
+    ToolProgress progress(data_.items.GetSize());
+    result = session.ReplaceAll(options, [&progress](int done) { return progress.Step(done); });
+  }
+  if (result.cells > 0) {
+    Changed(DocHint::Kind::kCells);
+    MarkModified();
+  }
+  return result;
+}
+
+void CListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
+  data_.settings.autoInsert = settings;
+}
+
+InsertResult CListoraDoc::RunAutoInsert() {
+  CListoraApp& app = TheApp();
+  InsertOptions options;
+  options.settings = data_.settings.autoInsert;
+  options.columnCount = data_.ColumnCount();
+  options.skipMask = app.AttributeSkipMask();
+  InsertResult result;
+  {
+    // How many entries the tree holds is not known beforehand: the bar
+    // runs round as items are made.
+    ToolProgress progress(100);
+    const int before = data_.items.GetSize();
+    options.cancelled = [&] { return progress.Step((data_.items.GetSize() - before) % 100); };
+    result = listora::RunAutoInsert(data_.items, options);
+  }
+  Changed(DocHint::Kind::kItems, data_.items.GetSize() - 1);
+  MarkModified();
+  return result;
+}
+
+}  // namespace listora

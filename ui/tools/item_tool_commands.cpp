@@ -1,0 +1,23 @@
+#include "ui/tools/item_tool_commands.h"
+
+#include <wx/event.h>
+
+#include "ui/app/command_ids.h"
+#include "ui/tools/item_entry_dlg.h"
+
+namespace listora {
+
+void BindItemToolCommands(wxEvtHandler& handler, std::function<ToolContext()> context) {
+  const auto bind = [&handler, context](int id, void (*run)(const ToolContext&)) {
+    handler.Bind(
+        wxEVT_MENU,
+        [context, run](wxCommandEvent&) {
+          if (const ToolContext tools = context()) run(tools);
+        },
+        id);
+  };
+  bind(cmd::kAddItem, &RunAddItem);
+  bind(cmd::kModifyItem, &RunModifyItems);
+}
+
+}  // namespace listora

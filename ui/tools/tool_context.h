@@ -1,0 +1,21 @@
+#pragma once
+// What every item tool is given: the open document, the list that shows it
+// (for the selection and the highlighted cell) and the window that owns the
+// tool's dialogs.
+
+class wxWindow;
+
+namespace listora {
+
+class CListoraDoc;
+class CMyVirtualListView;
+
+struct ToolContext {
+  CListoraDoc* doc = nullptr;
+  CMyVirtualListView* list = nullptr;
+  wxWindow* owner = nullptr;
+
+  explicit operator bool() const { return doc && list; }
+};
+
+}  // namespace listora
