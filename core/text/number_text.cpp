@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <ctime>
-#include <limits>
 
 namespace listora {
 
@@ -39,20 +38,6 @@ std::string DateTimeText(std::int64_t secondsSinceEpoch) {
                                    "%04lld\x94\x4E%02d\x8C\x8E%02d\x93\xFA\x81\x41%02d:%02d:%02d",
                                    year, month, day, hour, minute, second);
   return std::string(text, static_cast<std::size_t>(length));
-}
-
-std::optional<std::int32_t> ParseUnsignedNumber(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  if (text.empty()) return std::nullopt;
-  std::int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
 }
 
 }  // namespace listora

@@ -8,7 +8,6 @@ namespace listora::msg {
 
 inline constexpr std::string_view kEnterFolderName = "フォルダ名を入力してください";
 inline constexpr std::string_view kChooseInsertFolder = "取り込むフォルダを選択して下さい。";
-inline constexpr std::string_view kSerialStartNotNumber = "正の整数を入力してください。";
 inline constexpr std::string_view kOverwriteImage =
     "コピー先に同名ファイルが存在します。\r\n上書きしますか？";
 // Followed by the target path and the system's reason.

@@ -62,10 +62,13 @@ TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
   EXPECT_EQ(bar->FindItem(cmd::kAutoInsert)->GetHelp(), U("アイテムをまとめて追加します"));
   EXPECT_EQ(bar->FindItem(cmd::kTreeGroup1 + 2)->GetItemLabel(), "No.&3");
 
-  // Entries whose commands are not in the program yet are shown disabled.
+  // Every command is in the program: its entries are enabled.
+  wxMenu* settings = bar->GetMenu(2);
+  settings->UpdateUI(&Frame());
+  EXPECT_TRUE(settings->FindItem(cmd::kSettings)->IsEnabled());
+  EXPECT_TRUE(settings->FindItem(cmd::kColumnSettings)->IsEnabled());
   wxMenu* edit = bar->GetMenu(1);
   edit->UpdateUI(&Frame());
-  EXPECT_FALSE(edit->FindItem(cmd::kAutoInsert)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kAddItem)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kAddColumn)->IsEnabled());
   EXPECT_TRUE(edit->FindItem(cmd::kSelectAll)->IsEnabled());

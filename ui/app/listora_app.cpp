@@ -39,7 +39,7 @@ bool CListoraApp::OnInit() {
   const std::filesystem::path startDir = std::filesystem::current_path(ignored);
   std::filesystem::current_path(exeDir_, ignored);
   profile_.emplace(SettingsFilePath(exeDir_));
-  attributeSkipMask_ = ReadAttributeSkipMask(*profile_);
+  ReadAttributeSkipMask();
   printLayout_ = ReadPrintLayout(*profile_);
   wxToolTip::SetDelay(900);
   UseJapaneseToolkitTexts();
@@ -88,6 +88,10 @@ int CListoraApp::OnExit() {
     docManager_ = nullptr;
   }
   return wxApp::OnExit();
+}
+
+void CListoraApp::ReadAttributeSkipMask() {
+  attributeSkipMask_ = listora::ReadAttributeSkipMask(*profile_);
 }
 
 }  // namespace listora

@@ -50,6 +50,8 @@ class CListoraApp : public wxApp {
   // The print layout: read at start-up and for every new document, changed
   // by the print layout dialog.
   PrintLayout& PrintSettings() { return printLayout_; }
+  // Derives the mask again from the settings file's "Attribute" section.
+  void ReadAttributeSkipMask();
   // Where image files are copied and looked up (empty: stored paths are
   // used as they are).
   std::filesystem::path& ImageFolder() { return imageFolder_; }

@@ -45,6 +45,9 @@ class Prompt {
   virtual wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
   // A picture chooser: as OpenFile, with a thumbnail of the highlighted file.
   virtual wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
+  // The platform's folder chooser, opened at `initial`; empty when cancelled.
+  virtual wxString ChooseFolder(wxWindow* owner, const wxString& title,
+                                const wxString& initial) = 0;
   virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                                   const wxString& wildcard) = 0;
   virtual wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,

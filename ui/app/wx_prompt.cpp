@@ -1,5 +1,6 @@
 #include "ui/app/wx_prompt.h"
 
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -74,6 +75,11 @@ wxString WxPrompt::OpenImage(wxWindow* owner, const wxString& title, const wxStr
   wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   dialog.SetExtraControlCreator(&CreateImagePreview);
+  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+wxString WxPrompt::ChooseFolder(wxWindow* owner, const wxString& title, const wxString& initial) {
+  wxDirDialog dialog(owner, title, initial, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 

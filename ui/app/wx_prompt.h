@@ -18,6 +18,7 @@ class WxPrompt final : public Prompt {
   wxString SetPassword(wxWindow* owner) override;
   wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
   wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString ChooseFolder(wxWindow* owner, const wxString& title, const wxString& initial) override;
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                           const wxString& wildcard) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,

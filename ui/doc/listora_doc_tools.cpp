@@ -18,25 +18,6 @@ namespace {
 
 wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
 
-// The progress dialog over `total` units for the life of one operation;
-// the cancel flag is cleared when it ends, however it ends.
-class ToolProgress {
- public:
-  explicit ToolProgress(int total) : dialog_(new CProgDlg(Owner(), TheApp().CancelFlag())) {
-    dialog_->SetRange(total);
-  }
-  ~ToolProgress() {
-    dialog_->Finish();
-    TheApp().CancelFlag() = false;
-  }
-  ToolProgress(const ToolProgress&) = delete;
-  ToolProgress& operator=(const ToolProgress&) = delete;
-  bool Step(int done) { return dialog_->Step(done); }
-
- private:
-  CProgDlg* dialog_;
-};
-
 }  // namespace
 
 void CListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
@@ -92,7 +73,8 @@ FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
 ReplaceAllResult CListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options) {
   ReplaceAllResult result;
   {
-    ToolProgress progress(data_.items.GetSize());
+    ProgressRun progress(Owner());
+    progress.Begin(data_.items.GetSize());
     result = session.ReplaceAll(options, [&progress](int done) { return progress.Step(done); });
   }
   if (result.cells > 0) {
@@ -116,7 +98,8 @@ InsertResult CListoraDoc::RunAutoInsert() {
   {
     // How many entries the tree holds is not known beforehand: the bar
     // runs round as items are made.
-    ToolProgress progress(100);
+    ProgressRun progress(Owner());
+    progress.Begin(100);
     const int before = data_.items.GetSize();
     options.cancelled = [&] { return progress.Step((data_.items.GetSize() - before) % 100); };
     result = listora::RunAutoInsert(data_.items, options);

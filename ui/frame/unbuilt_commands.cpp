@@ -2,6 +2,8 @@
 
 #include <wx/event.h>
 
+#include <array>
+
 #include "ui/app/command_ids.h"
 
 namespace listora {
@@ -13,11 +15,7 @@ struct Range {
   int last;
 };
 
-constexpr Range kUnbuilt[] = {
-    {cmd::kAutoInsert, cmd::kAutoInsert},
-    {cmd::kColumnSettings, cmd::kColumnSettings},
-    {cmd::kDuplicateSearch, cmd::kFindReplace},
-};
+constexpr std::array<Range, 0> kUnbuilt{};
 
 }  // namespace
 

@@ -3,6 +3,10 @@
 #include <wx/event.h>
 
 #include "ui/app/command_ids.h"
+#include "ui/tools/auto_insert_dlg.h"
+#include "ui/tools/columns_dlg.h"
+#include "ui/tools/duplicates_dlg.h"
+#include "ui/tools/find_replace_dlg.h"
 #include "ui/tools/item_entry_dlg.h"
 
 namespace listora {
@@ -18,6 +22,10 @@ void BindItemToolCommands(wxEvtHandler& handler, std::function<ToolContext()> co
   };
   bind(cmd::kAddItem, &RunAddItem);
   bind(cmd::kModifyItem, &RunModifyItems);
+  bind(cmd::kColumnSettings, &RunColumnSettings);
+  bind(cmd::kAutoInsert, &RunAutoInsert);
+  bind(cmd::kDuplicateSearch, &RunDuplicateSearch);
+  bind(cmd::kFindReplace, &RunFindReplace);
 }
 
 }  // namespace listora

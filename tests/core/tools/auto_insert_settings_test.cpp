@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text/number_text.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -82,14 +81,6 @@ TEST(AutoInsertSettingsTest, DialogStartHoldsValuesToTheControls) {
   EXPECT_EQ(FixedText(start.folder), "/data/photos");
   SetFixedText(document.folder, "d:/pics");
   EXPECT_EQ(FixedText(InsertDialogStart(document, 4, "/h").folder), "/h");
-}
-
-TEST(AutoInsertSettingsTest, StartNumberMustBeUnsigned) {
-  EXPECT_EQ(ParseUnsignedNumber("8"), 8);
-  EXPECT_EQ(ParseUnsignedNumber(" 0012 "), 12);
-  EXPECT_EQ(ParseUnsignedNumber("2147483647"), 2147483647);
-  for (std::string_view bad : {"", " ", "-1", "+1", "1.5", "12a", "2147483648", "99999999999"})
-    EXPECT_FALSE(ParseUnsignedNumber(bad)) << bad;
 }
 
 }  // namespace

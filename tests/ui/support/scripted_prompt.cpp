@@ -65,6 +65,11 @@ wxString ScriptedPrompt::OpenImage(wxWindow*, const wxString& title, const wxStr
   return Take(openFiles, wxString());
 }
 
+wxString ScriptedPrompt::ChooseFolder(wxWindow*, const wxString& title, const wxString&) {
+  asked.push_back({"folder", title});
+  return Take(folders, wxString());
+}
+
 wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const wxString&) {
   asked.push_back({"open-many", title});
   return Take(openFileLists, wxArrayString());

@@ -13,7 +13,7 @@ namespace listora::test {
 
 struct Asked {
   std::string kind;           // "error", "info", "format", "yesno", "save-changes",
-                              // "password", "set-password", "open", "open-image",
+                              // "password", "set-password", "open", "open-image", "folder",
                               // "open-many", "save", "question"
   wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
@@ -25,7 +25,8 @@ class ScriptedPrompt final : public Prompt {
   std::deque<SaveAnswer> saveChanges;
   std::deque<wxString> passwords;
   std::deque<wxString> newPasswords;
-  std::deque<wxString> openFiles;
+  std::deque<wxString> openFiles;  // also the picture chooser's answers
+  std::deque<wxString> folders;
   std::deque<wxArrayString> openFileLists;
   std::deque<wxString> saveFiles;
   std::vector<Asked> asked;
@@ -44,6 +45,7 @@ class ScriptedPrompt final : public Prompt {
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;
   wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString ChooseFolder(wxWindow* owner, const wxString& title, const wxString& initial) override;
   wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
                           const wxString& wildcard) override;

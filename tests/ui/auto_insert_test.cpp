@@ -1,0 +1,153 @@
+// Automatic insertion from its command: a folder tree with serial numbers
+// and an input text, the attribute filter, the stored settings and the
+// defaults, the checks, and a run cancelled from the progress dialog.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/app/profile.h"
+#include "core/doc/document_file.h"
+#include "support/test_support.h"
+#include "ui/app/command_ids.h"
+#include "ui/app/listora_app.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/doc/progress_dialog.h"
+#include "ui/support/dialog_driver.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
+#include "ui/tools/auto_insert_dlg.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+using D = CAutoInsertDlg;
+using Texts = std::vector<std::string>;
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
+
+// a.jpg, b.txt, a read-only ro.jpg, a hidden .h.jpg and sub/c.JPG.
+class AutoInsertTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartWithColumns(3);
+    WriteAll(dir / "a.jpg", "1");
+    WriteAll(dir / "b.txt", "2");
+    WriteAll(dir / "ro.jpg", "3");
+    chmod((dir / "ro.jpg").c_str(), 0444);
+    WriteAll(dir / ".h.jpg", "4");
+    std::filesystem::create_directory(dir / "sub");
+    WriteAll(dir / "sub" / "c.JPG", "5");
+  }
+  wxString Folder() const { return wxString::FromUTF8(dir.path().string()); }
+  TempDir dir;
+};
+
+TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
+  const wxString folder = Folder();
+  Script().folders.push_back(folder);
+  OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(d.GetTitle(), U("アイテムの自動挿入"));
+    EXPECT_TRUE(Control<wxButton>(d, D::kSerialButton)->IsShown() == false);
+    Click(d, D::kBrowseButton);
+    Type(d, D::kExtensionEdit, "jpg -txt");
+    Tick(d, D::kSubFoldersCheck, true);
+    Choose(d, D::kKindChoice, 2);  // column 1: the file name
+    EXPECT_EQ(Label(d, D::kSample), U("例:　BBB.txt"));
+    Choose(d, D::kColumnChoice, 1);
+    Choose(d, D::kKindChoice, 10);  // column 2: the serial number
+    EXPECT_TRUE(Control<wxButton>(d, D::kSerialButton)->IsShown());
+    EXPECT_FALSE(Control<wxTextCtrl>(d, D::kInputEdit)->IsShown());
+    OnNextDialog([](wxDialog& serial) {
+      EXPECT_EQ(serial.GetTitle(), U("連番設定"));
+      Type(serial, CSerialNumberDlg::kTextEdit, "No.*");
+      Type(serial, CSerialNumberDlg::kStartEdit, "-8");
+      Click(serial, wxID_OK);
+      EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
+      Type(serial, CSerialNumberDlg::kStartEdit, "8");
+      Choose(serial, CSerialNumberDlg::kDigitsChoice, 2);
+      Click(serial, wxID_OK);
+    });
+    Click(d, D::kSerialButton);
+    EXPECT_EQ(Label(d, D::kSample), U("例:　No.008"));
+    Choose(d, D::kColumnChoice, 2);
+    Choose(d, D::kKindChoice, 9);  // column 3: the input text
+    Type(d, D::kInputEdit, U("固定"));
+    EXPECT_EQ(Label(d, D::kSample), U("例:　固定"));
+    Click(d, wxID_OK);
+  });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+  // Read-only files are taken, hidden ones not; a folder's contents come
+  // where the folder is met.
+  EXPECT_EQ(ColumnOf(1), (Texts{"a.jpg", "ro.jpg", "c.JPG"}));
+  EXPECT_EQ(ColumnOf(2), (Texts{"No.008", "No.009", "No.010"}));
+  EXPECT_EQ(ColumnOf(3), (Texts{"固定", "固定", "固定"}));
+  EXPECT_EQ(TheList().GetItemCount(), 3);
+  EXPECT_TRUE(CurrentDoc().IsModified());
+  // "取り込み" wrote the defaults of new documents.
+  Profile profile(SettingsFile());
+  EXPECT_EQ(profile.GetString("Auto", "Kaku", ""), "jpg -txt");
+  EXPECT_EQ(profile.GetInt("Auto", "No.2", -1), 10);
+  EXPECT_EQ(profile.GetInt("Auto", "RenStart", -1), 8);
+
+  // Without read-only files.
+  OnNextDialog([](wxDialog& d) {
+    OnNextDialog([](wxDialog& attributes) {
+      EXPECT_FALSE(
+          Control<wxCheckBox>(attributes, CInsertAttributesDlg::kNormalCheck)->IsEnabled());
+      Tick(attributes, CInsertAttributesDlg::kReadOnlyCheck, false);
+      Click(attributes, wxID_OK);
+    });
+    Click(d, D::kAttributesButton);
+    Click(d, wxID_OK);
+  });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(ColumnOf(1), (Texts{"a.jpg", "ro.jpg", "c.JPG", "a.jpg", "c.JPG"}));
+  EXPECT_EQ(Profile(SettingsFile()).GetInt("Attribute", "read", -1), 0);
+  Profile(SettingsFile()).WriteInt("Attribute", "read", 1);
+  App().ReadAttributeSkipMask();
+}
+
+TEST_F(AutoInsertTest, StoresSettingsChecksAndCancels) {
+  const wxString folder = Folder();
+  OnNextDialog([folder](wxDialog& d) {
+    Type(d, D::kFolderEdit, "");
+    Click(d, D::kStoreOnlyButton);
+    EXPECT_EQ(Script().asked.back().text, U("フォルダ名を入力してください"));
+    EXPECT_TRUE(d.IsModal());
+    Type(d, D::kFolderEdit, folder);
+    Type(d, D::kExtensionEdit, "");  // folders only
+    Choose(d, D::kColumnChoice, 1);
+    Choose(d, D::kKindChoice, 4);
+    Click(d, D::kStoreOnlyButton);
+  });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(TheData().items.GetSize(), 0);
+  // The command again shows what was stored.
+  OnNextDialog([folder](wxDialog& d) {
+    EXPECT_EQ(Control<wxTextCtrl>(d, D::kFolderEdit)->GetValue(), folder);
+    EXPECT_EQ(Control<wxChoice>(d, D::kColumnChoice)->GetSelection(), 1);
+    EXPECT_EQ(Control<wxChoice>(d, D::kKindChoice)->GetSelection(), 4);
+    Choose(d, D::kKindChoice, 0);
+    Click(d, D::kDefaultsButton);
+    EXPECT_TRUE(d.IsModal());
+    // A stop from the progress dialog keeps what was made before it.
+    ProgressRun::CancelNextRun();
+    Click(d, wxID_OK);
+  });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+  EXPECT_FALSE(ProgressRun::CancelPending());
+  EXPECT_LE(TheData().items.GetSize(), 1);
+  EXPECT_EQ(Profile(SettingsFile()).GetString("Auto", "FolName", ""), folder.utf8_string());
+}
+
+}  // namespace
+}  // namespace listora::test

@@ -1,0 +1,121 @@
+// The duplicate search from its command: the column chooser, the result
+// dialog's groups, shading and ticks, and what leaving it does to the
+// list's selection.
+
+#include <gtest/gtest.h>
+#include <wx/listctrl.h>
+#include <wx/stattext.h>
+
+#include "ui/app/command_ids.h"
+#include "ui/support/dialog_driver.h"
+#include "ui/support/gui_app.h"
+#include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
+#include "ui/tools/duplicates_dlg.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora::test {
+namespace {
+
+using R = CDuplicateResultDlg;
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
+
+// Column 2: "x" three times in any case, two empty cells, one "y".
+void FillTable() {
+  StartWithColumns(3);
+  AddRows({{"0", "x"}, {"1", "X"}, {"2", "y"}, {"3", ""}, {"4", ""}, {"5", "x"}});
+}
+
+// Chooses column 2 in the column chooser.
+void ChooseSecondColumn() {
+  OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(d.GetTitle(), U("列の選択"));
+    Choose(d, CDuplicateColumnDlg::kColumnChoice, 1);
+    Click(d, wxID_OK);
+  });
+}
+
+TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
+  FillTable();
+  SelectRows({2});
+  ChooseSecondColumn();
+  OnNextDialog([](wxDialog& d) {
+    auto& result = dynamic_cast<R&>(d);
+    EXPECT_EQ(d.GetTitle(), U("重複検索結果"));
+    EXPECT_EQ(Label(d, R::kRowsLabel), U("総アイテム数:    5"));
+    EXPECT_EQ(Label(d, R::kGroupsLabel), U("重複数:    2 組"));
+    EXPECT_EQ(Label(d, R::kTickedLabel), U("チェックアイテム数:    0"));
+    auto* list = Control<wxListCtrl>(d, R::kResultList);
+    ASSERT_EQ(list->GetItemCount(), 5);
+    // The searched column first; the three "x" as one group, then the empties.
+    EXPECT_EQ(list->GetItemText(0, 0), "x");
+    EXPECT_EQ(list->GetItemText(1, 0), "X");
+    EXPECT_EQ(list->GetItemText(2, 1), "5");
+    EXPECT_EQ(list->GetItemText(3, 0), "");
+    EXPECT_EQ(list->GetItemText(3, 1), "3");
+    result.TickRow(0, true);
+    result.TickRow(2, true);
+    result.TickRow(4, true);
+    result.TickRow(4, false);
+    result.TickRow(0, true);  // already ticked
+    EXPECT_EQ(Label(d, R::kTickedLabel), U("チェックアイテム数:    2"));
+    EXPECT_TRUE(list->IsItemChecked(2));
+    Click(d, R::kSelectButton);
+  });
+  SendCommand(cmd::kDuplicateSearch);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+  EXPECT_EQ(TheList().SelectedRows(), (std::vector<int>{0, 5}));
+
+  // "終　了" leaves the selection as it was.
+  ChooseSecondColumn();
+  OnNextDialog([](wxDialog& d) {
+    dynamic_cast<R&>(d).TickRow(1, true);
+    Click(d, R::kCloseButton);
+  });
+  SendCommand(cmd::kDuplicateSearch);
+  EXPECT_EQ(TheList().SelectedRows(), (std::vector<int>{0, 5}));
+  EXPECT_TRUE(Script().asked.empty());
+}
+
+TEST(DuplicateSearch, NothingFoundCancelledAndEmpty) {
+  FillTable();
+  OnNextDialog([](wxDialog& d) { Click(d, wxID_OK); });  // column 1: all different
+  SendCommand(cmd::kDuplicateSearch);
+  ASSERT_EQ(Script().asked.size(), 1u);
+  EXPECT_EQ(Script().asked[0].text, U("重複アイテムはありませんでした。"));
+
+  OnNextDialog([](wxDialog& d) { Click(d, wxID_CANCEL); });
+  SendCommand(cmd::kDuplicateSearch);
+  EXPECT_EQ(Script().asked.size(), 1u);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+
+  StartWithColumns(2);
+  OnNextDialog([](wxDialog&) {});
+  SendCommand(cmd::kDuplicateSearch);  // an empty list: no dialog at all
+  EXPECT_EQ(PendingDialogSteps(), 1);
+  ForgetDialogSteps();
+}
+
+// More grouped items than a fixed table of group numbers would hold: every
+// one is listed, the later groups shaded as well.
+TEST(DuplicateSearch, ListsEveryGroupedItemOfALargeTable) {
+  StartWithColumns(1);
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 12000; ++i) rows.push_back({std::to_string(i % 6000)});
+  AddRows(rows);
+  OnNextDialog([](wxDialog& d) { Click(d, wxID_OK); });
+  OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(Label(d, R::kRowsLabel), U("総アイテム数: 12000"));
+    EXPECT_EQ(Label(d, R::kGroupsLabel), U("重複数: 6000 組"));
+    auto* list = Control<wxListCtrl>(d, R::kResultList);
+    ASSERT_EQ(list->GetItemCount(), 12000);
+    EXPECT_EQ(list->GetItemText(11999, 0), "5999");
+  });
+  SendCommand(cmd::kDuplicateSearch);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+}
+
+}  // namespace
+}  // namespace listora::test

@@ -1,0 +1,148 @@
+#include "ui/tools/columns_dlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/valtext.h>
+
+#include <limits>
+
+#include "core/app/number_entry.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/tools/dialog_support.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+namespace {
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace
+
+CColumnSettingsDlg::CColumnSettingsDlg(wxWindow* parent, std::vector<ColumnSetting> columns)
+    : wxDialog(parent, wxID_ANY, U("カラムの設定")), working_(std::move(columns)) {
+  UseToolTipDelay();
+  for (const ColumnSetting& column : working_) openingNames_.push_back(column.name);
+
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  auto* chooser = new wxBoxSizer(wxHORIZONTAL);
+  chooser->Add(new wxStaticText(this, wxID_ANY, U("カラムの選択(&A)")),
+               wxSizerFlags().CentreVertical().Border(wxRIGHT));
+  choice_ = new wxChoice(this, kColumnChoice);
+  for (const std::string& name : openingNames_) choice_->Append(ToWx(name));
+  choice_->SetSelection(0);
+  choice_->SetToolTip(U("設定するカラムを選択してください"));
+  chooser->Add(choice_, wxSizerFlags(1).CentreVertical());
+  top->Add(chooser, wxSizerFlags().Expand().Border());
+
+  auto* frameSizer = new wxStaticBoxSizer(wxVERTICAL, this, U("No.1"));
+  frame_ = frameSizer->GetStaticBox();
+  frame_->SetId(kFrame);
+  auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
+  grid->AddGrowableCol(1);
+  grid->Add(new wxStaticText(frame_, wxID_ANY, U("カラム名(&N)")), wxSizerFlags().CentreVertical());
+  name_ = new wxTextCtrl(frame_, kNameEdit, wxString(), wxDefaultPosition, wxSize(200, -1));
+  name_->SetToolTip(U("カラム名を入力してください"));
+  grid->Add(name_, wxSizerFlags().Expand());
+  grid->Add(new wxStaticText(frame_, wxID_ANY, U("カラム幅(&W)")), wxSizerFlags().CentreVertical());
+  width_ = new wxTextCtrl(frame_, kWidthEdit, wxString(), wxDefaultPosition, wxSize(80, -1), 0,
+                          wxTextValidator(wxFILTER_DIGITS));
+  width_->SetToolTip(U("カラム幅を入力してください"));
+  grid->Add(width_);
+  frameSizer->Add(grid, wxSizerFlags().Expand().Border());
+  right_ = new wxCheckBox(frame_, kRightCheck, U("　数値入力用(右寄せ)(&R)"));
+  right_->SetToolTip(U("数値用に右寄せする場合チェックしてください"));
+  frameSizer->Add(right_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM));
+  top->Add(frameSizer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto* ok = new wxButton(this, wxID_OK, U("設　定(&S)"));
+  ok->SetToolTip(U("現在の内容で設定し終了します"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, U("キャンセル(&C)"));
+  cancel->SetToolTip(U("現在の内容を破棄して設定を終了します"));
+  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(cancel);
+  top->Add(buttons, wxSizerFlags().Right().Border());
+  SetSizerAndFit(top);
+
+  ShowColumn();
+  SwallowEnter(*this);
+  Bind(wxEVT_CHOICE, &CColumnSettingsDlg::OnColumnChosen, this, kColumnChoice);
+  Bind(wxEVT_CHECKBOX, &CColumnSettingsDlg::OnRightAligned, this, kRightCheck);
+  Bind(wxEVT_BUTTON, &CColumnSettingsDlg::OnOk, this, wxID_OK);
+  Bind(wxEVT_BUTTON, &CColumnSettingsDlg::OnCancel, this, wxID_CANCEL);
+  CentreOnParent();
+}
+
+void CColumnSettingsDlg::ShowColumn() {
+  if (working_.empty()) return;
+  const ColumnSetting& column = working_[current_];
+  // The caption keeps the name the column had when the dialog opened.
+  frame_->SetLabel(ToWx(openingNames_[current_]) + U("の設定"));
+  name_->ChangeValue(ToWx(column.name));
+  width_->ChangeValue(wxString::Format("%d", column.width));
+  right_->SetValue(column.rightAligned);
+  AlignName();
+}
+
+void CColumnSettingsDlg::AlignName() {
+  long style = name_->GetWindowStyleFlag() & ~(wxTE_LEFT | wxTE_RIGHT);
+  name_->SetWindowStyleFlag(style | (right_->GetValue() ? wxTE_RIGHT : wxTE_LEFT));
+  name_->Refresh();
+}
+
+bool CColumnSettingsDlg::StoreColumn() {
+  if (working_.empty()) return true;
+  constexpr std::int32_t kMaxWidth = std::numeric_limits<std::int32_t>::max();
+  const NumberEntry width = ParseUnsignedEntry(ToCp932(width_->GetValue()), 0, kMaxWidth);
+  if (!width.ok()) {
+    ThePrompt().Error(this, Utf8(UnsignedEntryMessage(width, 0, kMaxWidth)));
+    width_->SetFocus();
+    return false;
+  }
+  ColumnSetting& column = working_[current_];
+  column.name = ToCp932(name_->GetValue());
+  column.width = width.value;
+  column.rightAligned = right_->GetValue();
+  return true;
+}
+
+void CColumnSettingsDlg::OnColumnChosen(wxCommandEvent&) {
+  if (!StoreColumn()) {
+    choice_->SetSelection(current_);
+    return;
+  }
+  current_ = std::max(choice_->GetSelection(), 0);
+  ShowColumn();
+}
+
+void CColumnSettingsDlg::OnRightAligned(wxCommandEvent&) {
+  AlignName();
+  if (!working_.empty()) working_[current_].rightAligned = right_->GetValue();
+}
+
+void CColumnSettingsDlg::OnOk(wxCommandEvent&) {
+  if (StoreColumn()) EndModal(wxID_OK);
+}
+
+void CColumnSettingsDlg::OnCancel(wxCommandEvent&) { EndModal(wxID_CANCEL); }
+
+void RunColumnSettings(const ToolContext& context) {
+  std::vector<ColumnSetting> columns = GetColumnSettings(context.doc->Data().settings.columns);
+  // Widths dragged in the header are what the dialog shows.
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int shown = context.list->GetColumnWidth(static_cast<int>(i) + 1);
+    if (shown > 0) columns[i].width = shown;
+  }
+  CColumnSettingsDlg dialog(context.owner, std::move(columns));
+  if (dialog.ShowModal() == wxID_OK) context.doc->SetColumnSettings(dialog.Columns());
+}
+
+}  // namespace listora

@@ -1,0 +1,192 @@
+#include "ui/tools/duplicates_dlg.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <numeric>
+
+#include "core/doc/document_file.h"
+#include "core/tools/tool_messages.h"
+#include "ui/app/listora_app.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/doc/prog_dlg.h"
+#include "ui/tools/dialog_support.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+namespace {
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+wxColour FromColorRef(std::uint32_t bgr) {
+  return wxColour(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+}  // namespace
+
+CDuplicateColumnDlg::CDuplicateColumnDlg(wxWindow* parent, const Document& data)
+    : wxDialog(parent, wxID_ANY, U("列の選択")) {
+  UseToolTipDelay();
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(new wxStaticText(this, wxID_ANY, U("重複検索する列を選択してください。(&S)")),
+           wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
+  choice_ = new wxChoice(this, kColumnChoice);
+  for (int column = 1; column < data.ColumnCount(); ++column)
+    choice_->Append(ToWx(FixedText(data.settings.columns.names[column])));
+  choice_->SetSelection(0);
+  choice_->SetToolTip(U("重複検索したい列を選んでください"));
+  top->Add(choice_, wxSizerFlags().Expand().Border());
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto* ok = new wxButton(this, wxID_OK, U("&O K"));
+  ok->SetToolTip(U("選択した列内で重複検索します"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, U("キャンセル(&C)"));
+  cancel->SetToolTip(U("重複検索を中止します"));
+  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(cancel);
+  top->Add(buttons, wxSizerFlags().Right().Border());
+  SetSizerAndFit(top);
+  ok->SetDefault();
+  CentreOnParent();
+}
+
+int CDuplicateColumnDlg::Column() const { return std::max(choice_->GetSelection(), 0) + 1; }
+
+// The result rows, fetched from the table when drawn: a virtual list has
+// room for every grouped item.
+class CDuplicateResultDlg::ResultList : public wxListCtrl {
+ public:
+  ResultList(CDuplicateResultDlg* owner, const Document& data, std::vector<int> columns)
+      : wxListCtrl(owner, kResultList, wxDefaultPosition, wxDefaultSize,
+                   wxLC_REPORT | wxLC_VIRTUAL),
+        owner_(owner),
+        data_(data),
+        columns_(std::move(columns)) {
+    shaded_.SetBackgroundColour(FromColorRef(kShadedGroupBackground));
+    EnableCheckBoxes();
+  }
+  const std::vector<int>& Columns() const { return columns_; }
+
+ protected:
+  wxString OnGetItemText(long row, long column) const override {
+    const int item = owner_->groups_.items.at(row);
+    return ToWx(data_.items.Column(columns_.at(column), item));
+  }
+  wxItemAttr* OnGetItemAttr(long row) const override {
+    return IsShadedGroup(owner_->groups_.GroupOfRow(static_cast<int>(row))) ? &shaded_ : nullptr;
+  }
+  bool OnGetItemIsChecked(long row) const override {
+    return owner_->ticks_.IsTicked(static_cast<int>(row));
+  }
+
+ private:
+  CDuplicateResultDlg* owner_;
+  const Document& data_;
+  std::vector<int> columns_;
+  mutable wxItemAttr shaded_;
+};
+
+CDuplicateResultDlg::CDuplicateResultDlg(const ToolContext& context, int column,
+                                         DuplicateGroups groups)
+    : wxDialog(context.owner, wxID_ANY, U("重複検索結果"), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      context_(context),
+      groups_(std::move(groups)),
+      ticks_(groups_.RowCount()) {
+  UseToolTipDelay();
+  const Document& data = context_.doc->Data();
+  const ColumnDescriptors& descriptors = data.settings.columns;
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  auto* labels = new wxBoxSizer(wxHORIZONTAL);
+  auto* rows = new wxStaticText(this, kRowsLabel, Utf8(DuplicateRowsLabel(groups_.RowCount())));
+  rows->SetToolTip(U("現在の総アイテム数です"));
+  ticked_ = new wxStaticText(this, kTickedLabel, Utf8(DuplicateTickedLabel(0)));
+  ticked_->SetToolTip(U("現在チェックしたアイテム数です"));
+  auto* count =
+      new wxStaticText(this, kGroupsLabel, Utf8(DuplicateGroupsLabel(groups_.GroupCount())));
+  count->SetToolTip(U("重複検索の結果で、重複していた組数です"));
+  labels->Add(rows, wxSizerFlags().Border(wxRIGHT, 20));
+  labels->Add(ticked_, wxSizerFlags().Border(wxRIGHT, 20));
+  labels->Add(count);
+  top->Add(labels, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
+
+  list_ = new ResultList(this, data, ResultColumns(column, data.ColumnCount() - 1));
+  int totalWidth = 0;
+  for (std::size_t i = 0; i < list_->Columns().size(); ++i) {
+    const int c = list_->Columns()[i];
+    list_->AppendColumn(
+        ToWx(FixedText(descriptors.names[c])),
+        (descriptors.formats[c] & kFormatRight) ? wxLIST_FORMAT_RIGHT : wxLIST_FORMAT_LEFT,
+        descriptors.widths[c]);
+    totalWidth += descriptors.widths[c];
+  }
+  list_->SetItemCount(groups_.RowCount());
+  top->Add(list_, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto* select = new wxButton(this, kSelectButton, U("チェック項目を選択状態にする(&C)"));
+  select->SetToolTip(U("終了後にチェックした項目をリストビューで選択状態にします"));
+  auto* close = new wxButton(this, kCloseButton, U("終　了(&F)"));
+  close->SetToolTip(U("チェックした項目を破棄して終了します"));
+  buttons->Add(select, wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(close);
+  top->Add(buttons, wxSizerFlags().Centre().Border(wxALL, 10));
+  SetSizer(top);
+
+  SetMinSize(wxSize(430, 200));
+  const int width = totalWidth + 50;
+  SetSize(std::max(width, 430), std::max(width * 2 / 3, 200));
+  SwallowEnter(*this);
+  Bind(wxEVT_BUTTON, &CDuplicateResultDlg::OnSelect, this, kSelectButton);
+  list_->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent& e) { TickRow(e.GetIndex(), true); });
+  list_->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent& e) { TickRow(e.GetIndex(), false); });
+}
+
+void CDuplicateResultDlg::TickRow(long row, bool ticked) {
+  if (row < 0 || row >= groups_.RowCount()) return;
+  ticks_.Set(static_cast<int>(row), ticked);
+  list_->RefreshItem(row);
+  ShowTickedCount();
+}
+
+void CDuplicateResultDlg::ShowTickedCount() {
+  ticked_->SetLabel(Utf8(DuplicateTickedLabel(ticks_.Count())));
+}
+
+void CDuplicateResultDlg::OnSelect(wxCommandEvent&) {
+  CMyVirtualListView& list = *context_.list;
+  list.ClearSelection();
+  const long focused = list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+  if (focused >= 0) list.SetItemState(focused, 0, wxLIST_STATE_FOCUSED);
+  for (int item : ticks_.TickedItems(groups_))
+    list.SetItemState(item, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  EndModal(wxID_OK);
+}
+
+void RunDuplicateSearch(const ToolContext& context) {
+  const Document& data = context.doc->Data();
+  if (data.items.IsEmpty() || data.ColumnCount() < 2) return;
+  CDuplicateColumnDlg chooser(context.owner, data);
+  if (chooser.ShowModal() != wxID_OK) return;
+  const int column = chooser.Column();
+
+  DuplicateGroups groups;
+  {
+    ProgressRun progress(context.owner);
+    progress.Begin(data.items.GetSize());
+    groups = FindDuplicates(data.items, column,
+                            [&progress](int examined) { return progress.Step(examined); });
+  }
+  if (groups.GroupCount() == 0) {
+    ThePrompt().Info(context.list, Utf8(msg::kNoDuplicates), Utf8(msg::kSearchResultCaption));
+    return;
+  }
+  CDuplicateResultDlg result(context, column, std::move(groups));
+  result.ShowModal();
+}
+
+}  // namespace listora

@@ -1,0 +1,156 @@
+#include "ui/tools/find_replace_dlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/tools/tool_messages.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+#include "ui/tools/dialog_support.h"
+#include "ui/views/my_virtual_list_view.h"
+
+namespace listora {
+
+namespace {
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace
+
+CFindReplaceDlg::CFindReplaceDlg(const ToolContext& context)
+    : wxDialog(context.owner, wxID_ANY, U("検索と置換")),
+      context_(context),
+      session_(context.doc->Data().items, context.doc->Data().ColumnCount() - 1) {
+  CreateControls();
+  EnableButtons();
+  Bind(wxEVT_TEXT, &CFindReplaceDlg::OnFindText, this, kFindEdit);
+  Bind(wxEVT_BUTTON, &CFindReplaceDlg::OnFromTop, this, kFromTopButton);
+  Bind(wxEVT_BUTTON, &CFindReplaceDlg::OnNext, this, kNextButton);
+  Bind(wxEVT_BUTTON, &CFindReplaceDlg::OnReplaceNext, this, kReplaceNextButton);
+  Bind(wxEVT_BUTTON, &CFindReplaceDlg::OnReplaceAll, this, kReplaceAllButton);
+  find_->SetFocus();
+  CentreOnParent();
+}
+
+void CFindReplaceDlg::CreateControls() {
+  UseToolTipDelay();
+  auto* top = new wxBoxSizer(wxHORIZONTAL);
+  auto* left = new wxBoxSizer(wxVERTICAL);
+  const auto field = [&](const char* label, int id, const char* tip) {
+    left->Add(new wxStaticText(this, wxID_ANY, U(label)), wxSizerFlags().Border(wxTOP, 6));
+    auto* edit = new wxTextCtrl(this, id, wxString(), wxDefaultPosition, wxSize(280, -1));
+    edit->SetToolTip(U(tip));
+    left->Add(edit, wxSizerFlags().Expand().Border(wxTOP, 2));
+    return edit;
+  };
+  find_ = field("検索する文字列(&S)", kFindEdit, "検索する文字列を入力してください。");
+  replace_ = field("置換後の文字列(&R)", kReplaceEdit, "置換後の文字列を入力してください。");
+
+  auto* options = new wxBoxSizer(wxHORIZONTAL);
+  matchCase_ = new wxCheckBox(this, kCaseCheck, U("大文字と小文字を区別する(&B)"));
+  matchCase_->SetValue(true);
+  matchCase_->SetToolTip(U("大文字と小文字を区別する場合にチェックしてください。"));
+  options->Add(matchCase_, wxSizerFlags().Bottom().Border(wxRIGHT, 12));
+  auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, U("検索する方向"));
+  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, U("上へ(&U)"), wxDefaultPosition,
+                          wxDefaultSize, wxRB_GROUP);
+  up_->SetToolTip(U("現在の位置から上を検索する場合に選んでください。"));
+  down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, U("下へ(&D)"));
+  down_->SetToolTip(U("現在の位置から下を検索する場合に選んでください。"));
+  down_->SetValue(true);
+  direction->Add(up_, wxSizerFlags().Border(wxRIGHT));
+  direction->Add(down_);
+  options->Add(direction);
+  left->Add(options, wxSizerFlags().Border(wxTOP, 10));
+  top->Add(left, wxSizerFlags(1).Expand().Border());
+
+  auto* right = new wxBoxSizer(wxVERTICAL);
+  const struct {
+    int id;
+    const char* label;
+    const char* tip;
+  } buttons[] = {
+      {kFromTopButton, "先頭から検索(&T)", "先頭から検索します。"},
+      {kNextButton, "次を検索(&N)", "現在の位置から次を検索します。"},
+      {kReplaceNextButton, "置換して次に(&F)", "現在の検索された文字列を置換し次を検索します。"},
+      {kReplaceAllButton, "すべて置換(&A)", "すべての検索文字列を置換後の文字列に置換します。"},
+  };
+  for (std::size_t i = 0; i < std::size(buttons); ++i) {
+    buttons_[i] = new wxButton(this, buttons[i].id, U(buttons[i].label));
+    buttons_[i]->SetToolTip(U(buttons[i].tip));
+    right->Add(buttons_[i], wxSizerFlags().Expand().Border(wxBOTTOM, 4));
+  }
+  auto* cancel = new wxButton(this, wxID_CANCEL, U("キャンセル(&C)"));
+  cancel->SetToolTip(U("検索と置換を終了します。"));
+  cancel->SetDefault();  // Enter closes the dialog
+  right->Add(cancel, wxSizerFlags().Expand());
+  top->Add(right, wxSizerFlags().Border());
+  SetSizerAndFit(top);
+}
+
+FindReplaceOptions CFindReplaceDlg::ReadOptions() const {
+  return {ToCp932(find_->GetValue()), ToCp932(replace_->GetValue()), matchCase_->GetValue(),
+          up_->GetValue() ? SearchDirection::kUp : SearchDirection::kDown};
+}
+
+void CFindReplaceDlg::EnableButtons() {
+  const bool any = !find_->GetValue().empty();
+  for (wxButton* button : buttons_) button->Enable(any);
+}
+
+void CFindReplaceDlg::ClearListSelection() {
+  CMyVirtualListView& list = *context_.list;
+  list.ClearSelection();
+  const long focused = list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+  if (focused >= 0) list.SetItemState(focused, 0, wxLIST_STATE_FOCUSED);
+}
+
+void CFindReplaceDlg::ShowStep(const FindStepResult& result) {
+  CMyVirtualListView& list = *context_.list;
+  if (result.match.IsNone()) {
+    list.SetHighlightedCell(-1, -1);
+    ThePrompt().Info(this, Utf8(msg::kFindFinished), Utf8(msg::kSearchResultCaption));
+    return;
+  }
+  list.SetHighlightedCell(result.match.row, result.match.column);
+  list.EnsureVisible(result.match.row);
+}
+
+void CFindReplaceDlg::OnFindText(wxCommandEvent&) { EnableButtons(); }
+
+void CFindReplaceDlg::OnFromTop(wxCommandEvent&) {
+  ClearListSelection();
+  ShowStep(session_.FindFromTop(ReadOptions()));
+}
+
+void CFindReplaceDlg::OnNext(wxCommandEvent&) {
+  ClearListSelection();
+  ShowStep(session_.FindNext(ReadOptions()));
+}
+
+void CFindReplaceDlg::OnReplaceNext(wxCommandEvent&) {
+  ClearListSelection();
+  ShowStep(context_.doc->ReplaceAndFindNext(session_, ReadOptions()));
+}
+
+void CFindReplaceDlg::OnReplaceAll(wxCommandEvent&) {
+  FindReplaceOptions options = ReadOptions();
+  ClearListSelection();
+  const ReplaceAllResult result = context_.doc->ReplaceAll(session_, options);
+  down_->SetValue(true);
+  context_.list->SetHighlightedCell(result.last.row, result.last.column);
+  ThePrompt().Info(this, Utf8(msg::kReplaceFinished), Utf8(msg::kSearchResultCaption));
+}
+
+void RunFindReplace(const ToolContext& context) {
+  CFindReplaceDlg dialog(context);
+  dialog.ShowModal();
+}
+
+}  // namespace listora
