@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dnd.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -189,6 +190,33 @@ TEST(ItemEntryDialog, ImagePathReattachedOnlyWhenChanged) {
   EXPECT_TRUE(std::filesystem::exists(dir / "img" / "a.jpg"));
   EXPECT_EQ(TheData().items.IconIndex(0), "2");
   App().ImageFolder().clear();
+}
+
+// One dropped file becomes the image path; several files or a folder are
+// ignored.
+TEST(ItemEntryDialog, ImageFieldTakesOneDroppedFile) {
+  StartWithColumns(1);
+  TempDir dir;
+  WriteAll(dir / "a.jpg", "1");
+  WriteAll(dir / "b.jpg", "2");
+  const wxString a = wxString::FromUTF8((dir / "a.jpg").string());
+  const wxString b = wxString::FromUTF8((dir / "b.jpg").string());
+  const wxString folder = wxString::FromUTF8(dir.path().string());
+  OnNextDialog([&](wxDialog& d) {
+    auto* field = Control<wxTextCtrl>(d, D::kImageEdit);
+    auto* drop = dynamic_cast<wxFileDropTarget*>(field->GetDropTarget());
+    ASSERT_TRUE(drop);
+    wxArrayString two;
+    two.Add(a);
+    two.Add(b);
+    EXPECT_FALSE(drop->OnDropFiles(0, 0, two));
+    EXPECT_FALSE(drop->OnDropFiles(0, 0, wxArrayString(1, &folder)));
+    EXPECT_EQ(field->GetValue(), "");
+    EXPECT_TRUE(drop->OnDropFiles(0, 0, wxArrayString(1, &a)));
+    EXPECT_EQ(field->GetValue(), a);
+  });
+  SendCommand(cmd::kAddItem);
+  EXPECT_EQ(PendingDialogSteps(), 0);
 }
 
 }  // namespace
