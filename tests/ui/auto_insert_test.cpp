@@ -22,7 +22,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/tools/auto_insert_dlg.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {

@@ -15,7 +15,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/tools/columns_dlg.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
@@ -66,10 +66,7 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
   EXPECT_EQ(columns.widths[2], 90);
   EXPECT_EQ(columns.formats[2], 0x800);
   EXPECT_EQ(FixedText(columns.names[3]), "");
-  wxListItem header;
-  header.SetMask(wxLIST_MASK_TEXT);
-  TheList().GetColumn(1, header);
-  EXPECT_EQ(header.GetText(), U("題名"));
+  EXPECT_EQ(TheList().ColumnTitle(1), U("題名"));
   EXPECT_EQ(TheList().GetColumnWidth(1), 150);
   EXPECT_TRUE(CurrentDoc().IsModified());
 }

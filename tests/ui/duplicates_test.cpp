@@ -12,7 +12,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/tools/duplicates_dlg.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {

@@ -16,7 +16,7 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/tools/dialog_support.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 

@@ -15,7 +15,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/prog_dlg.h"
 #include "ui/tools/dialog_support.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -158,12 +158,8 @@ void CDuplicateResultDlg::ShowTickedCount() {
 }
 
 void CDuplicateResultDlg::OnSelect(wxCommandEvent&) {
-  CMyVirtualListView& list = *context_.list;
-  list.ClearSelection();
-  const long focused = list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
-  if (focused >= 0) list.SetItemState(focused, 0, wxLIST_STATE_FOCUSED);
-  for (int item : ticks_.TickedItems(groups_))
-    list.SetItemState(item, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  context_.list->SetFocusedRow(-1);
+  context_.list->SelectRows(ticks_.TickedItems(groups_));
   EndModal(wxID_OK);
 }
 

@@ -13,7 +13,7 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/tools/dialog_support.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -105,14 +105,12 @@ void CFindReplaceDlg::EnableButtons() {
 }
 
 void CFindReplaceDlg::ClearListSelection() {
-  CMyVirtualListView& list = *context_.list;
-  list.ClearSelection();
-  const long focused = list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
-  if (focused >= 0) list.SetItemState(focused, 0, wxLIST_STATE_FOCUSED);
+  context_.list->ClearSelection();
+  context_.list->SetFocusedRow(-1);
 }
 
 void CFindReplaceDlg::ShowStep(const FindStepResult& result) {
-  CMyVirtualListView& list = *context_.list;
+  CItemListCtrl& list = *context_.list;
   if (result.match.IsNone()) {
     list.SetHighlightedCell(-1, -1);
     ThePrompt().Info(this, Utf8(msg::kFindFinished), Utf8(msg::kSearchResultCaption));

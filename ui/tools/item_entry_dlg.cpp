@@ -14,7 +14,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/tools/image_chooser.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -200,7 +200,8 @@ void CItemEntryDlg::OnOk(wxCommandEvent&) {
   const int row = walk_->Current();
   context_.doc->ModifyItem(row, values_,
                            ImagePathChanged(loadedImage_, imagePath) ? &imagePath : nullptr);
-  context_.list->SetItemState(row, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+  context_.list->Select(row, false);
+  if (context_.list->FocusedRow() == row) context_.list->SetFocusedRow(-1);
   walk_->Advance();
   if (walk_->Done()) {
     EndModal(wxID_OK);

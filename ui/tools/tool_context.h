@@ -8,11 +8,11 @@ class wxWindow;
 namespace listora {
 
 class CListoraDoc;
-class CMyVirtualListView;
+class CItemListCtrl;
 
 struct ToolContext {
   CListoraDoc* doc = nullptr;
-  CMyVirtualListView* list = nullptr;
+  CItemListCtrl* list = nullptr;
   wxWindow* owner = nullptr;
 
   explicit operator bool() const { return doc && list; }

@@ -11,11 +11,11 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/views/my_virtual_list_view.h"
+#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 
-CMyVirtualListView& TheList() { return *App().Panes().list; }
+CItemListCtrl& TheList() { return *App().Panes().list; }
 Document& TheData() { return CurrentDoc().Data(); }
 
 void StartWithColumns(int userColumns) {
@@ -37,9 +37,8 @@ void AddRows(const std::vector<std::vector<std::string>>& rows) {
   Pump();
 }
 
-void SelectRows(std::initializer_list<long> rows) {
-  TheList().ClearSelection();
-  for (long row : rows) TheList().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+void SelectRows(std::initializer_list<int> rows) {
+  TheList().SelectRows(std::vector<int>(rows.begin(), rows.end()));
   Pump();
 }
 

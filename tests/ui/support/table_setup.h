@@ -6,19 +6,19 @@
 #include <vector>
 
 namespace listora {
-class CMyVirtualListView;
+class CItemListCtrl;
 struct Document;
 }  // namespace listora
 
 namespace listora::test {
 
-CMyVirtualListView& TheList();
+CItemListCtrl& TheList();
 Document& TheData();
 // A new document with `userColumns` user columns, and its fresh start.
 void StartWithColumns(int userColumns);
 // Appends rows of user column texts (UTF-8).
 void AddRows(const std::vector<std::vector<std::string>>& rows);
-void SelectRows(std::initializer_list<long> rows);
+void SelectRows(std::initializer_list<int> rows);
 // The texts of user column `column`, UTF-8.
 std::vector<std::string> ColumnOf(int column);
 // The texts of row `row`'s user columns, UTF-8.
