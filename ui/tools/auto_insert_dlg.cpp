@@ -72,7 +72,7 @@ CSerialNumberDlg::CSerialNumberDlg(wxWindow* parent, const AutoInsertSettings& s
 
 void CSerialNumberDlg::OnOk(wxCommandEvent&) {
   constexpr std::int32_t kMaxStart = std::numeric_limits<std::int32_t>::max();
-  const NumberEntry start = ParseUnsignedEntry(ToCp932(start_->GetValue()), 0, kMaxStart);
+  const NumberEntry start = ParseUnsignedEntry(TextFromWx(start_->GetValue()), 0, kMaxStart);
   if (!start.ok()) {
     ThePrompt().Error(this, Utf8(UnsignedEntryMessage(start, 0, kMaxStart)));
     start_->SetFocus();
@@ -83,7 +83,7 @@ void CSerialNumberDlg::OnOk(wxCommandEvent&) {
 }
 
 void CSerialNumberDlg::Store(AutoInsertSettings& settings) const {
-  SetFixedText(settings.serialText, ToCp932(text_->GetValue()));
+  SetFixedText(settings.serialText, TextFromWx(text_->GetValue()));
   settings.serialStart = startNumber_;
   settings.serialDigits = digits_->GetSelection() + 1;
 }
@@ -249,12 +249,12 @@ void CAutoInsertDlg::ShowKind() {
 }
 
 void CAutoInsertDlg::ReadControls() {
-  SetFixedText(working_.folder, ToCp932(folder_->GetValue()));
-  SetFixedText(working_.pattern, ToCp932(extension_->GetValue()));
+  SetFixedText(working_.folder, PathFromWx(folder_->GetValue()));
+  SetFixedText(working_.pattern, TextFromWx(extension_->GetValue()));
   working_.subFolders = subFolders_->GetValue() ? 1 : 0;
   const int column = working_.lastColumn;
   working_.kinds[column] = static_cast<std::uint8_t>(std::max(kind_->GetSelection(), 0));
-  SetFixedText(working_.fixedTexts[column], ToCp932(input_->GetValue()));
+  SetFixedText(working_.fixedTexts[column], TextFromWx(input_->GetValue()));
 }
 
 bool CAutoInsertDlg::StoreInDocument() {
@@ -283,8 +283,8 @@ void CAutoInsertDlg::OnKindChosen(wxCommandEvent&) {
 }
 
 void CAutoInsertDlg::OnInputText(wxCommandEvent&) {
-  SetFixedText(working_.fixedTexts[working_.lastColumn], ToCp932(input_->GetValue()));
-  sample_->SetLabel(ToWx(InputSampleText(ToCp932(input_->GetValue()))));
+  SetFixedText(working_.fixedTexts[working_.lastColumn], TextFromWx(input_->GetValue()));
+  sample_->SetLabel(ToWx(InputSampleText(TextFromWx(input_->GetValue()))));
 }
 
 void CAutoInsertDlg::OnBrowse(wxCommandEvent&) {

@@ -101,14 +101,14 @@ void CColumnSettingsDlg::AlignName() {
 bool CColumnSettingsDlg::StoreColumn() {
   if (working_.empty()) return true;
   constexpr std::int32_t kMaxWidth = std::numeric_limits<std::int32_t>::max();
-  const NumberEntry width = ParseUnsignedEntry(ToCp932(width_->GetValue()), 0, kMaxWidth);
+  const NumberEntry width = ParseUnsignedEntry(TextFromWx(width_->GetValue()), 0, kMaxWidth);
   if (!width.ok()) {
     ThePrompt().Error(this, Utf8(UnsignedEntryMessage(width, 0, kMaxWidth)));
     width_->SetFocus();
     return false;
   }
   ColumnSetting& column = working_[current_];
-  column.name = ToCp932(name_->GetValue());
+  column.name = TextFromWx(name_->GetValue());
   column.width = width.value;
   column.rightAligned = right_->GetValue();
   return true;

@@ -95,7 +95,7 @@ void CFindReplaceDlg::CreateControls() {
 }
 
 FindReplaceOptions CFindReplaceDlg::ReadOptions() const {
-  return {ToCp932(find_->GetValue()), ToCp932(replace_->GetValue()), matchCase_->GetValue(),
+  return {TextFromWx(find_->GetValue()), TextFromWx(replace_->GetValue()), matchCase_->GetValue(),
           up_->GetValue() ? SearchDirection::kUp : SearchDirection::kDown};
 }
 

@@ -126,7 +126,7 @@ void CItemEntryDlg::ShowMethod() {
 }
 
 void CItemEntryDlg::StoreField() {
-  if (current_ < Columns()) values_[current_] = ToCp932(field_->GetValue());
+  if (current_ < Columns()) values_[current_] = TextFromWx(field_->GetValue());
 }
 
 void CItemEntryDlg::LoadCurrentItem() {
@@ -160,7 +160,7 @@ void CItemEntryDlg::OnColumnChosen(wxCommandEvent&) {
 void CItemEntryDlg::OnMethod(wxCommandEvent&) { ShowMethod(); }
 
 void CItemEntryDlg::OnBulkText(wxCommandEvent&) {
-  const BulkEdit edit = CheckBulkEdit(ToCp932(bulkText_->GetValue()), previousBulk_, Columns());
+  const BulkEdit edit = CheckBulkEdit(TextFromWx(bulkText_->GetValue()), previousBulk_, Columns());
   if (edit.refused) {
     ThePrompt().Error(this, Utf8(msg::kTooManyFields));
     bulkText_->ChangeValue(ToWx(edit.text));
@@ -177,7 +177,7 @@ void CItemEntryDlg::OnChooseImage(wxCommandEvent&) {
 
 void CItemEntryDlg::OnOk(wxCommandEvent&) {
   const bool bulk = bulk_->GetValue();
-  const std::string bulkText = ToCp932(bulkText_->GetValue());
+  const std::string bulkText = TextFromWx(bulkText_->GetValue());
   if (!bulk) StoreField();
   switch (CheckEntry(bulk, bulkText, values_)) {
     case EntryProblem::kBulkEmpty: ThePrompt().Error(this, Utf8(msg::kBulkTextEmpty)); return;
@@ -185,7 +185,7 @@ void CItemEntryDlg::OnOk(wxCommandEvent&) {
     case EntryProblem::kNone: break;
   }
   if (bulk) SplitBulkText(bulkText, values_);
-  const std::string imagePath = ToCp932(image_->GetValue());
+  const std::string imagePath = PathFromWx(image_->GetValue());
 
   if (!Modifying()) {
     context_.doc->AddItem(values_, imagePath);
