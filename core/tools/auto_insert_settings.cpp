@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/doc/columns.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/stored_paths.h"
-
-#include "core/doc/columns.h"
 
 namespace listora {
 

@@ -66,8 +66,8 @@ CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
   return {};
 }
 
-ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns,
-                            const FindReplaceOptions& options, const ReplaceProgress& progress) {
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options,
+                            const ReplaceProgress& progress) {
   // The same cells, in the same order, as find steps down from the top.
   constexpr int kRowsPerReport = 4096;
   const CellMatcher matcher(options.findText, options.matchCase);

@@ -51,8 +51,7 @@ using ReplaceProgress = std::function<bool(int rowsDone)>;
 // once (a replacement that holds the search text is not searched again).
 // The direction in `options` is not used. Ends with msg::kReplaceFinished.
 // `progress` is called every few thousand rows and after the last one.
-ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns,
-                            const FindReplaceOptions& options,
+ReplaceAllResult ReplaceAll(ItemTable& items, int userColumns, const FindReplaceOptions& options,
                             const ReplaceProgress& progress = {});
 
 struct FindStepResult {

@@ -10,7 +10,7 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
 
 namespace listora {
 

@@ -5,7 +5,7 @@
 
 #include <wx/dialog.h>
 
-#include "core/app/settings.h"
+#include "core/doc/document_settings.h"
 #include "ui/tools/tool_context.h"
 
 class wxButton;

@@ -13,7 +13,7 @@
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/prog_dlg.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/views/item_list_ctrl.h"
 
