@@ -26,6 +26,7 @@ class DuplicateTicks {
 
   // Setting a row to the state it has already leaves the count as it is.
   void Set(int row, bool ticked);
+  bool IsTicked(int row) const { return ticked_.at(row); }
   int Count() const { return count_; }
   // The items of the ticked rows, ascending: the list view's new selection.
   std::vector<int> TickedItems(const DuplicateGroups& groups) const;
