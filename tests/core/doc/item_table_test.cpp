@@ -144,10 +144,10 @@ TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
   }
   ItemTable copy = t;
   copy.SetColumn(1, 0, "copy");
-  t.SetColumn(1, 0, "original");
+  t.SetColumn(1, 0, "first");
   copy.AppendRow(Item("d"));
   t.AppendRow(Item("e"));
-  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"original", "b", "c", "e"}));
+  EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"first", "b", "c", "e"}));
   EXPECT_EQ(FirstColumn(copy), (std::vector<std::string>{"copy", "b", "c", "d"}));
   EXPECT_EQ(t.Memo(0), big + "18");
   EXPECT_EQ(t.Memo(1), big + "19");
