@@ -48,7 +48,7 @@ TEST(MenuLabel, MnemonicMovesBeforeTheShortcut) {
   EXPECT_EQ(WxMenuLabel(U("名前を付けて保存(&A)...")), U("名前を付けて保存(&A)..."));
 }
 
-TEST(MainMenu, TitlesTextsPromptsAndUnbuiltEntries) {
+TEST(MainMenu, TitlesTextsPromptsAndEnabledEntries) {
   StartFresh();
   wxMenuBar* bar = Frame().GetMenuBar();
   const char* titles[] = {"ファイル(&F)", "編集(&E)",   "設定(&P)", "検索(&S)",  "表示(&V)",

@@ -15,7 +15,6 @@
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
-#include "ui/frame/unbuilt_commands.h"
 #include "ui/print/print_preview.h"
 
 namespace listora {
@@ -46,9 +45,7 @@ CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   Bind(
       wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(OpenDocument() != nullptr); },
       cmd::kSave);
-  // wxDocManager would enable and run its own print commands ahead of the
-  // frame, which greys out the commands not built yet.
-  DisableUnbuiltCommands(*this);
+  // A recent-file entry is enabled only while the list holds a file for it.
   Bind(
       wxEVT_UPDATE_UI,
       [this](wxUpdateUIEvent& event) {

@@ -25,7 +25,6 @@
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/frame/recent_file_menu.h"
-#include "ui/frame/unbuilt_commands.h"
 #include "ui/print/print_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
@@ -116,7 +115,6 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
       },
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
-  DisableUnbuiltCommands(*this);
   BindPrintCommands(*this);
   BindAppCommands(*this);
   SetDropTarget(new MainWindowDrop(this));
