@@ -148,9 +148,12 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
 
   // A box the list closed itself must not close the next one when it
   // loses the focus afterwards.
+  // The first box must really hold the focus before the second opens, or
+  // the focus it is given late would pull the focus out of the second one.
   ASSERT_TRUE(List().BeginCellEdit(0, 1));
-  Pump();
+  ASSERT_TRUE(PumpUntil([] { return List().CellEditor() && List().CellEditor()->HasFocus(); }));
   ASSERT_TRUE(List().BeginCellEdit(0, 2));
+  ASSERT_TRUE(PumpUntil([] { return List().CellEditor() && List().CellEditor()->HasFocus(); }));
   Pump();
   EXPECT_EQ(List().EditColumn(), 2);
   List().EndCellEdit(true);
