@@ -23,7 +23,7 @@ constexpr char kImportEntryName[] = "listora-import.desktop";
 
 fs::path EnvPath(const char* name, const fs::path& fallback) {
   const char* value = std::getenv(name);
-  // The base directory specification ignores relative paths.
+  // Desktops ignore an XDG folder variable that holds a relative path.
   if (value && *value == '/') return value;
   return fallback;
 }
