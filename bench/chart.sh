@@ -13,15 +13,7 @@ work=${BENCH_DIR:-/tmp/listora-bench}
 out=$root/docs/bench_chart.png
 
 # Set-up: gnuplot and bc, from Debian.
-need=()
-for p in gnuplot-nox bc; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}"
-fi
+"$(dirname "$0")/../scripts/deps.sh" gnuplot-nox bc
 
 cmake --build "$build" --target ltbtool bench_make_document >/dev/null
 tool=$build/ltbtool/ltbtool

@@ -12,15 +12,7 @@ build=${BUILD_DIR:-$root/build}
 work=${BENCH_DIR:-/tmp/listora-bench}
 
 # Set-up: the reference tools and GNU time, from Debian.
-need=()
-for p in sqlite3 openssl coreutils time bc; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}"
-fi
+"$(dirname "$0")/../scripts/deps.sh" sqlite3 openssl coreutils time bc
 
 cmake --build "$build" --target ltbtool bench_make_document >/dev/null
 tool=$build/ltbtool/ltbtool

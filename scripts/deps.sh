@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Listora needs to build, test and run;
 # "deps.sh fuzz" also installs clang and its sanitizer and libFuzzer runtimes
-# for the fuzz targets and the sanitizer build.
+# for the fuzz targets and the sanitizer build; other arguments are further
+# packages (the benchmarks' tools).
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -11,9 +12,12 @@ packages=(
   xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
   clang-format git
 )
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-dev)
-fi
+for extra in "$@"; do
+  case $extra in
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    *) packages+=("$extra") ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

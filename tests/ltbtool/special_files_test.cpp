@@ -22,6 +22,7 @@ namespace listora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Names;
 using test::ReadAll;
 using test::RunTool;
 using test::TempDir;
@@ -40,14 +41,6 @@ std::string WriteDocument(const TempDir& dir, const std::string& name, int items
   }
   WriteAll(dir / name, StoreDocument(doc, {}));
   return (dir / name).string();
-}
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 TEST(LtbtoolSpecialFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {

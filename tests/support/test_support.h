@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace listora::test {
 
@@ -42,5 +43,7 @@ class ScopedEnv {
 
 std::string ReadAll(const std::filesystem::path& file);
 void WriteAll(const std::filesystem::path& file, std::string_view bytes);
+// The names of a folder's entries, sorted.
+std::vector<std::string> Names(const std::filesystem::path& folder);
 
 }  // namespace listora::test
