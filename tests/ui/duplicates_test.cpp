@@ -6,6 +6,7 @@
 #include <wx/listctrl.h>
 #include <wx/stattext.h>
 
+#include "core/doc/document_file.h"
 #include "ui/app/command_ids.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
@@ -13,6 +14,7 @@
 #include "ui/support/table_setup.h"
 #include "ui/tools/duplicates_dlg.h"
 #include "ui/views/item_list_ctrl.h"
+#include "ui/views/list_icons.h"
 
 namespace listora::test {
 namespace {
@@ -21,6 +23,17 @@ using R = CDuplicateResultDlg;
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
+
+std::vector<int> HeaderImages(wxListCtrl& list) {
+  std::vector<int> images;
+  for (int column = 0; column < list.GetColumnCount(); ++column) {
+    wxListItem header;
+    header.SetMask(wxLIST_MASK_IMAGE);
+    list.GetColumn(column, header);
+    images.push_back(header.GetImage());
+  }
+  return images;
+}
 
 // Column 2: "x" three times in any case, two empty cells, one "y".
 void FillTable() {
@@ -49,7 +62,9 @@ TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
     EXPECT_EQ(Label(d, R::kTickedLabel), U("チェックアイテム数:    0"));
     auto* list = Control<wxListCtrl>(d, R::kResultList);
     ASSERT_EQ(list->GetItemCount(), 5);
-    // The searched column first; the three "x" as one group, then the empties.
+    // The searched column first, each header with its column's icon.
+    EXPECT_EQ(HeaderImages(*list), (std::vector<int>{HeaderIcon(2), HeaderIcon(1), HeaderIcon(3)}));
+    // The three "x" as one group, then the empties.
     EXPECT_EQ(list->GetItemText(0, 0), "x");
     EXPECT_EQ(list->GetItemText(1, 0), "X");
     EXPECT_EQ(list->GetItemText(2, 1), "5");
@@ -68,9 +83,13 @@ TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
   EXPECT_EQ(PendingDialogSteps(), 0);
   EXPECT_EQ(TheList().SelectedRows(), (std::vector<int>{0, 5}));
 
-  // "終　了" leaves the selection as it was.
+  // "終　了" leaves the selection as it was. Without column icons the
+  // headers have none.
+  TheData().settings.columns.headerIcons = 0;
   ChooseSecondColumn();
   OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(HeaderImages(*Control<wxListCtrl>(d, R::kResultList)),
+              (std::vector<int>{-1, -1, -1}));
     dynamic_cast<R&>(d).TickRow(1, true);
     Click(d, R::kCloseButton);
   });

@@ -16,6 +16,7 @@
 #include "ui/doc/progress_dialog.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/views/item_list_ctrl.h"
+#include "ui/views/list_icons.h"
 
 namespace listora {
 
@@ -68,6 +69,8 @@ class CDuplicateResultDlg::ResultList : public wxListCtrl {
         columns_(std::move(columns)) {
     shaded_.SetBackgroundColour(FromColorRef(kShadedGroupBackground));
     EnableCheckBoxes();
+    // The headers show the main list's column icons; rows have none.
+    AssignImageList(MakeListIcons().release(), wxIMAGE_LIST_SMALL);
   }
   const std::vector<int>& Columns() const { return columns_; }
 
@@ -79,6 +82,7 @@ class CDuplicateResultDlg::ResultList : public wxListCtrl {
   wxItemAttr* OnGetItemAttr(long row) const override {
     return IsShadedGroup(owner_->groups_.GroupOfRow(static_cast<int>(row))) ? &shaded_ : nullptr;
   }
+  int OnGetItemImage(long) const override { return -1; }
   bool OnGetItemIsChecked(long row) const override {
     return owner_->ticks_.IsTicked(static_cast<int>(row));
   }
@@ -118,10 +122,13 @@ CDuplicateResultDlg::CDuplicateResultDlg(const ToolContext& context, int column,
   int totalWidth = 0;
   for (std::size_t i = 0; i < list_->Columns().size(); ++i) {
     const int c = list_->Columns()[i];
-    list_->AppendColumn(
-        ToWx(FixedText(descriptors.names[c])),
-        (descriptors.formats[c] & kFormatRight) ? wxLIST_FORMAT_RIGHT : wxLIST_FORMAT_LEFT,
-        descriptors.widths[c]);
+    wxListItem header;
+    header.SetText(ToWx(FixedText(descriptors.names[c])));
+    header.SetAlign((descriptors.formats[c] & kFormatRight) ? wxLIST_FORMAT_RIGHT
+                                                            : wxLIST_FORMAT_LEFT);
+    header.SetWidth(descriptors.widths[c]);
+    header.SetImage(ColumnHeaderImage(descriptors, c));
+    list_->InsertColumn(static_cast<long>(i), header);
     totalWidth += descriptors.widths[c];
   }
   list_->SetItemCount(groups_.RowCount());

@@ -117,7 +117,8 @@ void CItemListCtrl::RebuildColumns() {
       wxHeaderColumnSimple column(ToWx(FixedText(columns.names[i])), width,
                                   right ? wxALIGN_RIGHT : wxALIGN_LEFT,
                                   i == 0 ? 0 : wxCOL_RESIZABLE | wxCOL_REORDERABLE);
-      if (i == 0 || columns.headerIcons != 0) column.SetBitmap(icons_->GetBitmap(HeaderIcon(i)));
+      if (const int image = ColumnHeaderImage(columns, i); image >= 0)
+        column.SetBitmap(icons_->GetBitmap(image));
       headers.push_back(column);
       widths_.push_back(width);
       order_.push_back(i);

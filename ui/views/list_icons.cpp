@@ -50,6 +50,10 @@ wxBitmap HeaderIconBitmap(int column) {
 
 }  // namespace
 
+int ColumnHeaderImage(const ColumnDescriptors& columns, int column) {
+  return column == 0 || columns.headerIcons != 0 ? HeaderIcon(column) : -1;
+}
+
 std::unique_ptr<wxImageList> MakeListIcons() {
   auto icons = std::make_unique<wxImageList>(kSize, kSize, true, kItemIconCount + kMaxColumns);
   for (int index = 0; index < kItemIconCount; ++index)

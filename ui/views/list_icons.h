@@ -10,8 +10,15 @@
 
 namespace listora {
 
+struct ColumnDescriptors;
+
 inline constexpr int kItemIconCount = 4;
 inline constexpr int HeaderIcon(int column) { return kItemIconCount + column; }
+
+// The image a header of table column `column` shows, or -1: the icon
+// column always has its image, the user columns only while the document
+// shows column icons.
+int ColumnHeaderImage(const ColumnDescriptors& columns, int column);
 
 std::unique_ptr<wxImageList> MakeListIcons();
 
