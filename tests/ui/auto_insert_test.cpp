@@ -1,6 +1,6 @@
 // Automatic insertion from its command: a folder tree with serial numbers
 // and an input text, the attribute filter, the stored settings and the
-// defaults, the checks, and a run cancelled from the progress dialog.
+// defaults, the checks, and runs cancelled from the progress dialog.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,6 +9,8 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#include <cstdio>
 
 #include "core/app/profile.h"
 #include "core/doc/document_file.h"
@@ -147,6 +149,60 @@ TEST_F(AutoInsertTest, StoresSettingsChecksAndCancels) {
   EXPECT_FALSE(ProgressRun::CancelPending());
   EXPECT_LE(TheData().items.GetSize(), 1);
   EXPECT_EQ(Profile(SettingsFile()).GetString("Auto", "FolName", ""), folder.utf8_string());
+}
+
+// A run stopped by the progress dialog's cancel button in its middle keeps
+// the items made before the stop, numbered as the whole run numbers them;
+// the next run is not stopped.
+TEST_F(AutoInsertTest, CancelledMidRunKeepsWhatWasMade) {
+  TempDir tree;
+  std::vector<std::string> paths;  // in the order a whole run takes them
+  for (const char* folder : {"d0", "d1", "d2"}) {
+    std::filesystem::create_directory(tree / folder);
+    for (int i = 0; i < 10; ++i) {
+      const std::filesystem::path file = tree / folder / ("f" + std::to_string(i) + ".txt");
+      WriteAll(file, "x");
+      paths.push_back(file.string());
+    }
+  }
+  const wxString folder = wxString::FromUTF8(tree.path().string());
+  OnNextDialog([folder](wxDialog& d) {
+    Type(d, D::kFolderEdit, folder);
+    Type(d, D::kExtensionEdit, "txt");
+    Tick(d, D::kSubFoldersCheck, true);
+    Choose(d, D::kKindChoice, 10);  // column 1: "Sample *", from 1, two digits
+    Choose(d, D::kColumnChoice, 1);
+    Choose(d, D::kKindChoice, 1);  // column 2: the full path
+    Click(d, wxID_OK);
+  });
+  bool pressed = false;
+  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
+    // Half way through the second folder.
+    if (step != 15) return;
+    ASSERT_NE(dialog, nullptr);
+    Click(*dialog, CProgressDialog::kCancelButton);
+    pressed = true;
+  });
+  SendCommand(cmd::kAutoInsert);
+  ASSERT_TRUE(pressed);
+  const int made = TheData().items.GetSize();
+  EXPECT_GT(made, 10);
+  EXPECT_LT(made, 20);
+  Texts serials;
+  for (int i = 1; i <= made; ++i) {
+    char serial[16];
+    std::snprintf(serial, sizeof serial, "Sample %02d", i);
+    serials.push_back(serial);
+  }
+  EXPECT_EQ(ColumnOf(1), serials);
+  EXPECT_EQ(ColumnOf(2), Texts(paths.begin(), paths.begin() + made));
+  EXPECT_EQ(TheList().GetItemCount(), made);
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  OnNextDialog([](wxDialog& d) { Click(d, wxID_OK); });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(TheData().items.GetSize(), made + 30);
+  EXPECT_EQ(RowOf(made + 29)[1], paths.back());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The duplicate search from its command: the column chooser, the result
 // dialog's groups, shading and ticks, and what leaving it does to the
-// list's selection.
+// list's selection, and a search cancelled in its middle.
 
 #include <gtest/gtest.h>
 #include <wx/listctrl.h>
@@ -8,6 +8,7 @@
 
 #include "core/doc/document_file.h"
 #include "ui/app/command_ids.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -133,6 +134,37 @@ TEST(DuplicateSearch, ListsEveryGroupedItemOfALargeTable) {
     EXPECT_EQ(list->GetItemText(11999, 0), "5999");
   });
   SendCommand(cmd::kDuplicateSearch);
+  EXPECT_EQ(PendingDialogSteps(), 0);
+}
+
+// A search stopped by the progress dialog's cancel button in its middle
+// shows the groups of the items examined before the stop, complete.
+TEST(DuplicateSearch, CancelledMidRunShowsTheGroupsFoundSoFar) {
+  StartWithColumns(1);
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 10000; ++i) rows.push_back({std::to_string(i % 5000)});
+  AddRows(rows);
+  bool pressed = false;
+  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
+    if (step != 1) return;
+    ASSERT_NE(dialog, nullptr);
+    Click(*dialog, CProgressDialog::kCancelButton);
+    pressed = true;
+  });
+  OnNextDialog([](wxDialog& d) { Click(d, wxID_OK); });
+  OnNextDialog([](wxDialog& d) {
+    auto* list = Control<wxListCtrl>(d, R::kResultList);
+    const int groups = list->GetItemCount() / 2;
+    EXPECT_GT(groups, 0);
+    EXPECT_LT(groups, 5000);
+    EXPECT_EQ(Label(d, R::kGroupsLabel), wxString::Format(U("重複数: %4d 組"), groups));
+    // Each group whole: its first item and the later one with its value.
+    EXPECT_EQ(list->GetItemText(0, 0), "0");
+    EXPECT_EQ(list->GetItemText(1, 0), "0");
+    EXPECT_EQ(list->GetItemText(2 * groups - 1, 0), std::to_string(groups - 1));
+  });
+  SendCommand(cmd::kDuplicateSearch);
+  EXPECT_TRUE(pressed);
   EXPECT_EQ(PendingDialogSteps(), 0);
 }
 

@@ -1,7 +1,7 @@
 // The find and replace dialog from its command: find steps both ways, the
 // end of the table, replacing one cell and all of them, with and without
 // case matching, on text whose double-byte characters end in bytes equal
-// to ASCII letters.
+// to ASCII letters; a replacement of every cell cancelled in its middle.
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -10,6 +10,7 @@
 #include "core/doc/document_file.h"
 #include "ui/app/command_ids.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/progress_dialog.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -137,6 +138,35 @@ TEST(FindReplaceDialog, ReplacesOneCellAndAll) {
   });
   SendCommand(cmd::kFindReplace);
   EXPECT_EQ(ColumnOf(1), (Texts{"aabc", "ABC", "q", "aaXaa"}));
+}
+
+// "すべて置換" stopped by the progress dialog's cancel button keeps the
+// replacements made before the stop and leaves the later cells untouched.
+TEST(FindReplaceDialog, ReplaceAllCancelledMidRunKeepsWhatWasReplaced) {
+  StartWithColumns(2);
+  constexpr int kRows = 20000;
+  AddRows(std::vector<std::vector<std::string>>(kRows, {"aa", "ヂa"}));
+  bool pressed = false;
+  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
+    if (step != 1) return;
+    ASSERT_NE(dialog, nullptr);
+    Click(*dialog, CProgressDialog::kCancelButton);
+    pressed = true;
+  });
+  OnNextDialog([](wxDialog& d) {
+    Type(d, D::kFindEdit, "a");
+    Type(d, D::kReplaceEdit, "b");
+    Click(d, D::kReplaceAllButton);
+    EXPECT_EQ(Script().asked.back().text, U("置換が終了しました"));
+  });
+  SendCommand(cmd::kFindReplace);
+  ASSERT_TRUE(pressed);
+  int replaced = 0;
+  while (replaced < kRows && RowOf(replaced) == Texts{"bb", "ヂb"}) ++replaced;
+  EXPECT_GT(replaced, 0);
+  EXPECT_LT(replaced, kRows);
+  for (int row = replaced; row < kRows; ++row) ASSERT_EQ(RowOf(row), (Texts{"aa", "ヂa"})) << row;
+  EXPECT_TRUE(CurrentDoc().IsModified());
 }
 
 }  // namespace

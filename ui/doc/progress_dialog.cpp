@@ -14,7 +14,6 @@ namespace listora {
 
 namespace {
 constexpr int kGauge = 1002;
-constexpr int kCancelButton = 1003;
 constexpr int kStatusText = 1102;
 constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 }  // namespace
@@ -74,15 +73,19 @@ void CProgressDialog::OnCancel(wxCommandEvent&) {
 
 namespace {
 bool cancelNextRun = false;
+ProgressRun::StepWatch nextWatch;
 
 int ClampedToInt(long long n) { return static_cast<int>(std::clamp<long long>(n, 0, INT32_MAX)); }
 }  // namespace
 
 void ProgressRun::CancelNextRun() { cancelNextRun = true; }
 bool ProgressRun::CancelPending() { return cancelNextRun; }
+void ProgressRun::WatchNextRun(StepWatch watch) { nextWatch = std::move(watch); }
 
-ProgressRun::ProgressRun(wxWindow* owner) : owner_(owner), cancelled_(cancelNextRun) {
+ProgressRun::ProgressRun(wxWindow* owner)
+    : owner_(owner), cancelled_(cancelNextRun), watch_(std::move(nextWatch)) {
   cancelNextRun = false;
+  nextWatch = nullptr;
 }
 
 ProgressRun::~ProgressRun() {
@@ -97,6 +100,7 @@ void ProgressRun::Begin(long long total) {
 
 bool ProgressRun::Step(long long done) {
   if (dialog_) dialog_->Step(ClampedToInt(done));
+  if (watch_) watch_(dialog_, ++steps_);
   return cancelled_;
 }
 

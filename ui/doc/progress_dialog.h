@@ -19,6 +19,7 @@ namespace listora {
 
 class CProgressDialog : public wxDialog {
  public:
+  enum : int { kCancelButton = 1003 };
   // `onCancel` runs when the cancel button is pressed.
   CProgressDialog(wxWindow* parent, std::function<void()> onCancel);
   ~CProgressDialog() override;
@@ -65,12 +66,19 @@ class ProgressRun {
   static void CancelNextRun();
   // A cancel asked for by CancelNextRun that no run has taken yet.
   static bool CancelPending();
+  // The next run calls `watch` after each of its steps with its dialog
+  // (null while it shows none) and the step's number from 1, so a test can
+  // press the cancel button in the middle of the run.
+  using StepWatch = std::function<void(CProgressDialog* dialog, int step)>;
+  static void WatchNextRun(StepWatch watch);
 
  private:
   wxWindow* owner_;
   CProgressDialog* dialog_ = nullptr;
   bool cancelled_;
   bool closed_ = false;
+  StepWatch watch_;
+  int steps_ = 0;
 };
 
 }  // namespace listora
