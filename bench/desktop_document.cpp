@@ -9,7 +9,6 @@
 // open and at the end.
 
 #include <gtest/gtest.h>
-#include <wx/treectrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -95,7 +94,7 @@ TEST(DesktopBenchmark, LargeDocument) {
               open - core);
   std::printf("scroll to the end         %8.2f s\n", scroll);
   std::printf("tree by position 2        %8.2f s  (%zu nodes)\n", group,
-              static_cast<std::size_t>(tree.Tree()->GetCount()));
+              tree.Grouping().nodes.size());
   std::printf("expand all                %8.2f s\n", expand);
   std::printf("peak memory, document open %7.0f MiB = %.2f x the file\n", openPeak / 1024.0,
               openPeak * 1024.0 / size);

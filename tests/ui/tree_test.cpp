@@ -5,7 +5,6 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/stattext.h>
-#include <wx/treectrl.h>
 
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@ namespace listora::test {
 namespace {
 
 CTreePane& Pane() { return *App().Panes().tree; }
-wxTreeCtrl& Tree() { return *Pane().Tree(); }
+CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
 CItemListCtrl& List() { return *App().Panes().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
@@ -64,32 +63,21 @@ struct Shown {
   int image;
 };
 
-void Walk(const wxTreeItemId& parent, int depth, std::vector<Shown>& out) {
-  wxTreeItemIdValue cookie;
-  for (wxTreeItemId item = Tree().GetFirstChild(parent, cookie); item.IsOk();
-       item = Tree().GetNextChild(parent, cookie)) {
-    out.push_back({depth, Tree().GetItemText(item), Tree().GetItemImage(item)});
-    Walk(item, depth + 1, out);
-  }
-}
-
 std::vector<Shown> ShownNodes() {
   std::vector<Shown> out;
-  Walk(Tree().GetRootItem(), 0, out);
+  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k)
+    out.push_back(
+        {Pane().Grouping().nodes[k].depth, Tree().GetItemText(k), Tree().GetItemImage(k)});
   return out;
 }
 
-wxTreeItemId Find(const wxTreeItemId& parent, const wxString& text) {
-  wxTreeItemIdValue cookie;
-  for (wxTreeItemId item = Tree().GetFirstChild(parent, cookie); item.IsOk();
-       item = Tree().GetNextChild(parent, cookie)) {
-    if (Tree().GetItemText(item) == text) return item;
-    if (wxTreeItemId below = Find(item, text); below.IsOk()) return below;
+// The first node in tree order with the text.
+std::size_t Find(const char* utf8) {
+  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k) {
+    if (Tree().GetItemText(k) == U(utf8)) return k;
   }
-  return wxTreeItemId();
+  return CGroupTreeCtrl::kNone;
 }
-
-wxTreeItemId Find(const char* utf8) { return Find(Tree().GetRootItem(), U(utf8)); }
 
 TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
   StartFresh();
@@ -130,14 +118,14 @@ TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
   // A new document empties the tree.
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
-  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem()), 0u);
+  EXPECT_TRUE(Tree().Empty());
   EXPECT_EQ(ParentLabel(), U("　親アイテム数:　0"));
 }
 
 TEST(TreeView, GroupingBeyondTheColumnsOrOnAnEmptyListDoesNothing) {
   StartFresh();
   SendCommand(cmd::kTreeGroup1);
-  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem()), 0u);
+  EXPECT_TRUE(Tree().Empty());
 
   Profile(SettingsFile()).WriteInt("Column", "Count", 3);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
@@ -156,7 +144,7 @@ TEST(TreeView, ExpandAndCollapseReachTwoLevelsBelow) {
   StartFresh();
   AddRows(kCities);
   SendCommand(cmd::kTreeGroup1);
-  const wxTreeItemId tokyo = Find("東京");
+  const std::size_t tokyo = Find("東京");
   Tree().SelectItem(tokyo);
 
   PaneCommand(cmd::kTreeExpandBelow);
@@ -190,22 +178,20 @@ TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
   SendCommand(cmd::kTreeGroup1);
   ASSERT_EQ(ParentLabel(), U("　親アイテム数:　6000"));
   PaneCommand(cmd::kTreeExpandAll);
-  const wxTreeItemId middle = Find("k13000");
+  const std::size_t middle = Find("k13000");
   Tree().SelectItem(middle);
   PaneCommand(cmd::kTreeCollapseBelow);
   EXPECT_FALSE(Tree().IsExpanded(middle));
   EXPECT_TRUE(Tree().IsExpanded(Find("k13001")));
 
-  // So many open nodes in sight are closed by appending the nodes anew.
+  // Closing them all keeps the selected parent item selected.
   PaneCommand(cmd::kTreeCollapseAll);
   std::size_t open = 0;
-  wxTreeItemIdValue cookie;
-  for (wxTreeItemId item = Tree().GetFirstChild(Tree().GetRootItem(), cookie); item.IsOk();
-       item = Tree().GetNextChild(Tree().GetRootItem(), cookie))
-    open += Tree().IsExpanded(item) ? 1 : 0;
+  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k)
+    open += Pane().Grouping().nodes[k].depth == 0 && Tree().IsExpanded(k) ? 1 : 0;
   EXPECT_EQ(open, 0u);
-  EXPECT_EQ(Tree().GetChildrenCount(Tree().GetRootItem(), true), 24000u);
-  ASSERT_TRUE(Tree().GetSelection().IsOk());
+  EXPECT_EQ(Pane().Grouping().nodes.size(), 24000u);
+  ASSERT_NE(Tree().GetSelection(), CGroupTreeCtrl::kNone);
   EXPECT_EQ(Tree().GetItemText(Tree().GetSelection()), "k13000");
 }
 
@@ -220,7 +206,7 @@ TEST(TreeView, CopyPutsTheCoreTextOnTheClipboard) {
   EXPECT_TRUE(text.EndsWith(U("\t\t\tw")));
 
   // Scrolled down, the copy still holds the whole tree.
-  Tree().ScrollTo(Tree().GetLastChild(Tree().GetRootItem()));
+  Tree().ScrollTo(Find("東京"));
   PaneCommand(cmd::kTreeCopy);
   EXPECT_EQ(ClipboardText(), text);
 

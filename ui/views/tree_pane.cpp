@@ -7,7 +7,6 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
-#include <wx/treectrl.h>
 #include <wx/wrapsizer.h>
 
 #include <algorithm>
@@ -58,13 +57,8 @@ wxBitmap NumberBitmap(int n) {
 }  // namespace
 
 CTreePane::CTreePane(wxWindow* parent, bool showToolBar)
-    : wxPanel(parent),
-      tree_(new wxTreeCtrl(this, kTreeControl, wxDefaultPosition, wxDefaultSize,
-                           wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxBORDER_SUNKEN)),
-      icons_(MakeListIcons()),
-      snapshot_(*tree_) {
+    : wxPanel(parent), tree_(new CGroupTreeCtrl(this, kTreeControl)), icons_(MakeListIcons()) {
   CreateToolBar();
-  tree_->AddRoot(wxString());
 
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(toolRow_, wxSizerFlags().Expand());
@@ -125,11 +119,7 @@ void CTreePane::ApplyStyle(const ViewStyle& style, bool showIcons) {
 }
 
 void CTreePane::Clear() {
-  if (!snapshot_.Empty()) {
-    tree_->Freeze();
-    snapshot_.Clear();
-    tree_->Thaw();
-  }
+  tree_->Clear();
   SetParentCount(0);
 }
 
@@ -141,8 +131,6 @@ void CTreePane::ShowToolBar(bool show) {
 }
 
 void CTreePane::SetParentCount(int count) { parentCount_->SetLabel(ParentCountText(count)); }
-
-std::size_t CTreePane::SelectedNode() const { return snapshot_.IndexOf(tree_->GetSelection()); }
 
 void CTreePane::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::kTreeGroup1 + 1); }
 
@@ -158,21 +146,12 @@ void CTreePane::Group(int position) {
 
   ProgressRun progress(app.MainFrame());
   progress.Begin(n);
-  tree_->Freeze();
-  snapshot_.Clear();
-  // Grouping fills the first half of the bar, appending the nodes the rest.
-  const int half = n / 2;
+  tree_->Clear();
   std::optional<GroupingTree> built = BuildGroupingTree(
-      items, order, position, [&](int rowsDone) { return progress.Step(rowsDone / 2); });
-  const bool groupingStopped = built->cancelled;
-  const double perNode = built->nodes.empty() ? 0.0 : double(n - half) / built->nodes.size();
-  snapshot_.Fill(std::move(*built), [&](std::size_t appended) {
-    const bool cancelled = progress.Step(half + static_cast<int>(appended * perNode));
-    // A grouping stopped by the user is shown as far as it got.
-    return cancelled && !groupingStopped;
-  });
-  SetParentCount(snapshot_.Grouping().parentCount);
-  tree_->Thaw();
+      items, order, position, [&](int rowsDone) { return progress.Step(rowsDone); });
+  // A grouping stopped by the user is shown as far as it got.
+  SetParentCount(built->parentCount);
+  tree_->Show(std::move(*built));
 }
 
 void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
@@ -180,38 +159,32 @@ void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
   const bool all = id == cmd::kTreeExpandAll || id == cmd::kTreeCollapseAll;
   const bool expand = id == cmd::kTreeExpandBelow || id == cmd::kTreeExpandAll;
   std::vector<std::size_t> nodes;
+  const GroupingTree& grouped = tree_->Grouping();
   if (all) {
-    const std::vector<TreeNode>& grouped = snapshot_.Grouping().nodes;
-    for (std::size_t k = 0; k < grouped.size(); ++k) {
-      if (grouped[k].depth != 0) continue;
-      const std::vector<std::size_t> below = NodesToOpenOrClose(snapshot_.Grouping(), k);
+    for (std::size_t k = 0; k < grouped.nodes.size(); ++k) {
+      if (grouped.nodes[k].depth != 0) continue;
+      const std::vector<std::size_t> below = NodesToOpenOrClose(grouped, k);
       nodes.insert(nodes.end(), below.begin(), below.end());
     }
-  } else if (const std::size_t start = SelectedNode(); start != TreeSnapshot::kNone) {
-    nodes = NodesToOpenOrClose(snapshot_.Grouping(), start);
+  } else if (const std::size_t start = tree_->GetSelection(); start != CGroupTreeCtrl::kNone) {
+    nodes = NodesToOpenOrClose(grouped, start);
   }
-  if (nodes.empty()) return;
-  tree_->Freeze();
-  if (expand)
-    snapshot_.Expand(nodes);
-  else
-    snapshot_.Collapse(nodes);
-  tree_->Thaw();
+  tree_->SetExpanded(nodes, expand);
 }
 
 // The list search of the search box, with the node's text and without
 // touching the box's history.
 void CTreePane::OnSearchInList(wxCommandEvent&) {
-  const std::size_t node = SelectedNode();
+  const std::size_t node = tree_->GetSelection();
   CListoraDoc* doc = OpenDocument();
-  if (node == TreeSnapshot::kNone || !doc) return;
-  RunListSearch(*doc, snapshot_.Grouping().nodes[node].text);
+  if (node == CGroupTreeCtrl::kNone || !doc) return;
+  RunListSearch(*doc, tree_->Grouping().nodes[node].text);
 }
 
 void CTreePane::OnCopy(wxCommandEvent&) {
   // The whole tree, however it is scrolled: starting at the first node in
   // sight would silently leave the nodes above it out of the copy.
-  PutClipboardText(TreeClipboardText(snapshot_.Grouping()));
+  PutClipboardText(TreeClipboardText(tree_->Grouping()));
 }
 
 void CTreePane::OnClear(wxCommandEvent&) {
@@ -221,18 +194,21 @@ void CTreePane::OnClear(wxCommandEvent&) {
   Clear();
 }
 
-void CTreePane::OnContextMenu(wxContextMenuEvent& event) {
+std::unique_ptr<wxMenu> CTreePane::ContextMenuAt(const wxPoint& screenPoint) {
   // A menu asked for from the keyboard carries no point and shows nothing.
+  if (tree_->Empty() || screenPoint == wxDefaultPosition) return nullptr;
+  if (!tree_->GetScreenRect().Contains(screenPoint)) return nullptr;
+  std::size_t node = tree_->HitTest(tree_->ScreenToClient(screenPoint));
+  if (node == CGroupTreeCtrl::kNone) node = tree_->GetSelection();
+  if (node == CGroupTreeCtrl::kNone) return nullptr;
+  tree_->SelectItem(node);
+  return MakeTreeMenu();
+}
+
+void CTreePane::OnContextMenu(wxContextMenuEvent& event) {
   const wxPoint point = event.GetPosition();
-  if (snapshot_.Empty() || point == wxDefaultPosition) return;
-  if (!tree_->GetScreenRect().Contains(point)) return;
-  int flags = 0;
-  wxTreeItemId item = tree_->HitTest(tree_->ScreenToClient(point), flags);
-  if (snapshot_.IndexOf(item) == TreeSnapshot::kNone) item = tree_->GetSelection();
-  if (snapshot_.IndexOf(item) == TreeSnapshot::kNone) return;
-  tree_->SelectItem(item);
-  std::unique_ptr<wxMenu> menu = MakeTreeMenu();
-  PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(kMenuOffset, kMenuOffset));
+  if (std::unique_ptr<wxMenu> menu = ContextMenuAt(point))
+    PopupMenu(menu.get(), ScreenToClient(point) + wxPoint(kMenuOffset, kMenuOffset));
 }
 
 }  // namespace listora

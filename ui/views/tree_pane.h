@@ -9,12 +9,12 @@
 #include <memory>
 
 #include "core/doc/document_settings.h"
-#include "ui/views/tree_snapshot.h"
+#include "ui/views/group_tree_ctrl.h"
 
 class wxImageList;
+class wxMenu;
 class wxStaticText;
 class wxToolBar;
-class wxTreeCtrl;
 
 namespace listora {
 
@@ -32,15 +32,16 @@ class CTreePane : public wxPanel {
   bool IsToolBarShown() const;
   void ShowToolBar(bool show);
 
-  wxTreeCtrl* Tree() const { return tree_; }
+  CGroupTreeCtrl* Tree() const { return tree_; }
   const wxStaticText* ParentCountLabel() const { return parentCount_; }
-  const GroupingTree& Grouping() const { return snapshot_.Grouping(); }
+  const GroupingTree& Grouping() const { return tree_->Grouping(); }
+  // The context menu for a click at `screenPoint`, with the node under it
+  // (or else the selected one) selected; null where none is shown.
+  std::unique_ptr<wxMenu> ContextMenuAt(const wxPoint& screenPoint);
 
  private:
   void CreateToolBar();
   void SetParentCount(int count);
-  // The node index of the selection; TreeSnapshot::kNone for none.
-  std::size_t SelectedNode() const;
 
   void Group(int position);
   void OnGroup(wxCommandEvent& event);
@@ -53,9 +54,8 @@ class CTreePane : public wxPanel {
   wxToolBar* toolBar_ = nullptr;
   wxStaticText* parentCount_ = nullptr;
   wxSizer* toolRow_ = nullptr;  // the tool bar and the count, wrapping
-  wxTreeCtrl* tree_;
+  CGroupTreeCtrl* tree_;
   std::unique_ptr<wxImageList> icons_;
-  TreeSnapshot snapshot_;
 };
 
 }  // namespace listora
