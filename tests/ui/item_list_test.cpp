@@ -186,6 +186,33 @@ TEST(ItemListHeader, DragReordersBehindTheIconColumnAndTheSaveKeepsTheOrder) {
   EXPECT_TRUE(CurrentDoc().DisplayOrder().empty());
 }
 
+TEST(ItemListHeader, AnotherColumnCountFromTheSettingsForgetsTheOrder) {
+  StartWithColumns(3);
+  DragHeader(3, 1);
+  ASSERT_EQ(CurrentDoc().DisplayOrder(), (std::vector<int>{0, 3, 1, 2}));
+
+  // The kept order named column 3, which two columns no longer have.
+  SettingsSet set = DocumentSet(Data().settings);
+  set.userColumns = 2;
+  CurrentDoc().ApplySettings(set);
+  Pump();
+  EXPECT_TRUE(CurrentDoc().DisplayOrder().empty());
+  EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 1, 2}));
+
+  // Back to three columns, the third is a fresh one in its natural place,
+  // not where the forgotten order had put the old column 3.
+  set.userColumns = 3;
+  CurrentDoc().ApplySettings(set);
+  Pump();
+  EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 1, 2, 3}));
+
+  // The same count keeps the order the user made.
+  DragHeader(3, 1);
+  CurrentDoc().ApplySettings(DocumentSet(Data().settings));
+  Pump();
+  EXPECT_EQ(List().DisplayOrder(), (std::vector<int>{0, 3, 1, 2}));
+}
+
 TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   StartWithColumns(1);
   FillRows(10);

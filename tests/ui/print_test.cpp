@@ -149,6 +149,7 @@ TEST(Printing, FontTooLargeForOneRowWarnsOnceAndGivesEachRowAPage) {
 TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
   StartFresh();
   FillDocument(130);
+  App().PreviewPages() = 0;
   SendCommand(cmd::kPrintPreview);
   PrintPreviewFrame* preview = nullptr;
   ASSERT_TRUE(PumpUntil([&] {
@@ -166,6 +167,8 @@ TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
   wxPrintPreviewBase* pages = preview->Preview();
   EXPECT_EQ(pages->GetCurrentPage(), 1);
   EXPECT_GT(pages->GetMaxPage(), 1);
+  // One page at a time, the count the settings file keeps at exit.
+  EXPECT_EQ(App().PreviewPages(), 1);
   preview->Close(true);
   Pump();
 }

@@ -7,6 +7,7 @@
 
 #include "core/app/file_io.h"
 #include "core/app/messages.h"
+#include "core/print/preview_pages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
@@ -98,6 +99,7 @@ void CListoraDocManager::RemoveFileFromHistory(size_t i) {
 
 wxPreviewFrame* CListoraDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
                                                        wxWindow* parent, const wxString&) {
+  TheApp().PreviewPages() = kTablePreviewPages;
   return new PrintPreviewFrame(preview, parent);
 }
 

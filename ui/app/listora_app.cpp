@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/command_line.h"
+#include "core/print/preview_pages.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/japanese_labels.h"
 #include "ui/app/path_insertion.h"
@@ -41,6 +42,7 @@ bool CListoraApp::OnInit() {
   profile_.emplace(SettingsFilePath(exeDir_));
   ReadAttributeSkipMask();
   printLayout_ = ReadPrintLayout(*profile_);
+  previewPages_ = ReadPreviewPages(*profile_);
   wxToolTip::SetDelay(900);
   UseJapaneseToolkitTexts();
 
@@ -84,6 +86,7 @@ bool CListoraApp::OnInit() {
 int CListoraApp::OnExit() {
   if (docManager_) {
     SaveRecentFiles(*docManager_->GetFileHistory(), *profile_);
+    SavePreviewPages(*profile_, previewPages_);
     delete docManager_;
     docManager_ = nullptr;
   }

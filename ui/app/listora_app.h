@@ -50,6 +50,9 @@ class CListoraApp : public wxApp {
   // The print layout: read at start-up and for every new document, changed
   // by the print layout dialog.
   PrintLayout& PrintSettings() { return printLayout_; }
+  // How many pages the print preview shows: read at start-up, set by the
+  // preview, kept at exit once known (0 until then).
+  std::int32_t& PreviewPages() { return previewPages_; }
   // Derives the mask again from the settings file's "Attribute" section.
   void ReadAttributeSkipMask();
   // Where image files are copied and looked up (empty: stored paths are
@@ -67,6 +70,7 @@ class CListoraApp : public wxApp {
   PanePointers panes_;
   std::uint32_t attributeSkipMask_ = 0;
   PrintLayout printLayout_;
+  std::int32_t previewPages_ = 0;
   std::filesystem::path imageFolder_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;

@@ -1,0 +1,36 @@
+#include "core/print/preview_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/app/profile.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+TEST(PreviewPagesTest, KeptOnlyOnceKnownAndOnlyAsAPageCountThePreviewCanShow) {
+  test::TempDir dir;
+  const auto file = dir / "Listora.ini";
+  Profile profile(file);
+  EXPECT_EQ(ReadPreviewPages(profile), 0);
+  // Not known: the settings file is not even created.
+  ASSERT_TRUE(SavePreviewPages(profile, 0));
+  EXPECT_FALSE(std::filesystem::exists(file));
+
+  ASSERT_TRUE(SavePreviewPages(profile, kTablePreviewPages));
+  EXPECT_EQ(profile.GetString("Settings", "PreviewPages", ""), "1");
+  EXPECT_EQ(ReadPreviewPages(profile), 1);
+
+  for (const char* stored : {"2", "0", "-1", "3", "x"}) {
+    test::WriteAll(file, std::string("[Settings]\r\nPreviewPages=") + stored + "\r\n");
+    EXPECT_EQ(ReadPreviewPages(Profile(file)), stored[0] == '2' ? 2 : 0) << stored;
+  }
+  // A count read as not known leaves what the file holds.
+  ASSERT_TRUE(SavePreviewPages(profile, ReadPreviewPages(profile)));
+  EXPECT_EQ(profile.GetString("Settings", "PreviewPages", ""), "x");
+}
+
+}  // namespace
+}  // namespace listora
