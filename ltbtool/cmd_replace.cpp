@@ -1,8 +1,8 @@
 #include <iostream>
 
+#include "core/app/messages.h"
 #include "core/text/encoding.h"
 #include "core/tools/find_replace.h"
-#include "core/tools/tool_messages.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 

@@ -6,9 +6,12 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <system_error>
+
+#include "core/app/messages.h"
 
 namespace listora {
 
@@ -25,12 +28,11 @@ bool Fail(FileError* error, std::string_view action, const std::filesystem::path
   return FailWith(error, action, file, std::generic_category().message(code));
 }
 
-constexpr std::string_view kCannotRead = "を読み込めませんでした";
-
 std::string TooLarge(std::size_t maxBytes) {
-  return "larger than " + std::to_string(maxBytes) + " bytes";
+  char text[64];
+  std::snprintf(text, sizeof text, std::string(msg::kFileTooLargeFormat).c_str(), maxBytes);
+  return text;
 }
-constexpr std::string_view kCannotWrite = "に書き込めませんでした";
 
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
   static constexpr char kLetters[] =
@@ -162,12 +164,12 @@ int OpenForReading(const std::filesystem::path& file, struct stat& info, FileErr
                    std::size_t maxBytes) {
   const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    Fail(error, kCannotRead, file, errno);
+    Fail(error, msg::kCannotRead, file, errno);
     return -1;
   }
   const auto refuse = [&](const std::string& reason) {
     close(fd);
-    FailWith(error, kCannotRead, file, reason);
+    FailWith(error, msg::kCannotRead, file, reason);
     return -1;
   };
   if (fstat(fd, &info) != 0) return refuse(std::generic_category().message(errno));
@@ -202,13 +204,13 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
       if (errno == EINTR) continue;
       const int code = errno;
       close(fd);
-      Fail(error, kCannotRead, file, code);
+      Fail(error, msg::kCannotRead, file, code);
       return std::nullopt;
     }
     // The file may grow while it is read.
     if (static_cast<std::size_t>(got) > maxBytes - bytes.size()) {
       close(fd);
-      FailWith(error, kCannotRead, file, TooLarge(maxBytes));
+      FailWith(error, msg::kCannotRead, file, TooLarge(maxBytes));
       return std::nullopt;
     }
     bytes.append(buffer, static_cast<std::size_t>(got));
@@ -224,12 +226,13 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   struct stat existing {};
   if (stat(file.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
       !S_ISDIR(existing.st_mode))
-    return WriteThrough(file, bytes) || Fail(error, kCannotWrite, file, errno);
+    return WriteThrough(file, bytes) || Fail(error, msg::kCannotWrite, file, errno);
   std::filesystem::path target;
-  if (const int code = ResolveTarget(file, &target)) return Fail(error, kCannotWrite, file, code);
-  if (target.filename().empty()) return Fail(error, kCannotWrite, file, EISDIR);
+  if (const int code = ResolveTarget(file, &target))
+    return Fail(error, msg::kCannotWrite, file, code);
+  if (target.filename().empty()) return Fail(error, msg::kCannotWrite, file, EISDIR);
   const bool exists = stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) return Fail(error, kCannotWrite, file, EISDIR);
+  if (exists && S_ISDIR(existing.st_mode)) return Fail(error, msg::kCannotWrite, file, EISDIR);
   const struct stat* old = exists ? &existing : nullptr;
   const std::filesystem::path folder =
       target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
@@ -245,7 +248,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
     code = errno;
     if (!ok) {
       close(fd);
-      return Fail(error, kCannotWrite, file, code);
+      return Fail(error, msg::kCannotWrite, file, code);
     }
     if (!NameUnnamed(fd, target, &temporary)) {
       close(fd);
@@ -254,7 +257,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   }
   if (fd < 0) {
     fd = CreateTemporary(target, &temporary);
-    if (fd < 0) return Fail(error, kCannotWrite, file, errno);
+    if (fd < 0) return Fail(error, msg::kCannotWrite, file, errno);
     ok = FillReplacement(fd, old, bytes);
     code = errno;
   }
@@ -268,9 +271,9 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   }
   if (!ok) {
     unlink(temporary.c_str());
-    return Fail(error, kCannotWrite, file, code);
+    return Fail(error, msg::kCannotWrite, file, code);
   }
-  if (!SyncFolder(folder)) return Fail(error, kCannotWrite, file, errno);
+  if (!SyncFolder(folder)) return Fail(error, msg::kCannotWrite, file, errno);
   return true;
 }
 

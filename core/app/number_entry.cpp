@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/app/messages.h"
 
 namespace listora {
 
@@ -37,7 +41,10 @@ NumberEntry Parse(std::string_view text, bool allowSign, std::int32_t min, std::
 }
 
 std::string RangeMessage(std::int32_t min, std::int32_t max) {
-  return std::to_string(min) + " から " + std::to_string(max) + " までの整数を入力してください。";
+  char text[128];
+  std::snprintf(text, sizeof text, std::string(msg::kNumberRangeFormat).c_str(),
+                static_cast<int>(min), static_cast<int>(max));
+  return text;
 }
 
 }  // namespace
@@ -52,12 +59,12 @@ NumberEntry ParseSignedEntry(std::string_view text, std::int32_t min, std::int32
 
 std::string UnsignedEntryMessage(const NumberEntry& entry, std::int32_t min, std::int32_t max) {
   if (entry.status == NumberEntry::kOutOfRange) return RangeMessage(min, max);
-  return "正の整数を入力してください。";
+  return std::string(msg::kPositiveNumberWanted);
 }
 
 std::string SignedEntryMessage(const NumberEntry& entry, std::int32_t min, std::int32_t max) {
   if (entry.status == NumberEntry::kOutOfRange) return RangeMessage(min, max);
-  return "整数を入力してください。";
+  return std::string(msg::kNumberWanted);
 }
 
 }  // namespace listora

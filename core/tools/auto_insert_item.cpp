@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/app/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
@@ -92,9 +93,9 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
     case kKindBaseName: value = "BBB"; break;
     case kKindExtension: value = "txt"; break;
     case kKindSize: value = "12,345"; break;
-    case kKindCreated: value = TextToCp932("2006年5月1日、1:23:46"); break;
+    case kKindCreated: value = TextToCp932(msg::kSampleCreatedTime); break;
     case kKindWritten:
-    case kKindNow: value = TextToCp932("2006年5月1日、1:23:45"); break;
+    case kKindNow: value = TextToCp932(msg::kSampleWrittenTime); break;
     case kKindInputText: value = InputText(settings, column); break;
     case kKindSerial: value = SerialTextFor(settings, 0); break;
     default: break;
@@ -103,7 +104,7 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
 }
 
 std::string InputSampleText(std::string_view inputText) {
-  return TextToCp932("例:　") + std::string(inputText);
+  return TextToCp932(msg::kSamplePrefix) + std::string(inputText);
 }
 
 }  // namespace listora

@@ -27,19 +27,6 @@ enum ItemKind : int {
 };
 inline constexpr int kItemKindCount = 11;
 
-// The entries of the kind list, in kind order (UTF-8, for the dialog).
-inline constexpr std::string_view kItemKindNames[kItemKindCount] = {"フォルダ名",
-                                                                    "フルパス名",
-                                                                    "ファイル名(拡張子有り)",
-                                                                    "ファイル名(拡張子無し)",
-                                                                    "拡張子",
-                                                                    "ファイルサイズ",
-                                                                    "作成日時",
-                                                                    "更新日時",
-                                                                    "現在の日時",
-                                                                    "入力項目(↓)",
-                                                                    "連番"};
-
 // The serial text with every "*" replaced by `number`, zero-padded on the
 // left to `digits` (held to 1..9); a text without "*" gets one at its end.
 std::string SerialText(std::string_view text, std::uint64_t number, int digits);

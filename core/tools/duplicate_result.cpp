@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/tools/tool_messages.h"
+#include "core/app/messages.h"
 
 namespace listora {
 

@@ -3,9 +3,9 @@
 #include <system_error>
 
 #include "core/app/file_io.h"
+#include "core/app/messages.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
-#include "core/tools/insert_messages.h"
 #include "core/tools/stored_paths.h"
 
 namespace listora {
@@ -134,7 +134,7 @@ std::string ImagePathExample(int mode, std::string_view subPath,
   std::string sub = trimmed.empty() ? std::string() : PathText(PathFromText(trimmed)) + "/";
   switch (mode) {
     case kImageBesideDocument:
-      if (documentFile.empty()) return TextToCp932("無題/") + name;
+      if (documentFile.empty()) return TextToCp932(msg::kUntitled) + "/" + name;
       return FolderText(documentFile.parent_path()) + sub + name;
     case kImageBesideProgram: return FolderText(executableDir) + sub + name;
     default: return "/img/" + name;

@@ -21,9 +21,8 @@ enum ImagePathMode : int {
   kImageBesideProgram = 2,
 };
 
-// The example image of the settings page, and its label (UTF-8).
+// The example image of the settings page.
 inline constexpr std::string_view kExampleImageName = "123.JPG";
-inline constexpr std::string_view kExampleImageLabel = "例:　/img/123.JPGの場合";
 
 // The image folder: the document's folder (mode 1; empty while the document
 // has no path) or the program's folder (mode 2), followed by the sub-path;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/app/messages.h"
 #include "core/text/cp932.h"
-#include "core/tools/tool_messages.h"
 
 namespace listora {
 

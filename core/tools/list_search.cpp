@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/app/messages.h"
 #include "core/text/encoding.h"
 #include "core/tools/cell_matcher.h"
-#include "core/tools/tool_messages.h"
 
 namespace listora {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/app/messages.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/file_entry.h"
@@ -24,20 +25,19 @@ ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, in
 }
 
 std::string ImageInfoText(const ImageFileInfo& info) {
-  // The labels are in half-width katakana, the dialog's own wording.
-  std::string text = TextToCp932(" ﾌｧｲﾙ名\t");
+  std::string text = TextToCp932(msg::kImageInfoFileName);
   text += info.fileName;
-  text += TextToCp932("\n ﾌｧｲﾙｻｲｽﾞ\t");
+  text += TextToCp932(msg::kImageInfoFileSize);
   text += GroupedNumberText(info.size);
-  text += TextToCp932(" ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t");
+  text += TextToCp932(msg::kImageInfoImageSize);
   text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.width, 0)));
   text += " x ";
   text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.height, 0)));
-  text += TextToCp932(" ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t");
+  text += TextToCp932(msg::kImageInfoCreated);
   text += DateTimeText(info.created);
-  text += TextToCp932("\n 更新日時\t");
+  text += TextToCp932(msg::kImageInfoWritten);
   text += DateTimeText(info.written);
-  text += TextToCp932("\n ｱｸｾｽ日時\t");
+  text += TextToCp932(msg::kImageInfoAccessed);
   text += DateTimeText(info.accessed);
   return text;
 }

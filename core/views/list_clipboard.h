@@ -11,11 +11,6 @@
 
 namespace listora {
 
-namespace msg {
-inline constexpr std::string_view kPasteCountQuestion =
-    "貼り付け項目数と現在の列数が違います。\nこのまま貼り付けますか?";
-}
-
 // Columns 1..columnCount-1 of each row joined by "/", the rows separated by
 // "\r\n"; trailing white space of the whole text is removed, so it never
 // ends with a line break.

@@ -7,10 +7,10 @@
 #include <ctime>
 
 #include "core/doc/document_file.h"
-#include "core/print/print_messages.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/print_layout_dlg.h"

@@ -7,13 +7,12 @@
 #include <wx/menu.h>
 
 #include "core/text/number_text.h"
-#include "core/tools/insert_messages.h"
 #include "core/tools/stored_paths.h"
 #include "core/views/memo_file.h"
-#include "core/views/view_messages.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"

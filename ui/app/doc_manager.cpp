@@ -11,6 +11,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
@@ -31,7 +32,7 @@ void ShowRecentFiles() {
 }
 }  // namespace
 
-wxString DocumentWildcard() { return wxString::FromUTF8("Listoraファイル (*.ltb)|*.ltb"); }
+wxString DocumentWildcard() { return Utf8(msg::kDocumentFilter); }
 
 CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   // Bound handlers run before wxDocManager's own, which would drop an entry
@@ -77,8 +78,7 @@ wxString CListoraDocManager::MakeNewDocumentName() { return Utf8(msg::kUntitled)
 wxDocTemplate* CListoraDocManager::SelectDocumentPath(wxDocTemplate** templates, int noTemplates,
                                                       wxString& path, long, bool) {
   if (noTemplates < 1) return nullptr;
-  path = ThePrompt().OpenFile(wxTheApp->GetTopWindow(), wxString::FromUTF8("開く"),
-                              DocumentWildcard());
+  path = ThePrompt().OpenFile(wxTheApp->GetTopWindow(), Utf8(msg::kOpenTitle), DocumentWildcard());
   return path.empty() ? nullptr : templates[0];
 }
 

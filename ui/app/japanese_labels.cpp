@@ -4,6 +4,9 @@
 #include <wx/msgdlg.h>
 #include <wx/translation.h>
 
+#include "ui/app/messages.h"
+#include "ui/app/text_convert.h"
+
 namespace listora {
 
 void UseJapaneseToolkitTexts() {
@@ -14,9 +17,9 @@ void UseJapaneseToolkitTexts() {
 }
 
 void SetJapaneseButtonLabels(wxMessageDialog& dialog) {
-  dialog.SetYesNoCancelLabels(wxString::FromUTF8("はい"), wxString::FromUTF8("いいえ"),
-                              wxString::FromUTF8("キャンセル"));
-  dialog.SetOKCancelLabels("OK", wxString::FromUTF8("キャンセル"));
+  dialog.SetYesNoCancelLabels(Utf8(msg::kYesButton), Utf8(msg::kNoButton),
+                              Utf8(msg::kCancelButton));
+  dialog.SetOKCancelLabels("OK", Utf8(msg::kCancelButton));
 }
 
 }  // namespace listora

@@ -12,6 +12,7 @@
 #include "core/print/preview_pages.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/japanese_labels.h"
+#include "ui/app/messages.h"
 #include "ui/app/path_insertion.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
@@ -48,7 +49,7 @@ bool CListoraApp::OnInit() {
 
   docManager_ = new CListoraDocManager;
   docManager_->Initialize();
-  new wxDocTemplate(docManager_, wxString::FromUTF8("Listoraファイル"), "*.ltb", wxString(), "ltb",
+  new wxDocTemplate(docManager_, Utf8(msg::kDocumentKind), "*.ltb", wxString(), "ltb",
                     "Listora.Document", "Listora.View", wxCLASSINFO(CListoraDoc),
                     wxCLASSINFO(CListoraView));
   docManager_->SetMaxDocsOpen(1);

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/app/messages.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The string table's command texts: for each command a status-bar prompt
-// and a short tool-tip text.
+// A command's status-bar prompt and short tool-tip text, split out of its
+// entry in the desktop program's table of texts (ui/app/messages.h).
 
 #include <wx/string.h>
 

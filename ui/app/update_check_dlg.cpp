@@ -5,19 +5,14 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
-#include "core/app/messages.h"
 #include "core/app/update_check.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 
 namespace listora {
 
-namespace {
-
-constexpr std::string_view kIdleText = "アップデートの有無を調べます。";
-constexpr std::string_view kCheckingText = "現在チェック中です。\nしばらくお待ちください。";
-
-}  // namespace
+namespace {}  // namespace
 
 UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
                                      std::chrono::milliseconds timeout)
@@ -26,8 +21,8 @@ UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
       timeout_(timeout),
       poll_(this) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  status_ = new wxStaticText(this, kStatusText, Utf8(kIdleText), wxDefaultPosition, wxSize(260, 48),
-                             wxST_NO_AUTORESIZE);
+  status_ = new wxStaticText(this, kStatusText, Utf8(msg::kUpdateIdle), wxDefaultPosition,
+                             wxSize(260, 48), wxST_NO_AUTORESIZE);
   sizer->Add(status_, wxSizerFlags().Expand().Border(wxALL, 12));
   check_ = new wxButton(this, kCheckButton, Utf8("今すぐチェック(&N)"));
   sizer->Add(check_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12));
@@ -53,7 +48,7 @@ void UpdateCheckDialog::OnCheck(wxCommandEvent&) {
     Finish(TransferResult{true, {}});
     return;
   }
-  status_->SetLabel(Utf8(kCheckingText));
+  status_->SetLabel(Utf8(msg::kUpdateChecking));
   check_->Disable();
   cancel_ = false;
   pending_ = std::async(std::launch::async, [url = UpdateCheckUrl(server_), this] {
@@ -90,7 +85,7 @@ void UpdateCheckDialog::Finish(const TransferResult& result) {
         break;
     }
   }
-  status_->SetLabel(Utf8(kIdleText));
+  status_->SetLabel(Utf8(msg::kUpdateIdle));
   check_->Enable();
 }
 

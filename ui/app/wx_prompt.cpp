@@ -8,6 +8,7 @@
 #include "core/app/messages.h"
 #include "ui/app/image_preview.h"
 #include "ui/app/japanese_labels.h"
+#include "ui/app/messages.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/pass_check_dlg.h"
 #include "ui/doc/pass_set_dlg.h"
@@ -46,7 +47,7 @@ bool WxPrompt::Question(wxWindow* owner, const wxString& text, const wxString& c
 }
 
 SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
-  const wxString text = wxString::Format(wxString::FromUTF8("%s への変更を保存しますか?"), name);
+  const wxString text = wxString::Format(Utf8(msg::kSaveChangesFormat), name);
   switch (
       ShowMessage(owner, text, Utf8(msg::kAppTitle), wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
     case wxID_YES: return SaveAnswer::kYes;

@@ -14,6 +14,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
@@ -148,8 +149,8 @@ bool CListoraDoc::SaveAs() {
   // The chooser starts in the document's folder.
   wxFileName proposed(GetFilename().empty() ? GetUserReadableName() : GetFilename());
   if (proposed.GetExt().empty()) proposed.SetExt("ltb");
-  const wxString path = ChooseSavePath(Owner(), wxString::FromUTF8("名前を付けて保存"),
-                                       proposed.GetFullPath(), DocumentWildcard(), "ltb");
+  const wxString path = ChooseSavePath(Owner(), Utf8(msg::kSaveAsTitle), proposed.GetFullPath(),
+                                       DocumentWildcard(), "ltb");
   if (path.empty()) return false;
   if (!OnSaveDocument(path)) return false;
   SetTitle(wxFileNameFromPath(path));

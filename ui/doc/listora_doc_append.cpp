@@ -10,6 +10,7 @@
 #include "core/doc/append_open.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
@@ -37,7 +38,7 @@ void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
 
 void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
   const wxArrayString chosen =
-      ThePrompt().OpenFiles(Owner(), wxString::FromUTF8("開く"), DocumentWildcard());
+      ThePrompt().OpenFiles(Owner(), Utf8(msg::kOpenTitle), DocumentWildcard());
   if (chosen.empty()) return;
   std::vector<std::filesystem::path> files;
   for (const wxString& file : chosen) files.emplace_back(file.utf8_string());

@@ -7,6 +7,7 @@
 #include "core/doc/export.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
@@ -26,12 +27,11 @@ ExportFormat FormatOf(int command) {
 
 wxString ExportWildcard(ExportFormat format) {
   switch (format) {
-    case ExportFormat::kHtml:
-      return wxString::FromUTF8("HTMLファイル (*.html, *.htm)|*.html;*.htm");
-    case ExportFormat::kCsv: return wxString::FromUTF8("CSVファイル (*.csv)|*.csv");
+    case ExportFormat::kHtml: return Utf8(msg::kHtmlFilter);
+    case ExportFormat::kCsv: return Utf8(msg::kCsvFilter);
     case ExportFormat::kText: break;
   }
-  return wxString::FromUTF8("テキストファイル (*.txt)|*.txt");
+  return Utf8(msg::kTextFilter);
 }
 
 }  // namespace
@@ -43,9 +43,9 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = TextFromWx(GetUserReadableName());
 
-  const wxString path = ChooseSavePath(owner, wxString::FromUTF8("名前を付けて保存"),
-                                       ToWx(ProposeExportName(title, format)),
-                                       ExportWildcard(format), Utf8(ExportExtension(format)));
+  const wxString path =
+      ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), ToWx(ProposeExportName(title, format)),
+                     ExportWildcard(format), Utf8(ExportExtension(format)));
   if (path.empty()) return;
 
   // Widths as the user left them on screen, not as last stored.

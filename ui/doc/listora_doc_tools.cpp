@@ -5,8 +5,8 @@
 
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
-#include "core/tools/insert_messages.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

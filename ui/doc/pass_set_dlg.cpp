@@ -5,8 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/messages.h"
 #include "ui/app/dialog_keys.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "ui/app/messages.h"
+#include "ui/app/text_convert.h"
+
 namespace listora {
 
 namespace {
@@ -22,8 +25,8 @@ CProgressDialog::CProgressDialog(wxWindow* parent, std::function<void()> onCance
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBORDER_RAISED),
       onCancel_(std::move(onCancel)) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  status_ = new wxStaticText(this, kStatusText, wxString::FromUTF8("現在作業中です。"),
-                             wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
+  status_ = new wxStaticText(this, kStatusText, Utf8(msg::kWorking), wxDefaultPosition,
+                             wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
   sizer->Add(status_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP));
   sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("しばらくお待ちください。"),
                               wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
@@ -67,7 +70,7 @@ void CProgressDialog::Finish() {
 
 void CProgressDialog::OnCancel(wxCommandEvent&) {
   onCancel_();
-  status_->SetLabel(wxString::FromUTF8("現在処理を中止しています。"));
+  status_->SetLabel(Utf8(msg::kCancelling));
   cancel_->Disable();
 }
 

@@ -5,6 +5,7 @@
 #include "core/print/layout_settings.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
@@ -37,7 +38,7 @@ void BindPrintCommands(wxFrame& frame) {
         if (dialog.ShowModal() != wxID_OK) return;
         TheApp().PrintSettings() = dialog.Layout();
         if (!WritePrintLayout(TheApp().Settings(), dialog.Layout())) {
-          ThePrompt().Error(&frame, Utf8("設定ファイルに書き込めませんでした。"));
+          ThePrompt().Error(&frame, Utf8(msg::kCannotWriteSettings));
         }
       },
       cmd::kPrintLayout);

@@ -9,7 +9,7 @@
 
 #include "core/doc/document_file.h"
 #include "core/print/header_footer.h"
-#include "core/print/print_messages.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 

@@ -15,8 +15,8 @@
 #include "core/doc/document_file.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/auto_insert_settings.h"
-#include "core/tools/insert_messages.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
@@ -27,6 +27,19 @@ namespace listora {
 namespace {
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+// The entries of the kind list, in kind order.
+constexpr const char* kItemKindNames[kItemKindCount] = {"フォルダ名",
+                                                        "フルパス名",
+                                                        "ファイル名(拡張子有り)",
+                                                        "ファイル名(拡張子無し)",
+                                                        "拡張子",
+                                                        "ファイルサイズ",
+                                                        "作成日時",
+                                                        "更新日時",
+                                                        "現在の日時",
+                                                        "入力項目(↓)",
+                                                        "連番"};
 
 wxButton* AddButton(wxWindow* parent, int id, const char* label, const char* tip) {
   auto* button = new wxButton(parent, id, U(label));
@@ -194,7 +207,7 @@ void CAutoInsertDlg::CreateControls() {
   columns->Add(new wxStaticText(this, wxID_ANY, U("挿入する項目(&A)")),
                wxSizerFlags().CentreVertical());
   kind_ = new wxChoice(this, kKindChoice);
-  for (std::string_view name : kItemKindNames) kind_->Append(Utf8(name));
+  for (const char* name : kItemKindNames) kind_->Append(U(name));
   kind_->SetToolTip(U("挿入したい項目を選択してください。"));
   columns->Add(kind_, wxSizerFlags().Expand());
   inputLabel_ = new wxStaticText(this, kInputLabel, U("入力文字(&I)"));

@@ -8,8 +8,8 @@
 #include <numeric>
 
 #include "core/doc/document_file.h"
-#include "core/tools/tool_messages.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

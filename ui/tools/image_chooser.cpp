@@ -1,13 +1,13 @@
 #include "ui/tools/image_chooser.h"
 
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
 
 namespace listora {
 
 wxString ChooseImageFile(wxWindow* owner) {
-  return ThePrompt().OpenImage(
-      owner, wxString::FromUTF8("開く"),
-      wxString::FromUTF8("画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif"));
+  return ThePrompt().OpenImage(owner, Utf8(msg::kOpenTitle), Utf8(msg::kImageFilter));
 }
 
 }  // namespace listora

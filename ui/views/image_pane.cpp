@@ -8,14 +8,13 @@
 #include <wx/menu.h>
 
 #include "core/tools/image_paths.h"
-#include "core/tools/insert_messages.h"
 #include "core/tools/stored_paths.h"
 #include "core/views/image_files.h"
 #include "core/views/image_info.h"
-#include "core/views/view_messages.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

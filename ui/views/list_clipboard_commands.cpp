@@ -4,6 +4,7 @@
 #include "core/views/list_clipboard.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

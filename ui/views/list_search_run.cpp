@@ -1,8 +1,8 @@
 #include "ui/views/list_search_run.h"
 
 #include "core/doc/document_file.h"
-#include "core/tools/tool_messages.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

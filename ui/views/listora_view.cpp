@@ -6,6 +6,7 @@
 #include "core/views/sort.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
@@ -249,7 +250,7 @@ void CListoraView::DeleteSelected() {
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
-  if (!ThePrompt().YesNo(Frame(), wxString::FromUTF8("選択項目を削除しますか？"))) return;
+  if (!ThePrompt().YesNo(Frame(), Utf8(msg::kDeleteSelectedQuestion))) return;
   list->ClearSelection();
   Doc()->Data().items.RemoveRows(rows);
   Doc()->Changed(DocHint::Kind::kItems);

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "core/views/memo_file.h"
-#include "core/views/view_messages.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"

@@ -17,8 +17,10 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/string_table.h"
+#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
@@ -37,9 +39,7 @@ constexpr int kTreeControl = 1001;
 constexpr int kParentCountWidth = 110;
 constexpr int kMenuOffset = 5;
 
-wxString ParentCountText(int count) {
-  return wxString::Format(wxString::FromUTF8("　親アイテム数:　%d"), count);
-}
+wxString ParentCountText(int count) { return wxString::Format(Utf8(msg::kTreeParentCount), count); }
 
 wxBitmap NumberBitmap(int n) {
   wxBitmap bitmap(16, 15);
@@ -188,9 +188,7 @@ void CTreePane::OnCopy(wxCommandEvent&) {
 }
 
 void CTreePane::OnClear(wxCommandEvent&) {
-  if (!ThePrompt().YesNo(
-          this, wxString::FromUTF8("ツリーコントロール内のアイテムをすべてクリアしますか？")))
-    return;
+  if (!ThePrompt().YesNo(this, Utf8(msg::kClearTreeQuestion))) return;
   Clear();
 }
 

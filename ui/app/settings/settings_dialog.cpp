@@ -7,6 +7,7 @@
 
 #include "core/app/profile.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/settings/bars_page.h"
 #include "ui/app/settings/image_path_page.h"
@@ -204,7 +205,7 @@ void SettingsDialog::ShowPage(Entry entry) {
 bool SettingsDialog::Apply() {
   if (!PageOf(current_)->StoreSet()) return false;
   if (!WriteDefaults(TheApp().Settings(), defaults_, startup_, protection_)) {
-    ThePrompt().Error(this, Utf8("設定ファイルに書き込めませんでした。"));
+    ThePrompt().Error(this, Utf8(msg::kCannotWriteSettings));
   }
   doc_.ApplySettings(document_);
   return true;

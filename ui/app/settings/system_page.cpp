@@ -10,6 +10,7 @@
 #include <wx/utils.h>
 
 #include "core/app/desktop_integration.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 
@@ -110,15 +111,15 @@ void SystemPage::OnApply(wxCommandEvent&) {
   } else {
     Dissociate(paths, RunHelperIfInstalled);
   }
-  ThePrompt().Info(this, Utf8(associate ? "関連付けしました。" : "関連付けをはずしました。"),
-                   Utf8("関連付け"));
+  ThePrompt().Info(this, Utf8(associate ? msg::kAssociated : msg::kDissociated),
+                   Utf8(msg::kAssociationCaption));
 }
 
 void SystemPage::OnCreate(wxCommandEvent&) {
   const DesktopPaths paths = CurrentDesktopPaths();
   if (desktop_->GetValue()) CreateLauncher(paths, RunHelperIfInstalled);
   if (sendTo_->GetValue()) CreateImportEntry(paths, RunHelperIfInstalled);
-  ThePrompt().Info(this, Utf8("ショートカットを作成しました。"), Utf8("確認"));
+  ThePrompt().Info(this, Utf8(msg::kShortcutsCreated), Utf8(msg::kConfirmCaption));
 }
 
 void SystemPage::OnDelete(wxCommandEvent&) {
@@ -126,7 +127,7 @@ void SystemPage::OnDelete(wxCommandEvent&) {
   int deleted = 0;
   if (desktop_->GetValue() && DeleteLauncher(paths)) ++deleted;
   if (sendTo_->GetValue() && DeleteImportEntry(paths, RunHelperIfInstalled)) ++deleted;
-  if (deleted > 0) ThePrompt().Info(this, Utf8("ショートカットを削除しました。"), Utf8("確認"));
+  if (deleted > 0) ThePrompt().Info(this, Utf8(msg::kShortcutsDeleted), Utf8(msg::kConfirmCaption));
 }
 
 void SystemPage::OnProtection(wxCommandEvent&) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/app/number_entry.h"
+#include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 
@@ -111,7 +112,7 @@ void VisibilityPage::OnCheck(wxCommandEvent& event) {
   if (std::none_of(std::begin(checks_), std::end(checks_),
                    [](wxCheckBox* check) { return check->GetValue(); })) {
     static_cast<wxCheckBox*>(FindWindow(event.GetId()))->SetValue(true);
-    ThePrompt().Error(this, Utf8("すべてのビューを非表示には出来ません"));
+    ThePrompt().Error(this, Utf8(msg::kCannotHideEveryPane));
   }
 }
 
