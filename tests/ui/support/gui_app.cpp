@@ -108,8 +108,8 @@ void SendCommand(int id, wxWindow* target) {
   Pump();
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-  const wxLongLong until = wxGetLocalTimeMillis() + 2000;
+bool PumpUntil(const std::function<bool()>& done, int limitMs) {
+  const wxLongLong until = wxGetLocalTimeMillis() + limitMs;
   while (!done() && wxGetLocalTimeMillis() < until) {
     Pump();
     wxMilliSleep(10);

@@ -30,8 +30,9 @@ void Pump();
 // Sends command `id` as a menu, tool bar or context menu does: to `target`,
 // the main frame when none is given. Then pumps.
 void SendCommand(int id, wxWindow* target = nullptr);
-// Pumps until `done` holds or two seconds pass; for what the X server
-// answers in its own time, such as keyboard focus. Returns `done()`.
-bool PumpUntil(const std::function<bool()>& done);
+// Pumps until `done` holds or `limitMs` pass (two seconds by default); for
+// what the X server answers in its own time, such as keyboard focus.
+// Returns `done()`.
+bool PumpUntil(const std::function<bool()>& done, int limitMs = 2000);
 
 }  // namespace listora::test
