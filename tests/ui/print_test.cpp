@@ -1,7 +1,8 @@
-// Printing: the table printed into PDF files through the printout the print
-// and preview commands use, read back with pdftotext.
+// Printing: the table printed into PDF files through GTK's print dialog and
+// its file printer, as "Print to File" does, read back with pdftotext.
 
 #include <gtest/gtest.h>
+#include <wx/cmndata.h>
 #include <wx/textctrl.h>
 
 #include <ctime>
@@ -9,6 +10,7 @@
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
+#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/doc/listora_doc.h"
@@ -90,6 +92,33 @@ TEST(Printing, SmallDocumentOnOnePage) {
     EXPECT_TRUE(Has(page, std::to_string(i * 7))) << i;
   }
   EXPECT_TRUE(Script().asked.empty());
+}
+
+TEST(Printing, PrintCommandPrintsTheOpenDocumentToAFile) {
+  StartFresh();
+  FillDocument(3);
+  TempDir dir;
+  const std::filesystem::path file = dir / "command.pdf";
+  wxPageSetupDialogData& setup = App().DocManager()->GetPageSetupDialogData();
+  PrintToPdfFile(setup.GetPrintData(), file);
+  const auto today = [] {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* tm = std::localtime(&now);
+    return std::to_string(tm->tm_year + 1900) + "/" + std::to_string(tm->tm_mon + 1) + "/" +
+           std::to_string(tm->tm_mday) + " 1 / 1";
+  };
+  const std::string before = today();
+  ASSERT_TRUE(AnswerPrintDialog([] { SendCommand(cmd::kPrint); }));
+  const std::string after = today();
+  setup.SetPrintData(wxPrintData());
+
+  const std::vector<std::string> pages = PdfPages(file);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_TRUE(Has(pages[0], "無題 3")) << pages[0];
+  EXPECT_TRUE(Has(pages[0], before) || Has(pages[0], after)) << pages[0];
+  for (const char* text : {"名前", "数量", "行0", "行2", "14"}) {
+    EXPECT_TRUE(Has(pages[0], text)) << text;
+  }
 }
 
 TEST(Printing, EmptyTablePrintsOnePageWithHeaderTitlesAndFooter) {

@@ -1,56 +1,157 @@
 #include "ui/support/pdf_print.h"
 
-#include <cairo-pdf.h>
-#include <cairo.h>
-#include <wx/dc.h>  // ahead of wx/dcgraph.h, which needs the build settings
-#include <wx/dcgraph.h>
-#include <wx/graphics.h>
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <gtk/gtkunixprint.h>
+#include <wx/cmndata.h>
+#include <wx/gtk/print.h>
 #include <wx/print.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "support/test_support.h"
+#include "ui/app/listora_app.h"
+#include "ui/frame/main_frame.h"
+#include "ui/support/gui_app.h"
 
 namespace listora::test {
 
 namespace {
 
-constexpr int kA4Width = 595;  // points
-constexpr int kA4Height = 842;
+// A dialog whose file printer is not selected by then is cancelled.
+constexpr guint kDialogSeconds = 30;
+// Printing that has not returned by then ends the test process.
+constexpr auto kWatchdog = std::chrono::seconds(120);
+
+// Without a dialog GTK would ask every print backend for the printer, and
+// the print server's backend waits for a server the test machine lacks.
+void UseFileBackendOnly() {
+  g_object_set(gtk_settings_get_default(), "gtk-print-backends", "file", nullptr);
+}
+
+gboolean TakeFilePrinter(GtkPrinter* printer, gpointer name) {
+  if (!gtk_printer_is_virtual(printer) || !gtk_printer_accepts_pdf(printer)) return FALSE;
+  *static_cast<std::string*>(name) = gtk_printer_get_name(printer);
+  return TRUE;
+}
+
+// "Print to File", in whatever language GTK speaks.
+std::string FilePrinterName() {
+  std::string name;
+  gtk_enumerate_printers(TakeFilePrinter, &name, nullptr, TRUE);
+  return name;
+}
+
+struct DialogAnswer {
+  bool answered = false;
+  bool gaveUp = false;
+  guint pollSource = 0;
+  guint giveUpSource = 0;
+};
+
+// Each shown print dialog: `act` on it; true when there was one.
+template <typename Act>
+bool ForPrintDialogs(Act act) {
+  bool any = false;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* node = windows; node; node = node->next) {
+    if (GTK_IS_PRINT_UNIX_DIALOG(node->data) && gtk_widget_get_visible(GTK_WIDGET(node->data))) {
+      any = act(GTK_PRINT_UNIX_DIALOG(node->data)) || any;
+    }
+  }
+  g_list_free(windows);
+  return any;
+}
+
+// The printer list fills in the background; Print is pressed once the file
+// printer the settings name is selected.
+gboolean PressPrint(gpointer data) {
+  auto* answer = static_cast<DialogAnswer*>(data);
+  answer->answered = ForPrintDialogs([](GtkPrintUnixDialog* dialog) {
+    if (!gtk_print_unix_dialog_get_selected_printer(dialog)) return false;
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+    return true;
+  });
+  if (!answer->answered) return G_SOURCE_CONTINUE;
+  answer->pollSource = 0;
+  return G_SOURCE_REMOVE;
+}
+
+gboolean GiveUp(gpointer data) {
+  auto* answer = static_cast<DialogAnswer*>(data);
+  answer->gaveUp = true;
+  ForPrintDialogs([](GtkPrintUnixDialog* dialog) {
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
+    return true;
+  });
+  answer->giveUpSource = 0;
+  return G_SOURCE_REMOVE;
+}
+
+// Ends the process with a message when `run` has not returned in time: a
+// print that hangs must fail the test, not stall the whole suite.
+void WithWatchdog(const std::function<void()>& run) {
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  std::thread watchdog([&] {
+    std::unique_lock lock(mutex);
+    if (!finished.wait_for(lock, kWatchdog, [&] { return done; })) {
+      std::fprintf(stderr, "FAILED: printing to PDF did not return within %lld s\n",
+                   static_cast<long long>(kWatchdog.count()));
+      std::fflush(stderr);
+      std::_Exit(EXIT_FAILURE);
+    }
+  });
+  run();
+  {
+    std::lock_guard lock(mutex);
+    done = true;
+  }
+  finished.notify_one();
+  watchdog.join();
+}
 
 }  // namespace
 
-bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file) {
-  cairo_surface_t* surface = cairo_pdf_surface_create(file.string().c_str(), kA4Width, kA4Height);
-  cairo_t* cr = cairo_create(surface);
-  bool ok = true;
-  {
-    wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
-    printout.SetDC(&dc);
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(72, 72);
-    printout.SetPageSizePixels(kA4Width, kA4Height);
-    printout.SetPaperRectPixels(wxRect(0, 0, kA4Width, kA4Height));
-    printout.SetPageSizeMM(210, 297);
-    printout.OnPreparePrinting();
-    int minPage = 0, maxPage = 0, from = 0, to = 0;
-    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
-    printout.OnBeginPrinting();
-    ok = printout.OnBeginDocument(from, to);
-    for (int page = from; ok && page <= to && printout.HasPage(page); ++page) {
-      ok = printout.OnPrintPage(page);
-      cairo_show_page(cr);
-    }
-    printout.OnEndDocument();
-    printout.OnEndPrinting();
-    printout.SetDC(nullptr);
+void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file) {
+  UseFileBackendOnly();
+  data.SetPrinterName(wxString::FromUTF8(FilePrinterName()));
+  data.ConvertToNative();
+  GtkPrintSettings* settings =
+      static_cast<wxGtkPrintNativeData*>(data.GetNativeData())->GetPrintConfig();
+  gchar* uri = g_filename_to_uri(std::filesystem::absolute(file).c_str(), nullptr, nullptr);
+  gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
+  g_free(uri);
+  gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
+}
+
+bool AnswerPrintDialog(const std::function<void()>& print) {
+  DialogAnswer answer;
+  answer.pollSource = g_timeout_add(50, PressPrint, &answer);
+  answer.giveUpSource = g_timeout_add_seconds(kDialogSeconds, GiveUp, &answer);
+  WithWatchdog(print);
+  if (answer.pollSource) g_source_remove(answer.pollSource);
+  if (answer.giveUpSource) g_source_remove(answer.giveUpSource);
+  if (answer.gaveUp) {
+    ADD_FAILURE() << "the print dialog had no printer selected within " << kDialogSeconds << " s";
   }
-  cairo_destroy(cr);
-  cairo_surface_finish(surface);
-  ok = ok && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(surface);
-  return ok;
+  return answer.answered && !answer.gaveUp;
+}
+
+bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file) {
+  wxPrintDialogData dialogData;
+  PrintToPdfFile(dialogData.GetPrintData(), file);
+  wxPrinter printer(&dialogData);
+  bool printed = false;
+  const bool answered =
+      AnswerPrintDialog([&] { printed = printer.Print(App().MainFrame(), &printout, true); });
+  return answered && printed && std::filesystem::exists(file);
 }
 
 std::vector<std::string> PdfPages(const std::filesystem::path& file) {

@@ -1,16 +1,31 @@
 #pragma once
-// Prints a printout into a PDF file the way the printer path drives it
-// (prepare, page range, every page), without a print dialog: the pages are
-// drawn on a cairo PDF surface of A4 paper at 72 dots per inch.
+// Prints into a PDF file through the toolkit's printing, as a user does
+// with "Print to File" in the GTK print dialog: the dialog comes up with
+// the file printer and the file chosen, and the test presses its Print
+// button as soon as the printer is selected. Only GTK's file backend is
+// loaded in the test process, so no print server is ever waited for; a
+// watchdog cancels a dialog that never becomes ready and ends the process
+// if printing still has not returned.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+class wxPrintData;
 class wxPrintout;
 
 namespace listora::test {
 
+// Points `data` at GTK's file printer writing a PDF to `file`.
+void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file);
+
+// Runs `print` (which shows the toolkit's print dialog, through wxPrinter
+// or a print command) while the dialog is answered as above. False when the
+// dialog was not answered in time.
+bool AnswerPrintDialog(const std::function<void()>& print);
+
+// `printout` printed with a printer of the file printer's settings.
 bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file);
 
 // The text of each page of a PDF file, as pdftotext extracts it.
