@@ -7,6 +7,9 @@
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 
+#include <fstream>
+#include <string>
+
 #include "core/app/profile.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
@@ -111,6 +114,18 @@ bool ShownWhole(const wxStaticText& label, const wxWindow& area) {
   const wxRect rect = label.GetScreenRect();
   return label.IsShownOnScreen() && client.Contains(rect) &&
          label.GetTextExtent(label.GetLabel()).x <= rect.width;
+}
+
+TEST(FrameLayout, NoGraphicsDriverIsLoaded) {
+  // The toolkit would load one (tens of MiB resident) only to pick visuals.
+  StartFresh();
+  Frame().Update();
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  while (std::getline(maps, line)) {
+    EXPECT_EQ(line.find("/dri/"), std::string::npos) << line;
+    EXPECT_EQ(line.find("libLLVM"), std::string::npos) << line;
+  }
 }
 
 TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {

@@ -34,6 +34,7 @@ struct PanePointers {
 
 class CListoraApp : public wxApp {
  public:
+  CListoraApp();
   bool OnInit() override;
   int OnExit() override;
 
