@@ -28,7 +28,7 @@ wxString Caption(wxDialog& d) { return Control<wxStaticBox>(d, D::kFrame)->GetLa
 
 TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
   StartWithColumns(3);
-  TheList().SetColumnWidth(2, 140);  // a dragged header border
+  DragColumnBorder(2, 140);
   OnNextDialog([](wxDialog& d) {
     EXPECT_EQ(d.GetTitle(), U("カラムの設定"));
     EXPECT_EQ(Caption(d), U("No.1の設定"));

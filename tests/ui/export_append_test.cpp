@@ -15,6 +15,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
@@ -60,7 +61,7 @@ TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
   StartFresh();
   TempDir dir;
   Open(WriteDocument(dir / "a.b.ltb", "a", 3));
-  List().SetColumnWidth(1, 123);
+  DragColumnBorder(1, 123);
   const Document& data = CurrentDoc().Data();
   ColumnDescriptors shown = data.settings.columns;
   shown.widths[1] = 123;

@@ -222,13 +222,12 @@ class SearchHistory : public ::testing::Test {
   void SetUp() override {
     StartFresh();
     box_ = Frame().SearchBox();
-    box_->Clear();
-    for (const char* entry : {"one", "two", "three"}) box_->Append(entry);
+    CurrentDoc().SetSearchHistory({"one", "two", "three"});
     box_->ChangeValue("typed");
   }
   void TearDown() override {
     if (box_->IsPopupShown()) box_->Dismiss();
-    box_->Clear();
+    CurrentDoc().SetSearchHistory({});
     Pump();
   }
 

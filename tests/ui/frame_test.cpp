@@ -267,8 +267,8 @@ TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   StartFresh();
   SendCommand(cmd::kSearch);  // an empty list: nothing happens
   EXPECT_TRUE(Script().asked.empty());
-  AddItems(12);                  // a0 .. a11
-  Frame().SearchBox()->Clear();  // a new document keeps the history
+  AddItems(12);                       // a0 .. a11
+  CurrentDoc().SetSearchHistory({});  // a new document keeps the history
   Frame().SearchBox()->SetValue("1");
   SendCommand(cmd::kSearch);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});

@@ -14,6 +14,8 @@ class DocHint : public wxObject {
     kItems,           // rows were added, removed or reordered
     kColumns,         // the column descriptors changed
     kCells,           // texts or images of rows changed; the rows stay
+    kSearchHistory,   // the search history changed
+    kFinishEdits,     // a save or close comes next: commit edits in progress
   };
   // `row`: for kItems the row to scroll into view, for kCells the one row
   // changed; -1 for none or any.

@@ -19,9 +19,6 @@
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/progress_dialog.h"
-#include "ui/frame/main_frame.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/listora_view.h"
 
 namespace listora {
 
@@ -29,7 +26,8 @@ wxIMPLEMENT_DYNAMIC_CLASS(CListoraDoc, wxDocument);
 
 namespace {
 
-wxWindow* Owner() { return TheApp().MainFrame(); }
+// The main window, which owns every message and dialog of the document.
+wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
 
 std::filesystem::path ToPath(const wxString& file) {
   return std::filesystem::path(file.utf8_string());
@@ -117,19 +115,16 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   return true;
 }
 
-void CListoraDoc::FinishCellEdit() {
-  if (CItemListCtrl* list = TheApp().Panes().list) list->EndCellEdit(false);
-}
+void CListoraDoc::FinishEdits() { Changed(DocHint::Kind::kFinishEdits); }
 
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
-  FinishCellEdit();
+  FinishEdits();
   Profile& profile = TheApp().Settings();
   const auto [passSetting, angoSetting] = ReadSaveProtection(profile);
   if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
   options.password = password_;
-  if (auto* view = dynamic_cast<CListoraView*>(GetFirstView())) view->CaptureShownState(data_);
   options.displayOrder = displayOrder_;
 
   FileError error;
@@ -161,7 +156,7 @@ bool CListoraDoc::SaveAs() {
 }
 
 bool CListoraDoc::OnSaveModified() {
-  FinishCellEdit();
+  FinishEdits();
   if (!IsModified()) return true;
   switch (ThePrompt().SaveChanges(Owner(), GetUserReadableName())) {
     case SaveAnswer::kYes: return Save();
@@ -181,6 +176,48 @@ void CListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int
   const int count = std::min({static_cast<int>(widths.size()), data_.ColumnCount(), kMaxColumns});
   for (int i = 1; i < count; ++i) data_.settings.columns.widths[i] = widths[i];
   displayOrder_ = std::move(displayOrder);
+}
+
+void CListoraDoc::SetSplits(std::int32_t main, std::int32_t left, std::int32_t right) {
+  ViewLayout& layout = data_.settings.layout;
+  layout.split1 = main;
+  layout.split2 = left;
+  layout.split3 = right;
+}
+
+void CListoraDoc::SetPaneShown(PaneId pane, bool shown) {
+  ViewLayout& layout = data_.settings.layout;
+  std::uint8_t* flag = &layout.showList;
+  switch (pane) {
+    case PaneId::kList: break;
+    case PaneId::kTree: flag = &layout.showTree; break;
+    case PaneId::kText: flag = &layout.showText; break;
+    case PaneId::kImage: flag = &layout.showImage; break;
+  }
+  *flag = shown ? 1 : 0;
+}
+
+void CListoraDoc::SetTreeToolBarShown(bool shown) {
+  data_.settings.display.treeToolBar = shown ? 1 : 0;
+}
+
+void CListoraDoc::SetImageFit(bool fit) { data_.settings.display.imageFit = fit ? 1 : 0; }
+
+void CListoraDoc::AddSearchHistory(std::string text) {
+  data_.history.insert(data_.history.begin(), std::move(text));
+  Changed(DocHint::Kind::kSearchHistory);
+}
+
+void CListoraDoc::RemoveSearchHistory(std::size_t entry) {
+  if (entry >= data_.history.size()) return;
+  data_.history.erase(data_.history.begin() + static_cast<std::ptrdiff_t>(entry));
+  Changed(DocHint::Kind::kSearchHistory);
+}
+
+void CListoraDoc::SetSearchHistory(std::vector<std::string> entries) {
+  if (entries == data_.history) return;
+  data_.history = std::move(entries);
+  Changed(DocHint::Kind::kSearchHistory);
 }
 
 void CListoraDoc::ApplySettings(const SettingsSet& set) {

@@ -5,6 +5,8 @@
 
 #include <wx/docview.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +18,7 @@
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
 #include "ui/doc/doc_hint.h"
+#include "ui/doc/pane_id.h"
 
 namespace listora {
 
@@ -43,6 +46,25 @@ class CListoraDoc : public wxDocument {
   void ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder);
   // Empty for the natural order.
   const std::vector<int>& DisplayOrder() const { return displayOrder_; }
+
+  // The rest of what the screen shows and the document stores. The frame
+  // and the panes report each change as the user makes it, and a save
+  // writes what is here. None of these marks the document modified.
+  //
+  // Split positions in hundredths of a percent: the main splitter's, the
+  // left column's and the right column's.
+  void SetSplits(std::int32_t main, std::int32_t left, std::int32_t right);
+  void SetPaneShown(PaneId pane, bool shown);
+  void SetTreeToolBarShown(bool shown);
+  // The image pane's display mode: fitted to the pane or actual size.
+  void SetImageFit(bool fit);
+  // The search box's list, top entry first (CP932). A search puts its text
+  // on top; the box removes entries on the user's request. Each change
+  // tells the views.
+  const std::vector<std::string>& SearchHistory() const { return data_.history; }
+  void AddSearchHistory(std::string text);
+  void RemoveSearchHistory(std::size_t entry);
+  void SetSearchHistory(std::vector<std::string> entries);
 
   // The settings dialog's document set: the settings record takes it and
   // every view takes the new settings as at an initial update.
@@ -80,8 +102,9 @@ class CListoraDoc : public wxDocument {
 
   bool OnNewDocument() override;
   bool OnOpenDocument(const wxString& file) override;
-  // Stores whatever is open, modified or not: sorting, pane layout and
-  // column widths change what is stored without marking the document.
+  // Stores whatever is open, modified or not: sorting, pane layout, column
+  // widths and the search history change what is stored without marking
+  // the document.
   bool Save() override;
   bool SaveAs() override;
   bool OnSaveModified() override;
@@ -94,8 +117,9 @@ class CListoraDoc : public wxDocument {
   void ResetContent();
   // A refused or unreadable file leaves a new, empty document "無題".
   bool BecomeUntitled();
-  // A cell still being edited in place is part of what is saved or closed.
-  void FinishCellEdit();
+  // Text still being edited in place is part of what is saved or closed:
+  // the views commit it first.
+  void FinishEdits();
   void OnAddColumn(wxCommandEvent& event);
   // Text, HTML and CSV export (listora_doc_export.cpp).
   void OnExport(wxCommandEvent& event);

@@ -1,7 +1,8 @@
 // Append-open: the items of further document files added after the open
 // document's items. The document keeps its path, columns and settings.
 
-#include <algorithm>
+#include <wx/app.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -9,20 +10,17 @@
 #include "core/app/messages.h"
 #include "core/doc/append_open.h"
 #include "ui/app/doc_manager.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
-#include "ui/frame/main_frame.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
 namespace {
 
-wxWindow* Owner() { return TheApp().MainFrame(); }
+wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
 
 // A refused password closes the progress dialog for the rest of the run.
 void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
@@ -62,9 +60,7 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
 
   // Whatever was appended, the run ends with the counts, the last item in
   // view and the document marked modified.
-  Changed(DocHint::Kind::kItems);
-  if (CItemListCtrl* list = TheApp().Panes().list; list && list->GetItemCount() > 0)
-    list->EnsureVisible(list->GetItemCount() - 1);
+  Changed(DocHint::Kind::kItems, data_.items.GetSize() - 1);
   MarkModified();
 }
 

@@ -1,19 +1,18 @@
 // The export commands: the whole item table written as text, HTML or CSV.
 // The document itself is not changed.
 
+#include <wx/app.h>
+
 #include <filesystem>
 
 #include "core/app/file_io.h"
 #include "core/doc/export.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/frame/main_frame.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
@@ -37,9 +36,8 @@ wxString ExportWildcard(ExportFormat format) {
 }  // namespace
 
 void CListoraDoc::OnExport(wxCommandEvent& event) {
-  CItemListCtrl* list = TheApp().Panes().list;
-  if (!list || list->GetItemCount() == 0) return;
-  wxWindow* owner = TheApp().MainFrame();
+  if (data_.items.GetSize() == 0) return;
+  wxWindow* owner = wxTheApp->GetTopWindow();
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = TextFromWx(GetUserReadableName());
 
@@ -48,9 +46,8 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
                      ExportWildcard(format), Utf8(ExportExtension(format)));
   if (path.empty()) return;
 
-  // Widths as the user left them on screen, not as last stored.
-  ColumnDescriptors columns = data_.settings.columns;
-  list->CaptureColumnWidths(columns);
+  // The document keeps the widths as the user left them on screen.
+  const ColumnDescriptors& columns = data_.settings.columns;
   std::string bytes;
   switch (format) {
     case ExportFormat::kText: bytes = ExportText(columns, data_.items); break;

@@ -137,10 +137,14 @@ void CMainFrame::CreatePanes() {
   text->SetDropTarget(new MainWindowDrop(text));
   TheApp().Panes() = PanePointers{list, tree, text, image};
 
-  // Letting go of a splitter bar records the split positions.
+  // Letting go of a splitter bar gives the document the split positions.
   for (CPaneSplitter* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
     splitter->SetOnSashReleased([this] {
-      if (CListoraDoc* doc = CurrentDoc()) grid_->CaptureSplits(doc->Data().settings.layout);
+      CListoraDoc* doc = CurrentDoc();
+      if (!doc) return;
+      ViewLayout now = doc->Data().settings.layout;
+      grid_->CaptureSplits(now);
+      doc->SetSplits(now.split1, now.split2, now.split3);
     });
   }
 }
@@ -197,8 +201,9 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
 }
 
 void CMainFrame::OnTogglePane(wxCommandEvent& event) {
-  if (CListoraDoc* doc = CurrentDoc())
-    grid_->Toggle(PaneFor(event.GetId()), doc->Data().settings.layout);
+  CListoraDoc* doc = CurrentDoc();
+  const PaneId pane = PaneFor(event.GetId());
+  if (doc && grid_->Toggle(pane)) doc->SetPaneShown(pane, grid_->IsVisible(pane));
 }
 
 void CMainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
@@ -209,10 +214,8 @@ void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
   CTreePane* tree = TheApp().Panes().tree;
   if (!tree) return;
   tree->ShowToolBar(!tree->IsToolBarShown());
-  if (CListoraDoc* doc = CurrentDoc()) {
-    std::uint8_t& flag = doc->Data().settings.display.treeToolBar;
-    flag = flag != 0 ? 0 : 1;
-  }
+  if (CListoraDoc* doc = CurrentDoc())
+    doc->SetTreeToolBarShown(doc->Data().settings.display.treeToolBar == 0);
 }
 
 void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {

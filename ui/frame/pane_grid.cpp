@@ -32,7 +32,7 @@ PaneId PaneAt(int column, int row) {
   return row == 0 ? PaneId::kTree : PaneId::kImage;
 }
 
-std::uint8_t& FlagOf(PaneId pane, ViewLayout& layout) {
+std::uint8_t FlagOf(PaneId pane, const ViewLayout& layout) {
   switch (pane) {
     case PaneId::kList: return layout.showList;
     case PaneId::kTree: return layout.showTree;
@@ -76,21 +76,20 @@ bool PaneGrid::IsVisible(PaneId pane) const {
   return main_->IsPaneShown(place.column) && column.IsPaneShown(place.row);
 }
 
-void PaneGrid::Toggle(PaneId pane, ViewLayout& layout) {
+bool PaneGrid::Toggle(PaneId pane) {
   const Place place = PlaceOf(pane);
   const PaneId sibling = PaneAt(place.column, 1 - place.row);
   CPaneSplitter& column = place.column == 0 ? *left_ : *right_;
   const bool othersHidden =
       std::none_of(std::begin(kAllPanes), std::end(kAllPanes),
                    [&](PaneId other) { return other != pane && IsVisible(other); });
-  if (othersHidden) return;  // the last visible pane stays
+  if (othersHidden) return false;  // the last visible pane stays
 
   if (IsVisible(pane)) {
     if (IsVisible(sibling))
       column.HidePane(place.row);
     else
       main_->HidePane(place.column);
-    FlagOf(pane, layout) = 0;
   } else {
     if (main_->IsPaneShown(place.column)) {
       column.ShowHiddenPane();
@@ -100,13 +99,13 @@ void PaneGrid::Toggle(PaneId pane, ViewLayout& layout) {
       column.ShowHiddenPane();
       column.HidePane(1 - place.row);
     }
-    FlagOf(pane, layout) = 1;
   }
+  return true;
 }
 
-void PaneGrid::ApplyFlags(ViewLayout& layout) {
+void PaneGrid::ApplyFlags(const ViewLayout& layout) {
   for (PaneId pane : kAllPanes) {
-    if (IsVisible(pane) != (FlagOf(pane, layout) != 0)) Toggle(pane, layout);
+    if (IsVisible(pane) != (FlagOf(pane, layout) != 0)) Toggle(pane);
   }
 }
 

@@ -5,14 +5,13 @@
 // pane stays; a column whose both panes are hidden goes away).
 
 #include "core/doc/document_settings.h"
+#include "ui/doc/pane_id.h"
 
 class wxWindow;
 
 namespace listora {
 
 class CPaneSplitter;
-
-enum class PaneId { kList, kTree, kText, kImage };
 
 // Pixels of the first pane for a split in hundredths of a percent of the
 // extent less 10 pixels, rounded up.
@@ -31,10 +30,12 @@ class PaneGrid {
   void SetPanes(wxWindow* list, wxWindow* text, wxWindow* tree, wxWindow* image);
 
   bool IsVisible(PaneId pane) const;
-  // The show/hide command of one pane; records the result in `layout`.
-  void Toggle(PaneId pane, ViewLayout& layout);
-  // Brings every pane to the visibility `layout` asks for.
-  void ApplyFlags(ViewLayout& layout);
+  // The show/hide command of one pane; false when nothing changed (the
+  // last visible pane stays).
+  bool Toggle(PaneId pane);
+  // Brings every pane to the visibility `layout` asks for, as far as the
+  // rules allow.
+  void ApplyFlags(const ViewLayout& layout);
 
   void ApplySplits(const ViewLayout& layout);
   void CaptureSplits(ViewLayout& layout) const;

@@ -1,6 +1,10 @@
 #include "ui/frame/search_box.h"
 
+#include <algorithm>
+
 namespace listora {
+
+wxDEFINE_EVENT(EVT_SEARCH_HISTORY_REMOVED, wxCommandEvent);
 
 namespace {
 
@@ -58,6 +62,32 @@ void CSearchBox::RemoveHistoryEntry(unsigned int n) {
   Delete(n);
   if (GetValue() != text) ChangeValue(text);
   // The removal alone does not redraw a list that is open.
+  if (IsPopupShown()) GetPopupControl()->GetControl()->Refresh();
+  wxCommandEvent removed(EVT_SEARCH_HISTORY_REMOVED, GetId());
+  removed.SetEventObject(this);
+  removed.SetInt(static_cast<int>(n));
+  ProcessWindowEvent(removed);
+}
+
+std::vector<wxString> CSearchBox::History() const {
+  std::vector<wxString> entries;
+  for (unsigned int i = 0; i < GetCount(); ++i) entries.push_back(GetString(i));
+  return entries;
+}
+
+void CSearchBox::ShowHistory(const std::vector<wxString>& entries) {
+  const std::vector<wxString> shown = History();
+  if (entries == shown) return;
+  const wxString text = GetValue();
+  if (entries.size() == shown.size() + 1 &&
+      std::equal(shown.begin(), shown.end(), entries.begin() + 1)) {
+    // A search put its text on top.
+    Insert(entries.front(), 0);
+  } else {
+    Clear();
+    for (const wxString& entry : entries) Append(entry);
+  }
+  if (GetValue() != text) ChangeValue(text);
   if (IsPopupShown()) GetPopupControl()->GetControl()->Refresh();
 }
 

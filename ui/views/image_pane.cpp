@@ -212,8 +212,7 @@ void CImagePane::OnDisplayMode(wxCommandEvent& event) {
 
 void CImagePane::SetDisplayMode(int mode) {
   // The mode belongs to the document's settings but is not an edit of it.
-  if (CListoraDoc* doc = OpenDocument())
-    doc->Data().settings.display.imageFit = static_cast<std::uint8_t>(mode);
+  if (CListoraDoc* doc = OpenDocument()) doc->SetImageFit(mode != 0);
   EndPan();
   fit_ = mode != 0;
   UpdateCursor();

@@ -176,13 +176,6 @@ int CItemListCtrl::GetColumnWidth(int column) const {
   return column >= 0 && column < GetColumnCount() ? widths_[column] : 0;
 }
 
-void CItemListCtrl::SetColumnWidth(int column, int width) {
-  if (column <= 0 || column >= GetColumnCount() || width < 0) return;
-  widths_[column] = width;
-  header_->SetColumnWidth(column, width);
-  UpdateVirtualSize();
-}
-
 void CItemListCtrl::SetDisplayOrder(const std::vector<int>& order) {
   // Anything but an arrangement of every column is no order.
   if (order.size() != widths_.size()) return;
@@ -195,11 +188,6 @@ void CItemListCtrl::SetDisplayOrder(const std::vector<int>& order) {
     if (column != 0) order_.push_back(column);
   header_->SetColumnsOrder(wxArrayInt(order_.begin(), order_.end()));
   body_->Refresh();
-}
-
-void CItemListCtrl::CaptureColumnWidths(ColumnDescriptors& columns) const {
-  const int count = std::min(GetColumnCount(), kMaxColumns);
-  for (int i = 1; i < count; ++i) columns.widths[i] = widths_[i];
 }
 
 bool CItemListCtrl::ChooseHeaderColumn(int column) {

@@ -67,13 +67,10 @@ class CItemListCtrl : public wxWindow {
   wxString ColumnTitle(int column) const;
   bool RightAligned(int column) const;
   int GetColumnWidth(int column) const;
-  void SetColumnWidth(int column, int width);
   // Display position -> column index; the icon column is always first.
   std::vector<int> DisplayOrder() const { return order_; }
   // Takes an order as the user would leave it (column 0 is put first).
   void SetDisplayOrder(const std::vector<int>& order);
-  // The widths the user dragged the headers to.
-  void CaptureColumnWidths(ColumnDescriptors& columns) const;
 
   // The column whose header was right-clicked last; 0 for none.
   int CurrentHeaderColumn() const { return currentHeaderColumn_; }

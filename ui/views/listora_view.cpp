@@ -55,6 +55,7 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
   list->Bind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
   list->Bind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
   list->Bind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
+  frame->SearchBox()->Bind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved, this);
   Activate(true);
   return true;
 }
@@ -72,6 +73,9 @@ bool CListoraView::OnClose(bool deleteWindow) {
     list->Unbind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
     list->Attach(nullptr);
   }
+  if (CMainFrame* frame = Frame())
+    frame->SearchBox()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved,
+                               this);
   SetFrame(nullptr);
   return true;
 }
@@ -115,6 +119,10 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
       }
       ShowFocusedItem();
       break;
+    case DocHint::Kind::kSearchHistory: ShowSearchHistory(); break;
+    case DocHint::Kind::kFinishEdits:
+      if (CItemListCtrl* list = List()) list->EndCellEdit(false);
+      break;
   }
 }
 
@@ -144,9 +152,14 @@ void CListoraView::InitialUpdate(bool opened) {
   }
   if (!frame) return;
   if (opened) {
-    CSearchBox* box = frame->SearchBox();
-    box->Clear();
-    for (const std::string& entry : data.history) box->Append(ToWx(entry));
+    ShowSearchHistory();
+  } else {
+    // The search box keeps its list for a new document, which takes it as
+    // its history.
+    std::vector<std::string> history;
+    for (const wxString& entry : frame->SearchBox()->History())
+      history.push_back(TextFromWx(entry));
+    Doc()->SetSearchHistory(std::move(history));
   }
   ShowCounts();
   frame->RebuildColumnMenus(settings.columns);
@@ -199,15 +212,12 @@ void CListoraView::ShowFocusedItem() {
   if (panes.image) panes.image->ReleaseImage();
 }
 
-void CListoraView::CaptureShownState(Document& data) const {
+void CListoraView::ShowSearchHistory() {
   CMainFrame* frame = Frame();
-  if (CItemListCtrl* list = List()) list->CaptureColumnWidths(data.settings.columns);
   if (!frame) return;
-  frame->Panes().CaptureSplits(data.settings.layout);
-  data.history.clear();
-  const CSearchBox* box = frame->SearchBox();
-  for (unsigned int i = 0; i < box->GetCount(); ++i)
-    data.history.push_back(TextFromWx(box->GetString(i)));
+  std::vector<wxString> entries;
+  for (const std::string& entry : Doc()->SearchHistory()) entries.push_back(ToWx(entry));
+  frame->SearchBox()->ShowHistory(entries);
 }
 
 void CListoraView::OnChangeFilename() {
@@ -315,6 +325,10 @@ void CListoraView::OnColumnsArranged(wxCommandEvent&) {
   Doc()->ArrangeColumns(widths, list->DisplayOrder());
 }
 
+void CListoraView::OnHistoryEntryRemoved(wxCommandEvent& event) {
+  Doc()->RemoveSearchHistory(static_cast<std::size_t>(event.GetInt()));
+}
+
 void CListoraView::OnDeleteColumn(wxCommandEvent&) {
   if (CItemListCtrl* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
 }
@@ -325,7 +339,7 @@ void CListoraView::OnListSearch(wxCommandEvent&) {
   if (!frame) return;
   CSearchBox* box = frame->SearchBox();
   if (const auto result = RunListSearch(*Doc(), TextFromWx(box->GetValue())))
-    box->Insert(ToWx(result->text), 0);
+    Doc()->AddSearchHistory(result->text);
 }
 
 }  // namespace listora

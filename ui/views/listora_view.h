@@ -8,8 +8,6 @@
 
 #include <vector>
 
-#include "core/doc/document_file.h"
-
 class wxListEvent;
 
 namespace listora {
@@ -32,10 +30,6 @@ class CListoraView : public wxView {
   // the document is modified.
   void OnChangeFilename() override;
 
-  // What a save takes from the screen: column widths, split positions and
-  // the search box's history.
-  void CaptureShownState(Document& data) const;
-
  private:
   CListoraDoc* Doc() const;
   CMainFrame* Frame() const;
@@ -46,6 +40,7 @@ class CListoraView : public wxView {
   void ShowCounts();
   void ShowItem(long row);
   void ShowFocusedItem();
+  void ShowSearchHistory();
 
   void OnItemFocused(wxListEvent& event);
   void OnSelectionChanged(wxCommandEvent& event);
@@ -60,6 +55,7 @@ class CListoraView : public wxView {
   void OnCellEdited(wxListEvent& event);
   void OnRowsDropped(wxCommandEvent& event);
   void OnColumnsArranged(wxCommandEvent& event);
+  void OnHistoryEntryRemoved(wxCommandEvent& event);
   void DeleteSelected();
 
   // Clipboard commands (list_clipboard_commands.cpp).

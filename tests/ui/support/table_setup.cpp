@@ -1,6 +1,7 @@
 #include "ui/support/table_setup.h"
 
 #include <wx/docview.h>
+#include <wx/headerctrl.h>
 
 #include "core/app/profile.h"
 #include "core/doc/document_file.h"
@@ -54,6 +55,16 @@ std::vector<std::string> RowOf(int row) {
   for (int column = 1; column < TheData().ColumnCount(); ++column)
     texts.push_back(ToWx(TheData().items.Column(column, row)).utf8_string());
   return texts;
+}
+
+void DragColumnBorder(int column, int width) {
+  wxHeaderCtrl* header = TheList().Header();
+  wxHeaderCtrlEvent resize(wxEVT_HEADER_END_RESIZE, header->GetId());
+  resize.SetEventObject(header);
+  resize.SetColumn(column);
+  resize.SetWidth(width);
+  header->GetEventHandler()->ProcessEvent(resize);
+  Pump();
 }
 
 }  // namespace listora::test

@@ -23,5 +23,7 @@ void SelectRows(std::initializer_list<int> rows);
 std::vector<std::string> ColumnOf(int column);
 // The texts of row `row`'s user columns, UTF-8.
 std::vector<std::string> RowOf(int row);
+// The user lets go of the border of header `column` at `width` pixels.
+void DragColumnBorder(int column, int width);
 
 }  // namespace listora::test
