@@ -219,12 +219,13 @@ void CAutoInsertDlg::CreateControls() {
   serial_ = AddButton(this, kSerialButton, "連番設定(&N)", "連番設定ダイアログを表示します。");
   inputRow->Add(serial_);
   columns->Add(inputRow, wxSizerFlags().Expand());
-  columns->Add(new wxStaticText(this, wxID_ANY, U("/AAA/BBB.txt の場合")),
-               wxSizerFlags().CentreVertical());
+  top->Add(columns, wxSizerFlags().Expand().Border());
+  // The sample sits under the file it is made from.
+  top->Add(new wxStaticText(this, wxID_ANY, U("/AAA/BBB.txt の場合")),
+           wxSizerFlags().Border(wxLEFT | wxRIGHT));
   sample_ = new wxStaticText(this, kSample, wxString());
   sample_->SetToolTip(U("挿入される文字のサンプルです。"));
-  columns->Add(sample_, wxSizerFlags().Expand().CentreVertical());
-  top->Add(columns, wxSizerFlags().Expand().Border());
+  top->Add(sample_, wxSizerFlags().Expand().Border(wxLEFT, 24));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(AddButton(this, kDefaultsButton, "デフォルトの設定にする(&D)",
@@ -234,10 +235,10 @@ void CAutoInsertDlg::CreateControls() {
   buttons->Add(
       AddButton(this, wxID_OK, "取り込み(&G)", "設定を終了し、現在の内容でアイテムを挿入します。"),
       wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(
-      AddButton(this, kStoreOnlyButton, "設定して終了(&Q)", "現在の設定で設定だけして終了します。"),
-      wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, wxID_CANCEL, "キャンセル(&C)", "現在の設定を破棄して終了します。"));
+  buttons->Add(AddButton(this, wxID_CANCEL, "キャンセル(&C)", "現在の設定を破棄して終了します。"),
+               wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(AddButton(this, kStoreOnlyButton, "設定して終了(&Q)",
+                         "現在の設定で設定だけして終了します。"));
   top->Add(buttons, wxSizerFlags().Expand().Border());
   SetSizerAndFit(top);
 }

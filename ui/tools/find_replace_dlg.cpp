@@ -113,7 +113,7 @@ void CFindReplaceDlg::ClearListSelection() {
 void CFindReplaceDlg::ShowStep(const FindStepResult& result) {
   CItemListCtrl& list = *context_.list;
   if (result.match.IsNone()) {
-    list.SetHighlightedCell(-1, -1);
+    // The last match stays highlighted; the next step starts afresh.
     ThePrompt().Info(this, Utf8(msg::kFindFinished), Utf8(msg::kSearchResultCaption));
     return;
   }

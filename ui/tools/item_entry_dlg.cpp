@@ -22,6 +22,14 @@ namespace {
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
+// `inner` one step in, under its radio button.
+wxSizer* Indented(wxSizer* inner) {
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  row->AddSpacer(20);
+  row->Add(inner, wxSizerFlags(1).Expand());
+  return row;
+}
+
 }  // namespace
 
 CItemEntryDlg::CItemEntryDlg(const ToolContext& context, std::vector<int> rows)
@@ -73,7 +81,7 @@ void CItemEntryDlg::CreateControls() {
   field_ = new wxTextCtrl(this, kFieldEdit, wxString(), wxDefaultPosition, wxSize(260, -1));
   field_->SetToolTip(U("選択項目の入力をしてください。"));
   fieldRow->Add(field_, wxSizerFlags(1).CentreVertical());
-  top->Add(fieldRow, wxSizerFlags().Expand().Border(wxLEFT, 24).Border(wxRIGHT | wxTOP));
+  top->Add(Indented(fieldRow), expand);
 
   bulk_ = new wxRadioButton(this, kBulkRadio, U("一括で設定(&T)"));
   bulk_->SetToolTip(U("まとめて設定する場合に選択してください。"));
@@ -88,7 +96,7 @@ void CItemEntryDlg::CreateControls() {
   countLine_ = new wxStaticText(this, kCountLine, Utf8(FieldCountLabel(0)));
   countLine_->SetToolTip(U("現在入力されている項目数です。"));
   bulkBox->Add(countLine_, wxSizerFlags().Border(wxTOP, 2));
-  top->Add(bulkBox, wxSizerFlags().Expand().Border(wxLEFT, 24).Border(wxRIGHT | wxTOP));
+  top->Add(Indented(bulkBox), expand);
 
   auto* imageBox = new wxBoxSizer(wxVERTICAL);
   imageBox->Add(new wxStaticText(this, wxID_ANY, U("画像ファイルのパス(&I)")));
@@ -101,7 +109,7 @@ void CItemEntryDlg::CreateControls() {
   chooser->SetToolTip(U("ファイル選択ダイアログを表示します。"));
   imageRow->Add(chooser, wxSizerFlags().CentreVertical());
   imageBox->Add(imageRow, wxSizerFlags().Expand().Border(wxTOP, 2));
-  top->Add(imageBox, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
+  top->Add(imageBox, expand);
 
   continue_ = new wxCheckBox(this, kContinueCheck, U("続けて追加する(&A)"));
   continue_->SetToolTip(U("続けて追加する場合チェックしてください。"));
