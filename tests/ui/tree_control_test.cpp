@@ -144,6 +144,13 @@ TEST(TreeControl, ClosingAnAncestorMovesTheSelectionToTheRowItHidesIn) {
   EXPECT_EQ(Tree().RowCount(), 4u);
   Tree().EnsureVisible(3);
   EXPECT_TRUE(Tree().IsExpanded(1) && Tree().IsExpanded(2));
+
+  // A selection hidden under a closed node moves by key from the row it
+  // is hidden in.
+  Tree().Collapse(0);
+  Tree().SelectItem(9);  // z, under b
+  Key(wxEVT_KEY_DOWN, WXK_UP);
+  EXPECT_EQ(Tree().GetSelection(), 0u);
 }
 
 TEST(TreeControl, ALargeOpenTreeScrollsToAnyRow) {

@@ -6,6 +6,7 @@
 #include <wx/settings.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "ui/app/text_convert.h"
 #include "ui/views/list_icons.h"
@@ -28,8 +29,8 @@ CGroupTreeCtrl::CGroupTreeCtrl(wxWindow* parent, wxWindowID id)
   // Rows are placed from the top row, never through a scrolled origin,
   // which keeps coordinates small for millions of rows.
   EnableScrolling(true, true);
-  SetFont(GetFont());
   outline_.Reset(&grouping_);
+  SetFont(GetFont());
   Bind(wxEVT_PAINT, &CGroupTreeCtrl::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &CGroupTreeCtrl::OnLeftDown, this);
   Bind(wxEVT_LEFT_DCLICK, &CGroupTreeCtrl::OnLeftDoubleClick, this);
@@ -40,7 +41,7 @@ CGroupTreeCtrl::CGroupTreeCtrl(wxWindow* parent, wxWindowID id)
   Bind(wxEVT_KILL_FOCUS, &CGroupTreeCtrl::OnFocusChange, this);
 }
 
-void CGroupTreeCtrl::Show(GroupingTree tree) {
+void CGroupTreeCtrl::ShowGrouping(GroupingTree tree) {
   grouping_ = std::move(tree);
   outline_.Reset(&grouping_);
   selection_ = kNone;
@@ -147,7 +148,10 @@ wxRect CGroupTreeCtrl::ButtonRect(std::size_t node) const {
 
 void CGroupTreeCtrl::UpdateVirtualSize() {
   SetScrollRate(kScrollStepX, rowHeight_);
-  SetVirtualSize(widest_, static_cast<int>(outline_.RowCount()) * rowHeight_);
+  // Past what a window's size can hold the last rows cannot be scrolled
+  // to; that takes some hundred million open nodes.
+  const long long height = static_cast<long long>(outline_.RowCount()) * rowHeight_;
+  SetVirtualSize(widest_, static_cast<int>(std::min<long long>(height, INT_MAX)));
   Refresh();
 }
 

@@ -25,8 +25,8 @@ class CGroupTreeCtrl : public wxScrolled<wxWindow> {
   CGroupTreeCtrl(wxWindow* parent, wxWindowID id);
 
   // The tree shown, every node closed and none selected.
-  void Show(GroupingTree tree);
-  void Clear() { Show(GroupingTree{}); }
+  void ShowGrouping(GroupingTree tree);
+  void Clear() { ShowGrouping(GroupingTree{}); }
   const GroupingTree& Grouping() const { return grouping_; }
   bool Empty() const { return grouping_.nodes.empty(); }
 

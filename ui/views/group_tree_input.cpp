@@ -48,7 +48,9 @@ void CGroupTreeCtrl::OnFocusChange(wxFocusEvent& event) {
 }
 
 void CGroupTreeCtrl::OnKeyDown(wxKeyEvent& event) {
-  const std::size_t selected = GetSelection();
+  // A selection hidden under a closed node moves from the row it is in.
+  const std::size_t selected =
+      GetSelection() == kNone ? kNone : outline_.ShownAncestor(GetSelection());
   const long row = selected == kNone ? -1 : static_cast<long>(outline_.RowOf(selected));
   const long page = std::max(VisibleRowCount() - 1, 1);
   switch (event.GetKeyCode()) {

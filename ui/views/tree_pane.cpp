@@ -151,7 +151,7 @@ void CTreePane::Group(int position) {
       items, order, position, [&](int rowsDone) { return progress.Step(rowsDone); });
   // A grouping stopped by the user is shown as far as it got.
   SetParentCount(built->parentCount);
-  tree_->Show(std::move(*built));
+  tree_->ShowGrouping(std::move(*built));
 }
 
 void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
