@@ -50,6 +50,11 @@ void CListoraDoc::MarkModified() {
 }
 
 void CListoraDoc::Changed(DocHint::Kind kind, long row) {
+  // New descriptors are held as the list shows them, so whoever reads them
+  // (the list, the dialogs, export, print) sees the same columns.
+  if (kind == DocHint::Kind::kNewDocument || kind == DocHint::Kind::kOpenedDocument ||
+      kind == DocHint::Kind::kColumns)
+    NormaliseShownColumns(data_.settings.columns);
   DocHint hint(kind, row);
   UpdateAllViews(nullptr, &hint);
 }

@@ -1,6 +1,5 @@
 #include "ui/views/listora_view.h"
 
-#include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
 #include "core/views/drag_move.h"
 #include "core/views/sort.h"
@@ -170,7 +169,6 @@ void CListoraView::InitialUpdate(bool opened) {
 void CListoraView::ShowColumns() {
   CItemListCtrl* list = List();
   if (!list) return;
-  NormaliseShownColumns(Doc()->Data().settings.columns);
   list->RebuildColumns();
   list->SetDisplayOrder(Doc()->DisplayOrder());
 }
