@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -133,25 +134,6 @@ Comparator ColumnComparator(const ColumnDescriptors& columns, int column) {
     return NumericCompare;
   }
   return TextCompare;
-}
-
-void SortEntries(std::span<SortEntry> entries, Comparator cmp, bool descending) {
-  if (cmp != TextCompare) {
-    SortRange(entries, 0, static_cast<std::ptrdiff_t>(entries.size()) - 1,
-              [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); });
-    return;
-  }
-  // The same partitions on keys that compare faster give the same order.
-  struct Entry {
-    TextKey key;
-    int row;
-  };
-  std::vector<Entry> keyed;
-  keyed.reserve(entries.size());
-  for (const SortEntry& e : entries) keyed.push_back({MakeTextKey(e.key), e.row});
-  SortRange(std::span<Entry>(keyed), 0, static_cast<std::ptrdiff_t>(keyed.size()) - 1,
-            [&](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, descending); });
-  for (std::size_t k = 0; k < keyed.size(); ++k) entries[k] = {keyed[k].key.text, keyed[k].row};
 }
 
 void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending) {

@@ -4,7 +4,6 @@
 // header click uses and flips.
 
 #include <array>
-#include <span>
 #include <string_view>
 
 #include "core/doc/document_settings.h"
@@ -28,20 +27,12 @@ int TextCompare(std::string_view a, std::string_view b, bool descending);
 // column other than column 0, text otherwise.
 Comparator ColumnComparator(const ColumnDescriptors& columns, int column);
 
-// One sort key and the row it belongs to.
-struct SortEntry {
-  std::string_view key;
-  int row;
-};
-
-// Hoare-partition quicksort with a middle pivot. Rows with equal keys end up
-// in a fixed (not stable) order that the rest of the program and stored
-// documents see, so the partition steps must not change; only the recursion
-// is bounded (the smaller part first, then a loop on the larger).
-void SortEntries(std::span<SortEntry> entries, Comparator cmp, bool descending);
-
 // Sorts rows lo..hi (inclusive) of the table by the texts of `column`, moving
-// whole rows. Out-of-range arguments sort nothing.
+// whole rows. Out-of-range arguments sort nothing. A Hoare-partition quicksort
+// with a middle pivot: rows with equal keys end up in a fixed (not stable)
+// order that the rest of the program and stored documents see, so the
+// partition steps must not change; only the recursion is bounded (the
+// smaller part first, then a loop on the larger).
 void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending);
 
 // The list view's sort direction flags: flag k is the `descending` argument

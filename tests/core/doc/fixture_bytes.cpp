@@ -6,6 +6,10 @@
 
 namespace listora::test {
 
+namespace {
+
+// The 3,096 bytes of settings blocks: column widths 30/111/122..., names,
+// count and header icons; a recognisable byte in every other block.
 std::string FixtureBlocks(const Fixture& f) {
   std::string blocks(3096, '\0');
   // Column defaults at 0: widths (i32[11]) at 0, formats at 44, names at 88,
@@ -42,6 +46,8 @@ std::string FixtureItemText(const Fixture& f) {
   }
   return text;
 }
+
+}  // namespace
 
 std::string BuildFixture(const Fixture& f) {
   std::string settings = FixtureBlocks(f);

@@ -30,10 +30,8 @@ inline void PutU32(std::string& bytes, std::size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
 }
 
-// The 3,096 bytes of settings blocks: column widths 30/111/122..., names,
-// count and header icons; a recognisable byte in every other block.
-std::string FixtureBlocks(const Fixture& f);
-std::string FixtureItemText(const Fixture& f);
+// The whole file: the 100-byte header, then the settings section (blocks and
+// stored history) and the item section, both enciphered in modes 1 and 2.
 std::string BuildFixture(const Fixture& f);
 
 }  // namespace listora::test
