@@ -7,6 +7,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dnd.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -149,6 +150,30 @@ TEST_F(AutoInsertTest, StoresSettingsChecksAndCancels) {
   EXPECT_FALSE(ProgressRun::CancelPending());
   EXPECT_LE(TheData().items.GetSize(), 1);
   EXPECT_EQ(Profile(SettingsFile()).GetString("Auto", "FolName", ""), folder.utf8_string());
+}
+
+// One dropped folder becomes the folder text; a file or several folders
+// are ignored.
+TEST_F(AutoInsertTest, FolderFieldTakesOneDroppedFolder) {
+  const wxString folder = Folder();
+  const wxString sub = wxString::FromUTF8((dir / "sub").string());
+  const wxString file = wxString::FromUTF8((dir / "a.jpg").string());
+  OnNextDialog([&](wxDialog& d) {
+    auto* field = Control<wxTextCtrl>(d, D::kFolderEdit);
+    auto* drop = dynamic_cast<wxFileDropTarget*>(field->GetDropTarget());
+    ASSERT_TRUE(drop);
+    const wxString before = field->GetValue();
+    wxArrayString two;
+    two.Add(folder);
+    two.Add(sub);
+    EXPECT_FALSE(drop->OnDropFiles(0, 0, two));
+    EXPECT_FALSE(drop->OnDropFiles(0, 0, wxArrayString(1, &file)));
+    EXPECT_EQ(field->GetValue(), before);
+    EXPECT_TRUE(drop->OnDropFiles(0, 0, wxArrayString(1, &sub)));
+    EXPECT_EQ(field->GetValue(), sub);
+  });
+  SendCommand(cmd::kAutoInsert);
+  EXPECT_EQ(PendingDialogSteps(), 0);
 }
 
 // A run stopped by the progress dialog's cancel button in its middle keeps
