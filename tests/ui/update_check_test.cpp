@@ -6,16 +6,22 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/hyperlink.h>
+#include <wx/iconbndl.h>
+#include <wx/image.h>
+#include <wx/statbmp.h>
 #include <wx/stattext.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "support/test_support.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/app_commands.h"
+#include "ui/app/listora_app.h"
 #include "ui/app/update_check_dlg.h"
 #include "ui/app/update_transfer.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/test_http_server.h"
@@ -165,6 +171,34 @@ TEST(AboutAndHelp, AboutLinksToTheConfiguredPageAndHelpIsFound) {
   EXPECT_EQ(HelpPage(dir / "bin"), dir.path() / "share" / "listora" / "listora-help.html");
   WriteAll(dir / "bin" / "listora-help.html", "<html></html>");
   EXPECT_EQ(HelpPage(dir / "bin"), dir.path() / "bin" / "listora-help.html");
+}
+
+// The program's icon at 32 pixels: the middle of its title bar is the
+// dark blue of data/listora.svg.
+bool IsProgramIcon(const wxBitmap& bitmap) {
+  if (!bitmap.IsOk() || bitmap.GetWidth() != 32 || bitmap.GetHeight() != 32) return false;
+  const wxImage image = bitmap.ConvertToImage();
+  const auto near = [](int value, int wanted) { return std::abs(value - wanted) <= 4; };
+  return near(image.GetRed(16, 5), 0x2e) && near(image.GetGreen(16, 5), 0x5c) &&
+         near(image.GetBlue(16, 5), 0x8a);
+}
+
+TEST(ProgramIcon, MainWindowAndAboutBoxShowTheProgramsIcon) {
+  StartFresh();
+  const wxIconBundle& icons = App().MainFrame()->GetIcons();
+  ASSERT_FALSE(icons.IsEmpty());
+  EXPECT_TRUE(IsProgramIcon(wxBitmap(icons.GetIcon(32))));
+  EXPECT_TRUE(icons.GetIcon(16).IsOk());
+
+  AboutDialog about(nullptr, "");
+  int pictures = 0;
+  for (wxWindow* child : about.GetChildren()) {
+    if (auto* picture = dynamic_cast<wxStaticBitmap*>(child)) {
+      ++pictures;
+      EXPECT_TRUE(IsProgramIcon(picture->GetBitmap()));
+    }
+  }
+  EXPECT_EQ(pictures, 1);
 }
 
 }  // namespace

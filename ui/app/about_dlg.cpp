@@ -1,6 +1,5 @@
 #include "ui/app/about_dlg.h"
 
-#include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/hyperlink.h>
 #include <wx/sizer.h>
@@ -8,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "core/app/update_check.h"
+#include "ui/app/program_icon.h"
 #include "ui/app/text_convert.h"
 
 namespace listora {
@@ -16,8 +16,7 @@ AboutDialog::AboutDialog(wxWindow* parent, const std::string& server)
     : wxDialog(parent, wxID_ANY, Utf8("バージョン情報")) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   auto* row = new wxBoxSizer(wxHORIZONTAL);
-  row->Add(new wxStaticBitmap(this, wxID_ANY,
-                              wxArtProvider::GetBitmap(wxART_INFORMATION, wxART_MESSAGE_BOX)),
+  row->Add(new wxStaticBitmap(this, wxID_ANY, ProgramIconImage(kIconSize)),
            wxSizerFlags().Border());
   auto* texts = new wxBoxSizer(wxVERTICAL);
   texts->Add(new wxStaticText(this, wxID_ANY, "Listora Version 1.21"));

@@ -11,6 +11,7 @@ namespace listora {
 class AboutDialog : public wxDialog {
  public:
   enum : int { kWebLink = 1000 };
+  static constexpr int kIconSize = 32;
 
   AboutDialog(wxWindow* parent, const std::string& server);
 };

@@ -20,6 +20,7 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/program_icon.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/file_drop.h"
 #include "ui/frame/frame_placement.h"
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
       profile_(profile) {
   TheApp().SetMainFrame(this);
+  SetIcons(ProgramIcons());
   SetMinSize(wxSize(kMinWindowWidth, kMinWindowHeight));
 
   menus_ = MakeMainMenuBar();
