@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/cmndata.h>
+#include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
 #include <ctime>
@@ -17,6 +18,7 @@
 #include "ui/print/print_commands.h"
 #include "ui/print/print_layout_dlg.h"
 #include "ui/print/print_preview.h"
+#include "ui/print/print_to_file.h"
 #include "ui/print/table_printout.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/pdf_print.h"
@@ -119,6 +121,34 @@ TEST(Printing, PrintCommandPrintsTheOpenDocumentToAFile) {
   for (const char* text : {"名前", "数量", "行0", "行2", "14"}) {
     EXPECT_TRUE(Has(pages[0], text)) << text;
   }
+}
+
+TEST(Printing, PrintToFileProposesTheDocumentsNameBesideIt) {
+  StartFresh();
+  EXPECT_EQ(
+      ProposedPdfFile(CurrentDoc()),
+      std::filesystem::path(wxStandardPaths::Get().GetDocumentsDir().utf8_string()) / "無題.pdf");
+  FillDocument(2);
+  TempDir dir;
+  const wxString path = wxString::FromUTF8((dir / "garden.ltb").string());
+  ASSERT_TRUE(CurrentDoc().OnSaveDocument(path));
+  ASSERT_TRUE(CurrentDoc().OnOpenDocument(path));
+  Pump();
+  wxPageSetupDialogData& setup = App().DocManager()->GetPageSetupDialogData();
+  setup.SetPrintData(wxPrintData());
+  UseFilePrinter(setup.GetPrintData());
+  ASSERT_TRUE(AnswerPrintDialog([] { SendCommand(cmd::kPrint); }));
+  const std::vector<std::string> pages = PdfPages(dir / "garden.pdf");
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_TRUE(Has(pages[0], "garden.ltb 2")) << pages[0];
+
+  // A file chosen in the dialog before stays chosen.
+  PrintToPdfFile(setup.GetPrintData(), dir / "chosen.pdf");
+  std::filesystem::remove(dir / "garden.pdf");
+  ASSERT_TRUE(AnswerPrintDialog([] { SendCommand(cmd::kPrint); }));
+  EXPECT_EQ(PdfPages(dir / "chosen.pdf").size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(dir / "garden.pdf"));
+  setup.SetPrintData(wxPrintData());
 }
 
 TEST(Printing, EmptyTablePrintsOnePageWithHeaderTitlesAndFooter) {

@@ -18,6 +18,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_preview.h"
+#include "ui/print/print_to_file.h"
 
 namespace listora {
 
@@ -47,6 +48,10 @@ CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   Bind(
       wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(OpenDocument() != nullptr); },
       cmd::kSave);
+  // Ahead of wxDocManager's printing and preview (whose print button
+  // prints too).
+  Bind(wxEVT_MENU, &CListoraDocManager::OnPrintOrPreview, this, cmd::kPrint);
+  Bind(wxEVT_MENU, &CListoraDocManager::OnPrintOrPreview, this, cmd::kPrintPreview);
   // A recent-file entry is enabled only while the list holds a file for it.
   Bind(
       wxEVT_UPDATE_UI,
@@ -101,6 +106,13 @@ wxPreviewFrame* CListoraDocManager::CreatePreviewFrame(wxPrintPreviewBase* previ
                                                        wxWindow* parent, const wxString&) {
   TheApp().PreviewPages() = kTablePreviewPages;
   return new PrintPreviewFrame(preview, parent);
+}
+
+void CListoraDocManager::OnPrintOrPreview(wxCommandEvent& event) {
+  if (const CListoraDoc* doc = OpenDocument()) {
+    ProposePdfFile(GetPageSetupDialogData().GetPrintData(), ProposedPdfFile(*doc));
+  }
+  event.Skip();
 }
 
 void CListoraDocManager::OnRecentFile(wxCommandEvent& event) {

@@ -35,6 +35,9 @@ class CListoraDocManager : public wxDocManager {
 
  private:
   void OnRecentFile(wxCommandEvent& event);
+  // GTK's "Print to File" proposes the document's name beside it; then
+  // wxDocManager goes on.
+  void OnPrintOrPreview(wxCommandEvent& event);
 };
 
 // The open document; null while none is (before the first, or between

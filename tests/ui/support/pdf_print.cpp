@@ -119,10 +119,14 @@ void WithWatchdog(const std::function<void()>& run) {
 
 }  // namespace
 
-void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file) {
+void UseFilePrinter(wxPrintData& data) {
   UseFileBackendOnly();
   data.SetPrinterName(wxString::FromUTF8(FilePrinterName()));
   data.ConvertToNative();
+}
+
+void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file) {
+  UseFilePrinter(data);
   GtkPrintSettings* settings =
       static_cast<wxGtkPrintNativeData*>(data.GetNativeData())->GetPrintConfig();
   gchar* uri = g_filename_to_uri(std::filesystem::absolute(file).c_str(), nullptr, nullptr);

@@ -17,6 +17,8 @@ class wxPrintout;
 
 namespace listora::test {
 
+// Points `data` at GTK's file printer, leaving its file as it is.
+void UseFilePrinter(wxPrintData& data);
 // Points `data` at GTK's file printer writing a PDF to `file`.
 void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file);
 

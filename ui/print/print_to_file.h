@@ -1,0 +1,23 @@
+#pragma once
+// Where GTK's "Print to File" writes unless the user picks another file.
+// GTK would propose "output.pdf" in the current folder, which for this
+// program is the folder of the executable (often not writable); the
+// program proposes the document's name beside the document instead.
+
+#include <filesystem>
+
+class wxPrintData;
+
+namespace listora {
+
+class CListoraDoc;
+
+// `document`'s name with ".pdf", in its folder; in the user's documents
+// folder while it has never been saved.
+std::filesystem::path ProposedPdfFile(const CListoraDoc& document);
+
+// Makes `file` the file printer's output (as PDF) unless one is chosen
+// already, as after an earlier print in this session.
+void ProposePdfFile(wxPrintData& data, const std::filesystem::path& file);
+
+}  // namespace listora
