@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -15,8 +16,10 @@
 #include <string_view>
 
 #include "core/app/file_io.h"
+#include "core/app/profile.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/doc/document_settings.h"
 
 using namespace listora;
 
@@ -61,6 +64,10 @@ int main(int argc, char** argv) {
   }
 
   Document doc;
+  // The settings a new document gets where no settings file is found, so
+  // the desktop program shows it in all four panes as it would show a
+  // document of its own.
+  ResetDocumentSettings(Profile(std::filesystem::path()), doc.settings);
   doc.settings.columns.count = 5;
   for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(doc.settings.columns, c);
   std::mt19937 random(12);
