@@ -51,10 +51,11 @@ wxStaticBitmap* FindPicture(wxWindow& window) {
 TEST(Choosers, PicturePreviewFollowsTheHighlightedFile) {
   StartWithColumns(2);
   TempDir dir;
-  const wxString picture = wxString::FromUTF8((dir / "wide.bmp").string());
+  // A JPEG picture four times as wide as high and wider than the preview.
+  const wxString picture = wxString::FromUTF8((dir / "wide.jpg").string());
   wxImage wide(320, 80);
   wide.SetRGB(wxRect(0, 0, 320, 80), 40, 160, 40);
-  ASSERT_TRUE(wide.SaveFile(picture, wxBITMAP_TYPE_BMP));
+  ASSERT_TRUE(wide.SaveFile(picture, wxBITMAP_TYPE_JPEG));
 
   OnNextDialog([picture](wxDialog& entry) {
     OnNextDialog([picture](wxDialog& d) {
