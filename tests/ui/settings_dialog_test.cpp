@@ -146,6 +146,27 @@ TEST(SettingsDialogTest, RefusesHidingEveryViewAndSplitsBeyondTheRange) {
   EXPECT_EQ(layout.showImage, 1);
 }
 
+TEST(SettingsDialogTest, ViewPageRefusesAFontSizeThatIsNoSize) {
+  StartFresh();
+  OpenDialog d;
+  SettingsPage& page = d.Page(SettingsDialog::kDocumentList);
+  wxComboBox& size = Control<wxComboBox>(page, ViewStylePage::kFontSize);
+  size.SetValue("abc");
+  EXPECT_FALSE(d.dialog.Apply());
+  size.SetValue("0");
+  EXPECT_FALSE(d.dialog.ShowEntry(SettingsDialog::kDocumentTree));
+  ASSERT_EQ(Script().Kinds(), (Kinds{"error", "error"}));
+  EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8("正の整数を入力してください。"));
+  EXPECT_EQ(Script().asked[1].text,
+            wxString::FromUTF8("1 から 32767 までの整数を入力してください。"));
+  const ViewStyle& list = CurrentDoc().Data().settings.styles.pane[ViewStyles::kList];
+  EXPECT_EQ(list.fontSize, 90);
+
+  size.SetValue(" 110 ");
+  ASSERT_TRUE(d.dialog.Apply());
+  EXPECT_EQ(list.fontSize, 110);
+}
+
 TEST(SettingsDialogTest, ImagePathPageShowsItsExampleAndNormalisesTheSubPath) {
   StartFresh();
   OpenDialog d;

@@ -8,11 +8,18 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "core/print/layout_settings.h"
+#include <limits>
+
+#include "core/app/number_entry.h"
+#include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
+
+namespace {
+constexpr std::int32_t kMaxFontTenths = std::numeric_limits<std::int16_t>::max();
+}  // namespace
 
 ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
   frame_ = PageFrame(this, "リストビューの設定");
@@ -100,9 +107,17 @@ void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
 
 bool ViewStylePage::StoreSet() {
   if (!set_) return true;
+  // Tenths of a point, kept in 16 bits; text that is no size would leave
+  // the pane unreadably small.
+  const NumberEntry size = ParseUnsignedEntry(TextFromWx(fontSize_->GetValue()), 1, kMaxFontTenths);
+  if (!size.ok()) {
+    ThePrompt().Error(this, Utf8(UnsignedEntryMessage(size, 1, kMaxFontTenths)));
+    fontSize_->SetFocus();
+    return false;
+  }
   PaneStyle& style = Style();
   style.fontName = TextFromWx(fontName_->GetStringSelection());
-  style.fontSize = ParseFontSize(TextFromWx(fontSize_->GetValue()));
+  style.fontSize = size.value;
   if (pane_ == StyledPane::kList) set_->userColumns = columns_->GetSelection() + 1;
   return true;
 }
