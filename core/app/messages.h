@@ -1,10 +1,11 @@
 #pragma once
-// Every text the core and ltbtool produce for the user: messages, captions,
-// error texts and the texts the core composes for a dialog. They are only
-// ever shown, so they are kept in UTF-8, the edges' encoding; a text the core
-// hands on in code page 932 is converted where it is composed. Texts only
-// the desktop program shows are in ui/app/messages.h, in the same namespace,
-// so a text lives in one of the two tables and never in both.
+// Every text the core produces for the user: messages, captions, error
+// texts and the texts the core composes for a dialog. ltbtool prints some of
+// them; its own usage and error lines are in English, in ltbtool. They are
+// only ever shown, so they are kept in UTF-8, the edges' encoding; a text the
+// core hands on in code page 932 is converted where it is composed. Texts
+// only the desktop program shows are in ui/app/messages.h, in the same
+// namespace, so a text lives in one of the two tables and never in both.
 
 #include <string_view>
 
