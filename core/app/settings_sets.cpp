@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/app/profile.h"
+#include "core/app/settings.h"
 #include "core/doc/columns.h"
-#include "core/text/encoding.h"
 
 namespace listora {
 
@@ -19,7 +19,7 @@ PaneStyle ReadPaneStyle(const Profile& p, std::string_view section) {
   s.background = static_cast<std::uint32_t>(p.GetInt(section, "BKCOLOR", 0));
   s.text = static_cast<std::uint32_t>(p.GetInt(section, "TXCOLOR", 0x00FF00));
   s.fontSize = p.GetInt(section, "FontSize", 90);
-  s.fontName = p.GetString(section, "FontName", TextToCp932("ＭＳ Ｐゴシック"));
+  s.fontName = p.GetString(section, "FontName", DefaultFontName());
   return s;
 }
 
