@@ -55,7 +55,7 @@ std::filesystem::path WriteDocument(const TempDir& dir, const Document& doc,
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 
 void Open(const std::filesystem::path& file) {
   App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);

@@ -26,7 +26,7 @@ using Kinds = std::vector<std::string>;
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 
 // A document file of `count` items "<tag><i>" / "x&<i>" in two user columns.
 std::filesystem::path WriteDocument(const std::filesystem::path& file, const std::string& tag,

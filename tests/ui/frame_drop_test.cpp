@@ -26,7 +26,7 @@ namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString TotalLabel() { return Frame().TotalCountLabel()->GetLabel(); }
 wxString Total(int count) {
@@ -63,7 +63,7 @@ wxPoint MiddleOf(const wxWindow& window) {
 }
 
 void DropOnFrame(const wxPoint& point, const wxArrayString& files) {
-  MainWindowDrop drop(&Frame());
+  MainWindowDrop drop(&Frame(), Frame().PaneWindows());
   drop.OnDropFiles(point.x, point.y, files);
   Pump();
 }
@@ -71,7 +71,8 @@ void DropOnFrame(const wxPoint& point, const wxArrayString& files) {
 TEST(FrameDrop, FolderAndFileOnTheListBecomeItemsAndCounts) {
   StartFresh();
   Files files;
-  DropOnPane(DropPane::kList, Dropped({files.folder, files.loose}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList,
+             Dropped({files.folder, files.loose}));
 
   // The folder's first level is taken although sub-folders are off; the
   // folder itself is no item while files are being taken.
@@ -94,19 +95,19 @@ TEST(FrameDrop, FolderAndFileOnTheListBecomeItemsAndCounts) {
 TEST(FrameDrop, NothingFoundLeavesTheDocumentUnmodified) {
   StartFresh();
   TempDir dir;
-  DropOnPane(DropPane::kList, Dropped({dir / "missing.txt"}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, Dropped({dir / "missing.txt"}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_FALSE(CurrentDoc().IsModified());
 
   // An empty folder was still enumerated: that counts as a change.
-  DropOnPane(DropPane::kList, Dropped({dir.path()}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, Dropped({dir.path()}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_TRUE(CurrentDoc().IsModified());
 
   // Files dropped on the tree pane are ignored.
   StartFresh();
   Files files;
-  DropOnPane(DropPane::kTree, Dropped({files.loose}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kTree, Dropped({files.loose}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
@@ -129,22 +130,24 @@ TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
   const ItemTable& items = CurrentDoc().Data().items;
 
   // Nothing selected: both panes refuse.
-  DropOnPane(DropPane::kText, Dropped({memo}));
-  DropOnPane(DropPane::kImage, Dropped({picture}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText, Dropped({memo}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
   EXPECT_EQ(items.Memo(0), "");
   EXPECT_EQ(items.ImagePath(0), "");
 
   List().ClickRow(0, false, false);
   Pump();
-  DropOnPane(DropPane::kText, Dropped({memo, files.loose}));  // two files
-  DropOnPane(DropPane::kImage, Dropped({png}));               // not a picture type
-  DropOnPane(DropPane::kImage, Dropped({picture, png}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText,
+             Dropped({memo, files.loose}));  // two files
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage,
+             Dropped({png}));  // not a picture type
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture, png}));
   EXPECT_EQ(items.Memo(0), "");
   EXPECT_EQ(items.ImagePath(0), "");
 
-  DropOnPane(DropPane::kText, Dropped({memo}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText, Dropped({memo}));
   EXPECT_EQ(items.Memo(0), "dropped memo");
-  DropOnPane(DropPane::kImage, Dropped({picture}));
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
   EXPECT_NE(items.ImagePath(0), "");
   EXPECT_EQ(items.GetSize(), 1);
   EXPECT_TRUE(Script().asked.empty());
@@ -345,7 +348,7 @@ void FrameCommand(int id) {
 
 TEST(PaneKeys, F6GoesToTheNextVisiblePaneAndShiftF6Back) {
   StartFresh();
-  const PanePointers& panes = App().Panes();
+  const PaneSet& panes = App().MainFrame()->PaneWindows();
   const auto focusReaches = [](wxWindow* pane) {
     return PumpUntil([pane] { return Focused() == pane; });
   };

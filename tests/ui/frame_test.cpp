@@ -28,7 +28,7 @@ namespace listora::test {
 namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 void AddItems(int count) {
@@ -136,7 +136,7 @@ TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
   ASSERT_TRUE(PumpUntil([] { return Frame().GetSize() == Frame().GetMinSize(); }));
   Frame().SetTotalCount(8888888);
   Frame().SetSelectedCount(8888888);
-  CTreePane& tree = *App().Panes().tree;
+  CTreePane& tree = *App().MainFrame()->PaneWindows().tree;
   EXPECT_TRUE(PumpUntil([] { return ShownWhole(*Frame().TotalCountLabel(), Frame()); }));
   EXPECT_TRUE(ShownWhole(*Frame().SelectedCountLabel(), Frame()));
   EXPECT_TRUE(PumpUntil([&tree] { return ShownWhole(*tree.ParentCountLabel(), tree); }));

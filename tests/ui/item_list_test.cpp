@@ -25,7 +25,7 @@
 namespace listora::test {
 namespace {
 
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 CMainFrame& Frame() { return *App().MainFrame(); }
 Document& Data() { return CurrentDoc().Data(); }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
@@ -164,7 +164,8 @@ TEST(ItemListHeader, DragReordersBehindTheIconColumnAndTheSaveKeepsTheOrder) {
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
   SendCommand(cmd::kTreeGroup1);
-  EXPECT_EQ(App().Panes().tree->Grouping().parentCount, 1);  // column 3 first: "c"
+  EXPECT_EQ(App().MainFrame()->PaneWindows().tree->Grouping().parentCount,
+            1);  // column 3 first: "c"
 
   // Stored in the order shown: reopened, the columns come in that order.
   const wxString name3 = List().ColumnTitle(3);
@@ -223,7 +224,7 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   EXPECT_EQ(SelectedLabel(), U("　選択アイテム数: 4"));
 
   // Several rows selected: a memo typed now is shown but not stored.
-  CTextPane& text = *App().Panes().text;
+  CTextPane& text = *App().MainFrame()->PaneWindows().text;
   text.SetValue("typed");
   Pump();
   EXPECT_EQ(Data().items.Memo(5), "memo5");

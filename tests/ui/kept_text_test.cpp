@@ -26,7 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 ItemTable& Items() { return CurrentDoc().Data().items; }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8); }
 
@@ -93,7 +93,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
 
   wxArrayString dropped;
   dropped.Add(U(folder.string()));
-  DropOnPane(DropPane::kList, dropped);
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, dropped);
   ASSERT_EQ(Items().GetSize(), 4);
   // Columns of a new document: folder name, full path, file name.
   const int jpg = RowNamed(3, PathText("a〜b.jpg"));
@@ -101,7 +101,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   Focus(jpg);
   wxArrayString image;
   image.Add(U((folder / "a〜b.jpg").string()));
-  DropOnPane(DropPane::kImage, image);
+  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, image);
   ASSERT_EQ(Items().ImagePath(jpg), PathText(folder / "a〜b.jpg"));
 
   const wxString file = U((dir / "kept.ltb").string());
@@ -123,8 +123,8 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   const int reopened = RowNamed(3, PathText("a〜b.jpg"));
   Focus(reopened == 0 ? 1 : 0);
   Focus(reopened);
-  EXPECT_TRUE(App().Panes().image->HasImage());
-  EXPECT_EQ(App().Panes().image->CurrentPath(), folder / "a〜b.jpg");
+  EXPECT_TRUE(App().MainFrame()->PaneWindows().image->HasImage());
+  EXPECT_EQ(App().MainFrame()->PaneWindows().image->CurrentPath(), folder / "a〜b.jpg");
 
   // A typed "〜" finds the name that holds it.
   App().MainFrame()->SearchBox()->SetValue(U("〜b"));

@@ -21,8 +21,8 @@ namespace {
 
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
-  CItemListCtrl& list = *App().Panes().list;
-  const CTextPane& text = *App().Panes().text;
+  CItemListCtrl& list = *App().MainFrame()->PaneWindows().list;
+  const CTextPane& text = *App().MainFrame()->PaneWindows().text;
   ItemTable& items = CurrentDoc().Data().items;
   for (const char* name : {"z", "a", "m"}) {
     ItemFields item;

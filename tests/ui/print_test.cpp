@@ -15,6 +15,7 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/print_layout_dlg.h"
 #include "ui/print/print_preview.h"
@@ -68,7 +69,7 @@ struct Printed {
 };
 
 Printed PrintOpenDocument(const PrintLayout& layout) {
-  PrintSource source = ScreenPrintSource(CurrentDoc(), App().Panes().list);
+  PrintSource source = ScreenPrintSource(CurrentDoc(), App().MainFrame()->PaneWindows().list);
   source.layout = layout;
   source.now = [] { return FifthOfMarch(); };
   TablePrintout printout(source);

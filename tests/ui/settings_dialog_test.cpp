@@ -114,7 +114,7 @@ TEST(SettingsDialogTest, DefaultsGoToTheFileAndDocumentSettingsToTheOpenDocument
   }
   EXPECT_EQ(doc.styles.pane[ViewStyles::kText].fontSize, 60);
   EXPECT_EQ(doc.columns.count, 8);
-  EXPECT_EQ(App().Panes().list->GetColumnCount(), 8);
+  EXPECT_EQ(App().MainFrame()->PaneWindows().list->GetColumnCount(), 8);
   EXPECT_EQ(file.GetInt("Text", "FontSize", 0), 90);
 }
 

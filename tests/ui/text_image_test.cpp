@@ -28,9 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CTextPane& Text() { return *App().Panes().text; }
-CImagePane& Image() { return *App().Panes().image; }
-CItemListCtrl& List() { return *App().Panes().list; }
+CTextPane& Text() { return *App().MainFrame()->PaneWindows().text; }
+CImagePane& Image() { return *App().MainFrame()->PaneWindows().image; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 ItemTable& Items() { return CurrentDoc().Data().items; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }

@@ -12,13 +12,14 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CTreePane& Pane() { return *App().Panes().tree; }
+CTreePane& Pane() { return *App().MainFrame()->PaneWindows().tree; }
 CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
 constexpr std::size_t kNone = CGroupTreeCtrl::kNone;
 

@@ -28,9 +28,9 @@
 namespace listora::test {
 namespace {
 
-CTreePane& Pane() { return *App().Panes().tree; }
+CTreePane& Pane() { return *App().MainFrame()->PaneWindows().tree; }
 CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
-CItemListCtrl& List() { return *App().Panes().list; }
+CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 

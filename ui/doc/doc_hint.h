@@ -1,6 +1,6 @@
 #pragma once
 // What changed, passed to the views with UpdateAllViews so each refreshes
-// only that.
+// only that. Every edit method of CListoraDoc sends exactly one.
 
 #include <wx/object.h>
 
@@ -16,16 +16,34 @@ class DocHint : public wxObject {
     kCells,           // texts or images of rows changed; the rows stay
     kSearchHistory,   // the search history changed
     kFinishEdits,     // a save or close comes next: commit edits in progress
+    kTexts,           // only column texts of rows changed; the rows stay
+    kMemo,            // the memo (and so the icon) of one row changed
   };
-  // `row`: for kItems the row to scroll into view, for kCells the one row
-  // changed; -1 for none or any.
+  // `row`: for kItems the row to scroll into view, for kCells, kTexts and
+  // kMemo the one row changed; -1 for none or any.
   explicit DocHint(Kind kind, long row = -1) : kind_(kind), row_(row) {}
   Kind GetKind() const { return kind_; }
   long Row() const { return row_; }
 
+  // For kItems: rows first..last become the list's selection (none when
+  // last < first), as after a list search or a drag move. Without it the
+  // selection stays as it was.
+  DocHint& Selecting(int first, int last) {
+    selects_ = true;
+    selectFirst_ = first;
+    selectLast_ = last;
+    return *this;
+  }
+  bool Selects() const { return selects_; }
+  int SelectFirst() const { return selectFirst_; }
+  int SelectLast() const { return selectLast_; }
+
  private:
   Kind kind_;
   long row_;
+  bool selects_ = false;
+  int selectFirst_ = 0;
+  int selectLast_ = -1;
 };
 
 }  // namespace listora

@@ -49,14 +49,17 @@ void CListoraDoc::MarkModified() {
   if (wxView* view = GetFirstView()) view->OnChangeFilename();
 }
 
-void CListoraDoc::Changed(DocHint::Kind kind, long row) {
+void CListoraDoc::Changed(DocHint::Kind kind, long row) { Changed(DocHint(kind, row)); }
+
+void CListoraDoc::Changed(const DocHint& hint) {
   // New descriptors are held as the list shows them, so whoever reads them
   // (the list, the dialogs, export, print) sees the same columns.
+  const DocHint::Kind kind = hint.GetKind();
   if (kind == DocHint::Kind::kNewDocument || kind == DocHint::Kind::kOpenedDocument ||
       kind == DocHint::Kind::kColumns)
     NormaliseShownColumns(data_.settings.columns);
-  DocHint hint(kind, row);
-  UpdateAllViews(nullptr, &hint);
+  DocHint sent(hint);
+  UpdateAllViews(nullptr, &sent);
 }
 
 void CListoraDoc::ResetContent() {

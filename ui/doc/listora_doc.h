@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +19,8 @@
 #include "core/doc/document_file.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
+#include "core/tools/list_search.h"
+#include "core/views/sort.h"
 #include "ui/doc/doc_hint.h"
 #include "ui/doc/pane_id.h"
 
@@ -34,6 +38,7 @@ class CListoraDoc : public wxDocument {
   void MarkModified();
   // Tells the views what changed.
   void Changed(DocHint::Kind kind, long row = -1);
+  void Changed(const DocHint& hint);
 
   // The image folder follows the document's path and image settings; at
   // every new or opened document and when it is saved under another name.
@@ -76,19 +81,48 @@ class CListoraDoc : public wxDocument {
   // The column settings dialog's names, widths and alignment, columns 1..N.
   void SetColumnSettings(const std::vector<ColumnSetting>& columns);
 
+  // Edits of rows (listora_doc_edits.cpp). Each changes the table, marks
+  // the document modified (sorting and moving rows do not) and sends one
+  // hint. Texts are CP932; a row or column outside the table does nothing.
+  //
+  // User column `column` (1..C-1) of `row`: an in-place edit or a paste.
+  void SetCell(int row, int column, std::string_view text);
+  // The memo of `row` (the text pane); its icon follows.
+  void SetMemo(int row, std::string_view memo);
+  void DeleteRows(std::span<const int> ascendingRows);
+  // Dragged rows let go: they land together in front of row `dropIndex`
+  // and become the selection. False when nothing moved.
+  bool MoveRows(std::span<const int> draggedRows, int dropIndex);
+  // A header click: the whole table sorted by `column`, in the direction
+  // `directions` (the list's, which outlive documents) say next.
+  bool SortByColumn(int column, SortFlags& directions);
+  // The list search: the matching items move to the top and become the
+  // selection, then the result message is shown. Nothing happens (nullopt)
+  // for an empty table or text.
+  std::optional<ListSearchResult> ListSearch(std::string_view text);
+  // One item per path (dropped files, "-D") as the insertion settings say;
+  // the last row is shown. Modified when a folder was enumerated or an item
+  // inserted (listora_doc_insert.cpp).
+  InsertResult InsertPaths(const std::vector<std::filesystem::path>& paths);
+  // Append-open: the items of further document files after ours, with the
+  // progress dialog; the last row is shown (listora_doc_append.cpp).
+  void AppendDocuments(const std::vector<std::filesystem::path>& files);
+
   // Item tools (listora_doc_tools.cpp). Each changes the table, marks the
   // document modified and tells the views. Texts are CP932.
   //
   // Appends an item with user columns 1..values.size() and attaches its
   // image; returns its row.
   int AddItem(const std::vector<std::string>& values, std::string_view imagePath);
-  // Rewrites user columns 1..values.size() of `row`; attaches `imagePath`
-  // when one is given.
+  // Rewrites user columns 1..values.size() of `row` (the item dialog, a
+  // paste of all fields); attaches `imagePath` when one is given.
   void ModifyItem(int row, const std::vector<std::string>& values, const std::string* imagePath);
   // The image-attachment operation for `rows`: copied into the image folder
   // when the settings say so (asking before overwriting); failures are
   // reported. Returns the path the rows now hold.
   std::string AttachImage(std::span<const int> rows, std::string_view path);
+  // The find and replace dialog's walk over this document's cells.
+  FindReplaceSession StartFindReplace();
   // One cell of the find and replace dialog.
   FindStepResult ReplaceAndFindNext(FindReplaceSession& session, const FindReplaceOptions& options);
   // "すべて置換", with the progress dialog; what was replaced before a cancel
@@ -120,10 +154,15 @@ class CListoraDoc : public wxDocument {
   // Text still being edited in place is part of what is saved or closed:
   // the views commit it first.
   void FinishEdits();
+  // Rows were added at the end: the counts and the last row are shown, and
+  // the document is marked modified when `modified`.
+  void RowsAppended(bool modified);
+  // The image attachment without the hint and the mark.
+  std::string AttachImageQuietly(std::span<const int> rows, std::string_view path);
   void OnAddColumn(wxCommandEvent& event);
   // Text, HTML and CSV export (listora_doc_export.cpp).
   void OnExport(wxCommandEvent& event);
-  // Items of further document files added after ours (listora_doc_append.cpp).
+  // Append-open's file chooser (listora_doc_append.cpp).
   void OnAppendOpen(wxCommandEvent& event);
 
   Document data_;

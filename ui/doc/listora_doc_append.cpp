@@ -40,7 +40,10 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
   if (chosen.empty()) return;
   std::vector<std::filesystem::path> files;
   for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
+  AppendDocuments(files);
+}
 
+void CListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
   {
     // One dialog for the whole run, its bar restarted for each file.
     ProgressRun progress(Owner());
@@ -60,8 +63,7 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
 
   // Whatever was appended, the run ends with the counts, the last item in
   // view and the document marked modified.
-  Changed(DocHint::Kind::kItems, data_.items.GetSize() - 1);
-  MarkModified();
+  RowsAppended(true);
 }
 
 }  // namespace listora

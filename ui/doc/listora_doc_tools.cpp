@@ -32,8 +32,8 @@ int CListoraDoc::AddItem(const std::vector<std::string>& values, std::string_vie
     fields.columns[i + 1] = values[i];
   data_.items.AppendRow(fields);
   const int row = data_.items.GetSize() - 1;
-  Changed(DocHint::Kind::kItems, row);
-  AttachImage(std::span<const int>(&row, 1), imagePath);
+  AttachImageQuietly(std::span<const int>(&row, 1), imagePath);
+  RowsAppended(true);
   return row;
 }
 
@@ -42,21 +42,30 @@ void CListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
   if (row < 0 || row >= data_.items.GetSize()) return;
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
     data_.items.SetColumn(static_cast<int>(i) + 1, row, values[i]);
-  if (imagePath) AttachImage(std::span<const int>(&row, 1), *imagePath);
-  Changed(DocHint::Kind::kCells, row);
+  if (imagePath) AttachImageQuietly(std::span<const int>(&row, 1), *imagePath);
+  Changed(imagePath ? DocHint::Kind::kCells : DocHint::Kind::kTexts, row);
   MarkModified();
 }
 
-std::string CListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
+std::string CListoraDoc::AttachImageQuietly(std::span<const int> rows, std::string_view path) {
   const AttachedImage attached =
       listora::AttachImage(data_.items, rows, path, data_.settings.display, TheApp().ImageFolder(),
                            [](const std::filesystem::path&) {
                              return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
                            });
   if (!attached.error.empty()) ThePrompt().Error(Owner(), Utf8(attached.error));
+  return attached.storedPath;
+}
+
+std::string CListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
+  std::string stored = AttachImageQuietly(rows, path);
   Changed(DocHint::Kind::kCells, rows.size() == 1 ? rows.front() : -1);
   MarkModified();
-  return attached.storedPath;
+  return stored;
+}
+
+FindReplaceSession CListoraDoc::StartFindReplace() {
+  return FindReplaceSession(data_.items, data_.ColumnCount() - 1);
 }
 
 FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
@@ -64,7 +73,7 @@ FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
   const CellPos replacedCell = session.Current();
   const FindStepResult result = session.ReplaceAndFindNext(options);
   if (result.replaced) {
-    Changed(DocHint::Kind::kCells, replacedCell.row);
+    Changed(DocHint::Kind::kTexts, replacedCell.row);
     MarkModified();
   }
   return result;
@@ -78,7 +87,7 @@ ReplaceAllResult CListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplac
     result = session.ReplaceAll(options, [&progress](int done) { return progress.Step(done); });
   }
   if (result.cells > 0) {
-    Changed(DocHint::Kind::kCells);
+    Changed(DocHint::Kind::kTexts);
     MarkModified();
   }
   return result;
@@ -104,8 +113,7 @@ InsertResult CListoraDoc::RunAutoInsert() {
     options.cancelled = [&] { return progress.Step((data_.items.GetSize() - before) % 100); };
     result = listora::RunAutoInsert(data_.items, options);
   }
-  Changed(DocHint::Kind::kItems, data_.items.GetSize() - 1);
-  MarkModified();
+  RowsAppended(true);
   return result;
 }
 

@@ -7,7 +7,6 @@
 
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/path_insertion.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/views/image_pane.h"
@@ -30,8 +29,7 @@ struct PaneWindow {
   wxWindow* window;
 };
 
-std::vector<PaneWindow> PaneWindows() {
-  const PanePointers& panes = TheApp().Panes();
+std::vector<PaneWindow> PaneWindows(const PaneSet& panes) {
   return {{DropPane::kList, panes.list},
           {DropPane::kTree, panes.tree},
           {DropPane::kText, panes.text},
@@ -44,8 +42,8 @@ bool IsSingleDocumentDrop(const wxArrayString& files) {
   return files.size() == 1 && ExtensionOf(files[0]).IsSameAs("ltb", false);
 }
 
-DropPane PaneAt(const wxPoint& screenPoint) {
-  for (const PaneWindow& entry : PaneWindows()) {
+DropPane PaneAt(const PaneSet& panes, const wxPoint& screenPoint) {
+  for (const PaneWindow& entry : PaneWindows(panes)) {
     if (entry.window && entry.window->IsShownOnScreen() &&
         entry.window->GetScreenRect().Contains(screenPoint))
       return entry.pane;
@@ -53,9 +51,10 @@ DropPane PaneAt(const wxPoint& screenPoint) {
   return DropPane::kNone;
 }
 
-DropPane PaneOf(const wxWindow* window) {
+DropPane PaneOf(const PaneSet& panes, const wxWindow* window) {
+  const std::vector<PaneWindow> windows = PaneWindows(panes);
   for (; window; window = window->GetParent()) {
-    for (const PaneWindow& entry : PaneWindows())
+    for (const PaneWindow& entry : windows)
       if (entry.window == window) return entry.pane;
   }
   return DropPane::kNone;
@@ -73,20 +72,21 @@ bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& file
     });
     return true;
   }
-  DropPane pane = PaneOf(window_);
-  if (pane == DropPane::kNone) pane = PaneAt(window_->ClientToScreen(wxPoint(x, y)));
-  wxTheApp->CallAfter([pane, files] { DropOnPane(pane, files); });
+  DropPane pane = PaneOf(panes_, window_);
+  if (pane == DropPane::kNone) pane = PaneAt(panes_, window_->ClientToScreen(wxPoint(x, y)));
+  // Called on the window, so a window gone by then (and the frame's panes
+  // with it) drops the call.
+  window_->CallAfter([panes = panes_, pane, files] { DropOnPane(panes, pane, files); });
   return true;
 }
 
-void DropOnPane(DropPane pane, const wxArrayString& files) {
-  const PanePointers& panes = TheApp().Panes();
+void DropOnPane(const PaneSet& panes, DropPane pane, const wxArrayString& files) {
   switch (pane) {
     case DropPane::kList:
       if (CListoraDoc* doc = OpenDocument()) {
         std::vector<std::filesystem::path> paths;
         for (const wxString& file : files) paths.emplace_back(file.utf8_string());
-        InsertPathsIntoDocument(*doc, paths);
+        doc->InsertPaths(paths);
       }
       break;
     // Both panes check the selection, and the image pane the file's type.

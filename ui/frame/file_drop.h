@@ -6,6 +6,8 @@
 
 #include <wx/dnd.h>
 
+#include "ui/views/pane_set.h"
+
 namespace listora {
 
 enum class DropPane { kNone, kList, kTree, kText, kImage };
@@ -13,23 +15,25 @@ enum class DropPane { kNone, kList, kTree, kText, kImage };
 class MainWindowDrop : public wxFileDropTarget {
  public:
   // `window` is the window the target is set on: the frame, or a pane that
-  // would otherwise take drops for itself.
-  explicit MainWindowDrop(wxWindow* window) : window_(window) {}
+  // would otherwise take drops for itself. `panes` are the frame's, which
+  // outlive the target.
+  MainWindowDrop(wxWindow* window, const PaneSet& panes) : window_(window), panes_(panes) {}
 
   bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& files) override;
 
  private:
   wxWindow* window_;
+  const PaneSet& panes_;
 };
 
 // True for exactly one path whose extension is "ltb" without regard to case.
 bool IsSingleDocumentDrop(const wxArrayString& files);
 
 // The visible pane holding `screenPoint`, or the one `window` lies in.
-DropPane PaneAt(const wxPoint& screenPoint);
-DropPane PaneOf(const wxWindow* window);
+DropPane PaneAt(const PaneSet& panes, const wxPoint& screenPoint);
+DropPane PaneOf(const PaneSet& panes, const wxWindow* window);
 
 // What a drop of `files` on `pane` does, once the drop itself has ended.
-void DropOnPane(DropPane pane, const wxArrayString& files);
+void DropOnPane(const PaneSet& panes, DropPane pane, const wxArrayString& files);
 
 }  // namespace listora

@@ -112,18 +112,19 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   // active.
   Bind(
       wxEVT_MENU,
-      [](wxCommandEvent&) {
-        if (CImagePane* image = TheApp().Panes().image) image->AssociateImage();
+      [this](wxCommandEvent&) {
+        if (panes_.image) panes_.image->AssociateImage();
       },
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
   BindPrintCommands(*this);
   BindAppCommands(*this);
-  SetDropTarget(new MainWindowDrop(this));
+  SetDropTarget(new MainWindowDrop(this, panes_));
 }
 
 CMainFrame::~CMainFrame() {
   placement_->Store();
+  panes_ = PaneSet{};
   TheApp().Panes() = PanePointers{};
   TheApp().SetMainFrame(nullptr);
 }
@@ -131,13 +132,14 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
   auto* list = new CItemListCtrl(grid_->LeftParent());
-  auto* text = new CTextPane(grid_->LeftParent());
+  auto* text = new CTextPane(grid_->LeftParent(), *list);
   auto* tree = new CTreePane(grid_->RightParent(), ReadStartBars(profile_).treeToolBar);
-  auto* image = new CImagePane(grid_->RightParent());
+  auto* image = new CImagePane(grid_->RightParent(), *list);
   grid_->SetPanes(list, text, tree, image);
-  // The text box would take dropped files as text of its own.
-  text->SetDropTarget(new MainWindowDrop(text));
+  panes_ = PaneSet{list, tree, text, image};
   TheApp().Panes() = PanePointers{list, tree, text, image};
+  // The text box would take dropped files as text of its own.
+  text->SetDropTarget(new MainWindowDrop(text, panes_));
 
   // Letting go of a splitter bar gives the document the split positions.
   for (CPaneSplitter* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
@@ -176,8 +178,7 @@ void CMainFrame::ApplyBarVisibility(const DisplayOptions& display) {
     controls_.bar->Show(display.mainToolBar != 0);
   if (GetStatusBar()->IsShown() != (display.statusBar != 0))
     GetStatusBar()->Show(display.statusBar != 0);
-  if (CTreePane* tree = TheApp().Panes().tree;
-      tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
+  if (CTreePane* tree = panes_.tree; tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
     tree->ShowToolBar(display.treeToolBar != 0);
   SendSizeEvent();
 }
@@ -213,7 +214,7 @@ void CMainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
 }
 
 void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
-  CTreePane* tree = TheApp().Panes().tree;
+  CTreePane* tree = panes_.tree;
   if (!tree) return;
   tree->ShowToolBar(!tree->IsToolBarShown());
   if (CListoraDoc* doc = CurrentDoc())
@@ -221,7 +222,7 @@ void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
 }
 
 void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
-  const CTreePane* tree = TheApp().Panes().tree;
+  const CTreePane* tree = panes_.tree;
   event.Enable(tree != nullptr);
   event.Check(tree && tree->IsToolBarShown());
 }
@@ -246,7 +247,7 @@ void CMainFrame::ShowRecentFiles() {
 
 void CMainFrame::OnSwitchPane(wxCommandEvent& event) {
   // Reading order over the grid, skipping hidden panes.
-  const PanePointers& panes = TheApp().Panes();
+  const PaneSet& panes = panes_;
   const struct {
     PaneId id;
     wxWindow* window;

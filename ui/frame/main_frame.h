@@ -12,6 +12,7 @@
 #include "ui/frame/main_tool_bar.h"
 #include "ui/frame/pane_grid.h"
 #include "ui/frame/search_box.h"
+#include "ui/views/pane_set.h"
 
 class wxStaticText;
 
@@ -29,6 +30,8 @@ class CMainFrame : public wxDocParentFrame {
   // Brings the File menu's recent-file entries up to date with the list.
   void ShowRecentFiles();
   PaneGrid& Panes() { return *grid_; }
+  // The four panes, for whoever shows the document in them.
+  const PaneSet& PaneWindows() const { return panes_; }
   wxToolBar* MainToolBar() const { return controls_.tools; }
   CSearchBox* SearchBox() const { return controls_.searchBox; }
   wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
@@ -63,6 +66,7 @@ class CMainFrame : public wxDocParentFrame {
   MainMenus menus_;
   MainToolBarControls controls_;
   std::unique_ptr<PaneGrid> grid_;
+  PaneSet panes_;
   std::unique_ptr<FramePlacement> placement_;
   bool firstLayoutDone_ = false;
 };

@@ -27,7 +27,7 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 CFindReplaceDlg::CFindReplaceDlg(const ToolContext& context)
     : wxDialog(context.owner, wxID_ANY, U("検索と置換")),
       context_(context),
-      session_(context.doc->Data().items, context.doc->Data().ColumnCount() - 1) {
+      session_(context.doc->StartFindReplace()) {
   CreateControls();
   EnableButtons();
   Bind(wxEVT_TEXT, &CFindReplaceDlg::OnFindText, this, kFindEdit);

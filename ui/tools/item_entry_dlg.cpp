@@ -219,15 +219,16 @@ void CItemEntryDlg::OnOk(wxCommandEvent&) {
 }
 
 void RunAddItem(const ToolContext& context) {
+  // Every item added or changed marks the document as it is stored.
   CItemEntryDlg dialog(context, {});
-  if (dialog.ShowModal() == wxID_OK) context.doc->MarkModified();
+  dialog.ShowModal();
 }
 
 void RunModifyItems(const ToolContext& context) {
   std::vector<int> rows = context.list->SelectedRows();
   if (rows.empty()) return;
   CItemEntryDlg dialog(context, std::move(rows));
-  if (dialog.ShowModal() == wxID_OK) context.doc->MarkModified();
+  dialog.ShowModal();
 }
 
 }  // namespace listora

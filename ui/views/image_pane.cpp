@@ -12,7 +12,6 @@
 #include "core/views/image_files.h"
 #include "core/views/image_info.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
@@ -38,8 +37,8 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 }  // namespace
 
-CImagePane::CImagePane(wxWindow* parent)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN) {
+CImagePane::CImagePane(wxWindow* parent, const CItemListCtrl& list)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN), list_(list) {
   AddImageHandlers();
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &CImagePane::OnPaint, this);
@@ -212,7 +211,7 @@ void CImagePane::OnDisplayMode(wxCommandEvent& event) {
 
 void CImagePane::SetDisplayMode(int mode) {
   // The mode belongs to the document's settings but is not an edit of it.
-  if (CListoraDoc* doc = OpenDocument()) doc->SetImageFit(mode != 0);
+  if (doc_) doc_->SetImageFit(mode != 0);
   EndPan();
   fit_ = mode != 0;
   UpdateCursor();
@@ -238,28 +237,24 @@ void CImagePane::OnImageInfo(wxCommandEvent&) {
 void CImagePane::OnChangeImage(wxCommandEvent&) { AssociateImage(); }
 
 void CImagePane::AssociateImage() {
-  const CItemListCtrl* list = TheApp().Panes().list;
-  if (!list || list->GetSelectedItemCount() == 0) return;
+  if (list_.GetSelectedItemCount() == 0) return;
   const wxString path = ChooseImageFile(nullptr);
   if (!path.empty()) AttachToSelection(path);
 }
 
 bool CImagePane::DropImage(const wxString& path) {
-  const CItemListCtrl* list = TheApp().Panes().list;
-  if (!list || list->GetSelectedItemCount() == 0) return false;
+  if (list_.GetSelectedItemCount() == 0) return false;
   if (!IsDroppableImageName(path.utf8_string())) return false;
   return AttachToSelection(path);
 }
 
 bool CImagePane::AttachToSelection(const wxString& path) {
-  CItemListCtrl* list = TheApp().Panes().list;
-  CListoraDoc* doc = OpenDocument();
-  if (!list || !doc) return false;
-  const std::vector<int> rows = list->SelectedRows();
+  if (!doc_) return false;
+  const std::vector<int> rows = list_.SelectedRows();
   if (rows.empty()) return false;
   const std::string stored =
-      doc->AttachImage(rows, PathText(std::filesystem::path(path.utf8_string())));
-  ShowImage(ResolveImagePath(stored, doc->Data().settings.display, TheApp().ImageFolder()));
+      doc_->AttachImage(rows, PathText(std::filesystem::path(path.utf8_string())));
+  ShowImage(ResolveImagePath(stored, doc_->Data().settings.display, TheApp().ImageFolder()));
   return true;
 }
 

@@ -18,9 +18,16 @@ class wxMenu;
 
 namespace listora {
 
+class CItemListCtrl;
+class CListoraDoc;
+
 class CImagePane : public wxWindow {
  public:
-  explicit CImagePane(wxWindow* parent);
+  // `list`: the list pane, whose selected items an image is tied to.
+  CImagePane(wxWindow* parent, const CItemListCtrl& list);
+
+  // The document edited; null for none.
+  void Attach(CListoraDoc* doc) { doc_ = doc; }
 
   void ApplyStyle(const ViewStyle& style, bool fitToPane);
   // Shows the file of a resolved stored path. A missing file clears the
@@ -71,6 +78,8 @@ class CImagePane : public wxWindow {
   void OnImageInfo(wxCommandEvent& event);
   void OnChangeImage(wxCommandEvent& event);
 
+  const CItemListCtrl& list_;
+  CListoraDoc* doc_ = nullptr;
   std::filesystem::path currentPath_;
   wxImage image_;
   // Made when first drawn, dropped with the picture.

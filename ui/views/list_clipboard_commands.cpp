@@ -45,28 +45,20 @@ void CListoraView::OnPasteAllFields(wxCommandEvent&) {
   if (row < 0) return;
   const std::optional<std::string> text = TakeClipboardText();
   if (!text) return;
-  Document& data = Doc()->Data();
-  const int userColumns = data.ColumnCount() - 1;
+  const int userColumns = Doc()->Data().ColumnCount() - 1;
   if (PasteFieldCountDiffers(*text, userColumns) &&
       !ThePrompt().YesNo(Frame(), Utf8(msg::kPasteCountQuestion)))
     return;
-  const std::vector<std::string> fields = SplitPastedFields(*text, userColumns);
-  for (int column = 1; column <= userColumns; ++column)
-    data.items.SetColumn(column, row, fields[static_cast<std::size_t>(column - 1)]);
-  List()->RefreshItem(row);
-  Doc()->MarkModified();
+  Doc()->ModifyItem(row, SplitPastedFields(*text, userColumns), nullptr);
 }
 
 void CListoraView::OnPasteColumn(wxCommandEvent& event) {
-  Document& data = Doc()->Data();
   const int column = event.GetId() - cmd::kPasteColumn1 + 1;
   const int row = PasteRow();
-  if (row < 0 || column >= data.ColumnCount()) return;
+  if (row < 0 || column >= Doc()->Data().ColumnCount()) return;
   const std::optional<std::string> text = TakeClipboardText();
   if (!text) return;
-  data.items.SetColumn(column, row, *text);
-  List()->RefreshItem(row);
-  Doc()->MarkModified();
+  Doc()->SetCell(row, column, *text);
 }
 
 }  // namespace listora

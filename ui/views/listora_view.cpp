@@ -1,8 +1,6 @@
 #include "ui/views/listora_view.h"
 
 #include "core/tools/image_paths.h"
-#include "core/views/drag_move.h"
-#include "core/views/sort.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
@@ -15,7 +13,6 @@
 #include "ui/tools/item_tool_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_search_run.h"
 #include "ui/views/text_pane.h"
 #include "ui/views/tree_pane.h"
 
@@ -39,14 +36,28 @@ CListoraView::CListoraView() {
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
 CMainFrame* CListoraView::Frame() const { return TheApp().MainFrame(); }
-CItemListCtrl* CListoraView::List() const { return TheApp().Panes().list; }
+
+PaneSet CListoraView::PaneWindows() const {
+  const CMainFrame* frame = Frame();
+  return frame ? frame->PaneWindows() : PaneSet{};
+}
+
+CItemListCtrl* CListoraView::List() const { return PaneWindows().list; }
+
+void CListoraView::AttachPanes(CListoraDoc* doc) {
+  const PaneSet panes = PaneWindows();
+  if (panes.list) panes.list->Attach(doc ? &doc->Data() : nullptr);
+  if (panes.tree) panes.tree->Attach(doc);
+  if (panes.text) panes.text->Attach(doc);
+  if (panes.image) panes.image->Attach(doc);
+}
 
 bool CListoraView::OnCreate(wxDocument* doc, long) {
   CMainFrame* frame = Frame();
   CItemListCtrl* list = List();
   if (!frame || !list) return false;
   SetFrame(frame);
-  list->Attach(&static_cast<CListoraDoc*>(doc)->Data());
+  AttachPanes(static_cast<CListoraDoc*>(doc));
   list->Bind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
   list->Bind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
   list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
@@ -70,11 +81,11 @@ bool CListoraView::OnClose(bool deleteWindow) {
     list->Unbind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
     list->Unbind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
     list->Unbind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
-    list->Attach(nullptr);
   }
   if (CMainFrame* frame = Frame())
     frame->SearchBox()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved,
                                this);
+  AttachPanes(nullptr);
   SetFrame(nullptr);
   return true;
 }
@@ -92,6 +103,9 @@ wxPrintout* CListoraView::OnCreatePrintout() {
 void CListoraView::OnUpdate(wxView*, wxObject* hint) {
   const auto* docHint = dynamic_cast<const DocHint*>(hint);
   const DocHint::Kind kind = docHint ? docHint->GetKind() : DocHint::Kind::kNewDocument;
+  CItemListCtrl* list = List();
+  const long row = docHint ? docHint->Row() : -1;
+  const bool oneRow = list && row >= 0 && row < list->GetItemCount();
   switch (kind) {
     case DocHint::Kind::kNewDocument: InitialUpdate(false); break;
     case DocHint::Kind::kOpenedDocument: InitialUpdate(true); break;
@@ -100,23 +114,21 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
       if (CListoraDoc* doc = Doc(); doc && Frame())
         Frame()->RebuildColumnMenus(doc->Data().settings.columns);
       break;
-    case DocHint::Kind::kItems:
-      if (CItemListCtrl* list = List()) {
-        list->SyncItemCount();
-        if (docHint->Row() >= 0 && docHint->Row() < list->GetItemCount())
-          list->EnsureVisible(docHint->Row());
-      }
-      ShowCounts();
-      ShowFocusedItem();
-      break;
+    case DocHint::Kind::kItems: ShowRows(*docHint); break;
     case DocHint::Kind::kCells:
-      if (CItemListCtrl* list = List()) {
-        if (docHint->Row() >= 0 && docHint->Row() < list->GetItemCount())
-          list->RefreshItem(docHint->Row());
-        else
-          list->Refresh();
-      }
-      ShowFocusedItem();
+    case DocHint::Kind::kTexts:
+      if (oneRow)
+        list->RefreshItem(static_cast<int>(row));
+      else if (list)
+        list->Refresh();
+      // Column texts are not what the text and image panes show.
+      if (kind == DocHint::Kind::kCells) ShowFocusedItem();
+      break;
+    case DocHint::Kind::kMemo:
+      if (!oneRow) break;
+      list->RefreshItem(static_cast<int>(row));
+      if (CTextPane* text = PaneWindows().text; text && text->CurrentRow() == row)
+        text->ShowMemo(static_cast<int>(row), Doc()->Data().items.Memo(static_cast<int>(row)));
       break;
     case DocHint::Kind::kSearchHistory: ShowSearchHistory(); break;
     case DocHint::Kind::kFinishEdits:
@@ -125,27 +137,41 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
   }
 }
 
+// Rows were added, removed or reordered: the list takes the new count and
+// the selection the hint asks for and scrolls to its row; the counts and
+// the panes that follow the focused row catch up.
+void CListoraView::ShowRows(const DocHint& hint) {
+  if (CItemListCtrl* list = List()) {
+    list->SyncItemCount();
+    if (hint.Selects()) list->SelectRowRange(hint.SelectFirst(), hint.SelectLast());
+    if (hint.Row() >= 0 && hint.Row() < list->GetItemCount())
+      list->EnsureVisible(static_cast<int>(hint.Row()));
+  }
+  ShowCounts();
+  ShowFocusedItem();
+}
+
 void CListoraView::InitialUpdate(bool opened) {
-  CListoraApp& app = TheApp();
   CMainFrame* frame = Frame();
-  Document& data = Doc()->Data();
+  const PaneSet panes = PaneWindows();
+  const Document& data = Doc()->Data();
   const DocumentSettings& settings = data.settings;
   Doc()->UpdateImageFolder();
 
   ShowColumns();
-  if (CItemListCtrl* list = app.Panes().list) {
+  if (CItemListCtrl* list = panes.list) {
     list->ApplyStyle();
     list->SyncItemCount();
   }
-  if (CTextPane* text = app.Panes().text) {
+  if (CTextPane* text = panes.text) {
     text->ApplyStyle(settings.styles.pane[ViewStyles::kText]);
     text->ShowMemo(-1, {});
   }
-  if (CTreePane* tree = app.Panes().tree) {
+  if (CTreePane* tree = panes.tree) {
     tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree], settings.display.treeIcons != 0);
     tree->Clear();
   }
-  if (CImagePane* image = app.Panes().image) {
+  if (CImagePane* image = panes.image) {
     image->ApplyStyle(settings.styles.pane[ViewStyles::kImage], settings.display.imageFit != 0);
     image->ReleaseImage();
   }
@@ -182,18 +208,18 @@ void CListoraView::ShowCounts() {
 }
 
 void CListoraView::ShowItem(long row) {
-  CListoraApp& app = TheApp();
+  const PaneSet panes = PaneWindows();
   const Document& data = Doc()->Data();
   if (row < 0 || row >= data.items.GetSize()) return;
   const int index = static_cast<int>(row);
-  if (CImagePane* image = app.Panes().image) {
+  if (CImagePane* image = panes.image) {
     const std::string_view path = data.items.ImagePath(index);
     if (path.empty())
       image->ReleaseImage();
     else
-      image->ShowImage(ResolveImagePath(path, data.settings.display, app.ImageFolder()));
+      image->ShowImage(ResolveImagePath(path, data.settings.display, TheApp().ImageFolder()));
   }
-  if (CTextPane* text = app.Panes().text) text->ShowMemo(index, data.items.Memo(index));
+  if (CTextPane* text = panes.text) text->ShowMemo(index, data.items.Memo(index));
 }
 
 // Rows moved or went: the text and image panes show what the focused row
@@ -205,7 +231,7 @@ void CListoraView::ShowFocusedItem() {
     ShowItem(row);
     return;
   }
-  const PanePointers& panes = TheApp().Panes();
+  const PaneSet panes = PaneWindows();
   if (panes.text) panes.text->ShowMemo(-1, {});
   if (panes.image) panes.image->ReleaseImage();
 }
@@ -260,9 +286,7 @@ void CListoraView::DeleteSelected() {
   if (rows.empty()) return;
   if (!ThePrompt().YesNo(Frame(), Utf8(msg::kDeleteSelectedQuestion))) return;
   list->ClearSelection();
-  Doc()->Data().items.RemoveRows(rows);
-  Doc()->Changed(DocHint::Kind::kItems);
-  Doc()->MarkModified();
+  Doc()->DeleteRows(rows);
 }
 
 void CListoraView::OnMove(wxCommandEvent& event) {
@@ -282,23 +306,14 @@ void CListoraView::OnColumnClick(wxListEvent& event) {
   CItemListCtrl* list = List();
   if (!list) return;
   list->EndCellEdit(false);
-  Document& data = Doc()->Data();
-  if (ClickColumn(data.items, data.settings.columns, list->SortDirections(), event.GetColumn()))
-    Doc()->Changed(DocHint::Kind::kItems);
+  Doc()->SortByColumn(event.GetColumn(), list->SortDirections());
 }
 
 // The end of an in-place edit: a non-empty text becomes the cell's text.
 void CListoraView::OnCellEdited(wxListEvent& event) {
-  CItemListCtrl* list = List();
-  Document& data = Doc()->Data();
-  const int row = static_cast<int>(event.GetIndex());
-  const int column = event.GetColumn();
-  if (!list || event.IsEditCancelled() || event.GetLabel().empty() || row < 0 ||
-      row >= data.items.GetSize() || column < 1 || column >= data.ColumnCount())
-    return;
-  data.items.SetColumn(column, row, TextFromWx(event.GetLabel()));
-  list->RefreshItem(row);
-  Doc()->MarkModified();
+  if (event.IsEditCancelled() || event.GetLabel().empty()) return;
+  Doc()->SetCell(static_cast<int>(event.GetIndex()), event.GetColumn(),
+                 TextFromWx(event.GetLabel()));
 }
 
 // Dragged rows let go: they move together in front of the drop row and stay
@@ -307,10 +322,7 @@ void CListoraView::OnRowsDropped(wxCommandEvent& event) {
   CItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> dragged = list->DraggedRows();
-  if (auto moved = DropDraggedRows(Doc()->Data().items, dragged, event.GetInt())) {
-    Doc()->Changed(DocHint::Kind::kItems);
-    list->SelectRows(*moved);
-  }
+  Doc()->MoveRows(dragged, event.GetInt());
 }
 
 // The document keeps the columns' widths and order as the user leaves them.
@@ -336,7 +348,7 @@ void CListoraView::OnListSearch(wxCommandEvent&) {
   CMainFrame* frame = Frame();
   if (!frame) return;
   CSearchBox* box = frame->SearchBox();
-  if (const auto result = RunListSearch(*Doc(), TextFromWx(box->GetValue())))
+  if (const auto result = Doc()->ListSearch(TextFromWx(box->GetValue())))
     Doc()->AddSearchHistory(result->text);
 }
 

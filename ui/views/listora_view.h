@@ -1,12 +1,15 @@
 #pragma once
 // `CListoraView`: the list view of the document template. It binds the open
-// document to the panes the main frame owns (the list control shows the
-// item table, the text and image panes follow its current item), refreshes
-// them when the document changes, and carries the list's commands.
+// document to the panes the main frame hands it (the list control shows the
+// item table, the text and image panes follow its current item), redraws
+// them from the document's hints, and carries the list's commands, which
+// change the document only through its edit methods.
 
 #include <wx/docview.h>
 
 #include <vector>
+
+#include "ui/views/pane_set.h"
 
 class wxListEvent;
 
@@ -14,6 +17,7 @@ namespace listora {
 
 class CListoraDoc;
 class CMainFrame;
+class DocHint;
 class CItemListCtrl;
 
 class CListoraView : public wxView {
@@ -34,6 +38,10 @@ class CListoraView : public wxView {
   CListoraDoc* Doc() const;
   CMainFrame* Frame() const;
   CItemListCtrl* List() const;
+  // The frame's panes; none once the frame has gone.
+  PaneSet PaneWindows() const;
+  // The document the panes edit; null detaches them.
+  void AttachPanes(CListoraDoc* doc);
 
   void InitialUpdate(bool opened);
   void ShowColumns();
@@ -41,6 +49,7 @@ class CListoraView : public wxView {
   void ShowItem(long row);
   void ShowFocusedItem();
   void ShowSearchHistory();
+  void ShowRows(const DocHint& hint);
 
   void OnItemFocused(wxListEvent& event);
   void OnSelectionChanged(wxCommandEvent& event);

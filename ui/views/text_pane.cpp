@@ -3,8 +3,6 @@
 #include <filesystem>
 
 #include "core/views/memo_file.h"
-#include "ui/app/doc_manager.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/text_convert.h"
@@ -30,9 +28,10 @@ std::string MemoFromDisplay(wxString text) {
 
 }  // namespace
 
-CTextPane::CTextPane(wxWindow* parent)
+CTextPane::CTextPane(wxWindow* parent, const CItemListCtrl& list)
     : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
-                 wxTE_MULTILINE | wxBORDER_SUNKEN) {
+                 wxTE_MULTILINE | wxBORDER_SUNKEN),
+      list_(list) {
   // Only the user's edits raise this event; ChangeValue() does not.
   Bind(wxEVT_TEXT, &CTextPane::OnTextChanged, this);
 }
@@ -40,40 +39,37 @@ CTextPane::CTextPane(wxWindow* parent)
 void CTextPane::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
 
 void CTextPane::ShowMemo(int row, std::string_view memo) {
+  const bool same = row == row_ && memo == shownMemo_;
   row_ = row;
   shownMemo_ = memo;
-  ChangeValue(MemoForDisplay(memo));
+  const wxString text = MemoForDisplay(memo);
+  // An edit stored from this pane comes back here; its caret stays.
+  if (same && GetValue() == text) return;
+  ChangeValue(text);
 }
 
 void CTextPane::OnTextChanged(wxCommandEvent&) { StoreMemo(MemoFromDisplay(GetValue())); }
 
 bool CTextPane::StoreMemo(const std::string& memo) {
-  CItemListCtrl* list = TheApp().Panes().list;
-  CListoraDoc* doc = OpenDocument();
-  if (!list || !doc || list->GetSelectedItemCount() != 1) return false;
-  ItemTable& items = doc->Data().items;
+  if (!doc_ || list_.GetSelectedItemCount() != 1) return false;
+  const ItemTable& items = doc_->Data().items;
   if (row_ < 0 || row_ >= items.GetSize()) return false;
   if (items.Memo(row_) != shownMemo_) {
     // Not from inside the text box's own change notification, which must
     // not see its text replaced.
     CallAfter([this] {
-      const CListoraDoc* current = OpenDocument();
-      if (current && row_ >= 0 && row_ < current->Data().items.GetSize())
-        ShowMemo(row_, current->Data().items.Memo(row_));
+      if (doc_ && row_ >= 0 && row_ < doc_->Data().items.GetSize())
+        ShowMemo(row_, doc_->Data().items.Memo(row_));
     });
     return false;
   }
-  items.SetMemo(row_, memo);
-  items.UpdateIconIndex(row_);
+  doc_->SetMemo(row_, memo);
   shownMemo_ = items.Memo(row_);
-  list->RefreshItem(row_);
-  doc->MarkModified();
   return true;
 }
 
 bool CTextPane::DropFile(const wxString& path) {
-  const CItemListCtrl* list = TheApp().Panes().list;
-  if (!list || list->GetSelectedItemCount() == 0) return false;
+  if (list_.GetSelectedItemCount() == 0) return false;
   const MemoFile file = ReadMemoFile(std::filesystem::path(path.utf8_string()));
   switch (file.status) {
     case MemoFile::Status::kUnreadable: return false;

@@ -1,6 +1,6 @@
 #pragma once
 // `CTextPane`: the text pane. It shows the memo of the list's current
-// item and stores every edit the user makes back into that item.
+// item and hands every edit the user makes to the document for that item.
 
 #include <wx/textctrl.h>
 
@@ -11,13 +11,22 @@
 
 namespace listora {
 
+class CItemListCtrl;
+class CListoraDoc;
+
 class CTextPane : public wxTextCtrl {
  public:
-  explicit CTextPane(wxWindow* parent);
+  // `list`: the list pane, whose selection decides whether an edit is
+  // stored.
+  CTextPane(wxWindow* parent, const CItemListCtrl& list);
+
+  // The document edited; null for none.
+  void Attach(CListoraDoc* doc) { doc_ = doc; }
 
   void ApplyStyle(const ViewStyle& style);
   // The memo of `row` (CP932); row -1 with an empty memo clears the pane.
-  // Showing is not an edit: nothing is stored.
+  // Showing is not an edit: nothing is stored. Showing what the pane holds
+  // already leaves it (and the caret) alone.
   void ShowMemo(int row, std::string_view memo);
   int CurrentRow() const { return row_; }
 
@@ -37,6 +46,8 @@ class CTextPane : public wxTextCtrl {
   // lands in an item other than the one it was made on.
   bool StoreMemo(const std::string& memo);
 
+  const CItemListCtrl& list_;
+  CListoraDoc* doc_ = nullptr;
   int row_ = -1;
   std::string shownMemo_;  // CP932: what row_ held when last shown or stored
 };

@@ -1,5 +1,6 @@
 #include "ui/views/tree_pane.h"
 
+#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
@@ -10,24 +11,20 @@
 #include <wx/wrapsizer.h>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <vector>
 
 #include "core/views/grouping_nodes.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/doc_manager.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
-#include "ui/frame/main_frame.h"
-#include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
-#include "ui/views/list_search_run.h"
 #include "ui/views/pane_style.h"
 #include "ui/views/tree_menu.h"
 
@@ -135,16 +132,18 @@ void CTreePane::SetParentCount(int count) { parentCount_->SetLabel(ParentCountTe
 void CTreePane::OnGroup(wxCommandEvent& event) { Group(event.GetId() - cmd::kTreeGroup1 + 1); }
 
 void CTreePane::Group(int position) {
-  CListoraApp& app = TheApp();
-  CItemListCtrl* list = app.Panes().list;
-  CListoraDoc* doc = OpenDocument();
-  if (!list || !doc) return;
-  const ItemTable& items = doc->Data().items;
-  const std::vector<int> order = list->DisplayOrder();
+  if (!doc_) return;
+  const ItemTable& items = doc_->Data().items;
+  // The columns in the order the list shows them.
+  std::vector<int> order = doc_->DisplayOrder();
+  if (order.empty()) {
+    order.resize(static_cast<std::size_t>(doc_->Data().ColumnCount()));
+    std::iota(order.begin(), order.end(), 0);
+  }
   const int n = items.GetSize();
   if (n == 0 || GroupingLevels(order, position).empty()) return;
 
-  ProgressRun progress(app.MainFrame());
+  ProgressRun progress(wxGetTopLevelParent(this));
   progress.Begin(n);
   tree_->Clear();
   std::optional<GroupingTree> built = BuildGroupingTree(
@@ -176,9 +175,8 @@ void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
 // touching the box's history.
 void CTreePane::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = tree_->GetSelection();
-  CListoraDoc* doc = OpenDocument();
-  if (node == CGroupTreeCtrl::kNone || !doc) return;
-  RunListSearch(*doc, tree_->Grouping().nodes[node].text);
+  if (node == CGroupTreeCtrl::kNone || !doc_) return;
+  doc_->ListSearch(tree_->Grouping().nodes[node].text);
 }
 
 void CTreePane::OnCopy(wxCommandEvent&) {

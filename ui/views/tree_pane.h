@@ -18,11 +18,16 @@ class wxToolBar;
 
 namespace listora {
 
+class CListoraDoc;
+
 class CTreePane : public wxPanel {
  public:
   // `showToolBar`: `Main`/`TreeTool` at creation.
   CTreePane(wxWindow* parent, bool showToolBar);
   ~CTreePane() override;
+
+  // The document grouped and searched; null for none.
+  void Attach(CListoraDoc* doc) { doc_ = doc; }
 
   // The initial update: colours and font of the tree style; the header
   // icons on the nodes while `showIcons` (`Other`/`ICON`).
@@ -51,6 +56,7 @@ class CTreePane : public wxPanel {
   void OnClear(wxCommandEvent& event);
   void OnContextMenu(wxContextMenuEvent& event);
 
+  CListoraDoc* doc_ = nullptr;
   wxToolBar* toolBar_ = nullptr;
   wxStaticText* parentCount_ = nullptr;
   wxSizer* toolRow_ = nullptr;  // the tool bar and the count, wrapping

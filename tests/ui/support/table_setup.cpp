@@ -10,13 +10,14 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 
-CItemListCtrl& TheList() { return *App().Panes().list; }
+CItemListCtrl& TheList() { return *App().MainFrame()->PaneWindows().list; }
 Document& TheData() { return CurrentDoc().Data(); }
 
 void StartWithColumns(int userColumns) {

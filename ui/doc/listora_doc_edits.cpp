@@ -1,0 +1,75 @@
+// The document's edits of rows made directly in the panes: in-place edits
+// and pastes, memos, deleting, moving, sorting and the list search. Each
+// changes the table through the core and sends one hint.
+
+#include <wx/app.h>
+
+#include "core/views/drag_move.h"
+#include "ui/app/messages.h"
+#include "ui/app/prompt.h"
+#include "ui/app/text_convert.h"
+#include "ui/doc/listora_doc.h"
+
+namespace listora {
+
+void CListoraDoc::SetCell(int row, int column, std::string_view text) {
+  if (row < 0 || row >= data_.items.GetSize() || column < 1 || column >= data_.ColumnCount())
+    return;
+  data_.items.SetColumn(column, row, text);
+  Changed(DocHint::Kind::kTexts, row);
+  MarkModified();
+}
+
+void CListoraDoc::SetMemo(int row, std::string_view memo) {
+  if (row < 0 || row >= data_.items.GetSize()) return;
+  data_.items.SetMemo(row, memo);
+  data_.items.UpdateIconIndex(row);
+  Changed(DocHint::Kind::kMemo, row);
+  MarkModified();
+}
+
+void CListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
+  if (ascendingRows.empty()) return;
+  data_.items.RemoveRows(ascendingRows);
+  Changed(DocHint::Kind::kItems);
+  MarkModified();
+}
+
+// A move is not an edit: the document stays as modified as it was.
+bool CListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
+  const std::optional<std::vector<int>> moved =
+      DropDraggedRows(data_.items, draggedRows, dropIndex);
+  if (!moved) return false;
+  // The moved rows lie together.
+  DocHint hint(DocHint::Kind::kItems);
+  if (!moved->empty()) hint.Selecting(moved->front(), moved->back());
+  Changed(hint);
+  return true;
+}
+
+// Nor is a sort.
+bool CListoraDoc::SortByColumn(int column, SortFlags& directions) {
+  if (!ClickColumn(data_.items, data_.settings.columns, directions, column)) return false;
+  Changed(DocHint::Kind::kItems);
+  return true;
+}
+
+// Nor the list search, which only sorts the matches to the top.
+std::optional<ListSearchResult> CListoraDoc::ListSearch(std::string_view text) {
+  std::optional<ListSearchResult> result =
+      listora::ListSearch(data_.items, data_.ColumnCount() - 1, text);
+  if (!result) return result;
+  Changed(
+      DocHint(DocHint::Kind::kItems, result->found > 0 ? 0 : -1).Selecting(0, result->found - 1));
+  ThePrompt().Info(wxTheApp->GetTopWindow(), Utf8(result->message),
+                   Utf8(msg::kSearchResultCaption));
+  return result;
+}
+
+void CListoraDoc::RowsAppended(bool modified) {
+  const int count = data_.items.GetSize();
+  Changed(DocHint::Kind::kItems, count > 0 ? count - 1 : -1);
+  if (modified) MarkModified();
+}
+
+}  // namespace listora
