@@ -95,13 +95,13 @@ TEST(DesktopBenchmark, LargeDocument) {
     Paint();
   });
   const long openPeak = PeakKiB();
-  CItemListCtrl& list = *App().Panes().list;
+  CItemListCtrl& list = *App().MainFrame()->PaneWindows().list;
   ASSERT_GT(list.GetItemCount(), 0);
   const double scroll = Seconds([&] {
     list.EnsureVisible(list.GetItemCount() - 1);
     Paint();
   });
-  CTreePane& tree = *App().Panes().tree;
+  CTreePane& tree = *App().MainFrame()->PaneWindows().tree;
   const Took group = Timed([&] {
     SendCommand(cmd::kTreeGroup1 + 1, &tree);
     Paint();

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
 
   // The first item (a memo and a picture) chosen, the tree grouped by the
   // second column.
-  if (auto* list = app.Panes().list; list && list->GetItemCount() > 0) {
+  if (auto* list = frame->PaneWindows().list; list && list->GetItemCount() > 0) {
     list->ClickRow(0, false, false);
     list->SetFocus();
   }

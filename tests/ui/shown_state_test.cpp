@@ -64,7 +64,8 @@ TEST(ShownState, EachChangeReachesTheDocumentAtOnceAndTheSaveKeepsIt) {
   SendCommand(cmd::kTreeView);
   EXPECT_EQ(Settings().layout.showTree, 0);
   const bool fitted = Settings().display.imageFit != 0;
-  SendCommand(fitted ? cmd::kImageActualSize : cmd::kImageFit, App().Panes().image);
+  SendCommand(fitted ? cmd::kImageActualSize : cmd::kImageFit,
+              App().MainFrame()->PaneWindows().image);
   EXPECT_EQ(Settings().display.imageFit != 0, !fitted);
 
   Search("p");
@@ -103,7 +104,7 @@ TEST(ShownState, EachChangeReachesTheDocumentAtOnceAndTheSaveKeepsIt) {
   EXPECT_EQ(Frame().SearchBox()->History(), (std::vector<wxString>{"p", "a"}));
   EXPECT_EQ(TheList().GetColumnWidth(2), 155);
   EXPECT_FALSE(grid.IsVisible(PaneId::kTree));
-  EXPECT_EQ(App().Panes().image->FitsToPane(), !fitted);
+  EXPECT_EQ(App().MainFrame()->PaneWindows().image->FitsToPane(), !fitted);
   SendCommand(cmd::kTreeView);
   EXPECT_EQ(Settings().layout.showTree, 1);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // `CListoraApp`: starts the program (settings file, document type, command
 // line, main window) and holds what the whole process shares: the settings
-// file, the program-wide settings and the four pane pointers.
+// file and the program-wide settings.
 
 #include <wx/app.h>
 
@@ -18,19 +18,6 @@ namespace listora {
 
 class CListoraDocManager;
 class CMainFrame;
-class CItemListCtrl;
-class CTreePane;
-class CTextPane;
-class CImagePane;
-
-// The panes, set by the main frame when it creates them and cleared when it
-// goes; an operation on a pane that is not there is skipped.
-struct PanePointers {
-  CItemListCtrl* list = nullptr;
-  CTreePane* tree = nullptr;
-  CTextPane* text = nullptr;
-  CImagePane* image = nullptr;
-};
 
 class CListoraApp : public wxApp {
  public:
@@ -44,7 +31,6 @@ class CListoraApp : public wxApp {
   CMainFrame* MainFrame() { return frame_; }
   // The main frame registers itself when it is created and when it goes.
   void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
-  PanePointers& Panes() { return panes_; }
 
   // Program-wide settings.
   std::uint32_t AttributeSkipMask() const { return attributeSkipMask_; }
@@ -68,7 +54,6 @@ class CListoraApp : public wxApp {
   std::optional<Profile> profile_;
   CListoraDocManager* docManager_ = nullptr;
   CMainFrame* frame_ = nullptr;
-  PanePointers panes_;
   std::uint32_t attributeSkipMask_ = 0;
   PrintLayout printLayout_;
   std::int32_t previewPages_ = 0;

@@ -125,7 +125,6 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
 CMainFrame::~CMainFrame() {
   placement_->Store();
   panes_ = PaneSet{};
-  TheApp().Panes() = PanePointers{};
   TheApp().SetMainFrame(nullptr);
 }
 
@@ -137,7 +136,6 @@ void CMainFrame::CreatePanes() {
   auto* image = new CImagePane(grid_->RightParent(), *list);
   grid_->SetPanes(list, text, tree, image);
   panes_ = PaneSet{list, tree, text, image};
-  TheApp().Panes() = PanePointers{list, tree, text, image};
   // The text box would take dropped files as text of its own.
   text->SetDropTarget(new MainWindowDrop(text, panes_));
 
