@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/cmndata.h>
+#include <wx/spinbutt.h>
 #include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
@@ -292,7 +293,12 @@ TEST(PrintLayoutDialogTest, RefusesAMarginOverHundredThenStoresAndWritesTheLayou
 TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
   StartFresh();
   WithLayoutDialog([](PrintLayoutDialog& dialog) {
-    Edit(dialog, PrintLayoutDialog::kTopEdit).ChangeValue("9");
+    // The spin button goes on from the typed margin.
+    auto& spin = *static_cast<wxSpinButton*>(dialog.FindWindow(PrintLayoutDialog::kTopSpin));
+    Edit(dialog, PrintLayoutDialog::kTopEdit).SetValue("9");
+    EXPECT_EQ(spin.GetValue(), 9);
+    Edit(dialog, PrintLayoutDialog::kTopEdit).SetValue("x");
+    EXPECT_EQ(spin.GetValue(), 9);
     Click(dialog, wxID_CANCEL);
   });
   EXPECT_EQ(App().PrintSettings().top, 0);

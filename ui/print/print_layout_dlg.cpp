@@ -61,6 +61,11 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
     spin->Bind(wxEVT_SPIN, [this, i](wxSpinEvent& event) {
       margins_[i]->ChangeValue(wxString::Format("%d", event.GetPosition()));
     });
+    // The spin steps from what was typed, as a buddy control does.
+    margins_[i]->Bind(wxEVT_TEXT, [this, i, spin](wxCommandEvent&) {
+      const NumberEntry entry = ParseMargin(TextFromWx(margins_[i]->GetValue()));
+      if (entry.ok()) spin->SetValue(entry.value);
+    });
     marginBox->Add(margins_[i], wxSizerFlags().CentreVertical());
     marginBox->Add(spin, wxSizerFlags().CentreVertical().Border(wxRIGHT));
   }
