@@ -1,7 +1,9 @@
 #pragma once
 // `CListoraDoc`: the one document. It holds the core's document (items,
 // per-document settings, search history) and its password, reads and writes
-// the ".ltb" file through the core, and tells the views what changed.
+// the ".ltb" file through the core, and is the only code in the program
+// that changes them: every kind of change is one method here, which tells
+// the views what changed with one hint.
 
 #include <wx/docview.h>
 
@@ -30,6 +32,8 @@ class CListoraDoc : public wxDocument {
  public:
   CListoraDoc();
 
+  // The windows and dialogs only read the data; they change it through
+  // the methods below. (Tests set documents up through the mutable form.)
   Document& Data() { return data_; }
   const Document& Data() const { return data_; }
 
