@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/app/file_io.h"
+#include "core/app/messages.h"
 
 extern char** environ;
 
@@ -145,7 +146,9 @@ std::string MimePackageXml() {
          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
          "  <mime-type type=\"application/x-listora\">\n"
          "    <comment>Listora document</comment>\n"
-         "    <comment xml:lang=\"ja\">Listoraファイル</comment>\n"
+         "    <comment xml:lang=\"ja\">" +
+         std::string(msg::kDocumentKind) +
+         "</comment>\n"
          "    <glob pattern=\"*.ltb\"/>\n"
          "    <magic priority=\"50\">\n"
          "      <match type=\"string\" offset=\"0\" value=\"LT\"/>\n"
@@ -155,17 +158,17 @@ std::string MimePackageXml() {
 }
 
 std::string AppEntry(const std::string& exec) {
-  return Entry("Listora", "データを管理します。", exec + " %f",
+  return Entry("Listora", msg::kAppEntryComment, exec + " %f",
                "MimeType=application/x-listora;\nCategories=Office;\n");
 }
 
 std::string LauncherEntry(const fs::path& executable) {
-  return Entry("Listora", "データを管理します。", ExecArgument(executable.string()),
+  return Entry("Listora", msg::kAppEntryComment, ExecArgument(executable.string()),
                "Path=" + executable.parent_path().string() + "\n");
 }
 
 std::string ImportEntry(const fs::path& executable) {
-  return Entry("Listora(取り込み)", "Listoraへデータを取り込みます。",
+  return Entry(msg::kImportEntryName, msg::kImportEntryComment,
                ExecArgument(executable.string()) + " -D %F",
                "MimeType=application/octet-stream;inode/directory;\nNoDisplay=true\n");
 }

@@ -77,4 +77,14 @@ inline constexpr std::string_view kImageInfoCreated =
 inline constexpr std::string_view kImageInfoWritten = "\n 更新日時\t";
 inline constexpr std::string_view kImageInfoAccessed = "\n ｱｸｾｽ日時\t";
 
+// Texts written into the files the program makes: the document type's name
+// (also the desktop program's name for it), the desktop entries, and the
+// HTML export's table summary and column abbreviation.
+inline constexpr std::string_view kDocumentKind = "Listoraファイル";
+inline constexpr std::string_view kAppEntryComment = "データを管理します。";
+inline constexpr std::string_view kImportEntryName = "Listora(取り込み)";
+inline constexpr std::string_view kImportEntryComment = "Listoraへデータを取り込みます。";
+inline constexpr std::string_view kExportTableSummary = "データ";
+inline constexpr std::string_view kExportColumnAbbr = "カラム名";
+
 }  // namespace listora::msg

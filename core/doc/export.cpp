@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/app/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 
@@ -115,8 +116,8 @@ std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items) 
 
 std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
                        const ItemTable& items, std::string_view title) {
-  static const std::string kSummary = TextToCp932("データ");
-  static const std::string kColumnAbbr = TextToCp932("カラム名");
+  static const std::string kSummary = TextToCp932(msg::kExportTableSummary);
+  static const std::string kColumnAbbr = TextToCp932(msg::kExportColumnAbbr);
   const int count = ClampColumnCount(columns.count);
   std::string page =
       "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"

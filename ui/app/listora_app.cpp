@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/app/command_line.h"
+#include "core/app/messages.h"
 #include "core/print/preview_pages.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/japanese_labels.h"
-#include "ui/app/messages.h"
 #include "ui/app/path_insertion.h"
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"

@@ -35,7 +35,6 @@ inline constexpr std::string_view kCannotWriteSettings = "設定ファイルに�
 // File choosers.
 inline constexpr std::string_view kOpenTitle = "開く";
 inline constexpr std::string_view kSaveAsTitle = "名前を付けて保存";
-inline constexpr std::string_view kDocumentKind = "Listoraファイル";
 inline constexpr std::string_view kDocumentFilter = "Listoraファイル (*.ltb)|*.ltb";
 inline constexpr std::string_view kTextFilter = "テキストファイル (*.txt)|*.txt";
 inline constexpr std::string_view kHtmlFilter = "HTMLファイル (*.html, *.htm)|*.html;*.htm";
