@@ -144,6 +144,14 @@ TEST(Printing, PrintToFileProposesTheDocumentsNameBesideIt) {
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_TRUE(Has(pages[0], "garden.ltb 2")) << pages[0];
 
+  // The proposal follows the document: now one saved under another name.
+  const wxString field = wxString::FromUTF8((dir / "field.ltb").string());
+  ASSERT_TRUE(CurrentDoc().OnSaveDocument(field));
+  ASSERT_TRUE(CurrentDoc().OnOpenDocument(field));
+  Pump();
+  ASSERT_TRUE(AnswerPrintDialog([] { SendCommand(cmd::kPrint); }));
+  EXPECT_EQ(PdfPages(dir / "field.pdf").size(), 1u);
+
   // A file chosen in the dialog before stays chosen.
   PrintToPdfFile(setup.GetPrintData(), dir / "chosen.pdf");
   std::filesystem::remove(dir / "garden.pdf");

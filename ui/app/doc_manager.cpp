@@ -110,7 +110,7 @@ wxPreviewFrame* CListoraDocManager::CreatePreviewFrame(wxPrintPreviewBase* previ
 
 void CListoraDocManager::OnPrintOrPreview(wxCommandEvent& event) {
   if (const CListoraDoc* doc = OpenDocument()) {
-    ProposePdfFile(GetPageSetupDialogData().GetPrintData(), ProposedPdfFile(*doc));
+    ProposePdfFile(GetPageSetupDialogData().GetPrintData(), ProposedPdfFile(*doc), proposedPdf_);
   }
   event.Skip();
 }

@@ -4,6 +4,8 @@
 
 #include <wx/docview.h>
 
+#include <string>
+
 namespace listora {
 
 class CListoraDoc;
@@ -38,6 +40,8 @@ class CListoraDocManager : public wxDocManager {
   // GTK's "Print to File" proposes the document's name beside it; then
   // wxDocManager goes on.
   void OnPrintOrPreview(wxCommandEvent& event);
+
+  std::string proposedPdf_;  // the output URI proposed last
 };
 
 // The open document; null while none is (before the first, or between

@@ -20,15 +20,18 @@ std::filesystem::path ProposedPdfFile(const CListoraDoc& document) {
   return folder / name.replace_extension(".pdf");
 }
 
-void ProposePdfFile(wxPrintData& data, const std::filesystem::path& file) {
+void ProposePdfFile(wxPrintData& data, const std::filesystem::path& file, std::string& proposed) {
   data.ConvertToNative();
   auto* native = dynamic_cast<wxGtkPrintNativeData*>(data.GetNativeData());
   GtkPrintSettings* settings = native ? native->GetPrintConfig() : nullptr;
-  if (!settings || gtk_print_settings_get(settings, GTK_PRINT_SETTINGS_OUTPUT_URI)) return;
+  if (!settings) return;
+  const gchar* output = gtk_print_settings_get(settings, GTK_PRINT_SETTINGS_OUTPUT_URI);
+  if (output && output != proposed) return;
   gchar* uri = g_filename_to_uri(file.c_str(), nullptr, nullptr);
   if (!uri) return;
   gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
   gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
+  proposed = uri;
   g_free(uri);
 }
 

@@ -5,6 +5,7 @@
 // program proposes the document's name beside the document instead.
 
 #include <filesystem>
+#include <string>
 
 class wxPrintData;
 
@@ -16,8 +17,9 @@ class CListoraDoc;
 // folder while it has never been saved.
 std::filesystem::path ProposedPdfFile(const CListoraDoc& document);
 
-// Makes `file` the file printer's output (as PDF) unless one is chosen
-// already, as after an earlier print in this session.
-void ProposePdfFile(wxPrintData& data, const std::filesystem::path& file);
+// Makes `file` the file printer's output (as PDF) unless the user chose
+// one in an earlier print dialog of this session: any output other than
+// `proposed`, the URI proposed last, which then becomes this proposal's.
+void ProposePdfFile(wxPrintData& data, const std::filesystem::path& file, std::string& proposed);
 
 }  // namespace listora
