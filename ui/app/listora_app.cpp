@@ -18,8 +18,8 @@
 #include "ui/app/recent_files.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"
-#include "ui/views/listora_view.h"
 
 namespace listora {
 

@@ -1,4 +1,4 @@
-#include "ui/views/listora_view.h"
+#include "ui/frame/listora_view.h"
 
 #include "core/tools/image_paths.h"
 #include "ui/app/command_ids.h"
