@@ -20,7 +20,6 @@ class TreeOutline {
   // The tree shown, every node closed. It must outlive its use here.
   void Reset(const GroupingTree* tree);
 
-  std::size_t NodeCount() const { return open_.size(); }
   bool HasChildren(std::size_t node) const;
   bool IsOpen(std::size_t node) const { return node < open_.size() && open_[node] != 0; }
   // Nodes without children stay closed.
