@@ -219,7 +219,7 @@ void CItemEntryDlg::OnOk(wxCommandEvent&) {
 }
 
 void RunAddItem(const ToolContext& context) {
-  // Every item added or changed marks the document as it is stored.
+  // The document marks itself modified with each item added or changed.
   CItemEntryDlg dialog(context, {});
   dialog.ShowModal();
 }
