@@ -239,8 +239,13 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   Key(WXK_HOME);
   EXPECT_EQ(List().SelectedRows(), std::vector<int>{0});
   EXPECT_EQ(List().FocusedRow(), 0);
+  // The list must hold the focus first: a focus change still on its way
+  // would take the focus from the edit box and close it.
+  List().Body()->SetFocus();
+  ASSERT_TRUE(PumpUntil([] { return List().Body()->HasFocus(); }, 10000));
   Key(WXK_F2);  // edits the focused row's first user column
-  ASSERT_NE(List().CellEditor(), nullptr);
+  ASSERT_TRUE(
+      PumpUntil([] { return List().CellEditor() && List().CellEditor()->HasFocus(); }, 10000));
   EXPECT_EQ(List().EditColumn(), 1);
   List().EndCellEdit(true);
   Click(0);
