@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "ui/app/string_table.h"
+#include "ui/app/command_help.h"
 
 namespace listora {
 

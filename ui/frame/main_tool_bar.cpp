@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
+#include "ui/app/command_help.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/messages.h"
-#include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
 #include "ui/frame/search_box.h"
 

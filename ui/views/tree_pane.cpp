@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "core/views/grouping_nodes.h"
+#include "ui/app/command_help.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/string_table.h"
 #include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"

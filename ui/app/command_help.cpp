@@ -1,4 +1,4 @@
-#include "ui/app/string_table.h"
+#include "ui/app/command_help.h"
 
 #include <string_view>
 
