@@ -23,6 +23,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_menus.h"
+#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
@@ -158,6 +159,19 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
   Pump();
   EXPECT_EQ(List().EditColumn(), 2);
   List().EndCellEdit(true);
+}
+
+TEST(ListEdit, MovingTheFocusToAnotherPaneKeepsWhatWasTyped) {
+  StartWithColumns(2);
+  Fill({{"a", "b"}});
+  ASSERT_TRUE(List().BeginCellEdit(0, 2));
+  ASSERT_TRUE(PumpUntil([] { return List().CellEditor() && List().CellEditor()->HasFocus(); }));
+  List().CellEditor()->ChangeValue("typed");
+  wxWindow& text = *App().MainFrame()->PaneWindows().text;
+  text.SetFocus();
+  ASSERT_TRUE(PumpUntil([] { return List().CellEditor() == nullptr; }, 10000));
+  EXPECT_EQ(ColumnTexts(2), std::vector<std::string>{"typed"});
+  EXPECT_TRUE(text.HasFocus());
 }
 
 TEST(ListClipboardCommands, CopyAllFieldsAndOneColumn) {

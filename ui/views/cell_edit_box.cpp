@@ -18,9 +18,14 @@ CCellEditBox::CCellEditBox(wxWindow* parent, const wxRect& cell, bool rightAlign
   });
   Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
     event.Skip();
-    // Leaving the box keeps what was typed, as Enter does; the end comes
-    // after the focus change has finished.
-    CallAfter([this] { End(false); });
+    // Leaving the box for another window of the program keeps what was
+    // typed, as Enter does. The end waits for the focus change to finish:
+    // when the program as a whole only lost the focus (another program, a
+    // window of the desktop), the box gets it back and the edit goes on.
+    CallAfter([this] {
+      const wxWindow* focus = FindFocus();
+      if (focus && focus != this) End(false);
+    });
   });
 }
 
