@@ -201,13 +201,8 @@ TEST_F(AutoInsertTest, CancelledMidRunKeepsWhatWasMade) {
     Click(d, wxID_OK);
   });
   bool pressed = false;
-  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
-    // Half way through the second folder.
-    if (step != 15) return;
-    ASSERT_NE(dialog, nullptr);
-    Click(*dialog, CProgressDialog::kCancelButton);
-    pressed = true;
-  });
+  // Half way through the second folder.
+  CancelNextRunAtStep(15, pressed);
   SendCommand(cmd::kAutoInsert);
   ASSERT_TRUE(pressed);
   const int made = TheData().items.GetSize();

@@ -145,12 +145,7 @@ TEST(DuplicateSearch, CancelledMidRunShowsTheGroupsFoundSoFar) {
   for (int i = 0; i < 10000; ++i) rows.push_back({std::to_string(i % 5000)});
   AddRows(rows);
   bool pressed = false;
-  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
-    if (step != 1) return;
-    ASSERT_NE(dialog, nullptr);
-    Click(*dialog, CProgressDialog::kCancelButton);
-    pressed = true;
-  });
+  CancelNextRunAtStep(1, pressed);
   OnNextDialog([](wxDialog& d) { Click(d, wxID_OK); });
   OnNextDialog([](wxDialog& d) {
     auto* list = Control<wxListCtrl>(d, R::kResultList);

@@ -147,12 +147,7 @@ TEST(FindReplaceDialog, ReplaceAllCancelledMidRunKeepsWhatWasReplaced) {
   constexpr int kRows = 20000;
   AddRows(std::vector<std::vector<std::string>>(kRows, {"aa", "ヂa"}));
   bool pressed = false;
-  ProgressRun::WatchNextRun([&pressed](CProgressDialog* dialog, int step) {
-    if (step != 1) return;
-    ASSERT_NE(dialog, nullptr);
-    Click(*dialog, CProgressDialog::kCancelButton);
-    pressed = true;
-  });
+  CancelNextRunAtStep(1, pressed);
   OnNextDialog([](wxDialog& d) {
     Type(d, D::kFindEdit, "a");
     Type(d, D::kReplaceEdit, "b");

@@ -14,6 +14,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/tree_pane.h"
 
 namespace listora::test {
@@ -24,14 +25,7 @@ CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
 constexpr std::size_t kNone = CGroupTreeCtrl::kNone;
 
 void GroupRows(const std::vector<std::vector<std::string>>& rows) {
-  CListoraDoc& doc = CurrentDoc();
-  for (const auto& row : rows) {
-    ItemFields item;
-    item.columns[0] = "0";
-    for (std::size_t c = 0; c < row.size(); ++c) item.columns[c + 1] = Sj(row[c].c_str());
-    doc.Data().items.AppendRow(item);
-  }
-  doc.Changed(DocHint::Kind::kItems);
+  AddRows(rows);
   SendCommand(cmd::kTreeGroup1);
 }
 

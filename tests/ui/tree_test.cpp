@@ -21,6 +21,7 @@
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_icons.h"
 #include "ui/views/tree_pane.h"
@@ -37,18 +38,6 @@ wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 // Menu-bar commands go to the frame; the tool bar and the context menu
 // send theirs to the pane.
 void PaneCommand(int id) { SendCommand(id, &Pane()); }
-
-void AddRows(const std::vector<std::vector<std::string>>& rows) {
-  CListoraDoc& doc = CurrentDoc();
-  for (const auto& row : rows) {
-    ItemFields item;
-    item.columns[0] = "0";
-    for (std::size_t c = 0; c < row.size(); ++c) item.columns[c + 1] = Sj(row[c].c_str());
-    doc.Data().items.AppendRow(item);
-  }
-  doc.Changed(DocHint::Kind::kItems);
-  Pump();
-}
 
 const std::vector<std::vector<std::string>> kCities = {
     {"大阪", "北区", "B", "z"},

@@ -9,6 +9,8 @@
 
 #include <deque>
 
+#include "ui/doc/progress_dialog.h"
+
 namespace listora::test {
 
 namespace {
@@ -95,6 +97,15 @@ void Tick(wxWindow& dialog, int id, bool ticked) {
     event.SetInt(ticked ? 1 : 0);
     box->ProcessWindowEvent(event);
   }
+}
+
+void CancelNextRunAtStep(int step, bool& pressed) {
+  ProgressRun::WatchNextRun([step, &pressed](CProgressDialog* dialog, int reached) {
+    if (reached != step) return;
+    ASSERT_NE(dialog, nullptr);
+    Click(*dialog, CProgressDialog::kCancelButton);
+    pressed = true;
+  });
 }
 
 }  // namespace listora::test

@@ -34,4 +34,8 @@ void Choose(wxWindow& dialog, int id, int index);  // a drop-down list
 void Pick(wxWindow& dialog, int id);               // a radio button
 void Tick(wxWindow& dialog, int id, bool ticked);  // a check box
 
+// Presses the progress dialog's cancel button when the next long run
+// reports step `step`; `pressed` is set then.
+void CancelNextRunAtStep(int step, bool& pressed);
+
 }  // namespace listora::test
