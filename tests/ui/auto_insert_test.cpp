@@ -115,7 +115,7 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
   EXPECT_EQ(ColumnOf(1), (Texts{"a.jpg", "ro.jpg", "c.JPG", "a.jpg", "c.JPG"}));
   EXPECT_EQ(Profile(SettingsFile()).GetInt("Attribute", "read", -1), 0);
   Profile(SettingsFile()).WriteInt("Attribute", "read", 1);
-  App().ReadAttributeSkipMask();
+  App().Program().ReadAttributeSkipMask();
 }
 
 TEST_F(AutoInsertTest, StoresSettingsChecksAndCancels) {

@@ -14,12 +14,12 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
@@ -416,8 +416,8 @@ TEST(DocumentSave, SavingElsewhereMovesTheImageFolderRelativeToTheDocument) {
   const std::filesystem::path file = dir / "elsewhere" / "moved.ltb";
   Script().saveFiles = {Path(file)};
   ASSERT_TRUE(CurrentDoc().SaveAs());
-  EXPECT_EQ(App().ImageFolder(), ComputeImageFolder(display, file, App().ExecutableDir()));
-  EXPECT_NE(App().ImageFolder(), std::filesystem::path());
+  EXPECT_EQ(App().Program().imageFolder, ComputeImageFolder(display, file, App().ExecutableDir()));
+  EXPECT_NE(App().Program().imageFolder, std::filesystem::path());
 }
 
 TEST(DocumentSave, TakesTheCellBeingEdited) {

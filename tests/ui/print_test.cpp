@@ -218,7 +218,7 @@ TEST(Printing, FontTooLargeForOneRowWarnsOnceAndGivesEachRowAPage) {
 TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
   StartFresh();
   FillDocument(130);
-  App().PreviewPages() = 0;
+  App().Program().previewPages = 0;
   SendCommand(cmd::kPrintPreview);
   PrintPreviewFrame* preview = nullptr;
   ASSERT_TRUE(PumpUntil([&] {
@@ -237,7 +237,7 @@ TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
   EXPECT_EQ(pages->GetCurrentPage(), 1);
   EXPECT_GT(pages->GetMaxPage(), 1);
   // One page at a time, the count the settings file keeps at exit.
-  EXPECT_EQ(App().PreviewPages(), 1);
+  EXPECT_EQ(App().Program().previewPages, 1);
   preview->Close(true);
   Pump();
 }
@@ -285,7 +285,7 @@ TEST(PrintLayoutDialogTest, RefusesAMarginOverHundredThenStoresAndWritesTheLayou
   EXPECT_EQ(Script().asked[0].text,
             wxString::FromUTF8("0 から 100 までの整数を入力してください。"));
 
-  const PrintLayout& stored = App().PrintSettings();
+  const PrintLayout& stored = App().Program().printLayout;
   EXPECT_EQ(stored.top, 100);
   EXPECT_EQ(stored.right, 7);
   EXPECT_EQ(stored.headerText, "%F %A%F");
@@ -309,7 +309,7 @@ TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
     EXPECT_EQ(spin.GetValue(), 9);
     Click(dialog, wxID_CANCEL);
   });
-  EXPECT_EQ(App().PrintSettings().top, 0);
+  EXPECT_EQ(App().Program().printLayout.top, 0);
   EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 

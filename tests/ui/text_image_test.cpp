@@ -13,11 +13,11 @@
 #include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
@@ -295,7 +295,7 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   WriteAll(dir / "img" / "pic.bmp", "old");
   CurrentDoc().Data().settings.display.imagePathMode = 1;
   CurrentDoc().Data().settings.display.copyImages = 1;
-  App().ImageFolder() = dir / "img";
+  App().Program().imageFolder = dir / "img";
   Script().yesNo.push_back(true);
   Focus(1);
   EXPECT_TRUE(Image().DropImage(Path(bmp)));
@@ -304,7 +304,7 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   EXPECT_EQ(ReadAll(dir / "img" / "pic.bmp"), ReadAll(bmp));
   EXPECT_EQ(Items().ImagePath(1), PathText(dir / "img" / "pic.bmp"));
   EXPECT_EQ(Image().CurrentPath(), dir / "img" / "pic.bmp");
-  App().ImageFolder().clear();
+  App().Program().imageFolder.clear();
 }
 
 TEST(ImageView, ChangeCommandAndEditorWithoutApplication) {

@@ -8,7 +8,7 @@
 
 #include "core/app/update_check.h"
 #include "ui/app/program_icon.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

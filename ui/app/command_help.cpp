@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "ui/app/messages.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -14,11 +14,11 @@
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/recent_files.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/print_to_file.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 
@@ -104,7 +104,7 @@ void CListoraDocManager::RemoveFileFromHistory(size_t i) {
 
 wxPreviewFrame* CListoraDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
                                                        wxWindow* parent, const wxString&) {
-  TheApp().PreviewPages() = kTablePreviewPages;
+  TheApp().Program().previewPages = kTablePreviewPages;
   return new PrintPreviewFrame(preview, parent);
 }
 

@@ -5,7 +5,7 @@
 #include <wx/translation.h>
 
 #include "ui/app/messages.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -10,15 +10,13 @@
 #include <vector>
 
 #include "core/app/command_line.h"
-#include "core/app/messages.h"
 #include "core/print/preview_pages.h"
 #include "ui/app/doc_manager.h"
+#include "ui/app/doc_template.h"
 #include "ui/app/japanese_labels.h"
 #include "ui/app/path_insertion.h"
 #include "ui/app/recent_files.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"
 
 namespace listora {
@@ -43,25 +41,24 @@ bool CListoraApp::OnInit() {
   SetAppName("Listora");
   SetAppDisplayName("Listora");
 
-  exeDir_ =
+  const std::filesystem::path exeDir =
       std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
   std::error_code ignored;
   // Paths on the command line are relative to where the program was
   // started, not to the executable's folder it moves to.
   const std::filesystem::path startDir = std::filesystem::current_path(ignored);
-  std::filesystem::current_path(exeDir_, ignored);
-  profile_.emplace(SettingsFilePath(exeDir_));
-  ReadAttributeSkipMask();
-  printLayout_ = ReadPrintLayout(*profile_);
-  previewPages_ = ReadPreviewPages(*profile_);
+  std::filesystem::current_path(exeDir, ignored);
+  profile_.emplace(SettingsFilePath(exeDir));
+  program_.emplace(*profile_, exeDir);
+  program_->ReadAttributeSkipMask();
+  program_->printLayout = ReadPrintLayout(*profile_);
+  program_->previewPages = ReadPreviewPages(*profile_);
   wxToolTip::SetDelay(900);
   UseJapaneseToolkitTexts();
 
   docManager_ = new CListoraDocManager;
   docManager_->Initialize();
-  new wxDocTemplate(docManager_, Utf8(msg::kDocumentKind), "*.ltb", wxString(), "ltb",
-                    "Listora.Document", "Listora.View", wxCLASSINFO(CListoraDoc),
-                    wxCLASSINFO(CListoraView));
+  new CListoraDocTemplate(docManager_, *program_);
   docManager_->SetMaxDocsOpen(1);
   LoadRecentFiles(*profile_, *docManager_->GetFileHistory());
 
@@ -78,7 +75,7 @@ bool CListoraApp::OnInit() {
     insertPaths_ = request.paths;
   }
 
-  new CMainFrame(docManager_, *profile_);
+  new CMainFrame(docManager_, *program_);
   SetTopWindow(frame_);
 
   // A document that cannot be opened leaves a new, empty one (the document
@@ -97,15 +94,11 @@ bool CListoraApp::OnInit() {
 int CListoraApp::OnExit() {
   if (docManager_) {
     SaveRecentFiles(*docManager_->GetFileHistory(), *profile_);
-    SavePreviewPages(*profile_, previewPages_);
+    SavePreviewPages(*profile_, program_->previewPages);
     delete docManager_;
     docManager_ = nullptr;
   }
   return wxApp::OnExit();
-}
-
-void CListoraApp::ReadAttributeSkipMask() {
-  attributeSkipMask_ = listora::ReadAttributeSkipMask(*profile_);
 }
 
 }  // namespace listora

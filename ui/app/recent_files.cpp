@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/app/profile.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -8,7 +8,7 @@
 #include "core/app/update_check.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

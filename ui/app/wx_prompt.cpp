@@ -9,9 +9,9 @@
 #include "ui/app/image_preview.h"
 #include "ui/app/japanese_labels.h"
 #include "ui/app/messages.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/pass_check_dlg.h"
 #include "ui/doc/pass_set_dlg.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

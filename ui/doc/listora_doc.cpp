@@ -1,5 +1,6 @@
 #include "ui/doc/listora_doc.h"
 
+#include <wx/app.h>
 #include <wx/filename.h>
 
 #include <algorithm>
@@ -13,12 +14,11 @@
 #include "core/tools/image_paths.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/progress_dialog.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 
@@ -63,12 +63,11 @@ void CListoraDoc::Changed(const DocHint& hint) {
 }
 
 void CListoraDoc::ResetContent() {
-  CListoraApp& app = TheApp();
   data_.items.ClearRows();
   data_.history.clear();
   displayOrder_.clear();
-  ResetDocumentSettings(app.Settings(), data_.settings);
-  app.PrintSettings() = ReadPrintLayout(app.Settings());
+  ResetDocumentSettings(program_->settings, data_.settings);
+  program_->printLayout = ReadPrintLayout(program_->settings);
   password_.clear();
   Changed(DocHint::Kind::kNewDocument);
 }
@@ -127,8 +126,7 @@ void CListoraDoc::FinishEdits() { Changed(DocHint::Kind::kFinishEdits); }
 
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
   FinishEdits();
-  Profile& profile = TheApp().Settings();
-  const auto [passSetting, angoSetting] = ReadSaveProtection(profile);
+  const auto [passSetting, angoSetting] = ReadSaveProtection(program_->settings);
   if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
@@ -175,9 +173,8 @@ bool CListoraDoc::OnSaveModified() {
 }
 
 void CListoraDoc::UpdateImageFolder() {
-  CListoraApp& app = TheApp();
-  app.ImageFolder() =
-      ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), app.ExecutableDir());
+  program_->imageFolder =
+      ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), program_->executableDir);
 }
 
 void CListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder) {

@@ -25,6 +25,7 @@
 #include "core/views/sort.h"
 #include "ui/doc/doc_hint.h"
 #include "ui/doc/pane_id.h"
+#include "ui/doc/program_state.h"
 
 namespace listora {
 
@@ -43,6 +44,11 @@ class CListoraDoc : public wxDocument {
   // Tells the views what changed.
   void Changed(DocHint::Kind kind, long row = -1);
   void Changed(const DocHint& hint);
+
+  // The program-wide state, given by the document template before the
+  // document is first used.
+  void SetProgram(ProgramState& program) { program_ = &program; }
+  ProgramState& Program() const { return *program_; }
 
   // The image folder follows the document's path and image settings; at
   // every new or opened document and when it is saved under another name.
@@ -169,6 +175,7 @@ class CListoraDoc : public wxDocument {
   // Append-open's file chooser (listora_doc_append.cpp).
   void OnAppendOpen(wxCommandEvent& event);
 
+  ProgramState* program_ = nullptr;
   Document data_;
   std::vector<int> displayOrder_;
   std::string password_;  // CP932

@@ -12,9 +12,9 @@
 #include "ui/app/doc_manager.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

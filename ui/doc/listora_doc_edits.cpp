@@ -7,8 +7,8 @@
 #include "core/views/drag_move.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -11,8 +11,8 @@
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -5,7 +5,6 @@
 
 #include <chrono>
 
-#include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
 
 namespace listora {
@@ -36,7 +35,7 @@ InsertResult CListoraDoc::InsertPaths(const std::vector<std::filesystem::path>& 
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();
-  options.skipMask = TheApp().AttributeSkipMask();
+  options.skipMask = program_->attributeSkipMask;
   options.cancelled = PaintPump();
   const InsertResult result = listora::InsertPaths(data_.items, options, paths);
   RowsAppended(result.enumerated || result.inserted > 0);

@@ -5,12 +5,11 @@
 
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 
@@ -49,7 +48,7 @@ void CListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
 
 std::string CListoraDoc::AttachImageQuietly(std::span<const int> rows, std::string_view path) {
   const AttachedImage attached =
-      listora::AttachImage(data_.items, rows, path, data_.settings.display, TheApp().ImageFolder(),
+      listora::AttachImage(data_.items, rows, path, data_.settings.display, program_->imageFolder,
                            [](const std::filesystem::path&) {
                              return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
                            });
@@ -98,11 +97,10 @@ void CListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
 }
 
 InsertResult CListoraDoc::RunAutoInsert() {
-  CListoraApp& app = TheApp();
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();
-  options.skipMask = app.AttributeSkipMask();
+  options.skipMask = program_->attributeSkipMask;
   InsertResult result;
   {
     // How many entries the tree holds is not known beforehand: the bar

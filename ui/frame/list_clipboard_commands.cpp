@@ -6,10 +6,10 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_clipboard_io.h"
 

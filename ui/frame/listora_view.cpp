@@ -5,11 +5,11 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/table_printout.h"
+#include "ui/text/text_convert.h"
 #include "ui/tools/item_tool_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
@@ -217,7 +217,7 @@ void CListoraView::ShowItem(long row) {
     if (path.empty())
       image->ReleaseImage();
     else
-      image->ShowImage(ResolveImagePath(path, data.settings.display, TheApp().ImageFolder()));
+      image->ShowImage(ResolveImagePath(path, data.settings.display, Doc()->Program().imageFolder));
   }
   if (CTextPane* text = panes.text) text->ShowMemo(index, data.items.Memo(index));
 }

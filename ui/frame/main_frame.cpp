@@ -22,6 +22,7 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/program_icon.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/program_state.h"
 #include "ui/frame/file_drop.h"
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/pane_splitter.h"
@@ -63,9 +64,9 @@ PaneId PaneFor(int id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
+CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
-      profile_(profile) {
+      program_(program) {
   TheApp().SetMainFrame(this);
   SetIcons(ProgramIcons());
   SetMinSize(wxSize(kMinWindowWidth, kMinWindowHeight));
@@ -77,8 +78,8 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
   const int widths[kStatusFields] = {-1, 50, 50, 50};
   GetStatusBar()->SetStatusWidths(kStatusFields, widths);
 
-  placement_ = std::make_unique<FramePlacement>(*this, profile_);
-  const StartBars bars = ReadStartBars(profile_);
+  placement_ = std::make_unique<FramePlacement>(*this, program_.settings);
+  const StartBars bars = ReadStartBars(program_.settings);
   if (!bars.toolBar) controls_.bar->Hide();
   if (!bars.statusBar) GetStatusBar()->Hide();
   CreatePanes();
@@ -117,7 +118,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, Profile& profile)
       },
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
-  BindPrintCommands(*this);
+  BindPrintCommands(*this, program_);
   BindAppCommands(*this);
   SetDropTarget(new MainWindowDrop(this, panes_));
 }
@@ -132,7 +133,7 @@ void CMainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
   auto* list = new CItemListCtrl(grid_->LeftParent());
   auto* text = new CTextPane(grid_->LeftParent(), *list);
-  auto* tree = new CTreePane(grid_->RightParent(), ReadStartBars(profile_).treeToolBar);
+  auto* tree = new CTreePane(grid_->RightParent(), ReadStartBars(program_.settings).treeToolBar);
   auto* image = new CImagePane(grid_->RightParent(), *list);
   grid_->SetPanes(list, text, tree, image);
   panes_ = PaneSet{list, tree, text, image};

@@ -19,12 +19,14 @@ class wxStaticText;
 namespace listora {
 
 class CListoraDoc;
-class Profile;
+struct ProgramState;
 class FramePlacement;
 
 class CMainFrame : public wxDocParentFrame {
  public:
-  CMainFrame(wxDocManager* manager, Profile& profile);
+  // `program` outlives the frame: its settings file gives the window's
+  // place and bars, and the print layout command changes its layout.
+  CMainFrame(wxDocManager* manager, ProgramState& program);
   ~CMainFrame() override;
 
   // Brings the File menu's recent-file entries up to date with the list.
@@ -62,7 +64,7 @@ class CMainFrame : public wxDocParentFrame {
   void OnSwitchPane(wxCommandEvent& event);
   void UpdateKeyIndicators();
 
-  Profile& profile_;
+  ProgramState& program_;
   MainMenus menus_;
   MainToolBarControls controls_;
   std::unique_ptr<PaneGrid> grid_;

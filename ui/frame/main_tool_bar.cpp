@@ -15,8 +15,8 @@
 #include "ui/app/command_help.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/messages.h"
-#include "ui/app/text_convert.h"
 #include "ui/frame/search_box.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -4,13 +4,13 @@
 
 #include "core/print/layout_settings.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/program_state.h"
 #include "ui/print/print_layout_dlg.h"
 #include "ui/print/table_printout.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora {
@@ -19,7 +19,7 @@ PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list)
   PrintSource source;
   const Document& data = doc.Data();
   source.data = &data;
-  source.layout = TheApp().PrintSettings();
+  source.layout = doc.Program().printLayout;
   const int columns = data.ColumnCount();
   for (int c = 1; c < columns; ++c) {
     const bool shown = list && c < list->GetColumnCount();
@@ -30,14 +30,14 @@ PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list)
   return source;
 }
 
-void BindPrintCommands(wxFrame& frame) {
+void BindPrintCommands(wxFrame& frame, ProgramState& program) {
   frame.Bind(
       wxEVT_MENU,
-      [&frame](wxCommandEvent&) {
-        PrintLayoutDialog dialog(&frame, TheApp().PrintSettings());
+      [&frame, &program](wxCommandEvent&) {
+        PrintLayoutDialog dialog(&frame, program.printLayout);
         if (dialog.ShowModal() != wxID_OK) return;
-        TheApp().PrintSettings() = dialog.Layout();
-        if (!WritePrintLayout(TheApp().Settings(), dialog.Layout())) {
+        program.printLayout = dialog.Layout();
+        if (!WritePrintLayout(program.settings, dialog.Layout())) {
           ThePrompt().Error(&frame, Utf8(msg::kCannotWriteSettings));
         }
       },

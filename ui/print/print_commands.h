@@ -10,9 +10,11 @@ namespace listora {
 class CListoraDoc;
 class CItemListCtrl;
 struct PrintSource;
+struct ProgramState;
 
-// The print layout command (the layout dialog) on the main window.
-void BindPrintCommands(wxFrame& frame);
+// The print layout command (the layout dialog) on the main window: it
+// changes the program's print layout and writes it to the settings file.
+void BindPrintCommands(wxFrame& frame, ProgramState& program);
 
 // The open document as the list shows it.
 PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list);

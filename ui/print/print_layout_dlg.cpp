@@ -18,7 +18,7 @@
 #include "core/print/layout_settings.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

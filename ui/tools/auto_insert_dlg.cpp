@@ -15,11 +15,11 @@
 #include "core/doc/document_file.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/auto_insert_settings.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/program_state.h"
+#include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
 
 namespace listora {
@@ -101,10 +101,10 @@ void CSerialNumberDlg::Store(AutoInsertSettings& settings) const {
   settings.serialDigits = digits_->GetSelection() + 1;
 }
 
-CInsertAttributesDlg::CInsertAttributesDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, U("取り込みファイルの属性設定")) {
+CInsertAttributesDlg::CInsertAttributesDlg(wxWindow* parent, ProgramState& program)
+    : wxDialog(parent, wxID_ANY, U("取り込みファイルの属性設定")), program_(program) {
   UseToolTipDelay();
-  const AttributeChoices choices = ReadAttributeChoices(TheApp().Settings());
+  const AttributeChoices choices = ReadAttributeChoices(program_.settings);
   auto* top = new wxBoxSizer(wxVERTICAL);
   const auto box = [&](int id, const char* label, const char* tip, bool value) {
     auto* check = new wxCheckBox(this, id, U(label));
@@ -131,10 +131,9 @@ CInsertAttributesDlg::CInsertAttributesDlg(wxWindow* parent)
 }
 
 void CInsertAttributesDlg::OnOk(wxCommandEvent&) {
-  CListoraApp& app = TheApp();
-  WriteAttributeChoices(app.Settings(),
+  WriteAttributeChoices(program_.settings,
                         {readOnly_->GetValue(), system_->GetValue(), hidden_->GetValue()});
-  app.ReadAttributeSkipMask();
+  program_.ReadAttributeSkipMask();
   EndModal(wxID_OK);
 }
 
@@ -282,7 +281,9 @@ bool CAutoInsertDlg::StoreInDocument() {
   return true;
 }
 
-void CAutoInsertDlg::WriteDefaults() { WriteAutoInsertDefaults(TheApp().Settings(), working_); }
+void CAutoInsertDlg::WriteDefaults() {
+  WriteAutoInsertDefaults(context_.doc->Program().settings, working_);
+}
 
 void CAutoInsertDlg::OnColumnChosen(wxCommandEvent&) {
   ReadControls();
@@ -308,7 +309,7 @@ void CAutoInsertDlg::OnBrowse(wxCommandEvent&) {
 }
 
 void CAutoInsertDlg::OnAttributes(wxCommandEvent&) {
-  CInsertAttributesDlg dialog(this);
+  CInsertAttributesDlg dialog(this, context_.doc->Program());
   dialog.ShowModal();
 }
 

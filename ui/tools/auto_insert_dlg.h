@@ -16,6 +16,8 @@ class wxTextCtrl;
 
 namespace listora {
 
+struct ProgramState;
+
 class CSerialNumberDlg : public wxDialog {
  public:
   enum : int { kTextEdit = 1114, kStartEdit = 1115, kDigitsChoice = 1116 };
@@ -39,10 +41,13 @@ class CInsertAttributesDlg : public wxDialog {
     kSystemCheck = 1129,
     kHiddenCheck = 1130
   };
-  explicit CInsertAttributesDlg(wxWindow* parent);
+  // The choices are the settings file's; OK writes them there and
+  // derives the program's skip mask again.
+  CInsertAttributesDlg(wxWindow* parent, ProgramState& program);
 
  private:
   void OnOk(wxCommandEvent& event);
+  ProgramState& program_;
   wxCheckBox* readOnly_;
   wxCheckBox* system_;
   wxCheckBox* hidden_;

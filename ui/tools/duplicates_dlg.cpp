@@ -8,12 +8,11 @@
 #include <numeric>
 
 #include "core/doc/document_file.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
+#include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_icons.h"

@@ -11,8 +11,8 @@
 #include "core/app/messages.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/views/item_list_ctrl.h"
 

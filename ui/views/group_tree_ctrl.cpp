@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/list_icons.h"
 
 namespace listora {

@@ -12,11 +12,10 @@
 #include "core/views/image_files.h"
 #include "core/views/image_info.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/listora_app.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/text/text_convert.h"
 #include "ui/tools/image_chooser.h"
 #include "ui/views/image_edit.h"
 #include "ui/views/image_info_dlg.h"
@@ -254,7 +253,7 @@ bool CImagePane::AttachToSelection(const wxString& path) {
   if (rows.empty()) return false;
   const std::string stored =
       doc_->AttachImage(rows, PathText(std::filesystem::path(path.utf8_string())));
-  ShowImage(ResolveImagePath(stored, doc_->Data().settings.display, TheApp().ImageFolder()));
+  ShowImage(ResolveImagePath(stored, doc_->Data().settings.display, doc_->Program().imageFolder));
   return true;
 }
 

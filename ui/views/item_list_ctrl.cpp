@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/cell_edit_box.h"
 #include "ui/views/item_list_body.h"
 #include "ui/views/item_list_header.h"

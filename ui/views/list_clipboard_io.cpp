@@ -2,7 +2,7 @@
 
 #include <wx/clipbrd.h>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

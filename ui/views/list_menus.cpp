@@ -5,7 +5,7 @@
 #include "core/doc/columns.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/menu_label.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

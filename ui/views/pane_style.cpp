@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

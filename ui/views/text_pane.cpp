@@ -5,8 +5,8 @@
 #include "core/views/memo_file.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/pane_style.h"
 

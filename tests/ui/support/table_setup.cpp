@@ -8,11 +8,11 @@
 #include "support/test_support.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {

@@ -8,7 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "core/tools/image_paths.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -6,7 +6,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {

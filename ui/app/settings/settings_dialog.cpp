@@ -16,9 +16,9 @@
 #include "ui/app/settings/system_page.h"
 #include "ui/app/settings/view_style_page.h"
 #include "ui/app/settings/visibility_page.h"
-#include "ui/app/text_convert.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

@@ -4,7 +4,7 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {

@@ -11,7 +11,7 @@
 
 #include "core/app/number_entry.h"
 #include "ui/app/prompt.h"
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 

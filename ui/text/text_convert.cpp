@@ -1,4 +1,4 @@
-#include "ui/app/text_convert.h"
+#include "ui/text/text_convert.h"
 
 #include "core/text/encoding.h"
 

@@ -1,0 +1,39 @@
+#pragma once
+// `ProgramState`: what the whole process shares beyond one document: the
+// settings file and the program-wide settings read from it. The application
+// owns the one instance and hands it to each document, so the document,
+// panes and dialogs reach it without reaching up to the application.
+
+#include <cstdint>
+#include <filesystem>
+#include <utility>
+
+#include "core/app/profile.h"
+#include "core/app/settings.h"
+
+namespace listora {
+
+struct ProgramState {
+  ProgramState(Profile& settingsFile, std::filesystem::path programDir)
+      : settings(settingsFile), executableDir(std::move(programDir)) {}
+
+  // Derives the skip mask again from the settings file's "Attribute" section.
+  void ReadAttributeSkipMask() { attributeSkipMask = listora::ReadAttributeSkipMask(settings); }
+
+  Profile& settings;
+  // The program's folder; relative image folders are taken from it.
+  std::filesystem::path executableDir;
+  // Where image files are copied and looked up (empty: stored paths are
+  // used as they are). Follows the open document's path and settings.
+  std::filesystem::path imageFolder;
+  // Which file attributes insertion skips.
+  std::uint32_t attributeSkipMask = 0;
+  // Read at start-up and for every new document, changed by the print
+  // layout dialog.
+  PrintLayout printLayout;
+  // How many pages the print preview shows: read at start-up, set by the
+  // preview, kept at exit once known (0 until then).
+  std::int32_t previewPages = 0;
+};
+
+}  // namespace listora
