@@ -33,8 +33,6 @@ void ShowRecentFiles() {
 }
 }  // namespace
 
-wxString DocumentWildcard() { return Utf8(msg::kDocumentFilter); }
-
 CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
   // Bound handlers run before wxDocManager's own, which would drop an entry
   // whenever opening it did not happen, a cancelled save question included.

@@ -48,7 +48,4 @@ class CListoraDocManager : public wxDocManager {
 // closing one and creating the next).
 CListoraDoc* OpenDocument();
 
-// "Listoraファイル (*.ltb)", for the open and save choosers.
-wxString DocumentWildcard();
-
 }  // namespace listora

@@ -13,7 +13,6 @@
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
 #include "ui/app/command_ids.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/app/save_chooser.h"
@@ -23,6 +22,8 @@
 namespace listora {
 
 wxIMPLEMENT_DYNAMIC_CLASS(CListoraDoc, wxDocument);
+
+wxString DocumentWildcard() { return Utf8(msg::kDocumentFilter); }
 
 namespace {
 

@@ -183,4 +183,7 @@ class CListoraDoc : public wxDocument {
   wxDECLARE_DYNAMIC_CLASS(CListoraDoc);
 };
 
+// "Listoraファイル (*.ltb)", for the open and save choosers.
+wxString DocumentWildcard();
+
 }  // namespace listora

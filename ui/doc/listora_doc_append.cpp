@@ -9,7 +9,6 @@
 
 #include "core/app/messages.h"
 #include "core/doc/append_open.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
 #include "ui/doc/listora_doc.h"
