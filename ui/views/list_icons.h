@@ -15,9 +15,9 @@ struct ColumnDescriptors;
 inline constexpr int kItemIconCount = 4;
 inline constexpr int HeaderIcon(int column) { return kItemIconCount + column; }
 
-// The image a header of table column `column` shows, or -1: the icon
-// column always has its image, the user columns only while the document
-// shows column icons.
+// The image a header of table column `column` shows, or -1. The icon
+// column shows its image whatever the settings; a user column shows one
+// only while the document shows column icons.
 int ColumnHeaderImage(const ColumnDescriptors& columns, int column);
 
 std::unique_ptr<wxImageList> MakeListIcons();

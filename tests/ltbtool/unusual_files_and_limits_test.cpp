@@ -1,6 +1,6 @@
-// ltbtool against special files, signals and limits: outputs that are not
-// regular files, the file-size limit, inputs that never end, a full
-// standard output, and requests that would lose data.
+// ltbtool where the file system or the process limits get in the way:
+// fifos and links as outputs, the file-size limit, inputs that never end, a
+// full standard output, and requests that would lose data.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ std::string WriteDocument(const TempDir& dir, const std::string& name, int items
   return (dir / name).string();
 }
 
-TEST(LtbtoolSpecialFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
+TEST(LtbtoolUnusualFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");
   const fs::path fifo = dir / "fifo";
@@ -73,7 +73,7 @@ TEST(LtbtoolSpecialFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
   EXPECT_NE(loop.err.find("Too many levels of symbolic links"), std::string::npos) << loop.err;
 }
 
-TEST(LtbtoolSpecialFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
+TEST(LtbtoolUnusualFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "big.ltb", 200);
   WriteAll(dir / "out.ltb", "old");
@@ -95,7 +95,7 @@ TEST(LtbtoolSpecialFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
   EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"big.ltb", "out.ltb", "out.txt"}));
 }
 
-TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
+TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");
   ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);  // no writer: reading would wait
@@ -132,7 +132,7 @@ TEST(LtbtoolSpecialFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   EXPECT_FALSE(fs::exists(dir / "new.ltb"));
 }
 
-TEST(LtbtoolSpecialFiles, AFullStandardOutputFailsEveryCommand) {
+TEST(LtbtoolUnusualFiles, AFullStandardOutputFailsEveryCommand) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");
   for (const std::vector<std::string>& args :
@@ -143,7 +143,7 @@ TEST(LtbtoolSpecialFiles, AFullStandardOutputFailsEveryCommand) {
   }
 }
 
-TEST(LtbtoolSpecialFiles, RequestsThatWouldLoseDataAreRefused) {
+TEST(LtbtoolUnusualFiles, RequestsThatWouldLoseDataAreRefused) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");
   const std::string before = ReadAll(doc);
