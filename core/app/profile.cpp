@@ -239,7 +239,10 @@ bool Profile::WriteSection(std::string_view section, std::span<const ProfileEntr
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir) {
   if (const char* env = std::getenv("LISTORA_INI"); env && *env) return env;
-  if (!executableDir.empty() && access(executableDir.c_str(), W_OK) == 0) {
+  // A file beside the executable makes a portable copy (and the build tree)
+  // keep its settings with it; an installed program never writes there.
+  std::error_code ec;
+  if (!executableDir.empty() && std::filesystem::exists(executableDir / kFileName, ec)) {
     return executableDir / kFileName;
   }
   std::filesystem::path base;
@@ -249,7 +252,6 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDi
   else
     base = HomeDir() / ".config";
   const std::filesystem::path dir = base / "listora";
-  std::error_code ec;
   std::filesystem::create_directories(dir, ec);  // a failure shows when the file is written
   return dir / kFileName;
 }

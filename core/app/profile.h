@@ -61,8 +61,9 @@ class Profile {
 };
 
 // Where "Listora.ini" lives: $LISTORA_INI when set; else beside the
-// executable when that folder is writable; else $XDG_CONFIG_HOME/listora/
-// (~/.config/listora/ without XDG_CONFIG_HOME).
+// executable when a file of that name is there already; else
+// $XDG_CONFIG_HOME/listora/ (~/.config/listora/ without XDG_CONFIG_HOME),
+// which is created.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir);
 
 }  // namespace listora

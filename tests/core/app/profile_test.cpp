@@ -154,24 +154,30 @@ TEST(ProfileTest, FilesThatNeverEndOrAreTooLargeAreNotRead) {
   }
 }
 
-TEST(ProfileTest, SettingsFilePathFallsBackToTheUsersConfigFolder) {
+TEST(ProfileTest, SettingsFileIsBesideTheExecutableOnlyWhenOneIsThere) {
   test::TempDir dir;
   {
     test::ScopedEnv ini("LISTORA_INI", (dir / "x.ini").string());
     EXPECT_EQ(SettingsFilePath(dir.path()), dir / "x.ini");
   }
   test::ScopedEnv ini("LISTORA_INI", std::nullopt);
-  EXPECT_EQ(SettingsFilePath(dir.path()), dir / "Listora.ini");
-
-  const auto missingExeDir = dir / "no-such-folder";
-  {
-    test::ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "cfg").string());
-    EXPECT_EQ(SettingsFilePath(missingExeDir), dir / "cfg" / "listora" / "Listora.ini");
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "cfg" / "listora"));
-  }
-  test::ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
   test::ScopedEnv home("HOME", (dir / "home").string());
-  EXPECT_EQ(SettingsFilePath(missingExeDir), dir / "home" / ".config" / "listora" / "Listora.ini");
+  const auto userFile = dir / "home" / ".config" / "listora" / "Listora.ini";
+  {
+    // A writable folder of the executable without a settings file, as an
+    // installed program run by root has, stays untouched.
+    test::ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "cfg").string());
+    EXPECT_EQ(SettingsFilePath(dir.path()), dir / "cfg" / "listora" / "Listora.ini");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "cfg" / "listora"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Listora.ini"));
+  }
+  test::ScopedEnv xdg("XDG_CONFIG_HOME", "relative/ignored");
+  EXPECT_EQ(SettingsFilePath(dir.path()), userFile);
+  EXPECT_EQ(SettingsFilePath(dir / "no-such-folder"), userFile);
+
+  // A portable copy brings its file.
+  WriteAll(dir / "Listora.ini", "");
+  EXPECT_EQ(SettingsFilePath(dir.path()), dir / "Listora.ini");
 }
 
 }  // namespace
