@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/version.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 
@@ -22,12 +23,15 @@ void PrintHelp() {
                "Without either, a protected document asks on the terminal when there is one.\n\n"
                "  --help                display this help and exit\n"
                "  --version             output version information and exit\n\n"
-               "Texts are written as UTF-8.\n"
+               "Encodings: what ltbtool prints (info, dump, tree, dupes, the messages) is\n"
+               "UTF-8, and so are the texts given as options (--text, --find, --with).\n"
+               "The files export writes (txt, html, csv) are code page 932 (Shift_JIS), as\n"
+               "the program writes them, and so is the text inside documents.\n"
                "Exit status: 0 success, 1 usage error, 2 document refused or unreadable,\n"
                "3 wrong or missing password, 4 output could not be written.\n";
 }
 
-void PrintVersion() { std::cout << "ltbtool (Listora) " << LISTORA_VERSION << '\n'; }
+void PrintVersion() { std::cout << "ltbtool (Listora) " << listora::kVersion << '\n'; }
 
 int Usage(const std::string& message) {
   std::cerr << "ltbtool: " << message << "\nTry 'ltbtool --help' for more information.\n";

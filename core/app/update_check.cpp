@@ -60,7 +60,7 @@ std::string UpdateCheckUrl(std::string_view server) {
   std::string url(WithoutTrailingSlashes(server));
   url.append(kUpdateCheckPath);
   url += '?';
-  url.append(kUpdateCheckQuery);
+  url.append(kUpdateCheckQuery).append(std::to_string(kProgramVersion));
   return url;
 }
 

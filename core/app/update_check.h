@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/version.h"
+
 namespace listora {
 
-// Version 1.21, as the update check knows it.
-inline constexpr int kProgramVersion = 121;
 inline constexpr std::string_view kUpdateAgent = "Listora";
 inline constexpr std::string_view kUpdateCheckPath = "/cgi/upcheck.cgi";
-inline constexpr std::string_view kUpdateCheckQuery = "app=Listora&ver=121";
+// Followed by kProgramVersion.
+inline constexpr std::string_view kUpdateCheckQuery = "app=Listora&ver=";
 inline constexpr std::string_view kWebPagePath = "/listora.html";
 
 class Profile;

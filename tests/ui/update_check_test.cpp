@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/app/version.h"
 #include "support/test_support.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/app_commands.h"
@@ -161,6 +162,13 @@ TEST(AboutAndHelp, AboutLinksToTheConfiguredPageAndHelpIsFound) {
   {
     AboutDialog about(nullptr, "");
     EXPECT_FALSE(about.FindWindow(AboutDialog::kWebLink));
+    // The version is the build's, as ltbtool and the package give it.
+    int versions = 0;
+    for (wxWindow* child : about.GetChildren())
+      if (child->GetLabel() ==
+          "Listora Version " + wxString::FromUTF8(kVersion.data(), kVersion.size()))
+        ++versions;
+    EXPECT_EQ(versions, 1);
   }
 
   TempDir dir;

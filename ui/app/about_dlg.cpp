@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "core/app/update_check.h"
+#include "core/app/version.h"
 #include "ui/app/program_icon.h"
 #include "ui/text/text_convert.h"
 
@@ -19,7 +20,8 @@ AboutDialog::AboutDialog(wxWindow* parent, const std::string& server)
   row->Add(new wxStaticBitmap(this, wxID_ANY, ProgramIconImage(kIconSize)),
            wxSizerFlags().Border());
   auto* texts = new wxBoxSizer(wxVERTICAL);
-  texts->Add(new wxStaticText(this, wxID_ANY, "Listora Version 1.21"));
+  texts->Add(new wxStaticText(this, wxID_ANY,
+                              "Listora Version " + wxString(kVersion.data(), kVersion.size())));
   texts->Add(new wxStaticText(this, wxID_ANY, Utf8("Copyright (C) Listora の作者")),
              wxSizerFlags().Border(wxTOP, 4));
   if (!server.empty()) {
