@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Listora needs to build, test and run;
 # "deps.sh fuzz" also installs clang and its sanitizer and libFuzzer runtimes
-# for the fuzz targets and the sanitizer build; other arguments are further
-# packages (the benchmarks' tools).
+# for the fuzz targets and the sanitizer build; "deps.sh packaging" what
+# building and checking the Debian package takes (scripts/check_package.sh);
+# other arguments are further packages (the benchmarks' tools).
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -10,11 +11,12 @@ packages=(
   g++ cmake ninja-build pkg-config
   libwxgtk3.2-dev wx3.2-i18n libcurl4-openssl-dev libgtk-3-dev libgtest-dev
   xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
-  clang-format git
+  clang-format git xdg-utils
 )
 for extra in "$@"; do
   case $extra in
     fuzz) packages+=(clang libclang-rt-dev) ;;
+    packaging) packages+=(dpkg-dev file lintian appstream) ;;
     *) packages+=("$extra") ;;
   esac
 done

@@ -10,6 +10,10 @@ StartRequest ParseCommandLine(std::span<const std::string> args) {
     return request;
   }
   for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return {StartRequest::Kind::kHelp, {}, {}};
+    if (arg == "--version") return {StartRequest::Kind::kVersion, {}, {}};
+  }
+  for (const std::string& arg : args) {
     // An empty argument names no file; opening it could only fail start-up.
     if (arg.empty() || arg.front() == '-') continue;
     request.kind = StartRequest::Kind::kOpen;

@@ -11,9 +11,11 @@ namespace listora {
 
 struct StartRequest {
   enum class Kind {
-    kNew,     // no document named: a new, empty document
-    kOpen,    // open `document`
-    kInsert,  // "-D": a new document, then one item per path of `paths`
+    kNew,      // no document named: a new, empty document
+    kOpen,     // open `document`
+    kInsert,   // "-D": a new document, then one item per path of `paths`
+    kHelp,     // "--help" or "-h": print the usage and end, without a window
+    kVersion,  // "--version": print the version and end, without a window
   };
   Kind kind = Kind::kNew;
   std::string document;
@@ -23,9 +25,10 @@ struct StartRequest {
 // `args` excludes the program's own name.
 // - A first argument of exactly "-D" (case-sensitive) makes every following
 //   argument a path to insert, whatever it looks like; nothing is opened.
-// - Otherwise arguments starting with "-" are switches, which are ignored;
-//   the first other non-empty argument names the document to open and any
-//   further ones are ignored.
+// - Otherwise "--help" or "-h" anywhere asks for the usage and "--version"
+//   for the version, the first of them counting; other arguments starting
+//   with "-" are switches, which are ignored; the first other non-empty
+//   argument names the document to open and any further ones are ignored.
 StartRequest ParseCommandLine(std::span<const std::string> args);
 
 }  // namespace listora

@@ -38,6 +38,30 @@ TEST(CommandLineTest, InsertPaths) {
   r = Parse({"-D"});
   EXPECT_EQ(r.kind, StartRequest::Kind::kInsert);
   EXPECT_TRUE(r.paths.empty());
+
+  // After "-D" even "--help" is a path.
+  r = Parse({"-D", "--help", "--version"});
+  EXPECT_EQ(r.kind, StartRequest::Kind::kInsert);
+  EXPECT_EQ(r.paths, (std::vector<std::string>{"--help", "--version"}));
+}
+
+TEST(CommandLineTest, HelpAndVersionWinOverADocument) {
+  using Kind = StartRequest::Kind;
+  const struct {
+    std::vector<std::string> args;
+    Kind kind;
+  } cases[] = {
+      {{"--help"}, Kind::kHelp},
+      {{"a.ltb", "-h"}, Kind::kHelp},
+      {{"--version", "--help"}, Kind::kVersion},
+      {{"x.ltb", "--version"}, Kind::kVersion},
+      {{"--Help", "-help", "--versions", "a.ltb"}, Kind::kOpen},
+  };
+  for (const auto& c : cases) {
+    const StartRequest r = Parse(c.args);
+    EXPECT_EQ(r.kind, c.kind) << c.args.front();
+    if (c.kind != Kind::kOpen) EXPECT_TRUE(r.document.empty());
+  }
 }
 
 }  // namespace
