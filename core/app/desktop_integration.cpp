@@ -20,7 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kAppEntryName[] = "listora.desktop";
-constexpr char kImportEntryName[] = "listora-import.desktop";
 
 fs::path EnvPath(const char* name, const fs::path& fallback) {
   const char* value = std::getenv(name);
@@ -123,21 +122,21 @@ void RunHelperIfInstalled(const std::vector<std::string>& argv) {
 std::string ExecArgument(std::string_view arg) {
   // Reserved characters make an argument quoted; inside quotes ", `, $ and
   // \ take a backslash, and the entry's string escaping, which is undone
-  // first, doubles every backslash.
+  // first, doubles every backslash. A "%" would start a field code.
   constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
-  if (!arg.empty() && arg.find_first_of(kReserved) == std::string_view::npos) {
-    return std::string(arg);
-  }
-  std::string out = "\"";
+  const bool quoted = arg.empty() || arg.find_first_of(kReserved) != std::string_view::npos;
+  std::string out = quoted ? "\"" : "";
   for (char c : arg) {
     if (c == '"' || c == '`' || c == '$') {
       out += "\\\\";
     } else if (c == '\\') {
       out += "\\\\\\";
+    } else if (c == '%') {
+      out += '%';
     }
     out += c;
   }
-  out += '"';
+  if (quoted) out += '"';
   return out;
 }
 
@@ -167,20 +166,11 @@ std::string LauncherEntry(const fs::path& executable) {
                "Path=" + executable.parent_path().string() + "\n");
 }
 
-std::string ImportEntry(const fs::path& executable) {
-  return Entry(msg::kImportEntryName, msg::kImportEntryComment,
-               ExecArgument(executable.string()) + " -D %F",
-               "MimeType=application/octet-stream;inode/directory;\nNoDisplay=true\n");
-}
-
 fs::path MimePackageFile(const DesktopPaths& p) {
   return p.dataHome / "mime" / "packages" / "listora.xml";
 }
 fs::path AppEntryFile(const DesktopPaths& p) { return p.dataHome / "applications" / kAppEntryName; }
 fs::path LauncherFile(const DesktopPaths& p) { return p.desktop / kAppEntryName; }
-fs::path ImportEntryFile(const DesktopPaths& p) {
-  return p.dataHome / "applications" / kImportEntryName;
-}
 
 void Associate(const DesktopPaths& paths, const HelperRunner& run) {
   if (Exists(MimePackageFile(paths))) return;
@@ -209,18 +199,6 @@ void CreateLauncher(const DesktopPaths& paths, const HelperRunner& run) {
   run({"gio", "set", file.string(), "metadata::trusted", "true"});
 }
 
-void CreateImportEntry(const DesktopPaths& paths, const HelperRunner& run) {
-  const fs::path file = ImportEntryFile(paths);
-  if (Exists(file) || !WriteText(file, ImportEntry(paths.executable))) return;
-  run({"update-desktop-database", (paths.dataHome / "applications").string()});
-}
-
 bool DeleteLauncher(const DesktopPaths& paths) { return Remove(LauncherFile(paths)); }
-
-bool DeleteImportEntry(const DesktopPaths& paths, const HelperRunner& run) {
-  if (!Remove(ImportEntryFile(paths))) return false;
-  run({"update-desktop-database", (paths.dataHome / "applications").string()});
-  return true;
-}
 
 }  // namespace listora

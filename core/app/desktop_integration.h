@@ -1,10 +1,10 @@
 #pragma once
 // The program's place on a freedesktop desktop, for the current user only
 // (nothing system-wide, no root): the ".ltb" file type and its default
-// program, a launcher on the desktop, and the import entry "Listora(取り込み)"
-// that file managers offer under "Open with" for files and folders. Each
-// action writes its files and runs the desktop's cache tools where they are
-// installed; removal takes away exactly what was added.
+// program, and a launcher on the desktop (the import entry is in
+// import_actions.h). Each action writes its files and runs the desktop's
+// cache tools where they are installed; removal takes away exactly what was
+// added.
 
 #include <filesystem>
 #include <functional>
@@ -38,15 +38,13 @@ inline constexpr std::string_view kMimeType = "application/x-listora";
 std::string MimePackageXml();
 std::string AppEntry(const std::string& exec);
 std::string LauncherEntry(const std::filesystem::path& executable);
-std::string ImportEntry(const std::filesystem::path& executable);
-// An Exec argument quoted as the desktop entry format wants it.
+// An Exec argument quoted as the desktop entry format wants it, "%" doubled.
 std::string ExecArgument(std::string_view arg);
 
 // Where the actions write.
 std::filesystem::path MimePackageFile(const DesktopPaths& paths);
 std::filesystem::path AppEntryFile(const DesktopPaths& paths);
 std::filesystem::path LauncherFile(const DesktopPaths& paths);
-std::filesystem::path ImportEntryFile(const DesktopPaths& paths);
 
 // "関連付けする": nothing is written when the file type is registered
 // already (by this or another copy of the program).
@@ -56,9 +54,7 @@ void Dissociate(const DesktopPaths& paths, const HelperRunner& run);
 
 // "作成": a file already there is left as it is.
 void CreateLauncher(const DesktopPaths& paths, const HelperRunner& run);
-void CreateImportEntry(const DesktopPaths& paths, const HelperRunner& run);
 // "削除": true when the file was there and is gone.
 bool DeleteLauncher(const DesktopPaths& paths);
-bool DeleteImportEntry(const DesktopPaths& paths, const HelperRunner& run);
 
 }  // namespace listora

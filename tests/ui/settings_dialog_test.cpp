@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "core/app/desktop_integration.h"
+#include "core/app/import_actions.h"
 #include "core/app/profile.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
@@ -204,10 +205,10 @@ TEST(SettingsDialogTest, SystemPageRegistersTheTypeAndShortcutsForThisUserOnly) 
 
   Click(page, SystemPage::kCreate);
   EXPECT_TRUE(fs::exists(LauncherFile(paths)));
-  EXPECT_TRUE(fs::exists(ImportEntryFile(paths)));
+  for (const ImportAction& action : ImportActions(paths)) EXPECT_TRUE(fs::exists(action.file));
   Click(page, SystemPage::kDelete);
   EXPECT_FALSE(fs::exists(LauncherFile(paths)));
-  EXPECT_FALSE(fs::exists(ImportEntryFile(paths)));
+  for (const ImportAction& action : ImportActions(paths)) EXPECT_FALSE(fs::exists(action.file));
   Click(page, SystemPage::kDelete);  // nothing left: no message
   const std::vector<wxString> expected = {wxString::FromUTF8("関連付けしました。"),
                                           wxString::FromUTF8("関連付けをはずしました。"),

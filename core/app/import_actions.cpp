@@ -1,0 +1,112 @@
+#include "core/app/import_actions.h"
+
+#include <system_error>
+
+#include "core/app/file_io.h"
+#include "core/app/messages.h"
+
+namespace listora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string DolphinServiceMenu(const fs::path& executable) {
+  std::string text =
+      "[Desktop Entry]\n"
+      "Type=Service\n"
+      "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
+      "MimeType=all/all;\n"
+      "Actions=import;\n"
+      "\n"
+      "[Desktop Action import]\n"
+      "Name=";
+  text.append(msg::kImportEntryName);
+  text.append("\nIcon=listora\nExec=").append(ExecArgument(executable.string()));
+  text.append(" -D %F\n");
+  return text;
+}
+
+// Nautilus runs its scripts in the folder shown, with the selection's names
+// as arguments.
+std::string NautilusScript(const fs::path& executable) {
+  std::string text = "#!/bin/sh\n# ";
+  text.append(msg::kImportEntryComment);
+  text.append("\nexec ").append(ShellQuoted(executable.string())).append(" -D \"$@\"\n");
+  return text;
+}
+
+std::string NemoAction(const fs::path& executable) {
+  std::string text = "[Nemo Action]\nName=";
+  text.append(msg::kImportEntryName);
+  text.append("\nComment=").append(msg::kImportEntryComment);
+  text.append("\nExec=").append(ShellQuoted(executable.string())).append(" -D %F\n");
+  text.append(
+      "Icon-Name=listora\n"
+      "Selection=notnone\n"
+      "Extensions=any;\n");
+  return text;
+}
+
+bool Remove(const fs::path& file) {
+  std::error_code ec;
+  return fs::remove(file, ec);
+}
+
+bool RemoveFormerEntry(const DesktopPaths& paths, const HelperRunner& run) {
+  if (!Remove(FormerImportEntryFile(paths))) return false;
+  run({"update-desktop-database", (paths.dataHome / "applications").string()});
+  return true;
+}
+
+}  // namespace
+
+std::string ShellQuoted(std::string_view arg) {
+  std::string out = "'";
+  for (char c : arg) {
+    if (c == '\'') {
+      out += "'\\''";
+    } else {
+      out += c;
+    }
+  }
+  out += '\'';
+  return out;
+}
+
+std::vector<ImportAction> ImportActions(const DesktopPaths& paths) {
+  const fs::path& data = paths.dataHome;
+  const std::string name(msg::kImportEntryName);
+  return {
+      {data / "kio" / "servicemenus" / "listora-import.desktop",
+       DolphinServiceMenu(paths.executable), true},
+      {data / "nautilus" / "scripts" / name, NautilusScript(paths.executable), true},
+      {data / "nemo" / "actions" / "listora-import.nemo_action", NemoAction(paths.executable),
+       false},
+  };
+}
+
+fs::path FormerImportEntryFile(const DesktopPaths& paths) {
+  return paths.dataHome / "applications" / "listora-import.desktop";
+}
+
+void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run) {
+  for (const ImportAction& action : ImportActions(paths)) {
+    std::error_code ec;
+    if (fs::exists(action.file, ec)) continue;
+    fs::create_directories(action.file.parent_path(), ec);
+    if (!WriteFileAtomically(action.file, action.text) || !action.executable) continue;
+    fs::permissions(action.file,
+                    fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                    fs::perm_options::add, ec);
+  }
+  RemoveFormerEntry(paths, run);
+}
+
+bool DeleteImportActions(const DesktopPaths& paths, const HelperRunner& run) {
+  bool deleted = false;
+  for (const ImportAction& action : ImportActions(paths)) deleted |= Remove(action.file);
+  return RemoveFormerEntry(paths, run) || deleted;
+}
+
+}  // namespace listora

@@ -1,0 +1,118 @@
+#include "core/app/import_actions.h"
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+extern char** environ;
+
+namespace listora {
+namespace {
+
+namespace fs = std::filesystem;
+using Calls = std::vector<std::vector<std::string>>;
+
+// Runs argv (no shell between) and waits; its exit status.
+int Spawn(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ImportActionsTest, EachFileManagerGetsItsFileAndNoFileTypeAProgram) {
+  test::TempDir home;
+  DesktopPaths paths;
+  // A program folder with what shells and desktop entries quote.
+  const fs::path bin = home / "it's \"$HOME\" `x` 100%";
+  paths.executable = bin / "listora";
+  paths.dataHome = home / "data";
+  paths.configHome = home / "config";
+  Calls calls;
+  const HelperRunner run = [&calls](const std::vector<std::string>& argv) {
+    calls.push_back(argv);
+  };
+  const fs::path apps = paths.dataHome / "applications";
+
+  // What earlier versions put among the programs goes.
+  fs::create_directories(apps);
+  test::WriteAll(FormerImportEntryFile(paths), "[Desktop Entry]\nMimeType=inode/directory;\n");
+  CreateImportActions(paths, run);
+  EXPECT_TRUE(fs::is_empty(apps));
+  EXPECT_EQ(calls, (Calls{{"update-desktop-database", apps.string()}}));
+
+  const std::vector<ImportAction> actions = ImportActions(paths);
+  ASSERT_EQ(actions.size(), 3u);
+  for (const ImportAction& action : actions) {
+    EXPECT_EQ(test::ReadAll(action.file), action.text) << action.file;
+    const bool executable =
+        (fs::status(action.file).permissions() & fs::perms::owner_exec) != fs::perms::none;
+    EXPECT_EQ(executable, action.executable) << action.file;
+    EXPECT_NE(action.text.find("Listora(取り込み)"), std::string::npos) << action.file;
+  }
+  const std::string& dolphin = actions[0].text;
+  EXPECT_EQ(actions[0].file, paths.dataHome / "kio" / "servicemenus" / "listora-import.desktop");
+  EXPECT_NE(dolphin.find("\nMimeType=all/all;\nActions=import;\n"), std::string::npos);
+  EXPECT_NE(dolphin.find("\nExec=" + ExecArgument(paths.executable.string()) + " -D %F\n"),
+            std::string::npos);
+  EXPECT_EQ(actions[1].file, paths.dataHome / "nautilus" / "scripts" / "Listora(取り込み)");
+  const std::string& nemo = actions[2].text;
+  EXPECT_EQ(actions[2].file, paths.dataHome / "nemo" / "actions" / "listora-import.nemo_action");
+  EXPECT_TRUE(nemo.starts_with("[Nemo Action]\n"));
+  EXPECT_NE(nemo.find("\nSelection=notnone\nExtensions=any;\n"), std::string::npos);
+
+  // Run as their file managers run them, the Nautilus script and the Nemo
+  // command hand the program "-D" and every selected name unchanged.
+  fs::create_directories(bin);
+  test::WriteAll(paths.executable, "#!/bin/sh\nfor a; do printf '%s\\n' \"$a\"; done >\"$OUT\"\n");
+  fs::permissions(paths.executable, fs::perms::owner_all, fs::perm_options::add);
+  test::ScopedEnv out("OUT", (home / "args").string());
+  const std::vector<std::string> selected = {"a b.txt", "it's", "$HOME", "\\`x`"};
+  std::vector<std::string> script = {actions[1].file.string()};
+  script.insert(script.end(), selected.begin(), selected.end());
+  ASSERT_EQ(Spawn(script), 0);
+  const std::string passed = "-D\na b.txt\nit's\n$HOME\n\\`x`\n";
+  EXPECT_EQ(test::ReadAll(home / "args"), passed);
+  const std::size_t exec = nemo.find("\nExec=") + 6;
+  std::string command = nemo.substr(exec, nemo.find('\n', exec) - exec);
+  command.replace(command.find("%F"), 2, "\"$@\"");
+  std::vector<std::string> shell = {"/bin/sh", "-c", command, "sh"};
+  shell.insert(shell.end(), selected.begin(), selected.end());
+  fs::remove(home / "args");
+  ASSERT_EQ(Spawn(shell), 0);
+  EXPECT_EQ(test::ReadAll(home / "args"), passed);
+
+  // A file that is there already stays; deleting takes every one.
+  test::WriteAll(actions[1].file, "mine");
+  fs::remove(actions[2].file);
+  calls.clear();
+  CreateImportActions(paths, run);
+  EXPECT_EQ(test::ReadAll(actions[1].file), "mine");
+  EXPECT_TRUE(fs::exists(actions[2].file));
+  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(DeleteImportActions(paths, run));
+  for (const ImportAction& action : actions) EXPECT_FALSE(fs::exists(action.file));
+  EXPECT_FALSE(DeleteImportActions(paths, run));
+
+  // A former entry alone still counts as deleted.
+  test::WriteAll(FormerImportEntryFile(paths), "x");
+  EXPECT_TRUE(DeleteImportActions(paths, run));
+  EXPECT_FALSE(fs::exists(FormerImportEntryFile(paths)));
+}
+
+TEST(ImportActionsTest, ShellQuotingKeepsEveryByte) {
+  EXPECT_EQ(ShellQuoted("/usr/bin/listora"), "'/usr/bin/listora'");
+  EXPECT_EQ(ShellQuoted("it's"), "'it'\\''s'");
+  EXPECT_EQ(ShellQuoted(""), "''");
+}
+
+}  // namespace
+}  // namespace listora
