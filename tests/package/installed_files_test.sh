@@ -19,7 +19,7 @@ have() { command -v "$1" >/dev/null 2>&1; }
 page_follows_help() {
   help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" --help) || fail "$1 --help failed"
   page=$(zcat "$2")
-  printf '%s\n' "$help" | sed -e '/^Usage: /d' -e '/^  or: /d' -e '1d' -e '/^$/d' |
+  printf '%s\n' "$help" | sed -e '/^Usage: /d' -e '/^  or: /d' | sed -e '1d' -e '/^$/d' |
     sed -e 's/\\/\\e/g' -e 's/-/\\-/g' -e 's/^[.'\'']/\\\&&/' |
     while IFS= read -r line; do
       printf '%s\n' "$page" | grep -qxF -- "$line" || fail "$2 lacks: $line"
