@@ -80,6 +80,9 @@ int main(int argc, char** argv) {
   // which is reported and its temporary file removed, instead of the
   // signal ending the process half-way.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A reader of an output pipe that goes away early makes the write fail
+  // with "Broken pipe", which is reported as an output not written.
+  std::signal(SIGPIPE, SIG_IGN);
   const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
   // Standard output that did not all get out (a full disk behind a
   // redirection) is a failed output, whatever the subcommand was.

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/app/file_io.h"
+#include "core/app/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 
@@ -49,6 +50,26 @@ std::optional<std::string> AskOnTerminal(const std::string& prompt) {
   return line;
 }
 
+// The first line of `in` (one trailing CR dropped), refused like a password
+// file when it runs past the same limit.
+std::string ReadPasswordLine(std::istream& in) {
+  std::string line;
+  char c;
+  while (in.get(c) && c != '\n') {
+    // Endless input (/dev/zero) must not be waited for nor kept.
+    if (line.size() == kMaxPasswordFileBytes) {
+      char reason[64];
+      std::snprintf(reason, sizeof reason, std::string(listora::msg::kFileTooLargeFormat).c_str(),
+                    kMaxPasswordFileBytes);
+      throw ToolError{kExitPassword, "「standard input」" + std::string(listora::msg::kCannotRead) +
+                                         ": " + reason};
+    }
+    line += c;
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
 }  // namespace
 
 void AddPasswordOptions(OptionSpec& known) {
@@ -67,10 +88,7 @@ std::string PasswordSource::Get(const std::filesystem::path& forFile) {
   if (file_) {
     cached_ = ReadPasswordFile(*file_);
   } else if (fromStdin_) {
-    std::string line;
-    std::getline(std::cin, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    cached_ = listora::PasswordToCp932(line);
+    cached_ = listora::PasswordToCp932(ReadPasswordLine(std::cin));
   } else if (auto typed = AskOnTerminal("Password for " + forFile.string() + ": ")) {
     cached_ = listora::PasswordToCp932(*typed);
   } else {

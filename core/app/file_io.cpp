@@ -7,11 +7,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <system_error>
 
 #include "core/app/messages.h"
+#include "core/app/temporary_names.h"
 
 namespace listora {
 
@@ -32,17 +32,6 @@ std::string TooLarge(std::size_t maxBytes) {
   char text[64];
   std::snprintf(text, sizeof text, std::string(msg::kFileTooLargeFormat).c_str(), maxBytes);
   return text;
-}
-
-std::filesystem::path TemporaryName(const std::filesystem::path& target) {
-  static constexpr char kLetters[] =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-  // Cut long names so the temporary one stays within the 255-byte limit.
-  std::string name = "." + target.filename().string().substr(0, 200) + ".";
-  for (int k = 0; k < 8; ++k) name.push_back(kLetters[pick(random)]);
-  return target.parent_path() / name;
 }
 
 // Opens a new file "<folder>/.<name>.XXXXXXXX" exclusively. The mode 0666
@@ -174,7 +163,7 @@ int OpenForReading(const std::filesystem::path& file, struct stat& info, FileErr
   };
   if (fstat(fd, &info) != 0) return refuse(std::generic_category().message(errno));
   if (S_ISDIR(info.st_mode)) return refuse(std::generic_category().message(EISDIR));
-  if (!S_ISREG(info.st_mode)) return refuse("not a regular file");
+  if (!S_ISREG(info.st_mode)) return refuse(std::string(msg::kNotRegularFile));
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return refuse(TooLarge(maxBytes));
   return fd;
 }
@@ -220,19 +209,26 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
 }
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         FileError* error) {
-  // A device, FIFO or pipe is written through. The system follows the links
-  // here, as only it can reach a pipe behind /dev/stdout.
+                         FileError* error, SpecialTarget special) {
+  // A device, FIFO or pipe is written through, or refused where the caller
+  // says so. The system follows the links here, as only it can reach a pipe
+  // behind /dev/stdout.
   struct stat existing {};
   if (stat(file.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
-      !S_ISDIR(existing.st_mode))
+      !S_ISDIR(existing.st_mode)) {
+    if (special == SpecialTarget::kRefuse)
+      return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
     return WriteThrough(file, bytes) || Fail(error, msg::kCannotWrite, file, errno);
+  }
   std::filesystem::path target;
   if (const int code = ResolveTarget(file, &target))
     return Fail(error, msg::kCannotWrite, file, code);
   if (target.filename().empty()) return Fail(error, msg::kCannotWrite, file, EISDIR);
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return Fail(error, msg::kCannotWrite, file, EISDIR);
+  // Renaming over a protected file would replace what its owner protected.
+  if (exists && access(target.c_str(), W_OK) != 0)
+    return Fail(error, msg::kCannotWrite, file, errno);
   const struct stat* old = exists ? &existing : nullptr;
   const std::filesystem::path folder =
       target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
@@ -274,6 +270,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
     return Fail(error, msg::kCannotWrite, file, code);
   }
   if (!SyncFolder(folder)) return Fail(error, msg::kCannotWrite, file, errno);
+  RemoveLeftovers(target);
   return true;
 }
 

@@ -30,6 +30,8 @@ inline constexpr std::string_view kCannotRead = "を読み込めませんでし�
 inline constexpr std::string_view kCannotWrite = "に書き込めませんでした";
 // The reason given for a file above the size limit; takes the limit.
 inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
+// The reason given for a FIFO, device or socket where a file is wanted.
+inline constexpr std::string_view kNotRegularFile = "not a regular file";
 
 // Numbers typed into a dialog field.
 inline constexpr std::string_view kNumberRangeFormat = "%d から %d までの整数を入力してください。";

@@ -4,13 +4,17 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/doc/columns.h"
@@ -73,6 +77,63 @@ TEST(LtbtoolUnusualFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
   EXPECT_NE(loop.err.find("Too many levels of symbolic links"), std::string::npos) << loop.err;
 }
 
+// The reader of a FIFO output that goes away after the first bytes: the
+// rest cannot be written, which is a failed output, not a killed tool.
+TEST(LtbtoolUnusualFiles, AReaderThatQuitsEarlyFailsTheOutput) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "big.ltb", 4000);  // more than a pipe holds
+  const fs::path fifo = dir / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Not inherited by the tool, which would otherwise read from itself.
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(reader, 0);
+  test::ToolRun run;
+  std::atomic<bool> ended = false;
+  std::thread tool([&] {
+    run = RunTool({"save", doc, "-o", fifo.string()});
+    ended = true;
+  });
+  // The first bytes show that the tool holds the FIFO open.
+  pollfd wanted{reader, POLLIN, 0};
+  while (!ended && poll(&wanted, 1, 100) == 0) {
+  }
+  close(reader);
+  tool.join();
+  EXPECT_EQ(run.status, 4);
+  EXPECT_NE(run.err.find("Broken pipe"), std::string::npos) << run.err;
+}
+
+// As its owner, who is no superuser: a read-only output is not replaced
+// although its folder would allow it, and another name still is written.
+TEST(LtbtoolUnusualFiles, AReadOnlyOutputIsNotReplaced) {
+  TempDir dir, results;
+  for (const TempDir* open : {&dir, &results}) chmod(open->path().c_str(), 0777);
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  const fs::path out = dir / "out.ltb";
+  WriteAll(out, "protected");
+  chmod(out.c_str(), 0444);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(out.c_str(), test::kOrdinaryUser, test::kOrdinaryUser), 0);
+  }
+  // The build may lie where that user cannot reach it.
+  const fs::path tool = results / "ltbtool";
+  fs::copy_file(std::getenv("LTBTOOL"), tool);
+  const auto saveAs = [&](const fs::path& target) {
+    return test::RunAsOrdinaryUser([&] {
+      test::ScopedEnv toolCopy("LTBTOOL", tool.string());
+      const auto run = RunTool({"save", doc, "-o", target.string()});
+      WriteAll(results / "err", run.err);
+      return run.status;
+    });
+  };
+  EXPECT_EQ(saveAs(out), 4);
+  EXPECT_NE(ReadAll(results / "err").find("Permission denied"), std::string::npos)
+      << ReadAll(results / "err");
+  EXPECT_EQ(ReadAll(out), "protected");
+  EXPECT_EQ(saveAs(dir / "other.ltb"), 0) << ReadAll(results / "err");
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"a.ltb", "other.ltb", "out.ltb"}));
+}
+
 TEST(LtbtoolUnusualFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "big.ltb", 200);
@@ -117,6 +178,17 @@ TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", (dir / "long").string()});
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.err.find("larger than 4096 bytes"), std::string::npos) << run.err;
+
+  // The same bound on standard input: one line of at most 4096 bytes.
+  for (const std::string& input : {std::string(5000, '\0'), std::string(4097, 'p') + "\n"}) {
+    run = RunTool({"info", (dir / "p.ltb").string(), "--password-stdin"}, input);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("standard input"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("larger than 4096 bytes"), std::string::npos) << run.err;
+  }
+  run = RunTool({"info", (dir / "p.ltb").string(), "--password-stdin"}, std::string(4096, 'p'));
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.err.find("larger than"), std::string::npos) << run.err;  // read, and wrong
 
   for (const std::string& settings : {fifo, std::string("/dev/zero")}) {
     test::ScopedEnv ini("LISTORA_INI", settings);

@@ -2,6 +2,7 @@
 // Small helpers shared by the test executables.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,13 @@ class ScopedEnv {
 
 std::string ReadAll(const std::filesystem::path& file);
 void WriteAll(const std::filesystem::path& file, std::string_view bytes);
+// Runs `body` in a forked child as an ordinary user, so that permission
+// checks mean something when the tests run as root: root's child becomes
+// "nobody" (uid and gid 65534), anyone else's stays who it is. Returns the
+// body's result, or -1 when the child did not end normally. Files the child
+// must reach need to be open to that user.
+inline constexpr unsigned kOrdinaryUser = 65534;
+int RunAsOrdinaryUser(const std::function<int()>& body);
 // The names of a folder's entries, sorted.
 std::vector<std::string> Names(const std::filesystem::path& folder);
 

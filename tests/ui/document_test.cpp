@@ -1,6 +1,7 @@
 // Opening, refusing and saving documents through the running application.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <wx/combobox.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
@@ -371,6 +372,24 @@ TEST(DocumentSave, FailedWriteIsReported) {
   EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
   EXPECT_TRUE(CurrentDoc().IsModified());
   EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+// A FIFO without a reader would hold the window in the open call until
+// something read it: Save and Save As refuse any target that is no file.
+TEST(DocumentSave, ATargetThatIsNoFileIsRefusedAtOnce) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path fifo = dir / "fifo.ltb";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  CurrentDoc().MarkModified();
+  Script().saveFiles = {Path(fifo)};
+  Script().yesNo = {true};  // replace the existing "file"
+  EXPECT_FALSE(CurrentDoc().SaveAs());
+  ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"save", "yesno", "error"}));
+  EXPECT_NE(Script().asked[2].text.Find(Path(fifo)), wxNOT_FOUND);
+  EXPECT_NE(Script().asked[2].text.Find("not a regular file"), wxNOT_FOUND);
+  EXPECT_TRUE(CurrentDoc().IsModified());
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST(DocumentSave, PasswordSettingProtectsTheFile) {

@@ -134,8 +134,10 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   options.password = password_;
   options.displayOrder = displayOrder_;
 
+  // A pipe or device target would at best block the window.
   FileError error;
-  if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error)) {
+  if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error,
+                           SpecialTarget::kRefuse)) {
     ThePrompt().Error(Owner(), Utf8(error.what));
     return false;
   }

@@ -58,7 +58,8 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
       break;
   }
   FileError error;
-  if (!WriteFileAtomically(std::filesystem::path(path.utf8_string()), bytes, &error))
+  if (!WriteFileAtomically(std::filesystem::path(path.utf8_string()), bytes, &error,
+                           SpecialTarget::kRefuse))
     ThePrompt().Error(owner, Utf8(error.what));
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/unnamed_files_refused.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -134,6 +135,45 @@ TEST(FileIoTest, WritesThroughAFifoInsteadOfReplacingIt) {
   EXPECT_EQ(std::string(buffer, 5), "piped");
 }
 
+// The desktop program's saves: a FIFO without a reader would block the
+// window in the open call, so any target that is not a file is refused at
+// once, also behind a link.
+TEST(FileIoTest, RefusesTargetsThatAreNotFilesWhenAsked) {
+  test::TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_symlink("fifo", dir / "link");
+  for (const fs::path& target : {dir / "fifo", dir / "link", fs::path("/dev/null")}) {
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(target, "x", &error, SpecialTarget::kRefuse));
+    EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"fifo", "link"}));
+}
+
+// A file its owner made read-only in a folder the owner may write: renaming
+// over it would work, and is refused all the same, as writing into it is.
+TEST(FileIoTest, RefusesToReplaceAFileTheWriterMayNotWrite) {
+  test::TempDir dir;
+  ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
+  const fs::path file = dir / "doc";
+  test::WriteAll(file, "protected");
+  ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(file.c_str(), test::kOrdinaryUser, test::kOrdinaryUser), 0);
+  }
+  const int result = test::RunAsOrdinaryUser([&] {
+    FileError error;
+    if (WriteFileAtomically(file, "replaced", &error)) return 1;
+    if (error.what.find("Permission denied") == std::string::npos) return 2;
+    return WriteFileAtomically(dir / "other", "new") ? 0 : 3;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(test::ReadAll(file), "protected");
+  EXPECT_EQ(Mode(file), 0444u);
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"doc", "other"}));
+}
+
 // A save killed half-way (here by the file-size limit's signal, which
 // arrives at a known point) leaves the old file and nothing else.
 TEST(FileIoTest, AWriteKilledHalfWayLeavesNoTemporaryFile) {
@@ -154,6 +194,69 @@ TEST(FileIoTest, AWriteKilledHalfWayLeavesNoTemporaryFile) {
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
   EXPECT_EQ(test::ReadAll(dir / "doc"), "old contents");
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"doc"});
+}
+
+// Sets a file's times `seconds` into the past.
+void Age(const fs::path& file, int seconds) {
+  timespec times[2];
+  clock_gettime(CLOCK_REALTIME, &times[0]);
+  times[0].tv_sec -= seconds;
+  times[1] = times[0];
+  ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// Where the file system cannot make unnamed files, a save killed half-way
+// leaves its named temporary file. The next save of the same document
+// removes it once it is a minute old, and nothing that is not its own.
+TEST(FileIoTest, LeftoversOfAKilledSaveGoAtALaterSave) {
+  test::UnnamedFilesRefused refused;
+  test::TempDir dir;
+  const fs::path doc = dir / "doc";
+  test::WriteAll(doc, "old contents");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit small{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &small);
+    WriteFileAtomically(doc, std::string(100000, 'x'));
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  std::vector<std::string> names = Names(dir.path());
+  ASSERT_EQ(names.size(), 2u);
+  const std::string leftover = names[0];
+  EXPECT_EQ(leftover.size(), std::string(".doc.").size() + 8) << leftover;
+
+  // Young, it may belong to a save under way.
+  ASSERT_TRUE(WriteFileAtomically(doc, "second"));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{leftover, "doc"}));
+
+  const std::vector<std::string> others = {".doc.abc", ".doc.abcdefg!", ".docs.abcdefgh",
+                                           ".other.abcdefgh", "doc.abcdefgh"};
+  for (const std::string& name : others) test::WriteAll(dir / name, "not ours");
+  fs::create_directory(dir / ".doc.folder12");
+  fs::create_symlink(leftover, dir / ".doc.linkABCD");
+  for (const std::string& name : names) Age(dir / name, 120);
+  for (const std::string& name : others) Age(dir / name, 120);
+  Age(dir / ".doc.folder12", 120);
+  Age(dir / ".doc.linkABCD", 120);
+  if (geteuid() == 0) {
+    test::WriteAll(dir / ".doc.theirsAB", "another user's");
+    ASSERT_EQ(chown((dir / ".doc.theirsAB").c_str(), test::kOrdinaryUser, test::kOrdinaryUser), 0);
+    Age(dir / ".doc.theirsAB", 120);
+  }
+  ASSERT_TRUE(WriteFileAtomically(doc, "third"));
+  EXPECT_EQ(test::ReadAll(doc), "third");
+  EXPECT_FALSE(fs::exists(dir / leftover));
+  names = Names(dir.path());
+  for (const std::string& kept : others)
+    EXPECT_NE(std::find(names.begin(), names.end(), kept), names.end()) << kept;
+  for (const char* kept : {".doc.folder12", ".doc.linkABCD"})
+    EXPECT_NE(std::find(names.begin(), names.end(), kept), names.end()) << kept;
+  EXPECT_EQ(names.size(), others.size() + 3 + (geteuid() == 0 ? 1 : 0));
 }
 
 TEST(FileIoTest, RootKeepsTheOwnerAndGroupOfTheOldFile) {
