@@ -19,8 +19,34 @@ WindowPlacement ReadWindowPlacement(const Profile& profile) {
   return placement;
 }
 
-bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored) {
-  if (profile.GetInt("Main", "SizeMax", 1) != 1) return true;
+bool IsReachable(const WindowRect& rect, std::span<const WindowRect> screens) {
+  // In 64 bits: stored values near the limits must not wrap into view.
+  const auto overlap = [](std::int64_t start, std::int64_t size, std::int64_t screenStart,
+                          std::int64_t screenSize) {
+    return std::min(start + size, screenStart + screenSize) - std::max(start, screenStart);
+  };
+  for (const WindowRect& screen : screens) {
+    if (overlap(rect.left, rect.width, screen.left, screen.width) >= kReachableWidth &&
+        overlap(rect.top, rect.height, screen.top, screen.height) >= kReachableHeight)
+      return true;
+  }
+  return false;
+}
+
+WindowRect ReachableRect(const WindowRect& rect, std::span<const WindowRect> screens,
+                         const WindowRect& primary) {
+  if (IsReachable(rect, screens)) return rect;
+  WindowRect centred;
+  centred.width = std::min(std::max(centred.width, kMinWindowWidth), primary.width);
+  centred.height = std::min(std::max(centred.height, kMinWindowHeight), primary.height);
+  centred.left = primary.left + (primary.width - centred.width) / 2;
+  centred.top = primary.top + (primary.height - centred.height) / 2;
+  return centred;
+}
+
+bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored,
+                                std::span<const WindowRect> screens) {
+  if (profile.GetInt("Main", "SizeMax", 1) != 1 || !IsReachable(restored, screens)) return true;
   return profile.WriteInt("Main", "SizeLeft", restored.left) &&
          profile.WriteInt("Main", "SizeTop", restored.top) &&
          profile.WriteInt("Main", "SizeWidth", restored.width) &&

@@ -3,6 +3,7 @@
 // (the `Main`/`Size*` keys of the settings file).
 
 #include <cstdint>
+#include <span>
 
 namespace listora {
 
@@ -28,8 +29,25 @@ struct WindowPlacement {
 
 WindowPlacement ReadWindowPlacement(const Profile& profile);
 
+// How much of a window must lie on one screen for the user to reach it and
+// drag it back: a title bar's height over a stretch of its width.
+inline constexpr std::int32_t kReachableWidth = 64;
+inline constexpr std::int32_t kReachableHeight = 32;
+
+// Whether `rect` keeps a reachable part on one of `screens` (their usable
+// areas).
+bool IsReachable(const WindowRect& rect, std::span<const WindowRect> screens);
+
+// `rect` when it is reachable; otherwise a window of the default size,
+// within the primary screen and centred on it.
+WindowRect ReachableRect(const WindowRect& rect, std::span<const WindowRect> screens,
+                         const WindowRect& primary);
+
 // At exit the restored rectangle is written when `SizeMax` is 1, a missing
-// key counting as 1 here. Returns false when the file could not be written.
-bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored);
+// key counting as 1 here, and the rectangle is reachable on one of `screens`:
+// a window lost off every screen is never made the next start's place.
+// Returns false when the file could not be written.
+bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored,
+                                std::span<const WindowRect> screens);
 
 }  // namespace listora

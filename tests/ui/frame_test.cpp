@@ -3,20 +3,24 @@
 
 #include <gtest/gtest.h>
 #include <wx/combobox.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "core/app/profile.h"
+#include "core/app/window_placement.h"
 #include "support/test_support.h"
 #include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/menu_label.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/frame_placement.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/support/gui_app.h"
@@ -142,6 +146,34 @@ TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
   EXPECT_TRUE(PumpUntil([&tree] { return ShownWhole(*tree.ParentCountLabel(), tree); }));
 
   Frame().SetSize(before);
+  Pump();
+}
+
+// A place stored far off every screen (past what X coordinates hold, which
+// would wrap it to another far-off place) opens the window centred on the
+// primary screen, and what is stored at exit is a place on the screen.
+TEST(FrameLayout, AWindowStoredOffEveryScreenOpensOnThePrimaryOne) {
+  TempDir dir;
+  Profile profile(dir / "Listora.ini");
+  profile.WriteInt("Main", "SizeMax", 1);
+  profile.WriteInt("Main", "SizeLeft", 100000);
+  profile.WriteInt("Main", "SizeTop", 100000);
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "placed");
+  auto placement = std::make_unique<FramePlacement>(*frame, profile);
+  EXPECT_FALSE(placement->StartsMaximised());
+  frame->Show();
+  ASSERT_TRUE(PumpUntil([&] { return frame->IsShownOnScreen(); }));
+  const wxRect screen = wxDisplay().GetClientArea();
+  const wxRect shown = frame->GetRect();
+  EXPECT_TRUE(screen.Contains(shown)) << shown.x << "," << shown.y;
+  EXPECT_NEAR(shown.x + shown.width / 2, screen.x + screen.width / 2, 1);
+  placement->Store();
+  const WindowRect stored{
+      profile.GetInt("Main", "SizeLeft", 0), profile.GetInt("Main", "SizeTop", 0),
+      profile.GetInt("Main", "SizeWidth", 0), profile.GetInt("Main", "SizeHeight", 0)};
+  const WindowRect screens[] = {{screen.x, screen.y, screen.width, screen.height}};
+  EXPECT_TRUE(IsReachable(stored, screens)) << stored.left << "," << stored.top;
+  frame->Destroy();
   Pump();
 }
 

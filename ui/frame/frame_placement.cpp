@@ -1,18 +1,40 @@
 #include "ui/frame/frame_placement.h"
 
+#include <wx/display.h>
 #include <wx/frame.h>
+
+#include <vector>
 
 #include "core/app/profile.h"
 #include "core/app/window_placement.h"
 
 namespace listora {
 
+namespace {
+
+WindowRect ToWindowRect(const wxRect& rect) {
+  return WindowRect{rect.x, rect.y, rect.width, rect.height};
+}
+
+// The usable areas of the screens as they are now.
+std::vector<WindowRect> Screens() {
+  std::vector<WindowRect> screens;
+  for (unsigned i = 0; i < wxDisplay::GetCount(); ++i)
+    screens.push_back(ToWindowRect(wxDisplay(i).GetClientArea()));
+  return screens;
+}
+
+}  // namespace
+
 FramePlacement::FramePlacement(wxFrame& frame, Profile& profile)
     : frame_(frame), profile_(profile) {
   const WindowPlacement placement = ReadWindowPlacement(profile_);
   maximised_ = placement.mode == StartMode::kMaximised;
   if (!maximised_) {
-    const WindowRect& rect = placement.rect;
+    // Checked before the toolkit sees it: X wraps coordinates past 16 bits,
+    // which could bring a far-off place back as another far-off one.
+    const WindowRect rect =
+        ReachableRect(placement.rect, Screens(), ToWindowRect(wxDisplay().GetClientArea()));
     frame_.SetSize(rect.left, rect.top, rect.width, rect.height);
   }
   normal_ = frame_.GetRect();
@@ -31,8 +53,7 @@ void FramePlacement::Track() {
 }
 
 void FramePlacement::Store() {
-  StoreWindowPlacementAtExit(profile_,
-                             WindowRect{normal_.x, normal_.y, normal_.width, normal_.height});
+  StoreWindowPlacementAtExit(profile_, ToWindowRect(normal_), Screens());
 }
 
 }  // namespace listora
