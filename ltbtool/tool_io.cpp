@@ -131,7 +131,13 @@ LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& pa
   callbacks.askPassword = [&] { return passwords.Get(file); };
   loaded.result = listora::LoadDocument(std::move(bytes), callbacks, loaded.doc);
   const auto status = loaded.result.status;
-  if (status == listora::LoadStatus::kLoaded) return loaded;
+  if (status == listora::LoadStatus::kLoaded) {
+    // What is there is used, as the desktop program opens it, but not silently.
+    if (loaded.result.endedEarly)
+      std::cerr << "ltbtool: warning: " << file.string() << ": "
+                << listora::EndedEarlyMessage(loaded.result) << '\n';
+    return loaded;
+  }
   const std::string message =
       file.string() + ": " + std::string(listora::LoadStatusMessage(status));
   throw ToolError{status == listora::LoadStatus::kWrongPassword ? kExitPassword : kExitRefused,

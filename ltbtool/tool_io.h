@@ -64,7 +64,8 @@ struct LoadedDocument {
 };
 
 // Loads a document as the desktop program opens it; a refused document
-// throws ToolError with the program's message.
+// throws ToolError with the program's message. A document that ends early
+// is loaded as far as it goes, with a warning on standard error.
 LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords);
 
 // The protection a save uses: the file's own unless --mode says otherwise.

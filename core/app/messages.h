@@ -24,6 +24,10 @@ inline constexpr std::string_view kNotLtb = "LTBファィルではありませ�
 inline constexpr std::string_view kNotLtbAppend = "LTBファイルではありません。";
 inline constexpr std::string_view kBadVersion = "ファイルのバージョンが違います。";
 inline constexpr std::string_view kWrongPassword = "パスワードが違います。";
+// A document whose item section ends before its stored item count: the
+// stored count, then the items read whole.
+inline constexpr std::string_view kEndedEarlyFormat =
+    "ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。";
 
 // Reading and writing files: "「file」" + one of these + ": " + the reason.
 inline constexpr std::string_view kCannotRead = "を読み込めませんでした";

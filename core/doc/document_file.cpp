@@ -1,6 +1,7 @@
 #include "core/doc/document_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -110,6 +111,7 @@ ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
 
 struct ParseOutcome {
   int read = 0;
+  int whole = 0;  // records with their last separator
   bool cancelled = false;
 };
 
@@ -179,6 +181,7 @@ ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int k
                    memoText);
     }
     ++outcome.read;
+    if (imageEnd != end) ++outcome.whole;
     if (callbacks.step && callbacks.step(outcome.read)) {
       outcome.cancelled = true;
       break;
@@ -248,6 +251,14 @@ std::string_view LoadStatusMessage(LoadStatus status) {
   return {};
 }
 
+std::string EndedEarlyMessage(const LoadResult& result) {
+  if (!result.endedEarly) return {};
+  char text[256];
+  std::snprintf(text, sizeof text, std::string(msg::kEndedEarlyFormat).c_str(),
+                result.header.itemCount, result.wholeItems);
+  return text;
+}
+
 std::optional<FileHeader> ReadHeader(std::string_view bytes) {
   if (bytes.size() < kHeaderSize) return std::nullopt;
   FileHeader header;
@@ -262,6 +273,14 @@ std::optional<FileHeader> ReadHeader(std::string_view bytes) {
 }
 
 namespace {
+
+void NoteOutcome(const ParseOutcome& outcome, LoadResult& result) {
+  result.wholeItems = outcome.whole;
+  if (outcome.cancelled)
+    result.status = LoadStatus::kCancelled;
+  else
+    result.endedEarly = static_cast<std::uint32_t>(outcome.whole) < result.header.itemCount;
+}
 
 // `owned`, when given, holds `bytes`; the items then refer to it instead of
 // a copy.
@@ -307,7 +326,7 @@ LoadResult LoadDocumentFrom(std::string_view bytes, std::shared_ptr<std::string>
     const ItemSection items = ReadItemSection(bytes, header, result.password, std::move(owned));
     const ParseOutcome outcome =
         ParseRecords(items, header.itemCount, doc.ColumnCount(), callbacks, doc.items);
-    if (outcome.cancelled) result.status = LoadStatus::kCancelled;
+    NoteOutcome(outcome, result);
   }
   return result;
 }
@@ -330,7 +349,7 @@ LoadResult LoadItemsFrom(std::string_view bytes, std::shared_ptr<std::string> ow
         std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
     const ItemSection section = ReadItemSection(bytes, header, result.password, std::move(owned));
     const ParseOutcome outcome = ParseRecords(section, header.itemCount, columns, callbacks, items);
-    if (outcome.cancelled) result.status = LoadStatus::kCancelled;
+    NoteOutcome(outcome, result);
   }
   return result;
 }

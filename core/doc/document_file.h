@@ -68,7 +68,16 @@ struct LoadResult {
   LoadStatus status = LoadStatus::kLoaded;
   FileHeader header;
   std::string password;  // the password the file was opened with (mode 1)
+  // Items read with every separator of their record: a record cut off
+  // (its memo or image path perhaps shortened) is kept but not counted.
+  int wholeItems = 0;
+  // The item section ended (or the table was full) before the stored count
+  // of whole items was read; what was there is kept.
+  bool endedEarly = false;
 };
+
+// What the user is told about a document that ended early (UTF-8).
+std::string EndedEarlyMessage(const LoadResult& result);
 
 // Reads the header alone; nullopt when fewer than 100 bytes are present.
 std::optional<FileHeader> ReadHeader(std::string_view bytes);

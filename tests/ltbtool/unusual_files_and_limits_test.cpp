@@ -204,6 +204,25 @@ TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   EXPECT_FALSE(fs::exists(dir / "new.ltb"));
 }
 
+// A document cut off in its item section is used as far as it goes, as the
+// desktop program opens it, and the tool says so on standard error.
+TEST(LtbtoolUnusualFiles, ACutOffDocumentIsReadWithAWarning) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb", 20);
+  const std::string bytes = ReadAll(doc);
+  // Up to the end of item 7's record.
+  WriteAll(dir / "cut.ltb", bytes.substr(0, bytes.rfind('\x08', bytes.find("item 8")) + 1));
+  const auto run = RunTool({"save", (dir / "cut.ltb").string(), "-o", (dir / "out.ltb").string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "ltbtool: warning: " + (dir / "cut.ltb").string() +
+                         ": ファイルが途中で終わっています。20 個のアイテムのうち、"
+                         "最後まで読み込めたのは 8 個です。\n");
+  Document saved;
+  ASSERT_EQ(LoadDocument(ReadAll(dir / "out.ltb"), {}, saved).status, LoadStatus::kLoaded);
+  EXPECT_EQ(saved.items.GetSize(), 8);
+  EXPECT_EQ(RunTool({"info", doc}).err, "");
+}
+
 TEST(LtbtoolUnusualFiles, AFullStandardOutputFailsEveryCommand) {
   TempDir dir;
   const std::string doc = WriteDocument(dir, "a.ltb");

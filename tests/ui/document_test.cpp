@@ -266,6 +266,28 @@ TEST(DocumentOpen, CancelKeepsTheItemsReadSoFar) {
   EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
 }
 
+// A file cut off in its item section (a full disk, a broken copy) opens
+// with what is there, and the user is told once.
+TEST(DocumentOpen, ACutOffFileOpensWhatIsThereAndSaysSo) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(20));
+  std::string bytes = ReadAll(file);
+  const std::size_t eighth = bytes.find("a8\x07");
+  ASSERT_NE(eighth, std::string::npos);
+  WriteAll(file, bytes.substr(0, eighth - 2));  // just before item 8
+  Open(file);
+  EXPECT_EQ(List().GetItemCount(), 8);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
+  EXPECT_EQ(Script().asked[0].text,
+            wxString::FromUTF8("ファイルが途中で終わっています。20 個のアイテムのうち、"
+                               "最後まで読み込めたのは 8 個です。"));
+  EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
+  EXPECT_FALSE(CurrentDoc().IsModified());
+  Pump();
+  EXPECT_EQ(Script().asked.size(), 1u);
+}
+
 TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
   StartFresh();
   TempDir dir;
@@ -390,6 +412,46 @@ TEST(DocumentSave, ATargetThatIsNoFileIsRefusedAtOnce) {
   EXPECT_NE(Script().asked[2].text.Find("not a regular file"), wxNOT_FOUND);
   EXPECT_TRUE(CurrentDoc().IsModified());
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// Another program (or window) saved the open file in between: Save asks,
+// No keeps that version and the document's changes, Yes replaces it.
+TEST(DocumentSave, AFileChangedOnDiskIsReplacedOnlyAfterYes) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
+  Open(file);
+  CurrentDoc().Data().items.RemoveRow(0);
+  CurrentDoc().MarkModified();
+  const std::string theirs = StoreDocument(SmallDocument(5), {});
+  WriteAll(file, theirs);
+
+  SendCommand(wxID_SAVE);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
+  EXPECT_EQ(Script().asked[0].text,
+            wxString::FromUTF8("sample.ltb は開いた後にほかのプログラムで変更されています。\n"
+                               "上書きしますか？"));
+  EXPECT_TRUE(ReadAll(file) == theirs);
+  EXPECT_TRUE(CurrentDoc().IsModified());
+
+  // Replaced by a new file under the same name, as a save elsewhere does.
+  std::filesystem::remove(file);
+  WriteAll(file, theirs);
+  Script().Reset();
+  Script().yesNo = {true};
+  SendCommand(wxID_SAVE);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
+  EXPECT_FALSE(CurrentDoc().IsModified());
+  Document reread;
+  ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
+  EXPECT_EQ(reread.items.GetSize(), 1);
+
+  // Saved here, the file is ours again: no question.
+  Script().Reset();
+  CurrentDoc().MarkModified();
+  SendCommand(wxID_SAVE);
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_FALSE(CurrentDoc().IsModified());
 }
 
 TEST(DocumentSave, PasswordSettingProtectsTheFile) {

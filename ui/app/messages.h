@@ -27,6 +27,10 @@ inline constexpr std::string_view kCancelButton = "キャンセル";
 inline constexpr std::string_view kSaveChangesFormat = "%s への変更を保存しますか?";
 // Asked before a save or an export replaces an existing file; %s is its name.
 inline constexpr std::string_view kOverwriteQuestion = "%s は既に存在します。\n上書きしますか？";
+// Asked before Save replaces a file that another program (or window) wrote
+// after it was opened or last saved here; %s is its name.
+inline constexpr std::string_view kChangedOnDiskQuestion =
+    "%s は開いた後にほかのプログラムで変更されています。\n上書きしますか？";
 inline constexpr std::string_view kPasswordsDiffer = "パスワードが違います";
 inline constexpr std::string_view kColumnsAtMaximum = "カラム数が最大です";
 inline constexpr std::string_view kCannotDeleteColumn = "これ以上削除できません";

@@ -70,6 +70,7 @@ void CListoraDoc::ResetContent() {
   ResetDocumentSettings(program_->settings, data_.settings);
   program_->printLayout = ReadPrintLayout(program_->settings);
   password_.clear();
+  stamp_.reset();
   Changed(DocHint::Kind::kNewDocument);
 }
 
@@ -82,6 +83,8 @@ bool CListoraDoc::OnNewDocument() {
 bool CListoraDoc::BecomeUntitled() { return OnNewDocument(); }
 
 bool CListoraDoc::OnOpenDocument(const wxString& file) {
+  // Taken before the read: a write in between then counts as a change.
+  const std::optional<FileStamp> stamp = StampOf(ToPath(file));
   FileError error;
   std::optional<std::string> bytes = ReadFileBytes(ToPath(file), &error);
   if (!bytes) {
@@ -113,6 +116,7 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
     case LoadStatus::kCancelled: break;
   }
   password_ = result.password;
+  stamp_ = stamp;
   SetTitle(wxFileNameFromPath(file));
   SetFilename(file, true);
   Modify(false);
@@ -120,6 +124,8 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   // The file holds the columns in the order they were shown.
   displayOrder_.clear();
   Changed(DocHint::Kind::kOpenedDocument);
+  // Said once, over the items that are there, before a save makes it final.
+  if (result.endedEarly) ThePrompt().FileFormatError(Owner(), Utf8(EndedEarlyMessage(result)));
   return true;
 }
 
@@ -141,11 +147,16 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
     ThePrompt().Error(Owner(), Utf8(error.what));
     return false;
   }
+  stamp_ = StampOf(ToPath(file));
   return true;
 }
 
 bool CListoraDoc::Save() {
   if (GetFilename().empty() || !GetDocumentSaved()) return SaveAs();
+  if (ChangedSince(ToPath(GetFilename()), stamp_) &&
+      !ThePrompt().YesNo(Owner(), wxString::Format(Utf8(msg::kChangedOnDiskQuestion),
+                                                   wxFileNameFromPath(GetFilename()))))
+    return false;
   return OnSaveDocument(GetFilename());
 }
 

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/file_stamp.h"
 #include "core/app/settings_sets.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
@@ -148,7 +149,8 @@ class CListoraDoc : public wxDocument {
   bool OnOpenDocument(const wxString& file) override;
   // Stores whatever is open, modified or not: sorting, pane layout, column
   // widths and the search history change what is stored without marking
-  // the document.
+  // the document. A file written by someone else since it was opened or
+  // saved here is replaced only when the user says so.
   bool Save() override;
   bool SaveAs() override;
   bool OnSaveModified() override;
@@ -179,6 +181,8 @@ class CListoraDoc : public wxDocument {
   Document data_;
   std::vector<int> displayOrder_;
   std::string password_;  // CP932
+  // The file as this document last read or wrote it.
+  std::optional<FileStamp> stamp_;
 
   wxDECLARE_DYNAMIC_CLASS(CListoraDoc);
 };

@@ -144,19 +144,42 @@ TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
 
   // A count far beyond the records present neither allocates for it nor
   // invents empty items.
+  // Each such file says that it ended early, and how many items were read
+  // whole; a sound one does not.
+  LoadResult result = Load(bytes, doc);
+  EXPECT_FALSE(result.endedEarly);
+  EXPECT_EQ(result.wholeItems, 3);
+  EXPECT_EQ(EndedEarlyMessage(result), "");
+
   std::string huge = bytes;
   test::PutU32(huge, 4, 0xFFFFFFFFu);
   test::PutU32(huge, 8, 0xFFFFFFFFu);
-  ASSERT_EQ(Load(huge, doc).status, LoadStatus::kLoaded);
+  result = Load(huge, doc);
+  ASSERT_EQ(result.status, LoadStatus::kLoaded);
   EXPECT_EQ(doc.items.GetSize(), 3);
   EXPECT_EQ(doc.history.size(), 2u);
+  EXPECT_TRUE(result.endedEarly);
+  EXPECT_EQ(EndedEarlyMessage(result),
+            "ファイルが途中で終わっています。4294967295 個のアイテムのうち、"
+            "最後まで読み込めたのは 3 個です。");
 
-  // A record cut short: the fields that are there are kept.
+  // A record cut short: the fields that are there are kept, and the record
+  // does not count as read whole.
   std::string cut = bytes.substr(0, bytes.size() - 5);
-  ASSERT_EQ(Load(cut, doc).status, LoadStatus::kLoaded);
+  result = Load(cut, doc);
+  ASSERT_EQ(result.status, LoadStatus::kLoaded);
   ASSERT_EQ(doc.items.GetSize(), 3);
   EXPECT_EQ(doc.items.Column(1, 1), "b");
   EXPECT_EQ(doc.items.Memo(2), "memo");
+  EXPECT_TRUE(result.endedEarly);
+  EXPECT_EQ(result.wholeItems, 2);
+  // Cut off at the item section's start, and cut by its last byte.
+  const std::uint32_t itemOffset = ReadHeader(bytes)->itemOffset;
+  for (const std::size_t size : {std::size_t{itemOffset}, bytes.size() - 1}) {
+    result = Load(bytes.substr(0, size), doc);
+    EXPECT_TRUE(result.endedEarly) << size;
+    EXPECT_EQ(result.wholeItems, size == itemOffset ? 0 : 2) << size;
+  }
 
   // Column counts outside 2..11 are clamped.
   std::string wide = bytes;
