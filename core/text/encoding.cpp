@@ -230,21 +230,36 @@ std::size_t TagLengthAt(std::string_view s, std::size_t i, char32_t& codePoint) 
   return length != 0 && codePoint >= 0xE0000 && codePoint <= 0xE007F ? length : 0;
 }
 
-// UTF-8 -> CP932 with the six remaps, rejected characters through `reject`,
-// and tag characters as references when `keepTags`.
-std::string ConvertFromUtf8(std::string_view utf8, Rejection reject, bool keepTags) {
+// An "&" typed where the way out would read a reference (or this escape)
+// from it is stored as the reference to "&" itself, which alone is left as
+// it stands; "&#x26;#x" reads back as "&#x". So typed text that spells a
+// reference comes back as typed, and text stored before keeps its reading.
+constexpr std::string_view kEscapedAmpersand = "&#x26;";
+constexpr std::string_view kEscapedOpening = "&#x26;#x";
+
+bool MustEscapeAt(std::string_view utf8, std::size_t i) {
+  return utf8[i] == '&' && ReferenceLengthAt(utf8, i) != 0;
+}
+
+// UTF-8 -> CP932 with the six remaps and rejected characters through
+// `reject`; for text to be stored (`stored`), tag characters as references
+// and the "&" of a spelled reference escaped.
+std::string ConvertFromUtf8(std::string_view utf8, Rejection reject, bool stored) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t start = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const Remap* remap = RemapAt(utf8, i);
     char32_t tag = 0;
-    const std::size_t tagLength = remap || !keepTags ? 0 : TagLengthAt(utf8, i, tag);
-    if (!remap && tagLength == 0) continue;
+    const std::size_t tagLength = remap || !stored ? 0 : TagLengthAt(utf8, i, tag);
+    const bool escape = stored && MustEscapeAt(utf8, i);
+    if (!remap && tagLength == 0 && !escape) continue;
     Convert(FromUtf8(), utf8.substr(start, i - start), reject, out);
     if (remap) {
       out += remap->cp932;
       i += remap->utf8.size() - 1;
+    } else if (escape) {
+      out += kEscapedAmpersand;
     } else {
       AppendCharReference(tag, out);
       i += tagLength - 1;
@@ -268,6 +283,13 @@ std::string Cp932ToUtf8(std::string_view cp932) {
   out.reserve(utf8.size());
   std::size_t done = 0;
   for (; amp != std::string::npos; amp = utf8.find("&#x", amp + 1)) {
+    if (amp < done) continue;
+    if (utf8.compare(amp, kEscapedOpening.size(), kEscapedOpening) == 0) {
+      out.append(utf8, done, amp - done);
+      out += "&#x";
+      done = amp + kEscapedOpening.size();
+      continue;
+    }
     char32_t codePoint;
     const std::size_t length = ParseCharReference(utf8, amp, codePoint);
     if (length == 0 || ExactCp932Form(codePoint)) continue;
@@ -301,7 +323,9 @@ std::string PathToCp932(std::string_view utf8) {
       i += RejectUtf8AsQuestionMark(utf8, i, out);
       continue;
     }
-    if (codePoint < 0x80) {
+    if (MustEscapeAt(utf8, i)) {
+      out += kEscapedAmpersand;
+    } else if (codePoint < 0x80) {
       out.push_back(static_cast<char>(codePoint));
     } else if (const std::optional<std::string> exact = ExactCp932Form(codePoint)) {
       out += *exact;
@@ -332,6 +356,7 @@ std::string OneWayFormsAsReferences(std::string_view cp932) {
 }
 
 std::size_t ReferenceLengthAt(std::string_view text, std::size_t i) {
+  if (text.compare(i, kEscapedOpening.size(), kEscapedOpening) == 0) return kEscapedOpening.size();
   char32_t codePoint;
   const std::size_t length = ParseCharReference(text, i, codePoint);
   return length != 0 && !ExactCp932Form(codePoint) ? length : 0;

@@ -8,6 +8,8 @@
 // it converts, because text and paths differ in the characters whose CP932
 // form reads back as another sign ("〜" U+301C is stored as "～"): typed text
 // takes that form, a path takes the reference so it still names its file.
+// Typed text or a path that spells such a reference itself keeps it: its
+// "&" is stored as "&#x26;", and "&#x26;#x" reads as "&#x".
 // Conversion never fails or throws; bytes that are not UTF-8 (or not CP932)
 // become "?".
 
@@ -43,8 +45,8 @@ std::string OneWayFormsAsReferences(std::string_view cp932);
 std::string PasswordToCp932(std::string_view utf8);
 
 // Length of the reference starting at text[i] that Cp932ToUtf8 turns into a
-// character, or 0. Works on CP932 and on UTF-8 text: "&" is never part of a
-// multi-byte character in either.
+// character (or of the escape "&#x26;#x" it turns into "&#x"), or 0. Works on CP932 and on UTF-8
+// text: "&" is never part of a multi-byte character in either.
 std::size_t ReferenceLengthAt(std::string_view text, std::size_t i);
 
 // Largest prefix length <= maxBytes of a CP932 text that splits neither a

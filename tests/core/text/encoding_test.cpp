@@ -88,6 +88,35 @@ TEST(EncodingTest, OnlyReferencesToCharactersCp932CannotHoldAreRead) {
   EXPECT_EQ(ReferenceLengthAt("&#x301C;", 0), 8u);
 }
 
+// Typed text and paths that spell a reference the way out would read come
+// back as typed: their "&" is stored escaped, and only there.
+TEST(EncodingTest, TextThatSpellsAReferenceComesBackAsTyped) {
+  const struct {
+    std::string typed, stored;
+  } cases[] = {
+      {"&#x1F600;", "&#x26;#x1F600;"},     {"a&#xE9;b", "a&#x26;#xE9;b"},
+      {"&#x26;#x41;", "&#x26;#x26;#x41;"},  // the escape itself, typed
+      {"&&#x1F600;", "&&#x26;#x1F600;"},   {"😀&#x1F600;", "&#x1F600;&#x26;#x1F600;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EXPECT_EQ(TextToCp932(c.typed), c.stored);
+    EXPECT_EQ(PathToCp932(c.typed), c.stored);
+    EXPECT_EQ(Cp932ToUtf8(c.stored), c.typed);
+  }
+  // What was stored before reads as it did: "&#x26;" alone is plain text,
+  // and a password's bytes are never escaped.
+  for (const std::string text : {"&#x26;", "&#x26;x", "&#x26;#", "&#x26;&#x41;"}) {
+    EXPECT_EQ(Cp932ToUtf8(text), text);
+    EXPECT_EQ(TextToCp932(text), text);
+  }
+  EXPECT_EQ(PasswordToCp932("&#x1F600;"), "&#x1F600;");
+  // The escape and what it opens are one unit to a cut.
+  EXPECT_EQ(TextPrefixLength("ab&#x26;#x1F600;", 9), 2u);
+  EXPECT_EQ(TextPrefixLength("ab&#x26;#x1F600;", 10), 10u);
+  EXPECT_EQ(Cp932ToUtf8("ab&#x26;#x"), "ab&#x");
+}
+
 TEST(EncodingTest, AReferenceSplitAtACellBoundaryStaysText) {
   // Each cell converts on its own: halves of a reference are plain text.
   EXPECT_EQ(Cp932ToUtf8("&#xD5"), "&#xD5");
