@@ -3,11 +3,12 @@
 // they are genuinely enciphered), and settings files written key by key.
 //   make_seeds OUT_DIR
 // creates OUT_DIR/{load_plain,load_password,load_encrypted,round_trip,
-// settings_file}.
+// settings_file,edits,text}.
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,68 @@ std::vector<Document> SampleDocuments() {
       docs.push_back(std::move(doc));
     }
   }
+  // Thousands of short items, within the fuzzers' input size: the loader's
+  // reserve and growth, and tables of many rows after the load.
+  for (int columns : {2, 3}) {
+    Document doc;
+    doc.settings.columns.count = static_cast<std::uint16_t>(columns);
+    for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(doc.settings.columns, c);
+    for (int i = 0; i < 3000; ++i) {
+      ItemFields f;
+      f.columns[1] = std::to_string(i);
+      if (i % 100 == 0) f.memo = "m";
+      f.columns[0] = MakeIconIndex(f.memo, f.imagePath);
+      doc.items.AppendRow(f);
+    }
+    docs.push_back(std::move(doc));
+  }
   return docs;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string bytes;
+  for (int value : values) bytes.push_back(static_cast<char>(value));
+  return bytes;
+}
+
+// Programs for the edits fuzzer (the operations are in edits_fuzzer.cpp):
+// each appends thousands of rows, edits them, saves, loads and cuts.
+std::vector<std::string> EditPrograms() {
+  return {
+      Bytes({1,                                              // three columns
+             0,  200, 40,   'x', 1,                          // 3201 rows, 40-byte fill, memos
+             4,  0,   16,   128, 0, 1, 3, 'a', 'b', 'c', 0,  // rewrite 2049 rows' column 2
+             9,  0,                                          // save plain, load
+             5,  2,   0,                                     // remove every third row
+             9,  2,                                          // save enciphered, load
+             10, 0,   0x40, 0,                               // load a cut copy
+             0,  120, 255,  'y', 0,                          // 1921 rows of 255 bytes
+             4,  0,   0,    255, 0, 0, 1, 'z', 1,            // 4081 image paths rewritten
+             9,  1}),                                        // save with the password, load
+      Bytes({9,                                              // eleven columns
+             0,   100, 24,   '.',  1,                        // 1601 rows
+             1,   0,   5,    2,    'a', 'b',  3,    'x',  'y',
+             'z', 2,   'm',  '\n',                               // insert at row 5
+             3,   0,   7,    11,   4,   7,    10,   13,   10,    // a memo of separators
+             6,   3,                                             // mark every fourth, move up
+             7,   0,                                             // reverse
+             8,   0,   1,                                        // delete column 2
+             11,                                                 // copy
+             9,   1,                                             // save with the password, load
+             10,  1,   0x10, 0,                                  // load a cut copy
+             0,   150, 64,   0x82, 1,                            // 2401 rows of lead bytes
+             5,   5,   1,                                        // remove every sixth row
+             3,   0,   0,    2,    4,   0x82, 0xa0, 0x82, 0xa2,  // double-byte text
+             2,   0,   1}),                                      // remove row 1
+  };
+}
+
+// Texts for the converter fuzzer: CP932 and UTF-8, references, their escape
+// and bytes that are neither.
+std::vector<std::string> ConverterTexts() {
+  return {"\x93\xfa\x96\x7b\x8c\xea&#x1F600;\x81\x60", "日本語😀&#x1F600;&#x26;#x41;〜¥",
+          "ab&#x26;#x1F600;&#xD55C;&#x41;\x83",
+          std::string("\x82\xa0\x00\x81&&#x10FFFF;\xff\xed\xa0\x80", 19)};
 }
 
 // A settings-fuzzer input: the value (ended by "\\;"), the file, and the
@@ -73,6 +135,14 @@ int main(int argc, char** argv) {
   for (const char* dir : modeDirs) fs::create_directories(out / dir);
   fs::create_directories(out / "round_trip");
   fs::create_directories(out / "settings_file");
+  fs::create_directories(out / "edits");
+  fs::create_directories(out / "text");
+  int program = 0;
+  for (const std::string& bytes : EditPrograms())
+    Save(out / "edits" / ("program" + std::to_string(program++)), bytes);
+  int text = 0;
+  for (const std::string& bytes : ConverterTexts())
+    Save(out / "text" / ("text" + std::to_string(text++)), bytes);
 
   int n = 0;
   for (const Document& doc : SampleDocuments()) {
