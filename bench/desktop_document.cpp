@@ -20,11 +20,11 @@
 #include <fstream>
 #include <string>
 
-#include "core/app/file_io.h"
+#include "core/base/file_io.h"
 #include "core/doc/document_file.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"

@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/file_io.h"
-#include "core/app/profile.h"
+#include "core/base/file_io.h"
+#include "core/base/profile.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "core/doc/document_settings.h"

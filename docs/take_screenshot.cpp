@@ -16,10 +16,10 @@
 #include <filesystem>
 #include <string>
 
-#include "core/app/profile.h"
-#include "ui/app/command_ids.h"
+#include "core/base/profile.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
 #include "ui/frame/main_frame.h"
 #include "ui/views/item_list_ctrl.h"
 

@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/file_io.h"
-#include "core/app/profile.h"
+#include "core/base/file_io.h"
+#include "core/base/profile.h"
 #include "core/doc/document_file.h"
 #include "core/doc/item_table.h"
 #include "core/text/encoding.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "fuzz/fuzz_document.h"

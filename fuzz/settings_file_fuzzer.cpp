@@ -12,7 +12,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 
 using namespace listora;
 

@@ -4,10 +4,11 @@
 #include <iostream>
 #include <system_error>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/app/settings_sets.h"
+#include "core/base/profile.h"
 #include "core/doc/document_settings.h"
 #include "core/tools/auto_insert.h"
+#include "core/tools/auto_insert_settings.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 
@@ -26,7 +27,7 @@ std::filesystem::path ExecutableDir() {
 // (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
 SaveProtection NewDocumentProtection(const Args& args, const listora::Profile& profile) {
   if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
-  const auto [pass, ango] = listora::ReadSaveProtection(profile);
+  const auto [pass, ango] = listora::ReadProtectionSettings(profile);
   std::string password;
   if (const auto file = args.Value("--new-password-file")) {
     if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/text/encoding.h"
 #include "core/tools/find_replace.h"
 #include "ltbtool/commands.h"

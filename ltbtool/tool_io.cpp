@@ -8,8 +8,8 @@
 #include <iostream>
 #include <utility>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 

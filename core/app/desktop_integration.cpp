@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 
 extern char** environ;
 

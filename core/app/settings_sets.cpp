@@ -4,8 +4,8 @@
 #include <limits>
 #include <vector>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/base/default_font.h"
+#include "core/base/profile.h"
 #include "core/doc/columns.h"
 
 namespace listora {
@@ -87,6 +87,11 @@ StartupSettings ReadStartupSettings(const Profile& p) {
 
 ProtectionSettings ReadProtectionSettings(const Profile& p) {
   return {p.GetInt("Main", "Pass", 0) != 0, p.GetInt("Main", "Ango", 0) != 0};
+}
+
+StartBars ReadStartBars(const Profile& p) {
+  return {p.GetInt("Main", "MainTool", 1) != 0, p.GetInt("Main", "MainStat", 1) != 0,
+          p.GetInt("Main", "TreeTool", 1) != 0};
 }
 
 bool WriteDefaults(Profile& p, const SettingsSet& s, const StartupSettings& startup,

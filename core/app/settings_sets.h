@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/settings.h"
 #include "core/doc/document_settings.h"
 
 namespace listora {
@@ -40,14 +39,25 @@ struct StartupSettings {
   std::int32_t left = 0, top = 0, width = 800, height = 600;
 };
 
+// How documents are saved: `Main`/`Pass` asks for a password at every save,
+// `Main`/`Ango` enciphers without one.
 struct ProtectionSettings {
   bool password = false;  // `Main`/`Pass`
   bool encrypt = false;   // `Main`/`Ango`
 };
 
+// Which bars the main window is created with (`Main`/`MainTool`,
+// `MainStat`, `TreeTool`); each document's display block then rules.
+struct StartBars {
+  bool toolBar = true;
+  bool statusBar = true;
+  bool treeToolBar = true;
+};
+
 SettingsSet ReadDefaultSet(const Profile& profile);
 StartupSettings ReadStartupSettings(const Profile& profile);
 ProtectionSettings ReadProtectionSettings(const Profile& profile);
+StartBars ReadStartBars(const Profile& profile);
 
 // Writes every key of the default set (the bar choices also under `Main`),
 // the start-up mode (and the position and size only in mode 2) and the

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "core/app/messages.h"
-#include "core/app/profile.h"
+#include "core/base/messages.h"
+#include "core/base/profile.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
 

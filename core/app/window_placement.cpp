@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 
 namespace listora {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/doc/document_file.h"
 
 namespace listora {

@@ -16,7 +16,7 @@
 
 namespace listora {
 
-// The message shown for a skipped file (UTF-8 texts from core/app/messages.h).
+// The message shown for a skipped file (UTF-8 texts from core/base/messages.h).
 struct AppendMessage {
   std::filesystem::path file;
   std::string_view caption;  // msg::kAppTitle for format errors, else msg::kErrorCaption

@@ -6,7 +6,7 @@
 #include <limits>
 #include <memory>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/doc/cipher.h"
 
 namespace listora {

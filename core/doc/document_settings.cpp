@@ -5,8 +5,8 @@
 #include <cstring>
 #include <limits>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/base/default_font.h"
+#include "core/base/profile.h"
 #include "core/doc/columns.h"
 
 namespace listora {

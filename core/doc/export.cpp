@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/app/profile.h"
 #include "core/print/header_footer.h"
 
 namespace listora {
@@ -32,17 +31,6 @@ std::string AppendPageTextCode(std::string_view text, int index) {
     out.append(kPageTextCodes[static_cast<std::size_t>(index)]);
   }
   return out;
-}
-
-bool WritePrintLayout(Profile& profile, const PrintLayout& l) {
-  const auto n = [](std::int32_t v) { return std::to_string(v); };
-  const ProfileEntry entries[] = {
-      {"FontName", l.fontName}, {"FontSize", n(l.fontSize)}, {"Top", n(l.top)},
-      {"Left", n(l.left)},      {"Bottom", n(l.bottom)},     {"Right", n(l.right)},
-      {"bHead", n(l.header)},   {"Header", l.headerText},    {"hPos", n(l.headerPos)},
-      {"bFoot", n(l.footer)},   {"Footer", l.footerText},    {"fPos", n(l.footerPos)},
-  };
-  return profile.WriteSection("Layout", entries);
 }
 
 }  // namespace listora

@@ -1,20 +1,14 @@
 #pragma once
-// The print layout as the layout dialog edits it: the rules for the values
-// typed into the dialog, and writing the `Layout` section of the settings
-// file (reading it is ReadPrintLayout in core/app/settings.h).
+// The rules for the values typed into the print layout dialog.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "core/app/number_entry.h"
-#include "core/app/settings.h"
-#include "core/doc/document_settings.h"
+#include "core/base/number_entry.h"
 
 namespace listora {
-
-class Profile;
 
 // Margins are whole numbers from 0 to 100 (units of 10 device pixels).
 inline constexpr std::int32_t kMarginMin = 0;
@@ -37,9 +31,5 @@ inline int SampleFontTenths(std::int32_t fontSize) { return fontSize * 2; }
 // A header or footer template with code `index` (0..7, the order of
 // kPageTextCodes) appended at its end; other indexes leave it unchanged.
 std::string AppendPageTextCode(std::string_view text, int index);
-
-// Writes all twelve keys of the section in one replacement of the file.
-// False when the file could not be written.
-bool WritePrintLayout(Profile& profile, const PrintLayout& layout);
 
 }  // namespace listora

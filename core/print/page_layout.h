@@ -13,8 +13,8 @@
 #include <span>
 #include <vector>
 
-#include "core/app/settings.h"
 #include "core/doc/document_settings.h"
+#include "core/print/print_layout.h"
 
 namespace listora {
 

@@ -1,6 +1,6 @@
 #include "core/print/preview_pages.h"
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 
 namespace listora {
 

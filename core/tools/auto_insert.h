@@ -12,7 +12,6 @@
 #include <functional>
 #include <span>
 
-#include "core/app/settings.h"
 #include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"

@@ -74,6 +74,15 @@ AttributeChoices ReadAttributeChoices(const Profile& profile) {
           profile.GetInt("Attribute", "hide", 0) != 0};
 }
 
+std::uint32_t ReadAttributeSkipMask(const Profile& profile) {
+  const AttributeChoices choices = ReadAttributeChoices(profile);
+  std::uint32_t mask = 0;
+  if (!choices.readOnly) mask |= kAttrReadOnly;
+  if (!choices.system) mask |= kAttrSystem;
+  if (!choices.hidden) mask |= kAttrHidden;
+  return mask;
+}
+
 bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices) {
   bool ok = profile.WriteInt("Attribute", "read", choices.readOnly ? 1 : 0);
   ok &= profile.WriteInt("Attribute", "sys", choices.system ? 1 : 0);

@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/base/profile.h"
 #include "core/doc/document_settings.h"
 
 namespace listora {
@@ -37,6 +36,12 @@ bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
 // written.
 bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings);
 
+// Attribute bits for the skip mask, as the settings file's `Attribute` keys
+// describe them (values of the Windows attribute flags they stand for).
+inline constexpr std::uint32_t kAttrReadOnly = 0x01;
+inline constexpr std::uint32_t kAttrHidden = 0x02;
+inline constexpr std::uint32_t kAttrSystem = 0x04;
+
 // The attribute dialog's three choices (section "Attribute").
 struct AttributeChoices {
   bool readOnly = true;
@@ -46,5 +51,8 @@ struct AttributeChoices {
 AttributeChoices ReadAttributeChoices(const Profile& profile);
 // Afterwards the skip mask is ReadAttributeSkipMask(profile) again.
 bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices);
+// Files whose attributes intersect this mask are skipped by insertion: the
+// kinds the choices leave out.
+std::uint32_t ReadAttributeSkipMask(const Profile& profile);
 
 }  // namespace listora

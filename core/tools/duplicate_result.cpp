@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 
 namespace listora {
 

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/app/settings.h"
 #include "core/doc/document_settings.h"
+#include "core/tools/auto_insert_settings.h"
 #include "core/tools/stored_paths.h"
 
 namespace listora {

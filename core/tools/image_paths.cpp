@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
 #include "core/tools/stored_paths.h"

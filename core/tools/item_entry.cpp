@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/text/cp932.h"
 
 namespace listora {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/text/encoding.h"
 #include "core/tools/cell_matcher.h"
 

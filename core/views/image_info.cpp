@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/file_entry.h"

@@ -13,13 +13,13 @@
 
 #include <cstdio>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/wx_prompt.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/wx_prompt.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

@@ -8,7 +8,7 @@
 
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
+#include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"

@@ -6,10 +6,10 @@
 #include <wx/stockitem.h>
 #include <wx/textctrl.h>
 
-#include "ui/app/japanese_labels.h"
 #include "ui/app/listora_app.h"
-#include "ui/doc/pass_check_dlg.h"
-#include "ui/doc/pass_set_dlg.h"
+#include "ui/base/japanese_labels.h"
+#include "ui/base/pass_check_dlg.h"
+#include "ui/base/pass_set_dlg.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

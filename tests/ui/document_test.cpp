@@ -8,15 +8,15 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "core/doc/document_file.h"
 #include "core/tools/image_paths.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

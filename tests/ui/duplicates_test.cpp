@@ -7,8 +7,8 @@
 #include <wx/stattext.h>
 
 #include "core/doc/document_file.h"
-#include "ui/app/command_ids.h"
-#include "ui/doc/progress_dialog.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

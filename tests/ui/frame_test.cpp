@@ -12,13 +12,13 @@
 #include <memory>
 #include <string>
 
-#include "core/app/profile.h"
 #include "core/app/window_placement.h"
+#include "core/base/profile.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/menu_label.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/menu_label.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/main_frame.h"

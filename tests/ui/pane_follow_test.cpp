@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/doc/document_file.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"

@@ -11,10 +11,10 @@
 
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/messages.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"

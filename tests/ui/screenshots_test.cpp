@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/doc/document_file.h"
-#include "ui/app/command_ids.h"
+#include "ui/base/command_ids.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"

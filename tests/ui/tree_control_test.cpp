@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "support/test_support.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"

@@ -8,7 +8,7 @@
 
 #include "core/app/update_check.h"
 #include "core/app/version.h"
-#include "ui/app/program_icon.h"
+#include "ui/base/program_icon.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

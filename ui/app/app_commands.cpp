@@ -6,11 +6,11 @@
 
 #include "core/app/update_check.h"
 #include "ui/app/about_dlg.h"
-#include "ui/app/command_ids.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/settings/settings_dialog.h"
 #include "ui/app/update_check_dlg.h"
+#include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 

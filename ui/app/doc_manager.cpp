@@ -5,15 +5,15 @@
 
 #include <filesystem>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/print/preview_pages.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/focused_text_edit.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
-#include "ui/app/recent_files.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/focused_text_edit.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
+#include "ui/base/recent_files.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_preview.h"

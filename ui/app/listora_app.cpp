@@ -11,11 +11,12 @@
 
 #include "core/app/command_line.h"
 #include "core/print/preview_pages.h"
+#include "ui/app/app_commands.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/doc_template.h"
-#include "ui/app/japanese_labels.h"
 #include "ui/app/path_insertion.h"
-#include "ui/app/recent_files.h"
+#include "ui/base/japanese_labels.h"
+#include "ui/base/recent_files.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 
@@ -58,7 +59,6 @@ bool CListoraApp::OnInit() {
 
   docManager_ = new CListoraDocManager;
   docManager_->Initialize();
-  new CListoraDocTemplate(docManager_, *program_);
   docManager_->SetMaxDocsOpen(1);
   LoadRecentFiles(*profile_, *docManager_->GetFileHistory());
 
@@ -75,8 +75,10 @@ bool CListoraApp::OnInit() {
     insertPaths_ = request.paths;
   }
 
-  new CMainFrame(docManager_, *program_);
+  frame_ = new CMainFrame(docManager_, *program_);
+  BindAppCommands(*frame_);
   SetTopWindow(frame_);
+  new CListoraDocTemplate(docManager_, *program_, *frame_);
 
   // A document that cannot be opened leaves a new, empty one (the document
   // reports why), so start-up goes on either way.

@@ -4,19 +4,20 @@
 // file and the program-wide settings.
 
 #include <wx/app.h>
+#include <wx/weakref.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "ui/doc/program_state.h"
+#include "ui/frame/main_frame.h"
 
 namespace listora {
 
 class CListoraDocManager;
-class CMainFrame;
 
 class CListoraApp : public wxApp {
  public:
@@ -29,9 +30,8 @@ class CListoraApp : public wxApp {
   Profile& Settings() { return *profile_; }
   const std::filesystem::path& ExecutableDir() const { return program_->executableDir; }
   CListoraDocManager* DocManager() { return docManager_; }
-  CMainFrame* MainFrame() { return frame_; }
-  // The main frame registers itself when it is created and when it goes.
-  void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
+  // The main window; null once it has gone.
+  CMainFrame* MainFrame() { return frame_.get(); }
 
   // Set by "-D" at start-up, consumed once by the command-line insertion.
   bool& CommandLineInsertFlag() { return commandLineInsert_; }
@@ -41,7 +41,7 @@ class CListoraApp : public wxApp {
   std::optional<Profile> profile_;
   std::optional<ProgramState> program_;
   CListoraDocManager* docManager_ = nullptr;
-  CMainFrame* frame_ = nullptr;
+  wxWeakRef<CMainFrame> frame_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;
 };

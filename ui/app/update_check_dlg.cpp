@@ -6,8 +6,8 @@
 #include <wx/utils.h>
 
 #include "core/app/update_check.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

@@ -7,16 +7,17 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/app/file_io.h"
-#include "core/app/messages.h"
-#include "core/app/settings.h"
+#include "core/app/settings_sets.h"
+#include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/doc/columns.h"
+#include "core/print/print_layout.h"
 #include "core/tools/image_paths.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
-#include "ui/app/save_chooser.h"
-#include "ui/doc/progress_dialog.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
+#include "ui/base/prompt.h"
+#include "ui/base/save_chooser.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -133,7 +134,7 @@ void CListoraDoc::FinishEdits() { Changed(DocHint::Kind::kFinishEdits); }
 
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
   FinishEdits();
-  const auto [passSetting, angoSetting] = ReadSaveProtection(program_->settings);
+  const auto [passSetting, angoSetting] = ReadProtectionSettings(program_->settings);
   if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "core/doc/append_open.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

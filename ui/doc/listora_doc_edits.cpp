@@ -5,8 +5,8 @@
 #include <wx/app.h>
 
 #include "core/views/drag_move.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 

@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "core/app/file_io.h"
+#include "core/base/file_io.h"
 #include "core/doc/export.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
-#include "ui/app/save_chooser.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
+#include "ui/base/save_chooser.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 

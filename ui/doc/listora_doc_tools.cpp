@@ -5,10 +5,10 @@
 
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

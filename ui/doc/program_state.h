@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/base/profile.h"
+#include "core/print/print_layout.h"
+#include "core/tools/auto_insert_settings.h"
 
 namespace listora {
 

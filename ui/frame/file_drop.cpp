@@ -1,12 +1,11 @@
 #include "ui/frame/file_drop.h"
 
 #include <wx/docview.h>
+#include <wx/weakref.h>
 
 #include <filesystem>
 #include <vector>
 
-#include "ui/app/doc_manager.h"
-#include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/views/image_pane.h"
@@ -17,6 +16,13 @@
 namespace listora {
 
 namespace {
+
+// The open document of the main window `window` lies in.
+CListoraDoc* DocumentOf(wxWindow* window) {
+  auto* frame = dynamic_cast<wxDocParentFrame*>(wxGetTopLevelParent(window));
+  wxDocManager* manager = frame ? frame->GetDocumentManager() : nullptr;
+  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+}
 
 // The text after the last "." of the path; the whole path when it has none.
 wxString ExtensionOf(const wxString& path) {
@@ -65,10 +71,12 @@ bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& file
   // and take a while.
   if (IsSingleDocumentDrop(files)) {
     const wxString path = files[0];
-    wxTheApp->CallAfter([path] {
-      if (CMainFrame* frame = TheApp().MainFrame()) frame->Raise();
-      if (CListoraDocManager* manager = TheApp().DocManager())
-        manager->CreateDocument(path, wxDOC_SILENT);
+    wxWeakRef<wxDocParentFrame> frame(
+        dynamic_cast<wxDocParentFrame*>(wxGetTopLevelParent(window_)));
+    wxTheApp->CallAfter([path, frame] {
+      if (!frame) return;
+      frame->Raise();
+      frame->GetDocumentManager()->CreateDocument(path, wxDOC_SILENT);
     });
     return true;
   }
@@ -83,7 +91,7 @@ bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& file
 void DropOnPane(const PaneSet& panes, DropPane pane, const wxArrayString& files) {
   switch (pane) {
     case DropPane::kList:
-      if (CListoraDoc* doc = OpenDocument()) {
+      if (CListoraDoc* doc = DocumentOf(panes.list)) {
         std::vector<std::filesystem::path> paths;
         for (const wxString& file : files) paths.emplace_back(file.utf8_string());
         doc->InsertPaths(paths);

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "core/app/profile.h"
 #include "core/app/window_placement.h"
+#include "core/base/profile.h"
 
 namespace listora {
 

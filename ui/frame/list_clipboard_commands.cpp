@@ -2,10 +2,9 @@
 // pasting text into the one selected item.
 
 #include "core/views/list_clipboard.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/listora_app.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"

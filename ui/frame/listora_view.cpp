@@ -1,10 +1,9 @@
 #include "ui/frame/listora_view.h"
 
 #include "core/tools/image_paths.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/listora_app.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"
@@ -18,9 +17,9 @@
 
 namespace listora {
 
-wxIMPLEMENT_DYNAMIC_CLASS(CListoraView, wxView);
+wxIMPLEMENT_CLASS(CListoraView, wxView);
 
-CListoraView::CListoraView() {
+CListoraView::CListoraView(CMainFrame& frame) : frame_(&frame) {
   Bind(wxEVT_MENU, &CListoraView::OnSelectAll, this, cmd::kSelectAll);
   Bind(wxEVT_MENU, &CListoraView::OnInvertSelection, this, cmd::kInvertSelection);
   Bind(wxEVT_MENU, &CListoraView::OnDeleteSelected, this, cmd::kDeleteSelected);
@@ -35,7 +34,7 @@ CListoraView::CListoraView() {
 }
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
-CMainFrame* CListoraView::Frame() const { return TheApp().MainFrame(); }
+CMainFrame* CListoraView::Frame() const { return frame_.get(); }
 
 PaneSet CListoraView::PaneWindows() const {
   const CMainFrame* frame = Frame();

@@ -6,9 +6,11 @@
 // change the document only through its edit methods.
 
 #include <wx/docview.h>
+#include <wx/weakref.h>
 
 #include <vector>
 
+#include "ui/frame/main_frame.h"
 #include "ui/views/pane_set.h"
 
 class wxListEvent;
@@ -16,13 +18,13 @@ class wxListEvent;
 namespace listora {
 
 class CListoraDoc;
-class CMainFrame;
 class DocHint;
 class CItemListCtrl;
 
 class CListoraView : public wxView {
  public:
-  CListoraView();
+  // The frame whose panes show the document; it may go before the view.
+  explicit CListoraView(CMainFrame& frame);
 
   bool OnCreate(wxDocument* doc, long flags) override;
   void OnDraw(wxDC* dc) override;
@@ -75,7 +77,9 @@ class CListoraView : public wxView {
   // The one selected row a paste writes to, -1 unless exactly one is.
   int PasteRow() const;
 
-  wxDECLARE_DYNAMIC_CLASS(CListoraView);
+  wxWeakRef<CMainFrame> frame_;
+
+  wxDECLARE_CLASS(CListoraView);
 };
 
 }  // namespace listora

@@ -13,14 +13,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/app/settings_sets.h"
 #include "core/app/window_placement.h"
-#include "ui/app/app_commands.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/focused_text_edit.h"
-#include "ui/app/listora_app.h"
-#include "ui/app/program_icon.h"
+#include "core/base/profile.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/focused_text_edit.h"
+#include "ui/base/program_icon.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
 #include "ui/frame/file_drop.h"
@@ -67,7 +65,6 @@ PaneId PaneFor(int id) {
 CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
       program_(program) {
-  TheApp().SetMainFrame(this);
   SetIcons(ProgramIcons());
   SetMinSize(wxSize(kMinWindowWidth, kMinWindowHeight));
 
@@ -119,14 +116,12 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
       cmd::kAssociateImage);
   SetAcceleratorTable(MainAccelerators());
   BindPrintCommands(*this, program_);
-  BindAppCommands(*this);
   SetDropTarget(new MainWindowDrop(this, panes_));
 }
 
 CMainFrame::~CMainFrame() {
   placement_->Store();
   panes_ = PaneSet{};
-  TheApp().SetMainFrame(nullptr);
 }
 
 void CMainFrame::CreatePanes() {

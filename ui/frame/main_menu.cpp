@@ -2,9 +2,9 @@
 
 #include <wx/menu.h>
 
-#include "ui/app/command_help.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/menu_label.h"
+#include "ui/base/command_help.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/menu_label.h"
 #include "ui/frame/recent_file_menu.h"
 #include "ui/views/list_menus.h"
 

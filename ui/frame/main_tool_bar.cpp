@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
-#include "ui/app/command_help.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/messages.h"
+#include "ui/base/command_help.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
 #include "ui/frame/search_box.h"
 #include "ui/text/text_convert.h"
 

@@ -3,8 +3,8 @@
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
-#include "ui/app/command_ids.h"
-#include "ui/app/recent_files.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/recent_files.h"
 
 namespace listora {
 

@@ -2,10 +2,10 @@
 
 #include <wx/frame.h>
 
-#include "core/print/layout_settings.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "core/print/print_layout.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
 #include "ui/print/print_layout_dlg.h"

@@ -16,8 +16,8 @@
 #include <string_view>
 
 #include "core/print/layout_settings.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/prompt.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

@@ -5,7 +5,7 @@
 
 #include <wx/dialog.h>
 
-#include "core/app/settings.h"
+#include "core/print/print_layout.h"
 
 class wxCheckBox;
 class wxChoice;

@@ -9,8 +9,8 @@
 
 #include "core/doc/document_file.h"
 #include "core/print/header_footer.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/settings.h"
 #include "core/print/page_layout.h"
+#include "core/print/print_layout.h"
 
 class wxFont;
 

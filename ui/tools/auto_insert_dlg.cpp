@@ -11,12 +11,12 @@
 
 #include <limits>
 
-#include "core/app/number_entry.h"
+#include "core/base/number_entry.h"
 #include "core/doc/document_file.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/auto_insert_settings.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
 #include "ui/text/text_convert.h"

@@ -11,8 +11,8 @@
 
 #include <limits>
 
-#include "core/app/number_entry.h"
-#include "ui/app/prompt.h"
+#include "core/base/number_entry.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"

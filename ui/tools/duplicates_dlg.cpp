@@ -8,10 +8,10 @@
 #include <numeric>
 
 #include "core/doc/document_file.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
 #include "ui/views/item_list_ctrl.h"

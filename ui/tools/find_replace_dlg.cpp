@@ -8,9 +8,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/messages.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "core/base/messages.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"

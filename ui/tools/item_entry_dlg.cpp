@@ -8,12 +8,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/image_chooser.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
-#include "ui/tools/image_chooser.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora {

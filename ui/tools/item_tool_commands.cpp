@@ -2,7 +2,7 @@
 
 #include <wx/event.h>
 
-#include "ui/app/command_ids.h"
+#include "ui/base/command_ids.h"
 #include "ui/tools/auto_insert_dlg.h"
 #include "ui/tools/columns_dlg.h"
 #include "ui/tools/duplicates_dlg.h"

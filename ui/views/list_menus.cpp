@@ -3,8 +3,8 @@
 #include <wx/menu.h>
 
 #include "core/doc/columns.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/menu_label.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/menu_label.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

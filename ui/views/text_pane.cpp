@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/views/memo_file.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"

@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "ui/app/command_ids.h"
+#include "ui/base/command_ids.h"
 
 namespace listora {
 

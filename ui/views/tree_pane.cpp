@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "core/views/grouping_nodes.h"
-#include "ui/app/command_help.h"
-#include "ui/app/command_ids.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/command_help.h"
+#include "ui/base/command_ids.h"
+#include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/doc/progress_dialog.h"
 #include "ui/text/text_convert.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "support/test_support.h"
 
 namespace listora {

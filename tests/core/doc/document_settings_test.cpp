@@ -4,9 +4,10 @@
 
 #include <cstring>
 
-#include "core/app/profile.h"
-#include "core/app/settings.h"
+#include "core/base/profile.h"
 #include "core/doc/columns.h"
+#include "core/print/print_layout.h"
+#include "core/tools/auto_insert_settings.h"
 #include "support/test_support.h"
 
 namespace listora {

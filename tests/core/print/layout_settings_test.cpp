@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
+#include "core/print/print_layout.h"
 #include "support/test_support.h"
 
 namespace listora {

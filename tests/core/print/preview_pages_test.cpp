@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "support/test_support.h"
 
 namespace listora {

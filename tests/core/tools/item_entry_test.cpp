@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/messages.h"
+#include "core/base/messages.h"
 #include "support/test_support.h"
 
 namespace listora {

@@ -9,7 +9,7 @@
 
 #include <deque>
 
-#include "ui/doc/progress_dialog.h"
+#include "ui/base/progress_dialog.h"
 
 namespace listora::test {
 

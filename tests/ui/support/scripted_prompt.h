@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/app/prompt.h"
+#include "ui/base/prompt.h"
 
 namespace listora::test {
 

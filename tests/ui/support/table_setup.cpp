@@ -3,7 +3,7 @@
 #include <wx/docview.h>
 #include <wx/headerctrl.h>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
 #include "ui/app/doc_manager.h"

@@ -5,10 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/treectrl.h>
 
-#include "core/app/profile.h"
+#include "core/base/profile.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
 #include "ui/app/settings/bars_page.h"
 #include "ui/app/settings/image_path_page.h"
 #include "ui/app/settings/image_view_page.h"
@@ -16,6 +14,8 @@
 #include "ui/app/settings/system_page.h"
 #include "ui/app/settings/view_style_page.h"
 #include "ui/app/settings/visibility_page.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/text/text_convert.h"

@@ -11,8 +11,8 @@
 
 #include "core/app/desktop_integration.h"
 #include "core/app/import_actions.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-#include "core/app/number_entry.h"
-#include "ui/app/messages.h"
-#include "ui/app/prompt.h"
+#include "core/base/number_entry.h"
+#include "ui/base/messages.h"
+#include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {

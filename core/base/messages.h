@@ -1,0 +1,96 @@
+#pragma once
+// Every text the core produces for the user: messages, captions, error
+// texts and the texts the core composes for a dialog. ltbtool prints some of
+// them; its own usage and error lines are in English, in ltbtool. They are
+// only ever shown, so they are kept in UTF-8, the edges' encoding; a text the
+// core hands on in code page 932 is converted where it is composed. Texts
+// only the desktop program shows are in ui/base/messages.h, in the same
+// namespace, so a text lives in one of the two tables and never in both.
+
+#include <string_view>
+
+namespace listora::msg {
+
+// Message box captions.
+inline constexpr std::string_view kAppTitle = "Listora";
+inline constexpr std::string_view kErrorCaption = "エラー";
+
+// The name of a document that has no file yet.
+inline constexpr std::string_view kUntitled = "無題";
+
+// Loading a document.
+inline constexpr std::string_view kNotLtb = "LTBファィルではありません。";
+// Append-open spells it with the ordinary small "イ".
+inline constexpr std::string_view kNotLtbAppend = "LTBファイルではありません。";
+inline constexpr std::string_view kBadVersion = "ファイルのバージョンが違います。";
+inline constexpr std::string_view kWrongPassword = "パスワードが違います。";
+// A document whose item section ends before its stored item count: the
+// stored count, then the items read whole.
+inline constexpr std::string_view kEndedEarlyFormat =
+    "ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。";
+
+// Reading and writing files: "「file」" + one of these + ": " + the reason.
+inline constexpr std::string_view kCannotRead = "を読み込めませんでした";
+inline constexpr std::string_view kCannotWrite = "に書き込めませんでした";
+// The reason given for a file above the size limit; takes the limit.
+inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
+// The reason given for a FIFO, device or socket where a file is wanted.
+inline constexpr std::string_view kNotRegularFile = "not a regular file";
+
+// Numbers typed into a dialog field.
+inline constexpr std::string_view kNumberRangeFormat = "%d から %d までの整数を入力してください。";
+inline constexpr std::string_view kPositiveNumberWanted = "正の整数を入力してください。";
+inline constexpr std::string_view kNumberWanted = "整数を入力してください。";
+
+// The update check's question is these two around the new version's display text.
+inline constexpr std::string_view kNewerVersionBefore = "\"Version ";
+inline constexpr std::string_view kNewerVersionAfter =
+    "\" にバージョンアップしています。\r\nwebページを開きますか？";
+
+// Item entry: the count line under the one-line entry; takes one int.
+inline constexpr std::string_view kFieldCountFormat = "現在の項目数: %d";
+
+// Labels of the duplicate search's result dialog; each takes one int.
+inline constexpr std::string_view kDuplicateRowsFormat = "総アイテム数: %4d";
+inline constexpr std::string_view kDuplicateTickedFormat = "チェックアイテム数: %4d";
+inline constexpr std::string_view kDuplicateGroupsFormat = "重複数: %4d 組";
+
+// The end of "すべて置換".
+inline constexpr std::string_view kReplaceFinished = "置換が終了しました";
+
+// List search: the quoted search text, then one of these (the first with the
+// count between its two halves).
+inline constexpr std::string_view kListSearchFoundHead = " を含むアイテムが ";
+inline constexpr std::string_view kListSearchFoundTail = " 個見つかりました。";
+inline constexpr std::string_view kListSearchNotFound = " を含むアイテムは見つかりませんでした";
+
+// Attaching an image; followed by the target path and the system's reason.
+inline constexpr std::string_view kImageCopyFailed = "画像ファイルをコピーできませんでした: ";
+
+// Automatic insertion's sample line: the prefix, and the times shown for
+// the time kinds.
+inline constexpr std::string_view kSamplePrefix = "例:　";
+inline constexpr std::string_view kSampleCreatedTime = "2006年5月1日、1:23:46";
+inline constexpr std::string_view kSampleWrittenTime = "2006年5月1日、1:23:45";
+
+// The image information text, in half-width katakana, the dialog's own
+// wording: each label is followed by its value.
+inline constexpr std::string_view kImageInfoFileName = " ﾌｧｲﾙ名\t";
+inline constexpr std::string_view kImageInfoFileSize = "\n ﾌｧｲﾙｻｲｽﾞ\t";
+inline constexpr std::string_view kImageInfoImageSize = " ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t";
+inline constexpr std::string_view kImageInfoCreated =
+    " ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t";
+inline constexpr std::string_view kImageInfoWritten = "\n 更新日時\t";
+inline constexpr std::string_view kImageInfoAccessed = "\n ｱｸｾｽ日時\t";
+
+// Texts written into the files the program makes: the document type's name
+// (also the desktop program's name for it), the desktop entries, and the
+// HTML export's table summary and column abbreviation.
+inline constexpr std::string_view kDocumentKind = "Listoraファイル";
+inline constexpr std::string_view kAppEntryComment = "データを管理します。";
+inline constexpr std::string_view kImportEntryName = "Listora(取り込み)";
+inline constexpr std::string_view kImportEntryComment = "Listoraへデータを取り込みます。";
+inline constexpr std::string_view kExportTableSummary = "データ";
+inline constexpr std::string_view kExportColumnAbbr = "カラム名";
+
+}  // namespace listora::msg

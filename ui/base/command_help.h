@@ -1,0 +1,17 @@
+#pragma once
+// A command's status-bar prompt and short tool-tip text, split out of its
+// entry in the desktop program's table of texts (ui/base/messages.h).
+
+#include <wx/string.h>
+
+namespace listora {
+
+struct CommandHelp {
+  wxString prompt;  // shown in the status bar
+  wxString tip;     // tool-tip of the tool-bar button; may be empty
+};
+
+// Empty texts for a command the table has no entry for.
+CommandHelp HelpFor(int id);
+
+}  // namespace listora

@@ -1,0 +1,36 @@
+#include "ui/base/focused_text_edit.h"
+
+#include <wx/event.h>
+#include <wx/textentry.h>
+#include <wx/window.h>
+
+#include "ui/base/command_ids.h"
+
+namespace listora {
+
+namespace {
+
+wxTextEntry* FocusedEntry() { return dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()); }
+
+}  // namespace
+
+void EditFocusedText(wxCommandEvent& event) {
+  wxTextEntry* entry = FocusedEntry();
+  if (!entry) return;
+  switch (event.GetId()) {
+    case cmd::kCopy:
+      if (entry->CanCopy()) entry->Copy();
+      break;
+    case cmd::kCut:
+      if (entry->CanCut()) entry->Cut();
+      break;
+    case cmd::kPaste:
+      if (entry->CanPaste()) entry->Paste();
+      break;
+    case cmd::kUndo:
+      if (entry->CanUndo()) entry->Undo();
+      break;
+  }
+}
+
+}  // namespace listora

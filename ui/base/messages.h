@@ -1,0 +1,159 @@
+#pragma once
+// Every text the desktop program shows that the core does not produce:
+// messages, questions, captions, file chooser titles and filters, progress
+// and status texts, and each command's status-bar prompt and tool tip. The
+// core's texts are in core/base/messages.h, in the same namespace; a text
+// lives in one of the two tables and never in both. Labels, menu texts and
+// tool tips that belong to one dialog's or menu's layout stay where that
+// layout is built. UTF-8.
+
+#include <string_view>
+
+#include "ui/base/command_ids.h"
+
+namespace listora::msg {
+
+// Message box captions and the message boxes' own buttons.
+inline constexpr std::string_view kConfirmCaption = "確認";
+inline constexpr std::string_view kSearchResultCaption = "検索結果";
+inline constexpr std::string_view kPrintCaption = "印刷";
+inline constexpr std::string_view kVersionCheckCaption = "バージョンチェック";
+inline constexpr std::string_view kYesButton = "はい";
+inline constexpr std::string_view kNoButton = "いいえ";
+inline constexpr std::string_view kCancelButton = "キャンセル";
+
+// Documents: opening, saving and the columns.
+// Takes the document's name.
+inline constexpr std::string_view kSaveChangesFormat = "%s への変更を保存しますか?";
+// Asked before a save or an export replaces an existing file; %s is its name.
+inline constexpr std::string_view kOverwriteQuestion = "%s は既に存在します。\n上書きしますか？";
+// Asked before Save replaces a file that another program (or window) wrote
+// after it was opened or last saved here; %s is its name.
+inline constexpr std::string_view kChangedOnDiskQuestion =
+    "%s は開いた後にほかのプログラムで変更されています。\n上書きしますか？";
+inline constexpr std::string_view kPasswordsDiffer = "パスワードが違います";
+inline constexpr std::string_view kColumnsAtMaximum = "カラム数が最大です";
+inline constexpr std::string_view kCannotDeleteColumn = "これ以上削除できません";
+inline constexpr std::string_view kCannotWriteSettings = "設定ファイルに書き込めませんでした。";
+
+// File choosers.
+inline constexpr std::string_view kOpenTitle = "開く";
+inline constexpr std::string_view kSaveAsTitle = "名前を付けて保存";
+inline constexpr std::string_view kDocumentFilter = "Listoraファイル (*.ltb)|*.ltb";
+inline constexpr std::string_view kTextFilter = "テキストファイル (*.txt)|*.txt";
+inline constexpr std::string_view kHtmlFilter = "HTMLファイル (*.html, *.htm)|*.html;*.htm";
+inline constexpr std::string_view kCsvFilter = "CSVファイル (*.csv)|*.csv";
+inline constexpr std::string_view kImageFilter =
+    "画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif";
+
+// The progress dialog's status line.
+inline constexpr std::string_view kWorking = "現在作業中です。";
+inline constexpr std::string_view kCancelling = "現在処理を中止しています。";
+
+// The count labels of the main tool bar and the tree's tool bar.
+inline constexpr std::string_view kTotalCount = "　総アイテム数: %d";
+inline constexpr std::string_view kSelectedCount = "　選択アイテム数: %d";
+inline constexpr std::string_view kTreeParentCount = "　親アイテム数:　%d";
+
+// The list and tree panes.
+inline constexpr std::string_view kDeleteSelectedQuestion = "選択項目を削除しますか？";
+inline constexpr std::string_view kPasteCountQuestion =
+    "貼り付け項目数と現在の列数が違います。\nこのまま貼り付けますか?";
+inline constexpr std::string_view kClearTreeQuestion =
+    "ツリーコントロール内のアイテムをすべてクリアしますか？";
+
+// The text and image panes.
+inline constexpr std::string_view kNoAssociatedApplication =
+    "関連付けられたアプリケーションがありません";
+// Must name kMaxMemoFileBytes (core/views/memo_file.h).
+inline constexpr std::string_view kMemoFileTooLarge =
+    "ファイルが大きすぎるため、メモにできません。\n"
+    "メモにできるのは 1,048,576 バイトまでのファイルです。";
+inline constexpr std::string_view kOverwriteImage =
+    "コピー先に同名ファイルが存在します。\r\n上書きしますか？";
+
+// Item entry.
+inline constexpr std::string_view kTooManyFields = "カラム数より項目数が多いです";
+inline constexpr std::string_view kBulkTextEmpty = "項目が未入力です";
+inline constexpr std::string_view kAllFieldsEmpty =
+    "すべての項目が未入力です\nどれかひとつは入力してください";
+
+// Automatic insertion.
+inline constexpr std::string_view kEnterFolderName = "フォルダ名を入力してください";
+inline constexpr std::string_view kChooseInsertFolder = "取り込むフォルダを選択して下さい。";
+
+// Duplicate search, find and replace.
+inline constexpr std::string_view kNoDuplicates = "重複アイテムはありませんでした。";
+inline constexpr std::string_view kFindFinished = "検索が終了しました";
+
+// Printing: when margins and font size leave no room for a single row under
+// the header and above the footer, the rows are printed one per page.
+inline constexpr std::string_view kRowsDoNotFit =
+    "余白とフォントサイズの設定では1ページに1行も入りません。\r\n1ページに1行ずつ印刷します。";
+
+// Settings.
+inline constexpr std::string_view kCannotHideEveryPane = "すべてのビューを非表示には出来ません";
+inline constexpr std::string_view kAssociationCaption = "関連付け";
+inline constexpr std::string_view kAssociated = "関連付けしました。";
+inline constexpr std::string_view kDissociated = "関連付けをはずしました。";
+inline constexpr std::string_view kShortcutsCreated = "ショートカットを作成しました。";
+inline constexpr std::string_view kShortcutsDeleted = "ショートカットを削除しました。";
+
+// The update check.
+inline constexpr std::string_view kUpdateIdle = "アップデートの有無を調べます。";
+inline constexpr std::string_view kUpdateChecking =
+    "現在チェック中です。\nしばらくお待ちください。";
+inline constexpr std::string_view kConnectionError = "接続エラー";
+inline constexpr std::string_view kNoVersionInfo = "バージョン情報がありません";
+inline constexpr std::string_view kNoNewerVersion = "バージョンアップはありません。";
+
+// For each command a status-bar prompt and, after a line feed, a short
+// tool-tip text.
+struct CommandText {
+  int id;
+  std::string_view text;
+};
+
+inline constexpr CommandText kCommandTexts[] = {
+    {cmd::kTreeGroup1, "1列目を親アイテムにしてツリービューに挿入\n1列目から挿入"},
+    {cmd::kTreeGroup1 + 1, "2列目を親アイテムにしてツリービューに挿入\n2列目から挿入"},
+    {cmd::kTreeGroup1 + 2, "3列目を親アイテムにしてツリービューに挿入\n3列目から挿入"},
+    {cmd::kTreeGroup4, "4列目を親アイテムにしてツリービューに挿入\n4列目から挿入"},
+    {cmd::kSearch, "入力文字列を検索\n検索"},
+    {cmd::kAddItem, "アイテムを追加します"},
+    {cmd::kModifyItem, "選択アイテムを修正します"},
+    {cmd::kAutoInsert, "アイテムをまとめて追加します\n自動挿入"},
+    {cmd::kAssociateImage, "アイテムに画像を関連付けます\n画像の関連付け"},
+    {cmd::kColumnSettings, "カラムを設定します\nカラム設定"},
+    {cmd::kDuplicateSearch, "重複しているアイテムを検索します\n重複検索"},
+    {cmd::kSettings, "Listoraの設定をします\n環境設定"},
+    {cmd::kFindReplace, "検索と置換をします\n検索と置換"},
+    {cmd::kAppendOpen, "現在のアイテムに追加でファイルを開きます\n追加で開く"},
+    {cmd::kExportText, "テキスト形式でファイル作成\nテキストへ出力"},
+    {cmd::kExportHtml, "HTML形式でファイル作成\nHTMLへ出力"},
+    {cmd::kExportCsv, "CSV形式でファイル作成\nCSVへ出力"},
+    {cmd::kUpdateCheck, "オンラインアップデートチェックをします。\nアップデートチェック"},
+    {cmd::kAbout, "プログラム情報、バージョン、著作権を表示します。\nバージョン情報"},
+    // The framework's commands and the window's own.
+    {cmd::kNew, "新しいファイルを作成します\n新規作成"},
+    {cmd::kOpen, "既存のファイルを開きます\n開く"},
+    {cmd::kSave, "ファイルを上書き保存します\n上書き保存"},
+    {cmd::kSaveAs, "ファイルに名前を付けて保存します\n名前を付けて保存"},
+    {cmd::kPrint, "アイテムを印刷します\n印刷"},
+    {cmd::kPrintPreview, "印刷イメージを表示します\n印刷プレビュー"},
+    {cmd::kPrintSetup, "プリンタと印刷の設定を変更します\nプリンタの設定"},
+    {cmd::kExit, "Listoraを終了します\n終了"},
+    {cmd::kListView, "リストビューの表示と非表示を切り替えます\nリストビュー"},
+    {cmd::kTreeView, "ツリービューの表示と非表示を切り替えます\nツリービュー"},
+    {cmd::kTextView, "テキストビューの表示と非表示を切り替えます\nテキストビュー"},
+    {cmd::kImageView, "イメージビューの表示と非表示を切り替えます\nイメージビュー"},
+    {cmd::kTreeToolBar, "ツリービューのツールバーの表示と非表示を切り替えます"},
+    {cmd::kToggleToolBar, "ツール バーの表示と非表示を切り替えます"},
+    {cmd::kToggleStatusBar, "ステータス バーの表示と非表示を切り替えます"},
+    {cmd::kMoveFirst, "先頭のアイテムを表示します\n先頭へ移動"},
+    {cmd::kMoveMiddle, "中間のアイテムを表示します\n中間へ移動"},
+    {cmd::kMoveLast, "最後のアイテムを表示します\n下へ移動"},
+    {cmd::kAddColumn, "カラムを追加します\nカラムを追加"},
+};
+
+}  // namespace listora::msg

@@ -1,0 +1,34 @@
+#include "ui/base/pass_check_dlg.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "ui/base/dialog_keys.h"
+
+namespace listora {
+
+namespace {
+constexpr int kPasswordEdit = 1133;
+}
+
+CPassCheckDlg::CPassCheckDlg(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("パスワード確認")) {
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("パスワードを入力して下さい")),
+             wxSizerFlags().Border());
+  edit_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
+                         wxTE_PASSWORD);
+  sizer->Add(edit_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
+  auto* ok = new wxButton(this, wxID_OK, "&OK");
+  sizer->Add(ok, wxSizerFlags().Right().Border());
+  SetSizerAndFit(sizer);
+  UseEnterAndEscape(*this, *ok);
+  edit_->SetFocus();
+  CentreOnParent();
+}
+
+wxString CPassCheckDlg::Password() const { return edit_->GetValue(); }
+
+}  // namespace listora
