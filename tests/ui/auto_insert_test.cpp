@@ -32,7 +32,6 @@ namespace {
 
 using D = CAutoInsertDlg;
 using Texts = std::vector<std::string>;
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
 
 // a.jpg, b.txt, a read-only ro.jpg, a hidden .h.jpg and sub/c.JPG.

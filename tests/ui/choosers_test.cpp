@@ -26,8 +26,6 @@
 namespace listora::test {
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 // The chooser reads its folder in the background; a loaded machine may
 // take a while.
 constexpr int kChooserWaitMs = 30000;

@@ -21,8 +21,6 @@ namespace listora::test {
 namespace {
 
 using D = CColumnSettingsDlg;
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 wxString Value(wxDialog& d, int id) { return Control<wxTextCtrl>(d, id)->GetValue(); }
 wxString Caption(wxDialog& d) { return Control<wxStaticBox>(d, D::kFrame)->GetLabel(); }
 

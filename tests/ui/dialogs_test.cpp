@@ -17,8 +17,6 @@
 namespace listora::test {
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 // A key as it reaches the dialog while `field` has the focus.
 void Press(wxWindow& field, int key) {
   wxKeyEvent event(wxEVT_CHAR_HOOK);

@@ -20,6 +20,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
 
@@ -295,7 +296,7 @@ TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
   ItemFields item;
   item.columns[1] = Sj("新しい");
   item.columns[0] = "0";
-  doc.Data().items.AppendRow(item);
+  TheData().items.AppendRow(item);
   doc.Changed(DocHint::Kind::kItems);
   doc.MarkModified();
   doc.MarkModified();
@@ -323,7 +324,7 @@ TEST(DocumentSave, SaveStoresAnUnmodifiedDocument) {
   const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
   Open(file);
   // A change that is stored without marking the document, as a sort is.
-  CurrentDoc().Data().items.RemoveRow(0);
+  TheData().items.RemoveRow(0);
   ASSERT_FALSE(CurrentDoc().IsModified());
 
   wxUpdateUIEvent update(wxID_SAVE);
@@ -385,7 +386,7 @@ TEST(DocumentSave, FailedWriteIsReported) {
   TempDir dir;
   const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
   Open(file);
-  CurrentDoc().Data().items.RemoveRow(0);
+  TheData().items.RemoveRow(0);
   CurrentDoc().MarkModified();
   // The target is now a folder, so the file cannot be replaced.
   std::filesystem::remove(file);
@@ -490,7 +491,7 @@ TEST(DocumentSave, ClosingAModifiedDocumentAsksFirst) {
 TEST(DocumentSave, SavingElsewhereMovesTheImageFolderRelativeToTheDocument) {
   StartFresh();
   TempDir dir;
-  DisplayOptions& display = CurrentDoc().Data().settings.display;
+  DisplayOptions& display = TheData().settings.display;
   display.imagePathMode = 1;
   SetFixedText(display.imageSubPath, "img\\");
   std::filesystem::create_directory(dir / "elsewhere");
@@ -508,7 +509,7 @@ TEST(DocumentSave, TakesTheCellBeingEdited) {
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "old";
-  doc.Data().items.AppendRow(item);
+  TheData().items.AppendRow(item);
   doc.Changed(DocHint::Kind::kItems);
   Pump();
 

@@ -21,8 +21,6 @@ namespace listora::test {
 namespace {
 
 using R = CDuplicateResultDlg;
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
 
 std::vector<int> HeaderImages(wxListCtrl& list) {

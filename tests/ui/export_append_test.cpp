@@ -24,7 +24,6 @@ namespace {
 using Kinds = std::vector<std::string>;
 
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 CMainFrame& Frame() { return *App().MainFrame(); }
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 
@@ -147,7 +146,7 @@ TEST(Export, NewDocumentProposesUntitled) {
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "x";
-  CurrentDoc().Data().items.AppendRow(item);
+  TheData().items.AppendRow(item);
   CurrentDoc().Changed(DocHint::Kind::kItems);
   SendCommand(cmd::kExportHtml);
   ASSERT_EQ(Script().Kinds(), Kinds{"save"});

@@ -23,8 +23,6 @@ namespace {
 
 using D = CFindReplaceDlg;
 using Texts = std::vector<std::string>;
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 struct Cell {
   long row;
   int column;

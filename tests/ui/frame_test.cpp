@@ -33,8 +33,6 @@ namespace {
 
 CMainFrame& Frame() { return *App().MainFrame(); }
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 void AddItems(int count) {
   CListoraDoc& doc = CurrentDoc();
   for (int i = 0; i < count; ++i) {

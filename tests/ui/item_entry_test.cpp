@@ -27,8 +27,6 @@ namespace {
 
 using D = CItemEntryDlg;
 using Texts = std::vector<std::string>;
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 wxString Text(wxDialog& dialog, int id) {
   if (auto* edit = Control<wxTextCtrl>(dialog, id)) return edit->GetValue();
   if (auto* label = Control<wxStaticText>(dialog, id)) return label->GetLabel();

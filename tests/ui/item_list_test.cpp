@@ -18,6 +18,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/text_pane.h"
 #include "ui/views/tree_pane.h"
@@ -27,17 +28,8 @@ namespace {
 
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
 CMainFrame& Frame() { return *App().MainFrame(); }
-Document& Data() { return CurrentDoc().Data(); }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+Document& Data() { return TheData(); }
 wxString SelectedLabel() { return Frame().SelectedCountLabel()->GetLabel(); }
-
-void StartWithColumns(int userColumns) {
-  StartFresh();
-  Profile(SettingsFile()).WriteInt("Column", "Count", userColumns + 1);
-  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
-  Pump();
-  Script().Reset();
-}
 
 // Rows named "r0", "r1", … in column 1, each with its own memo and image.
 void FillRows(int count) {

@@ -18,6 +18,7 @@
 #include "ui/frame/search_box.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 
@@ -27,7 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-ItemTable& Items() { return CurrentDoc().Data().items; }
+ItemTable& Items() { return TheData().items; }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8); }
 
 void Focus(int row) {

@@ -21,6 +21,7 @@
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_menus.h"
 #include "ui/views/text_pane.h"
@@ -29,9 +30,7 @@ namespace listora::test {
 namespace {
 
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-Document& Data() { return CurrentDoc().Data(); }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
+Document& Data() { return TheData(); }
 // Rows of user column texts; the document then has one column per field.
 void Fill(const std::vector<std::vector<std::string>>& rows) {
   for (const auto& texts : rows) {
@@ -42,15 +41,6 @@ void Fill(const std::vector<std::vector<std::string>>& rows) {
   }
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
-}
-
-// A new document with `userColumns` user columns.
-void StartWithColumns(int userColumns) {
-  StartFresh();
-  Profile(SettingsFile()).WriteInt("Column", "Count", userColumns + 1);
-  App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
-  Pump();
-  Script().Reset();
 }
 
 void Select(std::initializer_list<long> rows) {

@@ -13,6 +13,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/text_pane.h"
 
@@ -23,7 +24,7 @@ TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
   CItemListCtrl& list = *App().MainFrame()->PaneWindows().list;
   const CTextPane& text = *App().MainFrame()->PaneWindows().text;
-  ItemTable& items = CurrentDoc().Data().items;
+  ItemTable& items = TheData().items;
   for (const char* name : {"z", "a", "m"}) {
     ItemFields item;
     item.columns[1] = name;

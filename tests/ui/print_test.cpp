@@ -25,6 +25,7 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/pdf_print.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 
 namespace listora::test {
 namespace {
@@ -36,7 +37,7 @@ bool Has(const std::string& text, const std::string& part) {
 // The open document with `count` items "行<i>" / "<i * 7>" under the titles
 // "名前" and "数量", the second column right-aligned (numeric).
 void FillDocument(int count) {
-  Document& data = CurrentDoc().Data();
+  Document& data = TheData();
   data.settings.columns.count = 3;
   SetFixedText(data.settings.columns.names[1], Sj("名前"));
   SetFixedText(data.settings.columns.names[2], Sj("数量"));

@@ -17,6 +17,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/text/text_convert.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/image_pane.h"
@@ -31,8 +32,7 @@ namespace fs = std::filesystem;
 CTextPane& Text() { return *App().MainFrame()->PaneWindows().text; }
 CImagePane& Image() { return *App().MainFrame()->PaneWindows().image; }
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-ItemTable& Items() { return CurrentDoc().Data().items; }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+ItemTable& Items() { return TheData().items; }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }
 
 void AddItem(const std::string& memo, const std::string& imagePath = {}) {
@@ -293,8 +293,8 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   // Copied into the image folder, asking before a file there is replaced.
   fs::create_directories(dir / "img");
   WriteAll(dir / "img" / "pic.bmp", "old");
-  CurrentDoc().Data().settings.display.imagePathMode = 1;
-  CurrentDoc().Data().settings.display.copyImages = 1;
+  TheData().settings.display.imagePathMode = 1;
+  TheData().settings.display.copyImages = 1;
   App().Program().imageFolder = dir / "img";
   Script().yesNo.push_back(true);
   Focus(1);

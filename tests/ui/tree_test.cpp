@@ -32,7 +32,6 @@ namespace {
 CTreePane& Pane() { return *App().MainFrame()->PaneWindows().tree; }
 CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
 CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 
 // Menu-bar commands go to the frame; the tool bar and the context menu

@@ -2,7 +2,6 @@
 
 #include <wx/docview.h>
 #include <wx/stdpaths.h>
-#include <wx/tooltip.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include "ui/app/path_insertion.h"
 #include "ui/base/japanese_labels.h"
 #include "ui/base/recent_files.h"
+#include "ui/base/tool_tip_delay.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 
@@ -54,7 +54,7 @@ bool CListoraApp::OnInit() {
   program_->ReadAttributeSkipMask();
   program_->printLayout = ReadPrintLayout(*profile_);
   program_->previewPages = ReadPreviewPages(*profile_);
-  wxToolTip::SetDelay(900);
+  UseToolTipDelay();
   UseJapaneseToolkitTexts();
 
   docManager_ = new CListoraDocManager;

@@ -6,6 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "ui/base/dialog_keys.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 
@@ -14,9 +15,9 @@ constexpr int kPasswordEdit = 1133;
 }
 
 CPassCheckDlg::CPassCheckDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("パスワード確認")) {
+    : wxDialog(parent, wxID_ANY, Utf8("パスワード確認")) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("パスワードを入力して下さい")),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8("パスワードを入力して下さい")),
              wxSizerFlags().Border());
   edit_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                          wxTE_PASSWORD);

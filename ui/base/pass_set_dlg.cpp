@@ -18,24 +18,21 @@ constexpr int kConfirmEdit = 1135;
 constexpr int kNote = 1136;
 }  // namespace
 
-CPassSetDlg::CPassSetDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("パスワードの設定")) {
+CPassSetDlg::CPassSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, Utf8("パスワードの設定")) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("※1～260文字(全角なら130文字)")),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8("※1～260文字(全角なら130文字)")),
              wxSizerFlags().Border());
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 4));
   grid->AddGrowableCol(1);
   password_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                              wxTE_PASSWORD);
-  password_->SetToolTip(wxString::FromUTF8("設定したいパスワードを入力して下さい"));
+  password_->SetToolTip(Utf8("設定したいパスワードを入力して下さい"));
   confirm_ = new wxTextCtrl(this, kConfirmEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                             wxTE_PASSWORD);
-  confirm_->SetToolTip(wxString::FromUTF8("確認用にもう一度入力して下さい"));
-  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("パスワード")),
-            wxSizerFlags().CentreVertical());
+  confirm_->SetToolTip(Utf8("確認用にもう一度入力して下さい"));
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("パスワード")), wxSizerFlags().CentreVertical());
   grid->Add(password_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("確認")),
-            wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("確認")), wxSizerFlags().CentreVertical());
   grid->Add(confirm_, wxSizerFlags().Expand());
   sizer->Add(grid, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
   auto* note = new wxStaticText(
@@ -45,7 +42,7 @@ CPassSetDlg::CPassSetDlg(wxWindow* parent)
   note->SetForegroundColour(*wxRED);
   sizer->Add(note, wxSizerFlags().Border());
   auto* ok = new wxButton(this, wxID_OK, "&OK");
-  ok->SetToolTip(wxString::FromUTF8("パスワードを設定して保存します"));
+  ok->SetToolTip(Utf8("パスワードを設定して保存します"));
   sizer->Add(ok, wxSizerFlags().Right().Border());
   SetSizerAndFit(sizer);
   UseEnterAndEscape(*this, *ok);

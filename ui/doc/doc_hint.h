@@ -15,7 +15,6 @@ class DocHint : public wxObject {
     kColumns,         // the column descriptors changed
     kCells,           // texts or images of rows changed; the rows stay
     kSearchHistory,   // the search history changed
-    kFinishEdits,     // a save or close comes next: commit edits in progress
     kTexts,           // only column texts of rows changed; the rows stay
     kMemo,            // the memo (and so the icon) of one row changed
   };

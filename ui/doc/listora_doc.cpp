@@ -28,14 +28,13 @@ wxString DocumentWildcard() { return Utf8(msg::kDocumentFilter); }
 
 namespace {
 
-// The main window, which owns every message and dialog of the document.
-wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
-
 std::filesystem::path ToPath(const wxString& file) {
   return std::filesystem::path(file.utf8_string());
 }
 
 }  // namespace
+
+wxWindow* CListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
 
 CListoraDoc::CListoraDoc() {
   Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn);
@@ -130,7 +129,9 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   return true;
 }
 
-void CListoraDoc::FinishEdits() { Changed(DocHint::Kind::kFinishEdits); }
+void CListoraDoc::FinishEdits() {
+  if (commitEdits_) commitEdits_();
+}
 
 bool CListoraDoc::DoSaveDocument(const wxString& file) {
   FinishEdits();

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,13 +31,16 @@
 
 namespace listora {
 
+namespace test {
+struct DocumentSetup;
+}  // namespace test
+
 class CListoraDoc : public wxDocument {
  public:
   CListoraDoc();
 
   // The windows and dialogs only read the data; they change it through
-  // the methods below. (Tests set documents up through the mutable form.)
-  Document& Data() { return data_; }
+  // the methods below.
   const Document& Data() const { return data_; }
 
   // The one way to mark the document changed: sets the modified flag, which
@@ -50,6 +54,11 @@ class CListoraDoc : public wxDocument {
   // document is first used.
   void SetProgram(ProgramState& program) { program_ = &program; }
   ProgramState& Program() const { return *program_; }
+  // The main window, which owns every message and dialog of the document.
+  static wxWindow* Owner();
+  // How the view commits an edit still open in a pane, called before a
+  // save or a close; empty for none.
+  void SetEditCommitter(std::function<void()> commit) { commitEdits_ = std::move(commit); }
 
   // The image folder follows the document's path and image settings; at
   // every new or opened document and when it is saved under another name.
@@ -159,12 +168,14 @@ class CListoraDoc : public wxDocument {
   bool DoSaveDocument(const wxString& file) override;
 
  private:
+  // Tests set a document up without the edit methods.
+  friend struct test::DocumentSetup;
   // The new-document state: no items, settings from the settings file.
   void ResetContent();
   // A refused or unreadable file leaves a new, empty document "無題".
   bool BecomeUntitled();
   // Text still being edited in place is part of what is saved or closed:
-  // the views commit it first.
+  // the view's committer commits it first.
   void FinishEdits();
   // Rows were added at the end: the counts and the last row are shown, and
   // the document is marked modified when `modified`.
@@ -179,6 +190,7 @@ class CListoraDoc : public wxDocument {
 
   ProgramState* program_ = nullptr;
   Document data_;
+  std::function<void()> commitEdits_;
   std::vector<int> displayOrder_;
   std::string password_;  // CP932
   // The file as this document last read or wrote it.

@@ -19,16 +19,14 @@ namespace listora {
 
 namespace {
 
-wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
-
 // A refused password closes the progress dialog for the rest of the run.
 void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
   if (message.caption == msg::kAppTitle) {
-    ThePrompt().FileFormatError(Owner(), Utf8(message.text));
+    ThePrompt().FileFormatError(CListoraDoc::Owner(), Utf8(message.text));
     return;
   }
   progress.Close();
-  ThePrompt().Error(Owner(), Utf8(message.text));
+  ThePrompt().Error(CListoraDoc::Owner(), Utf8(message.text));
 }
 
 }  // namespace

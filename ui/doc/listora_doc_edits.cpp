@@ -61,8 +61,7 @@ std::optional<ListSearchResult> CListoraDoc::ListSearch(std::string_view text) {
   if (!result) return result;
   Changed(
       DocHint(DocHint::Kind::kItems, result->found > 0 ? 0 : -1).Selecting(0, result->found - 1));
-  ThePrompt().Info(wxTheApp->GetTopWindow(), Utf8(result->message),
-                   Utf8(msg::kSearchResultCaption));
+  ThePrompt().Info(Owner(), Utf8(result->message), Utf8(msg::kSearchResultCaption));
   return result;
 }
 

@@ -37,7 +37,7 @@ wxString ExportWildcard(ExportFormat format) {
 
 void CListoraDoc::OnExport(wxCommandEvent& event) {
   if (data_.items.GetSize() == 0) return;
-  wxWindow* owner = wxTheApp->GetTopWindow();
+  wxWindow* owner = Owner();
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = TextFromWx(GetUserReadableName());
 

@@ -13,12 +13,6 @@
 
 namespace listora {
 
-namespace {
-
-wxWindow* Owner() { return wxTheApp->GetTopWindow(); }
-
-}  // namespace
-
 void CListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
   listora::SetColumnSettings(data_.settings.columns, columns);
   Changed(DocHint::Kind::kColumns);

@@ -57,6 +57,9 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
   if (!frame || !list) return false;
   SetFrame(frame);
   AttachPanes(static_cast<CListoraDoc*>(doc));
+  static_cast<CListoraDoc*>(doc)->SetEditCommitter([this] {
+    if (CItemListCtrl* list = List()) list->EndCellEdit(false);
+  });
   list->Bind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
   list->Bind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
   list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
@@ -84,6 +87,7 @@ bool CListoraView::OnClose(bool deleteWindow) {
   if (CMainFrame* frame = Frame())
     frame->SearchBox()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved,
                                this);
+  if (CListoraDoc* doc = Doc()) doc->SetEditCommitter({});
   AttachPanes(nullptr);
   SetFrame(nullptr);
   return true;
@@ -130,9 +134,6 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
         text->ShowMemo(static_cast<int>(row), Doc()->Data().items.Memo(static_cast<int>(row)));
       break;
     case DocHint::Kind::kSearchHistory: ShowSearchHistory(); break;
-    case DocHint::Kind::kFinishEdits:
-      if (CItemListCtrl* list = List()) list->EndCellEdit(false);
-      break;
   }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/frame/recent_file_menu.h"
+#include "ui/text/text_convert.h"
 #include "ui/views/list_menus.h"
 
 namespace listora {
@@ -96,16 +97,15 @@ MainMenus MakeMainMenuBar() {
   MainMenus menus;
   menus.bar = new wxMenuBar;
   menus.file = MakeFileMenu();
-  menus.bar->Append(menus.file, wxString::FromUTF8("ファイル(&F)"));
-  menus.bar->Append(MakeMainEditMenu(menus.copyColumns, menus.pasteColumns),
-                    wxString::FromUTF8("編集(&E)"));
-  menus.bar->Append(MakeSettingsMenu(), wxString::FromUTF8("設定(&P)"));
-  menus.bar->Append(MakeSearchMenu(), wxString::FromUTF8("検索(&S)"));
-  menus.bar->Append(MakeViewMenu(), wxString::FromUTF8("表示(&V)"));
-  menus.bar->Append(MakeMoveMenu(), wxString::FromUTF8("移動(&M)"));
-  menus.bar->Append(MakeToolsMenu(), wxString::FromUTF8("ツール(&T)"));
-  menus.bar->Append(MakeExportMenu(), wxString::FromUTF8("出力(&O)"));
-  menus.bar->Append(MakeHelpMenu(), wxString::FromUTF8("ヘルプ(&H)"));
+  menus.bar->Append(menus.file, Utf8("ファイル(&F)"));
+  menus.bar->Append(MakeMainEditMenu(menus.copyColumns, menus.pasteColumns), Utf8("編集(&E)"));
+  menus.bar->Append(MakeSettingsMenu(), Utf8("設定(&P)"));
+  menus.bar->Append(MakeSearchMenu(), Utf8("検索(&S)"));
+  menus.bar->Append(MakeViewMenu(), Utf8("表示(&V)"));
+  menus.bar->Append(MakeMoveMenu(), Utf8("移動(&M)"));
+  menus.bar->Append(MakeToolsMenu(), Utf8("ツール(&T)"));
+  menus.bar->Append(MakeExportMenu(), Utf8("出力(&O)"));
+  menus.bar->Append(MakeHelpMenu(), Utf8("ヘルプ(&H)"));
   return menus;
 }
 

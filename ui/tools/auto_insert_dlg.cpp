@@ -26,8 +26,6 @@ namespace listora {
 
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 // The entries of the kind list, in kind order.
 constexpr const char* kItemKindNames[kItemKindCount] = {"フォルダ名",
                                                         "フルパス名",
@@ -42,36 +40,37 @@ constexpr const char* kItemKindNames[kItemKindCount] = {"フォルダ名",
                                                         "連番"};
 
 wxButton* AddButton(wxWindow* parent, int id, const char* label, const char* tip) {
-  auto* button = new wxButton(parent, id, U(label));
-  button->SetToolTip(U(tip));
+  auto* button = new wxButton(parent, id, Utf8(label));
+  button->SetToolTip(Utf8(tip));
   return button;
 }
 
 }  // namespace
 
 CSerialNumberDlg::CSerialNumberDlg(wxWindow* parent, const AutoInsertSettings& settings)
-    : wxDialog(parent, wxID_ANY, U("連番設定")) {
-  UseToolTipDelay();
+    : wxDialog(parent, wxID_ANY, Utf8("連番設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
   grid->AddGrowableCol(1);
-  grid->Add(new wxStaticText(this, wxID_ANY, U("入力文字(&E)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("入力文字(&E)")),
+            wxSizerFlags().CentreVertical());
   text_ = new wxTextCtrl(this, kTextEdit, ToWx(FixedText(settings.serialText)), wxDefaultPosition,
                          wxSize(200, -1));
-  text_->SetToolTip(U("番号と一緒に入れる文字を入力してください。"));
+  text_->SetToolTip(Utf8("番号と一緒に入れる文字を入力してください。"));
   grid->Add(text_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(this, wxID_ANY, U("開始番号(&S)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("開始番号(&S)")),
+            wxSizerFlags().CentreVertical());
   start_ = new wxTextCtrl(this, kStartEdit, wxString::Format("%d", settings.serialStart));
-  start_->SetToolTip(U("開始番号を入力してください。"));
+  start_->SetToolTip(Utf8("開始番号を入力してください。"));
   grid->Add(start_);
-  grid->Add(new wxStaticText(this, wxID_ANY, U("桁数(&K)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("桁数(&K)")), wxSizerFlags().CentreVertical());
   digits_ = new wxChoice(this, kDigitsChoice);
   for (int digits = 1; digits <= 9; ++digits) digits_->Append(wxString::Format("%d", digits));
   digits_->SetSelection(std::clamp(settings.serialDigits, 1, 9) - 1);
-  digits_->SetToolTip(U("番号の桁数を選択してください。"));
+  digits_->SetToolTip(Utf8("番号の桁数を選択してください。"));
   grid->Add(digits_);
   top->Add(grid, wxSizerFlags().Expand().Border());
-  auto* note = new wxStaticText(this, wxID_ANY, U("※ 番号を入れたい場所に * を入力"));
+  auto* note = new wxStaticText(this, wxID_ANY, Utf8("※ 番号を入れたい場所に * を入力"));
   note->SetForegroundColour(*wxRED);
   top->Add(note, wxSizerFlags().Border(wxLEFT | wxRIGHT));
   top->Add(AddButton(this, wxID_OK, "&O K", "現在の設定を反映して終了します。"),
@@ -102,13 +101,12 @@ void CSerialNumberDlg::Store(AutoInsertSettings& settings) const {
 }
 
 CInsertAttributesDlg::CInsertAttributesDlg(wxWindow* parent, ProgramState& program)
-    : wxDialog(parent, wxID_ANY, U("取り込みファイルの属性設定")), program_(program) {
-  UseToolTipDelay();
+    : wxDialog(parent, wxID_ANY, Utf8("取り込みファイルの属性設定")), program_(program) {
   const AttributeChoices choices = ReadAttributeChoices(program_.settings);
   auto* top = new wxBoxSizer(wxVERTICAL);
   const auto box = [&](int id, const char* label, const char* tip, bool value) {
-    auto* check = new wxCheckBox(this, id, U(label));
-    check->SetToolTip(U(tip));
+    auto* check = new wxCheckBox(this, id, Utf8(label));
+    check->SetToolTip(Utf8(tip));
     check->SetValue(value);
     top->Add(check, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     return check;
@@ -138,7 +136,7 @@ void CInsertAttributesDlg::OnOk(wxCommandEvent&) {
 }
 
 CAutoInsertDlg::CAutoInsertDlg(const ToolContext& context)
-    : wxDialog(context.owner, wxID_ANY, U("アイテムの自動挿入")),
+    : wxDialog(context.owner, wxID_ANY, Utf8("アイテムの自動挿入")),
       context_(context),
       working_(InsertDialogStart(context.doc->Data().settings.autoInsert,
                                  context.doc->Data().ColumnCount(),
@@ -160,70 +158,70 @@ CAutoInsertDlg::CAutoInsertDlg(const ToolContext& context)
 }
 
 void CAutoInsertDlg::CreateControls() {
-  UseToolTipDelay();
   const Document& data = context_.doc->Data();
   auto* top = new wxBoxSizer(wxVERTICAL);
 
   auto* source = new wxFlexGridSizer(3, wxSize(8, 6));
   source->AddGrowableCol(1);
-  source->Add(new wxStaticText(this, wxID_ANY, U("フォルダ名(&N)")),
+  source->Add(new wxStaticText(this, wxID_ANY, Utf8("フォルダ名(&N)")),
               wxSizerFlags().CentreVertical());
   folder_ = new wxTextCtrl(this, kFolderEdit, ToWx(FixedText(working_.folder)), wxDefaultPosition,
                            wxSize(300, -1));
-  folder_->SetToolTip(U("取り込むフォルダ名です。"));
+  folder_->SetToolTip(Utf8("取り込むフォルダ名です。"));
   folder_->SetDropTarget(new SinglePathDrop(folder_, SinglePathDrop::Kind::kFolder));
   source->Add(folder_, wxSizerFlags().Expand());
   source->Add(AddButton(this, kBrowseButton, "参照(&R)",
                         "フォルダ選択ダイアログからフォルダを選択します。"));
-  source->Add(new wxStaticText(this, wxID_ANY, U("拡張子(&E)")), wxSizerFlags().CentreVertical());
+  source->Add(new wxStaticText(this, wxID_ANY, Utf8("拡張子(&E)")),
+              wxSizerFlags().CentreVertical());
   extension_ = new wxTextCtrl(this, kExtensionEdit, ToWx(FixedText(working_.pattern)));
-  extension_->SetToolTip(U("取り込みたいファイルの拡張子を入力してください。"));
+  extension_->SetToolTip(Utf8("取り込みたいファイルの拡張子を入力してください。"));
   source->Add(extension_, wxSizerFlags().Expand());
   source->AddSpacer(0);
   top->Add(source, wxSizerFlags().Expand().Border());
 
   auto* options = new wxBoxSizer(wxHORIZONTAL);
-  subFolders_ = new wxCheckBox(this, kSubFoldersCheck, U("サブフォルダも含める(&F)"));
+  subFolders_ = new wxCheckBox(this, kSubFoldersCheck, Utf8("サブフォルダも含める(&F)"));
   subFolders_->SetValue(working_.subFolders != 0);
-  subFolders_->SetToolTip(U("サブフォルダを含める場合はチェックしてください。"));
+  subFolders_->SetToolTip(Utf8("サブフォルダを含める場合はチェックしてください。"));
   options->Add(subFolders_, wxSizerFlags(1).CentreVertical());
-  auto* attributes = new wxStaticBoxSizer(wxHORIZONTAL, this, U("取り込み属性"));
-  attributes->Add(new wxButton(attributes->GetStaticBox(), kAttributesButton, U("設定(&S)")),
+  auto* attributes = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8("取り込み属性"));
+  attributes->Add(new wxButton(attributes->GetStaticBox(), kAttributesButton, Utf8("設定(&S)")),
                   wxSizerFlags().Border(wxALL, 2));
   options->Add(attributes);
   top->Add(options, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
   auto* columns = new wxFlexGridSizer(2, wxSize(8, 6));
   columns->AddGrowableCol(1);
-  columns->Add(new wxStaticText(this, wxID_ANY, U("設定項目(&P)")),
+  columns->Add(new wxStaticText(this, wxID_ANY, Utf8("設定項目(&P)")),
                wxSizerFlags().CentreVertical());
   column_ = new wxChoice(this, kColumnChoice);
   for (int c = 1; c <= userColumns_; ++c)
     column_->Append(ToWx(FixedText(data.settings.columns.names[c])));
   column_->SetSelection(working_.lastColumn - 1);
-  column_->SetToolTip(U("設定する項目を選択します。"));
+  column_->SetToolTip(Utf8("設定する項目を選択します。"));
   columns->Add(column_, wxSizerFlags().Expand());
-  columns->Add(new wxStaticText(this, wxID_ANY, U("挿入する項目(&A)")),
+  columns->Add(new wxStaticText(this, wxID_ANY, Utf8("挿入する項目(&A)")),
                wxSizerFlags().CentreVertical());
   kind_ = new wxChoice(this, kKindChoice);
-  for (const char* name : kItemKindNames) kind_->Append(U(name));
-  kind_->SetToolTip(U("挿入したい項目を選択してください。"));
+  for (const char* name : kItemKindNames) kind_->Append(Utf8(name));
+  kind_->SetToolTip(Utf8("挿入したい項目を選択してください。"));
   columns->Add(kind_, wxSizerFlags().Expand());
-  inputLabel_ = new wxStaticText(this, kInputLabel, U("入力文字(&I)"));
+  inputLabel_ = new wxStaticText(this, kInputLabel, Utf8("入力文字(&I)"));
   columns->Add(inputLabel_, wxSizerFlags().CentreVertical());
   auto* inputRow = new wxBoxSizer(wxHORIZONTAL);
   input_ = new wxTextCtrl(this, kInputEdit);
-  input_->SetToolTip(U("挿入したい文字を入力してください。"));
+  input_->SetToolTip(Utf8("挿入したい文字を入力してください。"));
   inputRow->Add(input_, wxSizerFlags(1));
   serial_ = AddButton(this, kSerialButton, "連番設定(&N)", "連番設定ダイアログを表示します。");
   inputRow->Add(serial_);
   columns->Add(inputRow, wxSizerFlags().Expand());
   top->Add(columns, wxSizerFlags().Expand().Border());
   // The sample sits under the file it is made from.
-  top->Add(new wxStaticText(this, wxID_ANY, U("/AAA/BBB.txt の場合")),
+  top->Add(new wxStaticText(this, wxID_ANY, Utf8("/AAA/BBB.txt の場合")),
            wxSizerFlags().Border(wxLEFT | wxRIGHT));
   sample_ = new wxStaticText(this, kSample, wxString());
-  sample_->SetToolTip(U("挿入される文字のサンプルです。"));
+  sample_->SetToolTip(Utf8("挿入される文字のサンプルです。"));
   top->Add(sample_, wxSizerFlags().Expand().Border(wxLEFT, 24));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);

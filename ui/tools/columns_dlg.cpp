@@ -20,53 +20,50 @@
 
 namespace listora {
 
-namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-}  // namespace
+namespace {}  // namespace
 
 CColumnSettingsDlg::CColumnSettingsDlg(wxWindow* parent, std::vector<ColumnSetting> columns)
-    : wxDialog(parent, wxID_ANY, U("カラムの設定")), working_(std::move(columns)) {
-  UseToolTipDelay();
+    : wxDialog(parent, wxID_ANY, Utf8("カラムの設定")), working_(std::move(columns)) {
   for (const ColumnSetting& column : working_) openingNames_.push_back(column.name);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* chooser = new wxBoxSizer(wxHORIZONTAL);
-  chooser->Add(new wxStaticText(this, wxID_ANY, U("カラムの選択(&A)")),
+  chooser->Add(new wxStaticText(this, wxID_ANY, Utf8("カラムの選択(&A)")),
                wxSizerFlags().CentreVertical().Border(wxRIGHT));
   choice_ = new wxChoice(this, kColumnChoice);
   for (const std::string& name : openingNames_) choice_->Append(ToWx(name));
   choice_->SetSelection(0);
-  choice_->SetToolTip(U("設定するカラムを選択してください"));
+  choice_->SetToolTip(Utf8("設定するカラムを選択してください"));
   chooser->Add(choice_, wxSizerFlags(1).CentreVertical());
   top->Add(chooser, wxSizerFlags().Expand().Border());
 
-  auto* frameSizer = new wxStaticBoxSizer(wxVERTICAL, this, U("No.1"));
+  auto* frameSizer = new wxStaticBoxSizer(wxVERTICAL, this, Utf8("No.1"));
   frame_ = frameSizer->GetStaticBox();
   frame_->SetId(kFrame);
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
   grid->AddGrowableCol(1);
-  grid->Add(new wxStaticText(frame_, wxID_ANY, U("カラム名(&N)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8("カラム名(&N)")),
+            wxSizerFlags().CentreVertical());
   name_ = new wxTextCtrl(frame_, kNameEdit, wxString(), wxDefaultPosition, wxSize(200, -1));
-  name_->SetToolTip(U("カラム名を入力してください"));
+  name_->SetToolTip(Utf8("カラム名を入力してください"));
   grid->Add(name_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(frame_, wxID_ANY, U("カラム幅(&W)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8("カラム幅(&W)")),
+            wxSizerFlags().CentreVertical());
   width_ = new wxTextCtrl(frame_, kWidthEdit, wxString(), wxDefaultPosition, wxSize(80, -1), 0,
                           wxTextValidator(wxFILTER_DIGITS));
-  width_->SetToolTip(U("カラム幅を入力してください"));
+  width_->SetToolTip(Utf8("カラム幅を入力してください"));
   grid->Add(width_);
   frameSizer->Add(grid, wxSizerFlags().Expand().Border());
-  right_ = new wxCheckBox(frame_, kRightCheck, U("　数値入力用(右寄せ)(&R)"));
-  right_->SetToolTip(U("数値用に右寄せする場合チェックしてください"));
+  right_ = new wxCheckBox(frame_, kRightCheck, Utf8("　数値入力用(右寄せ)(&R)"));
+  right_->SetToolTip(Utf8("数値用に右寄せする場合チェックしてください"));
   frameSizer->Add(right_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   top->Add(frameSizer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, wxID_OK, U("設　定(&S)"));
-  ok->SetToolTip(U("現在の内容で設定し終了します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, U("キャンセル(&C)"));
-  cancel->SetToolTip(U("現在の内容を破棄して設定を終了します"));
+  auto* ok = new wxButton(this, wxID_OK, Utf8("設　定(&S)"));
+  ok->SetToolTip(Utf8("現在の内容で設定し終了します"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
+  cancel->SetToolTip(Utf8("現在の内容を破棄して設定を終了します"));
   buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
   buttons->Add(cancel);
   top->Add(buttons, wxSizerFlags().Right().Border());
@@ -85,7 +82,7 @@ void CColumnSettingsDlg::ShowColumn() {
   if (working_.empty()) return;
   const ColumnSetting& column = working_[current_];
   // The caption keeps the name the column had when the dialog opened.
-  frame_->SetLabel(ToWx(openingNames_[current_]) + U("の設定"));
+  frame_->SetLabel(ToWx(openingNames_[current_]) + Utf8("の設定"));
   name_->ChangeValue(ToWx(column.name));
   width_->ChangeValue(wxString::Format("%d", column.width));
   right_->SetValue(column.rightAligned);

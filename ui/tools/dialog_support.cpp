@@ -3,11 +3,8 @@
 #include <wx/dialog.h>
 #include <wx/filename.h>
 #include <wx/textctrl.h>
-#include <wx/tooltip.h>
 
 namespace listora {
-
-void UseToolTipDelay() { wxToolTip::SetDelay(900); }
 
 void SwallowEnter(wxDialog& dialog) {
   dialog.Bind(wxEVT_CHAR_HOOK, [](wxKeyEvent& event) {

@@ -1,7 +1,7 @@
 #pragma once
-// What the item tools' dialogs share: tool tips after 900 ms, an Enter key
-// that neither presses a button nor closes the dialog, and fields that take
-// one dropped file or folder.
+// What the item tools' dialogs share: an Enter key that neither presses a
+// button nor closes the dialog, and fields that take one dropped file or
+// folder.
 
 #include <wx/dnd.h>
 
@@ -11,9 +11,6 @@ class wxDialog;
 class wxTextCtrl;
 
 namespace listora {
-
-// Sets the delay of every tool tip to 900 ms.
-void UseToolTipDelay();
 
 // The dialog swallows the Enter key (Escape still cancels).
 void SwallowEnter(wxDialog& dialog);

@@ -18,14 +18,10 @@
 
 namespace listora {
 
-namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-}  // namespace
+namespace {}  // namespace
 
 CFindReplaceDlg::CFindReplaceDlg(const ToolContext& context)
-    : wxDialog(context.owner, wxID_ANY, U("検索と置換")),
+    : wxDialog(context.owner, wxID_ANY, Utf8("検索と置換")),
       context_(context),
       session_(context.doc->StartFindReplace()) {
   CreateControls();
@@ -40,13 +36,12 @@ CFindReplaceDlg::CFindReplaceDlg(const ToolContext& context)
 }
 
 void CFindReplaceDlg::CreateControls() {
-  UseToolTipDelay();
   auto* top = new wxBoxSizer(wxHORIZONTAL);
   auto* left = new wxBoxSizer(wxVERTICAL);
   const auto field = [&](const char* label, int id, const char* tip) {
-    left->Add(new wxStaticText(this, wxID_ANY, U(label)), wxSizerFlags().Border(wxTOP, 6));
+    left->Add(new wxStaticText(this, wxID_ANY, Utf8(label)), wxSizerFlags().Border(wxTOP, 6));
     auto* edit = new wxTextCtrl(this, id, wxString(), wxDefaultPosition, wxSize(280, -1));
-    edit->SetToolTip(U(tip));
+    edit->SetToolTip(Utf8(tip));
     left->Add(edit, wxSizerFlags().Expand().Border(wxTOP, 2));
     return edit;
   };
@@ -54,16 +49,16 @@ void CFindReplaceDlg::CreateControls() {
   replace_ = field("置換後の文字列(&R)", kReplaceEdit, "置換後の文字列を入力してください。");
 
   auto* options = new wxBoxSizer(wxHORIZONTAL);
-  matchCase_ = new wxCheckBox(this, kCaseCheck, U("大文字と小文字を区別する(&B)"));
+  matchCase_ = new wxCheckBox(this, kCaseCheck, Utf8("大文字と小文字を区別する(&B)"));
   matchCase_->SetValue(true);
-  matchCase_->SetToolTip(U("大文字と小文字を区別する場合にチェックしてください。"));
+  matchCase_->SetToolTip(Utf8("大文字と小文字を区別する場合にチェックしてください。"));
   options->Add(matchCase_, wxSizerFlags().Bottom().Border(wxRIGHT, 12));
-  auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, U("検索する方向"));
-  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, U("上へ(&U)"), wxDefaultPosition,
+  auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8("検索する方向"));
+  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, Utf8("上へ(&U)"), wxDefaultPosition,
                           wxDefaultSize, wxRB_GROUP);
-  up_->SetToolTip(U("現在の位置から上を検索する場合に選んでください。"));
-  down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, U("下へ(&D)"));
-  down_->SetToolTip(U("現在の位置から下を検索する場合に選んでください。"));
+  up_->SetToolTip(Utf8("現在の位置から上を検索する場合に選んでください。"));
+  down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, Utf8("下へ(&D)"));
+  down_->SetToolTip(Utf8("現在の位置から下を検索する場合に選んでください。"));
   down_->SetValue(true);
   direction->Add(up_, wxSizerFlags().Border(wxRIGHT));
   direction->Add(down_);
@@ -83,12 +78,12 @@ void CFindReplaceDlg::CreateControls() {
       {kReplaceAllButton, "すべて置換(&A)", "すべての検索文字列を置換後の文字列に置換します。"},
   };
   for (std::size_t i = 0; i < std::size(buttons); ++i) {
-    buttons_[i] = new wxButton(this, buttons[i].id, U(buttons[i].label));
-    buttons_[i]->SetToolTip(U(buttons[i].tip));
+    buttons_[i] = new wxButton(this, buttons[i].id, Utf8(buttons[i].label));
+    buttons_[i]->SetToolTip(Utf8(buttons[i].tip));
     right->Add(buttons_[i], wxSizerFlags().Expand().Border(wxBOTTOM, 4));
   }
-  auto* cancel = new wxButton(this, wxID_CANCEL, U("キャンセル(&C)"));
-  cancel->SetToolTip(U("検索と置換を終了します。"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
+  cancel->SetToolTip(Utf8("検索と置換を終了します。"));
   cancel->SetDefault();  // Enter closes the dialog
   right->Add(cancel, wxSizerFlags().Expand());
   top->Add(right, wxSizerFlags().Border());

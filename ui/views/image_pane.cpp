@@ -32,8 +32,6 @@ void AddImageHandlers() {
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
 }
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
 }  // namespace
 
 CImagePane::CImagePane(wxWindow* parent, const CItemListCtrl& list)
@@ -186,13 +184,13 @@ void CImagePane::OnLeftDoubleClick(wxMouseEvent& event) {
 std::unique_ptr<wxMenu> CImagePane::ContextMenu() const {
   if (!HasImage()) return nullptr;
   auto menu = std::make_unique<wxMenu>();
-  menu->AppendRadioItem(cmd::kImageActualSize, U("実物大表示(&A)"));
-  menu->AppendRadioItem(cmd::kImageFit, U("ウインドウに合わせる(&F)"));
+  menu->AppendRadioItem(cmd::kImageActualSize, Utf8("実物大表示(&A)"));
+  menu->AppendRadioItem(cmd::kImageFit, Utf8("ウインドウに合わせる(&F)"));
   menu->Check(fit_ ? cmd::kImageFit : cmd::kImageActualSize, true);
   menu->AppendSeparator();
-  menu->Append(cmd::kImageEdit, U("画像の編集(&E)"));
-  menu->Append(cmd::kImageInfo, U("画像情報(&I)"));
-  menu->Append(cmd::kImageChange, U("画像の変更(&C)"));
+  menu->Append(cmd::kImageEdit, Utf8("画像の編集(&E)"));
+  menu->Append(cmd::kImageInfo, Utf8("画像情報(&I)"));
+  menu->Append(cmd::kImageChange, Utf8("画像の変更(&C)"));
   return menu;
 }
 

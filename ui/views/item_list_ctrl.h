@@ -182,7 +182,7 @@ class CItemListCtrl : public wxWindow {
   bool MoveByKey(int key, bool ctrl, bool shift);
 
   // item_list_drag.cpp
-  void SetDropTarget(int row);
+  void SetDropRow(int row);
   void OnScrollTimer(wxTimerEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   wxBitmap DragPicture(wxPoint& hotSpot, const wxPoint& bodyPoint) const;

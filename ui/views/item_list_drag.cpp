@@ -87,7 +87,7 @@ void CItemListCtrl::DragTo(const wxPoint& bodyPoint) {
   // Only the height counts: the row level with the mouse, wherever it is
   // sideways. Above or below the body nothing is found there.
   const int bottom = body_->GetClientSize().y;
-  if (bodyPoint.y >= 0 && bodyPoint.y < bottom) SetDropTarget(RowAt(bodyPoint.y));
+  if (bodyPoint.y >= 0 && bodyPoint.y < bottom) SetDropRow(RowAt(bodyPoint.y));
 
   int direction = 0;
   int beyond = 0;
@@ -111,7 +111,7 @@ void CItemListCtrl::DragTo(const wxPoint& bodyPoint) {
   body_->Refresh();
 }
 
-void CItemListCtrl::SetDropTarget(int row) {
+void CItemListCtrl::SetDropRow(int row) {
   const int count = GetItemCount();
   if (count == 0) return;
   bool afterLast = false;
@@ -147,7 +147,7 @@ void CItemListCtrl::OnScrollTimer(wxTimerEvent&) {
   // goes on from the row last found.
   const int from = dropIndex_ >= 0 ? dropIndex_ : lastTarget_;
   body_->Scroll(-1, std::max(TopRow() + scrollDirection_, 0));
-  if (from >= 0) SetDropTarget(from + scrollDirection_);
+  if (from >= 0) SetDropRow(from + scrollDirection_);
 }
 
 void CItemListCtrl::OnCaptureLost(wxMouseCaptureLostEvent&) { EndRowDrag(false); }

@@ -1,11 +1,12 @@
 #pragma once
-
-#include <functional>
 // The test process's running application: started once under Xvfb before
 // the first test, with the settings file in a temporary folder and the
 // scripted prompt installed.
 
+#include <wx/string.h>
+
 #include <filesystem>
+#include <functional>
 
 class wxWindow;
 
@@ -17,6 +18,9 @@ class CListoraDoc;
 namespace listora::test {
 
 class ScriptedPrompt;
+
+// A text as the tests write it, UTF-8.
+inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 ScriptedPrompt& Script();
 CListoraApp& App();

@@ -18,7 +18,12 @@
 namespace listora::test {
 
 CItemListCtrl& TheList() { return *App().MainFrame()->PaneWindows().list; }
-Document& TheData() { return CurrentDoc().Data(); }
+// The one way into a document's data besides its edit methods.
+struct DocumentSetup {
+  static Document& Data(CListoraDoc& doc) { return doc.data_; }
+};
+
+Document& TheData() { return DocumentSetup::Data(CurrentDoc()); }
 
 void StartWithColumns(int userColumns) {
   StartFresh();

@@ -13,6 +13,7 @@ struct Document;
 namespace listora::test {
 
 CItemListCtrl& TheList();
+// The open document's data, for setting a test up.
 Document& TheData();
 // A new document with `userColumns` user columns, and its fresh start.
 void StartWithColumns(int userColumns);
