@@ -1,17 +1,19 @@
 #pragma once
-// The application's own commands on the main window: the settings dialog,
-// the help page (F1), the about box and the update check.
+// The application's own commands: the settings dialog, the help page (F1),
+// the about box and the update check.
 
 #include <filesystem>
-#include <string>
 
-class wxFrame;
+class wxCommandEvent;
 
 namespace listora {
 
-class Profile;
+struct CommandScope;
 
-void BindAppCommands(wxFrame& frame);
+void ShowSettings(CommandScope& scope, wxCommandEvent& event);
+void ShowHelpPage(CommandScope& scope, wxCommandEvent& event);
+void ShowAbout(CommandScope& scope, wxCommandEvent& event);
+void CheckForUpdate(CommandScope& scope, wxCommandEvent& event);
 
 // The help page of a program in `executableDir`: beside it (a build
 // folder), else under ../share/listora (an installed program). Empty when

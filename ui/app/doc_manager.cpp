@@ -10,7 +10,6 @@
 #include "core/print/preview_pages.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"
-#include "ui/base/focused_text_edit.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/base/recent_files.h"
@@ -33,32 +32,7 @@ void ShowRecentFiles() {
 }
 }  // namespace
 
-CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {
-  // Bound handlers run before wxDocManager's own, which would drop an entry
-  // whenever opening it did not happen, a cancelled save question included.
-  Bind(wxEVT_MENU, &CListoraDocManager::OnRecentFile, this, cmd::kRecentFile1,
-       cmd::kRecentFile1 + kRecentFileCount - 1);
-  // wxDocManager would give undo to a command processor; the program keeps
-  // no command history, so undo is the focused text field's.
-  Bind(wxEVT_MENU, &EditFocusedText, cmd::kUndo);
-  // Save stores whatever is open, so it is never greyed out for want of a
-  // change (wxDocManager's own rule).
-  Bind(
-      wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(OpenDocument() != nullptr); },
-      cmd::kSave);
-  // Ahead of wxDocManager's printing and preview (whose print button
-  // prints too).
-  Bind(wxEVT_MENU, &CListoraDocManager::OnPrintOrPreview, this, cmd::kPrint);
-  Bind(wxEVT_MENU, &CListoraDocManager::OnPrintOrPreview, this, cmd::kPrintPreview);
-  // A recent-file entry is enabled only while the list holds a file for it.
-  Bind(
-      wxEVT_UPDATE_UI,
-      [this](wxUpdateUIEvent& event) {
-        event.Enable(static_cast<size_t>(event.GetId() - cmd::kRecentFile1) <
-                     GetHistoryFilesCount());
-      },
-      cmd::kRecentFile1, cmd::kRecentFile1 + kRecentFileCount - 1);
-}
+CListoraDocManager::CListoraDocManager() : wxDocManager(0, false) {}
 
 wxDocument* CListoraDocManager::CreateStartDocument(const wxString& path) {
   if (!path.empty()) {

@@ -35,12 +35,14 @@ class CListoraDocManager : public wxDocManager {
   wxPreviewFrame* CreatePreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent,
                                      const wxString& title) override;
 
- private:
-  void OnRecentFile(wxCommandEvent& event);
-  // GTK's "Print to File" proposes the document's name beside it; then
+  // Commands the table binds ahead of wxDocManager's own handlers: an
+  // entry of the recent-file list, and printing or the preview, for which
+  // GTK's "Print to File" proposes the document's name beside it before
   // wxDocManager goes on.
+  void OnRecentFile(wxCommandEvent& event);
   void OnPrintOrPreview(wxCommandEvent& event);
 
+ private:
   std::string proposedPdf_;  // the output URI proposed last
 };
 

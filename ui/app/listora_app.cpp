@@ -10,7 +10,8 @@
 
 #include "core/app/command_line.h"
 #include "core/print/preview_pages.h"
-#include "ui/app/app_commands.h"
+#include "ui/app/command_scope.h"
+#include "ui/app/command_table.h"
 #include "ui/app/doc_manager.h"
 #include "ui/app/doc_template.h"
 #include "ui/app/path_insertion.h"
@@ -75,8 +76,10 @@ bool CListoraApp::OnInit() {
     insertPaths_ = request.paths;
   }
 
+  InstallCommands(ProgramCommands());
   frame_ = new CMainFrame(docManager_, *program_);
-  BindAppCommands(*frame_);
+  commands_.emplace(CommandScope{wxWeakRef<CMainFrame>(frame_.get()), *docManager_, *program_});
+  BindCommands(ProgramCommands(), *commands_);
   SetTopWindow(frame_);
   new CListoraDocTemplate(docManager_, *program_, *frame_);
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/base/profile.h"
+#include "ui/app/command_scope.h"
 #include "ui/doc/program_state.h"
 #include "ui/frame/main_frame.h"
 
@@ -42,6 +43,8 @@ class CListoraApp : public wxApp {
   std::optional<ProgramState> program_;
   CListoraDocManager* docManager_ = nullptr;
   wxWeakRef<CMainFrame> frame_;
+  // What the commands of the table work on, from the main window on.
+  std::optional<CommandScope> commands_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A command's status-bar prompt and short tool-tip text, split out of its
-// entry in the desktop program's table of texts (ui/base/messages.h).
+// A command's status-bar prompt and tool-tip text from its entry in the
+// table of commands.
 
 #include <wx/string.h>
 

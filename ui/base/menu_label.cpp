@@ -2,7 +2,8 @@
 
 #include <wx/menu.h>
 
-#include "ui/base/command_help.h"
+#include "ui/base/command.h"
+#include "ui/text/text_convert.h"
 
 namespace listora {
 
@@ -22,12 +23,18 @@ wxString WxMenuLabel(const wxString& exactText) {
   return shortcut.empty() ? head + mnemonic : head + mnemonic + "\t" + shortcut;
 }
 
-void AppendCommand(wxMenu& menu, int id, const char* text, wxItemKind kind) {
-  menu.Append(id, WxMenuLabel(wxString::FromUTF8(text)), HelpFor(id).prompt, kind);
+void AppendCommand(wxMenu& menu, int id, char mnemonic) {
+  const Command* command = FindCommand(id);
+  if (!command) return;
+  wxString text = Utf8(command->menuText);
+  const size_t marker = text.find("(&");
+  if (mnemonic != 0 && marker != wxString::npos && marker + 2 < text.length())
+    text[marker + 2] = mnemonic;
+  menu.Append(id, WxMenuLabel(text), Utf8(command->prompt), command->kind);
 }
 
 void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text) {
-  menu.AppendSubMenu(sub, wxString::FromUTF8(text));
+  menu.AppendSubMenu(sub, Utf8(text));
 }
 
 }  // namespace listora

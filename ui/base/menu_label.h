@@ -12,8 +12,10 @@ namespace listora {
 
 wxString WxMenuLabel(const wxString& exactText);
 
-// Appends command `id` with its exact text (UTF-8) and its status-bar prompt.
-void AppendCommand(wxMenu& menu, int id, const char* text, wxItemKind kind = wxITEM_NORMAL);
+// Appends command `id` with its text, kind and status-bar prompt from the
+// table of commands; `mnemonic`, where given, takes the place of the
+// letter in the text's "(&X)" for a menu whose entries need other letters.
+void AppendCommand(wxMenu& menu, int id, char mnemonic = 0);
 void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text);
 
 }  // namespace listora

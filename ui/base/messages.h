@@ -1,15 +1,14 @@
 #pragma once
 // Every text the desktop program shows that the core does not produce:
 // messages, questions, captions, file chooser titles and filters, progress
-// and status texts, and each command's status-bar prompt and tool tip. The
+// and status texts; each command's menu text, status-bar prompt and tool
+// tip are in its entry of the table of commands (ui/app/command_table.cpp). The
 // core's texts are in core/base/messages.h, in the same namespace; a text
 // lives in one of the two tables and never in both. Labels, menu texts and
 // tool tips that belong to one dialog's or menu's layout stay where that
 // layout is built. UTF-8.
 
 #include <string_view>
-
-#include "ui/base/command_ids.h"
 
 namespace listora::msg {
 
@@ -106,54 +105,5 @@ inline constexpr std::string_view kUpdateChecking =
 inline constexpr std::string_view kConnectionError = "接続エラー";
 inline constexpr std::string_view kNoVersionInfo = "バージョン情報がありません";
 inline constexpr std::string_view kNoNewerVersion = "バージョンアップはありません。";
-
-// For each command a status-bar prompt and, after a line feed, a short
-// tool-tip text.
-struct CommandText {
-  int id;
-  std::string_view text;
-};
-
-inline constexpr CommandText kCommandTexts[] = {
-    {cmd::kTreeGroup1, "1列目を親アイテムにしてツリービューに挿入\n1列目から挿入"},
-    {cmd::kTreeGroup1 + 1, "2列目を親アイテムにしてツリービューに挿入\n2列目から挿入"},
-    {cmd::kTreeGroup1 + 2, "3列目を親アイテムにしてツリービューに挿入\n3列目から挿入"},
-    {cmd::kTreeGroup4, "4列目を親アイテムにしてツリービューに挿入\n4列目から挿入"},
-    {cmd::kSearch, "入力文字列を検索\n検索"},
-    {cmd::kAddItem, "アイテムを追加します"},
-    {cmd::kModifyItem, "選択アイテムを修正します"},
-    {cmd::kAutoInsert, "アイテムをまとめて追加します\n自動挿入"},
-    {cmd::kAssociateImage, "アイテムに画像を関連付けます\n画像の関連付け"},
-    {cmd::kColumnSettings, "カラムを設定します\nカラム設定"},
-    {cmd::kDuplicateSearch, "重複しているアイテムを検索します\n重複検索"},
-    {cmd::kSettings, "Listoraの設定をします\n環境設定"},
-    {cmd::kFindReplace, "検索と置換をします\n検索と置換"},
-    {cmd::kAppendOpen, "現在のアイテムに追加でファイルを開きます\n追加で開く"},
-    {cmd::kExportText, "テキスト形式でファイル作成\nテキストへ出力"},
-    {cmd::kExportHtml, "HTML形式でファイル作成\nHTMLへ出力"},
-    {cmd::kExportCsv, "CSV形式でファイル作成\nCSVへ出力"},
-    {cmd::kUpdateCheck, "オンラインアップデートチェックをします。\nアップデートチェック"},
-    {cmd::kAbout, "プログラム情報、バージョン、著作権を表示します。\nバージョン情報"},
-    // The framework's commands and the window's own.
-    {cmd::kNew, "新しいファイルを作成します\n新規作成"},
-    {cmd::kOpen, "既存のファイルを開きます\n開く"},
-    {cmd::kSave, "ファイルを上書き保存します\n上書き保存"},
-    {cmd::kSaveAs, "ファイルに名前を付けて保存します\n名前を付けて保存"},
-    {cmd::kPrint, "アイテムを印刷します\n印刷"},
-    {cmd::kPrintPreview, "印刷イメージを表示します\n印刷プレビュー"},
-    {cmd::kPrintSetup, "プリンタと印刷の設定を変更します\nプリンタの設定"},
-    {cmd::kExit, "Listoraを終了します\n終了"},
-    {cmd::kListView, "リストビューの表示と非表示を切り替えます\nリストビュー"},
-    {cmd::kTreeView, "ツリービューの表示と非表示を切り替えます\nツリービュー"},
-    {cmd::kTextView, "テキストビューの表示と非表示を切り替えます\nテキストビュー"},
-    {cmd::kImageView, "イメージビューの表示と非表示を切り替えます\nイメージビュー"},
-    {cmd::kTreeToolBar, "ツリービューのツールバーの表示と非表示を切り替えます"},
-    {cmd::kToggleToolBar, "ツール バーの表示と非表示を切り替えます"},
-    {cmd::kToggleStatusBar, "ステータス バーの表示と非表示を切り替えます"},
-    {cmd::kMoveFirst, "先頭のアイテムを表示します\n先頭へ移動"},
-    {cmd::kMoveMiddle, "中間のアイテムを表示します\n中間へ移動"},
-    {cmd::kMoveLast, "最後のアイテムを表示します\n下へ移動"},
-    {cmd::kAddColumn, "カラムを追加します\nカラムを追加"},
-};
 
 }  // namespace listora::msg

@@ -36,12 +36,7 @@ std::filesystem::path ToPath(const wxString& file) {
 
 wxWindow* CListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
 
-CListoraDoc::CListoraDoc() {
-  Bind(wxEVT_MENU, &CListoraDoc::OnAddColumn, this, cmd::kAddColumn);
-  Bind(wxEVT_MENU, &CListoraDoc::OnExport, this, cmd::kExportText, cmd::kExportHtml);
-  Bind(wxEVT_MENU, &CListoraDoc::OnExport, this, cmd::kExportCsv);
-  Bind(wxEVT_MENU, &CListoraDoc::OnAppendOpen, this, cmd::kAppendOpen);
-}
+CListoraDoc::CListoraDoc() = default;
 
 void CListoraDoc::MarkModified() {
   Modify(true);

@@ -164,6 +164,11 @@ class CListoraDoc : public wxDocument {
   bool SaveAs() override;
   bool OnSaveModified() override;
 
+  // The document's commands, bound by the table of commands.
+  void OnAddColumn(wxCommandEvent& event);
+  void OnExport(wxCommandEvent& event);
+  void OnAppendOpen(wxCommandEvent& event);
+
  protected:
   bool DoSaveDocument(const wxString& file) override;
 
@@ -182,11 +187,8 @@ class CListoraDoc : public wxDocument {
   void RowsAppended(bool modified);
   // The image attachment without the hint and the mark.
   std::string AttachImageQuietly(std::span<const int> rows, std::string_view path);
-  void OnAddColumn(wxCommandEvent& event);
   // Text, HTML and CSV export (listora_doc_export.cpp).
-  void OnExport(wxCommandEvent& event);
   // Append-open's file chooser (listora_doc_append.cpp).
-  void OnAppendOpen(wxCommandEvent& event);
 
   ProgramState* program_ = nullptr;
   Document data_;

@@ -9,7 +9,6 @@
 #include "ui/print/print_commands.h"
 #include "ui/print/table_printout.h"
 #include "ui/text/text_convert.h"
-#include "ui/tools/item_tool_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/text_pane.h"
@@ -19,19 +18,7 @@ namespace listora {
 
 wxIMPLEMENT_CLASS(CListoraView, wxView);
 
-CListoraView::CListoraView(CMainFrame& frame) : frame_(&frame) {
-  Bind(wxEVT_MENU, &CListoraView::OnSelectAll, this, cmd::kSelectAll);
-  Bind(wxEVT_MENU, &CListoraView::OnInvertSelection, this, cmd::kInvertSelection);
-  Bind(wxEVT_MENU, &CListoraView::OnDeleteSelected, this, cmd::kDeleteSelected);
-  Bind(wxEVT_MENU, &CListoraView::OnMove, this, cmd::kMoveLast, cmd::kMoveMiddle);
-  Bind(wxEVT_MENU, &CListoraView::OnDeleteColumn, this, cmd::kDeleteColumn);
-  Bind(wxEVT_MENU, &CListoraView::OnListSearch, this, cmd::kSearch);
-  Bind(wxEVT_MENU, &CListoraView::OnCopyAllFields, this, cmd::kCopyAllFields);
-  Bind(wxEVT_MENU, &CListoraView::OnCopyColumn, this, cmd::kCopyColumn1, cmd::kCopyColumn10);
-  Bind(wxEVT_MENU, &CListoraView::OnPasteAllFields, this, cmd::kPasteAllFields);
-  Bind(wxEVT_MENU, &CListoraView::OnPasteColumn, this, cmd::kPasteColumn1, cmd::kPasteColumn10);
-  BindItemToolCommands(*this, [this] { return ToolContext{Doc(), List(), Frame()}; });
-}
+CListoraView::CListoraView(CMainFrame& frame) : frame_(&frame) {}
 
 CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
 CMainFrame* CListoraView::Frame() const { return frame_.get(); }

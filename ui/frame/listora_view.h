@@ -36,6 +36,18 @@ class CListoraView : public wxView {
   // the document is modified.
   void OnChangeFilename() override;
 
+  // The list's commands, bound by the table of commands.
+  void OnSelectAll(wxCommandEvent& event);
+  void OnInvertSelection(wxCommandEvent& event);
+  void OnDeleteSelected(wxCommandEvent& event);
+  void OnMove(wxCommandEvent& event);
+  void OnDeleteColumn(wxCommandEvent& event);
+  void OnListSearch(wxCommandEvent& event);
+  void OnCopyAllFields(wxCommandEvent& event);
+  void OnCopyColumn(wxCommandEvent& event);
+  void OnPasteAllFields(wxCommandEvent& event);
+  void OnPasteColumn(wxCommandEvent& event);
+
  private:
   CListoraDoc* Doc() const;
   CMainFrame* Frame() const;
@@ -56,12 +68,6 @@ class CListoraView : public wxView {
   void OnItemFocused(wxListEvent& event);
   void OnSelectionChanged(wxCommandEvent& event);
   void OnListKey(wxListEvent& event);
-  void OnSelectAll(wxCommandEvent& event);
-  void OnInvertSelection(wxCommandEvent& event);
-  void OnDeleteSelected(wxCommandEvent& event);
-  void OnMove(wxCommandEvent& event);
-  void OnDeleteColumn(wxCommandEvent& event);
-  void OnListSearch(wxCommandEvent& event);
   void OnColumnClick(wxListEvent& event);
   void OnCellEdited(wxListEvent& event);
   void OnRowsDropped(wxCommandEvent& event);
@@ -69,11 +75,6 @@ class CListoraView : public wxView {
   void OnHistoryEntryRemoved(wxCommandEvent& event);
   void DeleteSelected();
 
-  // Clipboard commands (list_clipboard_commands.cpp).
-  void OnCopyAllFields(wxCommandEvent& event);
-  void OnCopyColumn(wxCommandEvent& event);
-  void OnPasteAllFields(wxCommandEvent& event);
-  void OnPasteColumn(wxCommandEvent& event);
   // The one selected row a paste writes to, -1 unless exactly one is.
   int PasteRow() const;
 

@@ -12,12 +12,13 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "core/app/settings_sets.h"
 #include "core/app/window_placement.h"
 #include "core/base/profile.h"
+#include "ui/base/command.h"
 #include "ui/base/command_ids.h"
-#include "ui/base/focused_text_edit.h"
 #include "ui/base/program_icon.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
@@ -25,7 +26,6 @@
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/frame/recent_file_menu.h"
-#include "ui/print/print_commands.h"
 #include "ui/views/image_pane.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/list_menus.h"
@@ -38,17 +38,15 @@ namespace {
 
 enum StatusField { kMessageField, kCapsField, kNumField, kScrollField, kStatusFields };
 
-// The keys the menus do not carry; the menus hold the others (Ctrl+N, O,
-// D, P, S, J and F1).
-wxAcceleratorTable MainAccelerators() {
-  const wxAcceleratorEntry entries[] = {
-      {wxACCEL_CTRL, 'C', cmd::kCopy},          {wxACCEL_CTRL, WXK_INSERT, cmd::kCopy},
-      {wxACCEL_CTRL, 'X', cmd::kCut},           {wxACCEL_SHIFT, WXK_DELETE, cmd::kCut},
-      {wxACCEL_CTRL, 'V', cmd::kPaste},         {wxACCEL_SHIFT, WXK_INSERT, cmd::kPaste},
-      {wxACCEL_CTRL, 'Z', cmd::kUndo},          {wxACCEL_ALT, WXK_BACK, cmd::kUndo},
-      {wxACCEL_NORMAL, WXK_F6, cmd::kNextPane}, {wxACCEL_SHIFT, WXK_F6, cmd::kPreviousPane},
-  };
-  return wxAcceleratorTable(static_cast<int>(std::size(entries)), entries);
+// The keys the menus do not carry (Ctrl+C, F6, ...), from the table of
+// commands; the menus hold the others (Ctrl+N, O, D, P, S, J and F1).
+wxAcceleratorTable CommandAccelerators() {
+  std::vector<wxAcceleratorEntry> entries;
+  for (const Command& command : TheCommands()) {
+    for (const KeyStroke& stroke : command.keys)
+      if (stroke.key != 0) entries.emplace_back(stroke.flags, stroke.key, command.id);
+  }
+  return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
 PaneId PaneFor(int id) {
@@ -86,12 +84,6 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
   SetSizer(sizer);
 
   Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
-  Bind(wxEVT_MENU, &CMainFrame::OnTogglePane, this, cmd::kListView, cmd::kImageView);
-  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdatePane, this, cmd::kListView, cmd::kImageView);
-  Bind(wxEVT_MENU, &CMainFrame::OnToggleTreeToolBar, this, cmd::kTreeToolBar);
-  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateTreeToolBar, this, cmd::kTreeToolBar);
-  Bind(wxEVT_MENU, &CMainFrame::OnToggleBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
-  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBar, this, cmd::kToggleToolBar, cmd::kToggleStatusBar);
   ShowRecentFiles();
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     UpdateKeyIndicators();
@@ -102,20 +94,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
     wxCommandEvent search(wxEVT_MENU, cmd::kSearch);
     ProcessWindowEvent(search);
   });
-  Bind(wxEVT_MENU, &CMainFrame::OnSwitchPane, this, cmd::kNextPane, cmd::kPreviousPane);
-  Bind(wxEVT_MENU, &EditFocusedText, cmd::kCopy);
-  Bind(wxEVT_MENU, &EditFocusedText, cmd::kCut);
-  Bind(wxEVT_MENU, &EditFocusedText, cmd::kPaste);
-  // The image pane carries the one image association, whichever pane is
-  // active.
-  Bind(
-      wxEVT_MENU,
-      [this](wxCommandEvent&) {
-        if (panes_.image) panes_.image->AssociateImage();
-      },
-      cmd::kAssociateImage);
-  SetAcceleratorTable(MainAccelerators());
-  BindPrintCommands(*this, program_);
+  SetAcceleratorTable(CommandAccelerators());
   SetDropTarget(new MainWindowDrop(this, panes_));
 }
 

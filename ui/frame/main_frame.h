@@ -50,11 +50,7 @@ class CMainFrame : public wxDocParentFrame {
   void SetTotalCount(int count);
   void SetSelectedCount(int count);
 
- private:
-  CListoraDoc* CurrentDoc() const;
-  void CreatePanes();
-  void LayoutPanes();
-  void OnSize(wxSizeEvent& event);
+  // The window's own commands, bound by the table of commands.
   void OnTogglePane(wxCommandEvent& event);
   void OnUpdatePane(wxUpdateUIEvent& event);
   void OnToggleTreeToolBar(wxCommandEvent& event);
@@ -62,6 +58,12 @@ class CMainFrame : public wxDocParentFrame {
   void OnToggleBar(wxCommandEvent& event);
   void OnUpdateBar(wxUpdateUIEvent& event);
   void OnSwitchPane(wxCommandEvent& event);
+
+ private:
+  CListoraDoc* CurrentDoc() const;
+  void CreatePanes();
+  void LayoutPanes();
+  void OnSize(wxSizeEvent& event);
   void UpdateKeyIndicators();
 
   ProgramState& program_;

@@ -2,7 +2,6 @@
 
 #include <wx/menu.h>
 
-#include "ui/base/command_help.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/frame/recent_file_menu.h"
@@ -15,79 +14,76 @@ namespace {
 
 wxMenu* MakeFileMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kNew, "新規作成\tCtrl+N(&N)");
-  AppendCommand(*menu, cmd::kOpen, "開く...\tCtrl+O(&O)");
-  AppendCommand(*menu, cmd::kAppendOpen, "追加で開く\t\t\tCtrl+D(&D)");
-  AppendCommand(*menu, cmd::kSave, "上書き保存\tCtrl+S(&S)");
-  AppendCommand(*menu, cmd::kSaveAs, "名前を付けて保存(&A)...");
+  AppendCommand(*menu, cmd::kNew);
+  AppendCommand(*menu, cmd::kOpen);
+  AppendCommand(*menu, cmd::kAppendOpen);
+  AppendCommand(*menu, cmd::kSave);
+  AppendCommand(*menu, cmd::kSaveAs);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kPrint, "印刷...\tCtrl+P(&P)");
-  AppendCommand(*menu, cmd::kPrintPreview, "印刷プレビュー(&V)");
-  AppendCommand(*menu, cmd::kPrintSetup, "プリンタの設定(&R)...");
-  AppendCommand(*menu, cmd::kPrintLayout, "印刷レイアウト設定(&L)");
+  AppendCommand(*menu, cmd::kPrint);
+  AppendCommand(*menu, cmd::kPrintPreview);
+  AppendCommand(*menu, cmd::kPrintSetup);
+  AppendCommand(*menu, cmd::kPrintLayout);
   menu->AppendSeparator();
   AppendRecentFilePlaceholder(*menu);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kExit, "アプリケーションの終了(&X)");
+  AppendCommand(*menu, cmd::kExit);
   return menu;
 }
 
 wxMenu* MakeSettingsMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kColumnSettings, "カラムの設定(&C)");
-  AppendCommand(*menu, cmd::kSettings, "環境設定(&S)");
+  AppendCommand(*menu, cmd::kColumnSettings);
+  AppendCommand(*menu, cmd::kSettings);
   return menu;
 }
 
 wxMenu* MakeSearchMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kDuplicateSearch, "重複検索(&S)");
-  AppendCommand(*menu, cmd::kFindReplace, "検索と置換(&T)");
+  AppendCommand(*menu, cmd::kDuplicateSearch);
+  AppendCommand(*menu, cmd::kFindReplace);
   return menu;
 }
 
 wxMenu* MakeViewMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kToggleToolBar, "ツール バー(&T)", wxITEM_CHECK);
-  AppendCommand(*menu, cmd::kToggleStatusBar, "ステータス バー(&S)", wxITEM_CHECK);
+  AppendCommand(*menu, cmd::kToggleToolBar);
+  AppendCommand(*menu, cmd::kToggleStatusBar);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kListView, "リストビュー(&L)", wxITEM_CHECK);
-  AppendCommand(*menu, cmd::kTreeView, "ツリービュー(&R)", wxITEM_CHECK);
-  AppendCommand(*menu, cmd::kTextView, "テキストビュー(&E)", wxITEM_CHECK);
-  AppendCommand(*menu, cmd::kImageView, "イメージビュー(&I)", wxITEM_CHECK);
+  AppendCommand(*menu, cmd::kListView);
+  AppendCommand(*menu, cmd::kTreeView);
+  AppendCommand(*menu, cmd::kTextView);
+  AppendCommand(*menu, cmd::kImageView);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kTreeToolBar, "ツリービューのツールバー(&Y)", wxITEM_CHECK);
+  AppendCommand(*menu, cmd::kTreeToolBar);
   return menu;
 }
 
 wxMenu* MakeToolsMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kAutoInsert, "自動挿入\t\tCtrl + J(&J)");
-  AppendCommand(*menu, cmd::kAddItem, "アイテムの追加(&I)");
+  AppendCommand(*menu, cmd::kAutoInsert);
+  AppendCommand(*menu, cmd::kAddItem);
   auto* tree = new wxMenu;
-  for (int n = 1; n <= 4; ++n) {
-    const int id = cmd::kTreeGroup1 + n - 1;
-    tree->Append(id, wxString::Format("No.&%d", n), HelpFor(id).prompt);
-  }
+  for (int id = cmd::kTreeGroup1; id <= cmd::kTreeGroup4; ++id) AppendCommand(*tree, id);
   AppendSubMenu(*menu, tree, "ツリービュー(&T)");
   return menu;
 }
 
 wxMenu* MakeExportMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kExportText, "テキスト出力(&T)");
-  AppendCommand(*menu, cmd::kExportHtml, "HTML出力(&H)");
-  AppendCommand(*menu, cmd::kExportCsv, "CSV出力(&C)");
+  AppendCommand(*menu, cmd::kExportText);
+  AppendCommand(*menu, cmd::kExportHtml);
+  AppendCommand(*menu, cmd::kExportCsv);
   return menu;
 }
 
 wxMenu* MakeHelpMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kHelp, "ヘルプ\t\tF1(&H)");
+  AppendCommand(*menu, cmd::kHelp);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kAbout, "バージョン情報(&A)...");
+  AppendCommand(*menu, cmd::kAbout);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kUpdateCheck, "アップデートチェック(&U)");
+  AppendCommand(*menu, cmd::kUpdateCheck);
   return menu;
 }
 

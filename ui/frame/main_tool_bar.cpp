@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-#include "ui/base/command_help.h"
+#include "ui/base/command.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/frame/search_box.h"
@@ -43,11 +43,12 @@ wxBitmap ToolBitmap(const wxArtID& art, const wxString& fallback) {
   return bitmap;
 }
 
-void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallback,
-               wxItemKind kind = wxITEM_NORMAL) {
-  const CommandHelp help = HelpFor(id);
-  bar.AddTool(id, wxString(), ToolBitmap(art, fallback), help.tip, kind);
-  bar.SetToolLongHelp(id, help.prompt);
+// The button of command `id`, its kind and texts from the table of commands.
+void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallback) {
+  const Command* command = FindCommand(id);
+  if (!command) return;
+  bar.AddTool(id, wxString(), ToolBitmap(art, fallback), Utf8(command->tip), command->kind);
+  bar.SetToolLongHelp(id, Utf8(command->prompt));
 }
 
 // 120 pixels wide, or wider where the desktop's font needs it for a
@@ -70,10 +71,10 @@ void AddButtons(wxToolBar& bar, MainToolBarControls& controls) {
   bar.AddSeparator();
   AddButton(bar, cmd::kPrint, wxART_PRINT, "P");
   bar.AddSeparator();
-  AddButton(bar, cmd::kListView, wxART_REPORT_VIEW, "L", wxITEM_CHECK);
-  AddButton(bar, cmd::kTextView, wxART_NORMAL_FILE, "E", wxITEM_CHECK);
-  AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R", wxITEM_CHECK);
-  AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I", wxITEM_CHECK);
+  AddButton(bar, cmd::kListView, wxART_REPORT_VIEW, "L");
+  AddButton(bar, cmd::kTextView, wxART_NORMAL_FILE, "E");
+  AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R");
+  AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I");
   bar.AddSeparator();
   controls.searchBox = new CSearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
   controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));

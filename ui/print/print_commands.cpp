@@ -1,9 +1,6 @@
 #include "ui/print/print_commands.h"
 
-#include <wx/frame.h>
-
 #include "core/print/print_layout.h"
-#include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
@@ -30,18 +27,13 @@ PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list)
   return source;
 }
 
-void BindPrintCommands(wxFrame& frame, ProgramState& program) {
-  frame.Bind(
-      wxEVT_MENU,
-      [&frame, &program](wxCommandEvent&) {
-        PrintLayoutDialog dialog(&frame, program.printLayout);
-        if (dialog.ShowModal() != wxID_OK) return;
-        program.printLayout = dialog.Layout();
-        if (!WritePrintLayout(program.settings, dialog.Layout())) {
-          ThePrompt().Error(&frame, Utf8(msg::kCannotWriteSettings));
-        }
-      },
-      cmd::kPrintLayout);
+void EditPrintLayout(wxWindow* owner, ProgramState& program) {
+  PrintLayoutDialog dialog(owner, program.printLayout);
+  if (dialog.ShowModal() != wxID_OK) return;
+  program.printLayout = dialog.Layout();
+  if (!WritePrintLayout(program.settings, dialog.Layout())) {
+    ThePrompt().Error(owner, Utf8(msg::kCannotWriteSettings));
+  }
 }
 
 }  // namespace listora

@@ -3,7 +3,7 @@
 // for the list view's printout, and the print layout command. Printing,
 // preview and printer set-up themselves are the document manager's.
 
-class wxFrame;
+class wxWindow;
 
 namespace listora {
 
@@ -12,9 +12,9 @@ class CItemListCtrl;
 struct PrintSource;
 struct ProgramState;
 
-// The print layout command (the layout dialog) on the main window: it
+// The print layout command (the layout dialog, owned by `owner`): it
 // changes the program's print layout and writes it to the settings file.
-void BindPrintCommands(wxFrame& frame, ProgramState& program);
+void EditPrintLayout(wxWindow* owner, ProgramState& program);
 
 // The open document as the list shows it.
 PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list);

@@ -13,6 +13,7 @@
 #include "core/views/image_info.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/image_chooser.h"
+#include "ui/base/menu_label.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
@@ -46,10 +47,6 @@ CImagePane::CImagePane(wxWindow* parent, const CItemListCtrl& list)
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &CImagePane::OnCaptureLost, this);
   Bind(wxEVT_LEFT_DCLICK, &CImagePane::OnLeftDoubleClick, this);
   Bind(wxEVT_CONTEXT_MENU, &CImagePane::OnContextMenu, this);
-  Bind(wxEVT_MENU, &CImagePane::OnDisplayMode, this, cmd::kImageActualSize, cmd::kImageFit);
-  Bind(wxEVT_MENU, &CImagePane::OnEditImage, this, cmd::kImageEdit);
-  Bind(wxEVT_MENU, &CImagePane::OnImageInfo, this, cmd::kImageInfo);
-  Bind(wxEVT_MENU, &CImagePane::OnChangeImage, this, cmd::kImageChange);
 }
 
 void CImagePane::ApplyStyle(const ViewStyle& style, bool fitToPane) {
@@ -184,13 +181,13 @@ void CImagePane::OnLeftDoubleClick(wxMouseEvent& event) {
 std::unique_ptr<wxMenu> CImagePane::ContextMenu() const {
   if (!HasImage()) return nullptr;
   auto menu = std::make_unique<wxMenu>();
-  menu->AppendRadioItem(cmd::kImageActualSize, Utf8("実物大表示(&A)"));
-  menu->AppendRadioItem(cmd::kImageFit, Utf8("ウインドウに合わせる(&F)"));
+  AppendCommand(*menu, cmd::kImageActualSize);
+  AppendCommand(*menu, cmd::kImageFit);
   menu->Check(fit_ ? cmd::kImageFit : cmd::kImageActualSize, true);
   menu->AppendSeparator();
-  menu->Append(cmd::kImageEdit, Utf8("画像の編集(&E)"));
-  menu->Append(cmd::kImageInfo, Utf8("画像情報(&I)"));
-  menu->Append(cmd::kImageChange, Utf8("画像の変更(&C)"));
+  AppendCommand(*menu, cmd::kImageEdit);
+  AppendCommand(*menu, cmd::kImageInfo);
+  AppendCommand(*menu, cmd::kImageChange);
   return menu;
 }
 

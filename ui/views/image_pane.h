@@ -56,6 +56,12 @@ class CImagePane : public wxWindow {
   // selected item. True when it was attached.
   bool DropImage(const wxString& path);
 
+  // The commands of the pane's context menu, bound by the table of commands.
+  void OnDisplayMode(wxCommandEvent& event);
+  void OnEditImage(wxCommandEvent& event);
+  void OnImageInfo(wxCommandEvent& event);
+  void OnChangeImage(wxCommandEvent& event);
+
  private:
   bool AttachToSelection(const wxString& path);
   void SetDisplayMode(int mode);
@@ -73,10 +79,6 @@ class CImagePane : public wxWindow {
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   void OnLeftDoubleClick(wxMouseEvent& event);
   void OnContextMenu(wxContextMenuEvent& event);
-  void OnDisplayMode(wxCommandEvent& event);
-  void OnEditImage(wxCommandEvent& event);
-  void OnImageInfo(wxCommandEvent& event);
-  void OnChangeImage(wxCommandEvent& event);
 
   const CItemListCtrl& list_;
   CListoraDoc* doc_ = nullptr;

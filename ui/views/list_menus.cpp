@@ -22,26 +22,26 @@ void FillPlaceholders(wxMenu& copy, wxMenu& paste) {
 
 wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& paste) {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kAddItem, "アイテムの追加(&A)");
-  AppendCommand(*menu, cmd::kModifyItem, "アイテムの修正(&C)");
+  AppendCommand(*menu, cmd::kAddItem, 'A');
+  AppendCommand(*menu, cmd::kModifyItem);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kColumnSettings, "カラムの設定(&S)");
-  AppendCommand(*menu, cmd::kAddColumn, "カラムを追加(&I)");
+  AppendCommand(*menu, cmd::kColumnSettings, 'S');
+  AppendCommand(*menu, cmd::kAddColumn);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kCopyAllFields, "すべての項目をコピー(&K)");
+  AppendCommand(*menu, cmd::kCopyAllFields);
   copy = new wxMenu;
   AppendSubMenu(*menu, copy, "選択項目をコピー(&X)");
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kPasteAllFields, "すべての項目に貼り付け(&P)");
+  AppendCommand(*menu, cmd::kPasteAllFields);
   paste = new wxMenu;
   AppendSubMenu(*menu, paste, "選択項目へ貼り付け(&V)");
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kSelectAll, "すべて選択(&F)");
-  AppendCommand(*menu, cmd::kInvertSelection, "選択の切り替え(&J)");
+  AppendCommand(*menu, cmd::kSelectAll);
+  AppendCommand(*menu, cmd::kInvertSelection);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kAssociateImage, "画像の関連付け(&G)");
+  AppendCommand(*menu, cmd::kAssociateImage);
   menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kDeleteSelected, "選択アイテムを削除(&D)");
+  AppendCommand(*menu, cmd::kDeleteSelected);
   menu->AppendSeparator();
   AppendSubMenu(*menu, MakeMoveMenu(), "移動(&M)");
   if (columns)
@@ -59,9 +59,9 @@ wxMenu* MakeMainEditMenu(wxMenu*& copyColumns, wxMenu*& pasteColumns) {
 
 wxMenu* MakeMoveMenu() {
   auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kMoveFirst, "先頭へ移動(&T)");
-  AppendCommand(*menu, cmd::kMoveMiddle, "中間へ移動(&M)");
-  AppendCommand(*menu, cmd::kMoveLast, "下へ移動(&B)");
+  AppendCommand(*menu, cmd::kMoveFirst);
+  AppendCommand(*menu, cmd::kMoveMiddle);
+  AppendCommand(*menu, cmd::kMoveLast);
   return menu;
 }
 
@@ -73,9 +73,9 @@ std::unique_ptr<wxMenu> MakeEditMenu(const ColumnDescriptors* columns) {
 
 std::unique_ptr<wxMenu> MakeColumnMenu() {
   auto menu = std::make_unique<wxMenu>();
-  AppendCommand(*menu, cmd::kDeleteColumn, "このカラムを削除(&D)");
-  AppendCommand(*menu, cmd::kColumnSettings, "カラムの設定(&S)");
-  AppendCommand(*menu, cmd::kAddColumn, "カラムを追加(&A)");
+  AppendCommand(*menu, cmd::kDeleteColumn);
+  AppendCommand(*menu, cmd::kColumnSettings, 'S');
+  AppendCommand(*menu, cmd::kAddColumn, 'A');
   return menu;
 }
 

@@ -3,22 +3,22 @@
 #include <wx/menu.h>
 
 #include "ui/base/command_ids.h"
+#include "ui/base/menu_label.h"
 
 namespace listora {
 
 std::unique_ptr<wxMenu> MakeTreeMenu() {
   auto menu = std::make_unique<wxMenu>();
-  const auto add = [&](int id, const char* text) { menu->Append(id, wxString::FromUTF8(text)); };
-  add(cmd::kTreeExpandBelow, "選択アイテム以下をすべて開く(&O)");
-  add(cmd::kTreeCollapseBelow, "選択アイテム以下をすべて閉じる(&C)");
+  AppendCommand(*menu, cmd::kTreeExpandBelow);
+  AppendCommand(*menu, cmd::kTreeCollapseBelow);
   menu->AppendSeparator();
-  add(cmd::kTreeExpandAll, "リスト内のアイテムをすべて開く(&P)");
-  add(cmd::kTreeCollapseAll, "リスト内のアイテムをすべて閉じる(&Q)");
+  AppendCommand(*menu, cmd::kTreeExpandAll);
+  AppendCommand(*menu, cmd::kTreeCollapseAll);
   menu->AppendSeparator();
-  add(cmd::kTreeSearchInList, "このアイテムをリスト内で検索(&S)");
+  AppendCommand(*menu, cmd::kTreeSearchInList);
   menu->AppendSeparator();
-  add(cmd::kTreeCopy, "アイテムをクリップボードにコピー(&A)");
-  add(cmd::kTreeClear, "アイテムをすべてクリア(&D)");
+  AppendCommand(*menu, cmd::kTreeCopy);
+  AppendCommand(*menu, cmd::kTreeClear);
   return menu;
 }
 

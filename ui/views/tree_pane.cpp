@@ -63,26 +63,10 @@ CTreePane::CTreePane(wxWindow* parent, bool showToolBar)
   SetSizer(sizer);
   ShowToolBar(showToolBar);
 
-  // The tool bar's buttons and the context menu come here directly; the
-  // menu bar's grouping entries reach the tree from the application object
-  // whichever pane is active.
-  Bind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
-  wxTheApp->Bind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
-  Bind(wxEVT_MENU, &CTreePane::OnExpandOrCollapse, this, cmd::kTreeExpandBelow,
-       cmd::kTreeCollapseBelow);
-  Bind(wxEVT_MENU, &CTreePane::OnExpandOrCollapse, this, cmd::kTreeExpandAll,
-       cmd::kTreeCollapseAll);
-  Bind(wxEVT_MENU, &CTreePane::OnSearchInList, this, cmd::kTreeSearchInList);
-  Bind(wxEVT_MENU, &CTreePane::OnCopy, this, cmd::kTreeCopy);
-  Bind(wxEVT_MENU, &CTreePane::OnClear, this, cmd::kTreeClear);
   Bind(wxEVT_CONTEXT_MENU, &CTreePane::OnContextMenu, this);
 }
 
-CTreePane::~CTreePane() {
-  if (wxTheApp)
-    wxTheApp->Unbind(wxEVT_MENU, &CTreePane::OnGroup, this, cmd::kTreeGroup1, cmd::kTreeGroup4);
-  tree_->SetImageList(nullptr);
-}
+CTreePane::~CTreePane() { tree_->SetImageList(nullptr); }
 
 void CTreePane::CreateToolBar() {
   toolBar_ =

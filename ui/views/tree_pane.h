@@ -44,16 +44,19 @@ class CTreePane : public wxPanel {
   // (or else the selected one) selected; null where none is shown.
   std::unique_ptr<wxMenu> ContextMenuAt(const wxPoint& screenPoint);
 
- private:
-  void CreateToolBar();
-  void SetParentCount(int count);
-
-  void Group(int position);
+  // The tree's commands, bound by the table of commands; its tool bar and
+  // context menu send them.
   void OnGroup(wxCommandEvent& event);
   void OnExpandOrCollapse(wxCommandEvent& event);
   void OnSearchInList(wxCommandEvent& event);
   void OnCopy(wxCommandEvent& event);
   void OnClear(wxCommandEvent& event);
+
+ private:
+  void CreateToolBar();
+  void SetParentCount(int count);
+
+  void Group(int position);
   void OnContextMenu(wxContextMenuEvent& event);
 
   CListoraDoc* doc_ = nullptr;

@@ -20,31 +20,42 @@ namespace fs = std::filesystem;
 
 const fs::path kSource = LISTORA_SOURCE_DIR;
 
-// The texts of one table as written: a constant's adjacent literals joined,
-// and each command's prompt and tip.
+// The texts of one table as written: a constant's adjacent literals joined.
 std::vector<std::string> TableTexts(const fs::path& file) {
   const std::string source = test::ReadAll(file);
   const std::regex literal(R"re("((?:[^"\\]|\\.)*)")re");
   const std::regex constant(R"re(=\s*((?:"(?:[^"\\]|\\.)*"\s*)+);)re");
-  const std::regex command(R"re(\{cmd::[^,]+,\s*("(?:[^"\\]|\\.)*")\})re");
   std::vector<std::string> texts;
-  for (const std::regex* pattern : {&constant, &command}) {
-    for (auto m = std::sregex_iterator(source.begin(), source.end(), *pattern);
-         m != std::sregex_iterator(); ++m) {
-      const std::string quoted = (*m)[1];
-      std::string text;
-      for (auto p = std::sregex_iterator(quoted.begin(), quoted.end(), literal);
-           p != std::sregex_iterator(); ++p)
-        text += (*p)[1];
-      texts.push_back(text);
-    }
+  for (auto m = std::sregex_iterator(source.begin(), source.end(), constant);
+       m != std::sregex_iterator(); ++m) {
+    const std::string quoted = (*m)[1];
+    std::string text;
+    for (auto p = std::sregex_iterator(quoted.begin(), quoted.end(), literal);
+         p != std::sregex_iterator(); ++p)
+      text += (*p)[1];
+    texts.push_back(text);
   }
+  return texts;
+}
+
+// Each command's prompt and, after a line feed, its tool tip, as the table
+// of commands gives them.
+std::vector<std::string> CommandTexts(const fs::path& file) {
+  const std::string source = test::ReadAll(file);
+  const std::regex command(
+      R"re(\.prompt = "((?:[^"\\]|\\.)*)"(?:,\s*\.tip = "((?:[^"\\]|\\.)*)")?)re");
+  std::vector<std::string> texts;
+  for (auto m = std::sregex_iterator(source.begin(), source.end(), command);
+       m != std::sregex_iterator(); ++m)
+    texts.push_back((*m)[2].matched ? (*m)[1].str() + "\n" + (*m)[2].str() : (*m)[1].str());
   return texts;
 }
 
 TEST(TextTablesTest, NoTextIsEnteredTwice) {
   const std::vector<std::string> core = TableTexts(kSource / "core/base/messages.h");
-  const std::vector<std::string> desktop = TableTexts(kSource / "ui/base/messages.h");
+  std::vector<std::string> desktop = TableTexts(kSource / "ui/base/messages.h");
+  for (std::string& text : CommandTexts(kSource / "ui/app/command_table.cpp"))
+    desktop.push_back(std::move(text));
   ASSERT_GT(core.size(), 20u);
   ASSERT_GT(desktop.size(), 50u);
   std::map<std::string, int> seen;
