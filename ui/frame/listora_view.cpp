@@ -55,6 +55,7 @@ bool CListoraView::OnCreate(wxDocument* doc, long) {
   list->Bind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
   list->Bind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
   frame->SearchBox()->Bind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved, this);
+  ListenToPanes(true);
   Activate(true);
   return true;
 }
@@ -71,6 +72,7 @@ bool CListoraView::OnClose(bool deleteWindow) {
     list->Unbind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
     list->Unbind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
   }
+  ListenToPanes(false);
   if (CMainFrame* frame = Frame())
     frame->SearchBox()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved,
                                this);
@@ -78,6 +80,43 @@ bool CListoraView::OnClose(bool deleteWindow) {
   AttachPanes(nullptr);
   SetFrame(nullptr);
   return true;
+}
+
+void CListoraView::ListenToPanes(bool listen) {
+  const PaneSet panes = PaneWindows();
+  const auto on = [this, listen](wxWindow* pane, const wxEventTypeTag<PaneEvent>& type,
+                                 void (CListoraView::*handler)(PaneEvent&)) {
+    if (!pane) return;
+    if (listen)
+      pane->Bind(type, handler, this);
+    else
+      pane->Unbind(type, handler, this);
+  };
+  on(panes.text, EVT_PANE_MEMO, &CListoraView::OnMemoTyped);
+  on(panes.image, EVT_PANE_IMAGE, &CListoraView::OnImageChosen);
+  on(panes.image, EVT_PANE_IMAGE_FIT, &CListoraView::OnImageFitChosen);
+  on(panes.tree, EVT_PANE_TREE_SEARCH, &CListoraView::OnTreeSearch);
+}
+
+void CListoraView::OnMemoTyped(PaneEvent& event) {
+  if (CListoraDoc* doc = Doc()) doc->SetMemo(event.GetInt(), event.text);
+}
+
+void CListoraView::OnImageChosen(PaneEvent& event) {
+  CListoraDoc* doc = Doc();
+  if (!doc) return;
+  event.text = doc->AttachImage(event.rows, event.text);
+  event.done = true;
+}
+
+void CListoraView::OnImageFitChosen(PaneEvent& event) {
+  if (CListoraDoc* doc = Doc()) doc->SetImageFit(event.GetInt() != 0);
+}
+
+// The list search of the search box, with the node's text and without
+// touching the box's history.
+void CListoraView::OnTreeSearch(PaneEvent& event) {
+  if (CListoraDoc* doc = Doc()) doc->ListSearch(event.text);
 }
 
 void CListoraView::OnDraw(wxDC*) {

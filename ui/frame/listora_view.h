@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/frame/main_frame.h"
+#include "ui/views/pane_events.h"
 #include "ui/views/pane_set.h"
 
 class wxListEvent;
@@ -73,6 +74,13 @@ class CListoraView : public wxView {
   void OnRowsDropped(wxCommandEvent& event);
   void OnColumnsArranged(wxCommandEvent& event);
   void OnHistoryEntryRemoved(wxCommandEvent& event);
+  // What the user did in the tree, text and image panes.
+  void OnMemoTyped(PaneEvent& event);
+  void OnImageChosen(PaneEvent& event);
+  void OnImageFitChosen(PaneEvent& event);
+  void OnTreeSearch(PaneEvent& event);
+  // Binds (or unbinds) the panes' events to this view.
+  void ListenToPanes(bool listen);
   void DeleteSelected();
 
   // The one selected row a paste writes to, -1 unless exactly one is.

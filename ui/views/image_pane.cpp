@@ -21,6 +21,7 @@
 #include "ui/views/image_edit.h"
 #include "ui/views/image_info_dlg.h"
 #include "ui/views/item_list_ctrl.h"
+#include "ui/views/pane_events.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
@@ -205,7 +206,11 @@ void CImagePane::OnDisplayMode(wxCommandEvent& event) {
 
 void CImagePane::SetDisplayMode(int mode) {
   // The mode belongs to the document's settings but is not an edit of it.
-  if (doc_) doc_->SetImageFit(mode != 0);
+  if (doc_) {
+    PaneEvent chosen(EVT_PANE_IMAGE_FIT, GetId());
+    chosen.SetInt(mode != 0 ? 1 : 0);
+    ProcessWindowEvent(chosen);
+  }
   EndPan();
   fit_ = mode != 0;
   UpdateCursor();
@@ -246,9 +251,13 @@ bool CImagePane::AttachToSelection(const wxString& path) {
   if (!doc_) return false;
   const std::vector<int> rows = list_.SelectedRows();
   if (rows.empty()) return false;
-  const std::string stored =
-      doc_->AttachImage(rows, PathText(std::filesystem::path(path.utf8_string())));
-  ShowImage(ResolveImagePath(stored, doc_->Data().settings.display, doc_->Program().imageFolder));
+  PaneEvent chosen(EVT_PANE_IMAGE, GetId());
+  chosen.rows = rows;
+  chosen.text = PathText(std::filesystem::path(path.utf8_string()));
+  ProcessWindowEvent(chosen);
+  if (!chosen.done) return false;
+  ShowImage(
+      ResolveImagePath(chosen.text, doc_->Data().settings.display, doc_->Program().imageFolder));
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 #include "ui/views/item_list_ctrl.h"
+#include "ui/views/pane_events.h"
 #include "ui/views/pane_style.h"
 
 namespace listora {
@@ -63,7 +64,10 @@ bool CTextPane::StoreMemo(const std::string& memo) {
     });
     return false;
   }
-  doc_->SetMemo(row_, memo);
+  PaneEvent typed(EVT_PANE_MEMO, GetId());
+  typed.SetInt(row_);
+  typed.text = memo;
+  ProcessWindowEvent(typed);
   shownMemo_ = items.Memo(row_);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // `CTextPane`: the text pane. It shows the memo of the list's current
-// item and hands every edit the user makes to the document for that item.
+// item and reports every edit the user makes for that item to the view
+// (EVT_PANE_MEMO, ui/views/pane_events.h).
 
 #include <wx/textctrl.h>
 
@@ -20,7 +21,7 @@ class CTextPane : public wxTextCtrl {
   // stored.
   CTextPane(wxWindow* parent, const CItemListCtrl& list);
 
-  // The document edited; null for none.
+  // The document shown; null for none.
   void Attach(CListoraDoc* doc) { doc_ = doc; }
 
   void ApplyStyle(const ViewStyle& style);

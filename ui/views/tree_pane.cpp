@@ -25,6 +25,7 @@
 #include "ui/text/text_convert.h"
 #include "ui/views/list_clipboard_io.h"
 #include "ui/views/list_icons.h"
+#include "ui/views/pane_events.h"
 #include "ui/views/pane_style.h"
 #include "ui/views/tree_menu.h"
 
@@ -160,7 +161,9 @@ void CTreePane::OnExpandOrCollapse(wxCommandEvent& event) {
 void CTreePane::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = tree_->GetSelection();
   if (node == CGroupTreeCtrl::kNone || !doc_) return;
-  doc_->ListSearch(tree_->Grouping().nodes[node].text);
+  PaneEvent search(EVT_PANE_TREE_SEARCH, GetId());
+  search.text = tree_->Grouping().nodes[node].text;
+  ProcessWindowEvent(search);
 }
 
 void CTreePane::OnCopy(wxCommandEvent&) {
