@@ -4,7 +4,6 @@
 #include <limits>
 #include <vector>
 
-#include "core/base/default_font.h"
 #include "core/base/profile.h"
 #include "core/doc/columns.h"
 
@@ -13,23 +12,6 @@ namespace listora {
 namespace {
 
 std::string N(std::int64_t v) { return std::to_string(v); }
-
-PaneStyle ReadPaneStyle(const Profile& p, std::string_view section) {
-  PaneStyle s;
-  s.background = static_cast<std::uint32_t>(p.GetInt(section, "BKCOLOR", 0));
-  s.text = static_cast<std::uint32_t>(p.GetInt(section, "TXCOLOR", 0x00FF00));
-  s.fontSize = p.GetInt(section, "FontSize", 90);
-  s.fontName = p.GetString(section, "FontName", DefaultFontName());
-  return s;
-}
-
-bool WritePaneStyle(Profile& p, std::string_view section, const PaneStyle& s) {
-  const ProfileEntry entries[] = {{"BKCOLOR", N(s.background)},
-                                  {"TXCOLOR", N(s.text)},
-                                  {"FontSize", N(s.fontSize)},
-                                  {"FontName", s.fontName}};
-  return p.WriteSection(section, entries);
-}
 
 PaneStyle FromViewStyle(const ViewStyle& v) {
   return {v.background, v.text, v.fontSize, std::string(FixedText(v.fontName))};
@@ -47,31 +29,12 @@ std::int32_t ClampUserColumns(std::int32_t n) { return std::clamp(n, 1, kMaxColu
 
 }  // namespace
 
+// What a new document would be given, as the dialog shows it: one reader
+// of the keys, the document's.
 SettingsSet ReadDefaultSet(const Profile& p) {
-  SettingsSet s;
-  s.list = ReadPaneStyle(p, "List");
-  s.tree = ReadPaneStyle(p, "Tree");
-  s.text = ReadPaneStyle(p, "Text");
-  s.userColumns = ClampUserColumns(p.GetInt("Column", "Count", 5) - 1);
-  s.imageBackground = static_cast<std::uint32_t>(p.GetInt("Prev", "BKCOLOR", 0));
-  s.imageFit = p.GetInt("Other", "Position", 1) == 0 ? 0 : 1;
-  s.mainToolBar = p.GetInt("Other", "MainTool", 1) != 0;
-  s.statusBar = p.GetInt("Other", "Status", 1) != 0;
-  s.treeToolBar = p.GetInt("Other", "TreeTool", 1) != 0;
-  s.columnIcons = p.GetInt("Column", "ICON", 1) != 0;
-  s.treeIcons = p.GetInt("Other", "ICON", 1) != 0;
-  s.showList = p.GetInt("View", "List", 1) != 0;
-  s.showTree = p.GetInt("View", "Tree", 1) != 0;
-  s.showText = p.GetInt("View", "Text", 1) != 0;
-  s.showImage = p.GetInt("View", "Prev", 1) != 0;
-  s.split1 = p.GetInt("View", "Split1", 7000);
-  s.split2 = p.GetInt("View", "Split2", 7000);
-  s.split3 = p.GetInt("View", "Split3", 6000);
-  const std::int32_t mode = p.GetInt("Image", "Radio", 0);
-  s.imagePathMode = mode >= 0 && mode <= 2 ? mode : 0;
-  s.imageSubPath = p.GetString("Image", "Edit", "img\\");
-  s.copyImages = p.GetInt("Image", "Copy", 1) != 0;
-  return s;
+  DocumentSettings fresh;
+  ResetDocumentSettings(p, fresh);
+  return DocumentSet(fresh);
 }
 
 StartupSettings ReadStartupSettings(const Profile& p) {
@@ -106,29 +69,10 @@ bool WriteDefaults(Profile& p, const SettingsSet& s, const StartupSettings& star
     main.push_back({"SizeWidth", N(startup.width)});
     main.push_back({"SizeHeight", N(startup.height)});
   }
-  const ProfileEntry view[] = {{"List", N(s.showList)}, {"Tree", N(s.showTree)},
-                               {"Text", N(s.showText)}, {"Prev", N(s.showImage)},
-                               {"Split1", N(s.split1)}, {"Split2", N(s.split2)},
-                               {"Split3", N(s.split3)}};
-  const ProfileEntry other[] = {{"Position", N(s.imageFit)},
-                                {"ICON", N(s.treeIcons)},
-                                {"MainTool", N(s.mainToolBar)},
-                                {"Status", N(s.statusBar)},
-                                {"TreeTool", N(s.treeToolBar)}};
-  const ProfileEntry column[] = {{"Count", N(ClampUserColumns(s.userColumns) + 1)},
-                                 {"ICON", N(s.columnIcons)}};
-  const ProfileEntry image[] = {
-      {"Radio", N(s.imagePathMode)}, {"Copy", N(s.copyImages)}, {"Edit", s.imageSubPath}};
-  const ProfileEntry prev[] = {{"BKCOLOR", N(s.imageBackground)}};
+  DocumentSettings document{};
+  ApplyDocumentSet(s, document);
   bool ok = p.WriteSection("Main", main);
-  ok = p.WriteSection("View", view) && ok;
-  ok = WritePaneStyle(p, "List", s.list) && ok;
-  ok = WritePaneStyle(p, "Tree", s.tree) && ok;
-  ok = WritePaneStyle(p, "Text", s.text) && ok;
-  ok = p.WriteSection("Prev", prev) && ok;
-  ok = p.WriteSection("Other", other) && ok;
-  ok = p.WriteSection("Column", column) && ok;
-  ok = p.WriteSection("Image", image) && ok;
+  ok = WriteDocumentDefaults(p, document) && ok;
   return ok;
 }
 

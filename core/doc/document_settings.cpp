@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <string>
 
 #include "core/base/default_font.h"
 #include "core/base/profile.h"
@@ -40,6 +41,16 @@ void ReadViewStyle(const Profile& p, std::string_view section, ViewStyle& style)
 
 constexpr int kFieldKindCount = 11;  // "フォルダ名" .. "連番"
 
+std::string N(std::int64_t v) { return std::to_string(v); }
+
+bool WriteViewStyle(Profile& p, std::string_view section, const ViewStyle& style) {
+  const ProfileEntry entries[] = {{"BKCOLOR", N(style.background)},
+                                  {"TXCOLOR", N(style.text)},
+                                  {"FontSize", N(style.fontSize)},
+                                  {"FontName", std::string(FixedText(style.fontName))}};
+  return p.WriteSection(section, entries);
+}
+
 }  // namespace
 
 void ResetDocumentSettings(const Profile& p, DocumentSettings& s) {
@@ -65,7 +76,7 @@ void ResetDocumentSettings(const Profile& p, DocumentSettings& s) {
   d.statusBar = ReadFlag(p, "Other", "Status", 1);
   d.treeToolBar = ReadFlag(p, "Other", "TreeTool", 1);
   d.imagePathMode = ReadChoice(p, "Image", "Radio", 0, 0, 2);
-  d.copyImages = p.GetInt("Image", "Copy", 1);
+  d.copyImages = ReadFlag(p, "Image", "Copy", 1);
   ReadFixedText(p, "Image", "Edit", "img\\", d.imageSubPath, sizeof d.imageSubPath);
 
   AutoInsertSettings& a = s.autoInsert;
@@ -87,6 +98,51 @@ void ResetDocumentSettings(const Profile& p, DocumentSettings& s) {
     std::snprintf(key, sizeof key, "No.%d", n);
     a.kinds[n] = ReadChoice(p, "Auto", key, n - 1, 0, kFieldKindCount - 1);
   }
+}
+
+bool WriteDocumentDefaults(Profile& p, const DocumentSettings& s) {
+  const ViewLayout& l = s.layout;
+  const DisplayOptions& d = s.display;
+  const ProfileEntry view[] = {{"List", N(l.showList)}, {"Tree", N(l.showTree)},
+                               {"Text", N(l.showText)}, {"Prev", N(l.showImage)},
+                               {"Split1", N(l.split1)}, {"Split2", N(l.split2)},
+                               {"Split3", N(l.split3)}};
+  const ProfileEntry prev[] = {{"BKCOLOR", N(s.styles.pane[ViewStyles::kImage].background)}};
+  const ProfileEntry other[] = {{"Position", N(d.imageFit)},
+                                {"ICON", N(d.treeIcons)},
+                                {"MainTool", N(d.mainToolBar)},
+                                {"Status", N(d.statusBar)},
+                                {"TreeTool", N(d.treeToolBar)}};
+  const ProfileEntry column[] = {{"Count", N(ClampColumnCount(s.columns.count))},
+                                 {"ICON", N(s.columns.headerIcons)}};
+  const ProfileEntry image[] = {{"Radio", N(d.imagePathMode)},
+                                {"Copy", N(d.copyImages)},
+                                {"Edit", std::string(FixedText(d.imageSubPath))}};
+  bool ok = p.WriteSection("View", view);
+  ok = WriteViewStyle(p, "List", s.styles.pane[ViewStyles::kList]) && ok;
+  ok = WriteViewStyle(p, "Tree", s.styles.pane[ViewStyles::kTree]) && ok;
+  ok = WriteViewStyle(p, "Text", s.styles.pane[ViewStyles::kText]) && ok;
+  ok = p.WriteSection("Prev", prev) && ok;
+  ok = p.WriteSection("Other", other) && ok;
+  ok = p.WriteSection("Column", column) && ok;
+  ok = p.WriteSection("Image", image) && ok;
+  return ok;
+}
+
+bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings) {
+  bool ok = profile.WriteString("Auto", "FolName", FixedText(settings.folder));
+  ok &= profile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
+  ok &= profile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));
+  ok &= profile.WriteInt("Auto", "RenStart", settings.serialStart);
+  ok &= profile.WriteInt("Auto", "RenKeta", settings.serialDigits);
+  ok &= profile.WriteInt("Auto", "Sub", settings.subFolders);
+  ok &= profile.WriteInt("Auto", "Sel", settings.lastColumn);
+  for (int n = 1; n < kMaxColumns; ++n) {
+    char key[16];
+    std::snprintf(key, sizeof key, "No.%d", n);
+    ok &= profile.WriteInt("Auto", key, settings.kinds[n]);
+  }
+  return ok;
 }
 
 }  // namespace listora

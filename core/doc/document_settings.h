@@ -104,8 +104,24 @@ struct DocumentSettings {
   DisplayOptions display;
 };
 
+// The settings file's sections that a new document's settings come from
+// (View, List, Tree, Text, Prev, Other, Column, Image and Auto): their keys
+// and defaults live in the reader and writers below, and nowhere else.
+
 // New-document reset: zeroes every block and reads each field from the
 // settings file with its default.
 void ResetDocumentSettings(const Profile& profile, DocumentSettings& settings);
+
+// Writes the default set the settings dialog edits, from `settings`: the
+// panes shown and split positions (View), the panes' colours and fonts
+// (List, Tree, Text; the image pane's background in Prev), Other, Column
+// and Image. False when the file could not be written.
+bool WriteDocumentDefaults(Profile& profile, const DocumentSettings& settings);
+
+// "取り込み" and "デフォルトの設定にする": section "Auto" of the settings file
+// (folder, extension text, serial settings, sub-folders, current column and
+// the ten kinds; never the input texts). False when the file could not be
+// written.
+bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings);
 
 }  // namespace listora

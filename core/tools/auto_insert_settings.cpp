@@ -53,22 +53,6 @@ bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
   return true;
 }
 
-bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings) {
-  bool ok = profile.WriteString("Auto", "FolName", FixedText(settings.folder));
-  ok &= profile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
-  ok &= profile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));
-  ok &= profile.WriteInt("Auto", "RenStart", settings.serialStart);
-  ok &= profile.WriteInt("Auto", "RenKeta", settings.serialDigits);
-  ok &= profile.WriteInt("Auto", "Sub", settings.subFolders);
-  ok &= profile.WriteInt("Auto", "Sel", settings.lastColumn);
-  for (int n = 1; n < kMaxColumns; ++n) {
-    char key[16];
-    std::snprintf(key, sizeof key, "No.%d", n);
-    ok &= profile.WriteInt("Auto", key, settings.kinds[n]);
-  }
-  return ok;
-}
-
 AttributeChoices ReadAttributeChoices(const Profile& profile) {
   return {profile.GetInt("Attribute", "read", 1) != 0, profile.GetInt("Attribute", "sys", 0) != 0,
           profile.GetInt("Attribute", "hide", 0) != 0};

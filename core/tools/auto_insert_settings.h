@@ -30,12 +30,6 @@ AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int col
 bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
                        AutoInsertSettings& document);
 
-// "取り込み" and "デフォルトの設定にする": section "Auto" of the settings file
-// (folder, extension text, serial settings, sub-folders, current column and
-// the ten kinds; never the input texts). False when the file could not be
-// written.
-bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings);
-
 // Attribute bits for the skip mask, as the settings file's `Attribute` keys
 // describe them (values of the Windows attribute flags they stand for).
 inline constexpr std::uint32_t kAttrReadOnly = 0x01;

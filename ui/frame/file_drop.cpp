@@ -1,5 +1,6 @@
 #include "ui/frame/file_drop.h"
 
+#include <wx/app.h>
 #include <wx/docview.h>
 #include <wx/weakref.h>
 

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "core/base/profile.h"
+#include "core/doc/columns.h"
+#include "core/doc/document_settings.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -79,6 +84,69 @@ TEST(SettingsSetsTest, DocumentSetCopiesBackIntoTheRecordAndOnlyItsFields) {
   EXPECT_EQ(d.display.imageFit, 0);
   EXPECT_EQ(d.styles.pane[ViewStyles::kImage].background, 0xFFFFFFu);
   EXPECT_EQ(FixedText(d.autoInsert.folder), "/keep");
+}
+
+bool operator==(const PaneStyle& a, const PaneStyle& b) {
+  return a.background == b.background && a.text == b.text && a.fontSize == b.fontSize &&
+         a.fontName == b.fontName;
+}
+
+bool operator==(const SettingsSet& a, const SettingsSet& b) {
+  return a.list == b.list && a.tree == b.tree && a.text == b.text &&
+         a.userColumns == b.userColumns && a.imageBackground == b.imageBackground &&
+         a.imageFit == b.imageFit && a.mainToolBar == b.mainToolBar && a.statusBar == b.statusBar &&
+         a.treeToolBar == b.treeToolBar && a.columnIcons == b.columnIcons &&
+         a.treeIcons == b.treeIcons && a.showList == b.showList && a.showTree == b.showTree &&
+         a.showText == b.showText && a.showImage == b.showImage && a.split1 == b.split1 &&
+         a.split2 == b.split2 && a.split3 == b.split3 && a.imagePathMode == b.imagePathMode &&
+         a.imageSubPath == b.imageSubPath && a.copyImages == b.copyImages;
+}
+
+// Random sets the dialog can produce, written as the defaults: the dialog
+// reads each back as it was, and a new document is given exactly it.
+TEST(SettingsSetsTest, DefaultSetAndNewDocumentAgreeOnEveryKey) {
+  test::TempDir dir;
+  Profile profile(dir / "Listora.ini");
+  std::mt19937 random(20);
+  const auto pick = [&random](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const auto style = [&] {
+    return PaneStyle{static_cast<std::uint32_t>(pick(0, 0xFFFFFF)),
+                     static_cast<std::uint32_t>(pick(0, 0xFFFFFF)), pick(1, 32767),
+                     "font" + std::to_string(pick(0, 99))};
+  };
+  for (int round = 0; round < 50; ++round) {
+    SettingsSet s;
+    s.list = style();
+    s.tree = style();
+    s.text = style();
+    s.userColumns = pick(1, kMaxColumns - 1);
+    s.imageBackground = static_cast<std::uint32_t>(pick(0, 0xFFFFFF));
+    s.imageFit = pick(0, 1);
+    s.mainToolBar = pick(0, 1) != 0;
+    s.statusBar = pick(0, 1) != 0;
+    s.treeToolBar = pick(0, 1) != 0;
+    s.columnIcons = pick(0, 1) != 0;
+    s.treeIcons = pick(0, 1) != 0;
+    s.showList = pick(0, 1) != 0;
+    s.showTree = pick(0, 1) != 0;
+    s.showText = pick(0, 1) != 0;
+    s.showImage = pick(0, 1) != 0;
+    s.split1 = pick(0, 10000);
+    s.split2 = pick(0, 10000);
+    s.split3 = pick(0, 10000);
+    s.imagePathMode = pick(0, 2);
+    s.imageSubPath = "img" + std::to_string(pick(0, 99)) + "\\";
+    s.copyImages = pick(0, 1) != 0;
+    ASSERT_TRUE(WriteDefaults(profile, s, StartupSettings{}, ProtectionSettings{}));
+
+    EXPECT_TRUE(ReadDefaultSet(profile) == s) << round;
+    DocumentSettings fresh;
+    ResetDocumentSettings(profile, fresh);
+    EXPECT_TRUE(DocumentSet(fresh) == s) << round;
+    EXPECT_EQ(ReadStartBars(profile).statusBar, s.statusBar) << round;
+  }
 }
 
 TEST(SettingsSetsTest, PasswordAlwaysComesWithEncryption) {
