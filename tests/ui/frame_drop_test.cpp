@@ -17,6 +17,7 @@
 #include "ui/frame/file_drop.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
+#include "ui/support/table_setup.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/text_pane.h"
@@ -124,7 +125,7 @@ TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "first";
-  CurrentDoc().Data().items.AppendRow(item);
+  TheData().items.AppendRow(item);
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
   const ItemTable& items = CurrentDoc().Data().items;
@@ -320,7 +321,7 @@ TEST_F(SearchHistory, ClosedListKeepsEveryEntryAndEnterSearches) {
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "typed here";
-  CurrentDoc().Data().items.AppendRow(item);
+  TheData().items.AppendRow(item);
   CurrentDoc().Changed(DocHint::Kind::kItems);
   wxCommandEvent enter(wxEVT_TEXT_ENTER, box_->GetId());
   enter.SetEventObject(box_);

@@ -24,6 +24,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/support/gui_app.h"
+#include "ui/support/table_setup.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/tree_pane.h"
@@ -39,7 +40,7 @@ void AddItems(int count) {
     ItemFields item;
     item.columns[0] = "0";
     item.columns[1] = "a" + std::to_string(i);
-    doc.Data().items.AppendRow(item);
+    TheData().items.AppendRow(item);
   }
   doc.Changed(DocHint::Kind::kItems);
   Pump();

@@ -99,7 +99,7 @@ TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
   EXPECT_EQ(ParentLabel(), U("　親アイテム数:　3"));
 
   // Switching the icons off at the next initial update detaches them.
-  CurrentDoc().Data().settings.display.treeIcons = 0;
+  TheData().settings.display.treeIcons = 0;
   Pane().ApplyStyle(CurrentDoc().Data().settings.styles.pane[ViewStyles::kTree], false);
   EXPECT_TRUE(Tree().GetImageList() == nullptr);
 
