@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/doc/columns.h"
+#include "core/doc/document.h"
 #include "core/doc/item_table.h"
 
 namespace listora {
@@ -31,15 +32,6 @@ struct FileHeader {
   std::uint32_t itemOffset = 0;
   std::uint8_t columnCount = 0;
   std::uint8_t mode = 0;
-};
-
-// Everything a document file holds.
-struct Document {
-  DocumentSettings settings{};
-  std::vector<std::string> history;  // the search box's entries, top first
-  ItemTable items;
-
-  int ColumnCount() const { return ClampColumnCount(settings.columns.count); }
 };
 
 enum class LoadStatus {

@@ -24,8 +24,8 @@
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/support/gui_app.h"
-#include "ui/support/table_setup.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 #include "ui/views/tree_pane.h"
 
