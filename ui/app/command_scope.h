@@ -3,6 +3,7 @@
 // manager and the program-wide state, and through them the open document,
 // its view and the panes.
 
+#include <wx/event.h>
 #include <wx/weakref.h>
 
 #include <span>
