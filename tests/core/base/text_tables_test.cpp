@@ -53,9 +53,12 @@ std::vector<std::string> CommandTexts(const fs::path& file) {
 
 TEST(TextTablesTest, NoTextIsEnteredTwice) {
   const std::vector<std::string> core = TableTexts(kSource / "core/base/messages.h");
-  std::vector<std::string> desktop = TableTexts(kSource / "ui/base/messages.h");
-  for (std::string& text : CommandTexts(kSource / "ui/app/command_table.cpp"))
-    desktop.push_back(std::move(text));
+  const std::vector<std::string> desktop = [] {
+    std::vector<std::string> texts = TableTexts(kSource / "ui/base/messages.h");
+    for (std::string& text : CommandTexts(kSource / "ui/app/command_table.cpp"))
+      texts.push_back(std::move(text));
+    return texts;
+  }();
   ASSERT_GT(core.size(), 20u);
   ASSERT_GT(desktop.size(), 50u);
   std::map<std::string, int> seen;
