@@ -12,6 +12,7 @@
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
+#include "core/tools/auto_insert_settings.h"
 #include "support/test_support.h"
 
 namespace listora {
