@@ -28,6 +28,7 @@
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/support/table_setup.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
@@ -69,7 +70,7 @@ struct OpenDialog {
 
 TEST(SettingsDialogTest, OpensOnTheDocumentListPageWithTheDocumentsStyle) {
   StartFresh();
-  ViewStyle& list = CurrentDoc().Data().settings.styles.pane[ViewStyles::kList];
+  ViewStyle& list = TheData().settings.styles.pane[ViewStyles::kList];
   list.fontSize = 120;
   OpenDialog d;
   EXPECT_EQ(d.dialog.CurrentEntry(), SettingsDialog::kDocumentList);
