@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/unnamed_files_refused.h"
+#include "core/base/unnamed_files_refused.h"
 #include "support/test_support.h"
 
 namespace listora {

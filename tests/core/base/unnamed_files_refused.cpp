@@ -1,4 +1,4 @@
-#include "core/app/unnamed_files_refused.h"
+#include "core/base/unnamed_files_refused.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
