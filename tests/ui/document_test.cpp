@@ -422,7 +422,7 @@ TEST(DocumentSave, AFileChangedOnDiskIsReplacedOnlyAfterYes) {
   TempDir dir;
   const std::filesystem::path file = WriteDocument(dir, SmallDocument(2));
   Open(file);
-  CurrentDoc().Data().items.RemoveRow(0);
+  TheData().items.RemoveRow(0);
   CurrentDoc().MarkModified();
   const std::string theirs = StoreDocument(SmallDocument(5), {});
   WriteAll(file, theirs);
