@@ -79,6 +79,11 @@ TEST(ExtensionFilterTest, TypedOneWayCharacterAlsoMatchesTheStoredName) {
   EXPECT_TRUE(wave.TakesFile(PathToCp932("〜")));
   EXPECT_FALSE(wave.TakesFile(PathToCp932("a〜b")));
   EXPECT_FALSE(wave.TakesFile(test::Sj("a～b")));
+  // A reference is one character, never folded into look-alike text.
+  const ExtensionFilter hangul = ParseExtensionFilter(test::Sj("한 &#xa"), false);
+  EXPECT_TRUE(hangul.TakesFile(PathToCp932("한")));
+  EXPECT_FALSE(hangul.TakesFile("&#xd55c;"));
+  EXPECT_TRUE(hangul.TakesFile(PathToCp932("&#xA")));
 }
 
 TEST(SerialTextTest, PaddingAndPlacement) {
