@@ -12,6 +12,7 @@
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
+#include "core/tools/file_entry.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -200,6 +201,14 @@ TEST_F(FolderTreeTest, AttributesDecideWhatIsTaken) {
   o.skipMask = kAttrReadOnly;
   RunAutoInsert(table, o);
   EXPECT_EQ(Column(table, 1), (Names{"dangling.txt", "pipe.txt"}));
+
+  // Without a birth time (some file systems report 0 for files of a
+  // system's image) the creation time is the modification time.
+  for (const fs::path& path : {dir / "attr" / "ro.txt", fs::path("/usr/bin"), fs::path("/")}) {
+    const std::optional<FileEntry> entry = LookUpEntry(path);
+    ASSERT_TRUE(entry) << path;
+    EXPECT_GT(entry->created, 0) << path;
+  }
 }
 
 TEST_F(FolderTreeTest, DroppedPaths) {
