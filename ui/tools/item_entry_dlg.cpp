@@ -77,6 +77,7 @@ void CItemEntryDlg::CreateControls() {
   for (const std::string& name : names) columnChoice_->Append(ToWx(name));
   columnChoice_->SetSelection(0);
   columnChoice_->SetToolTip(U("設定する項目を選択してください。"));
+  LimitChoiceWidth(*columnChoice_);
   fieldRow->Add(columnChoice_, wxSizerFlags().CentreVertical().Border(wxRIGHT));
   field_ = new wxTextCtrl(this, kFieldEdit, wxString(), wxDefaultPosition, wxSize(260, -1));
   field_->SetToolTip(U("選択項目の入力をしてください。"));
@@ -87,8 +88,9 @@ void CItemEntryDlg::CreateControls() {
   bulk_->SetToolTip(U("まとめて設定する場合に選択してください。"));
   top->Add(bulk_, expand);
   auto* bulkBox = new wxBoxSizer(wxVERTICAL);
-  auto* nameLine = new wxStaticText(this, kNameLine, ToWx(JoinFields(names)));
-  nameLine->SetToolTip(U("このように '/' で区切って入力してください。"));
+  auto* nameLine = new wxStaticText(this, kNameLine, wxString());
+  SetUserLabel(*nameLine, ToWx(JoinFields(names)),
+               U("このように '/' で区切って入力してください。"));
   bulkBox->Add(nameLine);
   bulkText_ = new wxTextCtrl(this, kBulkEdit, wxString(), wxDefaultPosition, wxSize(420, -1));
   bulkText_->SetToolTip(U("項目ごとに '/' で区切って入力してください。"));
