@@ -11,6 +11,7 @@
 #include "core/doc/append_open.h"
 #include "ui/app/messages.h"
 #include "ui/app/prompt.h"
+#include "ui/doc/chooser_folder.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/progress_dialog.h"
 #include "ui/text/text_convert.h"
@@ -34,9 +35,10 @@ void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
 }  // namespace
 
 void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
-  const wxArrayString chosen =
-      ThePrompt().OpenFiles(Owner(), Utf8(msg::kOpenTitle), DocumentWildcard());
+  const wxArrayString chosen = ThePrompt().OpenFiles(
+      Owner(), Utf8(msg::kOpenTitle), DocumentWildcard(), ChooserFolder(this, Program()));
   if (chosen.empty()) return;
+  RememberChosenFile(chosen[0], Program());
   std::vector<std::filesystem::path> files;
   for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
   AppendDocuments(files);

@@ -21,8 +21,8 @@ class ScriptedPrompt;
 ScriptedPrompt& Script();
 CListoraApp& App();
 std::filesystem::path SettingsFile();
-// Every test starts here: no settings file, an empty script, a new
-// unmodified document.
+// Every test starts here: no settings file, no file chosen yet, an empty
+// script, a new unmodified document.
 void StartFresh();
 CListoraDoc& CurrentDoc();
 // Lets pending and deferred events run.
