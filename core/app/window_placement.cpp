@@ -12,10 +12,13 @@ WindowPlacement ReadWindowPlacement(const Profile& profile) {
   if (mode == 0) return placement;
   // Any non-zero mode opens the window at the stored rectangle.
   placement.mode = mode == 2 ? StartMode::kGiven : StartMode::kLastExit;
-  placement.rect.left = profile.GetInt("Main", "SizeLeft", 0);
-  placement.rect.top = profile.GetInt("Main", "SizeTop", 0);
-  placement.rect.width = std::max(profile.GetInt("Main", "SizeWidth", 800), kMinWindowWidth);
-  placement.rect.height = std::max(profile.GetInt("Main", "SizeHeight", 600), kMinWindowHeight);
+  const auto read = [&](const char* key, std::int32_t fallback, std::int32_t least) {
+    return std::clamp(profile.GetInt("Main", key, fallback), least, kMaxWindowExtent);
+  };
+  placement.rect.left = read("SizeLeft", 0, -kMaxWindowExtent);
+  placement.rect.top = read("SizeTop", 0, -kMaxWindowExtent);
+  placement.rect.width = read("SizeWidth", 800, kMinWindowWidth);
+  placement.rect.height = read("SizeHeight", 600, kMinWindowHeight);
   return placement;
 }
 

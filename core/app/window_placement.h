@@ -21,10 +21,14 @@ struct WindowRect {
 
 inline constexpr std::int32_t kMinWindowWidth = 860;
 inline constexpr std::int32_t kMinWindowHeight = 600;
+// The window system addresses no position or size beyond this, either way.
+inline constexpr std::int32_t kMaxWindowExtent = 32767;
 
 struct WindowPlacement {
   StartMode mode = StartMode::kMaximised;
-  WindowRect rect;  // used unless maximised; never below the minimum size
+  // Used unless maximised: never below the minimum size, and no position or
+  // size beyond kMaxWindowExtent.
+  WindowRect rect;
 };
 
 WindowPlacement ReadWindowPlacement(const Profile& profile);

@@ -14,7 +14,10 @@ void NormaliseShownColumns(ColumnDescriptors& columns) {
   columns.widths[0] = 30;
   columns.formats[0] = kFormatRight | kFormatImage;
   const std::int32_t image = columns.headerIcons != 0 ? kFormatImage : 0;
-  for (int i = 1; i < count; ++i) columns.formats[i] = (columns.formats[i] & kFormatRight) | image;
+  for (int i = 1; i < count; ++i) {
+    columns.widths[i] = std::clamp(columns.widths[i], 0, kMaxColumnWidth);
+    columns.formats[i] = (columns.formats[i] & kFormatRight) | image;
+  }
   columns.headerIcons = (columns.formats[1] & kFormatImage) != 0 ? 1 : 0;
 }
 

@@ -11,14 +11,19 @@
 
 namespace listora {
 
+// The widest column the list and the print draw, in pixels: wider ones would
+// push later columns out of what the toolkit can address.
+inline constexpr std::int32_t kMaxColumnWidth = 4000;
+
 // Column count for arrays: a stored or configured count outside 2..11 is
 // clamped into that range.
 int ClampColumnCount(int count);
 
 // The column descriptors as the list control holds them once shown: column
-// 0 is the unnamed 30-pixel icon column, every format is right or left plus
-// the image flag while header icons are on, and the header-icon switch
-// follows column 1's image flag (the rule a save applies).
+// 0 is the unnamed 30-pixel icon column, every other width lies in 0 to
+// kMaxColumnWidth, every format is right or left plus the image flag while
+// header icons are on, and the header-icon switch follows column 1's image
+// flag (the rule a save applies).
 void NormaliseShownColumns(ColumnDescriptors& columns);
 
 enum class ColumnChange {

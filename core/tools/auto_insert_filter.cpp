@@ -1,9 +1,7 @@
 #include "core/tools/auto_insert_filter.h"
 
-#include <utility>
-
 #include "core/text/cp932.h"
-#include "core/text/encoding.h"
+#include "core/text/text_chars.h"
 
 namespace listora {
 
@@ -20,7 +18,7 @@ bool AnyEquals(const std::vector<std::string>& patterns, std::string_view extens
 }  // namespace
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && cp932::ToUpper(a) == cp932::ToUpper(b);
+  return FoldedTextKey(a) == FoldedTextKey(b);
 }
 
 bool ExtensionFilter::Excludes(std::string_view extension) const {
@@ -69,15 +67,6 @@ ExtensionFilter ParseExtensionFilter(std::string_view text, bool foldersOnly) {
       }
     }
     start = end + 1;
-  }
-  // A file's extension is stored as a path spells it, so a pattern typed
-  // with "〜" also matches that spelling.
-  for (std::vector<std::string>* list : {&filter.include, &filter.exclude}) {
-    const std::size_t typed = list->size();
-    for (std::size_t k = 0; k < typed; ++k) {
-      std::string path = OneWayFormsAsReferences((*list)[k]);
-      if (path != (*list)[k]) list->push_back(std::move(path));
-    }
   }
   return filter;
 }

@@ -25,10 +25,7 @@ struct ExtensionFilter {
 
 // Builds the filter from the extension text: dots are dropped, full-width
 // spaces count as spaces, the text is cut at spaces; "-xxx" excludes xxx.
-// A pattern holding the CP932 form of "〜" or another character whose form
-// reads back as another sign is followed in its list by the spelling a path
-// gives it ("&#x301C;"), which is how file names store it. In folders-only
-// mode both lists stay empty.
+// In folders-only mode both lists stay empty.
 ExtensionFilter ParseExtensionFilter(std::string_view text, bool foldersOnly);
 
 // The text after the last "." of a name; a name without "." is its own
@@ -37,9 +34,11 @@ std::string_view ExtensionOf(std::string_view name);
 // The name without its last extension ("BBB.txt" -> "BBB"; "README" stays).
 std::string_view NameWithoutExtension(std::string_view name);
 
-// Equality with ASCII and full-width Latin letters folded; any other
-// double-byte character (whose trail byte may look like a letter) must
-// match exactly.
+// Equality of the characters the user sees (core/text/text_chars.h), ASCII
+// and full-width Latin letters folded; any other double-byte character
+// (whose trail byte may look like a letter) must match exactly. A typed
+// "〜" equals the spelling a path gives it ("&#x301C;"), which is how a file
+// name stores it.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace listora

@@ -1,9 +1,9 @@
 #include "core/tools/cell_matcher.h"
 
-#include <utility>
+#include <algorithm>
 
 #include "core/text/cp932.h"
-#include "core/text/encoding.h"
+#include "core/text/text_chars.h"
 
 namespace listora {
 
@@ -26,50 +26,54 @@ std::size_t FindWhole(std::string_view haystack, std::string_view text, std::siz
 
 CellMatcher::CellMatcher(std::string_view text, bool matchCase) : matchCase_(matchCase) {
   if (text.empty()) return;
-  spellings_.push_back(std::string(text));
-  std::string path = OneWayFormsAsReferences(text);
-  if (path != text) spellings_.push_back(std::move(path));
-  if (!matchCase)
-    for (std::string& spelling : spellings_) spelling = cp932::ToUpper(spelling);
+  plain_ = matchCase ? std::string(text) : cp932::ToUpper(text);
+  plainHasAmpersand_ = text.find('&') != std::string_view::npos;
+  codes_ = SplitTextChars(text, !matchCase).codes;
 }
 
-CellMatcher::Match CellMatcher::FindFrom(std::string_view haystack, std::size_t from) const {
-  Match first;
-  for (const std::string& spelling : spellings_) {
-    const std::size_t pos = FindWhole(haystack, spelling, from);
-    if (pos < first.pos) first = {pos, spelling.size()};
+std::vector<CellMatcher::Match> CellMatcher::FindMatches(std::string_view cell, bool all) const {
+  std::vector<Match> matches;
+  if (codes_.empty()) return matches;
+  if (!plainHasAmpersand_ && cell.find('&') == std::string_view::npos) {
+    // Without references each character is its bytes. Upper-casing keeps
+    // every byte where it was, so a match in the upper-cased cell marks the
+    // same bytes of the cell itself.
+    const std::string folded = matchCase_ ? std::string() : cp932::ToUpper(cell);
+    const std::string_view haystack = matchCase_ ? cell : std::string_view(folded);
+    for (std::size_t pos = FindWhole(haystack, plain_, 0); pos != cp932::npos;
+         pos = all ? FindWhole(haystack, plain_, pos + plain_.size()) : cp932::npos)
+      matches.push_back({pos, plain_.size()});
+    return matches;
   }
-  return first;
+  const TextChars chars = SplitTextChars(cell, !matchCase_);
+  const auto end = chars.codes.end();
+  for (auto at = std::search(chars.codes.begin(), end, codes_.begin(), codes_.end()); at != end;
+       at = all ? std::search(at + codes_.size(), end, codes_.begin(), codes_.end()) : end) {
+    const auto index = static_cast<std::size_t>(at - chars.codes.begin());
+    const std::size_t pos = chars.offsets[index];
+    matches.push_back({pos, chars.offsets[index + codes_.size()] - pos});
+  }
+  return matches;
 }
 
 std::size_t CellMatcher::Find(std::string_view cell) const {
-  return (matchCase_ ? FindFrom(cell, 0) : FindFrom(cp932::ToUpper(cell), 0)).pos;
+  const std::vector<Match> matches = FindMatches(cell, false);
+  return matches.empty() ? std::string_view::npos : matches.front().pos;
 }
 
 std::optional<std::string> CellMatcher::Replace(std::string_view cell,
                                                 std::string_view replacement) const {
-  if (!matchCase_) {
-    // Upper-casing keeps every byte where it was, so the match found in the
-    // upper-cased cell marks the same bytes of the cell itself.
-    const Match match = FindFrom(cp932::ToUpper(cell), 0);
-    if (match.pos == cp932::npos) return std::nullopt;
-    std::string result(cell.substr(0, match.pos));
-    result += replacement;
-    result += cell.substr(match.pos + match.length);
-    return result;
-  }
-  Match match = FindFrom(cell, 0);
-  if (match.pos == cp932::npos) return std::nullopt;
-  std::string result;
+  const std::vector<Match> matches = FindMatches(cell, matchCase_);
+  if (matches.empty()) return std::nullopt;
+  std::vector<TextSlice> slices;
   std::size_t done = 0;
-  while (match.pos != cp932::npos) {
-    result += cell.substr(done, match.pos - done);
-    result += replacement;
+  for (const Match& match : matches) {
+    slices.push_back({cell, done, match.pos});
+    slices.push_back({replacement, 0, replacement.size()});
     done = match.pos + match.length;
-    match = FindFrom(cell, done);
   }
-  result += cell.substr(done);
-  return result;
+  slices.push_back({cell, done, cell.size()});
+  return JoinTexts(slices);
 }
 
 }  // namespace listora

@@ -1,16 +1,16 @@
 #pragma once
 // Finding a search text in one cell, and replacing it there, as the find
 // and replace dialog does: a match always starts and ends on a character
-// boundary; without the case flag both sides are compared upper-cased
-// (ASCII and full-width letters).
+// boundary, a reference being one character (core/text/text_chars.h);
+// without the case flag both sides are compared upper-cased (ASCII and
+// full-width letters).
 //
-// A search text holding the CP932 form of a character that form reads back
-// as another sign ("～" for typed "〜") also matches the spelling a path
-// gives that character ("&#x301C;"), so a typed "〜" finds an inserted file
-// name as well as typed text. The two spellings never match at the same
-// place: they differ at the first such character.
+// A typed "〜" (stored as "～") also matches the spelling a path gives that
+// character ("&#x301C;"), so it finds an inserted file name as well as
+// typed text.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,11 +36,16 @@ class CellMatcher {
     std::size_t pos = std::string_view::npos;
     std::size_t length = 0;
   };
-  Match FindFrom(std::string_view haystack, std::size_t from) const;
+  // The matches in `cell`, left to right and never overlapping; only the
+  // first unless `all`.
+  std::vector<Match> FindMatches(std::string_view cell, bool all) const;
 
-  // The text, then its path spelling when that differs; upper-cased when the
-  // case is not to be matched.
-  std::vector<std::string> spellings_;
+  // The text (upper-cased when the case is not to be matched), searched for
+  // byte-wise while neither it nor the cell holds an "&".
+  std::string plain_;
+  bool plainHasAmpersand_ = false;
+  // Its characters' codes, searched for in cells that hold an "&".
+  std::vector<std::uint32_t> codes_;
   bool matchCase_;
 };
 

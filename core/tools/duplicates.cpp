@@ -6,7 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "core/text/cp932.h"
+#include "core/text/text_chars.h"
 
 namespace listora {
 
@@ -37,11 +37,11 @@ DuplicateGroups FindDuplicates(const ItemTable& items, int column,
   const int count = items.GetSize();
   if (count < 2) return result;
 
-  // Folding keeps byte lengths, so equal folded keys mean equal cells under
-  // the case-blind comparison, and it is an equivalence: every class of
+  // Equal keys mean equal cells under the case-blind comparison of the
+  // characters the user sees, and it is an equivalence: every class of
   // equal cells with two or more items is one group.
   std::vector<std::string> keys(count);
-  for (int i = 0; i < count; ++i) keys[i] = cp932::ToUpper(items.Column(column, i));
+  for (int i = 0; i < count; ++i) keys[i] = FoldedTextKey(items.Column(column, i));
 
   // Classes are numbered by first item, which is the order in which a scan
   // that pairs each ungrouped item with all later equal ones finds them.

@@ -1,7 +1,9 @@
 #pragma once
-// Duplicate search: groups the items that have the same text in one column,
+// Duplicate search: groups the items that show the same text in one column,
 // letter case aside (ASCII and full-width letters; a trail byte is never
-// folded, so two different double-byte characters never compare equal).
+// folded, so two different double-byte characters never compare equal). A
+// reference is one character (core/text/text_chars.h), so an inserted file
+// name "a〜b" and a typed "a〜b" are one text.
 //
 // Groups are numbered in the order of their first item and list their items
 // in ascending order, which is the order the result dialog shows. The search

@@ -41,7 +41,9 @@ std::optional<FileEntry> LookUpEntry(const std::filesystem::path& path) {
   entry.size = regular ? st.stx_size : 0;
   entry.written = st.stx_mtime.tv_sec;
   entry.accessed = st.stx_atime.tv_sec;
-  entry.created = (st.stx_mask & STATX_BTIME) ? st.stx_btime.tv_sec : st.stx_ctime.tv_sec;
+  // Some file systems report a birth time of 0 instead of none.
+  const bool born = (st.stx_mask & STATX_BTIME) && st.stx_btime.tv_sec != 0;
+  entry.created = born ? st.stx_btime.tv_sec : st.stx_mtime.tv_sec;
   entry.device = (static_cast<std::uint64_t>(st.stx_dev_major) << 32) | st.stx_dev_minor;
   entry.inode = st.stx_ino;
 

@@ -6,7 +6,7 @@
 // not writable by the user, or without any write permission bit; system =
 // neither a regular file nor a folder (also a link whose target is gone).
 // Symbolic links are followed. The creation time is the birth time where the
-// file system reports one, else the time of the last status change.
+// file system reports one, else the modification time.
 
 #include <cstdint>
 #include <filesystem>

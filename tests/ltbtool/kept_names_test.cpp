@@ -25,13 +25,15 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
   test::ScopedEnv ini("LISTORA_INI", (dir / "Listora.ini").string());
   const std::filesystem::path folder = dir / "写真〜한";
   std::filesystem::create_directory(folder);
-  const std::set<std::string> names{"한국어.txt", "emoji😀.txt", "Café.mp3", "a〜b.jpg"};
+  // The last one spells a reference: its name must not read back as "😀.txt".
+  const std::set<std::string> names{"한국어.txt", "emoji😀.txt", "Café.mp3", "a〜b.jpg",
+                                    "&#x1F600;.txt"};
   for (const std::string& name : names) test::WriteAll(folder / name, name);
 
   const std::string file = (dir / "kept.ltb").string();
   auto run = RunTool({"new", file, "--insert", folder.string()});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "4 items inserted\n");
+  EXPECT_EQ(run.out, "5 items inserted\n");
   // Saving again goes through a load and a store of what was written.
   const std::string saved = (dir / "saved.ltb").string();
   run = RunTool({"save", file, "-o", saved});
@@ -39,7 +41,7 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
 
   Document doc;
   ASSERT_EQ(LoadDocument(test::ReadAll(saved), {}, doc).status, LoadStatus::kLoaded);
-  ASSERT_EQ(doc.items.GetSize(), 4);
+  ASSERT_EQ(doc.items.GetSize(), 5);
   std::set<std::string> shownNames;
   for (int row = 0; row < doc.items.GetSize(); ++row) {
     shownNames.insert(Cp932ToUtf8(doc.items.Column(1, row)));
@@ -60,7 +62,7 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
   for (const std::string& name : names)
     EXPECT_NE(run.out.find("\"" + name + "\""), std::string::npos) << name;
   EXPECT_EQ(run.out.find("\uFF5E"), std::string::npos);
-  EXPECT_EQ(run.out.find("&#x"), std::string::npos);
+  EXPECT_EQ(run.out.find("&#x26;"), std::string::npos);
 
   // A search typed with such a character finds the item.
   const std::string found = (dir / "found.ltb").string();
@@ -77,6 +79,52 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
   EXPECT_EQ(run.out, "\"\uFF5Eb\" を含むアイテムが 1 個見つかりました。\n");
   ASSERT_EQ(LoadDocument(test::ReadAll(found), {}, searched).status, LoadStatus::kLoaded);
   EXPECT_EQ(Cp932ToUtf8(searched.items.Column(1, 0)), "a〜b.jpg");
+}
+
+TEST(LtbtoolKeptNames, SearchAndReplaceSeeTheCharactersShown) {
+  TempDir dir;
+  Document doc;
+  doc.settings.columns.count = 2;
+  for (const std::string text : {"한국어😀", "a&b", "&#x1F600;", "plain"}) {
+    ItemFields fields;
+    fields.columns[0] = "0";
+    fields.columns[1] = TextToCp932(text);
+    doc.items.AppendRow(fields);
+  }
+  const std::string file = (dir / "shown.ltb").string();
+  test::WriteAll(file, StoreDocument(doc, {}));
+  const std::string out = (dir / "out.ltb").string();
+  const auto shown = [&] {
+    Document read;
+    EXPECT_EQ(LoadDocument(test::ReadAll(out), {}, read).status, LoadStatus::kLoaded);
+    std::vector<std::string> texts;
+    for (int row = 0; row < read.items.GetSize(); ++row)
+      texts.push_back(Cp932ToUtf8(read.items.Column(1, row)));
+    return texts;
+  };
+
+  // Nothing of a reference's spelling is found in the cells that hold one.
+  for (const std::string find : {"#x", "D55C", "&", "1F600;"}) {
+    SCOPED_TRACE(find);
+    const auto run = RunTool({"replace", file, "--find", find, "--with", "Z", "-o", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(shown()[0], "한국어😀");
+  }
+  // "&" is found only where it is shown.
+  auto run = RunTool({"search", file, "--text", "&", "-o", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "\"&\" を含むアイテムが 2 個見つかりました。\n");
+  EXPECT_EQ(shown(), (std::vector<std::string>{"a&b", "&#x1F600;", "한국어😀", "plain"}));
+  run = RunTool({"search", file, "--text", "😀", "-o", out});
+  EXPECT_EQ(run.out, "\"😀\" を含むアイテムが 1 個見つかりました。\n");
+
+  // A replacement that spells a reference is stored as typed.
+  run = RunTool({"replace", file, "--find", "plain", "--with", "&#x1F600;", "-o", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(shown()[3], "&#x1F600;");
+  run = RunTool({"dump", out});
+  EXPECT_NE(run.out.find("\"&#x1F600;\""), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("&#x26;"), std::string::npos) << run.out;
 }
 
 }  // namespace

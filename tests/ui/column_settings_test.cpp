@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "core/doc/document_file.h"
@@ -15,6 +16,7 @@
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/tools/columns_dlg.h"
+#include "ui/tools/item_entry_dlg.h"
 #include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
@@ -45,6 +47,28 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
     Choose(d, D::kColumnChoice, 0);
     EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
     EXPECT_EQ(Caption(d), U("No.2の設定"));
+    // Nor does one wider than the list can draw, with the same message.
+    for (const char* wide : {"2147483647", "4001"}) {
+      Script().Reset();
+      Type(d, D::kWidthEdit, wide);
+      Choose(d, D::kColumnChoice, 0);
+      EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"error"}) << wide;
+      EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
+    }
+    // The field takes digits only, and passes Alt+letter on to the
+    // buttons' mnemonics.
+    wxTextCtrl& width = *Control<wxTextCtrl>(d, D::kWidthEdit);
+    const auto handled = [&](int key, int modifiers) {
+      wxKeyEvent event(wxEVT_CHAR);
+      event.m_keyCode = key;
+      event.m_uniChar = key;
+      event.m_altDown = (modifiers & wxMOD_ALT) != 0;
+      event.SetEventObject(&width);
+      return width.GetEventHandler()->ProcessEvent(event);
+    };
+    EXPECT_TRUE(handled('c', wxMOD_NONE));
+    EXPECT_FALSE(handled('7', wxMOD_NONE));
+    for (const int key : {'s', 'c', 'r', 'n'}) EXPECT_FALSE(handled(key, wxMOD_ALT)) << key;
     Type(d, D::kWidthEdit, "90");
     Choose(d, D::kColumnChoice, 0);
     // The caption keeps the name the column had when the dialog opened.
@@ -67,6 +91,32 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
   EXPECT_EQ(TheList().ColumnTitle(1), U("題名"));
   EXPECT_EQ(TheList().GetColumnWidth(1), 150);
   EXPECT_TRUE(CurrentDoc().IsModified());
+}
+
+TEST(ColumnSettingsDialog, LongColumnNamesKeepTheDialogsWithinTheSmallestWindow) {
+  StartWithColumns(2);
+  std::string name;
+  for (int i = 0; i < 49; ++i) name += "名";
+  SetFixedText(TheData().settings.columns.names[1], test::Sj(name));
+  CurrentDoc().Changed(DocHint::Kind::kColumns);
+  Pump();
+  // The label is cut, and the tool tip holds all of it.
+  OnNextDialog([&](wxDialog& d) {
+    EXPECT_LE(d.GetSize().x, 860);
+    auto& frame = *Control<wxStaticBox>(d, D::kFrame);
+    EXPECT_NE(frame.GetLabel(), U(name.c_str()) + U("の設定"));
+    EXPECT_EQ(frame.GetToolTipText(), U(name.c_str()) + U("の設定"));
+    Click(d, wxID_CANCEL);
+  });
+  SendCommand(cmd::kColumnSettings);
+  OnNextDialog([&](wxDialog& d) {
+    EXPECT_LE(d.GetSize().x, 860);
+    auto& names = *Control<wxStaticText>(d, CItemEntryDlg::kNameLine);
+    EXPECT_TRUE(names.GetToolTipText().StartsWith(U(name.c_str()) + "/No.2\n"));
+    Click(d, wxID_CANCEL);
+  });
+  SendCommand(cmd::kAddItem);
+  EXPECT_EQ(PendingDialogSteps(), 0);
 }
 
 TEST(ColumnSettingsDialog, CancelChangesNothing) {

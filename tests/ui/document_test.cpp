@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <wx/combobox.h>
 #include <wx/docview.h>
+#include <wx/filename.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
+#include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
 #include "core/base/profile.h"
@@ -336,11 +338,13 @@ TEST(DocumentSave, SaveStoresAnUnmodifiedDocument) {
   ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
   EXPECT_EQ(reread.items.GetSize(), 1);
 
-  // Never saved: Save goes to Save As, which starts in no folder of its own.
+  // Never saved: Save goes to Save As, which starts in the documents folder.
   StartFresh();
   SendCommand(wxID_SAVE);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"save"});
-  EXPECT_EQ(Script().asked[0].defaultName, wxString::FromUTF8("無題.ltb"));
+  EXPECT_EQ(Script().asked[0].defaultName,
+            wxFileName(wxStandardPaths::Get().GetDocumentsDir(), wxString::FromUTF8("無題.ltb"))
+                .GetFullPath());
 }
 
 TEST(DocumentSave, SaveAsStartsInTheDocumentsFolder) {
@@ -351,6 +355,35 @@ TEST(DocumentSave, SaveAsStartsInTheDocumentsFolder) {
   EXPECT_FALSE(CurrentDoc().SaveAs());
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"save"});
   EXPECT_EQ(Script().asked[0].defaultName, Path(file));
+}
+
+TEST(DocumentSave, ChoosersStartInTheDocumentsFolderElseTheLastChosenElseDocuments) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(1));
+  const wxString documents = wxStandardPaths::Get().GetDocumentsDir();
+  // Nothing chosen yet and nothing saved: the documents folder, never the
+  // working folder.
+  Script().openFiles = {Path(file)};
+  SendCommand(wxID_OPEN);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"open"});
+  EXPECT_EQ(Script().asked[0].folder, documents);
+  ASSERT_EQ(CurrentDoc().GetFilename(), Path(file));
+  // The open document's folder.
+  Script().Reset();
+  SendCommand(cmd::kAppendOpen);
+  SendCommand(wxID_OPEN);
+  ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"open-many", "open"}));
+  EXPECT_EQ(Script().asked[0].folder, Path(dir.path()));
+  EXPECT_EQ(Script().asked[1].folder, Path(dir.path()));
+  // A new document: the folder chosen last in this run.
+  SendCommand(wxID_NEW);
+  Script().Reset();
+  SendCommand(wxID_OPEN);
+  SendCommand(wxID_SAVEAS);
+  ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"open", "save"}));
+  EXPECT_EQ(Script().asked[0].folder, Path(dir.path()));
+  EXPECT_EQ(Script().asked[1].defaultName, Path(dir / "無題.ltb"));
 }
 
 TEST(DocumentSave, SaveAsReplacesAnExistingFileOnlyAfterYes) {

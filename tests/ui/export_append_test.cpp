@@ -2,7 +2,9 @@
 // application.
 
 #include <gtest/gtest.h>
+#include <wx/filename.h>
 #include <wx/stattext.h>
+#include <wx/stdpaths.h>
 
 #include "core/doc/document_file.h"
 #include "core/doc/export.h"
@@ -84,7 +86,7 @@ TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
     Script().saveFiles = {Path(dir / c.chosen)};
     SendCommand(c.command);
     ASSERT_EQ(Script().Kinds(), Kinds{"save"}) << c.written;
-    EXPECT_EQ(Script().asked[0].defaultName, c.proposed);
+    EXPECT_EQ(Script().asked[0].defaultName, Path(dir / c.proposed));
     EXPECT_EQ(ReadAll(dir / c.written), c.expected) << c.written;
   }
   EXPECT_NE(ReadAll(dir / "page.htm").find("<col width=\"123\">"), std::string::npos);
@@ -129,7 +131,7 @@ TEST(Export, EmptyListCancelAndFailedWrite) {
   Open(WriteDocument(dir / "doc.ltb", "a", 1));
   SendCommand(cmd::kExportCsv);
   EXPECT_EQ(Script().Kinds(), Kinds{"save"});
-  EXPECT_EQ(Script().asked[0].defaultName, "doc.csv");
+  EXPECT_EQ(Script().asked[0].defaultName, Path(dir / "doc.csv"));
   EXPECT_FALSE(std::filesystem::exists(dir / "doc.csv"));
 
   // The chosen name is a folder, so no file can replace it.
@@ -150,7 +152,8 @@ TEST(Export, NewDocumentProposesUntitled) {
   CurrentDoc().Changed(DocHint::Kind::kItems);
   SendCommand(cmd::kExportHtml);
   ASSERT_EQ(Script().Kinds(), Kinds{"save"});
-  EXPECT_EQ(Script().asked[0].defaultName, U("無題.htm"));
+  EXPECT_EQ(Script().asked[0].defaultName,
+            wxFileName(wxStandardPaths::Get().GetDocumentsDir(), U("無題.htm")).GetFullPath());
 }
 
 TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {

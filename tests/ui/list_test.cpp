@@ -303,6 +303,47 @@ TEST(ListHeader, IconColumnStaysFirstAndKeepsItsWidth) {
   EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{"c"});
 }
 
+// A left press at header x `from`, the mouse moved to `to` and let go there,
+// as the header sees them.
+void HeaderGesture(int from, int to) {
+  wxHeaderCtrl* header = List().Header();
+  const int y = header->GetSize().y / 2;
+  const auto send = [&](wxEventType type, int x, bool down) {
+    wxMouseEvent event(type);
+    event.SetEventObject(header);
+    event.SetPosition(wxPoint(x, y));
+    event.m_leftDown = down;
+    header->GetEventHandler()->ProcessEvent(event);
+  };
+  send(wxEVT_LEFT_DOWN, from, true);
+  for (int step = 1; step <= 4; ++step) send(wxEVT_MOTION, from + (to - from) * step / 4, true);
+  send(wxEVT_LEFT_UP, to, false);
+  Pump();
+}
+
+TEST(ListHeader, ADragSortsNothingAClickSorts) {
+  StartWithColumns(3);
+  Fill({{"b", "2", "y"}, {"c", "1", "x"}, {"a", "3", "z"}});
+  const auto middle = [](int column) {
+    const wxRect cell = List().CellRect(0, column);
+    return cell.x + cell.width / 2;
+  };
+  const std::vector<std::string> order = ColumnTexts(1);
+  // The icon column "#" pressed and let go over each other header, and a
+  // user column dragged over the others: nothing is sorted.
+  for (int target = 1; target <= 3; ++target) {
+    HeaderGesture(middle(0), middle(target));
+    EXPECT_EQ(ColumnTexts(1), order) << "# to " << target;
+  }
+  HeaderGesture(middle(2), middle(3) + 20);
+  HeaderGesture(middle(1), middle(0));
+  EXPECT_EQ(ColumnTexts(1), order);
+  // A press and release in one place is a click, and sorts.
+  const int column = List().DisplayOrder()[1];
+  HeaderGesture(middle(column), middle(column));
+  EXPECT_NE(ColumnTexts(1), order);
+}
+
 TEST(ListHighlight, NextItemChangeClearsTheHighlightedCell) {
   StartWithColumns(2);
   Fill({{"a", "b"}, {"c", "d"}});

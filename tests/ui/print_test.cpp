@@ -2,6 +2,7 @@
 // its file printer, as "Print to File" does, read back with pdftotext.
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/cmndata.h>
 #include <wx/spinbutt.h>
 #include <wx/stdpaths.h>
@@ -70,13 +71,13 @@ struct Printed {
   PageMetrics metrics;
 };
 
-Printed PrintOpenDocument(const PrintLayout& layout) {
+Printed PrintOpenDocument(const PrintLayout& layout, const PageRanges& pages = {}) {
   PrintSource source = ScreenPrintSource(CurrentDoc(), App().MainFrame()->PaneWindows().list);
   source.layout = layout;
   source.now = [] { return FifthOfMarch(); };
   TablePrintout printout(source);
   TempDir dir;
-  EXPECT_TRUE(PrintToPdf(printout, dir / "out.pdf"));
+  EXPECT_TRUE(PrintToPdf(printout, dir / "out.pdf", pages));
   return {PdfPages(dir / "out.pdf"), printout.Metrics()};
 }
 
@@ -204,6 +205,38 @@ TEST(Printing, ManyItemsSplitIntoPagesOfRowsPerPage) {
   EXPECT_FALSE(Has(shorter.pages[0], "無題"));
 }
 
+TEST(Printing, PageRangesPrintExactlyThePagesAskedFor) {
+  StartFresh();
+  const int items = 2000;
+  FillDocument(items);
+  const struct {
+    PageRanges ranges;
+    std::vector<int> pages;
+  } cases[] = {
+      {{{1, 3}}, {1, 2, 3}},
+      {{{2, 3}}, {2, 3}},
+      {{{1, 1}, {3, 3}}, {1, 3}},
+      {{{3, 4}}, {3, 4}},
+      {{{1, 2}, {10, 11}, {20, 21}}, {1, 2, 10, 11, 20, 21}},
+  };
+  for (const auto& c : cases) {
+    const Printed printed = PrintOpenDocument(DefaultLayout(), c.ranges);
+    const int rows = printed.metrics.rowsPerPage;
+    const int total = printed.metrics.pageCount;
+    ASSERT_EQ(printed.pages.size(), c.pages.size()) << "from page " << c.pages[0];
+    for (std::size_t k = 0; k < c.pages.size(); ++k) {
+      // Page p holds rows (p - 1) * R to p * R - 1 and its own number.
+      const int p = c.pages[k];
+      const std::string& page = printed.pages[k];
+      EXPECT_TRUE(Has(page, " " + std::to_string(p) + " / " + std::to_string(total))) << page;
+      EXPECT_TRUE(Has(page, "行" + std::to_string((p - 1) * rows) + "\n")) << p;
+      const int last = std::min(p * rows, items) - 1;
+      EXPECT_TRUE(Has(page, "行" + std::to_string(last) + "\n")) << p;
+      EXPECT_FALSE(Has(page, "行" + std::to_string(last + 1) + "\n")) << p;
+    }
+  }
+}
+
 TEST(Printing, FontTooLargeForOneRowWarnsOnceAndGivesEachRowAPage) {
   StartFresh();
   FillDocument(3);
@@ -308,6 +341,14 @@ TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
     EXPECT_EQ(spin.GetValue(), 9);
     Edit(dialog, PrintLayoutDialog::kTopEdit).SetValue("x");
     EXPECT_EQ(spin.GetValue(), 9);
+    // Each ">" button is wide enough for the theme to draw its label.
+    for (const int id : {PrintLayoutDialog::kHeaderCodes, PrintLayoutDialog::kFooterCodes}) {
+      wxWindow& codes = *dialog.FindWindow(id);
+      EXPECT_EQ(codes.GetLabel(), ">");
+      gint least = 0;
+      gtk_widget_get_preferred_width(codes.GetHandle(), &least, nullptr);
+      EXPECT_GE(codes.GetSize().x, least) << id;
+    }
     Click(dialog, wxID_CANCEL);
   });
   EXPECT_EQ(App().Program().printLayout.top, 0);

@@ -151,6 +151,21 @@ TEST(UpdateCheckDialogTest, StaysResponsiveWhileCheckingAndClosesAtOnce) {
   EXPECT_TRUE(Script().asked.empty());
 }
 
+TEST(UpdateCheckDialogTest, EscapeClosesIt) {
+  StartFresh();
+  UpdateCheckDialog dialog(nullptr, "");
+  dialog.CallAfter([&dialog] {
+    wxWindow& button = *dialog.FindWindow(UpdateCheckDialog::kCheckButton);
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    escape.SetEventObject(&button);
+    button.ProcessWindowEvent(escape);
+    if (dialog.IsModal()) dialog.EndModal(-1);
+  });
+  EXPECT_EQ(dialog.ShowModal(), wxID_CANCEL);
+  EXPECT_TRUE(Script().asked.empty());
+}
+
 TEST(AboutAndHelp, AboutLinksToTheConfiguredPageAndHelpIsFound) {
   StartFresh();
   {

@@ -13,7 +13,9 @@
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/base/recent_files.h"
+#include "ui/doc/chooser_folder.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/doc/program_state.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/print_to_file.h"
@@ -55,7 +57,10 @@ wxString CListoraDocManager::MakeNewDocumentName() { return Utf8(msg::kUntitled)
 wxDocTemplate* CListoraDocManager::SelectDocumentPath(wxDocTemplate** templates, int noTemplates,
                                                       wxString& path, long, bool) {
   if (noTemplates < 1) return nullptr;
-  path = ThePrompt().OpenFile(wxTheApp->GetTopWindow(), Utf8(msg::kOpenTitle), DocumentWildcard());
+  ProgramState& program = TheApp().Program();
+  path = ThePrompt().OpenFile(wxTheApp->GetTopWindow(), Utf8(msg::kOpenTitle), DocumentWildcard(),
+                              ChooserFolder(GetCurrentDocument(), program));
+  RememberChosenFile(path, program);
   return path.empty() ? nullptr : templates[0];
 }
 

@@ -12,8 +12,6 @@
 
 namespace listora {
 
-namespace {}  // namespace
-
 UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
                                      std::chrono::milliseconds timeout)
     : wxDialog(parent, wxID_ANY, Utf8("アップデートチェック")),
@@ -27,7 +25,13 @@ UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
   check_ = new wxButton(this, kCheckButton, Utf8("今すぐチェック(&N)"));
   sizer->Add(check_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12));
   SetSizerAndFit(sizer);
-  SetEscapeId(wxID_CANCEL);
+  // Escape closes the dialog, which has no cancel button to press.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE)
+      Close();
+    else
+      event.Skip();
+  });
   check_->Bind(wxEVT_BUTTON, &UpdateCheckDialog::OnCheck, this);
   Bind(wxEVT_TIMER, &UpdateCheckDialog::OnPoll, this);
   CentreOnParent();

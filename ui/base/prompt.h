@@ -39,17 +39,18 @@ class Prompt {
   virtual wxString SetPassword(wxWindow* owner) = 0;
 
   // File choosers; `wildcard` as wxFileDialog takes it. Empty when cancelled.
-  // A save chooser's `defaultName` may carry a folder, where it starts; it
-  // asks nothing about an existing file (ChooseSavePath does, once the
-  // extension is complete).
-  virtual wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
+  // An open chooser starts in `folder`; a save chooser's `defaultName` may
+  // carry a folder, where it starts; it asks nothing about an existing file
+  // (ChooseSavePath does, once the extension is complete).
+  virtual wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                            const wxString& folder) = 0;
   // A picture chooser: as OpenFile, with a thumbnail of the highlighted file.
   virtual wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) = 0;
   // The platform's folder chooser, opened at `initial`; empty when cancelled.
   virtual wxString ChooseFolder(wxWindow* owner, const wxString& title,
                                 const wxString& initial) = 0;
-  virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
-                                  const wxString& wildcard) = 0;
+  virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                                  const wxString& folder) = 0;
   virtual wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
                             const wxString& wildcard) = 0;
 };

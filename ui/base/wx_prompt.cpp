@@ -66,9 +66,9 @@ wxString WxPrompt::SetPassword(wxWindow* owner) {
   return dialog.ShowModal() == wxID_OK ? dialog.Password() : wxString();
 }
 
-wxString WxPrompt::OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) {
-  wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+wxString WxPrompt::OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                            const wxString& folder) {
+  wxFileDialog dialog(owner, title, folder, wxString(), wildcard, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 
@@ -84,9 +84,9 @@ wxString WxPrompt::ChooseFolder(wxWindow* owner, const wxString& title, const wx
   return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 
-wxArrayString WxPrompt::OpenFiles(wxWindow* owner, const wxString& title,
-                                  const wxString& wildcard) {
-  wxFileDialog dialog(owner, title, wxString(), wxString(), wildcard,
+wxArrayString WxPrompt::OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                                  const wxString& folder) {
+  wxFileDialog dialog(owner, title, folder, wxString(), wildcard,
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST | wxFD_MULTIPLE);
   wxArrayString paths;
   if (dialog.ShowModal() == wxID_OK) dialog.GetPaths(paths);

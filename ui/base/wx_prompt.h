@@ -16,11 +16,12 @@ class WxPrompt final : public Prompt {
   SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) override;
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;
-  wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                    const wxString& folder) override;
   wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
   wxString ChooseFolder(wxWindow* owner, const wxString& title, const wxString& initial) override;
-  wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
-                          const wxString& wildcard) override;
+  wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                          const wxString& folder) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
                     const wxString& wildcard) override;
 };

@@ -18,6 +18,7 @@
 #include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
 #include "ui/base/save_chooser.h"
+#include "ui/doc/chooser_folder.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -158,12 +159,16 @@ bool CListoraDoc::Save() {
 }
 
 bool CListoraDoc::SaveAs() {
-  // The chooser starts in the document's folder.
-  wxFileName proposed(GetFilename().empty() ? GetUserReadableName() : GetFilename());
+  // A saved document is proposed where it lies, a new one where choosers
+  // start.
+  wxFileName proposed(GetFilename());
+  if (!proposed.IsAbsolute())
+    proposed.Assign(ChooserFolder(this, Program()), GetUserReadableName());
   if (proposed.GetExt().empty()) proposed.SetExt("ltb");
   const wxString path = ChooseSavePath(Owner(), Utf8(msg::kSaveAsTitle), proposed.GetFullPath(),
                                        DocumentWildcard(), "ltb");
   if (path.empty()) return false;
+  RememberChosenFile(path, Program());
   if (!OnSaveDocument(path)) return false;
   SetTitle(wxFileNameFromPath(path));
   SetFilename(path, true);

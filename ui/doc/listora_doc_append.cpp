@@ -12,6 +12,7 @@
 #include "ui/base/messages.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
+#include "ui/doc/chooser_folder.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 
@@ -32,9 +33,10 @@ void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
 }  // namespace
 
 void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
-  const wxArrayString chosen =
-      ThePrompt().OpenFiles(Owner(), Utf8(msg::kOpenTitle), DocumentWildcard());
+  const wxArrayString chosen = ThePrompt().OpenFiles(
+      Owner(), Utf8(msg::kOpenTitle), DocumentWildcard(), ChooserFolder(this, Program()));
   if (chosen.empty()) return;
+  RememberChosenFile(chosen[0], Program());
   std::vector<std::filesystem::path> files;
   for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
   AppendDocuments(files);

@@ -2,6 +2,7 @@
 // The document itself is not changed.
 
 #include <wx/app.h>
+#include <wx/filename.h>
 
 #include <filesystem>
 
@@ -11,6 +12,7 @@
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/base/save_chooser.h"
+#include "ui/doc/chooser_folder.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 
@@ -41,10 +43,11 @@ void CListoraDoc::OnExport(wxCommandEvent& event) {
   const ExportFormat format = FormatOf(event.GetId());
   const std::string title = TextFromWx(GetUserReadableName());
 
-  const wxString path =
-      ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), ToWx(ProposeExportName(title, format)),
-                     ExportWildcard(format), Utf8(ExportExtension(format)));
+  const wxFileName proposed(ChooserFolder(this, Program()), ToWx(ProposeExportName(title, format)));
+  const wxString path = ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), proposed.GetFullPath(),
+                                       ExportWildcard(format), Utf8(ExportExtension(format)));
   if (path.empty()) return;
+  RememberChosenFile(path, Program());
 
   // The document keeps the widths as the user left them on screen.
   const ColumnDescriptors& columns = data_.settings.columns;

@@ -35,6 +35,9 @@ struct ProgramState {
   // How many pages the print preview shows: read at start-up, set by the
   // preview, kept at exit once known (0 until then).
   std::int32_t previewPages = 0;
+  // The folder of the document or export file chosen last in this run, where
+  // the next chooser for a document never saved starts.
+  std::filesystem::path chosenFolder;
 };
 
 }  // namespace listora

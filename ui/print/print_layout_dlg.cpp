@@ -115,7 +115,10 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
     check->SetToolTip(Utf8(whatText + "をいれる場合はチェックしてください"));
     edit = new wxTextCtrl(lineParent, editId, ToWx(text));
     edit->SetToolTip(Utf8(whatText + "の文字列の構成です"));
-    auto* codes = new wxButton(lineParent, codesId, ">", wxDefaultPosition, wxSize(32, -1));
+    // As narrow as its label lets it be: a fixed width below the theme's
+    // padding leaves no room for the label.
+    auto* codes =
+        new wxButton(lineParent, codesId, ">", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     codes->SetToolTip(Utf8(whatText + "に入れる項目を選択します"));
     pos = PositionChoice(lineParent, posId, position);
     pos->SetToolTip(Utf8(whatText + "を入れる位置です"));

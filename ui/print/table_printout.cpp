@@ -11,6 +11,7 @@
 #include "core/print/header_footer.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
+#include "ui/print/gtk_page_count.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -68,6 +69,7 @@ void TablePrintout::OnPreparePrinting() {
   const int items = source_.data ? source_.data->items.GetSize() : 0;
   metrics_ = ComputePageMetrics(area.height, lineHeight, source_.layout.header,
                                 source_.layout.footer, items);
+  TellGtkThePageCount(GetDC(), metrics_.pageCount);
   if (!metrics_.rowsFit && !warned_) {
     warned_ = true;
     ThePrompt().Info(nullptr, Utf8(msg::kRowsDoNotFit), Utf8(msg::kPrintCaption));

@@ -7,11 +7,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/valtext.h>
 
-#include <limits>
-
+#include "core/base/messages.h"
 #include "core/base/number_entry.h"
+#include "core/doc/columns.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
@@ -34,6 +33,7 @@ CColumnSettingsDlg::CColumnSettingsDlg(wxWindow* parent, std::vector<ColumnSetti
   for (const std::string& name : openingNames_) choice_->Append(ToWx(name));
   choice_->SetSelection(0);
   choice_->SetToolTip(Utf8("設定するカラムを選択してください"));
+  LimitChoiceWidth(*choice_);
   chooser->Add(choice_, wxSizerFlags(1).CentreVertical());
   top->Add(chooser, wxSizerFlags().Expand().Border());
 
@@ -49,8 +49,8 @@ CColumnSettingsDlg::CColumnSettingsDlg(wxWindow* parent, std::vector<ColumnSetti
   grid->Add(name_, wxSizerFlags().Expand());
   grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8("カラム幅(&W)")),
             wxSizerFlags().CentreVertical());
-  width_ = new wxTextCtrl(frame_, kWidthEdit, wxString(), wxDefaultPosition, wxSize(80, -1), 0,
-                          wxTextValidator(wxFILTER_DIGITS));
+  width_ = new wxTextCtrl(frame_, kWidthEdit, wxString(), wxDefaultPosition, wxSize(80, -1));
+  AcceptDigitsOnly(*width_);
   width_->SetToolTip(Utf8("カラム幅を入力してください"));
   grid->Add(width_);
   frameSizer->Add(grid, wxSizerFlags().Expand().Border());
@@ -82,7 +82,7 @@ void CColumnSettingsDlg::ShowColumn() {
   if (working_.empty()) return;
   const ColumnSetting& column = working_[current_];
   // The caption keeps the name the column had when the dialog opened.
-  frame_->SetLabel(ToWx(openingNames_[current_]) + Utf8("の設定"));
+  SetUserLabel(*frame_, ToWx(openingNames_[current_]) + Utf8("の設定"), wxString());
   name_->ChangeValue(ToWx(column.name));
   width_->ChangeValue(wxString::Format("%d", column.width));
   right_->SetValue(column.rightAligned);
@@ -97,10 +97,11 @@ void CColumnSettingsDlg::AlignName() {
 
 bool CColumnSettingsDlg::StoreColumn() {
   if (working_.empty()) return true;
-  constexpr std::int32_t kMaxWidth = std::numeric_limits<std::int32_t>::max();
-  const NumberEntry width = ParseUnsignedEntry(TextFromWx(width_->GetValue()), 0, kMaxWidth);
+  // A width too wide to draw is refused with the same message as text that
+  // is no number.
+  const NumberEntry width = ParseUnsignedEntry(TextFromWx(width_->GetValue()), 0, kMaxColumnWidth);
   if (!width.ok()) {
-    ThePrompt().Error(this, Utf8(UnsignedEntryMessage(width, 0, kMaxWidth)));
+    ThePrompt().Error(this, Utf8(msg::kPositiveNumberWanted));
     width_->SetFocus();
     return false;
   }

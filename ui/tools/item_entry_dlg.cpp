@@ -74,6 +74,7 @@ void CItemEntryDlg::CreateControls() {
   for (const std::string& name : names) columnChoice_->Append(ToWx(name));
   columnChoice_->SetSelection(0);
   columnChoice_->SetToolTip(Utf8("設定する項目を選択してください。"));
+  LimitChoiceWidth(*columnChoice_);
   fieldRow->Add(columnChoice_, wxSizerFlags().CentreVertical().Border(wxRIGHT));
   field_ = new wxTextCtrl(this, kFieldEdit, wxString(), wxDefaultPosition, wxSize(260, -1));
   field_->SetToolTip(Utf8("選択項目の入力をしてください。"));
@@ -84,8 +85,9 @@ void CItemEntryDlg::CreateControls() {
   bulk_->SetToolTip(Utf8("まとめて設定する場合に選択してください。"));
   top->Add(bulk_, expand);
   auto* bulkBox = new wxBoxSizer(wxVERTICAL);
-  auto* nameLine = new wxStaticText(this, kNameLine, ToWx(JoinFields(names)));
-  nameLine->SetToolTip(Utf8("このように '/' で区切って入力してください。"));
+  auto* nameLine = new wxStaticText(this, kNameLine, wxString());
+  SetUserLabel(*nameLine, ToWx(JoinFields(names)),
+               Utf8("このように '/' で区切って入力してください。"));
   bulkBox->Add(nameLine);
   bulkText_ = new wxTextCtrl(this, kBulkEdit, wxString(), wxDefaultPosition, wxSize(420, -1));
   bulkText_->SetToolTip(Utf8("項目ごとに '/' で区切って入力してください。"));

@@ -6,6 +6,7 @@
 #include <wx/settings.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "ui/text/text_convert.h"
@@ -38,6 +39,9 @@ CItemListCtrl::CItemListCtrl(wxWindow* parent)
   textColour_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
   background_ = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX);
 
+  header_->Bind(wxEVT_LEFT_DOWN, &CItemListCtrl::OnHeaderMouse, this);
+  header_->Bind(wxEVT_MOTION, &CItemListCtrl::OnHeaderMouse, this);
+  header_->Bind(wxEVT_LEFT_UP, &CItemListCtrl::OnHeaderMouse, this);
   header_->Bind(wxEVT_HEADER_CLICK, &CItemListCtrl::OnHeaderClick, this);
   header_->Bind(wxEVT_HEADER_RIGHT_CLICK, &CItemListCtrl::OnHeaderRightClick, this);
   header_->Bind(wxEVT_HEADER_RESIZING, &CItemListCtrl::OnHeaderResizing, this);
@@ -195,7 +199,23 @@ bool CItemListCtrl::ChooseHeaderColumn(int column) {
   return currentHeaderColumn_ != 0;
 }
 
+void CItemListCtrl::OnHeaderMouse(wxMouseEvent& event) {
+  // Seen before the header acts on the event, so a click it reports on the
+  // release can be told from the end of a drag.
+  event.Skip();
+  if (event.LeftDown()) {
+    headerPress_ = {ColumnAt(event.GetX()), event.GetX(), false};
+    return;
+  }
+  if (!event.LeftIsDown() && !event.LeftUp()) return;
+  const int threshold = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_X, header_), 1);
+  if (std::abs(event.GetX() - headerPress_.x) >= threshold) headerPress_.dragged = true;
+}
+
 void CItemListCtrl::OnHeaderClick(wxHeaderCtrlEvent& event) {
+  // A sort comes from a click: a header let go of after a drag, or over
+  // another column than the one pressed, is no click.
+  if (headerPress_.dragged || event.GetColumn() != headerPress_.column) return;
   wxListEvent click(wxEVT_LIST_COL_CLICK, GetId());
   click.SetEventObject(this);
   click.SetColumn(event.GetColumn());

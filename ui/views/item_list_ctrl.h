@@ -149,6 +149,7 @@ class CItemListCtrl : public wxWindow {
 
  private:
   // item_list.cpp
+  void OnHeaderMouse(wxMouseEvent& event);
   void OnHeaderClick(wxHeaderCtrlEvent& event);
   void OnHeaderRightClick(wxHeaderCtrlEvent& event);
   void OnHeaderResizing(wxHeaderCtrlEvent& event);
@@ -200,6 +201,13 @@ class CItemListCtrl : public wxWindow {
   SortFlags sortFlags_;
   int currentHeaderColumn_ = 0;
   bool headerMenuShown_ = false;
+  // The last left press on the header: its column and x, and whether the
+  // mouse has since moved far enough to make it a drag.
+  struct HeaderPress {
+    int column = -1;
+    int x = 0;
+    bool dragged = false;
+  } headerPress_;
 
   RowSelection selection_;
   bool selectionNoticePending_ = false;

@@ -27,6 +27,13 @@ TEST(WindowPlacement, StartModesAndTheMinimumSize) {
   EXPECT_EQ(p.mode, StartMode::kGiven);
   EXPECT_EQ(p.rect.left, 40);
   EXPECT_EQ(p.rect.width, 1200);
+
+  // Nothing beyond what the window system can address.
+  profile.WriteInt("Main", "SizeLeft", -2147483647);
+  profile.WriteInt("Main", "SizeWidth", 2147483647);
+  p = ReadWindowPlacement(profile);
+  EXPECT_EQ(p.rect.left, -kMaxWindowExtent);
+  EXPECT_EQ(p.rect.width, kMaxWindowExtent);
 }
 
 // Two screens side by side, the second one lower.

@@ -387,11 +387,16 @@ TEST(DocumentStore, ColumnBlockIsStoredAsShown) {
   columns.headerIcons = 1;
   columns.formats[1] = 0;
   columns.formats[2] = kFormatRight;
+  // A width the list cannot draw is drawn, and stored, as the widest it can.
+  columns.widths[1] = 2147483647;
+  columns.widths[2] = -5;
   Document back;
   ASSERT_EQ(Load(StoreDocument(doc, StoreOptions{}), back).status, LoadStatus::kLoaded);
   const ColumnDescriptors& stored = back.settings.columns;
   EXPECT_EQ(FixedText(stored.names[0]), "");
   EXPECT_EQ(stored.widths[0], 30);
+  EXPECT_EQ(stored.widths[1], kMaxColumnWidth);
+  EXPECT_EQ(stored.widths[2], 0);
   EXPECT_EQ(stored.formats[0], kFormatRight | kFormatImage);
   EXPECT_EQ(stored.formats[1], kFormatImage);
   EXPECT_EQ(stored.formats[2], kFormatRight | kFormatImage);

@@ -13,6 +13,7 @@
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/auto_insert_settings.h"
+#include "core/tools/file_entry.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -80,6 +81,11 @@ TEST(ExtensionFilterTest, TypedOneWayCharacterAlsoMatchesTheStoredName) {
   EXPECT_TRUE(wave.TakesFile(PathToCp932("〜")));
   EXPECT_FALSE(wave.TakesFile(PathToCp932("a〜b")));
   EXPECT_FALSE(wave.TakesFile(test::Sj("a～b")));
+  // A reference is one character, never folded into look-alike text.
+  const ExtensionFilter hangul = ParseExtensionFilter(test::Sj("한 &#xa"), false);
+  EXPECT_TRUE(hangul.TakesFile(PathToCp932("한")));
+  EXPECT_FALSE(hangul.TakesFile("&#xd55c;"));
+  EXPECT_TRUE(hangul.TakesFile(PathToCp932("&#xA")));
 }
 
 TEST(SerialTextTest, PaddingAndPlacement) {
@@ -196,6 +202,14 @@ TEST_F(FolderTreeTest, AttributesDecideWhatIsTaken) {
   o.skipMask = kAttrReadOnly;
   RunAutoInsert(table, o);
   EXPECT_EQ(Column(table, 1), (Names{"dangling.txt", "pipe.txt"}));
+
+  // Without a birth time (some file systems report 0 for files of a
+  // system's image) the creation time is the modification time.
+  for (const fs::path& path : {dir / "attr" / "ro.txt", fs::path("/usr/bin"), fs::path("/")}) {
+    const std::optional<FileEntry> entry = LookUpEntry(path);
+    ASSERT_TRUE(entry) << path;
+    EXPECT_GT(entry->created, 0) << path;
+  }
 }
 
 TEST_F(FolderTreeTest, DroppedPaths) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/encoding.h"
 #include "core/tools/duplicate_result.h"
 #include "search_tables.h"
 #include "support/test_support.h"
@@ -16,28 +17,6 @@ namespace {
 using test::MakeTable;
 using test::Sj;
 
-// The case-blind multi-byte comparison, character by character: ASCII and
-// full-width letters fold, a double-byte character only as a whole.
-unsigned FoldedChar(std::string_view s, std::size_t& i) {
-  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const bool lead = (b(i) >= 0x81 && b(i) <= 0x9F) || (b(i) >= 0xE0 && b(i) <= 0xFC);
-  if (lead && i + 1 < s.size()) {
-    unsigned c = b(i) * 256u + b(i + 1);
-    i += 2;
-    return c >= 0x8281 && c <= 0x829A ? c - 0x21 : c;
-  }
-  unsigned c = b(i++);
-  return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    if (FoldedChar(a, i) != FoldedChar(b, j)) return false;
-  }
-  return i == a.size() && j == b.size();
-}
-
 // The straightforward quadratic search: every ungrouped item against
 // every later ungrouped one; `stopAfter` stops after that outer step.
 struct Reference {
@@ -46,13 +25,15 @@ struct Reference {
 };
 Reference ReferenceSearch(const ItemTable& table, int c, int stopAfter = -1) {
   const int count = table.GetSize();
+  // Cells compare as the user sees them, letter case aside.
+  std::vector<std::string> shown(count);
+  for (int i = 0; i < count; ++i) shown[i] = test::FoldShown(Cp932ToUtf8(table.Column(c, i)));
   std::vector<int> marks(count, -1);
   int groups = 0;
   for (int i = 0; i < count - 1; ++i) {
     if (marks[i] == -1) {
-      const std::string_view v = table.Column(c, i);
       for (int j = i + 1; j < count; ++j) {
-        if (marks[j] == -1 && EqualIgnoringCase(table.Column(c, j), v)) {
+        if (marks[j] == -1 && shown[j] == shown[i]) {
           if (marks[i] == -1) marks[i] = groups++;
           marks[j] = marks[i];
         }
@@ -70,13 +51,17 @@ Reference ReferenceSearch(const ItemTable& table, int c, int stopAfter = -1) {
   return ref;
 }
 
-// Random cells from pieces that collide under folding, and pieces whose
-// trail bytes look like letters or "\" and must not.
+// Random cells from pieces that collide under folding, pieces whose trail
+// bytes look like letters or "\" and must not, and references and the
+// pieces of their spelling.
 ItemTable RandomTable(unsigned seed, int count) {
   // "\x83\x61" is ヂ, whose trail byte is "a".
-  const std::vector<std::string> letters = {"a", "A", "z", "Z", "\\", "1", "", "\x83\x61"};
+  const std::vector<std::string> letters = {"a",  "A",        "z",        "Z",        "\\",
+                                            "1",  "",         "\x83\x61", "&",        "&#x26;",
+                                            "#x", "&#xd55c;", "x",        "&#xD55C;", "D55C;"};
   std::vector<std::string> pieces(letters);
-  for (const char* kana : {"ａ", "Ａ", "ア", "ソ", "セ", "ホ", "ｱ"}) pieces.push_back(Sj(kana));
+  for (const char* kana : {"ａ", "Ａ", "ア", "ソ", "セ", "ホ", "ｱ", "한"})
+    pieces.push_back(Sj(kana));
   std::mt19937 rng(seed);
   std::vector<std::vector<std::string>> rows;
   for (int r = 0; r < count; ++r) {
@@ -125,6 +110,19 @@ TEST(Duplicates, CaseAndCodePage) {
   EXPECT_EQ(found.GroupOfRow(0), 0);
   EXPECT_EQ(found.GroupOfRow(3), 1);
   EXPECT_EQ(found.GroupOfRow(6), 2);
+
+  // Cells are the characters they show: a path's "&#x301C;" is a typed
+  // "〜", a typed "&#xA" (stored "&#x26;#xA") is the text "&#xa" letter case
+  // aside, and a reference is never folded into look-alike text.
+  const auto shown = MakeTable({{PathToCp932("a〜b")},  // 0
+                                {"&#xd55c;"},           // 1
+                                {Sj("a〜B")},           // 2
+                                {Sj("한")},             // 3
+                                {"&#x26;#xA"},          // 4
+                                {"&#xa"}});             // 5
+  const auto alike = FindDuplicates(shown, 1);
+  ASSERT_EQ(alike.GroupCount(), 2);
+  EXPECT_EQ(alike.items, (std::vector<int>{0, 2, 4, 5}));
 
   EXPECT_EQ(FindDuplicates(MakeTable({{"only"}}), 1).GroupCount(), 0);
   EXPECT_EQ(FindDuplicates(MakeTable({{"a"}, {"b"}}), 1).GroupCount(), 0);

@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/text/encoding.h"
 #include "search_tables.h"
 #include "support/test_support.h"
 
 namespace listora {
 namespace {
 
+using test::FoldShown;
 using test::MakeTable;
 using test::Sj;
 
@@ -64,6 +67,73 @@ TEST(CellMatcher, TypedOneWayCharacterAlsoMatchesItsPathSpelling) {
   EXPECT_EQ(CellMatcher(Sj("〜b"), true).Replace(Sj("～b") + "&#x301C;b", "-"), "--");
   // A text without such a character keeps its one spelling.
   EXPECT_FALSE(CellMatcher("b~", true).Matches(name));
+}
+
+TEST(CellMatcher, AReferenceIsOneCharacter) {
+  // "한국어😀" as stored: nothing of a reference's spelling is on the screen.
+  const std::string cell = Sj("한국어😀");
+  for (const bool matchCase : {true, false}) {
+    for (const std::string text : {"#x", "D55C", "&", "&#x", ";", "x1F600", "#XD55C"}) {
+      SCOPED_TRACE(text);
+      EXPECT_FALSE(CellMatcher(text, matchCase).Matches(cell));
+      EXPECT_EQ(CellMatcher(text, matchCase).Replace(cell, "Q"), std::nullopt);
+    }
+    EXPECT_EQ(CellMatcher(Sj("한"), matchCase).Find(cell), 0u);
+    EXPECT_EQ(CellMatcher(Sj("😀"), matchCase).Replace(cell, "!"), Sj("한국어!"));
+  }
+  // A typed "&" finds the "&" of a typed "&#x" (stored "&#x26;#x") and a
+  // bare "&", nothing else.
+  const std::string typed = Sj("&#x1F600;&");  // "&#x26;#x1F600;&"
+  EXPECT_EQ(CellMatcher("&", true).Replace(typed, "+"), "+#x1F600;+");
+  EXPECT_EQ(CellMatcher(Sj("&#x1F600;"), false).Find(typed), 0u);
+  EXPECT_FALSE(CellMatcher(Sj("&#x1F600;"), true).Matches(Sj("😀")));
+  // Without the case flag a reference is never folded into a look-alike.
+  EXPECT_FALSE(CellMatcher("&#xd55c;", false).Matches(Sj("한")));
+  EXPECT_FALSE(CellMatcher(Sj("한"), false).Matches("&#xd55c;"));
+  // Text that comes to stand before "#x...;" is kept as typed.
+  EXPECT_EQ(CellMatcher("A", true).Replace("A#x1F600;", "&"), "&#x26;#x1F600;");
+  EXPECT_EQ(CellMatcher("-", true).Replace("&#x1F6-00;", ""), "&#x26;#x1F600;");
+}
+
+TEST(CellMatcher, MatchesTheShownTextOnRandomCells) {
+  // Pieces that join into references, break them and look like their parts.
+  const std::vector<std::string> pieces = {
+      "a",  "A", "x",      "#x",    "D55C",   ";",      "&",      "&#x",   "1F600", "&#x26;",
+      "\\", "1", Sj("한"), Sj("😀"), Sj("ア"), Sj("ａ"), Sj("Ａ"), Sj("é"), "&#x41;"};
+  std::mt19937 rng(7);
+  const auto random = [&](int most) {
+    std::string text;
+    for (int n = static_cast<int>(rng() % most); n > 0; --n) text += pieces[rng() % pieces.size()];
+    return text;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const std::string cell = random(7);
+    const std::string text = random(3);
+    const std::string with = random(3);
+    const bool matchCase = rng() % 2;
+    SCOPED_TRACE(cell + " / " + text + " / " + with);
+    // The straightforward search in the shown text, as UTF-8.
+    const std::string shown = Cp932ToUtf8(cell);
+    const std::string folded = matchCase ? shown : FoldShown(shown);
+    const std::string find = matchCase ? Cp932ToUtf8(text) : FoldShown(Cp932ToUtf8(text));
+    std::string expected;
+    std::size_t done = 0;
+    for (std::size_t at = find.empty() ? std::string::npos : folded.find(find);
+         at != std::string::npos;
+         at = matchCase ? folded.find(find, at + find.size()) : std::string::npos) {
+      expected += shown.substr(done, at - done) + Cp932ToUtf8(with);
+      done = at + find.size();
+    }
+    const bool found = done > 0;
+    expected += shown.substr(done);
+    const CellMatcher matcher(text, matchCase);
+    ASSERT_EQ(matcher.Matches(cell), found);
+    const auto replaced = matcher.Replace(cell, with);
+    ASSERT_EQ(replaced.has_value(), found);
+    if (found) {
+      ASSERT_EQ(Cp932ToUtf8(*replaced), expected);
+    }
+  }
 }
 
 TEST(FindStep, DirectionsStartsAndEnd) {

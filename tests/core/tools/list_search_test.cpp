@@ -65,6 +65,9 @@ TEST(ListSearch, TextCp932CannotHoldFindsItsItems) {
   EXPECT_EQ(hangul->message, "\"국어\" を含むアイテムが 1 個見つかりました。");
   EXPECT_EQ(ColumnTexts(table, 1).front(), Sj("한국어.txt"));
   EXPECT_EQ(ListSearch(table, 1, Sj("😀"))->found, 1);
+  // Nothing of a reference's spelling is on the screen.
+  for (const std::string text : {"&", "#x", "D55C", "1F600;"})
+    EXPECT_EQ(ListSearch(table, 1, text)->found, 0) << text;
   // Typed "〜" and "～" both find the text form and an inserted file name.
   EXPECT_EQ(ListSearch(table, 1, Sj("〜b"))->found, 1);
   EXPECT_EQ(ListSearch(table, 1, Sj("～b"))->found, 1);

@@ -89,6 +89,7 @@ CListoraDoc& CurrentDoc() {
 
 void StartFresh() {
   std::filesystem::remove(SettingsFile());
+  App().Program().chosenFolder.clear();
   if (wxDocument* doc = App().DocManager()->GetCurrentDocument()) doc->Modify(false);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();

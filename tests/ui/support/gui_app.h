@@ -25,8 +25,8 @@ inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 ScriptedPrompt& Script();
 CListoraApp& App();
 std::filesystem::path SettingsFile();
-// Every test starts here: no settings file, an empty script, a new
-// unmodified document.
+// Every test starts here: no settings file, no file chosen yet, an empty
+// script, a new unmodified document.
 void StartFresh();
 CListoraDoc& CurrentDoc();
 // Lets pending and deferred events run.

@@ -48,6 +48,7 @@ std::string FilePrinterName() {
 }
 
 struct DialogAnswer {
+  const PageRanges* pages = nullptr;
   bool answered = false;
   bool gaveUp = false;
   guint pollSource = 0;
@@ -68,12 +69,24 @@ bool ForPrintDialogs(Act act) {
   return any;
 }
 
+// Fills the dialog's page field and chooses it, as a user types the ranges.
+void ChoosePages(GtkPrintUnixDialog* dialog, const PageRanges& pages) {
+  std::vector<GtkPageRange> ranges;
+  for (const auto& [first, last] : pages) ranges.push_back({first - 1, last - 1});
+  GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(dialog);
+  gtk_print_settings_set_print_pages(settings, GTK_PRINT_PAGES_RANGES);
+  gtk_print_settings_set_page_ranges(settings, ranges.data(), static_cast<gint>(ranges.size()));
+  gtk_print_unix_dialog_set_settings(dialog, settings);
+  g_object_unref(settings);
+}
+
 // The printer list fills in the background; Print is pressed once the file
 // printer the settings name is selected.
 gboolean PressPrint(gpointer data) {
   auto* answer = static_cast<DialogAnswer*>(data);
-  answer->answered = ForPrintDialogs([](GtkPrintUnixDialog* dialog) {
+  answer->answered = ForPrintDialogs([answer](GtkPrintUnixDialog* dialog) {
     if (!gtk_print_unix_dialog_get_selected_printer(dialog)) return false;
+    if (!answer->pages->empty()) ChoosePages(dialog, *answer->pages);
     gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
     return true;
   });
@@ -135,8 +148,9 @@ void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file) {
   gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
 }
 
-bool AnswerPrintDialog(const std::function<void()>& print) {
+bool AnswerPrintDialog(const std::function<void()>& print, const PageRanges& pages) {
   DialogAnswer answer;
+  answer.pages = &pages;
   answer.pollSource = g_timeout_add(50, PressPrint, &answer);
   answer.giveUpSource = g_timeout_add_seconds(kDialogSeconds, GiveUp, &answer);
   WithWatchdog(print);
@@ -148,13 +162,13 @@ bool AnswerPrintDialog(const std::function<void()>& print) {
   return answer.answered && !answer.gaveUp;
 }
 
-bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file) {
+bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file, const PageRanges& pages) {
   wxPrintDialogData dialogData;
   PrintToPdfFile(dialogData.GetPrintData(), file);
   wxPrinter printer(&dialogData);
   bool printed = false;
-  const bool answered =
-      AnswerPrintDialog([&] { printed = printer.Print(App().MainFrame(), &printout, true); });
+  const bool answered = AnswerPrintDialog(
+      [&] { printed = printer.Print(App().MainFrame(), &printout, true); }, pages);
   return answered && printed && std::filesystem::exists(file);
 }
 

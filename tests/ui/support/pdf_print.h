@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class wxPrintData;
@@ -22,13 +23,19 @@ void UseFilePrinter(wxPrintData& data);
 // Points `data` at GTK's file printer writing a PDF to `file`.
 void PrintToPdfFile(wxPrintData& data, const std::filesystem::path& file);
 
+// Pages to print, as first and last page numbers from 1, as typed into the
+// dialog's "Pages" field; none for all pages.
+using PageRanges = std::vector<std::pair<int, int>>;
+
 // Runs `print` (which shows the toolkit's print dialog, through wxPrinter
-// or a print command) while the dialog is answered as above. False when the
-// dialog was not answered in time.
-bool AnswerPrintDialog(const std::function<void()>& print);
+// or a print command) while the dialog is answered as above, with `pages`
+// put into its page field first. False when the dialog was not answered
+// in time.
+bool AnswerPrintDialog(const std::function<void()>& print, const PageRanges& pages = {});
 
 // `printout` printed with a printer of the file printer's settings.
-bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file);
+bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file,
+                const PageRanges& pages = {});
 
 // The text of each page of a PDF file, as pdftotext extracts it.
 std::vector<std::string> PdfPages(const std::filesystem::path& file);

@@ -55,8 +55,9 @@ wxString ScriptedPrompt::SetPassword(wxWindow*) {
   return Take(newPasswords, wxString());
 }
 
-wxString ScriptedPrompt::OpenFile(wxWindow*, const wxString& title, const wxString&) {
-  asked.push_back({"open", title});
+wxString ScriptedPrompt::OpenFile(wxWindow*, const wxString& title, const wxString&,
+                                  const wxString& folder) {
+  asked.push_back({"open", title, {}, folder});
   return Take(openFiles, wxString());
 }
 
@@ -70,8 +71,9 @@ wxString ScriptedPrompt::ChooseFolder(wxWindow*, const wxString& title, const wx
   return Take(folders, wxString());
 }
 
-wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const wxString&) {
-  asked.push_back({"open-many", title});
+wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const wxString&,
+                                        const wxString& folder) {
+  asked.push_back({"open-many", title, {}, folder});
   return Take(openFileLists, wxArrayString());
 }
 

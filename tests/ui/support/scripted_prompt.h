@@ -17,6 +17,7 @@ struct Asked {
                               // "open-many", "save", "question"
   wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
+  wxString folder = {};       // the folder an open chooser starts in
 };
 
 class ScriptedPrompt final : public Prompt {
@@ -44,11 +45,12 @@ class ScriptedPrompt final : public Prompt {
   SaveAnswer SaveChanges(wxWindow* owner, const wxString& name) override;
   wxString AskPassword(wxWindow* owner) override;
   wxString SetPassword(wxWindow* owner) override;
-  wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
+  wxString OpenFile(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                    const wxString& folder) override;
   wxString ChooseFolder(wxWindow* owner, const wxString& title, const wxString& initial) override;
   wxString OpenImage(wxWindow* owner, const wxString& title, const wxString& wildcard) override;
-  wxArrayString OpenFiles(wxWindow* owner, const wxString& title,
-                          const wxString& wildcard) override;
+  wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
+                          const wxString& folder) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
                     const wxString& wildcard) override;
 };

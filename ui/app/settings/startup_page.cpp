@@ -9,6 +9,7 @@
 
 #include <limits>
 
+#include "core/app/window_placement.h"
 #include "core/base/number_entry.h"
 #include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
@@ -28,9 +29,6 @@ const char* const kFieldLabels[4] = {"&X座標", "&Y座標", "幅(&W)", "高さ(
 const char* const kFieldTips[4] = {
     "ウインドウの左上のX座標を入力してください", "ウインドウの左上のY座標を入力してください",
     "ウインドウの幅を入力してください", "ウインドウの高さを入力してください"};
-
-constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 
 }  // namespace
 
@@ -87,11 +85,13 @@ bool StartupPage::StoreSet() {
   for (int i = 0; i < 4; ++i) {
     const std::string text = TextFromWx(fields_[i]->GetValue());
     // Position may be negative (a screen left of the first); sizes may not.
+    // Neither goes beyond what the window system addresses.
+    constexpr std::int32_t kMax = kMaxWindowExtent;
     const NumberEntry entry =
-        i < 2 ? ParseSignedEntry(text, kIntMin, kIntMax) : ParseUnsignedEntry(text, 0, kIntMax);
+        i < 2 ? ParseSignedEntry(text, -kMax, kMax) : ParseUnsignedEntry(text, 0, kMax);
     if (!entry.ok()) {
-      ThePrompt().Error(this, Utf8(i < 2 ? SignedEntryMessage(entry, kIntMin, kIntMax)
-                                         : UnsignedEntryMessage(entry, 0, kIntMax)));
+      ThePrompt().Error(this, Utf8(i < 2 ? SignedEntryMessage(entry, -kMax, kMax)
+                                         : UnsignedEntryMessage(entry, 0, kMax)));
       fields_[i]->SetFocus();
       return false;
     }
