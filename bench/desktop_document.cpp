@@ -22,15 +22,15 @@
 
 #include "core/base/file_io.h"
 #include "core/doc/document_file.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/group_tree_ctrl.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
-#include "ui/views/group_tree_ctrl.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
@@ -95,13 +95,13 @@ TEST(DesktopBenchmark, LargeDocument) {
     Paint();
   });
   const long openPeak = PeakKiB();
-  CItemListCtrl& list = *App().MainFrame()->PaneWindows().list;
+  ItemListCtrl& list = *App().Frame()->PaneWindows().list;
   ASSERT_GT(list.GetItemCount(), 0);
   const double scroll = Seconds([&] {
     list.EnsureVisible(list.GetItemCount() - 1);
     Paint();
   });
-  CTreePane& tree = *App().MainFrame()->PaneWindows().tree;
+  TreePane& tree = *App().Frame()->PaneWindows().tree;
   const Took group = Timed([&] {
     SendCommand(cmd::kTreeGroup1 + 1, &tree);
     Paint();
@@ -110,7 +110,7 @@ TEST(DesktopBenchmark, LargeDocument) {
     SendCommand(cmd::kTreeExpandAll, &tree);
     Paint();
   });
-  CGroupTreeCtrl& control = *tree.Tree();
+  GroupTreeCtrl& control = *tree.Tree();
   const std::size_t openRows = control.RowCount();
   const Took treeEnd = Timed([&] {
     control.SelectItem(control.NodeAtRow(control.RowCount() - 1));

@@ -32,7 +32,7 @@ std::string Memo(int item) {
 bool Check(const char* what, const Document& doc) {
   bool ok = doc.items.GetSize() == kItems;
   for (int i = 0; ok && i < kItems; ++i) {
-    ok = doc.items.Column(1, i) == "item " + std::to_string(i) && doc.items.Memo(i) == Memo(i) &&
+    ok = doc.items.Cell(i, 1) == "item " + std::to_string(i) && doc.items.Memo(i) == Memo(i) &&
          doc.items.IconIndex(i) == "1";
   }
   std::printf("%-34s %s (%d items)\n", what, ok ? "correct" : "WRONG", doc.items.GetSize());

@@ -14,11 +14,11 @@
 
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/panes/drag_move.h"
+#include "core/panes/grouping.h"
+#include "core/panes/sort.h"
 #include "core/tools/duplicates.h"
 #include "core/tools/list_search.h"
-#include "core/views/drag_move.h"
-#include "core/views/grouping.h"
-#include "core/views/sort.h"
 
 using namespace listora;
 

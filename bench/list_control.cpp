@@ -19,9 +19,9 @@
 
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
-#include "core/views/drag_move.h"
-#include "core/views/sort.h"
-#include "ui/views/item_list_ctrl.h"
+#include "core/panes/drag_move.h"
+#include "core/panes/sort.h"
+#include "ui/panes/item_list_ctrl.h"
 
 using namespace listora;
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   }
 
   auto* frame = new wxFrame(nullptr, wxID_ANY, "bench", wxDefaultPosition, wxSize(900, 700));
-  auto* list = new CItemListCtrl(frame);
+  auto* list = new ItemListCtrl(frame);
   frame->Show();
   list->Attach(&doc);
   list->RebuildColumns();

@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "core/base/file_io.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "core/doc/document_settings.h"
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   // The settings a new document gets where no settings file is found, so
   // the desktop program shows it in all four panes as it would show a
   // document of its own.
-  ResetDocumentSettings(Profile(std::filesystem::path()), doc.settings);
+  ResetDocumentSettings(SettingsFile(std::filesystem::path()), doc.settings);
   doc.settings.columns.count = 5;
   for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(doc.settings.columns, c);
   std::mt19937 random(12);

@@ -16,12 +16,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/base/profile.h"
-#include "ui/app/doc_manager.h"
+#include "core/base/settings_file.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/frame/main_frame.h"
-#include "ui/views/item_list_ctrl.h"
+#include "ui/panes/item_list_ctrl.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   if (!mkdtemp(folder)) return 1;
   const std::filesystem::path ini = std::filesystem::path(folder) / "Listora.ini";
   setenv("LISTORA_INI", ini.c_str(), 1);
-  listora::Profile profile(ini);
+  listora::SettingsFile profile(ini);
   profile.WriteInt("Main", "SizeMax", 1);
   profile.WriteInt("Main", "SizeLeft", 0);
   profile.WriteInt("Main", "SizeTop", 0);
@@ -58,13 +58,13 @@ int main(int argc, char** argv) {
 
   int appArgc = 2;
   char* appArgv[] = {argv[0], const_cast<char*>(document.c_str()), nullptr};
-  wxApp::SetInstance(new listora::CListoraApp);
+  wxApp::SetInstance(new listora::ListoraApp);
   if (!wxEntryStart(appArgc, appArgv) || !wxTheApp->CallOnInit()) {
     std::fprintf(stderr, "the program did not start (is there a display?)\n");
     return 1;
   }
-  listora::CListoraApp& app = listora::TheApp();
-  listora::CMainFrame* frame = app.MainFrame();
+  listora::ListoraApp& app = listora::TheApp();
+  listora::MainFrame* frame = app.Frame();
   Settle();
 
   // The first item (a memo and a picture) chosen, the tree grouped by the

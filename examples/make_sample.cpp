@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "core/base/file_io.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "core/doc/item_table.h"
 #include "core/text/encoding.h"
@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
 
     listora::Document doc;
     // The defaults of a new document: no settings file is read.
-    listora::ResetDocumentSettings(listora::Profile(fs::path()), doc.settings);
+    listora::ResetDocumentSettings(listora::SettingsFile(fs::path()), doc.settings);
     listora::ColumnDescriptors& columns = doc.settings.columns;
     columns.count = 5;
     const char* names[] = {"名前", "分類", "植え付け", "場所"};

@@ -124,8 +124,8 @@ class Session {
         // show in the other.
         const ItemTable copy = Table();
         if (Rows() > 0) {
-          Table().SetColumn(1, 0, "changed after the copy");
-          if (copy.Column(1, 0) != model_[0].fields.columns[1]) std::abort();
+          Table().SetCell(0, 1, "changed after the copy");
+          if (copy.Cell(0, 1) != model_[0].fields.columns[1]) std::abort();
           Table() = copy;
         }
         break;
@@ -161,7 +161,7 @@ class Session {
     // The icon column is written by the table only through the memo and
     // the image path, as the program does.
     const int column = field == 0 ? 1 : field;
-    Table().SetColumn(column, row, text);
+    Table().SetCell(row, column, text);
     f.columns[column] = CleanColumnText(text);
   }
 
@@ -275,7 +275,7 @@ class Session {
   static bool SameRow(const ItemTable& table, int row, const ItemFields& f,
                       int stored = kMaxColumns) {
     for (int c = 0; c < kMaxColumns; ++c)
-      if (table.Column(c, row) != (c < stored ? std::string_view(f.columns[c]) : "")) return false;
+      if (table.Cell(row, c) != (c < stored ? std::string_view(f.columns[c]) : "")) return false;
     return table.Memo(row) == f.memo && table.ImagePath(row) == f.imagePath;
   }
 

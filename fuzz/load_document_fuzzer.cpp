@@ -18,7 +18,7 @@ namespace {
 void CheckClean(const ItemTable& items, int columns) {
   for (int row = 0; row < items.GetSize(); ++row) {
     for (int c = 0; c < columns; ++c) {
-      const std::string_view text = items.Column(c, row);
+      const std::string_view text = items.Cell(row, c);
       if (text.find_first_of(std::string_view("\x07\x0a\0", 3)) != std::string_view::npos)
         std::abort();
     }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "fuzz/fuzz_document.h"
@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
   // Settings files as the program writes them, grown one key at a time.
   const fs::path scratch = out / "settings_file" / "scratch.ini";
   fs::remove(scratch);
-  Profile profile(scratch);
+  SettingsFile profile(scratch);
   const char* keys[][3] = {{"Main", "Pass", "1"},         {"Main", "Ango", "0"},
                            {"aA", "b1", " spaced "},      {"Window", "Left", "-20"},
                            {"a", "_", "\"quoted\""},      {"B", "bb", "\x83\x65\x83\x58"},

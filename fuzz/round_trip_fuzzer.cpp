@@ -31,7 +31,7 @@ bool SameItems(const ItemTable& a, const ItemTable& b, int columns) {
   if (a.GetSize() != b.GetSize()) return false;
   for (int row = 0; row < a.GetSize(); ++row) {
     for (int c = 0; c < columns; ++c)
-      if (a.Column(c, row) != b.Column(c, row)) return false;
+      if (a.Cell(row, c) != b.Cell(row, c)) return false;
     if (a.Memo(row) != b.Memo(row) || a.ImagePath(row) != b.ImagePath(row)) return false;
   }
   return true;

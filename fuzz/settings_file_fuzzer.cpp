@@ -12,7 +12,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 
 using namespace listora;
 
@@ -22,7 +22,7 @@ namespace {
 // flushed to disk), removed at exit.
 std::filesystem::path folder;
 
-std::filesystem::path SettingsFile() {
+std::filesystem::path SettingsPath() {
   if (folder.empty()) {
     std::string name = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
     name += "/listora-fuzz-XXXXXX";
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string value = input.ConsumeRandomLengthString(64);
   const std::string content = input.ConsumeRemainingBytesAsString();
 
-  const std::filesystem::path file = SettingsFile();
+  const std::filesystem::path file = SettingsPath();
   if (std::FILE* out = std::fopen(file.c_str(), "wb")) {
     std::fwrite(content.data(), 1, content.size(), out);
     std::fclose(out);
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
 
-  Profile profile(file);
+  SettingsFile profile(file);
   constexpr std::string_view kAbsent =
       "\x01"
       "absent";

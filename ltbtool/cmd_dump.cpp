@@ -147,7 +147,7 @@ int RunDump(const std::vector<std::string>& raw) {
     json.BeginObject();
     json.Key("cells");
     json.BeginArray();
-    for (int c = 1; c < count; ++c) json.Cp932String(doc.items.Column(c, row));
+    for (int c = 1; c < count; ++c) json.Cp932String(doc.items.Cell(row, c));
     json.EndArray();
     json.Key("memo");
     json.Cp932String(doc.items.Memo(row));

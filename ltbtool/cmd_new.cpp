@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "core/app/settings_sets.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_settings.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/auto_insert_settings.h"
@@ -25,7 +25,7 @@ std::filesystem::path ExecutableDir() {
 // A new document is saved under the program's own settings unless --mode
 // says otherwise: `Main`/`Pass` with the password of --new-password-file
 // (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
-SaveProtection NewDocumentProtection(const Args& args, const listora::Profile& profile) {
+SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile) {
   if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
   const auto [pass, ango] = listora::ReadProtectionSettings(profile);
   std::string password;
@@ -46,7 +46,7 @@ int RunNew(const std::vector<std::string>& raw) {
   const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
   const std::filesystem::path out = args.positional()[0];
-  listora::Profile profile(listora::SettingsFilePath(ExecutableDir()));
+  listora::SettingsFile profile(listora::SettingsFilePath(ExecutableDir()));
   // Read once: a new document takes some fifty settings from it.
   listora::FileError error;
   if (!profile.Preload(&error)) throw ToolError{kExitRefused, error.what};

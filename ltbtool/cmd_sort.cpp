@@ -1,5 +1,5 @@
 #include "core/doc/columns.h"
-#include "core/views/sort.h"
+#include "core/panes/sort.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 

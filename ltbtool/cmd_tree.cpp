@@ -1,7 +1,7 @@
 #include <iostream>
 
+#include "core/panes/grouping.h"
 #include "core/text/encoding.h"
-#include "core/views/grouping.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 
 namespace listora {
@@ -31,13 +31,13 @@ std::int32_t ClampUserColumns(std::int32_t n) { return std::clamp(n, 1, kMaxColu
 
 // What a new document would be given, as the dialog shows it: one reader
 // of the keys, the document's.
-SettingsSet ReadDefaultSet(const Profile& p) {
+SettingsSet ReadDefaultSet(const SettingsFile& p) {
   DocumentSettings fresh;
   ResetDocumentSettings(p, fresh);
   return DocumentSet(fresh);
 }
 
-StartupSettings ReadStartupSettings(const Profile& p) {
+StartupSettings ReadStartupSettings(const SettingsFile& p) {
   StartupSettings s;
   const std::int32_t mode = p.GetInt("Main", "SizeMax", 0);
   s.mode = mode >= 0 && mode <= 2 ? mode : 0;
@@ -48,18 +48,18 @@ StartupSettings ReadStartupSettings(const Profile& p) {
   return s;
 }
 
-ProtectionSettings ReadProtectionSettings(const Profile& p) {
+ProtectionSettings ReadProtectionSettings(const SettingsFile& p) {
   return {p.GetInt("Main", "Pass", 0) != 0, p.GetInt("Main", "Ango", 0) != 0};
 }
 
-StartBars ReadStartBars(const Profile& p) {
+StartBars ReadStartBars(const SettingsFile& p) {
   return {p.GetInt("Main", "MainTool", 1) != 0, p.GetInt("Main", "MainStat", 1) != 0,
           p.GetInt("Main", "TreeTool", 1) != 0};
 }
 
-bool WriteDefaults(Profile& p, const SettingsSet& s, const StartupSettings& startup,
+bool WriteDefaults(SettingsFile& p, const SettingsSet& s, const StartupSettings& startup,
                    const ProtectionSettings& protection) {
-  std::vector<ProfileEntry> main = {
+  std::vector<SettingsFileEntry> main = {
       {"SizeMax", N(startup.mode)},     {"MainTool", N(s.mainToolBar)},
       {"MainStat", N(s.statusBar)},     {"TreeTool", N(s.treeToolBar)},
       {"Pass", N(protection.password)}, {"Ango", N(protection.encrypt)}};

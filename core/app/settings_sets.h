@@ -11,7 +11,7 @@
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 struct PaneStyle {
   std::uint32_t background = 0;  // COLORREF 0x00BBGGRR
@@ -54,15 +54,15 @@ struct StartBars {
   bool treeToolBar = true;
 };
 
-SettingsSet ReadDefaultSet(const Profile& profile);
-StartupSettings ReadStartupSettings(const Profile& profile);
-ProtectionSettings ReadProtectionSettings(const Profile& profile);
-StartBars ReadStartBars(const Profile& profile);
+SettingsSet ReadDefaultSet(const SettingsFile& profile);
+StartupSettings ReadStartupSettings(const SettingsFile& profile);
+ProtectionSettings ReadProtectionSettings(const SettingsFile& profile);
+StartBars ReadStartBars(const SettingsFile& profile);
 
 // Writes every key of the default set (the bar choices also under `Main`),
 // the start-up mode (and the position and size only in mode 2) and the
 // protection options. False when the file could not be written.
-bool WriteDefaults(Profile& profile, const SettingsSet& set, const StartupSettings& startup,
+bool WriteDefaults(SettingsFile& profile, const SettingsSet& set, const StartupSettings& startup,
                    const ProtectionSettings& protection);
 
 // The document set of a settings record, and its copy back into one. The

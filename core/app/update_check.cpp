@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/base/messages.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
 
@@ -51,7 +51,7 @@ std::string WithVersionPoint(std::string_view text) {
 
 }  // namespace
 
-std::string UpdateServer(const Profile& profile) {
+std::string UpdateServer(const SettingsFile& profile) {
   if (const char* env = std::getenv("LISTORA_UPDATE_SERVER"); env && *env) return env;
   return profile.GetString("Update", "Server", "");
 }

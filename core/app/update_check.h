@@ -18,11 +18,11 @@ inline constexpr std::string_view kUpdateCheckPath = "/cgi/upcheck.cgi";
 inline constexpr std::string_view kUpdateCheckQuery = "app=Listora&ver=";
 inline constexpr std::string_view kWebPagePath = "/listora.html";
 
-class Profile;
+class SettingsFile;
 
 // The update server: $LISTORA_UPDATE_SERVER when set, else the settings
 // key `Update`/`Server`; empty (no server, nothing is asked) by default.
-std::string UpdateServer(const Profile& profile);
+std::string UpdateServer(const SettingsFile& profile);
 
 // `server` is the scheme and host (and port, if any) of the maker's server,
 // for example "http://www.example.jp"; trailing "/" are ignored.

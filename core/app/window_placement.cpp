@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 
 namespace listora {
 
-WindowPlacement ReadWindowPlacement(const Profile& profile) {
+WindowPlacement ReadWindowPlacement(const SettingsFile& profile) {
   WindowPlacement placement;
   const std::int32_t mode = profile.GetInt("Main", "SizeMax", 0);
   if (mode == 0) return placement;
@@ -47,7 +47,7 @@ WindowRect ReachableRect(const WindowRect& rect, std::span<const WindowRect> scr
   return centred;
 }
 
-bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored,
+bool StoreWindowPlacementAtExit(SettingsFile& profile, const WindowRect& restored,
                                 std::span<const WindowRect> screens) {
   if (profile.GetInt("Main", "SizeMax", 1) != 1 || !IsReachable(restored, screens)) return true;
   return profile.WriteInt("Main", "SizeLeft", restored.left) &&

@@ -7,7 +7,7 @@
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 enum class StartMode : std::int32_t {
   kMaximised = 0,  // "最大化で起動"
@@ -31,7 +31,7 @@ struct WindowPlacement {
   WindowRect rect;
 };
 
-WindowPlacement ReadWindowPlacement(const Profile& profile);
+WindowPlacement ReadWindowPlacement(const SettingsFile& profile);
 
 // How much of a window must lie on one screen for the user to reach it and
 // drag it back: a title bar's height over a stretch of its width.
@@ -51,7 +51,7 @@ WindowRect ReachableRect(const WindowRect& rect, std::span<const WindowRect> scr
 // key counting as 1 here, and the rectangle is reachable on one of `screens`:
 // a window lost off every screen is never made the next start's place.
 // Returns false when the file could not be written.
-bool StoreWindowPlacementAtExit(Profile& profile, const WindowRect& restored,
+bool StoreWindowPlacementAtExit(SettingsFile& profile, const WindowRect& restored,
                                 std::span<const WindowRect> screens);
 
 }  // namespace listora

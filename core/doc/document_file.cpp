@@ -442,7 +442,7 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
       itemBytes += whole.size();
       continue;
     }
-    for (int j = 0; j < count; ++j) itemBytes += doc.items.Column(order[j], row).size() + 1;
+    for (int j = 0; j < count; ++j) itemBytes += doc.items.Cell(row, order[j]).size() + 1;
     itemBytes += doc.items.Memo(row).size() + doc.items.ImagePath(row).size() + 3;
   }
 
@@ -471,7 +471,7 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
     run = whole;
     if (!whole.empty()) continue;
     for (int j = 0; j < count; ++j) {
-      file += doc.items.Column(order[j], row);
+      file += doc.items.Cell(row, order[j]);
       file += kFieldEnd;
     }
     file += kLineEnd;

@@ -7,30 +7,31 @@
 #include <string>
 
 #include "core/base/default_font.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 
 namespace listora {
 namespace {
 
-std::uint8_t ReadFlag(const Profile& p, std::string_view section, std::string_view key, int def) {
+std::uint8_t ReadFlag(const SettingsFile& p, std::string_view section, std::string_view key,
+                      int def) {
   return p.GetInt(section, key, def) != 0 ? 1 : 0;
 }
 
 // Values that pick one of a few choices: anything outside the choices (a
 // hand edit) reads as the default, so no consumer indexes past its list.
-std::uint8_t ReadChoice(const Profile& p, std::string_view section, std::string_view key, int def,
-                        int first, int last) {
+std::uint8_t ReadChoice(const SettingsFile& p, std::string_view section, std::string_view key,
+                        int def, int first, int last) {
   const std::int32_t v = p.GetInt(section, key, def);
   return static_cast<std::uint8_t>(v >= first && v <= last ? v : def);
 }
 
-void ReadFixedText(const Profile& p, std::string_view section, std::string_view key,
+void ReadFixedText(const SettingsFile& p, std::string_view section, std::string_view key,
                    std::string_view def, char* field, std::size_t fieldSize) {
   SetFixedText(field, fieldSize, p.GetString(section, key, def));
 }
 
-void ReadViewStyle(const Profile& p, std::string_view section, ViewStyle& style) {
+void ReadViewStyle(const SettingsFile& p, std::string_view section, ViewStyle& style) {
   style.background = static_cast<std::uint32_t>(p.GetInt(section, "BKCOLOR", 0));
   style.text = static_cast<std::uint32_t>(p.GetInt(section, "TXCOLOR", 0x00FF00));
   style.fontSize = static_cast<std::int16_t>(std::clamp<std::int32_t>(
@@ -43,17 +44,17 @@ constexpr int kFieldKindCount = 11;  // "フォルダ名" .. "連番"
 
 std::string N(std::int64_t v) { return std::to_string(v); }
 
-bool WriteViewStyle(Profile& p, std::string_view section, const ViewStyle& style) {
-  const ProfileEntry entries[] = {{"BKCOLOR", N(style.background)},
-                                  {"TXCOLOR", N(style.text)},
-                                  {"FontSize", N(style.fontSize)},
-                                  {"FontName", std::string(FixedText(style.fontName))}};
+bool WriteViewStyle(SettingsFile& p, std::string_view section, const ViewStyle& style) {
+  const SettingsFileEntry entries[] = {{"BKCOLOR", N(style.background)},
+                                       {"TXCOLOR", N(style.text)},
+                                       {"FontSize", N(style.fontSize)},
+                                       {"FontName", std::string(FixedText(style.fontName))}};
   return p.WriteSection(section, entries);
 }
 
 }  // namespace
 
-void ResetDocumentSettings(const Profile& p, DocumentSettings& s) {
+void ResetDocumentSettings(const SettingsFile& p, DocumentSettings& s) {
   std::memset(&s, 0, sizeof s);
 
   s.layout.showList = ReadFlag(p, "View", "List", 1);
@@ -100,24 +101,24 @@ void ResetDocumentSettings(const Profile& p, DocumentSettings& s) {
   }
 }
 
-bool WriteDocumentDefaults(Profile& p, const DocumentSettings& s) {
+bool WriteDocumentDefaults(SettingsFile& p, const DocumentSettings& s) {
   const ViewLayout& l = s.layout;
   const DisplayOptions& d = s.display;
-  const ProfileEntry view[] = {{"List", N(l.showList)}, {"Tree", N(l.showTree)},
-                               {"Text", N(l.showText)}, {"Prev", N(l.showImage)},
-                               {"Split1", N(l.split1)}, {"Split2", N(l.split2)},
-                               {"Split3", N(l.split3)}};
-  const ProfileEntry prev[] = {{"BKCOLOR", N(s.styles.pane[ViewStyles::kImage].background)}};
-  const ProfileEntry other[] = {{"Position", N(d.imageFit)},
-                                {"ICON", N(d.treeIcons)},
-                                {"MainTool", N(d.mainToolBar)},
-                                {"Status", N(d.statusBar)},
-                                {"TreeTool", N(d.treeToolBar)}};
-  const ProfileEntry column[] = {{"Count", N(ClampColumnCount(s.columns.count))},
-                                 {"ICON", N(s.columns.headerIcons)}};
-  const ProfileEntry image[] = {{"Radio", N(d.imagePathMode)},
-                                {"Copy", N(d.copyImages)},
-                                {"Edit", std::string(FixedText(d.imageSubPath))}};
+  const SettingsFileEntry view[] = {{"List", N(l.showList)}, {"Tree", N(l.showTree)},
+                                    {"Text", N(l.showText)}, {"Prev", N(l.showImage)},
+                                    {"Split1", N(l.split1)}, {"Split2", N(l.split2)},
+                                    {"Split3", N(l.split3)}};
+  const SettingsFileEntry prev[] = {{"BKCOLOR", N(s.styles.pane[ViewStyles::kImage].background)}};
+  const SettingsFileEntry other[] = {{"Position", N(d.imageFit)},
+                                     {"ICON", N(d.treeIcons)},
+                                     {"MainTool", N(d.mainToolBar)},
+                                     {"Status", N(d.statusBar)},
+                                     {"TreeTool", N(d.treeToolBar)}};
+  const SettingsFileEntry column[] = {{"Count", N(ClampColumnCount(s.columns.count))},
+                                      {"ICON", N(s.columns.headerIcons)}};
+  const SettingsFileEntry image[] = {{"Radio", N(d.imagePathMode)},
+                                     {"Copy", N(d.copyImages)},
+                                     {"Edit", std::string(FixedText(d.imageSubPath))}};
   bool ok = p.WriteSection("View", view);
   ok = WriteViewStyle(p, "List", s.styles.pane[ViewStyles::kList]) && ok;
   ok = WriteViewStyle(p, "Tree", s.styles.pane[ViewStyles::kTree]) && ok;
@@ -129,7 +130,7 @@ bool WriteDocumentDefaults(Profile& p, const DocumentSettings& s) {
   return ok;
 }
 
-bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings) {
+bool WriteAutoInsertDefaults(SettingsFile& profile, const AutoInsertSettings& settings) {
   bool ok = profile.WriteString("Auto", "FolName", FixedText(settings.folder));
   ok &= profile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
   ok &= profile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));

@@ -12,7 +12,7 @@
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 static_assert(std::endian::native == std::endian::little,
               "the settings blocks are stored as little-endian byte images");
@@ -110,18 +110,18 @@ struct DocumentSettings {
 
 // New-document reset: zeroes every block and reads each field from the
 // settings file with its default.
-void ResetDocumentSettings(const Profile& profile, DocumentSettings& settings);
+void ResetDocumentSettings(const SettingsFile& profile, DocumentSettings& settings);
 
 // Writes the default set the settings dialog edits, from `settings`: the
 // panes shown and split positions (View), the panes' colours and fonts
 // (List, Tree, Text; the image pane's background in Prev), Other, Column
 // and Image. False when the file could not be written.
-bool WriteDocumentDefaults(Profile& profile, const DocumentSettings& settings);
+bool WriteDocumentDefaults(SettingsFile& profile, const DocumentSettings& settings);
 
 // "取り込み" and "デフォルトの設定にする": section "Auto" of the settings file
 // (folder, extension text, serial settings, sub-folders, current column and
 // the ten kinds; never the input texts). False when the file could not be
 // written.
-bool WriteAutoInsertDefaults(Profile& profile, const AutoInsertSettings& settings);
+bool WriteAutoInsertDefaults(SettingsFile& profile, const AutoInsertSettings& settings);
 
 }  // namespace listora

@@ -85,7 +85,7 @@ std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items)
   for (int row = 0; row < items.GetSize(); ++row) {
     line.clear();
     for (int c = 1; c < count; ++c) {
-      line += items.Column(c, row);
+      line += items.Cell(row, c);
       line += '/';
     }
     StripTrailing(line, '/');
@@ -106,7 +106,7 @@ std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items) 
   out += kCrLf;
   for (int row = 0; row < items.GetSize(); ++row) {
     line.clear();
-    for (int c = 1; c < count; ++c) line += CsvField(items.Column(c, row));
+    for (int c = 1; c < count; ++c) line += CsvField(items.Cell(row, c));
     StripTrailing(line, ',');
     out += line;
     out += kCrLf;
@@ -144,7 +144,7 @@ std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listSt
     page += "<tr>\r\n";
     for (int c = 1; c < count; ++c) {
       page += "\t<td>";
-      page += items.Column(c, row);
+      page += items.Cell(row, c);
       page += "</td>\r\n";
     }
     page += "</tr>\r\n";

@@ -117,7 +117,7 @@ std::string_view ItemTable::Field(const Row& r, int field) {
   return std::string_view(p, static_cast<std::size_t>(stop - p));
 }
 
-std::string_view ItemTable::Column(int column, int row) const {
+std::string_view ItemTable::Cell(int row, int column) const {
   if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
   return Field(At(row), column);
 }
@@ -241,7 +241,7 @@ void ItemTable::SetField(int row, int field, std::string_view cleanText) {
   ReclaimIfWasteful();
 }
 
-void ItemTable::SetColumn(int column, int row, std::string_view text) {
+void ItemTable::SetCell(int row, int column, std::string_view text) {
   if (column < 0 || column >= kMaxColumns) throw std::out_of_range("column index out of range");
   CheckIndex(row, rows_.size());
   SetField(row, column, CleanColumnText(text));
@@ -290,7 +290,7 @@ void ItemTable::ClearRows() { *this = ItemTable(); }
 
 ItemFields ItemTable::GetRow(int row) const {
   ItemFields fields;
-  for (int c = 0; c < kMaxColumns; ++c) fields.columns[c] = std::string(Column(c, row));
+  for (int c = 0; c < kMaxColumns; ++c) fields.columns[c] = std::string(Cell(row, c));
   fields.imagePath = std::string(ImagePath(row));
   fields.memo = std::string(Memo(row));
   return fields;

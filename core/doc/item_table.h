@@ -56,13 +56,13 @@ class ItemTable {
   int GetSize() const { return static_cast<int>(rows_.size()); }
   bool IsEmpty() const { return rows_.empty(); }
 
-  std::string_view Column(int column, int row) const;
+  std::string_view Cell(int row, int column) const;
   std::string_view ImagePath(int row) const;
   std::string_view Memo(int row) const;
-  std::string_view IconIndex(int row) const { return Column(0, row); }
+  std::string_view IconIndex(int row) const { return Cell(row, 0); }
   bool Marked(int row) const { return rows_.at(row).mark; }
 
-  void SetColumn(int column, int row, std::string_view text);
+  void SetCell(int row, int column, std::string_view text);
   void SetImagePath(int row, std::string_view path);
   void SetMemo(int row, std::string_view memo);
   void SetMark(int row, bool mark) { rows_.at(row).mark = mark; }

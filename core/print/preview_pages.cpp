@@ -1,6 +1,6 @@
 #include "core/print/preview_pages.h"
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 
 namespace listora {
 
@@ -9,12 +9,12 @@ constexpr const char* kSection = "Settings";
 constexpr const char* kKey = "PreviewPages";
 }  // namespace
 
-std::int32_t ReadPreviewPages(const Profile& profile) {
+std::int32_t ReadPreviewPages(const SettingsFile& profile) {
   const std::int32_t pages = profile.GetInt(kSection, kKey, 0);
   return pages == 1 || pages == 2 ? pages : 0;
 }
 
-bool SavePreviewPages(Profile& profile, std::int32_t pages) {
+bool SavePreviewPages(SettingsFile& profile, std::int32_t pages) {
   if (pages == 0) return true;
   return profile.WriteInt(kSection, kKey, pages);
 }

@@ -7,15 +7,15 @@
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 inline constexpr std::int32_t kTablePreviewPages = 1;
 
 // 0 (not known yet) for a missing key and for anything but 1 or 2 pages.
-std::int32_t ReadPreviewPages(const Profile& profile);
+std::int32_t ReadPreviewPages(const SettingsFile& profile);
 
 // Writes a known count; 0 leaves the file as it is. False when the file
 // could not be written.
-bool SavePreviewPages(Profile& profile, std::int32_t pages);
+bool SavePreviewPages(SettingsFile& profile, std::int32_t pages);
 
 }  // namespace listora

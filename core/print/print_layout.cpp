@@ -1,11 +1,11 @@
 #include "core/print/print_layout.h"
 
 #include "core/base/default_font.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 
 namespace listora {
 
-PrintLayout ReadPrintLayout(const Profile& p) {
+PrintLayout ReadPrintLayout(const SettingsFile& p) {
   PrintLayout l;
   l.fontName = p.GetString("Layout", "FontName", DefaultFontName());
   l.fontSize = p.GetInt("Layout", "FontSize", 50);
@@ -22,9 +22,9 @@ PrintLayout ReadPrintLayout(const Profile& p) {
   return l;
 }
 
-bool WritePrintLayout(Profile& profile, const PrintLayout& l) {
+bool WritePrintLayout(SettingsFile& profile, const PrintLayout& l) {
   const auto n = [](std::int32_t v) { return std::to_string(v); };
-  const ProfileEntry entries[] = {
+  const SettingsFileEntry entries[] = {
       {"FontName", l.fontName}, {"FontSize", n(l.fontSize)}, {"Top", n(l.top)},
       {"Left", n(l.left)},      {"Bottom", n(l.bottom)},     {"Right", n(l.right)},
       {"bHead", n(l.header)},   {"Header", l.headerText},    {"hPos", n(l.headerPos)},

@@ -6,7 +6,7 @@
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 struct PrintLayout {
   std::string fontName;
@@ -20,10 +20,10 @@ struct PrintLayout {
   std::int32_t footerPos = 0;
 };
 
-PrintLayout ReadPrintLayout(const Profile& profile);
+PrintLayout ReadPrintLayout(const SettingsFile& profile);
 
 // Writes all twelve keys of the section in one replacement of the file.
 // False when the file could not be written.
-bool WritePrintLayout(Profile& profile, const PrintLayout& layout);
+bool WritePrintLayout(SettingsFile& profile, const PrintLayout& layout);
 
 }  // namespace listora

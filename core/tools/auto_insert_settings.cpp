@@ -53,12 +53,12 @@ bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
   return true;
 }
 
-AttributeChoices ReadAttributeChoices(const Profile& profile) {
+AttributeChoices ReadAttributeChoices(const SettingsFile& profile) {
   return {profile.GetInt("Attribute", "read", 1) != 0, profile.GetInt("Attribute", "sys", 0) != 0,
           profile.GetInt("Attribute", "hide", 0) != 0};
 }
 
-std::uint32_t ReadAttributeSkipMask(const Profile& profile) {
+std::uint32_t ReadAttributeSkipMask(const SettingsFile& profile) {
   const AttributeChoices choices = ReadAttributeChoices(profile);
   std::uint32_t mask = 0;
   if (!choices.readOnly) mask |= kAttrReadOnly;
@@ -67,7 +67,7 @@ std::uint32_t ReadAttributeSkipMask(const Profile& profile) {
   return mask;
 }
 
-bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices) {
+bool WriteAttributeChoices(SettingsFile& profile, const AttributeChoices& choices) {
   bool ok = profile.WriteInt("Attribute", "read", choices.readOnly ? 1 : 0);
   ok &= profile.WriteInt("Attribute", "sys", choices.system ? 1 : 0);
   ok &= profile.WriteInt("Attribute", "hide", choices.hidden ? 1 : 0);

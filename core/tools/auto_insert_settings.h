@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_settings.h"
 
 namespace listora {
@@ -42,11 +42,11 @@ struct AttributeChoices {
   bool system = false;
   bool hidden = false;
 };
-AttributeChoices ReadAttributeChoices(const Profile& profile);
+AttributeChoices ReadAttributeChoices(const SettingsFile& profile);
 // Afterwards the skip mask is ReadAttributeSkipMask(profile) again.
-bool WriteAttributeChoices(Profile& profile, const AttributeChoices& choices);
+bool WriteAttributeChoices(SettingsFile& profile, const AttributeChoices& choices);
 // Files whose attributes intersect this mask are skipped by insertion: the
 // kinds the choices leave out.
-std::uint32_t ReadAttributeSkipMask(const Profile& profile);
+std::uint32_t ReadAttributeSkipMask(const SettingsFile& profile);
 
 }  // namespace listora

@@ -41,7 +41,7 @@ DuplicateGroups FindDuplicates(const ItemTable& items, int column,
   // characters the user sees, and it is an equivalence: every class of
   // equal cells with two or more items is one group.
   std::vector<std::string> keys(count);
-  for (int i = 0; i < count; ++i) keys[i] = FoldedTextKey(items.Column(column, i));
+  for (int i = 0; i < count; ++i) keys[i] = FoldedTextKey(items.Cell(i, column));
 
   // Classes are numbered by first item, which is the order in which a scan
   // that pairs each ungrouped item with all later equal ones finds them.

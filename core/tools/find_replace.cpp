@@ -11,9 +11,9 @@ int ClampColumns(int userColumns) { return std::clamp(userColumns, 0, kMaxColumn
 // Replaces in one cell; false when the cell (no longer) matches.
 bool ReplaceInCell(ItemTable& items, CellPos cell, const CellMatcher& matcher,
                    std::string_view replacement) {
-  auto changed = matcher.Replace(items.Column(cell.column, cell.row), replacement);
+  auto changed = matcher.Replace(items.Cell(cell.row, cell.column), replacement);
   if (!changed) return false;
-  items.SetColumn(cell.column, cell.row, *changed);
+  items.SetCell(cell.row, cell.column, *changed);
   return true;
 }
 
@@ -38,7 +38,7 @@ CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
     }
     for (; row < count; ++row, column = 1) {
       for (; column <= columns; ++column) {
-        if (matcher.Matches(items.Column(column, row))) return {row, column};
+        if (matcher.Matches(items.Cell(row, column))) return {row, column};
       }
     }
     return {};
@@ -60,7 +60,7 @@ CellPos FindStep(const ItemTable& items, int userColumns, CellPos current,
   }
   for (; row >= 0; --row, column = columns) {
     for (; column >= 1; --column) {
-      if (matcher.Matches(items.Column(column, row))) return {row, column};
+      if (matcher.Matches(items.Cell(row, column))) return {row, column};
     }
   }
   return {};

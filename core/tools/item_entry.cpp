@@ -66,7 +66,7 @@ EntryProblem CheckEntry(bool bulkEntry, std::string_view bulk,
 LoadedItem LoadItem(const ItemTable& table, int row, int columns) {
   LoadedItem item;
   for (int column = 1; column <= columns; ++column)
-    item.values.emplace_back(table.Column(column, row));
+    item.values.emplace_back(table.Cell(row, column));
   item.bulk = JoinFields(item.values);
   item.imagePath = std::string(table.ImagePath(row));
   return item;

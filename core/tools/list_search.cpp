@@ -19,7 +19,7 @@ std::optional<ListSearchResult> ListSearch(ItemTable& items, int userColumns,
   for (int row = 0; row < count; ++row) {
     bool match = false;
     for (int column = 1; column <= columns && !match; ++column) {
-      match = matcher.Matches(items.Column(column, row));
+      match = matcher.Matches(items.Cell(row, column));
     }
     items.SetMark(row, match);
   }

@@ -42,11 +42,11 @@ expect() {
 
 expect pass "downward and same-floor includes" \
   core/doc/a.cpp:core/base/b.h core/app/c.cpp:core/doc/d.h core/doc/e.cpp:core/doc/f.h \
-  ui/frame/g.cpp:ui/views/h.h ui/base/i.cpp:core/app/j.h ltbtool/k.cpp:core/app/l.h \
+  ui/frame/g.cpp:ui/panes/h.h ui/base/i.cpp:core/app/j.h ltbtool/k.cpp:core/app/l.h \
   bench/m.cpp:ui/app/n.h bench/o.cpp:tests/ui/support/p.h ltbtool/q.cpp:r.h
 expect fail "a core floor including a higher one" core/base/a.cpp:core/doc/b.h
 expect fail "a header on a lower floor including a higher one" core/doc/a.h:core/app/b.h
-expect fail "a ui floor including a higher one" ui/views/a.cpp:ui/frame/b.h
+expect fail "a ui floor including a higher one" ui/panes/a.cpp:ui/frame/b.h
 expect fail "the core including the desktop program" core/app/a.cpp:ui/base/b.h
 expect fail "a folder that is no floor" core/misc/a.cpp:core/base/b.h
 expect fail "ltbtool including the desktop program" ltbtool/a.cpp:ui/base/b.h

@@ -55,7 +55,7 @@ Document Read(const std::string& file, ProtectionMode mode, std::string password
 std::vector<std::string> Column(const Document& doc, int column) {
   std::vector<std::string> texts;
   for (int row = 0; row < doc.items.GetSize(); ++row)
-    texts.emplace_back(doc.items.Column(column, row));
+    texts.emplace_back(doc.items.Cell(row, column));
   return texts;
 }
 
@@ -131,7 +131,7 @@ TEST(LtbtoolEdit, AppendReportsRefusedFilesButSucceeds) {
   const std::string file = Write(dir, "base.ltb", Doc({{"base", ""}}));
   Document wide = Doc({{"w1", "w2"}});
   wide.settings.columns.count = 4;
-  wide.items.SetColumn(3, 0, "w3");
+  wide.items.SetCell(0, 3, "w3");
   const std::string other = Write(dir, "wide.ltb", wide);
   test::WriteAll(dir / "junk.ltb", "junk");
   const std::string out = (dir / "out.ltb").string();

@@ -44,10 +44,10 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
   ASSERT_EQ(doc.items.GetSize(), 5);
   std::set<std::string> shownNames;
   for (int row = 0; row < doc.items.GetSize(); ++row) {
-    shownNames.insert(Cp932ToUtf8(doc.items.Column(1, row)));
-    const std::filesystem::path path = PathFromText(doc.items.Column(2, row));
+    shownNames.insert(Cp932ToUtf8(doc.items.Cell(row, 1)));
+    const std::filesystem::path path = PathFromText(doc.items.Cell(row, 2));
     EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
-    EXPECT_EQ(PathFromText(doc.items.Column(3, row)), folder.filename());
+    EXPECT_EQ(PathFromText(doc.items.Cell(row, 3)), folder.filename());
   }
   // Every name reads back as the file's true name, "〜" included.
   EXPECT_EQ(shownNames, names);
@@ -71,14 +71,14 @@ TEST(LtbtoolKeptNames, InsertedNamesAndPathsSurviveSaveAndReopen) {
   EXPECT_EQ(run.out, "\"😀\" を含むアイテムが 1 個見つかりました。\n");
   Document searched;
   ASSERT_EQ(LoadDocument(test::ReadAll(found), {}, searched).status, LoadStatus::kLoaded);
-  EXPECT_EQ(Cp932ToUtf8(searched.items.Column(1, 0)), "emoji😀.txt");
+  EXPECT_EQ(Cp932ToUtf8(searched.items.Cell(0, 1)), "emoji😀.txt");
   // And a typed "〜" finds the file name that holds it.
   run = RunTool({"search", saved, "--text", "〜b", "-o", found});
   ASSERT_EQ(run.status, 0) << run.err;
   // The typed text is text: its "〜" shows as the sign its form reads back as.
   EXPECT_EQ(run.out, "\"\uFF5Eb\" を含むアイテムが 1 個見つかりました。\n");
   ASSERT_EQ(LoadDocument(test::ReadAll(found), {}, searched).status, LoadStatus::kLoaded);
-  EXPECT_EQ(Cp932ToUtf8(searched.items.Column(1, 0)), "a〜b.jpg");
+  EXPECT_EQ(Cp932ToUtf8(searched.items.Cell(0, 1)), "a〜b.jpg");
 }
 
 TEST(LtbtoolKeptNames, SearchAndReplaceSeeTheCharactersShown) {
@@ -99,7 +99,7 @@ TEST(LtbtoolKeptNames, SearchAndReplaceSeeTheCharactersShown) {
     EXPECT_EQ(LoadDocument(test::ReadAll(out), {}, read).status, LoadStatus::kLoaded);
     std::vector<std::string> texts;
     for (int row = 0; row < read.items.GetSize(); ++row)
-      texts.push_back(Cp932ToUtf8(read.items.Column(1, row)));
+      texts.push_back(Cp932ToUtf8(read.items.Cell(row, 1)));
     return texts;
   };
 

@@ -125,7 +125,7 @@ TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
   LoadCallbacks callbacks;
   callbacks.askPassword = [] { return std::string("pw"); };
   ASSERT_EQ(LoadDocument(ReadAll(dir / "same.ltb"), callbacks, back).status, LoadStatus::kLoaded);
-  EXPECT_EQ(back.items.Column(1, 0), Sj("表"));
+  EXPECT_EQ(back.items.Cell(0, 1), Sj("表"));
 
   ASSERT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "plain", "-o",
                      (dir / "plain.ltb").string()})

@@ -13,24 +13,24 @@
 
 #include <cstdio>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/auto_insert_dlg.h"
-#include "ui/views/item_list_ctrl.h"
+#include "ui/tools/auto_insert_dialog.h"
 
 namespace listora::test {
 namespace {
 
-using D = CAutoInsertDlg;
+using D = AutoInsertDialog;
 using Texts = std::vector<std::string>;
 wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
 
@@ -68,12 +68,12 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
     EXPECT_FALSE(Control<wxTextCtrl>(d, D::kInputEdit)->IsShown());
     OnNextDialog([](wxDialog& serial) {
       EXPECT_EQ(serial.GetTitle(), U("連番設定"));
-      Type(serial, CSerialNumberDlg::kTextEdit, "No.*");
-      Type(serial, CSerialNumberDlg::kStartEdit, "-8");
+      Type(serial, SerialNumberDialog::kTextEdit, "No.*");
+      Type(serial, SerialNumberDialog::kStartEdit, "-8");
       Click(serial, wxID_OK);
       EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
-      Type(serial, CSerialNumberDlg::kStartEdit, "8");
-      Choose(serial, CSerialNumberDlg::kDigitsChoice, 2);
+      Type(serial, SerialNumberDialog::kStartEdit, "8");
+      Choose(serial, SerialNumberDialog::kDigitsChoice, 2);
       Click(serial, wxID_OK);
     });
     Click(d, D::kSerialButton);
@@ -94,7 +94,7 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
   EXPECT_EQ(TheList().GetItemCount(), 3);
   EXPECT_TRUE(CurrentDoc().IsModified());
   // "取り込み" wrote the defaults of new documents.
-  Profile profile(SettingsFile());
+  SettingsFile profile(SettingsPath());
   EXPECT_EQ(profile.GetString("Auto", "Kaku", ""), "jpg -txt");
   EXPECT_EQ(profile.GetInt("Auto", "No.2", -1), 10);
   EXPECT_EQ(profile.GetInt("Auto", "RenStart", -1), 8);
@@ -103,8 +103,8 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
   OnNextDialog([](wxDialog& d) {
     OnNextDialog([](wxDialog& attributes) {
       EXPECT_FALSE(
-          Control<wxCheckBox>(attributes, CInsertAttributesDlg::kNormalCheck)->IsEnabled());
-      Tick(attributes, CInsertAttributesDlg::kReadOnlyCheck, false);
+          Control<wxCheckBox>(attributes, InsertAttributesDialog::kNormalCheck)->IsEnabled());
+      Tick(attributes, InsertAttributesDialog::kReadOnlyCheck, false);
       Click(attributes, wxID_OK);
     });
     Click(d, D::kAttributesButton);
@@ -112,8 +112,8 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
   });
   SendCommand(cmd::kAutoInsert);
   EXPECT_EQ(ColumnOf(1), (Texts{"a.jpg", "ro.jpg", "c.JPG", "a.jpg", "c.JPG"}));
-  EXPECT_EQ(Profile(SettingsFile()).GetInt("Attribute", "read", -1), 0);
-  Profile(SettingsFile()).WriteInt("Attribute", "read", 1);
+  EXPECT_EQ(SettingsFile(SettingsPath()).GetInt("Attribute", "read", -1), 0);
+  SettingsFile(SettingsPath()).WriteInt("Attribute", "read", 1);
   App().Program().ReadAttributeSkipMask();
 }
 
@@ -148,7 +148,7 @@ TEST_F(AutoInsertTest, StoresSettingsChecksAndCancels) {
   EXPECT_EQ(PendingDialogSteps(), 0);
   EXPECT_FALSE(ProgressRun::CancelPending());
   EXPECT_LE(TheData().items.GetSize(), 1);
-  EXPECT_EQ(Profile(SettingsFile()).GetString("Auto", "FolName", ""), folder.utf8_string());
+  EXPECT_EQ(SettingsFile(SettingsPath()).GetString("Auto", "FolName", ""), folder.utf8_string());
 }
 
 // One dropped folder becomes the folder text; a file or several folders

@@ -20,8 +20,8 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/auto_insert_dlg.h"
-#include "ui/tools/item_entry_dlg.h"
+#include "ui/tools/auto_insert_dialog.h"
+#include "ui/tools/item_entry_dialog.h"
 
 namespace listora::test {
 namespace {
@@ -76,8 +76,8 @@ TEST(Choosers, PicturePreviewFollowsTheHighlightedFile) {
       EXPECT_TRUE(PumpUntil(thumbnail, kChooserWaitMs));
       d.EndModal(wxID_OK);
     });
-    ClickWithRealPrompt(entry, CItemEntryDlg::kImageButton);
-    EXPECT_EQ(Control<wxTextCtrl>(entry, CItemEntryDlg::kImageEdit)->GetValue(), picture);
+    ClickWithRealPrompt(entry, ItemEntryDialog::kImageButton);
+    EXPECT_EQ(Control<wxTextCtrl>(entry, ItemEntryDialog::kImageEdit)->GetValue(), picture);
   });
   SendCommand(cmd::kAddItem);
   EXPECT_EQ(PendingDialogSteps(), 0);
@@ -92,19 +92,19 @@ TEST(Choosers, FolderChooserOpensAtTheFolderText) {
   OnNextDialog([folder, sub](wxDialog& insert) {
     // A spelling of the folder that only the chooser turns into its plain
     // path: accepted at once, the chooser gives the folder it opened at.
-    Type(insert, CAutoInsertDlg::kFolderEdit, sub + "/..");
+    Type(insert, AutoInsertDialog::kFolderEdit, sub + "/..");
     OnNextDialog([](wxDialog& d) {
       auto* chooser = dynamic_cast<wxDirDialog*>(&d);
       ASSERT_NE(chooser, nullptr);
       EXPECT_EQ(chooser->GetMessage(), U("取り込むフォルダを選択して下さい。"));
       chooser->GTKOnAccept();  // as its accept button does
     });
-    ClickWithRealPrompt(insert, CAutoInsertDlg::kBrowseButton);
-    EXPECT_EQ(Control<wxTextCtrl>(insert, CAutoInsertDlg::kFolderEdit)->GetValue(), folder);
+    ClickWithRealPrompt(insert, AutoInsertDialog::kBrowseButton);
+    EXPECT_EQ(Control<wxTextCtrl>(insert, AutoInsertDialog::kFolderEdit)->GetValue(), folder);
     // A cancel leaves the text.
     OnNextDialog([](wxDialog& d) { d.EndModal(wxID_CANCEL); });
-    ClickWithRealPrompt(insert, CAutoInsertDlg::kBrowseButton);
-    EXPECT_EQ(Control<wxTextCtrl>(insert, CAutoInsertDlg::kFolderEdit)->GetValue(), folder);
+    ClickWithRealPrompt(insert, AutoInsertDialog::kBrowseButton);
+    EXPECT_EQ(Control<wxTextCtrl>(insert, AutoInsertDialog::kFolderEdit)->GetValue(), folder);
   });
   SendCommand(cmd::kAutoInsert);
   EXPECT_EQ(PendingDialogSteps(), 0);

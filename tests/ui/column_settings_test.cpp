@@ -11,18 +11,18 @@
 #include "support/test_support.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/columns_dlg.h"
-#include "ui/tools/item_entry_dlg.h"
-#include "ui/views/item_list_ctrl.h"
+#include "ui/tools/column_settings_dialog.h"
+#include "ui/tools/item_entry_dialog.h"
 
 namespace listora::test {
 namespace {
 
-using D = CColumnSettingsDlg;
+using D = ColumnSettingsDialog;
 wxString Value(wxDialog& d, int id) { return Control<wxTextCtrl>(d, id)->GetValue(); }
 wxString Caption(wxDialog& d) { return Control<wxStaticBox>(d, D::kFrame)->GetLabel(); }
 
@@ -111,7 +111,7 @@ TEST(ColumnSettingsDialog, LongColumnNamesKeepTheDialogsWithinTheSmallestWindow)
   SendCommand(cmd::kColumnSettings);
   OnNextDialog([&](wxDialog& d) {
     EXPECT_LE(d.GetSize().x, 860);
-    auto& names = *Control<wxStaticText>(d, CItemEntryDlg::kNameLine);
+    auto& names = *Control<wxStaticText>(d, ItemEntryDialog::kNameLine);
     EXPECT_TRUE(names.GetToolTipText().StartsWith(U(name.c_str()) + "/No.2\n"));
     Click(d, wxID_CANCEL);
   });

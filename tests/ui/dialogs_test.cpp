@@ -8,8 +8,8 @@
 
 #include "ui/app/listora_app.h"
 #include "ui/base/japanese_labels.h"
-#include "ui/base/pass_check_dlg.h"
-#include "ui/base/pass_set_dlg.h"
+#include "ui/base/password_check_dialog.h"
+#include "ui/base/password_set_dialog.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -41,9 +41,9 @@ int RunModal(wxDialog& dialog, const std::function<void()>& keys) {
 
 TEST(PasswordDialogs, EnterConfirmsAndEscapeCancels) {
   StartFresh();
-  wxWindow* owner = App().MainFrame();
+  wxWindow* owner = App().Frame();
   {
-    CPassCheckDlg dialog(owner);
+    PasswordCheckDialog dialog(owner);
     EXPECT_EQ(RunModal(dialog,
                        [&] {
                          Field(dialog, 1133).ChangeValue("pw");
@@ -53,12 +53,12 @@ TEST(PasswordDialogs, EnterConfirmsAndEscapeCancels) {
     EXPECT_EQ(dialog.Password(), "pw");
   }
   {
-    CPassCheckDlg dialog(owner);
+    PasswordCheckDialog dialog(owner);
     EXPECT_EQ(RunModal(dialog, [&] { Press(Field(dialog, 1133), WXK_ESCAPE); }), wxID_CANCEL);
   }
   {
     // Enter runs the OK button's check: differing fields keep the dialog.
-    CPassSetDlg dialog(owner);
+    PasswordSetDialog dialog(owner);
     EXPECT_EQ(RunModal(dialog,
                        [&] {
                          Field(dialog, 1134).ChangeValue("a");
@@ -73,7 +73,7 @@ TEST(PasswordDialogs, EnterConfirmsAndEscapeCancels) {
     EXPECT_EQ(dialog.Password(), "a");
   }
   {
-    CPassSetDlg dialog(owner);
+    PasswordSetDialog dialog(owner);
     EXPECT_EQ(RunModal(dialog, [&] { Press(Field(dialog, 1135), WXK_ESCAPE); }), wxID_CANCEL);
   }
 }
@@ -84,7 +84,7 @@ TEST(JapaneseLabels, ToolkitDialogsAndMessageBoxes) {
   EXPECT_TRUE(wxGetStockLabel(wxID_SAVE, wxSTOCK_NOFLAGS).StartsWith(U("保存")));
   EXPECT_TRUE(wxGetStockLabel(wxID_CLOSE, wxSTOCK_NOFLAGS).StartsWith(U("閉じる")));
 
-  wxMessageDialog box(App().MainFrame(), "text", "caption", wxYES_NO | wxCANCEL);
+  wxMessageDialog box(App().Frame(), "text", "caption", wxYES_NO | wxCANCEL);
   SetJapaneseButtonLabels(box);
   EXPECT_EQ(box.GetYesLabel(), U("はい"));
   EXPECT_EQ(box.GetNoLabel(), U("いいえ"));

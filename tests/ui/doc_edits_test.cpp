@@ -13,11 +13,11 @@
 #include "ui/app/listora_app.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
@@ -33,7 +33,7 @@ class HintLog : public wxView {
     int last;
   };
 
-  explicit HintLog(CListoraDoc& doc) : doc_(doc) { doc_.AddView(this); }
+  explicit HintLog(ListoraDoc& doc) : doc_(doc) { doc_.AddView(this); }
   ~HintLog() override { doc_.RemoveView(this); }
 
   void OnDraw(wxDC*) override {}
@@ -45,15 +45,15 @@ class HintLog : public wxView {
   std::vector<Entry> entries;
 
  private:
-  CListoraDoc& doc_;
+  ListoraDoc& doc_;
 };
 
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 
 TEST(DocumentEdits, EachSendsOneHintAndMarksTheDocumentAsItsKindSays) {
   StartWithColumns(2);
   AddRows({{"a", "1"}, {"b", "2"}, {"c", "3"}});
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
   HintLog log(doc);
 
   // Outside the table: nothing at all.
@@ -87,7 +87,7 @@ TEST(DocumentEdits, EachSendsOneHintAndMarksTheDocumentAsItsKindSays) {
   ASSERT_EQ(log.entries.size(), 1u);
   EXPECT_EQ(log.entries[0].kind, DocHint::Kind::kTexts);
   EXPECT_EQ(log.entries[0].row, 1);
-  EXPECT_EQ(doc.Data().items.Column(2, 1), "new");
+  EXPECT_EQ(doc.Data().items.Cell(1, 2), "new");
   EXPECT_TRUE(doc.IsModified());
 
   log.entries.clear();
@@ -135,7 +135,7 @@ TEST(DocumentEdits, AMemoTypedInTheMiddleKeepsTheCaretWhereItWas) {
   AddRows({{"a"}});
   List().ClickRow(0, false, false);
   Pump();
-  CTextPane& text = *App().MainFrame()->PaneWindows().text;
+  TextPane& text = *App().Frame()->PaneWindows().text;
   text.ChangeValue("abcd");
   text.SetInsertionPoint(2);
   text.WriteText("X");

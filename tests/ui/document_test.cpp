@@ -10,21 +10,21 @@
 #include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "core/tools/image_paths.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
@@ -33,7 +33,7 @@ namespace {
 // first item has a memo.
 Document SmallDocument(int count) {
   Document doc;
-  ResetDocumentSettings(Profile(SettingsFile()), doc.settings);
+  ResetDocumentSettings(SettingsFile(SettingsPath()), doc.settings);
   doc.settings.columns.count = 3;
   SetFixedText(doc.settings.columns.names[1], Sj("名前"));
   SetFixedText(doc.settings.columns.names[2], "Size");
@@ -58,8 +58,8 @@ std::filesystem::path WriteDocument(const TempDir& dir, const Document& doc,
 
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 
-CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+MainFrame& Frame() { return *App().Frame(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 
 void Open(const std::filesystem::path& file) {
   App().DocManager()->CreateDocument(Path(file), wxDOC_SILENT);
@@ -91,7 +91,7 @@ TEST(DocumentOpen, ShowsItemsColumnsCountsAndHistory) {
 
   // The file holds the entries oldest first and they are read back in file
   // order, so the order turns over with every save and open.
-  CSearchBox* box = Frame().SearchBox();
+  SearchBox* box = Frame().SearchField();
   ASSERT_EQ(box->GetCount(), 2u);
   EXPECT_EQ(box->GetString(0), "older");
   EXPECT_EQ(box->GetString(1), wxString::FromUTF8("最新"));
@@ -138,7 +138,7 @@ TEST(DocumentOpen, RefusedFileEndsInEmptyUntitledDocument) {
 TEST(DocumentOpen, WhateverIsNamedAtStartUpTheProgramComesUp) {
   StartFresh();
   TempDir dir;
-  CListoraDocManager& manager = *App().DocManager();
+  ListoraDocManager& manager = *App().DocManager();
   WriteAll(dir / "notes.txt", "some notes\n");
   ASSERT_NE(manager.CreateStartDocument(Path(dir / "notes.txt")), nullptr);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"format"});
@@ -188,7 +188,7 @@ TEST(DocumentOpen, AGoneRecentFileKeepsTheOpenDocument) {
 
 TEST(RecentFiles, StandInTheFileMenuBeforeExit) {
   StartFresh();
-  CListoraDocManager& manager = *App().DocManager();
+  ListoraDocManager& manager = *App().DocManager();
   while (manager.GetHistoryFilesCount() > 0) manager.RemoveFileFromHistory(0);
   wxMenu& file = *Frame().GetMenuBar()->GetMenu(0);
   // From the end: exit, separator, then the recent files.
@@ -294,7 +294,7 @@ TEST(DocumentOpen, ACutOffFileOpensWhatIsThereAndSaysSo) {
 TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
   StartFresh();
   TempDir dir;
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
   ItemFields item;
   item.columns[1] = Sj("新しい");
   item.columns[0] = "0";
@@ -316,7 +316,7 @@ TEST(DocumentSave, SaveAsWritesTheDocumentAndClearsTheMark) {
   Document reread;
   ASSERT_EQ(LoadDocument(ReadAll(written), {}, reread).status, LoadStatus::kLoaded);
   ASSERT_EQ(reread.items.GetSize(), 1);
-  EXPECT_EQ(reread.items.Column(1, 0), Sj("新しい"));
+  EXPECT_EQ(reread.items.Cell(0, 1), Sj("新しい"));
   EXPECT_EQ(ReadHeader(ReadAll(written))->mode, 0);
 }
 
@@ -491,7 +491,7 @@ TEST(DocumentSave, AFileChangedOnDiskIsReplacedOnlyAfterYes) {
 TEST(DocumentSave, PasswordSettingProtectsTheFile) {
   StartFresh();
   TempDir dir;
-  Profile(SettingsFile()).WriteInt("Main", "Pass", 1);
+  SettingsFile(SettingsPath()).WriteInt("Main", "Pass", 1);
   const std::filesystem::path file = dir / "locked.ltb";
   Script().newPasswords = {"pw"};
   Script().saveFiles = {Path(file)};
@@ -538,7 +538,7 @@ TEST(DocumentSave, SavingElsewhereMovesTheImageFolderRelativeToTheDocument) {
 TEST(DocumentSave, TakesTheCellBeingEdited) {
   StartFresh();
   TempDir dir;
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "old";
@@ -551,7 +551,7 @@ TEST(DocumentSave, TakesTheCellBeingEdited) {
   Script().saveChanges = {SaveAnswer::kCancel};
   EXPECT_FALSE(doc.OnSaveModified());
   EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"save-changes"});
-  EXPECT_EQ(doc.Data().items.Column(1, 0), "new");
+  EXPECT_EQ(doc.Data().items.Cell(0, 1), "new");
 
   Pump();
   ASSERT_TRUE(List().BeginCellEdit(0, 1));
@@ -562,7 +562,7 @@ TEST(DocumentSave, TakesTheCellBeingEdited) {
   EXPECT_FALSE(doc.IsModified());
   Document reread;
   ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
-  EXPECT_EQ(reread.items.Column(1, 0), "newer");
+  EXPECT_EQ(reread.items.Cell(0, 1), "newer");
 }
 
 }  // namespace

@@ -9,18 +9,18 @@
 #include "core/doc/document_file.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_icons.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/duplicates_dlg.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_icons.h"
+#include "ui/tools/duplicates_dialog.h"
 
 namespace listora::test {
 namespace {
 
-using R = CDuplicateResultDlg;
+using R = DuplicateResultDialog;
 wxString Label(wxDialog& d, int id) { return Control<wxStaticText>(d, id)->GetLabel(); }
 
 std::vector<int> HeaderImages(wxListCtrl& list) {
@@ -44,7 +44,7 @@ void FillTable() {
 void ChooseSecondColumn() {
   OnNextDialog([](wxDialog& d) {
     EXPECT_EQ(d.GetTitle(), U("列の選択"));
-    Choose(d, CDuplicateColumnDlg::kColumnChoice, 1);
+    Choose(d, DuplicateColumnDialog::kColumnChoice, 1);
     Click(d, wxID_OK);
   });
 }

@@ -9,16 +9,16 @@
 #include "core/doc/document_file.h"
 #include "core/doc/export.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
@@ -26,8 +26,8 @@ namespace {
 using Kinds = std::vector<std::string>;
 
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
-CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+MainFrame& Frame() { return *App().Frame(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 
 // A document file of `count` items "<tag><i>" / "x&<i>" in two user columns.
 std::filesystem::path WriteDocument(const std::filesystem::path& file, const std::string& tag,
@@ -189,7 +189,7 @@ TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {
   const ItemTable& items = CurrentDoc().Data().items;
   ASSERT_EQ(List().GetItemCount(), 7);
   const char* expected[] = {"d0", "d1", "p0", "p1", "p2", "s0", "s1"};
-  for (int row = 0; row < 7; ++row) EXPECT_EQ(items.Column(1, row), expected[row]) << row;
+  for (int row = 0; row < 7; ++row) EXPECT_EQ(items.Cell(row, 1), expected[row]) << row;
   EXPECT_EQ(Frame().TotalCountLabel()->GetLabel(), U("　総アイテム数: 7"));
   EXPECT_EQ(CurrentDoc().GetFilename(), Path(dir / "base.ltb"));
   EXPECT_TRUE(CurrentDoc().IsModified());

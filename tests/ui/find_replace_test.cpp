@@ -11,17 +11,17 @@
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/find_replace_dlg.h"
-#include "ui/views/item_list_ctrl.h"
+#include "ui/tools/find_replace_dialog.h"
 
 namespace listora::test {
 namespace {
 
-using D = CFindReplaceDlg;
+using D = FindReplaceDialog;
 using Texts = std::vector<std::string>;
 struct Cell {
   long row;

@@ -6,28 +6,28 @@
 #include <wx/treectrl.h>
 #include <wx/vlbox.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/app/path_insertion.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/file_drop.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+MainFrame& Frame() { return *App().Frame(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 wxString TotalLabel() { return Frame().TotalCountLabel()->GetLabel(); }
 wxString Total(int count) {
@@ -41,7 +41,7 @@ wxArrayString Dropped(std::initializer_list<std::filesystem::path> paths) {
 }
 
 // Column 3 of a new document holds the file name with its extension.
-std::string NameAt(int row) { return std::string(CurrentDoc().Data().items.Column(3, row)); }
+std::string NameAt(int row) { return std::string(CurrentDoc().Data().items.Cell(row, 3)); }
 
 // folder/ a.txt, b.jpg, sub/c.txt; and loose.txt beside it.
 struct Files {
@@ -72,8 +72,7 @@ void DropOnFrame(const wxPoint& point, const wxArrayString& files) {
 TEST(FrameDrop, FolderAndFileOnTheListBecomeItemsAndCounts) {
   StartFresh();
   Files files;
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList,
-             Dropped({files.folder, files.loose}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kList, Dropped({files.folder, files.loose}));
 
   // The folder's first level is taken although sub-folders are off; the
   // folder itself is no item while files are being taken.
@@ -96,19 +95,19 @@ TEST(FrameDrop, FolderAndFileOnTheListBecomeItemsAndCounts) {
 TEST(FrameDrop, NothingFoundLeavesTheDocumentUnmodified) {
   StartFresh();
   TempDir dir;
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, Dropped({dir / "missing.txt"}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kList, Dropped({dir / "missing.txt"}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_FALSE(CurrentDoc().IsModified());
 
   // An empty folder was still enumerated: that counts as a change.
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, Dropped({dir.path()}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kList, Dropped({dir.path()}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_TRUE(CurrentDoc().IsModified());
 
   // Files dropped on the tree pane are ignored.
   StartFresh();
   Files files;
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kTree, Dropped({files.loose}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kTree, Dropped({files.loose}));
   EXPECT_EQ(CurrentDoc().Data().items.GetSize(), 0);
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
@@ -131,24 +130,23 @@ TEST(FrameDrop, TextAndImagePanesTakeOneFileForTheSelection) {
   const ItemTable& items = CurrentDoc().Data().items;
 
   // Nothing selected: both panes refuse.
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText, Dropped({memo}));
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kText, Dropped({memo}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
   EXPECT_EQ(items.Memo(0), "");
   EXPECT_EQ(items.ImagePath(0), "");
 
   List().ClickRow(0, false, false);
   Pump();
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText,
-             Dropped({memo, files.loose}));  // two files
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage,
-             Dropped({png}));  // not a picture type
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture, png}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kText,
+             Dropped({memo, files.loose}));                                    // two files
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kImage, Dropped({png}));  // not a picture type
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kImage, Dropped({picture, png}));
   EXPECT_EQ(items.Memo(0), "");
   EXPECT_EQ(items.ImagePath(0), "");
 
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kText, Dropped({memo}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kText, Dropped({memo}));
   EXPECT_EQ(items.Memo(0), "dropped memo");
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kImage, Dropped({picture}));
   EXPECT_NE(items.ImagePath(0), "");
   EXPECT_EQ(items.GetSize(), 1);
   EXPECT_TRUE(Script().asked.empty());
@@ -158,7 +156,7 @@ TEST(FrameDrop, OneDocumentFileOpensAndTwoAreInserted) {
   StartFresh();
   TempDir dir;
   Document stored;
-  ResetDocumentSettings(Profile(SettingsFile()), stored.settings);
+  ResetDocumentSettings(SettingsFile(SettingsPath()), stored.settings);
   ItemFields item;
   item.columns[0] = "0";
   item.columns[1] = "stored";
@@ -180,7 +178,7 @@ TEST(FrameDrop, OneDocumentFileOpensAndTwoAreInserted) {
   EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"save-changes"});
   EXPECT_EQ(CurrentDoc().GetFilename(), Path(file));
   ASSERT_EQ(CurrentDoc().Data().items.GetSize(), 1);
-  EXPECT_EQ(CurrentDoc().Data().items.Column(1, 0), "stored");
+  EXPECT_EQ(CurrentDoc().Data().items.Cell(0, 1), "stored");
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 
@@ -225,7 +223,7 @@ class SearchHistory : public ::testing::Test {
  protected:
   void SetUp() override {
     StartFresh();
-    box_ = Frame().SearchBox();
+    box_ = Frame().SearchField();
     CurrentDoc().SetSearchHistory({"one", "two", "three"});
     box_->ChangeValue("typed");
   }
@@ -264,7 +262,7 @@ class SearchHistory : public ::testing::Test {
     return entries;
   }
 
-  CSearchBox* box_ = nullptr;
+  SearchBox* box_ = nullptr;
 };
 
 TEST_F(SearchHistory, DeleteRemovesTheHighlightedEntryOnly) {
@@ -349,7 +347,7 @@ void FrameCommand(int id) {
 
 TEST(PaneKeys, F6GoesToTheNextVisiblePaneAndShiftF6Back) {
   StartFresh();
-  const PaneSet& panes = App().MainFrame()->PaneWindows();
+  const PaneSet& panes = App().Frame()->PaneWindows();
   const auto focusReaches = [](wxWindow* pane) {
     return PumpUntil([pane] { return Focused() == pane; });
   };

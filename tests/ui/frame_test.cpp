@@ -13,29 +13,29 @@
 #include <string>
 
 #include "core/app/window_placement.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CMainFrame& Frame() { return *App().MainFrame(); }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+MainFrame& Frame() { return *App().Frame(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 void AddItems(int count) {
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
   for (int i = 0; i < count; ++i) {
     ItemFields item;
     item.columns[0] = "0";
@@ -96,7 +96,7 @@ TEST(MainMenu, TitlesTextsPromptsAndEnabledEntries) {
 
 TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {
   StartFresh();
-  Profile(SettingsFile()).WriteInt("Column", "Count", 2);
+  SettingsFile(SettingsPath()).WriteInt("Column", "Count", 2);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
   wxMenuBar* bar = Frame().GetMenuBar();
@@ -139,7 +139,7 @@ TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
   ASSERT_TRUE(PumpUntil([] { return Frame().GetSize() == Frame().GetMinSize(); }));
   Frame().SetTotalCount(8888888);
   Frame().SetSelectedCount(8888888);
-  CTreePane& tree = *App().MainFrame()->PaneWindows().tree;
+  TreePane& tree = *App().Frame()->PaneWindows().tree;
   EXPECT_TRUE(PumpUntil([] { return ShownWhole(*Frame().TotalCountLabel(), Frame()); }));
   EXPECT_TRUE(ShownWhole(*Frame().SelectedCountLabel(), Frame()));
   EXPECT_TRUE(PumpUntil([&tree] { return ShownWhole(*tree.ParentCountLabel(), tree); }));
@@ -153,7 +153,7 @@ TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
 // primary screen, and what is stored at exit is a place on the screen.
 TEST(FrameLayout, AWindowStoredOffEveryScreenOpensOnThePrimaryOne) {
   TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   profile.WriteInt("Main", "SizeMax", 1);
   profile.WriteInt("Main", "SizeLeft", 100000);
   profile.WriteInt("Main", "SizeTop", 100000);
@@ -223,8 +223,8 @@ TEST(Panes, SplitsFollowTheStoredPercentages) {
   StartFresh();
   Frame().SetSize(1100, 760);
   Pump();
-  const CPaneSplitter& main = Frame().Panes().Main();
-  const CPaneSplitter& right = Frame().Panes().Right();
+  const PaneSplitter& main = Frame().Panes().Main();
+  const PaneSplitter& right = Frame().Panes().Right();
   EXPECT_EQ(main.GetSashPosition(), IdealFirstSize(main.GetClientSize().x, 7000));
   EXPECT_EQ(right.GetSashPosition(), IdealFirstSize(right.GetClientSize().y, 6000));
 }
@@ -241,7 +241,7 @@ TEST(Columns, AddAndDeleteKeepTheirLimits) {
   EXPECT_EQ(List().GetColumnCount(), 11);
   EXPECT_TRUE(Frame().GetTitle().EndsWith("*"));
 
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
   doc.DeleteColumn(2);
   ASSERT_EQ(List().GetColumnCount(), 10);
   EXPECT_EQ(List().ColumnTitle(2), "No.3");
@@ -300,7 +300,7 @@ TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   EXPECT_TRUE(Script().asked.empty());
   AddItems(12);                       // a0 .. a11
   CurrentDoc().SetSearchHistory({});  // a new document keeps the history
-  Frame().SearchBox()->SetValue("1");
+  Frame().SearchField()->SetValue("1");
   SendCommand(cmd::kSearch);
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
   EXPECT_EQ(List().GetItemText(0, 1), "a1");
@@ -310,8 +310,8 @@ TEST(ListView, ListSearchMovesMatchesUpSelectsThemAndKeepsTheText) {
   EXPECT_EQ(List().GetSelectedItemCount(), 3);
   EXPECT_EQ(Frame().SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 3"));
   SendCommand(cmd::kSearch);
-  ASSERT_EQ(Frame().SearchBox()->GetCount(), 2u);
-  EXPECT_EQ(Frame().SearchBox()->GetString(1), "1");
+  ASSERT_EQ(Frame().SearchField()->GetCount(), 2u);
+  EXPECT_EQ(Frame().SearchField()->GetString(1), "1");
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 

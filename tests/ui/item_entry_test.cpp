@@ -15,17 +15,17 @@
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/item_entry_dlg.h"
-#include "ui/views/item_list_ctrl.h"
+#include "ui/tools/item_entry_dialog.h"
 
 namespace listora::test {
 namespace {
 
-using D = CItemEntryDlg;
+using D = ItemEntryDialog;
 using Texts = std::vector<std::string>;
 wxString Text(wxDialog& dialog, int id) {
   if (auto* edit = Control<wxTextCtrl>(dialog, id)) return edit->GetValue();

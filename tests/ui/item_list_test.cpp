@@ -8,26 +8,26 @@
 #include <string>
 #include <vector>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
-CMainFrame& Frame() { return *App().MainFrame(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
+MainFrame& Frame() { return *App().Frame(); }
 Document& Data() { return TheData(); }
 wxString SelectedLabel() { return Frame().SelectedCountLabel()->GetLabel(); }
 
@@ -48,7 +48,7 @@ void FillRows(int count) {
 std::vector<std::string> Names() {
   std::vector<std::string> names;
   for (int row = 0; row < Data().items.GetSize(); ++row)
-    names.emplace_back(Data().items.Column(1, row));
+    names.emplace_back(Data().items.Cell(row, 1));
   return names;
 }
 
@@ -156,7 +156,7 @@ TEST(ItemListHeader, DragReordersBehindTheIconColumnAndTheSaveKeepsTheOrder) {
   CurrentDoc().Changed(DocHint::Kind::kItems);
   Pump();
   SendCommand(cmd::kTreeGroup1);
-  EXPECT_EQ(App().MainFrame()->PaneWindows().tree->Grouping().parentCount,
+  EXPECT_EQ(App().Frame()->PaneWindows().tree->Grouping().parentCount,
             1);  // column 3 first: "c"
 
   // Stored in the order shown: reopened, the columns come in that order.
@@ -216,7 +216,7 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   EXPECT_EQ(SelectedLabel(), U("　選択アイテム数: 4"));
 
   // Several rows selected: a memo typed now is shown but not stored.
-  CTextPane& text = *App().MainFrame()->PaneWindows().text;
+  TextPane& text = *App().Frame()->PaneWindows().text;
   text.SetValue("typed");
   Pump();
   EXPECT_EQ(Data().items.Memo(5), "memo5");
@@ -331,7 +331,7 @@ TEST(ItemListDrag, HeldAboveTheRowsScrollsUpUntilRowZeroIsMarked) {
   EXPECT_EQ(List().DropIndex(), 0);
   Mouse(wxEVT_LEFT_UP, wxPoint(5, -100));
   Pump();
-  EXPECT_EQ(Data().items.Column(1, 0), "r" + std::to_string(top + 3));
+  EXPECT_EQ(Data().items.Cell(0, 1), "r" + std::to_string(top + 3));
 }
 
 }  // namespace

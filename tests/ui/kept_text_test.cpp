@@ -16,18 +16,18 @@
 #include "ui/frame/file_drop.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/search_box.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 ItemTable& Items() { return TheData().items; }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8); }
 
@@ -39,7 +39,7 @@ void Focus(int row) {
 
 int RowNamed(int column, const std::string& cp932) {
   for (int row = 0; row < Items().GetSize(); ++row)
-    if (Items().Column(column, row) == cp932) return row;
+    if (Items().Cell(row, column) == cp932) return row;
   return -1;
 }
 
@@ -62,13 +62,13 @@ TEST(KeptText, TypedIntoACellAndFoundByTheListSearch) {
   enter.SetEventObject(box);
   box->GetEventHandler()->ProcessEvent(enter);
   Pump();
-  EXPECT_EQ(Items().Column(1, 2),
+  EXPECT_EQ(Items().Cell(2, 1),
             "&#xD55C;&#xAD6D;&#xC5B4; &#x1F600; Caf&#xE9; a\x81\x60"
             "b");
   // "〜" is text here: it shows as the sign its stored form reads back as.
   EXPECT_EQ(List().GetItemText(2, 1), U("한국어 😀 Café a～b"));
 
-  CSearchBox* search = App().MainFrame()->SearchBox();
+  SearchBox* search = App().Frame()->SearchField();
   search->SetValue(U("😀"));
   SendCommand(cmd::kSearch);
   EXPECT_EQ(List().GetItemText(0, 1), U("한국어 😀 Café a～b"));
@@ -94,7 +94,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
 
   wxArrayString dropped;
   dropped.Add(U(folder.string()));
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kList, dropped);
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kList, dropped);
   ASSERT_EQ(Items().GetSize(), 4);
   // Columns of a new document: folder name, full path, file name.
   const int jpg = RowNamed(3, PathText("a〜b.jpg"));
@@ -102,7 +102,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   Focus(jpg);
   wxArrayString image;
   image.Add(U((folder / "a〜b.jpg").string()));
-  DropOnPane(App().MainFrame()->PaneWindows(), DropPane::kImage, image);
+  DropOnPane(App().Frame()->PaneWindows(), DropPane::kImage, image);
   ASSERT_EQ(Items().ImagePath(jpg), PathText(folder / "a〜b.jpg"));
 
   const wxString file = U((dir / "kept.ltb").string());
@@ -113,7 +113,7 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   std::set<wxString> shown;
   for (int row = 0; row < 4; ++row) {
     EXPECT_EQ(List().GetItemText(row, 1), U(folder.filename().string()));
-    EXPECT_TRUE(fs::is_regular_file(PathFromText(Items().Column(2, row))));
+    EXPECT_TRUE(fs::is_regular_file(PathFromText(Items().Cell(row, 2))));
     shown.insert(List().GetItemText(row, 2));
     shown.insert(List().GetItemText(row, 3));
   }
@@ -124,11 +124,11 @@ TEST(KeptText, DroppedNamesAndAnImageSurviveSaveAndReopen) {
   const int reopened = RowNamed(3, PathText("a〜b.jpg"));
   Focus(reopened == 0 ? 1 : 0);
   Focus(reopened);
-  EXPECT_TRUE(App().MainFrame()->PaneWindows().image->HasImage());
-  EXPECT_EQ(App().MainFrame()->PaneWindows().image->CurrentPath(), folder / "a〜b.jpg");
+  EXPECT_TRUE(App().Frame()->PaneWindows().image->HasImage());
+  EXPECT_EQ(App().Frame()->PaneWindows().image->CurrentPath(), folder / "a〜b.jpg");
 
   // A typed "〜" finds the name that holds it.
-  App().MainFrame()->SearchBox()->SetValue(U("〜b"));
+  App().Frame()->SearchField()->SetValue(U("〜b"));
   SendCommand(cmd::kSearch);
   EXPECT_EQ(List().GetItemText(0, 3), U("a〜b.jpg"));
   ASSERT_FALSE(Script().asked.empty());

@@ -10,26 +10,26 @@
 #include <string>
 #include <vector>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_menus.h"
+#include "ui/panes/text_pane.h"
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_menus.h"
-#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
 
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 Document& Data() { return TheData(); }
 // Rows of user column texts; the document then has one column per field.
 void Fill(const std::vector<std::vector<std::string>>& rows) {
@@ -52,7 +52,7 @@ void Select(std::initializer_list<long> rows) {
 std::vector<std::string> ColumnTexts(int column) {
   std::vector<std::string> texts;
   for (int row = 0; row < Data().items.GetSize(); ++row)
-    texts.emplace_back(Data().items.Column(column, row));
+    texts.emplace_back(Data().items.Cell(row, column));
   return texts;
 }
 
@@ -116,7 +116,7 @@ TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {
   Pump();
   EXPECT_EQ(List().EditColumn(), -1);
   EXPECT_EQ(List().CellEditor(), nullptr);
-  EXPECT_EQ(Data().items.Column(2, 1), Sj("新しい"));
+  EXPECT_EQ(Data().items.Cell(1, 2), Sj("新しい"));
   EXPECT_EQ(List().GetItemText(1, 2), U("新しい"));
   EXPECT_TRUE(CurrentDoc().IsModified());
 
@@ -157,7 +157,7 @@ TEST(ListEdit, MovingTheFocusToAnotherPaneKeepsWhatWasTyped) {
   ASSERT_TRUE(List().BeginCellEdit(0, 2));
   ASSERT_TRUE(PumpUntil([] { return List().CellEditor() && List().CellEditor()->HasFocus(); }));
   List().CellEditor()->ChangeValue("typed");
-  wxWindow& text = *App().MainFrame()->PaneWindows().text;
+  wxWindow& text = *App().Frame()->PaneWindows().text;
   text.SetFocus();
   ASSERT_TRUE(PumpUntil([] { return List().CellEditor() == nullptr; }, 10000));
   EXPECT_EQ(ColumnTexts(2), std::vector<std::string>{"typed"});
@@ -229,7 +229,7 @@ TEST(ListClipboardCommands, PasteIntoOneColumnTakesTheWholeText) {
   EXPECT_EQ(ColumnTexts(3), std::vector<std::string>{Sj("全部/そのまま")});
   EXPECT_TRUE(Script().asked.empty());
   SendCommand(cmd::kPasteColumn1 + 3);  // beyond the document's columns
-  EXPECT_EQ(Data().items.Column(4, 0), "");
+  EXPECT_EQ(Data().items.Cell(0, 4), "");
 
   wxTheClipboard->Open();
   wxTheClipboard->Clear();

@@ -11,19 +11,19 @@
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
 
 TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   StartFresh();
-  CItemListCtrl& list = *App().MainFrame()->PaneWindows().list;
-  const CTextPane& text = *App().MainFrame()->PaneWindows().text;
+  ItemListCtrl& list = *App().Frame()->PaneWindows().list;
+  const TextPane& text = *App().Frame()->PaneWindows().text;
   ItemTable& items = TheData().items;
   for (const char* name : {"z", "a", "m"}) {
     ItemFields item;
@@ -41,7 +41,7 @@ TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   click.SetColumn(1);
   list.GetEventHandler()->ProcessEvent(click);
   Pump();
-  EXPECT_EQ(items.Column(1, 0), "a");
+  EXPECT_EQ(items.Cell(0, 1), "a");
   EXPECT_EQ(text.GetValue(), "aa");
 
   Script().yesNo = {true};
@@ -49,9 +49,9 @@ TEST(PanesFollowFocusedRow, AfterSortDeleteAndListSearch) {
   ASSERT_EQ(items.GetSize(), 2);
   EXPECT_EQ(text.GetValue(), std::string(items.Memo(0)));
 
-  App().MainFrame()->SearchBox()->SetValue("z");
+  App().Frame()->SearchField()->SetValue("z");
   SendCommand(cmd::kSearch);
-  EXPECT_EQ(items.Column(1, 0), "z");
+  EXPECT_EQ(items.Cell(0, 1), "z");
   EXPECT_EQ(text.GetValue(), "zz");
 }
 

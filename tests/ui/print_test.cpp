@@ -12,14 +12,14 @@
 
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/print/print_commands.h"
-#include "ui/print/print_layout_dlg.h"
+#include "ui/print/print_layout_dialog.h"
 #include "ui/print/print_preview.h"
 #include "ui/print/print_to_file.h"
 #include "ui/print/table_printout.h"
@@ -72,7 +72,7 @@ struct Printed {
 };
 
 Printed PrintOpenDocument(const PrintLayout& layout, const PageRanges& pages = {}) {
-  PrintSource source = ScreenPrintSource(CurrentDoc(), App().MainFrame()->PaneWindows().list);
+  PrintSource source = ScreenPrintSource(CurrentDoc(), App().Frame()->PaneWindows().list);
   source.layout = layout;
   source.now = [] { return FifthOfMarch(); };
   TablePrintout printout(source);
@@ -81,7 +81,7 @@ Printed PrintOpenDocument(const PrintLayout& layout, const PageRanges& pages = {
   return {PdfPages(dir / "out.pdf"), printout.Metrics()};
 }
 
-PrintLayout DefaultLayout() { return ReadPrintLayout(App().Settings()); }
+PrintLayout DefaultLayout() { return ReadPrintLayout(App().Program().settingsFile); }
 
 TEST(Printing, SmallDocumentOnOnePage) {
   StartFresh();
@@ -324,7 +324,7 @@ TEST(PrintLayoutDialogTest, RefusesAMarginOverHundredThenStoresAndWritesTheLayou
   EXPECT_EQ(stored.right, 7);
   EXPECT_EQ(stored.headerText, "%F %A%F");
   EXPECT_EQ(stored.footerText, "%Y/%M/%D %P / %T");
-  const PrintLayout written = ReadPrintLayout(App().Settings());
+  const PrintLayout written = ReadPrintLayout(App().Program().settingsFile);
   EXPECT_EQ(written.top, 100);
   EXPECT_EQ(written.headerText, "%F %A%F");
   // The stored face is kept even where this system has no such font.
@@ -352,7 +352,7 @@ TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
     Click(dialog, wxID_CANCEL);
   });
   EXPECT_EQ(App().Program().printLayout.top, 0);
-  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 
 }  // namespace

@@ -19,9 +19,9 @@
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/tools/auto_insert_dlg.h"
-#include "ui/tools/find_replace_dlg.h"
-#include "ui/tools/item_entry_dlg.h"
+#include "ui/tools/auto_insert_dialog.h"
+#include "ui/tools/find_replace_dialog.h"
+#include "ui/tools/item_entry_dialog.h"
 
 namespace listora::test {
 namespace {
@@ -92,8 +92,9 @@ class Screenshots : public ::testing::Test {
 };
 
 TEST_F(Screenshots, ItemEntry) {
-  Shoot(cmd::kAddItem, "item_entry",
-        [](wxDialog& d) { Type(d, CItemEntryDlg::kFieldEdit, wxString::FromUTF8("坊っちゃん")); });
+  Shoot(cmd::kAddItem, "item_entry", [](wxDialog& d) {
+    Type(d, ItemEntryDialog::kFieldEdit, wxString::FromUTF8("坊っちゃん"));
+  });
 }
 
 TEST_F(Screenshots, ColumnSettings) { Shoot(cmd::kColumnSettings, "column_settings"); }
@@ -102,8 +103,8 @@ TEST_F(Screenshots, AutoInsert) { Shoot(cmd::kAutoInsert, "auto_insert"); }
 
 TEST_F(Screenshots, FindReplace) {
   Shoot(cmd::kFindReplace, "find_replace", [](wxDialog& d) {
-    Type(d, CFindReplaceDlg::kFindEdit, wxString::FromUTF8("夏目"));
-    Type(d, CFindReplaceDlg::kReplaceEdit, wxString::FromUTF8("なつめ"));
+    Type(d, FindReplaceDialog::kFindEdit, wxString::FromUTF8("夏目"));
+    Type(d, FindReplaceDialog::kReplaceEdit, wxString::FromUTF8("なつめ"));
   });
 }
 
@@ -120,7 +121,7 @@ TEST_F(Screenshots, DuplicateResult) {
 TEST_F(Screenshots, SerialNumber) {
   OnNextDialog([](wxDialog& d) {
     OnNextDialog([](wxDialog& serial) { Capture(serial, "serial_number"); });
-    Click(d, CAutoInsertDlg::kSerialButton);
+    Click(d, AutoInsertDialog::kSerialButton);
   });
   SendCommand(cmd::kAutoInsert);
 }
@@ -128,7 +129,7 @@ TEST_F(Screenshots, SerialNumber) {
 TEST_F(Screenshots, InsertAttributes) {
   OnNextDialog([](wxDialog& d) {
     OnNextDialog([](wxDialog& attributes) { Capture(attributes, "insert_attributes"); });
-    Click(d, CAutoInsertDlg::kAttributesButton);
+    Click(d, AutoInsertDialog::kAttributesButton);
   });
   SendCommand(cmd::kAutoInsert);
 }

@@ -15,7 +15,7 @@
 
 #include "core/app/desktop_integration.h"
 #include "core/app/import_actions.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/settings/bars_page.h"
@@ -26,10 +26,10 @@
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
@@ -60,7 +60,7 @@ void Click(wxWindow& page, int id) {
 }
 
 struct OpenDialog {
-  SettingsDialog dialog{App().MainFrame(), CurrentDoc()};
+  SettingsDialog dialog{App().Frame(), CurrentDoc()};
   OpenDialog() { dialog.Show(); }
   SettingsPage& Page(SettingsDialog::Entry entry) {
     EXPECT_TRUE(dialog.ShowEntry(entry));
@@ -96,7 +96,7 @@ TEST(SettingsDialogTest, DefaultsGoToTheFileAndDocumentSettingsToTheOpenDocument
     Click(bars, BarsPage::kTreeIcons);
     ASSERT_TRUE(d.dialog.Apply());
   }
-  Profile& file = App().Settings();
+  SettingsFile& file = App().Program().settingsFile;
   EXPECT_EQ(file.GetInt("List", "FontSize", 0), 140);
   EXPECT_EQ(file.GetInt("Column", "ICON", 1), 0);
   EXPECT_EQ(file.GetInt("Other", "ICON", 1), 0);
@@ -116,7 +116,7 @@ TEST(SettingsDialogTest, DefaultsGoToTheFileAndDocumentSettingsToTheOpenDocument
   }
   EXPECT_EQ(doc.styles.pane[ViewStyles::kText].fontSize, 60);
   EXPECT_EQ(doc.columns.count, 8);
-  EXPECT_EQ(App().MainFrame()->PaneWindows().list->GetColumnCount(), 8);
+  EXPECT_EQ(App().Frame()->PaneWindows().list->GetColumnCount(), 8);
   EXPECT_EQ(file.GetInt("Text", "FontSize", 0), 90);
 }
 
@@ -224,8 +224,8 @@ TEST(SettingsDialogTest, SystemPageRegistersTheTypeAndShortcutsForThisUserOnly) 
   Click(page, SystemPage::kEncrypt);
   EXPECT_TRUE(Control<wxCheckBox>(page, SystemPage::kEncrypt).GetValue());
   ASSERT_TRUE(d.dialog.Apply());
-  EXPECT_EQ(App().Settings().GetInt("Main", "Pass", 0), 1);
-  EXPECT_EQ(App().Settings().GetInt("Main", "Ango", 0), 1);
+  EXPECT_EQ(App().Program().settingsFile.GetInt("Main", "Pass", 0), 1);
+  EXPECT_EQ(App().Program().settingsFile.GetInt("Main", "Ango", 0), 1);
 }
 
 TEST(SettingsDialogTest, OkFromTheCommandMarksTheDocumentModified) {

@@ -8,27 +8,27 @@
 
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 namespace {
 
-CMainFrame& Frame() { return *App().MainFrame(); }
+MainFrame& Frame() { return *App().Frame(); }
 const DocumentSettings& Settings() { return CurrentDoc().Data().settings; }
 wxString Path(const std::filesystem::path& file) { return wxString::FromUTF8(file.string()); }
 
 // The user lets go of the bar of `splitter` at `pixels`.
-void ReleaseSash(CPaneSplitter& splitter, int pixels) {
+void ReleaseSash(PaneSplitter& splitter, int pixels) {
   splitter.SetSashPosition(pixels);
   wxSplitterEvent released(wxEVT_SPLITTER_SASH_POS_CHANGED, &splitter);
   released.SetEventObject(&splitter);
@@ -38,7 +38,7 @@ void ReleaseSash(CPaneSplitter& splitter, int pixels) {
 }
 
 void Search(const char* text) {
-  Frame().SearchBox()->SetValue(text);
+  Frame().SearchField()->SetValue(text);
   SendCommand(cmd::kSearch);
 }
 
@@ -52,7 +52,7 @@ TEST(ShownState, EachChangeReachesTheDocumentAtOnceAndTheSaveKeepsIt) {
   StartWithColumns(2);
   AddRows({{"apple", "1"}, {"pear", "2"}, {"plum", "3"}});
   CurrentDoc().SetSearchHistory({});
-  CListoraDoc& doc = CurrentDoc();
+  ListoraDoc& doc = CurrentDoc();
 
   PaneGrid& grid = Frame().Panes();
   const int width = grid.Main().GetClientSize().x;
@@ -64,15 +64,14 @@ TEST(ShownState, EachChangeReachesTheDocumentAtOnceAndTheSaveKeepsIt) {
   SendCommand(cmd::kTreeView);
   EXPECT_EQ(Settings().layout.showTree, 0);
   const bool fitted = Settings().display.imageFit != 0;
-  SendCommand(fitted ? cmd::kImageActualSize : cmd::kImageFit,
-              App().MainFrame()->PaneWindows().image);
+  SendCommand(fitted ? cmd::kImageActualSize : cmd::kImageFit, App().Frame()->PaneWindows().image);
   EXPECT_EQ(Settings().display.imageFit != 0, !fitted);
 
   Search("p");
   Search("zzz");
   Search("a");
   EXPECT_EQ(doc.SearchHistory(), (std::vector<std::string>{"a", "zzz", "p"}));
-  Frame().SearchBox()->RemoveHistoryEntry(1);  // the user's Delete in the open list
+  Frame().SearchField()->RemoveHistoryEntry(1);  // the user's Delete in the open list
   EXPECT_EQ(doc.SearchHistory(), (std::vector<std::string>{"a", "p"}));
 
   DragColumnBorder(2, 155);
@@ -101,10 +100,10 @@ TEST(ShownState, EachChangeReachesTheDocumentAtOnceAndTheSaveKeepsIt) {
   CurrentDoc().SetSearchHistory({"other"});
   ASSERT_TRUE(CurrentDoc().OnOpenDocument(Path(file)));
   Pump();
-  EXPECT_EQ(Frame().SearchBox()->History(), (std::vector<wxString>{"p", "a"}));
+  EXPECT_EQ(Frame().SearchField()->History(), (std::vector<wxString>{"p", "a"}));
   EXPECT_EQ(TheList().GetColumnWidth(2), 155);
   EXPECT_FALSE(grid.IsVisible(PaneId::kTree));
-  EXPECT_EQ(App().MainFrame()->PaneWindows().image->FitsToPane(), !fitted);
+  EXPECT_EQ(App().Frame()->PaneWindows().image->FitsToPane(), !fitted);
   SendCommand(cmd::kTreeView);
   EXPECT_EQ(Settings().layout.showTree, 1);
 }
@@ -118,13 +117,13 @@ TEST(ShownState, ANewDocumentTakesTheHistoryTheBoxStillShows) {
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
   EXPECT_EQ(CurrentDoc().SearchHistory(), (std::vector<std::string>{"1", "x"}));
-  EXPECT_EQ(Frame().SearchBox()->History(), (std::vector<wxString>{"1", "x"}));
+  EXPECT_EQ(Frame().SearchField()->History(), (std::vector<wxString>{"1", "x"}));
 
   TempDir dir;
   ASSERT_TRUE(CurrentDoc().OnSaveDocument(Path(dir / "new.ltb")));
   EXPECT_EQ(Reread(dir / "new.ltb").history, (std::vector<std::string>{"x", "1"}));
   CurrentDoc().SetSearchHistory({});
-  EXPECT_EQ(Frame().SearchBox()->GetCount(), 0u);
+  EXPECT_EQ(Frame().SearchField()->GetCount(), 0u);
 }
 
 TEST(ShownState, ExportAndAppendOpenReadTheDocument) {

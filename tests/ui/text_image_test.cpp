@@ -6,32 +6,32 @@
 #include <wx/image.h>
 #include <wx/menu.h>
 
+#include "core/panes/memo_file.h"
 #include "core/text/number_text.h"
 #include "core/tools/stored_paths.h"
-#include "core/views/memo_file.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/image_info_dialog.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/image_info_dlg.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
 
 namespace listora::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-CTextPane& Text() { return *App().MainFrame()->PaneWindows().text; }
-CImagePane& Image() { return *App().MainFrame()->PaneWindows().image; }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+TextPane& Text() { return *App().Frame()->PaneWindows().text; }
+ImagePane& Image() { return *App().Frame()->PaneWindows().image; }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 ItemTable& Items() { return TheData().items; }
 wxString Path(const fs::path& file) { return wxString::FromUTF8(file.string()); }
 
@@ -75,7 +75,7 @@ void Mouse(wxEventType type, int x, int y) {
   Image().ProcessWindowEvent(event);
 }
 
-bool TitleMarked() { return App().MainFrame()->GetTitle().EndsWith("*"); }
+bool TitleMarked() { return App().Frame()->GetTitle().EndsWith("*"); }
 
 TEST(TextView, ShowsTheFocusedMemoAndStoresEditsWithCrLf) {
   StartFresh();
@@ -255,7 +255,7 @@ TEST(ImageView, InformationTextAndDialog) {
   EXPECT_NE(text.Find(U("\n 更新日時\t")), wxNOT_FOUND);
   EXPECT_NE(text.Find(U("\n ｱｸｾｽ日時\t")), wxNOT_FOUND);
 
-  auto* dialog = new CImgInfoDlg(App().MainFrame(), text);
+  auto* dialog = new ImageInfoDialog(App().Frame(), text);
   EXPECT_EQ(dialog->GetTitle(), U("画像情報"));
   EXPECT_EQ(dialog->Text(), text);
   dialog->Destroy();

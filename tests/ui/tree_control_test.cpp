@@ -13,16 +13,16 @@
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/table_setup.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CTreePane& Pane() { return *App().MainFrame()->PaneWindows().tree; }
-CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
-constexpr std::size_t kNone = CGroupTreeCtrl::kNone;
+TreePane& Pane() { return *App().Frame()->PaneWindows().tree; }
+GroupTreeCtrl& Tree() { return *Pane().Tree(); }
+constexpr std::size_t kNone = GroupTreeCtrl::kNone;
 
 void GroupRows(const std::vector<std::vector<std::string>>& rows) {
   AddRows(rows);

@@ -9,29 +9,29 @@
 #include <string>
 #include <vector>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_icons.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/support/clipboard.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_icons.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora::test {
 namespace {
 
-CTreePane& Pane() { return *App().MainFrame()->PaneWindows().tree; }
-CGroupTreeCtrl& Tree() { return *Pane().Tree(); }
-CItemListCtrl& List() { return *App().MainFrame()->PaneWindows().list; }
+TreePane& Pane() { return *App().Frame()->PaneWindows().tree; }
+GroupTreeCtrl& Tree() { return *Pane().Tree(); }
+ItemListCtrl& List() { return *App().Frame()->PaneWindows().list; }
 wxString ParentLabel() { return Pane().ParentCountLabel()->GetLabel(); }
 
 // Menu-bar commands go to the frame; the tool bar and the context menu
@@ -64,7 +64,7 @@ std::size_t Find(const char* utf8) {
   for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k) {
     if (Tree().GetItemText(k) == U(utf8)) return k;
   }
-  return CGroupTreeCtrl::kNone;
+  return GroupTreeCtrl::kNone;
 }
 
 TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
@@ -115,7 +115,7 @@ TEST(TreeView, GroupingBeyondTheColumnsOrOnAnEmptyListDoesNothing) {
   SendCommand(cmd::kTreeGroup1);
   EXPECT_TRUE(Tree().Empty());
 
-  Profile(SettingsFile()).WriteInt("Column", "Count", 3);
+  SettingsFile(SettingsPath()).WriteInt("Column", "Count", 3);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
   AddRows({{"a", "b"}, {"a", "b"}});
@@ -179,7 +179,7 @@ TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
     open += Pane().Grouping().nodes[k].depth == 0 && Tree().IsExpanded(k) ? 1 : 0;
   EXPECT_EQ(open, 0u);
   EXPECT_EQ(Pane().Grouping().nodes.size(), 24000u);
-  ASSERT_NE(Tree().GetSelection(), CGroupTreeCtrl::kNone);
+  ASSERT_NE(Tree().GetSelection(), GroupTreeCtrl::kNone);
   EXPECT_EQ(Tree().GetItemText(Tree().GetSelection()), "k13000");
 }
 
@@ -235,7 +235,7 @@ TEST(TreeView, SearchInListMovesTheNodesRowsToTheTopAndSelectsThem) {
   EXPECT_EQ(List().GetItemText(2, 1), U("大阪"));
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
   EXPECT_EQ(Script().asked[0].text, U("\"渋谷\" を含むアイテムが 2 個見つかりました。"));
-  EXPECT_EQ(App().MainFrame()->SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 2"));
+  EXPECT_EQ(App().Frame()->SelectedCountLabel()->GetLabel(), U("　選択アイテム数: 2"));
   // The tree is a snapshot: the list moving does not change it.
   EXPECT_EQ(ShownNodes()[0].text, U("大阪"));
 }

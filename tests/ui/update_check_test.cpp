@@ -17,10 +17,10 @@
 
 #include "core/app/version.h"
 #include "support/test_support.h"
-#include "ui/app/about_dlg.h"
+#include "ui/app/about_dialog.h"
 #include "ui/app/app_commands.h"
 #include "ui/app/listora_app.h"
-#include "ui/app/update_check_dlg.h"
+#include "ui/app/update_check_dialog.h"
 #include "ui/app/update_transfer.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
@@ -208,7 +208,7 @@ bool IsProgramIcon(const wxBitmap& bitmap) {
 
 TEST(ProgramIcon, MainWindowAndAboutBoxShowTheProgramsIcon) {
   StartFresh();
-  const wxIconBundle& icons = App().MainFrame()->GetIcons();
+  const wxIconBundle& icons = App().Frame()->GetIcons();
   ASSERT_FALSE(icons.IsEmpty());
   EXPECT_TRUE(IsProgramIcon(wxBitmap(icons.GetIcon(32))));
   EXPECT_TRUE(icons.GetIcon(16).IsOk());

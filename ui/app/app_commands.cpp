@@ -4,10 +4,10 @@
 #include <wx/utils.h>
 
 #include "core/app/update_check.h"
-#include "ui/app/about_dlg.h"
+#include "ui/app/about_dialog.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/settings/settings_dialog.h"
-#include "ui/app/update_check_dlg.h"
+#include "ui/app/update_check_dialog.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 
@@ -29,7 +29,7 @@ std::filesystem::path HelpPage(const std::filesystem::path& executableDir) {
 }
 
 void ShowSettings(CommandScope& scope, wxCommandEvent&) {
-  CListoraDoc* doc = scope.Doc();
+  ListoraDoc* doc = scope.Doc();
   if (!doc) return;
   SettingsDialog dialog(scope.frame.get(), *doc);
   if (dialog.ShowModal() == wxID_OK) doc->MarkModified();
@@ -43,12 +43,12 @@ void ShowHelpPage(CommandScope& scope, wxCommandEvent&) {
 }
 
 void ShowAbout(CommandScope& scope, wxCommandEvent&) {
-  AboutDialog dialog(scope.frame.get(), UpdateServer(scope.program.settings));
+  AboutDialog dialog(scope.frame.get(), UpdateServer(scope.program.settingsFile));
   dialog.ShowModal();
 }
 
 void CheckForUpdate(CommandScope& scope, wxCommandEvent&) {
-  UpdateCheckDialog dialog(scope.frame.get(), UpdateServer(scope.program.settings));
+  UpdateCheckDialog dialog(scope.frame.get(), UpdateServer(scope.program.settingsFile));
   dialog.ShowModal();
 }
 

@@ -1,17 +1,17 @@
 #include "ui/app/command_scope.h"
 
-#include "ui/app/doc_manager.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/listora_view.h"
 
 namespace listora {
 
-CListoraDoc* CommandScope::Doc() const {
-  return dynamic_cast<CListoraDoc*>(docs.GetCurrentDocument());
+ListoraDoc* CommandScope::Doc() const {
+  return dynamic_cast<ListoraDoc*>(docs.GetCurrentDocument());
 }
 
-CListoraView* CommandScope::View() const {
-  return dynamic_cast<CListoraView*>(docs.GetAnyUsableView());
+ListoraView* CommandScope::View() const {
+  return dynamic_cast<ListoraView*>(docs.GetAnyUsableView());
 }
 
 PaneSet CommandScope::Panes() const { return frame ? frame->PaneWindows() : PaneSet{}; }

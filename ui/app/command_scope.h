@@ -16,19 +16,19 @@ class wxEvtHandler;
 
 namespace listora {
 
-class CListoraDoc;
-class CListoraDocManager;
-class CListoraView;
+class ListoraDoc;
+class ListoraDocManager;
+class ListoraView;
 struct ProgramState;
 
 struct CommandScope {
-  wxWeakRef<CMainFrame> frame;  // null once the window has gone
-  CListoraDocManager& docs;
+  wxWeakRef<MainFrame> frame;  // null once the window has gone
+  ListoraDocManager& docs;
   ProgramState& program;
 
   // Null while there is none.
-  CListoraDoc* Doc() const;
-  CListoraView* View() const;
+  ListoraDoc* Doc() const;
+  ListoraView* View() const;
   // None once the window has gone.
   PaneSet Panes() const;
   // The open document, its list and the window, for an item tool.

@@ -5,21 +5,21 @@
 
 #include "ui/app/app_commands.h"
 #include "ui/app/command_scope.h"
-#include "ui/app/doc_manager.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/focused_text_edit.h"
 #include "ui/base/recent_files.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/print/print_commands.h"
-#include "ui/tools/auto_insert_dlg.h"
-#include "ui/tools/columns_dlg.h"
-#include "ui/tools/duplicates_dlg.h"
-#include "ui/tools/find_replace_dlg.h"
-#include "ui/tools/item_entry_dlg.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/tree_pane.h"
+#include "ui/tools/auto_insert_dialog.h"
+#include "ui/tools/column_settings_dialog.h"
+#include "ui/tools/duplicates_dialog.h"
+#include "ui/tools/find_replace_dialog.h"
+#include "ui/tools/item_entry_dialog.h"
 
 namespace listora {
 
@@ -28,37 +28,37 @@ namespace {
 // Handlers of the open document's view, the document, the window, its panes
 // and the document manager, called with the event; nothing happens while
 // the one they belong to is missing.
-template <void (CListoraView::*handler)(wxCommandEvent&)>
+template <void (ListoraView::*handler)(wxCommandEvent&)>
 void ViewRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (CListoraView* view = scope.View()) (view->*handler)(event);
+  if (ListoraView* view = scope.View()) (view->*handler)(event);
 }
 
-template <void (CListoraDoc::*handler)(wxCommandEvent&)>
+template <void (ListoraDoc::*handler)(wxCommandEvent&)>
 void DocRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (CListoraDoc* doc = scope.Doc()) (doc->*handler)(event);
+  if (ListoraDoc* doc = scope.Doc()) (doc->*handler)(event);
 }
 
-template <void (CMainFrame::*handler)(wxCommandEvent&)>
+template <void (MainFrame::*handler)(wxCommandEvent&)>
 void FrameRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (CMainFrame* frame = scope.frame.get()) (frame->*handler)(event);
+  if (MainFrame* frame = scope.frame.get()) (frame->*handler)(event);
 }
 
-template <void (CMainFrame::*handler)(wxUpdateUIEvent&)>
+template <void (MainFrame::*handler)(wxUpdateUIEvent&)>
 void FrameUpdates(CommandScope& scope, wxUpdateUIEvent& event) {
-  if (CMainFrame* frame = scope.frame.get()) (frame->*handler)(event);
+  if (MainFrame* frame = scope.frame.get()) (frame->*handler)(event);
 }
 
-template <void (CTreePane::*handler)(wxCommandEvent&)>
+template <void (TreePane::*handler)(wxCommandEvent&)>
 void TreeRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (CTreePane* tree = scope.Panes().tree) (tree->*handler)(event);
+  if (TreePane* tree = scope.Panes().tree) (tree->*handler)(event);
 }
 
-template <void (CImagePane::*handler)(wxCommandEvent&)>
+template <void (ImagePane::*handler)(wxCommandEvent&)>
 void ImageRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (CImagePane* image = scope.Panes().image) (image->*handler)(event);
+  if (ImagePane* image = scope.Panes().image) (image->*handler)(event);
 }
 
-template <void (CListoraDocManager::*handler)(wxCommandEvent&)>
+template <void (ListoraDocManager::*handler)(wxCommandEvent&)>
 void ManagerRuns(CommandScope& scope, wxCommandEvent& event) {
   (scope.docs.*handler)(event);
 }
@@ -75,7 +75,7 @@ void EditsFocusedText(CommandScope&, wxCommandEvent& event) { EditFocusedText(ev
 // The image pane carries the one image association, whichever pane is
 // active.
 void AssociateImage(CommandScope& scope, wxCommandEvent&) {
-  if (CImagePane* image = scope.Panes().image) image->AssociateImage();
+  if (ImagePane* image = scope.Panes().image) image->AssociateImage();
 }
 
 void EditLayout(CommandScope& scope, wxCommandEvent&) {
@@ -111,7 +111,7 @@ const Command kCommands[] = {
      .menuText = "追加で開く\t\t\tCtrl+D(&D)",
      .prompt = "現在のアイテムに追加でファイルを開きます",
      .tip = "追加で開く",
-     .run = DocRuns<&CListoraDoc::OnAppendOpen>},
+     .run = DocRuns<&ListoraDoc::OnAppendOpen>},
     {.id = cmd::kSave,
      .menuText = "上書き保存\tCtrl+S(&S)",
      .prompt = "ファイルを上書き保存します",
@@ -125,12 +125,12 @@ const Command kCommands[] = {
      .menuText = "印刷...\tCtrl+P(&P)",
      .prompt = "アイテムを印刷します",
      .tip = "印刷",
-     .run = ManagerRuns<&CListoraDocManager::OnPrintOrPreview>},
+     .run = ManagerRuns<&ListoraDocManager::OnPrintOrPreview>},
     {.id = cmd::kPrintPreview,
      .menuText = "印刷プレビュー(&V)",
      .prompt = "印刷イメージを表示します",
      .tip = "印刷プレビュー",
-     .run = ManagerRuns<&CListoraDocManager::OnPrintOrPreview>},
+     .run = ManagerRuns<&ListoraDocManager::OnPrintOrPreview>},
     {.id = cmd::kPrintSetup,
      .menuText = "プリンタの設定(&R)...",
      .prompt = "プリンタと印刷の設定を変更します",
@@ -140,7 +140,7 @@ const Command kCommands[] = {
     // did not happen, a cancelled save question included.
     {.id = cmd::kRecentFile1,
      .lastId = cmd::kRecentFile1 + kRecentFileCount - 1,
-     .run = ManagerRuns<&CListoraDocManager::OnRecentFile>,
+     .run = ManagerRuns<&ListoraDocManager::OnRecentFile>,
      .update = RecentFileUpdates},
     {.id = cmd::kExit,
      .menuText = "アプリケーションの終了(&X)",
@@ -165,30 +165,30 @@ const Command kCommands[] = {
      .menuText = "カラムを追加(&I)",
      .prompt = "カラムを追加します",
      .tip = "カラムを追加",
-     .run = DocRuns<&CListoraDoc::OnAddColumn>},
+     .run = DocRuns<&ListoraDoc::OnAddColumn>},
     {.id = cmd::kDeleteColumn,
      .menuText = "このカラムを削除(&D)",
-     .run = ViewRuns<&CListoraView::OnDeleteColumn>},
+     .run = ViewRuns<&ListoraView::OnDeleteColumn>},
     {.id = cmd::kCopyAllFields,
      .menuText = "すべての項目をコピー(&K)",
-     .run = ViewRuns<&CListoraView::OnCopyAllFields>},
+     .run = ViewRuns<&ListoraView::OnCopyAllFields>},
     // The entries of the copy and paste submenus are named after the
     // document's columns.
     {.id = cmd::kCopyColumn1,
      .lastId = cmd::kCopyColumn10,
-     .run = ViewRuns<&CListoraView::OnCopyColumn>},
+     .run = ViewRuns<&ListoraView::OnCopyColumn>},
     {.id = cmd::kPasteAllFields,
      .menuText = "すべての項目に貼り付け(&P)",
-     .run = ViewRuns<&CListoraView::OnPasteAllFields>},
+     .run = ViewRuns<&ListoraView::OnPasteAllFields>},
     {.id = cmd::kPasteColumn1,
      .lastId = cmd::kPasteColumn10,
-     .run = ViewRuns<&CListoraView::OnPasteColumn>},
+     .run = ViewRuns<&ListoraView::OnPasteColumn>},
     {.id = cmd::kSelectAll,
      .menuText = "すべて選択(&F)",
-     .run = ViewRuns<&CListoraView::OnSelectAll>},
+     .run = ViewRuns<&ListoraView::OnSelectAll>},
     {.id = cmd::kInvertSelection,
      .menuText = "選択の切り替え(&J)",
-     .run = ViewRuns<&CListoraView::OnInvertSelection>},
+     .run = ViewRuns<&ListoraView::OnInvertSelection>},
     {.id = cmd::kAssociateImage,
      .menuText = "画像の関連付け(&G)",
      .prompt = "アイテムに画像を関連付けます",
@@ -196,7 +196,7 @@ const Command kCommands[] = {
      .run = AssociateImage},
     {.id = cmd::kDeleteSelected,
      .menuText = "選択アイテムを削除(&D)",
-     .run = ViewRuns<&CListoraView::OnDeleteSelected>},
+     .run = ViewRuns<&ListoraView::OnDeleteSelected>},
     // Without a menu: the keyboard's edits of the focused text field.
     // wxDocManager would give undo to a command processor; the program
     // keeps no command history, so undo is the focused text field's.
@@ -212,17 +212,17 @@ const Command kCommands[] = {
      .menuText = "先頭へ移動(&T)",
      .prompt = "先頭のアイテムを表示します",
      .tip = "先頭へ移動",
-     .run = ViewRuns<&CListoraView::OnMove>},
+     .run = ViewRuns<&ListoraView::OnMove>},
     {.id = cmd::kMoveMiddle,
      .menuText = "中間へ移動(&M)",
      .prompt = "中間のアイテムを表示します",
      .tip = "中間へ移動",
-     .run = ViewRuns<&CListoraView::OnMove>},
+     .run = ViewRuns<&ListoraView::OnMove>},
     {.id = cmd::kMoveLast,
      .menuText = "下へ移動(&B)",
      .prompt = "最後のアイテムを表示します",
      .tip = "下へ移動",
-     .run = ViewRuns<&CListoraView::OnMove>},
+     .run = ViewRuns<&ListoraView::OnMove>},
 
     // The Settings and Search menus and the tool bar's search.
     {.id = cmd::kSettings,
@@ -243,61 +243,59 @@ const Command kCommands[] = {
     {.id = cmd::kSearch,
      .prompt = "入力文字列を検索",
      .tip = "検索",
-     .run = ViewRuns<&CListoraView::OnListSearch>},
+     .run = ViewRuns<&ListoraView::OnListSearch>},
 
     // The View menu, the panes' tool-bar buttons and switching panes.
     {.id = cmd::kToggleToolBar,
      .menuText = "ツール バー(&T)",
      .prompt = "ツール バーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnToggleBar>,
-     .update = FrameUpdates<&CMainFrame::OnUpdateBar>},
+     .run = FrameRuns<&MainFrame::OnToggleBar>,
+     .update = FrameUpdates<&MainFrame::OnUpdateBar>},
     {.id = cmd::kToggleStatusBar,
      .menuText = "ステータス バー(&S)",
      .prompt = "ステータス バーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnToggleBar>,
-     .update = FrameUpdates<&CMainFrame::OnUpdateBar>},
+     .run = FrameRuns<&MainFrame::OnToggleBar>,
+     .update = FrameUpdates<&MainFrame::OnUpdateBar>},
     {.id = cmd::kListView,
      .menuText = "リストビュー(&L)",
      .prompt = "リストビューの表示と非表示を切り替えます",
      .tip = "リストビュー",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnTogglePane>,
-     .update = FrameUpdates<&CMainFrame::OnUpdatePane>},
+     .run = FrameRuns<&MainFrame::OnTogglePane>,
+     .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTreeView,
      .menuText = "ツリービュー(&R)",
      .prompt = "ツリービューの表示と非表示を切り替えます",
      .tip = "ツリービュー",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnTogglePane>,
-     .update = FrameUpdates<&CMainFrame::OnUpdatePane>},
+     .run = FrameRuns<&MainFrame::OnTogglePane>,
+     .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTextView,
      .menuText = "テキストビュー(&E)",
      .prompt = "テキストビューの表示と非表示を切り替えます",
      .tip = "テキストビュー",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnTogglePane>,
-     .update = FrameUpdates<&CMainFrame::OnUpdatePane>},
+     .run = FrameRuns<&MainFrame::OnTogglePane>,
+     .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kImageView,
      .menuText = "イメージビュー(&I)",
      .prompt = "イメージビューの表示と非表示を切り替えます",
      .tip = "イメージビュー",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnTogglePane>,
-     .update = FrameUpdates<&CMainFrame::OnUpdatePane>},
+     .run = FrameRuns<&MainFrame::OnTogglePane>,
+     .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTreeToolBar,
      .menuText = "ツリービューのツールバー(&Y)",
      .prompt = "ツリービューのツールバーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
-     .run = FrameRuns<&CMainFrame::OnToggleTreeToolBar>,
-     .update = FrameUpdates<&CMainFrame::OnUpdateTreeToolBar>},
+     .run = FrameRuns<&MainFrame::OnToggleTreeToolBar>,
+     .update = FrameUpdates<&MainFrame::OnUpdateTreeToolBar>},
     {.id = cmd::kNextPane,
      .keys = {KeyStroke{wxACCEL_NORMAL, WXK_F6}},
-     .run = FrameRuns<&CMainFrame::OnSwitchPane>},
-    {.id = cmd::kPreviousPane,
-     .keys = {Shift(WXK_F6)},
-     .run = FrameRuns<&CMainFrame::OnSwitchPane>},
+     .run = FrameRuns<&MainFrame::OnSwitchPane>},
+    {.id = cmd::kPreviousPane, .keys = {Shift(WXK_F6)}, .run = FrameRuns<&MainFrame::OnSwitchPane>},
 
     // The Tools menu; grouping the tree is also on the tree's tool bar.
     {.id = cmd::kAutoInsert,
@@ -309,39 +307,39 @@ const Command kCommands[] = {
      .menuText = "No.&1",
      .prompt = "1列目を親アイテムにしてツリービューに挿入",
      .tip = "1列目から挿入",
-     .run = TreeRuns<&CTreePane::OnGroup>},
+     .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup1 + 1,
      .menuText = "No.&2",
      .prompt = "2列目を親アイテムにしてツリービューに挿入",
      .tip = "2列目から挿入",
-     .run = TreeRuns<&CTreePane::OnGroup>},
+     .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup1 + 2,
      .menuText = "No.&3",
      .prompt = "3列目を親アイテムにしてツリービューに挿入",
      .tip = "3列目から挿入",
-     .run = TreeRuns<&CTreePane::OnGroup>},
+     .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup4,
      .menuText = "No.&4",
      .prompt = "4列目を親アイテムにしてツリービューに挿入",
      .tip = "4列目から挿入",
-     .run = TreeRuns<&CTreePane::OnGroup>},
+     .run = TreeRuns<&TreePane::OnGroup>},
 
     // The Export menu.
     {.id = cmd::kExportText,
      .menuText = "テキスト出力(&T)",
      .prompt = "テキスト形式でファイル作成",
      .tip = "テキストへ出力",
-     .run = DocRuns<&CListoraDoc::OnExport>},
+     .run = DocRuns<&ListoraDoc::OnExport>},
     {.id = cmd::kExportHtml,
      .menuText = "HTML出力(&H)",
      .prompt = "HTML形式でファイル作成",
      .tip = "HTMLへ出力",
-     .run = DocRuns<&CListoraDoc::OnExport>},
+     .run = DocRuns<&ListoraDoc::OnExport>},
     {.id = cmd::kExportCsv,
      .menuText = "CSV出力(&C)",
      .prompt = "CSV形式でファイル作成",
      .tip = "CSVへ出力",
-     .run = DocRuns<&CListoraDoc::OnExport>},
+     .run = DocRuns<&ListoraDoc::OnExport>},
 
     // The Help menu.
     {.id = cmd::kHelp, .menuText = "ヘルプ\t\tF1(&H)", .run = ShowHelpPage},
@@ -359,42 +357,42 @@ const Command kCommands[] = {
     // The tree's context menu.
     {.id = cmd::kTreeExpandBelow,
      .menuText = "選択アイテム以下をすべて開く(&O)",
-     .run = TreeRuns<&CTreePane::OnExpandOrCollapse>},
+     .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeCollapseBelow,
      .menuText = "選択アイテム以下をすべて閉じる(&C)",
-     .run = TreeRuns<&CTreePane::OnExpandOrCollapse>},
+     .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeExpandAll,
      .menuText = "リスト内のアイテムをすべて開く(&P)",
-     .run = TreeRuns<&CTreePane::OnExpandOrCollapse>},
+     .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeCollapseAll,
      .menuText = "リスト内のアイテムをすべて閉じる(&Q)",
-     .run = TreeRuns<&CTreePane::OnExpandOrCollapse>},
+     .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeSearchInList,
      .menuText = "このアイテムをリスト内で検索(&S)",
-     .run = TreeRuns<&CTreePane::OnSearchInList>},
+     .run = TreeRuns<&TreePane::OnSearchInList>},
     {.id = cmd::kTreeCopy,
      .menuText = "アイテムをクリップボードにコピー(&A)",
-     .run = TreeRuns<&CTreePane::OnCopy>},
+     .run = TreeRuns<&TreePane::OnCopy>},
     {.id = cmd::kTreeClear,
      .menuText = "アイテムをすべてクリア(&D)",
-     .run = TreeRuns<&CTreePane::OnClear>},
+     .run = TreeRuns<&TreePane::OnClear>},
 
     // The image pane's context menu.
     {.id = cmd::kImageActualSize,
      .menuText = "実物大表示(&A)",
      .kind = wxITEM_RADIO,
-     .run = ImageRuns<&CImagePane::OnDisplayMode>},
+     .run = ImageRuns<&ImagePane::OnDisplayMode>},
     {.id = cmd::kImageFit,
      .menuText = "ウインドウに合わせる(&F)",
      .kind = wxITEM_RADIO,
-     .run = ImageRuns<&CImagePane::OnDisplayMode>},
+     .run = ImageRuns<&ImagePane::OnDisplayMode>},
     {.id = cmd::kImageEdit,
      .menuText = "画像の編集(&E)",
-     .run = ImageRuns<&CImagePane::OnEditImage>},
-    {.id = cmd::kImageInfo, .menuText = "画像情報(&I)", .run = ImageRuns<&CImagePane::OnImageInfo>},
+     .run = ImageRuns<&ImagePane::OnEditImage>},
+    {.id = cmd::kImageInfo, .menuText = "画像情報(&I)", .run = ImageRuns<&ImagePane::OnImageInfo>},
     {.id = cmd::kImageChange,
      .menuText = "画像の変更(&C)",
-     .run = ImageRuns<&CImagePane::OnChangeImage>},
+     .run = ImageRuns<&ImagePane::OnChangeImage>},
 };
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include "core/print/preview_pages.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/command_table.h"
-#include "ui/app/doc_manager.h"
-#include "ui/app/doc_template.h"
+#include "ui/app/listora_doc_manager.h"
+#include "ui/app/listora_doc_template.h"
 #include "ui/app/path_insertion.h"
 #include "ui/base/japanese_labels.h"
 #include "ui/base/recent_files.h"
@@ -23,9 +23,9 @@
 
 namespace listora {
 
-CListoraApp& TheApp() { return *static_cast<CListoraApp*>(wxTheApp); }
+ListoraApp& TheApp() { return *static_cast<ListoraApp*>(wxTheApp); }
 
-CListoraApp::CListoraApp() {
+ListoraApp::ListoraApp() {
   // Before the toolkit opens the display. The program draws nothing with
   // OpenGL, yet to choose its visuals the toolkit would load the system's
   // GL driver, which without a graphics card is a software renderer with a
@@ -34,7 +34,7 @@ CListoraApp::CListoraApp() {
   setenv("GDK_GL", "disable", 0);
 }
 
-bool CListoraApp::OnInit() {
+bool ListoraApp::OnInit() {
   // wxApp::OnInit is not called: its option parsing would take "-D" for
   // itself.
   // Past the file-size limit a write then fails with "File too large" and
@@ -58,7 +58,7 @@ bool CListoraApp::OnInit() {
   UseToolTipDelay();
   UseJapaneseToolkitTexts();
 
-  docManager_ = new CListoraDocManager;
+  docManager_ = new ListoraDocManager;
   docManager_->Initialize();
   docManager_->SetMaxDocsOpen(1);
   LoadRecentFiles(*profile_, *docManager_->GetFileHistory());
@@ -77,11 +77,11 @@ bool CListoraApp::OnInit() {
   }
 
   InstallCommands(ProgramCommands());
-  frame_ = new CMainFrame(docManager_, *program_);
-  commands_.emplace(CommandScope{wxWeakRef<CMainFrame>(frame_.get()), *docManager_, *program_});
+  frame_ = new MainFrame(docManager_, *program_);
+  commands_.emplace(CommandScope{wxWeakRef<MainFrame>(frame_.get()), *docManager_, *program_});
   BindCommands(ProgramCommands(), *commands_);
   SetTopWindow(frame_);
-  new CListoraDocTemplate(docManager_, *program_, *frame_);
+  new ListoraDocTemplate(docManager_, *program_, *frame_);
 
   // A document that cannot be opened leaves a new, empty one (the document
   // reports why), so start-up goes on either way.
@@ -90,13 +90,13 @@ bool CListoraApp::OnInit() {
                                                          : wxString());
   if (!doc) return false;
   // After the new document's initial update, so the modified mark stays.
-  RunCommandLineInsertion(*static_cast<CListoraDoc*>(doc));
+  RunCommandLineInsertion(*static_cast<ListoraDoc*>(doc));
 
   frame_->ShowAtStoredPlace();
   return true;
 }
 
-int CListoraApp::OnExit() {
+int ListoraApp::OnExit() {
   if (docManager_) {
     SaveRecentFiles(*docManager_->GetFileHistory(), *profile_);
     SavePreviewPages(*profile_, program_->previewPages);

@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraApp`: starts the program (settings file, document type, command
+// `ListoraApp`: starts the program (settings file, document type, command
 // line, main window) and holds what the whole process shares: the settings
 // file and the program-wide settings.
 
@@ -11,44 +11,43 @@
 #include <memory>
 #include <optional>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "ui/app/command_scope.h"
 #include "ui/doc/program_state.h"
 #include "ui/frame/main_frame.h"
 
 namespace listora {
 
-class CListoraDocManager;
+class ListoraDocManager;
 
-class CListoraApp : public wxApp {
+class ListoraApp : public wxApp {
  public:
-  CListoraApp();
+  ListoraApp();
   bool OnInit() override;
   int OnExit() override;
 
   // What the process shares, handed on to each document and the frame.
   ProgramState& Program() { return *program_; }
-  Profile& Settings() { return *profile_; }
   const std::filesystem::path& ExecutableDir() const { return program_->executableDir; }
-  CListoraDocManager* DocManager() { return docManager_; }
+  ListoraDocManager* DocManager() { return docManager_; }
   // The main window; null once it has gone.
-  CMainFrame* MainFrame() { return frame_.get(); }
+  MainFrame* Frame() { return frame_.get(); }
 
   // Set by "-D" at start-up, consumed once by the command-line insertion.
   bool& CommandLineInsertFlag() { return commandLineInsert_; }
   std::vector<std::string>& CommandLineInsertPaths() { return insertPaths_; }
 
  private:
-  std::optional<Profile> profile_;
+  std::optional<SettingsFile> profile_;
   std::optional<ProgramState> program_;
-  CListoraDocManager* docManager_ = nullptr;
-  wxWeakRef<CMainFrame> frame_;
+  ListoraDocManager* docManager_ = nullptr;
+  wxWeakRef<MainFrame> frame_;
   // What the commands of the table work on, from the main window on.
   std::optional<CommandScope> commands_;
   bool commandLineInsert_ = false;
   std::vector<std::string> insertPaths_;
 };
 
-CListoraApp& TheApp();
+ListoraApp& TheApp();
 
 }  // namespace listora

@@ -11,7 +11,7 @@
 #include "core/app/version.h"
 #include "ui/app/listora_app.h"
 
-wxIMPLEMENT_APP_NO_MAIN(listora::CListoraApp);
+wxIMPLEMENT_APP_NO_MAIN(listora::ListoraApp);
 
 namespace {
 

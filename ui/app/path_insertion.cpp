@@ -8,8 +8,8 @@
 
 namespace listora {
 
-void RunCommandLineInsertion(CListoraDoc& doc) {
-  CListoraApp& app = TheApp();
+void RunCommandLineInsertion(ListoraDoc& doc) {
+  ListoraApp& app = TheApp();
   if (!app.CommandLineInsertFlag()) return;
   app.CommandLineInsertFlag() = false;
   std::vector<std::filesystem::path> paths;

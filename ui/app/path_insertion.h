@@ -4,10 +4,10 @@
 
 namespace listora {
 
-class CListoraDoc;
+class ListoraDoc;
 
 // Once per process: does nothing unless start-up set the command-line
 // insertion flag, which it clears.
-void RunCommandLineInsertion(CListoraDoc& doc);
+void RunCommandLineInsertion(ListoraDoc& doc);
 
 }  // namespace listora

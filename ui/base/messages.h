@@ -64,7 +64,7 @@ inline constexpr std::string_view kClearTreeQuestion =
 // The text and image panes.
 inline constexpr std::string_view kNoAssociatedApplication =
     "関連付けられたアプリケーションがありません";
-// Must name kMaxMemoFileBytes (core/views/memo_file.h).
+// Must name kMaxMemoFileBytes (core/panes/memo_file.h).
 inline constexpr std::string_view kMemoFileTooLarge =
     "ファイルが大きすぎるため、メモにできません。\n"
     "メモにできるのは 1,048,576 バイトまでのファイルです。";

@@ -21,7 +21,7 @@ constexpr int kStatusText = 1102;
 constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 }  // namespace
 
-CProgressDialog::CProgressDialog(wxWindow* parent, std::function<void()> onCancel)
+ProgressDialog::ProgressDialog(wxWindow* parent, std::function<void()> onCancel)
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBORDER_RAISED),
       onCancel_(std::move(onCancel)) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -39,21 +39,21 @@ CProgressDialog::CProgressDialog(wxWindow* parent, std::function<void()> onCance
   sizer->Add(cancel_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   SetSizerAndFit(sizer);
   CentreOnParent();
-  cancel_->Bind(wxEVT_BUTTON, &CProgressDialog::OnCancel, this);
+  cancel_->Bind(wxEVT_BUTTON, &ProgressDialog::OnCancel, this);
   Show();
   disabler_ = std::make_unique<wxWindowDisabler>(this);
   Update();
   lastPump_ = std::chrono::steady_clock::now();
 }
 
-CProgressDialog::~CProgressDialog() = default;
+ProgressDialog::~ProgressDialog() = default;
 
-void CProgressDialog::SetRange(int total) {
+void ProgressDialog::SetRange(int total) {
   gauge_->SetRange(total > 0 ? total : 1);
   gauge_->SetValue(0);
 }
 
-void CProgressDialog::Step(int done) {
+void ProgressDialog::Step(int done) {
   const auto now = std::chrono::steady_clock::now();
   if (now - lastPump_ >= kPumpInterval) {
     gauge_->SetValue(std::min(done, gauge_->GetRange()));
@@ -62,13 +62,13 @@ void CProgressDialog::Step(int done) {
   }
 }
 
-void CProgressDialog::Finish() {
+void ProgressDialog::Finish() {
   disabler_.reset();
   Hide();
   Destroy();
 }
 
-void CProgressDialog::OnCancel(wxCommandEvent&) {
+void ProgressDialog::OnCancel(wxCommandEvent&) {
   onCancel_();
   status_->SetLabel(Utf8(msg::kCancelling));
   cancel_->Disable();
@@ -97,7 +97,7 @@ ProgressRun::~ProgressRun() {
 
 void ProgressRun::Begin(long long total) {
   if (closed_) return;
-  if (!dialog_) dialog_ = new CProgressDialog(owner_, [this] { cancelled_ = true; });
+  if (!dialog_) dialog_ = new ProgressDialog(owner_, [this] { cancelled_ = true; });
   dialog_->SetRange(ClampedToInt(total));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The progress of long operations (document load, append-open, tree
-// grouping): `ProgressRun` is the one helper they use; `CProgressDialog`
+// grouping): `ProgressRun` is the one helper they use; `ProgressDialog`
 // is its window. While the dialog is up the other windows are disabled, so
 // the only input the event pumping lets through is its cancel button.
 
@@ -17,12 +17,12 @@ class wxWindowDisabler;
 
 namespace listora {
 
-class CProgressDialog : public wxDialog {
+class ProgressDialog : public wxDialog {
  public:
   enum : int { kCancelButton = 1003 };
   // `onCancel` runs when the cancel button is pressed.
-  CProgressDialog(wxWindow* parent, std::function<void()> onCancel);
-  ~CProgressDialog() override;
+  ProgressDialog(wxWindow* parent, std::function<void()> onCancel);
+  ~ProgressDialog() override;
 
   // A new range starts with an empty bar.
   void SetRange(int total);
@@ -69,12 +69,12 @@ class ProgressRun {
   // The next run calls `watch` after each of its steps with its dialog
   // (null while it shows none) and the step's number from 1, so a test can
   // press the cancel button in the middle of the run.
-  using StepWatch = std::function<void(CProgressDialog* dialog, int step)>;
+  using StepWatch = std::function<void(ProgressDialog* dialog, int step)>;
   static void WatchNextRun(StepWatch watch);
 
  private:
   wxWindow* owner_;
-  CProgressDialog* dialog_ = nullptr;
+  ProgressDialog* dialog_ = nullptr;
   bool cancelled_;
   bool closed_ = false;
   StepWatch watch_;

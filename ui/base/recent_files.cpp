@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -15,7 +15,7 @@ constexpr const char* kSection = "Recent File List";
 std::string Key(int n) { return "File" + std::to_string(n); }
 }  // namespace
 
-void LoadRecentFiles(const Profile& profile, wxFileHistory& history) {
+void LoadRecentFiles(const SettingsFile& profile, wxFileHistory& history) {
   // Each addition goes on top, so the oldest entry is added first.
   for (int n = kRecentFileCount; n >= 1; --n) {
     const std::string file = profile.GetString(kSection, Key(n), "");
@@ -23,7 +23,7 @@ void LoadRecentFiles(const Profile& profile, wxFileHistory& history) {
   }
 }
 
-void SaveRecentFiles(const wxFileHistory& history, Profile& profile) {
+void SaveRecentFiles(const wxFileHistory& history, SettingsFile& profile) {
   for (int n = 1; n <= kRecentFileCount; ++n) {
     const size_t index = static_cast<size_t>(n - 1);
     const wxString file = index < history.GetCount() ? history.GetHistoryFile(index) : wxString();

@@ -6,11 +6,11 @@ class wxFileHistory;
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 inline constexpr int kRecentFileCount = 5;
 
-void LoadRecentFiles(const Profile& profile, wxFileHistory& history);
-void SaveRecentFiles(const wxFileHistory& history, Profile& profile);
+void LoadRecentFiles(const SettingsFile& profile, wxFileHistory& history);
+void SaveRecentFiles(const wxFileHistory& history, SettingsFile& profile);
 
 }  // namespace listora

@@ -9,8 +9,8 @@
 #include "ui/base/image_preview.h"
 #include "ui/base/japanese_labels.h"
 #include "ui/base/messages.h"
-#include "ui/base/pass_check_dlg.h"
-#include "ui/base/pass_set_dlg.h"
+#include "ui/base/password_check_dialog.h"
+#include "ui/base/password_set_dialog.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -57,12 +57,12 @@ SaveAnswer WxPrompt::SaveChanges(wxWindow* owner, const wxString& name) {
 }
 
 wxString WxPrompt::AskPassword(wxWindow* owner) {
-  CPassCheckDlg dialog(owner);
+  PasswordCheckDialog dialog(owner);
   return dialog.ShowModal() == wxID_OK ? dialog.Password() : wxString();
 }
 
 wxString WxPrompt::SetPassword(wxWindow* owner) {
-  CPassSetDlg dialog(owner);
+  PasswordSetDialog dialog(owner);
   return dialog.ShowModal() == wxID_OK ? dialog.Password() : wxString();
 }
 

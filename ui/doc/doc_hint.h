@@ -1,6 +1,6 @@
 #pragma once
 // What changed, passed to the views with UpdateAllViews so each refreshes
-// only that. Every edit method of CListoraDoc sends exactly one.
+// only that. Every edit method of ListoraDoc sends exactly one.
 
 #include <wx/object.h>
 

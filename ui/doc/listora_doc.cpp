@@ -23,7 +23,7 @@
 
 namespace listora {
 
-wxIMPLEMENT_DYNAMIC_CLASS(CListoraDoc, wxDocument);
+wxIMPLEMENT_DYNAMIC_CLASS(ListoraDoc, wxDocument);
 
 wxString DocumentWildcard() { return Utf8(msg::kDocumentFilter); }
 
@@ -35,20 +35,20 @@ std::filesystem::path ToPath(const wxString& file) {
 
 }  // namespace
 
-wxWindow* CListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
+wxWindow* ListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
 
-CListoraDoc::CListoraDoc() = default;
+ListoraDoc::ListoraDoc() = default;
 
-void CListoraDoc::MarkModified() {
+void ListoraDoc::MarkModified() {
   Modify(true);
   // Modify() retitles only when the flag changes; the title must end in
   // one "*" in any case.
   if (wxView* view = GetFirstView()) view->OnChangeFilename();
 }
 
-void CListoraDoc::Changed(DocHint::Kind kind, long row) { Changed(DocHint(kind, row)); }
+void ListoraDoc::Changed(DocHint::Kind kind, long row) { Changed(DocHint(kind, row)); }
 
-void CListoraDoc::Changed(const DocHint& hint) {
+void ListoraDoc::Changed(const DocHint& hint) {
   // New descriptors are held as the list shows them, so whoever reads them
   // (the list, the dialogs, export, print) sees the same columns.
   const DocHint::Kind kind = hint.GetKind();
@@ -59,26 +59,26 @@ void CListoraDoc::Changed(const DocHint& hint) {
   UpdateAllViews(nullptr, &sent);
 }
 
-void CListoraDoc::ResetContent() {
+void ListoraDoc::ResetContent() {
   data_.items.ClearRows();
   data_.history.clear();
   displayOrder_.clear();
-  ResetDocumentSettings(program_->settings, data_.settings);
-  program_->printLayout = ReadPrintLayout(program_->settings);
+  ResetDocumentSettings(program_->settingsFile, data_.settings);
+  program_->printLayout = ReadPrintLayout(program_->settingsFile);
   password_.clear();
   stamp_.reset();
   Changed(DocHint::Kind::kNewDocument);
 }
 
-bool CListoraDoc::OnNewDocument() {
+bool ListoraDoc::OnNewDocument() {
   if (!wxDocument::OnNewDocument()) return false;
   ResetContent();
   return true;
 }
 
-bool CListoraDoc::BecomeUntitled() { return OnNewDocument(); }
+bool ListoraDoc::BecomeUntitled() { return OnNewDocument(); }
 
-bool CListoraDoc::OnOpenDocument(const wxString& file) {
+bool ListoraDoc::OnOpenDocument(const wxString& file) {
   // Taken before the read: a write in between then counts as a change.
   const std::optional<FileStamp> stamp = StampOf(ToPath(file));
   FileError error;
@@ -125,13 +125,13 @@ bool CListoraDoc::OnOpenDocument(const wxString& file) {
   return true;
 }
 
-void CListoraDoc::FinishEdits() {
+void ListoraDoc::FinishEdits() {
   if (commitEdits_) commitEdits_();
 }
 
-bool CListoraDoc::DoSaveDocument(const wxString& file) {
+bool ListoraDoc::DoSaveDocument(const wxString& file) {
   FinishEdits();
-  const auto [passSetting, angoSetting] = ReadProtectionSettings(program_->settings);
+  const auto [passSetting, angoSetting] = ReadProtectionSettings(program_->settingsFile);
   if (passSetting) password_ = PasswordFromWx(ThePrompt().SetPassword(Owner()));
   StoreOptions options;
   options.mode = ChooseProtectionMode(passSetting, angoSetting, password_);
@@ -149,7 +149,7 @@ bool CListoraDoc::DoSaveDocument(const wxString& file) {
   return true;
 }
 
-bool CListoraDoc::Save() {
+bool ListoraDoc::Save() {
   if (GetFilename().empty() || !GetDocumentSaved()) return SaveAs();
   if (ChangedSince(ToPath(GetFilename()), stamp_) &&
       !ThePrompt().YesNo(Owner(), wxString::Format(Utf8(msg::kChangedOnDiskQuestion),
@@ -158,7 +158,7 @@ bool CListoraDoc::Save() {
   return OnSaveDocument(GetFilename());
 }
 
-bool CListoraDoc::SaveAs() {
+bool ListoraDoc::SaveAs() {
   // A saved document is proposed where it lies, a new one where choosers
   // start.
   wxFileName proposed(GetFilename());
@@ -177,7 +177,7 @@ bool CListoraDoc::SaveAs() {
   return true;
 }
 
-bool CListoraDoc::OnSaveModified() {
+bool ListoraDoc::OnSaveModified() {
   FinishEdits();
   if (!IsModified()) return true;
   switch (ThePrompt().SaveChanges(Owner(), GetUserReadableName())) {
@@ -188,25 +188,25 @@ bool CListoraDoc::OnSaveModified() {
   return false;
 }
 
-void CListoraDoc::UpdateImageFolder() {
+void ListoraDoc::UpdateImageFolder() {
   program_->imageFolder =
       ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), program_->executableDir);
 }
 
-void CListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder) {
+void ListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int> displayOrder) {
   const int count = std::min({static_cast<int>(widths.size()), data_.ColumnCount(), kMaxColumns});
   for (int i = 1; i < count; ++i) data_.settings.columns.widths[i] = widths[i];
   displayOrder_ = std::move(displayOrder);
 }
 
-void CListoraDoc::SetSplits(std::int32_t main, std::int32_t left, std::int32_t right) {
+void ListoraDoc::SetSplits(std::int32_t main, std::int32_t left, std::int32_t right) {
   ViewLayout& layout = data_.settings.layout;
   layout.split1 = main;
   layout.split2 = left;
   layout.split3 = right;
 }
 
-void CListoraDoc::SetPaneShown(PaneId pane, bool shown) {
+void ListoraDoc::SetPaneShown(PaneId pane, bool shown) {
   ViewLayout& layout = data_.settings.layout;
   std::uint8_t* flag = &layout.showList;
   switch (pane) {
@@ -218,30 +218,30 @@ void CListoraDoc::SetPaneShown(PaneId pane, bool shown) {
   *flag = shown ? 1 : 0;
 }
 
-void CListoraDoc::SetTreeToolBarShown(bool shown) {
+void ListoraDoc::SetTreeToolBarShown(bool shown) {
   data_.settings.display.treeToolBar = shown ? 1 : 0;
 }
 
-void CListoraDoc::SetImageFit(bool fit) { data_.settings.display.imageFit = fit ? 1 : 0; }
+void ListoraDoc::SetImageFit(bool fit) { data_.settings.display.imageFit = fit ? 1 : 0; }
 
-void CListoraDoc::AddSearchHistory(std::string text) {
+void ListoraDoc::AddSearchHistory(std::string text) {
   data_.history.insert(data_.history.begin(), std::move(text));
   Changed(DocHint::Kind::kSearchHistory);
 }
 
-void CListoraDoc::RemoveSearchHistory(std::size_t entry) {
+void ListoraDoc::RemoveSearchHistory(std::size_t entry) {
   if (entry >= data_.history.size()) return;
   data_.history.erase(data_.history.begin() + static_cast<std::ptrdiff_t>(entry));
   Changed(DocHint::Kind::kSearchHistory);
 }
 
-void CListoraDoc::SetSearchHistory(std::vector<std::string> entries) {
+void ListoraDoc::SetSearchHistory(std::vector<std::string> entries) {
   if (entries == data_.history) return;
   data_.history = std::move(entries);
   Changed(DocHint::Kind::kSearchHistory);
 }
 
-void CListoraDoc::ApplySettings(const SettingsSet& set) {
+void ListoraDoc::ApplySettings(const SettingsSet& set) {
   const int columns = data_.ColumnCount();
   ApplyDocumentSet(set, data_.settings);
   // Another column count is a change of the columns themselves.
@@ -250,7 +250,7 @@ void CListoraDoc::ApplySettings(const SettingsSet& set) {
   Changed(DocHint::Kind::kNewDocument);
 }
 
-void CListoraDoc::AddColumn() {
+void ListoraDoc::AddColumn() {
   if (listora::AddColumn(data_.settings.columns) == ColumnChange::kAtMaximum) {
     ThePrompt().Error(Owner(), Utf8(msg::kColumnsAtMaximum));
     return;
@@ -260,7 +260,7 @@ void CListoraDoc::AddColumn() {
   MarkModified();
 }
 
-void CListoraDoc::DeleteColumn(int column) {
+void ListoraDoc::DeleteColumn(int column) {
   switch (listora::DeleteColumn(data_.settings.columns, data_.items, column)) {
     case ColumnChange::kAtMinimum:
       ThePrompt().Error(Owner(), Utf8(msg::kCannotDeleteColumn));
@@ -274,6 +274,6 @@ void CListoraDoc::DeleteColumn(int column) {
   MarkModified();
 }
 
-void CListoraDoc::OnAddColumn(wxCommandEvent&) { AddColumn(); }
+void ListoraDoc::OnAddColumn(wxCommandEvent&) { AddColumn(); }
 
 }  // namespace listora

@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraDoc`: the one document. It holds the core's document (items,
+// `ListoraDoc`: the one document. It holds the core's document (items,
 // per-document settings, search history) and its password, reads and writes
 // the ".ltb" file through the core, and is the only code in the program
 // that changes them: every kind of change is one method here, which tells
@@ -21,10 +21,10 @@
 #include "core/app/settings_sets.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/panes/sort.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
 #include "core/tools/list_search.h"
-#include "core/views/sort.h"
 #include "ui/doc/doc_hint.h"
 #include "ui/doc/pane_id.h"
 #include "ui/doc/program_state.h"
@@ -35,9 +35,9 @@ namespace test {
 struct DocumentSetup;
 }  // namespace test
 
-class CListoraDoc : public wxDocument {
+class ListoraDoc : public wxDocument {
  public:
-  CListoraDoc();
+  ListoraDoc();
 
   // The windows and dialogs only read the data; they change it through
   // the methods below.
@@ -198,7 +198,7 @@ class CListoraDoc : public wxDocument {
   // The file as this document last read or wrote it.
   std::optional<FileStamp> stamp_;
 
-  wxDECLARE_DYNAMIC_CLASS(CListoraDoc);
+  wxDECLARE_DYNAMIC_CLASS(ListoraDoc);
 };
 
 // "Listoraファイル (*.ltb)", for the open and save choosers.

@@ -23,16 +23,16 @@ namespace {
 // A refused password closes the progress dialog for the rest of the run.
 void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
   if (message.caption == msg::kAppTitle) {
-    ThePrompt().FileFormatError(CListoraDoc::Owner(), Utf8(message.text));
+    ThePrompt().FileFormatError(ListoraDoc::Owner(), Utf8(message.text));
     return;
   }
   progress.Close();
-  ThePrompt().Error(CListoraDoc::Owner(), Utf8(message.text));
+  ThePrompt().Error(ListoraDoc::Owner(), Utf8(message.text));
 }
 
 }  // namespace
 
-void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
+void ListoraDoc::OnAppendOpen(wxCommandEvent&) {
   const wxArrayString chosen = ThePrompt().OpenFiles(
       Owner(), Utf8(msg::kOpenTitle), DocumentWildcard(), ChooserFolder(this, Program()));
   if (chosen.empty()) return;
@@ -42,7 +42,7 @@ void CListoraDoc::OnAppendOpen(wxCommandEvent&) {
   AppendDocuments(files);
 }
 
-void CListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
+void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
   {
     // One dialog for the whole run, its bar restarted for each file.
     ProgressRun progress(Owner());

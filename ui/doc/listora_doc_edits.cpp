@@ -4,7 +4,7 @@
 
 #include <wx/app.h>
 
-#include "core/views/drag_move.h"
+#include "core/panes/drag_move.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
@@ -12,15 +12,15 @@
 
 namespace listora {
 
-void CListoraDoc::SetCell(int row, int column, std::string_view text) {
+void ListoraDoc::SetCell(int row, int column, std::string_view text) {
   if (row < 0 || row >= data_.items.GetSize() || column < 1 || column >= data_.ColumnCount())
     return;
-  data_.items.SetColumn(column, row, text);
+  data_.items.SetCell(row, column, text);
   Changed(DocHint::Kind::kTexts, row);
   MarkModified();
 }
 
-void CListoraDoc::SetMemo(int row, std::string_view memo) {
+void ListoraDoc::SetMemo(int row, std::string_view memo) {
   if (row < 0 || row >= data_.items.GetSize()) return;
   data_.items.SetMemo(row, memo);
   data_.items.UpdateIconIndex(row);
@@ -28,7 +28,7 @@ void CListoraDoc::SetMemo(int row, std::string_view memo) {
   MarkModified();
 }
 
-void CListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
+void ListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
   if (ascendingRows.empty()) return;
   data_.items.RemoveRows(ascendingRows);
   Changed(DocHint::Kind::kItems);
@@ -36,7 +36,7 @@ void CListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
 }
 
 // A move is not an edit: the document stays as modified as it was.
-bool CListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
+bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
   const std::optional<std::vector<int>> moved =
       DropDraggedRows(data_.items, draggedRows, dropIndex);
   if (!moved) return false;
@@ -48,14 +48,14 @@ bool CListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
 }
 
 // Nor is a sort.
-bool CListoraDoc::SortByColumn(int column, SortFlags& directions) {
+bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
   if (!ClickColumn(data_.items, data_.settings.columns, directions, column)) return false;
   Changed(DocHint::Kind::kItems);
   return true;
 }
 
 // Nor the list search, which only sorts the matches to the top.
-std::optional<ListSearchResult> CListoraDoc::ListSearch(std::string_view text) {
+std::optional<ListSearchResult> ListoraDoc::ListSearch(std::string_view text) {
   std::optional<ListSearchResult> result =
       listora::ListSearch(data_.items, data_.ColumnCount() - 1, text);
   if (!result) return result;
@@ -65,7 +65,7 @@ std::optional<ListSearchResult> CListoraDoc::ListSearch(std::string_view text) {
   return result;
 }
 
-void CListoraDoc::RowsAppended(bool modified) {
+void ListoraDoc::RowsAppended(bool modified) {
   const int count = data_.items.GetSize();
   Changed(DocHint::Kind::kItems, count > 0 ? count - 1 : -1);
   if (modified) MarkModified();

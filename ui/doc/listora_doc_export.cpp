@@ -37,7 +37,7 @@ wxString ExportWildcard(ExportFormat format) {
 
 }  // namespace
 
-void CListoraDoc::OnExport(wxCommandEvent& event) {
+void ListoraDoc::OnExport(wxCommandEvent& event) {
   if (data_.items.GetSize() == 0) return;
   wxWindow* owner = Owner();
   const ExportFormat format = FormatOf(event.GetId());

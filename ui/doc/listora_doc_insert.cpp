@@ -31,7 +31,7 @@ class PaintPump {
 
 }  // namespace
 
-InsertResult CListoraDoc::InsertPaths(const std::vector<std::filesystem::path>& paths) {
+InsertResult ListoraDoc::InsertPaths(const std::vector<std::filesystem::path>& paths) {
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();

@@ -13,13 +13,13 @@
 
 namespace listora {
 
-void CListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
+void ListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
   listora::SetColumnSettings(data_.settings.columns, columns);
   Changed(DocHint::Kind::kColumns);
   MarkModified();
 }
 
-int CListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view imagePath) {
+int ListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view imagePath) {
   ItemFields fields;
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
     fields.columns[i + 1] = values[i];
@@ -30,17 +30,17 @@ int CListoraDoc::AddItem(const std::vector<std::string>& values, std::string_vie
   return row;
 }
 
-void CListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
-                             const std::string* imagePath) {
+void ListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
+                            const std::string* imagePath) {
   if (row < 0 || row >= data_.items.GetSize()) return;
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
-    data_.items.SetColumn(static_cast<int>(i) + 1, row, values[i]);
+    data_.items.SetCell(row, static_cast<int>(i) + 1, values[i]);
   if (imagePath) AttachImageQuietly(std::span<const int>(&row, 1), *imagePath);
   Changed(imagePath ? DocHint::Kind::kCells : DocHint::Kind::kTexts, row);
   MarkModified();
 }
 
-std::string CListoraDoc::AttachImageQuietly(std::span<const int> rows, std::string_view path) {
+std::string ListoraDoc::AttachImageQuietly(std::span<const int> rows, std::string_view path) {
   const AttachedImage attached =
       listora::AttachImage(data_.items, rows, path, data_.settings.display, program_->imageFolder,
                            [](const std::filesystem::path&) {
@@ -50,19 +50,19 @@ std::string CListoraDoc::AttachImageQuietly(std::span<const int> rows, std::stri
   return attached.storedPath;
 }
 
-std::string CListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
+std::string ListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
   std::string stored = AttachImageQuietly(rows, path);
   Changed(DocHint::Kind::kCells, rows.size() == 1 ? rows.front() : -1);
   MarkModified();
   return stored;
 }
 
-FindReplaceSession CListoraDoc::StartFindReplace() {
+FindReplaceSession ListoraDoc::StartFindReplace() {
   return FindReplaceSession(data_.items, data_.ColumnCount() - 1);
 }
 
-FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
-                                               const FindReplaceOptions& options) {
+FindStepResult ListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
+                                              const FindReplaceOptions& options) {
   const CellPos replacedCell = session.Current();
   const FindStepResult result = session.ReplaceAndFindNext(options);
   if (result.replaced) {
@@ -72,7 +72,7 @@ FindStepResult CListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
   return result;
 }
 
-ReplaceAllResult CListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options) {
+ReplaceAllResult ListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options) {
   ReplaceAllResult result;
   {
     ProgressRun progress(Owner());
@@ -86,11 +86,11 @@ ReplaceAllResult CListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplac
   return result;
 }
 
-void CListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
+void ListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
   data_.settings.autoInsert = settings;
 }
 
-InsertResult CListoraDoc::RunAutoInsert() {
+InsertResult ListoraDoc::RunAutoInsert() {
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();

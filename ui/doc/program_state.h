@@ -8,20 +8,20 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/print/print_layout.h"
 #include "core/tools/auto_insert_settings.h"
 
 namespace listora {
 
 struct ProgramState {
-  ProgramState(Profile& settingsFile, std::filesystem::path programDir)
-      : settings(settingsFile), executableDir(std::move(programDir)) {}
+  ProgramState(SettingsFile& file, std::filesystem::path programDir)
+      : settingsFile(file), executableDir(std::move(programDir)) {}
 
   // Derives the skip mask again from the settings file's "Attribute" section.
-  void ReadAttributeSkipMask() { attributeSkipMask = listora::ReadAttributeSkipMask(settings); }
+  void ReadAttributeSkipMask() { attributeSkipMask = listora::ReadAttributeSkipMask(settingsFile); }
 
-  Profile& settings;
+  SettingsFile& settingsFile;
   // The program's folder; relative image folders are taken from it.
   std::filesystem::path executableDir;
   // Where image files are copied and looked up (empty: stored paths are

@@ -9,20 +9,20 @@
 
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
-#include "ui/views/tree_pane.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
+#include "ui/panes/tree_pane.h"
 
 namespace listora {
 
 namespace {
 
 // The open document of the main window `window` lies in.
-CListoraDoc* DocumentOf(wxWindow* window) {
+ListoraDoc* DocumentOf(wxWindow* window) {
   auto* frame = dynamic_cast<wxDocParentFrame*>(wxGetTopLevelParent(window));
   wxDocManager* manager = frame ? frame->GetDocumentManager() : nullptr;
-  return manager ? dynamic_cast<CListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
+  return manager ? dynamic_cast<ListoraDoc*>(manager->GetCurrentDocument()) : nullptr;
 }
 
 // The text after the last "." of the path; the whole path when it has none.
@@ -92,7 +92,7 @@ bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& file
 void DropOnPane(const PaneSet& panes, DropPane pane, const wxArrayString& files) {
   switch (pane) {
     case DropPane::kList:
-      if (CListoraDoc* doc = DocumentOf(panes.list)) {
+      if (ListoraDoc* doc = DocumentOf(panes.list)) {
         std::vector<std::filesystem::path> paths;
         for (const wxString& file : files) paths.emplace_back(file.utf8_string());
         doc->InsertPaths(paths);

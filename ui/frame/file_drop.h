@@ -6,7 +6,7 @@
 
 #include <wx/dnd.h>
 
-#include "ui/views/pane_set.h"
+#include "ui/panes/pane_set.h"
 
 namespace listora {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/app/window_placement.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 
 namespace listora {
 
@@ -26,7 +26,7 @@ std::vector<WindowRect> Screens() {
 
 }  // namespace
 
-FramePlacement::FramePlacement(wxFrame& frame, Profile& profile)
+FramePlacement::FramePlacement(wxFrame& frame, SettingsFile& profile)
     : frame_(frame), profile_(profile) {
   const WindowPlacement placement = ReadWindowPlacement(profile_);
   maximised_ = placement.mode == StartMode::kMaximised;

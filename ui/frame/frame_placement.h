@@ -10,13 +10,13 @@ class wxFrame;
 
 namespace listora {
 
-class Profile;
+class SettingsFile;
 
 class FramePlacement {
  public:
   // Moves the frame to its stored rectangle unless it starts maximised, and
   // follows its normal rectangle from then on.
-  FramePlacement(wxFrame& frame, Profile& profile);
+  FramePlacement(wxFrame& frame, SettingsFile& profile);
 
   bool StartsMaximised() const { return maximised_; }
   void Store();
@@ -25,7 +25,7 @@ class FramePlacement {
   void Track();
 
   wxFrame& frame_;
-  Profile& profile_;
+  SettingsFile& profile_;
   bool maximised_ = true;
   wxRect normal_;
 };

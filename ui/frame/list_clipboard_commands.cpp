@@ -1,21 +1,21 @@
-// `CListoraView`'s clipboard commands: copying selected items as text and
+// `ListoraView`'s clipboard commands: copying selected items as text and
 // pasting text into the one selected item.
 
-#include "core/views/list_clipboard.h"
+#include "core/panes/list_clipboard.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/listora_view.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_clipboard_io.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_clipboard_io.h"
 
 namespace listora {
 
-void CListoraView::OnCopyAllFields(wxCommandEvent&) {
-  CItemListCtrl* list = List();
+void ListoraView::OnCopyAllFields(wxCommandEvent&) {
+  ItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -23,8 +23,8 @@ void CListoraView::OnCopyAllFields(wxCommandEvent&) {
   PutClipboardText(CopyFieldsText(data.items, rows, data.ColumnCount()));
 }
 
-void CListoraView::OnCopyColumn(wxCommandEvent& event) {
-  CItemListCtrl* list = List();
+void ListoraView::OnCopyColumn(wxCommandEvent& event) {
+  ItemListCtrl* list = List();
   const Document& data = Doc()->Data();
   const int column = event.GetId() - cmd::kCopyColumn1 + 1;
   if (!list || column >= data.ColumnCount()) return;
@@ -33,13 +33,13 @@ void CListoraView::OnCopyColumn(wxCommandEvent& event) {
   PutClipboardText(CopyColumnText(data.items, rows, column));
 }
 
-int CListoraView::PasteRow() const {
-  CItemListCtrl* list = List();
+int ListoraView::PasteRow() const {
+  ItemListCtrl* list = List();
   if (!list || list->GetSelectedItemCount() != 1) return -1;
   return list->Selection().NextSelected(-1);
 }
 
-void CListoraView::OnPasteAllFields(wxCommandEvent&) {
+void ListoraView::OnPasteAllFields(wxCommandEvent&) {
   const int row = PasteRow();
   if (row < 0) return;
   const std::optional<std::string> text = TakeClipboardText();
@@ -51,7 +51,7 @@ void CListoraView::OnPasteAllFields(wxCommandEvent&) {
   Doc()->ModifyItem(row, SplitPastedFields(*text, userColumns), nullptr);
 }
 
-void CListoraView::OnPasteColumn(wxCommandEvent& event) {
+void ListoraView::OnPasteColumn(wxCommandEvent& event) {
   const int column = event.GetId() - cmd::kPasteColumn1 + 1;
   const int row = PasteRow();
   if (row < 0 || column >= Doc()->Data().ColumnCount()) return;

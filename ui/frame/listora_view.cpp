@@ -6,31 +6,31 @@
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/text_pane.h"
+#include "ui/panes/tree_pane.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/table_printout.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/text_pane.h"
-#include "ui/views/tree_pane.h"
 
 namespace listora {
 
-wxIMPLEMENT_CLASS(CListoraView, wxView);
+wxIMPLEMENT_CLASS(ListoraView, wxView);
 
-CListoraView::CListoraView(CMainFrame& frame) : frame_(&frame) {}
+ListoraView::ListoraView(MainFrame& frame) : frame_(&frame) {}
 
-CListoraDoc* CListoraView::Doc() const { return static_cast<CListoraDoc*>(GetDocument()); }
-CMainFrame* CListoraView::Frame() const { return frame_.get(); }
+ListoraDoc* ListoraView::Doc() const { return static_cast<ListoraDoc*>(GetDocument()); }
+MainFrame* ListoraView::Frame() const { return frame_.get(); }
 
-PaneSet CListoraView::PaneWindows() const {
-  const CMainFrame* frame = Frame();
+PaneSet ListoraView::PaneWindows() const {
+  const MainFrame* frame = Frame();
   return frame ? frame->PaneWindows() : PaneSet{};
 }
 
-CItemListCtrl* CListoraView::List() const { return PaneWindows().list; }
+ItemListCtrl* ListoraView::List() const { return PaneWindows().list; }
 
-void CListoraView::AttachPanes(CListoraDoc* doc) {
+void ListoraView::AttachPanes(ListoraDoc* doc) {
   const PaneSet panes = PaneWindows();
   if (panes.list) panes.list->Attach(doc ? &doc->Data() : nullptr);
   if (panes.tree) panes.tree->Attach(doc);
@@ -38,101 +38,101 @@ void CListoraView::AttachPanes(CListoraDoc* doc) {
   if (panes.image) panes.image->Attach(doc);
 }
 
-bool CListoraView::OnCreate(wxDocument* doc, long) {
-  CMainFrame* frame = Frame();
-  CItemListCtrl* list = List();
+bool ListoraView::OnCreate(wxDocument* doc, long) {
+  MainFrame* frame = Frame();
+  ItemListCtrl* list = List();
   if (!frame || !list) return false;
   SetFrame(frame);
-  AttachPanes(static_cast<CListoraDoc*>(doc));
-  static_cast<CListoraDoc*>(doc)->SetEditCommitter([this] {
-    if (CItemListCtrl* list = List()) list->EndCellEdit(false);
+  AttachPanes(static_cast<ListoraDoc*>(doc));
+  static_cast<ListoraDoc*>(doc)->SetEditCommitter([this] {
+    if (ItemListCtrl* list = List()) list->EndCellEdit(false);
   });
-  list->Bind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
-  list->Bind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
-  list->Bind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
-  list->Bind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
-  list->Bind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
-  list->Bind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
-  list->Bind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
-  frame->SearchBox()->Bind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved, this);
+  list->Bind(wxEVT_LIST_ITEM_FOCUSED, &ListoraView::OnItemFocused, this);
+  list->Bind(EVT_ITEM_LIST_SELECTION, &ListoraView::OnSelectionChanged, this);
+  list->Bind(wxEVT_LIST_KEY_DOWN, &ListoraView::OnListKey, this);
+  list->Bind(wxEVT_LIST_COL_CLICK, &ListoraView::OnColumnClick, this);
+  list->Bind(wxEVT_LIST_END_LABEL_EDIT, &ListoraView::OnCellEdited, this);
+  list->Bind(EVT_ITEM_LIST_DROP, &ListoraView::OnRowsDropped, this);
+  list->Bind(EVT_ITEM_LIST_COLUMNS, &ListoraView::OnColumnsArranged, this);
+  frame->SearchField()->Bind(EVT_SEARCH_HISTORY_REMOVED, &ListoraView::OnHistoryEntryRemoved, this);
   ListenToPanes(true);
   Activate(true);
   return true;
 }
 
-bool CListoraView::OnClose(bool deleteWindow) {
+bool ListoraView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
-  if (CItemListCtrl* list = List()) {
-    list->Unbind(wxEVT_LIST_ITEM_FOCUSED, &CListoraView::OnItemFocused, this);
-    list->Unbind(EVT_ITEM_LIST_SELECTION, &CListoraView::OnSelectionChanged, this);
-    list->Unbind(wxEVT_LIST_KEY_DOWN, &CListoraView::OnListKey, this);
-    list->Unbind(wxEVT_LIST_COL_CLICK, &CListoraView::OnColumnClick, this);
-    list->Unbind(wxEVT_LIST_END_LABEL_EDIT, &CListoraView::OnCellEdited, this);
-    list->Unbind(EVT_ITEM_LIST_DROP, &CListoraView::OnRowsDropped, this);
-    list->Unbind(EVT_ITEM_LIST_COLUMNS, &CListoraView::OnColumnsArranged, this);
+  if (ItemListCtrl* list = List()) {
+    list->Unbind(wxEVT_LIST_ITEM_FOCUSED, &ListoraView::OnItemFocused, this);
+    list->Unbind(EVT_ITEM_LIST_SELECTION, &ListoraView::OnSelectionChanged, this);
+    list->Unbind(wxEVT_LIST_KEY_DOWN, &ListoraView::OnListKey, this);
+    list->Unbind(wxEVT_LIST_COL_CLICK, &ListoraView::OnColumnClick, this);
+    list->Unbind(wxEVT_LIST_END_LABEL_EDIT, &ListoraView::OnCellEdited, this);
+    list->Unbind(EVT_ITEM_LIST_DROP, &ListoraView::OnRowsDropped, this);
+    list->Unbind(EVT_ITEM_LIST_COLUMNS, &ListoraView::OnColumnsArranged, this);
   }
   ListenToPanes(false);
-  if (CMainFrame* frame = Frame())
-    frame->SearchBox()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &CListoraView::OnHistoryEntryRemoved,
-                               this);
-  if (CListoraDoc* doc = Doc()) doc->SetEditCommitter({});
+  if (MainFrame* frame = Frame())
+    frame->SearchField()->Unbind(EVT_SEARCH_HISTORY_REMOVED, &ListoraView::OnHistoryEntryRemoved,
+                                 this);
+  if (ListoraDoc* doc = Doc()) doc->SetEditCommitter({});
   AttachPanes(nullptr);
   SetFrame(nullptr);
   return true;
 }
 
-void CListoraView::ListenToPanes(bool listen) {
+void ListoraView::ListenToPanes(bool listen) {
   const PaneSet panes = PaneWindows();
   const auto on = [this, listen](wxWindow* pane, const wxEventTypeTag<PaneEvent>& type,
-                                 void (CListoraView::*handler)(PaneEvent&)) {
+                                 void (ListoraView::*handler)(PaneEvent&)) {
     if (!pane) return;
     if (listen)
       pane->Bind(type, handler, this);
     else
       pane->Unbind(type, handler, this);
   };
-  on(panes.text, EVT_PANE_MEMO, &CListoraView::OnMemoTyped);
-  on(panes.image, EVT_PANE_IMAGE, &CListoraView::OnImageChosen);
-  on(panes.image, EVT_PANE_IMAGE_FIT, &CListoraView::OnImageFitChosen);
-  on(panes.tree, EVT_PANE_TREE_SEARCH, &CListoraView::OnTreeSearch);
+  on(panes.text, EVT_PANE_MEMO, &ListoraView::OnMemoTyped);
+  on(panes.image, EVT_PANE_IMAGE, &ListoraView::OnImageChosen);
+  on(panes.image, EVT_PANE_IMAGE_FIT, &ListoraView::OnImageFitChosen);
+  on(panes.tree, EVT_PANE_TREE_SEARCH, &ListoraView::OnTreeSearch);
 }
 
-void CListoraView::OnMemoTyped(PaneEvent& event) {
-  if (CListoraDoc* doc = Doc()) doc->SetMemo(event.GetInt(), event.text);
+void ListoraView::OnMemoTyped(PaneEvent& event) {
+  if (ListoraDoc* doc = Doc()) doc->SetMemo(event.GetInt(), event.text);
 }
 
-void CListoraView::OnImageChosen(PaneEvent& event) {
-  CListoraDoc* doc = Doc();
+void ListoraView::OnImageChosen(PaneEvent& event) {
+  ListoraDoc* doc = Doc();
   if (!doc) return;
   event.text = doc->AttachImage(event.rows, event.text);
   event.done = true;
 }
 
-void CListoraView::OnImageFitChosen(PaneEvent& event) {
-  if (CListoraDoc* doc = Doc()) doc->SetImageFit(event.GetInt() != 0);
+void ListoraView::OnImageFitChosen(PaneEvent& event) {
+  if (ListoraDoc* doc = Doc()) doc->SetImageFit(event.GetInt() != 0);
 }
 
 // The list search of the search box, with the node's text and without
 // touching the box's history.
-void CListoraView::OnTreeSearch(PaneEvent& event) {
-  if (CListoraDoc* doc = Doc()) doc->ListSearch(event.text);
+void ListoraView::OnTreeSearch(PaneEvent& event) {
+  if (ListoraDoc* doc = Doc()) doc->ListSearch(event.text);
 }
 
-void CListoraView::OnDraw(wxDC*) {
+void ListoraView::OnDraw(wxDC*) {
   // The panes are windows of their own and paint themselves.
 }
 
-wxPrintout* CListoraView::OnCreatePrintout() {
-  CListoraDoc* doc = Doc();
+wxPrintout* ListoraView::OnCreatePrintout() {
+  ListoraDoc* doc = Doc();
   if (!doc) return nullptr;
   return new TablePrintout(ScreenPrintSource(*doc, List()));
 }
 
-void CListoraView::OnUpdate(wxView*, wxObject* hint) {
+void ListoraView::OnUpdate(wxView*, wxObject* hint) {
   const auto* docHint = dynamic_cast<const DocHint*>(hint);
   const DocHint::Kind kind = docHint ? docHint->GetKind() : DocHint::Kind::kNewDocument;
-  CItemListCtrl* list = List();
+  ItemListCtrl* list = List();
   const long row = docHint ? docHint->Row() : -1;
   const bool oneRow = list && row >= 0 && row < list->GetItemCount();
   switch (kind) {
@@ -140,7 +140,7 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
     case DocHint::Kind::kOpenedDocument: InitialUpdate(true); break;
     case DocHint::Kind::kColumns:
       ShowColumns();
-      if (CListoraDoc* doc = Doc(); doc && Frame())
+      if (ListoraDoc* doc = Doc(); doc && Frame())
         Frame()->RebuildColumnMenus(doc->Data().settings.columns);
       break;
     case DocHint::Kind::kItems: ShowRows(*docHint); break;
@@ -156,7 +156,7 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
     case DocHint::Kind::kMemo:
       if (!oneRow) break;
       list->RefreshItem(static_cast<int>(row));
-      if (CTextPane* text = PaneWindows().text; text && text->CurrentRow() == row)
+      if (TextPane* text = PaneWindows().text; text && text->CurrentRow() == row)
         text->ShowMemo(static_cast<int>(row), Doc()->Data().items.Memo(static_cast<int>(row)));
       break;
     case DocHint::Kind::kSearchHistory: ShowSearchHistory(); break;
@@ -166,8 +166,8 @@ void CListoraView::OnUpdate(wxView*, wxObject* hint) {
 // Rows were added, removed or reordered: the list takes the new count and
 // the selection the hint asks for and scrolls to its row; the counts and
 // the panes that follow the focused row catch up.
-void CListoraView::ShowRows(const DocHint& hint) {
-  if (CItemListCtrl* list = List()) {
+void ListoraView::ShowRows(const DocHint& hint) {
+  if (ItemListCtrl* list = List()) {
     list->SyncItemCount();
     if (hint.Selects()) list->SelectRowRange(hint.SelectFirst(), hint.SelectLast());
     if (hint.Row() >= 0 && hint.Row() < list->GetItemCount())
@@ -177,27 +177,27 @@ void CListoraView::ShowRows(const DocHint& hint) {
   ShowFocusedItem();
 }
 
-void CListoraView::InitialUpdate(bool opened) {
-  CMainFrame* frame = Frame();
+void ListoraView::InitialUpdate(bool opened) {
+  MainFrame* frame = Frame();
   const PaneSet panes = PaneWindows();
   const Document& data = Doc()->Data();
   const DocumentSettings& settings = data.settings;
   Doc()->UpdateImageFolder();
 
   ShowColumns();
-  if (CItemListCtrl* list = panes.list) {
+  if (ItemListCtrl* list = panes.list) {
     list->ApplyStyle();
     list->SyncItemCount();
   }
-  if (CTextPane* text = panes.text) {
+  if (TextPane* text = panes.text) {
     text->ApplyStyle(settings.styles.pane[ViewStyles::kText]);
     text->ShowMemo(-1, {});
   }
-  if (CTreePane* tree = panes.tree) {
+  if (TreePane* tree = panes.tree) {
     tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree], settings.display.treeIcons != 0);
     tree->Clear();
   }
-  if (CImagePane* image = panes.image) {
+  if (ImagePane* image = panes.image) {
     image->ApplyStyle(settings.styles.pane[ViewStyles::kImage], settings.display.imageFit != 0);
     image->ReleaseImage();
   }
@@ -208,7 +208,7 @@ void CListoraView::InitialUpdate(bool opened) {
     // The search box keeps its list for a new document, which takes it as
     // its history.
     std::vector<std::string> history;
-    for (const wxString& entry : frame->SearchBox()->History())
+    for (const wxString& entry : frame->SearchField()->History())
       history.push_back(TextFromWx(entry));
     Doc()->SetSearchHistory(std::move(history));
   }
@@ -218,40 +218,40 @@ void CListoraView::InitialUpdate(bool opened) {
   frame->ApplyBarVisibility(settings.display);
 }
 
-void CListoraView::ShowColumns() {
-  CItemListCtrl* list = List();
+void ListoraView::ShowColumns() {
+  ItemListCtrl* list = List();
   if (!list) return;
   list->RebuildColumns();
   list->SetDisplayOrder(Doc()->DisplayOrder());
 }
 
-void CListoraView::ShowCounts() {
-  CMainFrame* frame = Frame();
-  CItemListCtrl* list = List();
+void ListoraView::ShowCounts() {
+  MainFrame* frame = Frame();
+  ItemListCtrl* list = List();
   if (!frame || !list) return;
   frame->SetTotalCount(list->GetItemCount());
   frame->SetSelectedCount(list->GetSelectedItemCount());
 }
 
-void CListoraView::ShowItem(long row) {
+void ListoraView::ShowItem(long row) {
   const PaneSet panes = PaneWindows();
   const Document& data = Doc()->Data();
   if (row < 0 || row >= data.items.GetSize()) return;
   const int index = static_cast<int>(row);
-  if (CImagePane* image = panes.image) {
+  if (ImagePane* image = panes.image) {
     const std::string_view path = data.items.ImagePath(index);
     if (path.empty())
       image->ReleaseImage();
     else
       image->ShowImage(ResolveImagePath(path, data.settings.display, Doc()->Program().imageFolder));
   }
-  if (CTextPane* text = panes.text) text->ShowMemo(index, data.items.Memo(index));
+  if (TextPane* text = panes.text) text->ShowMemo(index, data.items.Memo(index));
 }
 
 // Rows moved or went: the text and image panes show what the focused row
 // holds now (nothing without one), so a memo edit lands in the item shown.
-void CListoraView::ShowFocusedItem() {
-  CItemListCtrl* list = List();
+void ListoraView::ShowFocusedItem() {
+  ItemListCtrl* list = List();
   const int row = list ? list->FocusedRow() : -1;
   if (row >= 0 && row < Doc()->Data().items.GetSize()) {
     ShowItem(row);
@@ -262,51 +262,51 @@ void CListoraView::ShowFocusedItem() {
   if (panes.image) panes.image->ReleaseImage();
 }
 
-void CListoraView::ShowSearchHistory() {
-  CMainFrame* frame = Frame();
+void ListoraView::ShowSearchHistory() {
+  MainFrame* frame = Frame();
   if (!frame) return;
   std::vector<wxString> entries;
   for (const std::string& entry : Doc()->SearchHistory()) entries.push_back(ToWx(entry));
-  frame->SearchBox()->ShowHistory(entries);
+  frame->SearchField()->ShowHistory(entries);
 }
 
-void CListoraView::OnChangeFilename() {
-  CMainFrame* frame = Frame();
-  CListoraDoc* doc = Doc();
+void ListoraView::OnChangeFilename() {
+  MainFrame* frame = Frame();
+  ListoraDoc* doc = Doc();
   if (!frame || !doc) return;
   frame->SetTitle(doc->GetUserReadableName() + " - Listora" + (doc->IsModified() ? "*" : ""));
 }
 
-void CListoraView::OnItemFocused(wxListEvent& event) {
+void ListoraView::OnItemFocused(wxListEvent& event) {
   event.Skip();
   ShowItem(event.GetIndex());
 }
 
 // The list reports every change of its selection once, however it was
 // made: by mouse, keys, a command or a caller.
-void CListoraView::OnSelectionChanged(wxCommandEvent& event) {
+void ListoraView::OnSelectionChanged(wxCommandEvent& event) {
   event.Skip();
   if (Frame() && List()) Frame()->SetSelectedCount(List()->GetSelectedItemCount());
 }
 
-void CListoraView::OnListKey(wxListEvent& event) {
+void ListoraView::OnListKey(wxListEvent& event) {
   event.Skip();
   if (event.GetKeyCode() == WXK_DELETE && List() && List()->GetSelectedItemCount() > 0)
     CallAfter([this] { DeleteSelected(); });
 }
 
-void CListoraView::OnSelectAll(wxCommandEvent&) {
-  if (CItemListCtrl* list = List()) list->SelectAllRows();
+void ListoraView::OnSelectAll(wxCommandEvent&) {
+  if (ItemListCtrl* list = List()) list->SelectAllRows();
 }
 
-void CListoraView::OnInvertSelection(wxCommandEvent&) {
-  if (CItemListCtrl* list = List()) list->InvertSelection();
+void ListoraView::OnInvertSelection(wxCommandEvent&) {
+  if (ItemListCtrl* list = List()) list->InvertSelection();
 }
 
-void CListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
+void ListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
 
-void CListoraView::DeleteSelected() {
-  CItemListCtrl* list = List();
+void ListoraView::DeleteSelected() {
+  ItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> rows = list->SelectedRows();
   if (rows.empty()) return;
@@ -315,8 +315,8 @@ void CListoraView::DeleteSelected() {
   Doc()->DeleteRows(rows);
 }
 
-void CListoraView::OnMove(wxCommandEvent& event) {
-  CItemListCtrl* list = List();
+void ListoraView::OnMove(wxCommandEvent& event) {
+  ItemListCtrl* list = List();
   if (!list || list->GetItemCount() == 0) return;
   const int count = list->GetItemCount();
   const int row = event.GetId() == cmd::kMoveFirst    ? 0
@@ -328,15 +328,15 @@ void CListoraView::OnMove(wxCommandEvent& event) {
 // A header click sorts the whole table by the column; the rows are drawn
 // again once, selection and focus staying at their row numbers, and the
 // text and image panes show the item now in the focused row.
-void CListoraView::OnColumnClick(wxListEvent& event) {
-  CItemListCtrl* list = List();
+void ListoraView::OnColumnClick(wxListEvent& event) {
+  ItemListCtrl* list = List();
   if (!list) return;
   list->EndCellEdit(false);
   Doc()->SortByColumn(event.GetColumn(), list->SortDirections());
 }
 
 // The end of an in-place edit: a non-empty text becomes the cell's text.
-void CListoraView::OnCellEdited(wxListEvent& event) {
+void ListoraView::OnCellEdited(wxListEvent& event) {
   if (event.IsEditCancelled() || event.GetLabel().empty()) return;
   Doc()->SetCell(static_cast<int>(event.GetIndex()), event.GetColumn(),
                  TextFromWx(event.GetLabel()));
@@ -344,16 +344,16 @@ void CListoraView::OnCellEdited(wxListEvent& event) {
 
 // Dragged rows let go: they move together in front of the drop row and stay
 // selected. A move does not make the document modified.
-void CListoraView::OnRowsDropped(wxCommandEvent& event) {
-  CItemListCtrl* list = List();
+void ListoraView::OnRowsDropped(wxCommandEvent& event) {
+  ItemListCtrl* list = List();
   if (!list) return;
   const std::vector<int> dragged = list->DraggedRows();
   Doc()->MoveRows(dragged, event.GetInt());
 }
 
 // The document keeps the columns' widths and order as the user leaves them.
-void CListoraView::OnColumnsArranged(wxCommandEvent&) {
-  CItemListCtrl* list = List();
+void ListoraView::OnColumnsArranged(wxCommandEvent&) {
+  ItemListCtrl* list = List();
   if (!list) return;
   std::vector<int> widths;
   for (int column = 0; column < list->GetColumnCount(); ++column)
@@ -361,19 +361,19 @@ void CListoraView::OnColumnsArranged(wxCommandEvent&) {
   Doc()->ArrangeColumns(widths, list->DisplayOrder());
 }
 
-void CListoraView::OnHistoryEntryRemoved(wxCommandEvent& event) {
+void ListoraView::OnHistoryEntryRemoved(wxCommandEvent& event) {
   Doc()->RemoveSearchHistory(static_cast<std::size_t>(event.GetInt()));
 }
 
-void CListoraView::OnDeleteColumn(wxCommandEvent&) {
-  if (CItemListCtrl* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
+void ListoraView::OnDeleteColumn(wxCommandEvent&) {
+  if (ItemListCtrl* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
 }
 
 // The search box's list search; the text goes on top of the box's history.
-void CListoraView::OnListSearch(wxCommandEvent&) {
-  CMainFrame* frame = Frame();
+void ListoraView::OnListSearch(wxCommandEvent&) {
+  MainFrame* frame = Frame();
   if (!frame) return;
-  CSearchBox* box = frame->SearchBox();
+  SearchBox* box = frame->SearchField();
   if (const auto result = Doc()->ListSearch(TextFromWx(box->GetValue())))
     Doc()->AddSearchHistory(result->text);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// `CListoraView`: the list view of the document template. It binds the open
+// `ListoraView`: the list view of the document template. It binds the open
 // document to the panes the main frame hands it (the list control shows the
 // item table, the text and image panes follow its current item), redraws
 // them from the document's hints, and carries the list's commands, which
@@ -11,21 +11,21 @@
 #include <vector>
 
 #include "ui/frame/main_frame.h"
-#include "ui/views/pane_events.h"
-#include "ui/views/pane_set.h"
+#include "ui/panes/pane_events.h"
+#include "ui/panes/pane_set.h"
 
 class wxListEvent;
 
 namespace listora {
 
-class CListoraDoc;
+class ListoraDoc;
 class DocHint;
-class CItemListCtrl;
+class ItemListCtrl;
 
-class CListoraView : public wxView {
+class ListoraView : public wxView {
  public:
   // The frame whose panes show the document; it may go before the view.
-  explicit CListoraView(CMainFrame& frame);
+  explicit ListoraView(MainFrame& frame);
 
   bool OnCreate(wxDocument* doc, long flags) override;
   void OnDraw(wxDC* dc) override;
@@ -50,13 +50,13 @@ class CListoraView : public wxView {
   void OnPasteColumn(wxCommandEvent& event);
 
  private:
-  CListoraDoc* Doc() const;
-  CMainFrame* Frame() const;
-  CItemListCtrl* List() const;
+  ListoraDoc* Doc() const;
+  MainFrame* Frame() const;
+  ItemListCtrl* List() const;
   // The frame's panes; none once the frame has gone.
   PaneSet PaneWindows() const;
   // The document the panes edit; null detaches them.
-  void AttachPanes(CListoraDoc* doc);
+  void AttachPanes(ListoraDoc* doc);
 
   void InitialUpdate(bool opened);
   void ShowColumns();
@@ -86,9 +86,9 @@ class CListoraView : public wxView {
   // The one selected row a paste writes to, -1 unless exactly one is.
   int PasteRow() const;
 
-  wxWeakRef<CMainFrame> frame_;
+  wxWeakRef<MainFrame> frame_;
 
-  wxDECLARE_CLASS(CListoraView);
+  wxDECLARE_CLASS(ListoraView);
 };
 
 }  // namespace listora

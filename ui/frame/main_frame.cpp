@@ -16,7 +16,7 @@
 
 #include "core/app/settings_sets.h"
 #include "core/app/window_placement.h"
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "ui/base/command.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/program_icon.h"
@@ -26,11 +26,11 @@
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/frame/recent_file_menu.h"
-#include "ui/views/image_pane.h"
-#include "ui/views/item_list_ctrl.h"
-#include "ui/views/list_menus.h"
-#include "ui/views/text_pane.h"
-#include "ui/views/tree_pane.h"
+#include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_menus.h"
+#include "ui/panes/text_pane.h"
+#include "ui/panes/tree_pane.h"
 
 namespace listora {
 
@@ -60,7 +60,7 @@ PaneId PaneFor(int id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
+MainFrame::MainFrame(wxDocManager* manager, ProgramState& program)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, "Listora", wxDefaultPosition, wxSize(800, 600)),
       program_(program) {
   SetIcons(ProgramIcons());
@@ -73,8 +73,8 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
   const int widths[kStatusFields] = {-1, 50, 50, 50};
   GetStatusBar()->SetStatusWidths(kStatusFields, widths);
 
-  placement_ = std::make_unique<FramePlacement>(*this, program_.settings);
-  const StartBars bars = ReadStartBars(program_.settings);
+  placement_ = std::make_unique<FramePlacement>(*this, program_.settingsFile);
+  const StartBars bars = ReadStartBars(program_.settingsFile);
   if (!bars.toolBar) controls_.bar->Hide();
   if (!bars.statusBar) GetStatusBar()->Hide();
   CreatePanes();
@@ -83,7 +83,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
   sizer->Add(&grid_->Main(), wxSizerFlags(1).Expand());
   SetSizer(sizer);
 
-  Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
+  Bind(wxEVT_SIZE, &MainFrame::OnSize, this);
   ShowRecentFiles();
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     UpdateKeyIndicators();
@@ -98,26 +98,26 @@ CMainFrame::CMainFrame(wxDocManager* manager, ProgramState& program)
   SetDropTarget(new MainWindowDrop(this, panes_));
 }
 
-CMainFrame::~CMainFrame() {
+MainFrame::~MainFrame() {
   placement_->Store();
   panes_ = PaneSet{};
 }
 
-void CMainFrame::CreatePanes() {
+void MainFrame::CreatePanes() {
   grid_ = std::make_unique<PaneGrid>(this);
-  auto* list = new CItemListCtrl(grid_->LeftParent());
-  auto* text = new CTextPane(grid_->LeftParent(), *list);
-  auto* tree = new CTreePane(grid_->RightParent(), ReadStartBars(program_.settings).treeToolBar);
-  auto* image = new CImagePane(grid_->RightParent(), *list);
+  auto* list = new ItemListCtrl(grid_->LeftParent());
+  auto* text = new TextPane(grid_->LeftParent(), *list);
+  auto* tree = new TreePane(grid_->RightParent(), ReadStartBars(program_.settingsFile).treeToolBar);
+  auto* image = new ImagePane(grid_->RightParent(), *list);
   grid_->SetPanes(list, text, tree, image);
   panes_ = PaneSet{list, tree, text, image};
   // The text box would take dropped files as text of its own.
   text->SetDropTarget(new MainWindowDrop(text, panes_));
 
   // Letting go of a splitter bar gives the document the split positions.
-  for (CPaneSplitter* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
+  for (PaneSplitter* splitter : {&grid_->Main(), &grid_->Left(), &grid_->Right()}) {
     splitter->SetOnSashReleased([this] {
-      CListoraDoc* doc = CurrentDoc();
+      ListoraDoc* doc = CurrentDoc();
       if (!doc) return;
       ViewLayout now = doc->Data().settings.layout;
       grid_->CaptureSplits(now);
@@ -126,48 +126,48 @@ void CMainFrame::CreatePanes() {
   }
 }
 
-CListoraDoc* CMainFrame::CurrentDoc() const {
-  return dynamic_cast<CListoraDoc*>(m_docManager->GetCurrentDocument());
+ListoraDoc* MainFrame::CurrentDoc() const {
+  return dynamic_cast<ListoraDoc*>(m_docManager->GetCurrentDocument());
 }
 
-void CMainFrame::RebuildColumnMenus(const ColumnDescriptors& columns) {
+void MainFrame::RebuildColumnMenus(const ColumnDescriptors& columns) {
   FillColumnMenus(*menus_.copyColumns, *menus_.pasteColumns, columns);
 }
 
-void CMainFrame::LayoutPanes() {
-  if (CListoraDoc* doc = CurrentDoc()) grid_->ApplySplits(doc->Data().settings.layout);
+void MainFrame::LayoutPanes() {
+  if (ListoraDoc* doc = CurrentDoc()) grid_->ApplySplits(doc->Data().settings.layout);
 }
 
-void CMainFrame::ApplyViewFlags() {
-  CListoraDoc* doc = CurrentDoc();
+void MainFrame::ApplyViewFlags() {
+  ListoraDoc* doc = CurrentDoc();
   if (!doc || !IsShown()) return;
   grid_->ApplyFlags(doc->Data().settings.layout);
   firstLayoutDone_ = true;
   LayoutPanes();
 }
 
-void CMainFrame::ApplyBarVisibility(const DisplayOptions& display) {
+void MainFrame::ApplyBarVisibility(const DisplayOptions& display) {
   if (controls_.bar->IsShown() != (display.mainToolBar != 0))
     controls_.bar->Show(display.mainToolBar != 0);
   if (GetStatusBar()->IsShown() != (display.statusBar != 0))
     GetStatusBar()->Show(display.statusBar != 0);
-  if (CTreePane* tree = panes_.tree; tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
+  if (TreePane* tree = panes_.tree; tree && tree->IsToolBarShown() != (display.treeToolBar != 0))
     tree->ShowToolBar(display.treeToolBar != 0);
   SendSizeEvent();
 }
 
-void CMainFrame::ShowAtStoredPlace() {
+void MainFrame::ShowAtStoredPlace() {
   if (placement_->StartsMaximised()) Maximize();
   Show();
 }
 
-void CMainFrame::SetTotalCount(int count) { controls_.totalCount->SetLabel(TotalCountText(count)); }
+void MainFrame::SetTotalCount(int count) { controls_.totalCount->SetLabel(TotalCountText(count)); }
 
-void CMainFrame::SetSelectedCount(int count) {
+void MainFrame::SetSelectedCount(int count) {
   controls_.selectedCount->SetLabel(SelectedCountText(count));
 }
 
-void CMainFrame::OnSize(wxSizeEvent& event) {
+void MainFrame::OnSize(wxSizeEvent& event) {
   event.Skip();
   // After the frame has sized its children.
   CallAfter([this] {
@@ -176,49 +176,49 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
   });
 }
 
-void CMainFrame::OnTogglePane(wxCommandEvent& event) {
-  CListoraDoc* doc = CurrentDoc();
+void MainFrame::OnTogglePane(wxCommandEvent& event) {
+  ListoraDoc* doc = CurrentDoc();
   const PaneId pane = PaneFor(event.GetId());
   if (doc && grid_->Toggle(pane)) doc->SetPaneShown(pane, grid_->IsVisible(pane));
 }
 
-void CMainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
+void MainFrame::OnUpdatePane(wxUpdateUIEvent& event) {
   event.Check(grid_->IsVisible(PaneFor(event.GetId())));
 }
 
-void CMainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
-  CTreePane* tree = panes_.tree;
+void MainFrame::OnToggleTreeToolBar(wxCommandEvent&) {
+  TreePane* tree = panes_.tree;
   if (!tree) return;
   tree->ShowToolBar(!tree->IsToolBarShown());
-  if (CListoraDoc* doc = CurrentDoc())
+  if (ListoraDoc* doc = CurrentDoc())
     doc->SetTreeToolBarShown(doc->Data().settings.display.treeToolBar == 0);
 }
 
-void CMainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
-  const CTreePane* tree = panes_.tree;
+void MainFrame::OnUpdateTreeToolBar(wxUpdateUIEvent& event) {
+  const TreePane* tree = panes_.tree;
   event.Enable(tree != nullptr);
   event.Check(tree && tree->IsToolBarShown());
 }
 
-void CMainFrame::OnToggleBar(wxCommandEvent& event) {
+void MainFrame::OnToggleBar(wxCommandEvent& event) {
   wxWindow* bar =
       event.GetId() == cmd::kToggleToolBar ? controls_.bar : static_cast<wxWindow*>(GetStatusBar());
   bar->Show(!bar->IsShown());
   SendSizeEvent();
 }
 
-void CMainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
+void MainFrame::OnUpdateBar(wxUpdateUIEvent& event) {
   const wxWindow* bar =
       event.GetId() == cmd::kToggleToolBar ? controls_.bar : static_cast<wxWindow*>(GetStatusBar());
   event.Check(bar->IsShown());
 }
 
-void CMainFrame::ShowRecentFiles() {
+void MainFrame::ShowRecentFiles() {
   if (const wxFileHistory* history = m_docManager->GetFileHistory())
     listora::ShowRecentFiles(*menus_.file, *history);
 }
 
-void CMainFrame::OnSwitchPane(wxCommandEvent& event) {
+void MainFrame::OnSwitchPane(wxCommandEvent& event) {
   // Reading order over the grid, skipping hidden panes.
   const PaneSet& panes = panes_;
   const struct {
@@ -249,7 +249,7 @@ void CMainFrame::OnSwitchPane(wxCommandEvent& event) {
   }
 }
 
-void CMainFrame::UpdateKeyIndicators() {
+void MainFrame::UpdateKeyIndicators() {
   wxStatusBar* status = GetStatusBar();
   if (!status || !status->IsShown()) return;
   const struct {

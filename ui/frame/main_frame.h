@@ -1,5 +1,5 @@
 #pragma once
-// `CMainFrame`: the one main window. Menu bar, main tool bar (search box and
+// `MainFrame`: the one main window. Menu bar, main tool bar (search box and
 // count labels), status bar, and the four panes in their splitters; shows
 // and hides panes and bars, and keeps its place on the screen.
 
@@ -12,22 +12,22 @@
 #include "ui/frame/main_tool_bar.h"
 #include "ui/frame/pane_grid.h"
 #include "ui/frame/search_box.h"
-#include "ui/views/pane_set.h"
+#include "ui/panes/pane_set.h"
 
 class wxStaticText;
 
 namespace listora {
 
-class CListoraDoc;
+class ListoraDoc;
 struct ProgramState;
 class FramePlacement;
 
-class CMainFrame : public wxDocParentFrame {
+class MainFrame : public wxDocParentFrame {
  public:
   // `program` outlives the frame: its settings file gives the window's
   // place and bars, and the print layout command changes its layout.
-  CMainFrame(wxDocManager* manager, ProgramState& program);
-  ~CMainFrame() override;
+  MainFrame(wxDocManager* manager, ProgramState& program);
+  ~MainFrame() override;
 
   // Brings the File menu's recent-file entries up to date with the list.
   void ShowRecentFiles();
@@ -35,7 +35,7 @@ class CMainFrame : public wxDocParentFrame {
   // The four panes, for whoever shows the document in them.
   const PaneSet& PaneWindows() const { return panes_; }
   wxToolBar* MainToolBar() const { return controls_.tools; }
-  CSearchBox* SearchBox() const { return controls_.searchBox; }
+  SearchBox* SearchField() const { return controls_.searchBox; }
   wxStaticText* TotalCountLabel() const { return controls_.totalCount; }
   wxStaticText* SelectedCountLabel() const { return controls_.selectedCount; }
 
@@ -60,7 +60,7 @@ class CMainFrame : public wxDocParentFrame {
   void OnSwitchPane(wxCommandEvent& event);
 
  private:
-  CListoraDoc* CurrentDoc() const;
+  ListoraDoc* CurrentDoc() const;
   void CreatePanes();
   void LayoutPanes();
   void OnSize(wxSizeEvent& event);

@@ -5,8 +5,8 @@
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/frame/recent_file_menu.h"
+#include "ui/panes/list_menus.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/list_menus.h"
 
 namespace listora {
 

@@ -76,7 +76,7 @@ void AddButtons(wxToolBar& bar, MainToolBarControls& controls) {
   AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R");
   AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I");
   bar.AddSeparator();
-  controls.searchBox = new CSearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
+  controls.searchBox = new SearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
   controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
   bar.AddControl(controls.searchBox);
   AddButton(bar, cmd::kSearch, wxART_FIND, "F");

@@ -10,12 +10,12 @@ class wxWindow;
 
 namespace listora {
 
-class CSearchBox;
+class SearchBox;
 
 struct MainToolBarControls {
   wxWindow* bar = nullptr;  // the whole bar, shown and hidden as one
   wxToolBar* tools = nullptr;
-  CSearchBox* searchBox = nullptr;
+  SearchBox* searchBox = nullptr;
   wxStaticText* totalCount = nullptr;
   wxStaticText* selectedCount = nullptr;
 };

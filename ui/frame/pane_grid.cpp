@@ -56,9 +56,9 @@ std::int32_t SplitFromSize(int size, int extent) {
 }
 
 PaneGrid::PaneGrid(wxWindow* parent)
-    : main_(new CPaneSplitter(parent, wxSPLIT_VERTICAL)),
-      left_(new CPaneSplitter(main_, wxSPLIT_HORIZONTAL)),
-      right_(new CPaneSplitter(main_, wxSPLIT_HORIZONTAL)) {
+    : main_(new PaneSplitter(parent, wxSPLIT_VERTICAL)),
+      left_(new PaneSplitter(main_, wxSPLIT_HORIZONTAL)),
+      right_(new PaneSplitter(main_, wxSPLIT_HORIZONTAL)) {
   main_->SplitPanes(left_, right_);
 }
 
@@ -72,14 +72,14 @@ void PaneGrid::SetPanes(wxWindow* list, wxWindow* text, wxWindow* tree, wxWindow
 
 bool PaneGrid::IsVisible(PaneId pane) const {
   const Place place = PlaceOf(pane);
-  const CPaneSplitter& column = place.column == 0 ? *left_ : *right_;
+  const PaneSplitter& column = place.column == 0 ? *left_ : *right_;
   return main_->IsPaneShown(place.column) && column.IsPaneShown(place.row);
 }
 
 bool PaneGrid::Toggle(PaneId pane) {
   const Place place = PlaceOf(pane);
   const PaneId sibling = PaneAt(place.column, 1 - place.row);
-  CPaneSplitter& column = place.column == 0 ? *left_ : *right_;
+  PaneSplitter& column = place.column == 0 ? *left_ : *right_;
   const bool othersHidden =
       std::none_of(std::begin(kAllPanes), std::end(kAllPanes),
                    [&](PaneId other) { return other != pane && IsVisible(other); });

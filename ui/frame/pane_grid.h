@@ -11,7 +11,7 @@ class wxWindow;
 
 namespace listora {
 
-class CPaneSplitter;
+class PaneSplitter;
 
 // Pixels of the first pane for a split in hundredths of a percent of the
 // extent less 10 pixels, rounded up.
@@ -40,14 +40,14 @@ class PaneGrid {
   void ApplySplits(const ViewLayout& layout);
   void CaptureSplits(ViewLayout& layout) const;
 
-  CPaneSplitter& Main() const { return *main_; }
-  CPaneSplitter& Left() const { return *left_; }
-  CPaneSplitter& Right() const { return *right_; }
+  PaneSplitter& Main() const { return *main_; }
+  PaneSplitter& Left() const { return *left_; }
+  PaneSplitter& Right() const { return *right_; }
 
  private:
-  CPaneSplitter* main_;
-  CPaneSplitter* left_;
-  CPaneSplitter* right_;
+  PaneSplitter* main_;
+  PaneSplitter* left_;
+  PaneSplitter* right_;
 };
 
 }  // namespace listora

@@ -2,7 +2,7 @@
 
 namespace listora {
 
-CPaneSplitter::CPaneSplitter(wxWindow* parent, wxSplitMode mode)
+PaneSplitter::PaneSplitter(wxWindow* parent, wxSplitMode mode)
     : wxSplitterWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxSP_3D | wxSP_LIVE_UPDATE | wxSP_NO_XP_THEME),
       mode_(mode) {
@@ -16,13 +16,13 @@ CPaneSplitter::CPaneSplitter(wxWindow* parent, wxSplitMode mode)
   });
 }
 
-void CPaneSplitter::SplitPanes(wxWindow* first, wxWindow* second) {
+void PaneSplitter::SplitPanes(wxWindow* first, wxWindow* second) {
   panes_[0] = first;
   panes_[1] = second;
   Resplit(0);
 }
 
-void CPaneSplitter::Resplit(int sash) {
+void PaneSplitter::Resplit(int sash) {
   panes_[0]->Show();
   panes_[1]->Show();
   if (mode_ == wxSPLIT_VERTICAL)
@@ -31,22 +31,22 @@ void CPaneSplitter::Resplit(int sash) {
     SplitHorizontally(panes_[0], panes_[1], sash);
 }
 
-void CPaneSplitter::HidePane(int index) {
+void PaneSplitter::HidePane(int index) {
   if (hidden_ != -1 || index < 0 || index > 1) return;
   keptSash_ = GetSashPosition();
   hidden_ = index;
   Unsplit(panes_[index]);
 }
 
-void CPaneSplitter::ShowHiddenPane() {
+void PaneSplitter::ShowHiddenPane() {
   if (hidden_ == -1) return;
   hidden_ = -1;
   Resplit(keptSash_);
 }
 
-int CPaneSplitter::FirstSize() const { return IsSplit() ? GetSashPosition() : keptSash_; }
+int PaneSplitter::FirstSize() const { return IsSplit() ? GetSashPosition() : keptSash_; }
 
-void CPaneSplitter::SetFirstSize(int pixels) {
+void PaneSplitter::SetFirstSize(int pixels) {
   if (IsSplit())
     SetSashPosition(pixels);
   else

@@ -1,5 +1,5 @@
 #pragma once
-// `CPaneSplitter`: a two-pane splitter that can park one of its panes and
+// `PaneSplitter`: a two-pane splitter that can park one of its panes and
 // bring it back at the size it had, and that reports when the user lets go
 // of its bar (so the split positions can be captured).
 
@@ -9,10 +9,10 @@
 
 namespace listora {
 
-class CPaneSplitter : public wxSplitterWindow {
+class PaneSplitter : public wxSplitterWindow {
  public:
   // wxSPLIT_VERTICAL splits into two columns, wxSPLIT_HORIZONTAL into rows.
-  CPaneSplitter(wxWindow* parent, wxSplitMode mode);
+  PaneSplitter(wxWindow* parent, wxSplitMode mode);
 
   void SplitPanes(wxWindow* first, wxWindow* second);
   // Parks pane 0 or 1 (at most one at a time); ShowHiddenPane brings it

@@ -12,7 +12,7 @@ namespace {
 // acts on.
 class HistoryList : public wxVListBoxComboPopup {
  public:
-  explicit HistoryList(CSearchBox& box) : box_(box) {}
+  explicit HistoryList(SearchBox& box) : box_(box) {}
 
   bool Create(wxWindow* parent) override {
     if (!wxVListBoxComboPopup::Create(parent)) return false;
@@ -42,12 +42,12 @@ class HistoryList : public wxVListBoxComboPopup {
     box_.RemoveHistoryEntry(static_cast<unsigned int>(entry));
   }
 
-  CSearchBox& box_;
+  SearchBox& box_;
 };
 
 }  // namespace
 
-CSearchBox::CSearchBox(wxWindow* parent, wxWindowID id, const wxSize& size)
+SearchBox::SearchBox(wxWindow* parent, wxWindowID id, const wxSize& size)
     : wxOwnerDrawnComboBox(parent, id, wxString(), wxDefaultPosition, size, wxArrayString(),
                            wxCB_DROPDOWN | wxTE_PROCESS_ENTER) {
   SetPopupControl(new HistoryList(*this));
@@ -56,7 +56,7 @@ CSearchBox::CSearchBox(wxWindow* parent, wxWindowID id, const wxSize& size)
   SetPopupMaxHeight(100);
 }
 
-void CSearchBox::RemoveHistoryEntry(unsigned int n) {
+void SearchBox::RemoveHistoryEntry(unsigned int n) {
   if (n >= GetCount()) return;
   const wxString text = GetValue();
   Delete(n);
@@ -69,13 +69,13 @@ void CSearchBox::RemoveHistoryEntry(unsigned int n) {
   ProcessWindowEvent(removed);
 }
 
-std::vector<wxString> CSearchBox::History() const {
+std::vector<wxString> SearchBox::History() const {
   std::vector<wxString> entries;
   for (unsigned int i = 0; i < GetCount(); ++i) entries.push_back(GetString(i));
   return entries;
 }
 
-void CSearchBox::ShowHistory(const std::vector<wxString>& entries) {
+void SearchBox::ShowHistory(const std::vector<wxString>& entries) {
   const std::vector<wxString> shown = History();
   if (entries == shown) return;
   const wxString text = GetValue();

@@ -13,9 +13,9 @@ namespace listora {
 
 wxDECLARE_EVENT(EVT_SEARCH_HISTORY_REMOVED, wxCommandEvent);
 
-class CSearchBox : public wxOwnerDrawnComboBox {
+class SearchBox : public wxOwnerDrawnComboBox {
  public:
-  CSearchBox(wxWindow* parent, wxWindowID id, const wxSize& size);
+  SearchBox(wxWindow* parent, wxWindowID id, const wxSize& size);
 
   // Removes history entry `n`, leaves the typed text as it is and reports
   // the removal.

@@ -5,14 +5,14 @@
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
-#include "ui/print/print_layout_dlg.h"
+#include "ui/panes/item_list_ctrl.h"
+#include "ui/print/print_layout_dialog.h"
 #include "ui/print/table_printout.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora {
 
-PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list) {
+PrintSource ScreenPrintSource(const ListoraDoc& doc, const ItemListCtrl* list) {
   PrintSource source;
   const Document& data = doc.Data();
   source.data = &data;
@@ -31,7 +31,7 @@ void EditPrintLayout(wxWindow* owner, ProgramState& program) {
   PrintLayoutDialog dialog(owner, program.printLayout);
   if (dialog.ShowModal() != wxID_OK) return;
   program.printLayout = dialog.Layout();
-  if (!WritePrintLayout(program.settings, dialog.Layout())) {
+  if (!WritePrintLayout(program.settingsFile, dialog.Layout())) {
     ThePrompt().Error(owner, Utf8(msg::kCannotWriteSettings));
   }
 }

@@ -7,8 +7,8 @@ class wxWindow;
 
 namespace listora {
 
-class CListoraDoc;
-class CItemListCtrl;
+class ListoraDoc;
+class ItemListCtrl;
 struct PrintSource;
 struct ProgramState;
 
@@ -17,6 +17,6 @@ struct ProgramState;
 void EditPrintLayout(wxWindow* owner, ProgramState& program);
 
 // The open document as the list shows it.
-PrintSource ScreenPrintSource(const CListoraDoc& doc, const CItemListCtrl* list);
+PrintSource ScreenPrintSource(const ListoraDoc& doc, const ItemListCtrl* list);
 
 }  // namespace listora

@@ -9,7 +9,7 @@
 
 namespace listora {
 
-std::filesystem::path ProposedPdfFile(const CListoraDoc& document) {
+std::filesystem::path ProposedPdfFile(const ListoraDoc& document) {
   const std::filesystem::path file = document.GetFilename().utf8_string();
   std::filesystem::path folder = file.parent_path();
   std::filesystem::path name = file.filename();

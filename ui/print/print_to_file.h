@@ -11,11 +11,11 @@ class wxPrintData;
 
 namespace listora {
 
-class CListoraDoc;
+class ListoraDoc;
 
 // `document`'s name with ".pdf", in its folder; in the user's documents
 // folder while it has never been saved.
-std::filesystem::path ProposedPdfFile(const CListoraDoc& document);
+std::filesystem::path ProposedPdfFile(const ListoraDoc& document);
 
 // Makes `file` the file printer's output (as PDF) unless the user chose
 // one in an earlier print dialog of this session: any output other than

@@ -131,7 +131,7 @@ bool TablePrintout::OnPrintPage(int page) {
   const RowRange rows = PageRows(m, page, items);
   for (int row = rows.first; row < rows.end; ++row) {
     const int y = m.RowY(row - rows.first);
-    for (int c = 1; c < columns; ++c) cell(doc.items.Column(c, row), c, y);
+    for (int c = 1; c < columns; ++c) cell(doc.items.Cell(row, c), c, y);
   }
   dc.SetFont(wxNullFont);
   return true;

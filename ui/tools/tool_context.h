@@ -7,12 +7,12 @@ class wxWindow;
 
 namespace listora {
 
-class CListoraDoc;
-class CItemListCtrl;
+class ListoraDoc;
+class ItemListCtrl;
 
 struct ToolContext {
-  CListoraDoc* doc = nullptr;
-  CItemListCtrl* list = nullptr;
+  ListoraDoc* doc = nullptr;
+  ItemListCtrl* list = nullptr;
   wxWindow* owner = nullptr;
 
   explicit operator bool() const { return doc && list; }

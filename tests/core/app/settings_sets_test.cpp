@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_settings.h"
 #include "support/test_support.h"
@@ -15,7 +15,7 @@ namespace {
 
 TEST(SettingsSetsTest, DefaultsRoundTripThroughTheFileUnderTheirKeys) {
   test::TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   const SettingsSet fresh = ReadDefaultSet(profile);
   EXPECT_EQ(fresh.userColumns, 4);  // Count 5, the icon column included
   EXPECT_EQ(fresh.list.text, 0x00FF00u);
@@ -68,7 +68,7 @@ TEST(SettingsSetsTest, DefaultsRoundTripThroughTheFileUnderTheirKeys) {
 TEST(SettingsSetsTest, DocumentSetCopiesBackIntoTheRecordAndOnlyItsFields) {
   test::TempDir dir;
   DocumentSettings d;
-  ResetDocumentSettings(Profile(dir / "none.ini"), d);
+  ResetDocumentSettings(SettingsFile(dir / "none.ini"), d);
   SetFixedText(d.autoInsert.folder, "/keep");
   SettingsSet s = DocumentSet(d);
   EXPECT_EQ(s.userColumns, 4);
@@ -106,7 +106,7 @@ bool operator==(const SettingsSet& a, const SettingsSet& b) {
 // reads each back as it was, and a new document is given exactly it.
 TEST(SettingsSetsTest, DefaultSetAndNewDocumentAgreeOnEveryKey) {
   test::TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   std::mt19937 random(20);
   const auto pick = [&random](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);

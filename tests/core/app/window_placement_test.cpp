@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -10,7 +10,7 @@ namespace {
 
 TEST(WindowPlacement, StartModesAndTheMinimumSize) {
   test::TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   EXPECT_EQ(ReadWindowPlacement(profile).mode, StartMode::kMaximised);
 
   profile.WriteInt("Main", "SizeMax", 1);
@@ -41,7 +41,7 @@ const WindowRect kScreens[] = {{0, 0, 1280, 1024}, {1280, 200, 1024, 768}};
 
 TEST(WindowPlacement, ExitStoresTheRectangleOnlyInLastExitModeAndWhenReachable) {
   test::TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   // A missing SizeMax counts as 1 at exit.
   ASSERT_TRUE(StoreWindowPlacementAtExit(profile, {10, 20, 900, 700}, kScreens));
   EXPECT_EQ(profile.GetInt("Main", "SizeTop", -1), 20);

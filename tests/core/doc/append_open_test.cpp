@@ -48,9 +48,9 @@ TEST(AppendOpen, AppendsFilesInOrderWithoutGaps) {
   EXPECT_EQ(result.total, 8);
   EXPECT_EQ(result.appended, 3);
   EXPECT_TRUE(result.messages.empty());
-  EXPECT_EQ(items.Column(2, 4), "d4.2");
-  EXPECT_EQ(items.Column(1, 5), "a0.1");
-  EXPECT_EQ(items.Column(2, 7), "a2.2");
+  EXPECT_EQ(items.Cell(4, 2), "d4.2");
+  EXPECT_EQ(items.Cell(5, 1), "a0.1");
+  EXPECT_EQ(items.Cell(7, 2), "a2.2");
 
   items = Table("d", 4, 3);
   std::vector<std::uint32_t> begun;
@@ -64,7 +64,7 @@ TEST(AppendOpen, AppendsFilesInOrderWithoutGaps) {
   EXPECT_EQ(result.total, 9);
   EXPECT_EQ(begun, (std::vector<std::uint32_t>{2, 3}));
   const char* expected[] = {"d3.1", "b0.1", "b1.1", "c0.1", "c1.1", "c2.1"};
-  for (int row = 3; row < 9; ++row) EXPECT_EQ(items.Column(1, row), expected[row - 3]) << row;
+  for (int row = 3; row < 9; ++row) EXPECT_EQ(items.Cell(row, 1), expected[row - 3]) << row;
 }
 
 TEST(AppendOpen, MatchesColumnsByPosition) {
@@ -73,15 +73,15 @@ TEST(AppendOpen, MatchesColumnsByPosition) {
   const Paths wider = {WriteDocument(dir, "wide.ltb", "w", 1, 5)};
   AppendOpen(wider, 3, {}, items);
   ASSERT_EQ(items.GetSize(), 2);
-  EXPECT_EQ(items.Column(2, 1), "w0.2");
-  EXPECT_EQ(items.Column(3, 1), "");  // beyond the open document's columns
-  EXPECT_EQ(items.Column(4, 1), "");
+  EXPECT_EQ(items.Cell(1, 2), "w0.2");
+  EXPECT_EQ(items.Cell(1, 3), "");  // beyond the open document's columns
+  EXPECT_EQ(items.Cell(1, 4), "");
 
   const Paths narrower = {WriteDocument(dir, "narrow.ltb", "n", 1, 2)};
   AppendOpen(narrower, 3, {}, items);
   ASSERT_EQ(items.GetSize(), 3);
-  EXPECT_EQ(items.Column(1, 2), "n0.1");
-  EXPECT_EQ(items.Column(2, 2), "");
+  EXPECT_EQ(items.Cell(2, 1), "n0.1");
+  EXPECT_EQ(items.Cell(2, 2), "");
 }
 
 TEST(AppendOpen, SkipsFilesThatAreNotDocumentsOrCannotBeRead) {
@@ -109,8 +109,8 @@ TEST(AppendOpen, SkipsFilesThatAreNotDocumentsOrCannotBeRead) {
   EXPECT_EQ(events, (std::vector<std::string>{"begin a.ltb", "refused text.ltb", "refused v2.ltb",
                                               "begin b.ltb"}));
   EXPECT_EQ(result.total, 5);
-  EXPECT_EQ(items.Column(1, 2), "a0.1");
-  EXPECT_EQ(items.Column(1, 3), "b0.1");
+  EXPECT_EQ(items.Cell(2, 1), "a0.1");
+  EXPECT_EQ(items.Cell(3, 1), "b0.1");
   ASSERT_EQ(result.messages.size(), 2u);
   EXPECT_EQ(result.messages[0].file, dir / "text.ltb");
   EXPECT_EQ(result.messages[0].text, msg::kNotLtbAppend);
@@ -134,8 +134,8 @@ TEST(AppendOpen, AsksEachProtectedFileForItsPassword) {
   AppendResult result = AppendOpen(files, 3, callbacks, items);
   EXPECT_EQ(asked, (Paths{files[0], files[1]}));  // mode 2 needs none
   EXPECT_EQ(result.total, 4);
-  EXPECT_EQ(items.Column(1, 1), "p0.1");
-  EXPECT_EQ(items.Column(1, 3), "e0.1");
+  EXPECT_EQ(items.Cell(1, 1), "p0.1");
+  EXPECT_EQ(items.Cell(3, 1), "e0.1");
   ASSERT_EQ(result.messages.size(), 1u);
   EXPECT_EQ(result.messages[0].file, files[1]);
   EXPECT_EQ(result.messages[0].text, msg::kWrongPassword);
@@ -162,7 +162,7 @@ TEST(AppendOpen, CancelKeepsWhatWasReadAndEndsTheRun) {
   EXPECT_EQ(begun, 1);
   EXPECT_EQ(result.total, 5);
   EXPECT_EQ(items.GetSize(), 5);
-  EXPECT_EQ(items.Column(1, 4), "a1.1");
+  EXPECT_EQ(items.Cell(4, 1), "a1.1");
 }
 
 }  // namespace

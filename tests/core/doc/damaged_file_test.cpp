@@ -48,7 +48,7 @@ TEST(DamagedFiles, RandomDamageNeverBreaksTheLoader) {
       ASSERT_LE(doc.ColumnCount(), kMaxColumns);
       for (int r = 0; r < doc.items.GetSize(); ++r) {
         for (int c = 0; c < kMaxColumns; ++c)
-          ASSERT_EQ(doc.items.Column(c, r).find_first_of(std::string_view("\0\a\n", 3)),
+          ASSERT_EQ(doc.items.Cell(r, c).find_first_of(std::string_view("\0\a\n", 3)),
                     std::string_view::npos);
         ASSERT_EQ(doc.items.Memo(r).find('\b'), std::string_view::npos);
       }

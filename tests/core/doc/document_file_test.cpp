@@ -62,16 +62,16 @@ TEST(DocumentLoad, PlainFileFillsBlocksHistoryAndItems) {
   EXPECT_EQ(doc.history, (std::vector<std::string>{"older", Sj("ソフト")}));
 
   ASSERT_EQ(doc.items.GetSize(), 3);
-  EXPECT_EQ(doc.items.Column(1, 0), Sj("りんご"));
-  EXPECT_EQ(doc.items.Column(2, 0), "120");
+  EXPECT_EQ(doc.items.Cell(0, 1), Sj("りんご"));
+  EXPECT_EQ(doc.items.Cell(0, 2), "120");
   EXPECT_EQ(doc.items.Memo(0), Sj("一行目\r\n二行目"));
   // The icon index is recomputed whatever the file held.
   EXPECT_EQ(doc.items.IconIndex(0), "1");
   EXPECT_EQ(doc.items.IconIndex(1), "2");
   EXPECT_EQ(doc.items.IconIndex(2), "3");
   EXPECT_EQ(doc.items.ImagePath(1), Sj("img\\表.jpg"));
-  EXPECT_EQ(doc.items.Column(1, 2), "");
-  EXPECT_EQ(doc.items.Column(3, 0), "");
+  EXPECT_EQ(doc.items.Cell(2, 1), "");
+  EXPECT_EQ(doc.items.Cell(0, 3), "");
 }
 
 TEST(DocumentLoad, ProtectedFilesAskForThePasswordOnlyInPasswordMode) {
@@ -169,7 +169,7 @@ TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
   result = Load(cut, doc);
   ASSERT_EQ(result.status, LoadStatus::kLoaded);
   ASSERT_EQ(doc.items.GetSize(), 3);
-  EXPECT_EQ(doc.items.Column(1, 1), "b");
+  EXPECT_EQ(doc.items.Cell(1, 1), "b");
   EXPECT_EQ(doc.items.Memo(2), "memo");
   EXPECT_TRUE(result.endedEarly);
   EXPECT_EQ(result.wholeItems, 2);
@@ -189,7 +189,7 @@ TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
   wide[100 + 1188] = 0;
   ASSERT_EQ(Load(wide, doc).status, LoadStatus::kLoaded);
   EXPECT_EQ(doc.ColumnCount(), 2);
-  EXPECT_EQ(doc.items.Column(1, 0), Sj("りんご"));
+  EXPECT_EQ(doc.items.Cell(0, 1), Sj("りんご"));
 
   // An enciphered item section whose length is not a multiple of 8: the
   // whole blocks are read.
@@ -238,14 +238,14 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
   for (const Document* doc : {&viewed, &owned}) {
     const ItemTable& t = doc->items;
     ASSERT_EQ(t.GetSize(), 6);
-    EXPECT_EQ(t.Column(2, 0), "x");
+    EXPECT_EQ(t.Cell(0, 2), "x");
     EXPECT_EQ(t.Memo(1), "m\x07\n");
     EXPECT_EQ(t.IconIndex(1), "1");
-    EXPECT_EQ(t.Column(1, 2), "cr here");
-    EXPECT_EQ(t.Column(2, 3), "b");
-    EXPECT_EQ(t.Column(3, 3), "");
+    EXPECT_EQ(t.Cell(2, 1), "cr here");
+    EXPECT_EQ(t.Cell(3, 2), "b");
+    EXPECT_EQ(t.Cell(3, 3), "");
     EXPECT_EQ(t.IconIndex(4), "0");
-    EXPECT_EQ(t.Column(1, 5), "");
+    EXPECT_EQ(t.Cell(5, 1), "");
     EXPECT_EQ(t.IconIndex(5), "2");
     EXPECT_EQ(t.ImagePath(5), "i.png");
   }
@@ -261,8 +261,8 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
   const std::vector<int> order = {5, 0, 1, 3, 2, 4};
   owned.items.Permute(order);
   rebuilt.items.Permute(order);
-  owned.items.SetColumn(2, 2, "changed");
-  rebuilt.items.SetColumn(2, 2, "changed");
+  owned.items.SetCell(2, 2, "changed");
+  rebuilt.items.SetCell(2, 2, "changed");
   StoreOptions encrypted;
   encrypted.mode = ProtectionMode::kEncrypted;
   EXPECT_EQ(StoreDocument(owned, encrypted), StoreDocument(rebuilt, encrypted));
@@ -313,7 +313,7 @@ TEST(DocumentStore, HistoryKeepsTenEntriesInReverseOrder) {
 TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
   Document doc = SampleDocument();
   // A line break pasted into a cell must not break the record.
-  doc.items.SetColumn(1, 1, "two\r\nlines");
+  doc.items.SetCell(1, 1, "two\r\nlines");
   doc.items.SetMemo(1, "memo\x08with backspace\r\n");
   doc.items.UpdateIconIndex(1);
   // A save takes the header-icon switch from column 1's image flag.
@@ -335,7 +335,7 @@ TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
       EXPECT_EQ(a.memo, b.memo);
       EXPECT_EQ(a.imagePath, b.imagePath);
     }
-    EXPECT_EQ(back.items.Column(1, 1), "two lines");
+    EXPECT_EQ(back.items.Cell(1, 1), "two lines");
     EXPECT_EQ(back.items.Memo(1), "memo with backspace\r\n");
     EXPECT_EQ(std::memcmp(&back.settings.columns, &doc.settings.columns, sizeof(ColumnDescriptors)),
               0);
@@ -349,7 +349,7 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   Document doc = SampleDocument();
   doc.settings.columns.count = 4;
   SetFixedText(doc.settings.columns.names[3], "Third");
-  doc.items.SetColumn(3, 0, "c3");
+  doc.items.SetCell(0, 3, "c3");
   const int order[] = {0, 3, 1, 2};
   StoreOptions options;
   options.displayOrder = order;
@@ -358,22 +358,22 @@ TEST(DocumentStore, WritesColumnsInDisplayOrder) {
   EXPECT_EQ(FixedText(back.settings.columns.names[1]), "Third");
   EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("名前"));
   EXPECT_EQ(back.settings.columns.formats[3], kFormatRight | kFormatImage);
-  EXPECT_EQ(back.items.Column(1, 0), "c3");
-  EXPECT_EQ(back.items.Column(2, 0), Sj("りんご"));
-  EXPECT_EQ(back.items.Column(3, 0), "120");
+  EXPECT_EQ(back.items.Cell(0, 1), "c3");
+  EXPECT_EQ(back.items.Cell(0, 2), Sj("りんご"));
+  EXPECT_EQ(back.items.Cell(0, 3), "120");
 
   // The icon column is written first wherever it was shown.
   const int iconMoved[] = {3, 0, 1, 2};
   options.displayOrder = iconMoved;
   ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
-  EXPECT_EQ(back.items.Column(1, 0), "c3");
+  EXPECT_EQ(back.items.Cell(0, 1), "c3");
   EXPECT_EQ(FixedText(back.settings.columns.names[1]), "Third");
 
   // An order that is not a permutation of the columns is not used.
   const int bad[] = {0, 7, 1, 2};
   options.displayOrder = bad;
   ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
-  EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
+  EXPECT_EQ(back.items.Cell(0, 1), Sj("りんご"));
 }
 
 // Whoever stores a document (the program, ltbtool, a test) gets the
@@ -444,8 +444,8 @@ TEST(DocumentStore, ADisplayOrderRepeatingAColumnIsNotUsed) {
   Document back;
   ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
   EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("表示"));
-  EXPECT_EQ(back.items.Column(1, 0), Sj("りんご"));
-  EXPECT_EQ(back.items.Column(2, 0), "120");
+  EXPECT_EQ(back.items.Cell(0, 1), Sj("りんご"));
+  EXPECT_EQ(back.items.Cell(0, 2), "120");
 }
 
 TEST(DocumentStore, ProtectionModeRule) {
@@ -466,8 +466,8 @@ TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   LoadCallbacks callbacks;
   ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 2, callbacks, items).status, LoadStatus::kLoaded);
   ASSERT_EQ(items.GetSize(), 4);
-  EXPECT_EQ(items.Column(1, 1), Sj("りんご"));
-  EXPECT_EQ(items.Column(2, 1), "");  // beyond the open document's columns
+  EXPECT_EQ(items.Cell(1, 1), Sj("りんご"));
+  EXPECT_EQ(items.Cell(1, 2), "");  // beyond the open document's columns
   EXPECT_EQ(items.Memo(1), Sj("一行目\r\n二行目"));
 
   f.mode = 1;
@@ -479,7 +479,7 @@ TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   callbacks.askPassword = [] { return std::string("pw"); };
   EXPECT_EQ(LoadItemsForAppend(BuildFixture(f), 3, callbacks, items).status, LoadStatus::kLoaded);
   EXPECT_EQ(items.GetSize(), 7);
-  EXPECT_EQ(items.Column(2, 6), "3");
+  EXPECT_EQ(items.Cell(6, 2), "3");
 
   // A header claiming fewer columns than the records hold: only its
   // columns are taken.
@@ -488,8 +488,8 @@ TEST(AppendLoad, TakesOnlyTheSharedColumnsAndChecksThePassword) {
   ItemTable narrow;
   ASSERT_EQ(LoadItemsForAppend(BuildFixture(f), 3, {}, narrow).status, LoadStatus::kLoaded);
   ASSERT_EQ(narrow.GetSize(), 3);
-  EXPECT_EQ(narrow.Column(1, 0), Sj("りんご"));
-  EXPECT_EQ(narrow.Column(2, 0), "");
+  EXPECT_EQ(narrow.Cell(0, 1), Sj("りんご"));
+  EXPECT_EQ(narrow.Cell(0, 2), "");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 #include "core/print/print_layout.h"
 #include "core/tools/auto_insert_settings.h"
@@ -29,7 +29,7 @@ std::string TextAt(const Block& block, std::size_t offset) {
 
 TEST(SettingsTest, NoSettingsFileGivesTheDefaults) {
   test::TempDir dir;
-  const Profile profile(dir / "Listora.ini");
+  const SettingsFile profile(dir / "Listora.ini");
   DocumentSettings s;
   std::memset(&s, 0xAB, sizeof s);
   ResetDocumentSettings(profile, s);
@@ -89,7 +89,7 @@ TEST(SettingsTest, HandEditedValuesAreHeldToTheirFields) {
                                           "[Auto]\nNo.3=42\nNo.4=10\nSel=0\nSub=2\n"
                                           "[Layout]\nbHead=5\nbFoot=0\n"
                                           "[Attribute]\nread=0\nsys=1\nhide=1\n");
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   DocumentSettings s;
   ResetDocumentSettings(profile, s);
   EXPECT_EQ(FixedText(s.styles.pane[ViewStyles::kList].fontName), std::string(48, 'F'));
@@ -132,7 +132,7 @@ TEST(SettingsTest, BlocksHaveTheirStoredByteLayout) {
       "[Column]\r\nCount=7\r\n[Auto]\r\nNo.10=3\r\nRenTxt=Pic *\r\nRenStart=-5\r\nSel=6\r\n"
       "[Image]\r\nRadio=2\r\nEdit=pics\\\r\nCopy=0\r\n");
   DocumentSettings s;
-  ResetDocumentSettings(Profile(dir / "Listora.ini"), s);
+  ResetDocumentSettings(SettingsFile(dir / "Listora.ini"), s);
 
   EXPECT_EQ(At<std::int32_t>(s.layout, 8), 1234);
   EXPECT_EQ(At<std::uint32_t>(s.styles, 2 * 60 + 4), 0x123456u);

@@ -19,7 +19,7 @@ ItemFields Item(std::string first, std::string memo = {}, std::string image = {}
 
 std::vector<std::string> FirstColumn(const ItemTable& t) {
   std::vector<std::string> out;
-  for (int r = 0; r < t.GetSize(); ++r) out.emplace_back(t.Column(1, r));
+  for (int r = 0; r < t.GetSize(); ++r) out.emplace_back(t.Cell(r, 1));
   return out;
 }
 
@@ -41,15 +41,15 @@ TEST(ItemTable, RowOperationsKeepEveryFieldTogether) {
   EXPECT_EQ(t.IconIndex(2), "3");
   EXPECT_FALSE(t.Marked(1));
   t.RemoveRow(0);
-  EXPECT_EQ(t.Column(1, 0), "b");
+  EXPECT_EQ(t.Cell(0, 1), "b");
   EXPECT_EQ(t.Memo(0), "memo");
   t.ResizeRows(5);
   EXPECT_EQ(t.GetSize(), 5);
-  EXPECT_EQ(t.Column(1, 4), "");
-  EXPECT_EQ(t.Column(10, 4), "");
+  EXPECT_EQ(t.Cell(4, 1), "");
+  EXPECT_EQ(t.Cell(4, 10), "");
   t.ResizeRows(2);
   EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"b", "c"}));
-  EXPECT_THROW(t.Column(1, 2), std::out_of_range);
+  EXPECT_THROW(t.Cell(2, 1), std::out_of_range);
   EXPECT_THROW(t.InsertRow(4, Item("x")), std::out_of_range);
   t.ClearRows();
   EXPECT_TRUE(t.IsEmpty());
@@ -58,15 +58,15 @@ TEST(ItemTable, RowOperationsKeepEveryFieldTogether) {
 TEST(ItemTable, FieldsAreSetIndependentlyIncludingEmptyOnes) {
   ItemTable t;
   t.AppendRow({});
-  t.SetColumn(10, 0, "last");
-  t.SetColumn(3, 0, test::Sj("表"));
+  t.SetCell(0, 10, "last");
+  t.SetCell(0, 3, test::Sj("表"));
   t.SetMemo(0, "memo");
-  EXPECT_EQ(t.Column(10, 0), "last");
-  EXPECT_EQ(t.Column(3, 0), test::Sj("表"));
-  EXPECT_EQ(t.Column(4, 0), "");
-  t.SetColumn(10, 0, "");
-  t.SetColumn(3, 0, "");
-  EXPECT_EQ(t.Column(10, 0), "");
+  EXPECT_EQ(t.Cell(0, 10), "last");
+  EXPECT_EQ(t.Cell(0, 3), test::Sj("表"));
+  EXPECT_EQ(t.Cell(0, 4), "");
+  t.SetCell(0, 10, "");
+  t.SetCell(0, 3, "");
+  EXPECT_EQ(t.Cell(0, 10), "");
   EXPECT_EQ(t.Memo(0), "memo");
   EXPECT_EQ(t.ImagePath(0), "");
   t.UpdateIconIndex(0);
@@ -88,15 +88,15 @@ TEST(ItemTable, SeparatorBytesNeverReachAField) {
   f.memo = "line\r\nbreaks\nkept\bbackspace";
   f.imagePath = "a\bb";
   t.AppendRow(f);
-  EXPECT_EQ(t.Column(1, 0), "one two three four five");
-  EXPECT_EQ(t.Column(2, 0), "nul byte");
+  EXPECT_EQ(t.Cell(0, 1), "one two three four five");
+  EXPECT_EQ(t.Cell(0, 2), "nul byte");
   EXPECT_EQ(t.Memo(0), "line\r\nbreaks\nkept backspace");
   EXPECT_EQ(t.ImagePath(0), "a b");
-  t.SetColumn(1, 0, "x\ny");
-  EXPECT_EQ(t.Column(1, 0), "x y");
+  t.SetCell(0, 1, "x\ny");
+  EXPECT_EQ(t.Cell(0, 1), "x y");
   // Trail bytes of CP932 characters are left alone.
-  t.SetColumn(1, 0, test::Sj("ソ表"));
-  EXPECT_EQ(t.Column(1, 0), test::Sj("ソ表"));
+  t.SetCell(0, 1, test::Sj("ソ表"));
+  EXPECT_EQ(t.Cell(0, 1), test::Sj("ソ表"));
 }
 
 TEST(ItemTable, WholeTableMoves) {
@@ -140,11 +140,11 @@ TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
   const std::string big(300000, 'x');
   for (int round = 0; round < 20; ++round) {
     t.SetMemo(round % 3, big + std::to_string(round));
-    t.SetColumn(2, 1, std::to_string(round));
+    t.SetCell(1, 2, std::to_string(round));
   }
   ItemTable copy = t;
-  copy.SetColumn(1, 0, "copy");
-  t.SetColumn(1, 0, "first");
+  copy.SetCell(0, 1, "copy");
+  t.SetCell(0, 1, "first");
   copy.AppendRow(Item("d"));
   t.AppendRow(Item("e"));
   EXPECT_EQ(FirstColumn(t), (std::vector<std::string>{"first", "b", "c", "e"}));
@@ -152,7 +152,7 @@ TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
   EXPECT_EQ(t.Memo(0), big + "18");
   EXPECT_EQ(t.Memo(1), big + "19");
   EXPECT_EQ(t.Memo(2), big + "17");
-  EXPECT_EQ(t.Column(2, 1), "19");
+  EXPECT_EQ(t.Cell(1, 2), "19");
   EXPECT_EQ(FirstColumn(before), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(before.Memo(1), "b-memo");
   t.ClearRows();
@@ -194,16 +194,16 @@ TEST(Columns, DeletingAColumnShiftsTextsAndDescriptors) {
   EXPECT_EQ(c.widths[2], 140);
   EXPECT_EQ(c.formats[2], kFormatRight);
   EXPECT_EQ(FixedText(c.names[3]), "No.4");
-  EXPECT_EQ(t.Column(1, 0), "v1");
-  EXPECT_EQ(t.Column(2, 0), "v3");
-  EXPECT_EQ(t.Column(3, 0), "v4");
-  EXPECT_EQ(t.Column(4, 0), "");
+  EXPECT_EQ(t.Cell(0, 1), "v1");
+  EXPECT_EQ(t.Cell(0, 2), "v3");
+  EXPECT_EQ(t.Cell(0, 3), "v4");
+  EXPECT_EQ(t.Cell(0, 4), "");
   EXPECT_EQ(t.Memo(0), "memo");
 
   ASSERT_EQ(AddColumn(c), ColumnChange::kDone);
   EXPECT_EQ(FixedText(c.names[4]), "No.4");
   EXPECT_EQ(c.widths[4], 100);
-  EXPECT_EQ(t.Column(4, 0), "");
+  EXPECT_EQ(t.Cell(0, 4), "");
 }
 
 }  // namespace

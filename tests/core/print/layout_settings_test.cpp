@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/print/print_layout.h"
 #include "support/test_support.h"
 
@@ -15,7 +15,7 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
   test::TempDir dir;
   const auto file = dir / "Listora.ini";
   test::WriteAll(file, "[Main]\r\nPass=1\r\n[Layout]\r\nTop=7\r\n; note\r\n[View]\r\nList=0\r\n");
-  Profile profile(file);
+  SettingsFile profile(file);
 
   PrintLayout l;
   l.fontName = Sj("ＭＳ 明朝");
@@ -56,7 +56,7 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
 
 TEST(LayoutSettingsTest, UnwritableFileIsReportedAndLeftAlone) {
   test::TempDir dir;
-  Profile profile(dir / "missing-folder" / "Listora.ini");
+  SettingsFile profile(dir / "missing-folder" / "Listora.ini");
   EXPECT_FALSE(WritePrintLayout(profile, PrintLayout{}));
   EXPECT_FALSE(std::filesystem::exists(dir / "missing-folder"));
 }

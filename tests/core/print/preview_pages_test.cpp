@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -13,7 +13,7 @@ namespace {
 TEST(PreviewPagesTest, KeptOnlyOnceKnownAndOnlyAsAPageCountThePreviewCanShow) {
   test::TempDir dir;
   const auto file = dir / "Listora.ini";
-  Profile profile(file);
+  SettingsFile profile(file);
   EXPECT_EQ(ReadPreviewPages(profile), 0);
   // Not known: the settings file is not even created.
   ASSERT_TRUE(SavePreviewPages(profile, 0));
@@ -25,7 +25,7 @@ TEST(PreviewPagesTest, KeptOnlyOnceKnownAndOnlyAsAPageCountThePreviewCanShow) {
 
   for (const char* stored : {"2", "0", "-1", "3", "x"}) {
     test::WriteAll(file, std::string("[Settings]\r\nPreviewPages=") + stored + "\r\n");
-    EXPECT_EQ(ReadPreviewPages(Profile(file)), stored[0] == '2' ? 2 : 0) << stored;
+    EXPECT_EQ(ReadPreviewPages(SettingsFile(file)), stored[0] == '2' ? 2 : 0) << stored;
   }
   // A count read as not known leaves what the file holds.
   ASSERT_TRUE(SavePreviewPages(profile, ReadPreviewPages(profile)));

@@ -32,7 +32,7 @@ TEST(AutoInsertSettingsTest, DialogStoresAndWritesDefaults) {
   EXPECT_EQ(document.patternWasEmpty, 0);
 
   test::TempDir dir;
-  Profile profile(dir / "Listora.ini");
+  SettingsFile profile(dir / "Listora.ini");
   SetInsertPattern(dialog, "jpg -tmp");
   ASSERT_TRUE(WriteAutoInsertDefaults(profile, dialog));
   DocumentSettings fresh{};

@@ -37,7 +37,7 @@ InsertOptions Options(const fs::path& folder, std::string_view pattern, bool sub
 
 std::vector<std::string> Column(const ItemTable& table, int column) {
   std::vector<std::string> out;
-  for (int r = 0; r < table.GetSize(); ++r) out.emplace_back(table.Column(column, r));
+  for (int r = 0; r < table.GetSize(); ++r) out.emplace_back(table.Cell(r, column));
   return out;
 }
 
@@ -166,7 +166,7 @@ TEST_F(FolderTreeTest, RunFiltersRecursesAndSurvivesLinkLoops) {
   EXPECT_EQ(Column(table, 2), (Names{dir.path().filename().string(), dir.path().filename().string(),
                                      dir.path().filename().string(), "sub", "deeper"}));
   EXPECT_EQ(r.inserted, 5);
-  EXPECT_EQ(table.Column(3, 0), "");
+  EXPECT_EQ(table.Cell(0, 3), "");
 
   table.ClearRows();
   o = Options(dir.path(), "jpg", false);
@@ -255,7 +255,7 @@ TEST_F(FolderTreeTest, NamesReadBackAsTheFilesTrueNames) {
   for (int r = 0; r < table.GetSize(); ++r) {
     rows.emplace_back();
     for (int column = 1; column <= 3; ++column)
-      rows.back().push_back(Cp932ToUtf8(table.Column(column, r)));
+      rows.back().push_back(Cp932ToUtf8(table.Cell(r, column)));
   }
   std::sort(rows.begin(), rows.end());
   EXPECT_EQ(rows, (std::vector<Names>{{"a〜b.jpg", "a〜b", "jpg"}, {"c.〜", "c", "〜"}}));

@@ -27,7 +27,7 @@ Reference ReferenceSearch(const ItemTable& table, int c, int stopAfter = -1) {
   const int count = table.GetSize();
   // Cells compare as the user sees them, letter case aside.
   std::vector<std::string> shown(count);
-  for (int i = 0; i < count; ++i) shown[i] = test::FoldShown(Cp932ToUtf8(table.Column(c, i)));
+  for (int i = 0; i < count; ++i) shown[i] = test::FoldShown(Cp932ToUtf8(table.Cell(i, c)));
   std::vector<int> marks(count, -1);
   int groups = 0;
   for (int i = 0; i < count - 1; ++i) {
@@ -160,9 +160,9 @@ TEST(Duplicates, MillionItemsInManyGroups) {
   table.ResizeRows(kCount);
   for (int i = 0; i < kCount; ++i) {
     const int n = i % 500000;
-    table.SetColumn(1, i, (i < 500000 ? "k" : "K") + std::to_string(n * 2));
+    table.SetCell(i, 1, (i < 500000 ? "k" : "K") + std::to_string(n * 2));
   }
-  table.SetColumn(1, kCount - 1, "unique");
+  table.SetCell(kCount - 1, 1, "unique");
   const auto found = FindDuplicates(table, 1);
   ASSERT_EQ(found.GroupCount(), 499999);
   EXPECT_EQ(found.RowCount(), 999998);

@@ -195,16 +195,16 @@ TEST(FindReplaceSession, ButtonsAndEndOfTable) {
   auto step = session.ReplaceAndFindNext(options);
   EXPECT_TRUE(step.replaced);
   EXPECT_EQ(step.match, (CellPos{1, 2}));
-  EXPECT_EQ(table.Column(1, 0), "bar");
+  EXPECT_EQ(table.Cell(0, 1), "bar");
   step = session.ReplaceAndFindNext(options);
   EXPECT_TRUE(step.replaced);
   EXPECT_TRUE(step.match.IsNone());
-  EXPECT_EQ(table.Column(2, 1), "bar");
+  EXPECT_EQ(table.Cell(1, 2), "bar");
   // With no current match nothing is replaced.
   step = session.ReplaceAndFindNext(options);
   EXPECT_FALSE(step.replaced);
 
-  table.SetColumn(2, 0, "foo");
+  table.SetCell(0, 2, "foo");
   session.FindNext(options);
   EXPECT_EQ(session.FindFromTop(options).match, (CellPos{0, 2}));
 }
@@ -227,8 +227,8 @@ TEST(ReplaceAll, FromTheFirstCellDownOncePerCell) {
   auto blind = MakeTable({{Sj("ａＡａ"), Sj("bＡbａ")}});
   const auto r = ReplaceAll(blind, 2, {Sj("Ａ"), "*", false});
   EXPECT_EQ(r.cells, 2);
-  EXPECT_EQ(blind.Column(1, 0), "*" + Sj("Ａａ"));
-  EXPECT_EQ(blind.Column(2, 0), Sj("b*bａ"));
+  EXPECT_EQ(blind.Cell(0, 1), "*" + Sj("Ａａ"));
+  EXPECT_EQ(blind.Cell(0, 2), Sj("b*bａ"));
 
   EXPECT_EQ(ReplaceAll(blind, 2, {"", "x", true}).cells, 0);
   ItemTable empty;
@@ -239,15 +239,15 @@ TEST(ReplaceAll, LargeTableInOnePass) {
   constexpr int kRows = 200000;
   ItemTable table;
   table.ResizeRows(kRows);
-  for (int r = 0; r < kRows; ++r) table.SetColumn(2, r, r % 2 ? "keep" : "old-old");
+  for (int r = 0; r < kRows; ++r) table.SetCell(r, 2, r % 2 ? "keep" : "old-old");
   const auto result = ReplaceAll(table, 3, {"old", "new", true});
   EXPECT_EQ(result.cells, kRows / 2);
   EXPECT_EQ(result.last, (CellPos{kRows - 2, 2}));
-  EXPECT_EQ(table.Column(2, 0), "new-new");
-  EXPECT_EQ(table.Column(2, 1), "keep");
+  EXPECT_EQ(table.Cell(0, 2), "new-new");
+  EXPECT_EQ(table.Cell(1, 2), "keep");
 
   // Stopped at the first report: the rows done so far stay replaced.
-  for (int r = 0; r < kRows; ++r) table.SetColumn(2, r, "old");
+  for (int r = 0; r < kRows; ++r) table.SetCell(r, 2, "old");
   int reports = 0;
   const auto stopped = ReplaceAll(table, 3, {"old", "new", true}, [&](int done) {
     ++reports;
@@ -258,8 +258,8 @@ TEST(ReplaceAll, LargeTableInOnePass) {
   EXPECT_EQ(reports, 1);
   EXPECT_GT(stopped.cells, 0);
   EXPECT_LT(stopped.cells, kRows);
-  EXPECT_EQ(table.Column(2, stopped.cells - 1), "new");
-  EXPECT_EQ(table.Column(2, stopped.cells), "old");
+  EXPECT_EQ(table.Cell(stopped.cells - 1, 2), "new");
+  EXPECT_EQ(table.Cell(stopped.cells, 2), "old");
   // A stop asked at the very end is no stop.
   auto small = MakeTable({{"a", "a"}});
   const auto whole = ReplaceAll(small, 2, {"a", "b", true}, [](int) { return true; });

@@ -106,7 +106,7 @@ TEST(ListSearch, SameOrderAsTheRowByRowMove) {
     auto table = MakeTable(rows);
     auto expected = MakeTable(rows);
     for (int r = 0; r < expected.GetSize(); ++r) {
-      expected.SetMark(r, expected.Column(2, r) == "hit");
+      expected.SetMark(r, expected.Cell(r, 2) == "hit");
     }
     ReferenceMove(expected);
     ListSearch(table, 2, "hit");
@@ -118,12 +118,12 @@ TEST(ListSearch, LargeTableInOnePass) {
   constexpr int kRows = 200000;
   ItemTable table;
   table.ResizeRows(kRows);
-  for (int r = 0; r < kRows; ++r) table.SetColumn(1, r, std::to_string(r % 3 ? -r : r));
+  for (int r = 0; r < kRows; ++r) table.SetCell(r, 1, std::to_string(r % 3 ? -r : r));
   const auto result = ListSearch(table, 1, "-");
   EXPECT_EQ(result->found, kRows - (kRows + 2) / 3);
-  EXPECT_EQ(table.Column(1, 0), "-1");
-  EXPECT_EQ(table.Column(1, result->found), "0");
-  EXPECT_EQ(table.Column(1, kRows - 1), std::to_string(kRows - 2));
+  EXPECT_EQ(table.Cell(0, 1), "-1");
+  EXPECT_EQ(table.Cell(result->found, 1), "0");
+  EXPECT_EQ(table.Cell(kRows - 1, 1), std::to_string(kRows - 2));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ inline std::string FoldShown(std::string shown) {
 // Column `column` of every row, top to bottom.
 inline std::vector<std::string> ColumnTexts(const ItemTable& table, int column) {
   std::vector<std::string> texts;
-  for (int r = 0; r < table.GetSize(); ++r) texts.emplace_back(table.Column(column, r));
+  for (int r = 0; r < table.GetSize(); ++r) texts.emplace_back(table.Cell(r, column));
   return texts;
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
 
+#include "ui/panes/list_clipboard_io.h"
 #include "ui/support/gui_app.h"
-#include "ui/views/list_clipboard_io.h"
 
 namespace listora::test {
 

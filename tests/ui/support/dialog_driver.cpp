@@ -100,10 +100,10 @@ void Tick(wxWindow& dialog, int id, bool ticked) {
 }
 
 void CancelNextRunAtStep(int step, bool& pressed) {
-  ProgressRun::WatchNextRun([step, &pressed](CProgressDialog* dialog, int reached) {
+  ProgressRun::WatchNextRun([step, &pressed](ProgressDialog* dialog, int reached) {
     if (reached != step) return;
     ASSERT_NE(dialog, nullptr);
-    Click(*dialog, CProgressDialog::kCancelButton);
+    Click(*dialog, ProgressDialog::kCancelButton);
     pressed = true;
   });
 }

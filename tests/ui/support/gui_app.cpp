@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/scripted_prompt.h"
@@ -34,7 +34,7 @@ bool StartWx() {
   static char* argv[] = {name, nullptr};
   static int argc = 1;
   for (int attempt = 0; attempt < 5; ++attempt) {
-    wxApp::SetInstance(new CListoraApp);
+    wxApp::SetInstance(new ListoraApp);
     if (wxEntryStart(argc, argv)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
   }
@@ -45,7 +45,7 @@ class GuiEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     settingsDir = std::make_unique<TempDir>();
-    setenv("LISTORA_INI", SettingsFile().c_str(), 1);
+    setenv("LISTORA_INI", SettingsPath().c_str(), 1);
     auto scripted = std::make_unique<ScriptedPrompt>();
     prompt = scripted.get();
     InstallPrompt(std::move(scripted));
@@ -63,7 +63,7 @@ class GuiEnvironment : public ::testing::Environment {
   }
 
   void TearDown() override {
-    if (CMainFrame* frame = App().MainFrame()) {
+    if (MainFrame* frame = App().Frame()) {
       App().DocManager()->Clear(true);
       frame->Destroy();
     }
@@ -80,15 +80,15 @@ const ::testing::Environment* const registered =
 }  // namespace
 
 ScriptedPrompt& Script() { return *prompt; }
-CListoraApp& App() { return TheApp(); }
-std::filesystem::path SettingsFile() { return settingsDir->path() / "Listora.ini"; }
+ListoraApp& App() { return TheApp(); }
+std::filesystem::path SettingsPath() { return settingsDir->path() / "Listora.ini"; }
 
-CListoraDoc& CurrentDoc() {
-  return *static_cast<CListoraDoc*>(App().DocManager()->GetCurrentDocument());
+ListoraDoc& CurrentDoc() {
+  return *static_cast<ListoraDoc*>(App().DocManager()->GetCurrentDocument());
 }
 
 void StartFresh() {
-  std::filesystem::remove(SettingsFile());
+  std::filesystem::remove(SettingsPath());
   App().Program().chosenFolder.clear();
   if (wxDocument* doc = App().DocManager()->GetCurrentDocument()) doc->Modify(false);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
@@ -105,7 +105,7 @@ void Pump() {
 
 void SendCommand(int id, wxWindow* target) {
   wxCommandEvent event(wxEVT_MENU, id);
-  (target ? target : App().MainFrame())->ProcessWindowEvent(event);
+  (target ? target : App().Frame())->ProcessWindowEvent(event);
   Pump();
 }
 

@@ -11,8 +11,8 @@
 class wxWindow;
 
 namespace listora {
-class CListoraApp;
-class CListoraDoc;
+class ListoraApp;
+class ListoraDoc;
 }  // namespace listora
 
 namespace listora::test {
@@ -23,12 +23,12 @@ class ScriptedPrompt;
 inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 ScriptedPrompt& Script();
-CListoraApp& App();
-std::filesystem::path SettingsFile();
+ListoraApp& App();
+std::filesystem::path SettingsPath();
 // Every test starts here: no settings file, no file chosen yet, an empty
 // script, a new unmodified document.
 void StartFresh();
-CListoraDoc& CurrentDoc();
+ListoraDoc& CurrentDoc();
 // Lets pending and deferred events run.
 void Pump();
 // Sends command `id` as a menu, tool bar or context menu does: to `target`,

@@ -167,8 +167,8 @@ bool PrintToPdf(wxPrintout& printout, const std::filesystem::path& file, const P
   PrintToPdfFile(dialogData.GetPrintData(), file);
   wxPrinter printer(&dialogData);
   bool printed = false;
-  const bool answered = AnswerPrintDialog(
-      [&] { printed = printer.Print(App().MainFrame(), &printout, true); }, pages);
+  const bool answered =
+      AnswerPrintDialog([&] { printed = printer.Print(App().Frame(), &printout, true); }, pages);
   return answered && printed && std::filesystem::exists(file);
 }
 

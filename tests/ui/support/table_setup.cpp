@@ -3,31 +3,31 @@
 #include <wx/docview.h>
 #include <wx/headerctrl.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "support/test_support.h"
-#include "ui/app/doc_manager.h"
 #include "ui/app/listora_app.h"
+#include "ui/app/listora_doc_manager.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/item_list_ctrl.h"
 
 namespace listora::test {
 
-CItemListCtrl& TheList() { return *App().MainFrame()->PaneWindows().list; }
+ItemListCtrl& TheList() { return *App().Frame()->PaneWindows().list; }
 // The one way into a document's data besides its edit methods.
 struct DocumentSetup {
-  static Document& Data(CListoraDoc& doc) { return doc.data_; }
+  static Document& Data(ListoraDoc& doc) { return doc.data_; }
 };
 
 Document& TheData() { return DocumentSetup::Data(CurrentDoc()); }
 
 void StartWithColumns(int userColumns) {
   StartFresh();
-  Profile(SettingsFile()).WriteInt("Column", "Count", userColumns + 1);
+  SettingsFile(SettingsPath()).WriteInt("Column", "Count", userColumns + 1);
   App().DocManager()->CreateDocument(wxString(), wxDOC_NEW);
   Pump();
   Script().Reset();
@@ -52,14 +52,14 @@ void SelectRows(std::initializer_list<int> rows) {
 std::vector<std::string> ColumnOf(int column) {
   std::vector<std::string> texts;
   for (int row = 0; row < TheData().items.GetSize(); ++row)
-    texts.push_back(ToWx(TheData().items.Column(column, row)).utf8_string());
+    texts.push_back(ToWx(TheData().items.Cell(row, column)).utf8_string());
   return texts;
 }
 
 std::vector<std::string> RowOf(int row) {
   std::vector<std::string> texts;
   for (int column = 1; column < TheData().ColumnCount(); ++column)
-    texts.push_back(ToWx(TheData().items.Column(column, row)).utf8_string());
+    texts.push_back(ToWx(TheData().items.Cell(row, column)).utf8_string());
   return texts;
 }
 

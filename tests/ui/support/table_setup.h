@@ -6,13 +6,13 @@
 #include <vector>
 
 namespace listora {
-class CItemListCtrl;
+class ItemListCtrl;
 struct Document;
 }  // namespace listora
 
 namespace listora::test {
 
-CItemListCtrl& TheList();
+ItemListCtrl& TheList();
 // The open document's data, for setting a test up.
 Document& TheData();
 // A new document with `userColumns` user columns, and its fresh start.

@@ -6,8 +6,8 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "ui/panes/pane_style.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/pane_style.h"
 
 namespace listora {
 

@@ -5,7 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/treectrl.h>
 
-#include "core/base/profile.h"
+#include "core/base/settings_file.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/settings/bars_page.h"
 #include "ui/app/settings/image_path_page.h"
@@ -71,16 +71,16 @@ class EntryData : public wxTreeItemData {
 
 // The document's file; empty for a document never saved (whose "file
 // name" is its title).
-std::filesystem::path DocumentPath(const CListoraDoc& doc) {
+std::filesystem::path DocumentPath(const ListoraDoc& doc) {
   const std::filesystem::path file = doc.GetFilename().utf8_string();
   return file.is_absolute() ? file : std::filesystem::path();
 }
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(CMainFrame* frame, CListoraDoc& doc)
+SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
     : wxDialog(frame, wxID_ANY, Utf8("環境設定")), frame_(frame), doc_(doc) {
-  const Profile& profile = TheApp().Settings();
+  const SettingsFile& profile = TheApp().Program().settingsFile;
   defaults_ = ReadDefaultSet(profile);
   startup_ = ReadStartupSettings(profile);
   protection_ = ReadProtectionSettings(profile);
@@ -204,7 +204,7 @@ void SettingsDialog::ShowPage(Entry entry) {
 
 bool SettingsDialog::Apply() {
   if (!PageOf(current_)->StoreSet()) return false;
-  if (!WriteDefaults(TheApp().Settings(), defaults_, startup_, protection_)) {
+  if (!WriteDefaults(TheApp().Program().settingsFile, defaults_, startup_, protection_)) {
     ThePrompt().Error(this, Utf8(msg::kCannotWriteSettings));
   }
   doc_.ApplySettings(document_);

@@ -16,8 +16,8 @@ class wxTreeCtrl;
 
 namespace listora {
 
-class CListoraDoc;
-class CMainFrame;
+class ListoraDoc;
+class MainFrame;
 class SettingsPage;
 
 class SettingsDialog : public wxDialog {
@@ -47,7 +47,7 @@ class SettingsDialog : public wxDialog {
     kEntryCount
   };
 
-  SettingsDialog(CMainFrame* frame, CListoraDoc& doc);
+  SettingsDialog(MainFrame* frame, ListoraDoc& doc);
 
   // Selects a tree entry as a click would; false when the shown page
   // refused its values and stays.
@@ -62,8 +62,8 @@ class SettingsDialog : public wxDialog {
   void OnSelected(wxTreeEvent& event);
   void ShowPage(Entry entry);
 
-  CMainFrame* frame_;
-  CListoraDoc& doc_;
+  MainFrame* frame_;
+  ListoraDoc& doc_;
   SettingsSet defaults_;
   SettingsSet document_;
   StartupSettings startup_;

@@ -4,8 +4,8 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
+#include "ui/panes/pane_style.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/pane_style.h"
 
 namespace listora {
 

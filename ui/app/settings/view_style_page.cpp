@@ -12,8 +12,8 @@
 
 #include "core/base/number_entry.h"
 #include "ui/base/prompt.h"
+#include "ui/panes/pane_style.h"
 #include "ui/text/text_convert.h"
-#include "ui/views/pane_style.h"
 
 namespace listora {
 
