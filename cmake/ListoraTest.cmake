@@ -1,7 +1,9 @@
 # One helper declares every test executable, so each is registered with CTest
 # the same way and carries a label (core, tool, gui). GUI tests share one
 # display, whose clipboard and keyboard focus belong to whichever window
-# took them last, so they never run at the same time as each other.
+# took them last, so they never run at the same time as each other. Every test
+# has a time limit, so a hang fails that one test by name instead of stalling
+# the whole run.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
@@ -12,10 +14,12 @@ function(listora_add_test name label)
   # For tests that compare the installed files with what the program writes.
   target_compile_definitions(${name} PRIVATE LISTORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set(_lock)
+  set(_timeout 60)
   if(label STREQUAL "gui")
     set(_lock RESOURCE_LOCK display)
+    set(_timeout 300)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}" ${_lock})
+    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}" TIMEOUT ${_timeout} ${_lock})
 endfunction()

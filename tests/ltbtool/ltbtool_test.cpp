@@ -25,7 +25,7 @@ Document SampleDocument() {
   doc.history = {Sj("検索"), "two"};
   ItemFields f;
   f.columns[1] = Sj("表");
-  f.columns[2] = "say \"hi\"";
+  f.columns[2] = "say \"hi\"\x01";
   f.memo = "m\r\nemo";
   f.columns[0] = MakeIconIndex(f.memo, f.imagePath);
   doc.items.AppendRow(f);
@@ -47,20 +47,25 @@ TEST(Ltbtool, DumpShowsTheDocumentAsJson) {
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* expected :
        {"\"mode\": 0", "\"column_count\": 3", "\"header_icons\": 1", "\"name\": \"名前\"",
-        "\"name\": \"No.2\"", "\"cells\": [\n        \"表\",\n        \"say \\\"hi\\\"\"",
+        "\"name\": \"No.2\"", "\"cells\": [\n        \"表\",\n        \"say \\\"hi\\\"\\u0001\"",
         "\"memo\": \"m\\r\\nemo\"", "\"icon\": 1", "\"history\": [\n    \"two\",\n    \"検索\""})
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+  EXPECT_TRUE(run.out.ends_with("}\n"));
 }
 
 TEST(Ltbtool, PasswordsComeFromAFileOrStandardInput) {
   TempDir dir;
   WriteAll(dir / "p.ltb", Store(SampleDocument(), ProtectionMode::kPassword, Sj("秘密")));
   WriteAll(dir / "pw", "秘密\n");
+  WriteAll(dir / "crlf", "秘密\r\n");
   WriteAll(dir / "bad", "nope\r\n");
   const std::string file = (dir / "p.ltb").string();
 
-  EXPECT_EQ(RunTool({"info", file, "--password-file", (dir / "pw").string()}).status, 0);
-  EXPECT_EQ(RunTool({"info", file, "--password-stdin"}, "秘密\n").status, 0);
+  // One line break, either kind, ends the password.
+  for (const char* pw : {"pw", "crlf"})
+    EXPECT_EQ(RunTool({"info", file, "--password-file", (dir / pw).string()}).status, 0) << pw;
+  for (const char* typed : {"秘密\n", "秘密\r\n"})
+    EXPECT_EQ(RunTool({"info", file, "--password-stdin"}, typed).status, 0);
   const auto wrong = RunTool({"info", file, "--password-file", (dir / "bad").string()});
   EXPECT_EQ(wrong.status, 3);
   EXPECT_NE(wrong.err.find("パスワードが違います。"), std::string::npos);
@@ -154,6 +159,12 @@ TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {
                      (dir / "y.ltb").string()})
                 .status,
             1);
+  // A new password for a file that will hold none is a mistake of the command.
+  EXPECT_EQ(RunTool({"save", in, "--password-file", pw, "--mode", "plain", "--new-password-file",
+                     (dir / "new").string(), "-o", (dir / "z.ltb").string()})
+                .status,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "z.ltb"));
 }
 
 }  // namespace

@@ -72,6 +72,12 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
       Type(serial, SerialNumberDialog::kStartEdit, "-8");
       Click(serial, wxID_OK);
       EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
+      Type(serial, SerialNumberDialog::kStartEdit, "0");
+      Click(serial, wxID_OK);
+    });
+    Click(d, D::kSerialButton);
+    EXPECT_EQ(Label(d, D::kSample), U("例:　No.00"));
+    OnNextDialog([](wxDialog& serial) {
       Type(serial, SerialNumberDialog::kStartEdit, "8");
       Choose(serial, SerialNumberDialog::kDigitsChoice, 2);
       Click(serial, wxID_OK);

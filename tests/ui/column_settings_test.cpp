@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -47,6 +48,7 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
     Choose(d, D::kColumnChoice, 0);
     EXPECT_EQ(Script().asked.back().text, U("正の整数を入力してください。"));
     EXPECT_EQ(Caption(d), U("No.2の設定"));
+    EXPECT_EQ(Control<wxChoice>(d, D::kColumnChoice)->GetSelection(), 1);
     // Nor does one wider than the list can draw, with the same message.
     for (const char* wide : {"2147483647", "4001"}) {
       Script().Reset();
@@ -77,7 +79,8 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
     EXPECT_TRUE(Control<wxCheckBox>(d, D::kRightCheck)->GetValue());
     Choose(d, D::kColumnChoice, 2);
     Type(d, D::kNameEdit, "");  // an empty name is taken
-    Click(d, wxID_OK);          // applies the column being edited too
+    Type(d, D::kWidthEdit, "0");
+    Click(d, wxID_OK);  // applies the column being edited too
   });
   SendCommand(cmd::kColumnSettings);
   EXPECT_EQ(PendingDialogSteps(), 0);
@@ -88,6 +91,7 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
   EXPECT_EQ(columns.widths[2], 90);
   EXPECT_EQ(columns.formats[2], 0x800);
   EXPECT_EQ(FixedText(columns.names[3]), "");
+  EXPECT_EQ(columns.widths[3], 0);
   EXPECT_EQ(TheList().ColumnTitle(1), U("題名"));
   EXPECT_EQ(TheList().GetColumnWidth(1), 150);
   EXPECT_TRUE(CurrentDoc().IsModified());

@@ -96,6 +96,15 @@ TEST(DocumentEdits, EachSendsOneHintAndMarksTheDocumentAsItsKindSays) {
   EXPECT_EQ(log.entries[0].kind, DocHint::Kind::kMemo);
   EXPECT_EQ(doc.Data().items.IconIndex(2), "1");
 
+  // Only an item's image changed: the hint that makes the image pane show it.
+  log.entries.clear();
+  const std::string picture = "picture.jpg";
+  doc.ModifyItem(1, {}, &picture);
+  ASSERT_EQ(log.entries.size(), 1u);
+  EXPECT_EQ(log.entries[0].kind, DocHint::Kind::kCells);
+  EXPECT_EQ(log.entries[0].row, 1);
+  EXPECT_EQ(doc.Data().items.ImagePath(1), "picture.jpg");
+
   // An item added with its image is one change, not two.
   log.entries.clear();
   const int row = doc.AddItem({"d", "4"}, "");

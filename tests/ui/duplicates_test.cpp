@@ -52,6 +52,7 @@ void ChooseSecondColumn() {
 TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
   FillTable();
   SelectRows({2});
+  TheList().SetFocusedRow(2);
   ChooseSecondColumn();
   OnNextDialog([](wxDialog& d) {
     auto& result = dynamic_cast<R&>(d);
@@ -81,6 +82,7 @@ TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
   SendCommand(cmd::kDuplicateSearch);
   EXPECT_EQ(PendingDialogSteps(), 0);
   EXPECT_EQ(TheList().SelectedRows(), (std::vector<int>{0, 5}));
+  EXPECT_EQ(TheList().FocusedRow(), -1);
 
   // "終　了" leaves the selection as it was. Without column icons the
   // headers have none.

@@ -87,6 +87,10 @@ TEST(FindReplaceDialog, FindsBothWaysAndStopsAtTheEnd) {
     Type(d, D::kFindEdit, "q");
     Click(d, D::kFromTopButton);
     EXPECT_EQ(Script().asked.back().text, U("検索が終了しました"));
+    // Replacing every match of a text found nowhere changes nothing.
+    Type(d, D::kFindEdit, "zzz");
+    Click(d, D::kReplaceAllButton);
+    EXPECT_EQ(Script().asked.back().text, U("置換が終了しました"));
   });
   SendCommand(cmd::kFindReplace);
   EXPECT_EQ(PendingDialogSteps(), 0);

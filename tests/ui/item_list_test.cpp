@@ -253,6 +253,21 @@ TEST(ItemListSelection, EveryGestureUpdatesTheCountLabel) {
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 
+TEST(ItemListSelection, PageKeysMoveByTheRowsInViewLessOne) {
+  StartWithColumns(1);
+  FillRows(200);
+  const int page = List().Body()->GetClientSize().y / List().RowHeight() - 1;
+  ASSERT_GT(page, 1);
+  Click(0);
+  Key(WXK_PAGEDOWN);
+  EXPECT_EQ(List().FocusedRow(), page);
+  Key(WXK_PAGEDOWN, {.shift = true});
+  EXPECT_EQ(List().FocusedRow(), 2 * page);
+  EXPECT_EQ(List().GetSelectedItemCount(), page + 1);
+  Key(WXK_PAGEUP);
+  EXPECT_EQ(List().SelectedRows(), std::vector<int>{page});
+}
+
 TEST(ItemListDrag, MovesTheSelectedRowsInFrontOfTheMarkedRow) {
   StartWithColumns(1);
   FillRows(6);

@@ -362,6 +362,11 @@ TEST(ListHighlight, NextItemChangeClearsTheHighlightedCell) {
   Select({0});
   EXPECT_EQ(List().HighlightedRow(), -1);
   EXPECT_EQ(List().HighlightedColumn(), -1);
+  // Selecting a row already selected is no change.
+  List().SetHighlightedCell(1, 2);
+  List().Select(0, true);
+  Pump();
+  EXPECT_EQ(List().HighlightedRow(), 1);
 }
 
 }  // namespace

@@ -67,8 +67,10 @@ TEST(UpdateTransfer, OversizedRedirectedAndGarbageRepliesAreBounded) {
   EXPECT_EQ(moved.Requests().size(), 1u);
   EXPECT_EQ(ReadUpdateReply(redirect.body).verdict, UpdateVerdict::kNoVersionInfo);
 
-  // Not HTTP at all.
-  TestHttpServer garbage(std::string("\x01\x02\xff garbage\0Listora-200\n", 26));
+  // Not HTTP at all; the reply holds a zero byte, so its length is the
+  // literal's size.
+  static constexpr char kGarbage[] = "\x01\x02\xff garbage\0Listora-200\n";
+  TestHttpServer garbage(std::string(kGarbage, sizeof kGarbage - 1));
   const TransferResult junk = Fetch(garbage.Address());
   EXPECT_EQ(ReadUpdateReply(junk.body).verdict, UpdateVerdict::kNoVersionInfo);
 }

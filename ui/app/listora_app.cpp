@@ -15,6 +15,7 @@
 #include "ui/app/listora_doc_manager.h"
 #include "ui/app/listora_doc_template.h"
 #include "ui/app/path_insertion.h"
+#include "ui/base/held_input.h"
 #include "ui/base/japanese_labels.h"
 #include "ui/base/recent_files.h"
 #include "ui/base/tool_tip_delay.h"
@@ -57,6 +58,7 @@ bool ListoraApp::OnInit() {
   program_->previewPages = ReadPreviewPages(*profile_);
   UseToolTipDelay();
   UseJapaneseToolkitTexts();
+  FollowModalDialogs();
 
   docManager_ = new ListoraDocManager;
   docManager_->Initialize();

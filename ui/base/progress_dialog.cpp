@@ -64,6 +64,7 @@ void ProgressDialog::Step(int done) {
 
 void ProgressDialog::Finish() {
   disabler_.reset();
+  held_.reset();
   Hide();
   Destroy();
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/base/held_input.h"
+
 class wxButton;
 class wxGauge;
 class wxStaticText;
@@ -41,6 +43,8 @@ class ProgressDialog : public wxDialog {
   wxButton* cancel_;
   wxStaticText* status_;
   std::unique_ptr<wxWindowDisabler> disabler_;
+  // Until Finish: the main window takes no drops either.
+  std::unique_ptr<HeldInput> held_ = std::make_unique<HeldInput>();
   std::chrono::steady_clock::time_point lastPump_;
 };
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "ui/base/held_input.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/panes/image_pane.h"
@@ -67,15 +68,28 @@ DropPane PaneOf(const PaneSet& panes, const wxWindow* window) {
   return DropPane::kNone;
 }
 
+wxDragResult MainWindowDrop::OnEnter(wxCoord x, wxCoord y, wxDragResult def) {
+  return InputHeldElsewhere() ? wxDragNone : wxFileDropTarget::OnEnter(x, y, def);
+}
+
+wxDragResult MainWindowDrop::OnDragOver(wxCoord x, wxCoord y, wxDragResult def) {
+  return InputHeldElsewhere() ? wxDragNone : wxFileDropTarget::OnDragOver(x, y, def);
+}
+
+bool MainWindowDrop::OnDrop(wxCoord x, wxCoord y) {
+  return !InputHeldElsewhere() && wxFileDropTarget::OnDrop(x, y);
+}
+
 bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& files) {
+  if (InputHeldElsewhere()) return false;
   // Both are carried out after the drop has ended: they may ask questions
-  // and take a while.
+  // and take a while. A dialog opened in between still keeps them out.
   if (IsSingleDocumentDrop(files)) {
     const wxString path = files[0];
     wxWeakRef<wxDocParentFrame> frame(
         dynamic_cast<wxDocParentFrame*>(wxGetTopLevelParent(window_)));
     wxTheApp->CallAfter([path, frame] {
-      if (!frame) return;
+      if (!frame || InputHeldElsewhere()) return;
       frame->Raise();
       frame->GetDocumentManager()->CreateDocument(path, wxDOC_SILENT);
     });
@@ -85,7 +99,9 @@ bool MainWindowDrop::OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& file
   if (pane == DropPane::kNone) pane = PaneAt(panes_, window_->ClientToScreen(wxPoint(x, y)));
   // Called on the window, so a window gone by then (and the frame's panes
   // with it) drops the call.
-  window_->CallAfter([panes = panes_, pane, files] { DropOnPane(panes, pane, files); });
+  window_->CallAfter([panes = panes_, pane, files] {
+    if (!InputHeldElsewhere()) DropOnPane(panes, pane, files);
+  });
   return true;
 }
 

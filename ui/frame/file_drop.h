@@ -2,7 +2,9 @@
 // Files dropped on the main window. One ".ltb" file (any case) is opened as
 // the document; other drops go to the pane under the drop point: the list
 // inserts them as items, the text pane takes one file as the memo, the
-// image pane ties one picture to the selected items.
+// image pane ties one picture to the selected items. While a modal dialog or
+// a long run's progress dialog is open the main window takes no input, and
+// its drop targets refuse every drop as they refuse data of a foreign type.
 
 #include <wx/dnd.h>
 
@@ -19,6 +21,9 @@ class MainWindowDrop : public wxFileDropTarget {
   // outlive the target.
   MainWindowDrop(wxWindow* window, const PaneSet& panes) : window_(window), panes_(panes) {}
 
+  wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult def) override;
+  wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult def) override;
+  bool OnDrop(wxCoord x, wxCoord y) override;
   bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& files) override;
 
  private:

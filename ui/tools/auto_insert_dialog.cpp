@@ -136,8 +136,7 @@ void InsertAttributesDialog::OnOk(wxCommandEvent&) {
 }
 
 AutoInsertDialog::AutoInsertDialog(const ToolContext& context)
-    : wxDialog(context.owner, wxID_ANY, Utf8("アイテムの自動挿入")),
-      context_(context),
+    : ToolDialog(context, Utf8("アイテムの自動挿入")),
       working_(InsertDialogStart(context.doc->Data().settings.autoInsert,
                                  context.doc->Data().ColumnCount(),
                                  wxFileName::GetHomeDir().utf8_string())),

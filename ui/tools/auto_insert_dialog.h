@@ -6,7 +6,7 @@
 #include <wx/dialog.h>
 
 #include "core/doc/document_settings.h"
-#include "ui/tools/tool_context.h"
+#include "ui/tools/tool_dialog.h"
 
 class wxButton;
 class wxCheckBox;
@@ -53,7 +53,7 @@ class InsertAttributesDialog : public wxDialog {
   wxCheckBox* hidden_;
 };
 
-class AutoInsertDialog : public wxDialog {
+class AutoInsertDialog : public ToolDialog {
  public:
   enum : int {
     kFolderEdit = 1018,
@@ -97,7 +97,6 @@ class AutoInsertDialog : public wxDialog {
   void OnInsert(wxCommandEvent& event);
   void OnStoreOnly(wxCommandEvent& event);
 
-  ToolContext context_;
   AutoInsertSettings working_;
   int userColumns_;
   wxTextCtrl* folder_ = nullptr;

@@ -7,6 +7,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/weakref.h>
 
 #include "core/base/messages.h"
 #include "core/base/number_entry.h"
@@ -139,8 +140,11 @@ void RunColumnSettings(const ToolContext& context) {
     const int shown = context.list->GetColumnWidth(static_cast<int>(i) + 1);
     if (shown > 0) columns[i].width = shown;
   }
+  // The dialog holds no document: whether its own is still open is asked
+  // when it ends.
+  const wxWeakRef<ListoraDoc> doc = context.doc;
   ColumnSettingsDialog dialog(context.owner, std::move(columns));
-  if (dialog.ShowModal() == wxID_OK) context.doc->SetColumnSettings(dialog.Columns());
+  if (dialog.ShowModal() == wxID_OK && doc) doc->SetColumnSettings(dialog.Columns());
 }
 
 }  // namespace listora

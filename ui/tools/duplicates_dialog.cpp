@@ -4,6 +4,7 @@
 #include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/weakref.h>
 
 #include <numeric>
 
@@ -92,9 +93,7 @@ class DuplicateResultDialog::ResultList : public wxListCtrl {
 
 DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int column,
                                              DuplicateGroups groups)
-    : wxDialog(context.owner, wxID_ANY, Utf8("重複検索結果"), wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      context_(context),
+    : ToolDialog(context, Utf8("重複検索結果"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       groups_(std::move(groups)),
       ticks_(groups_.RowCount()) {
   const Document& data = context_.doc->Data();
@@ -168,8 +167,11 @@ void DuplicateResultDialog::OnSelect(wxCommandEvent&) {
 void RunDuplicateSearch(const ToolContext& context) {
   const Document& data = context.doc->Data();
   if (data.items.IsEmpty() || data.ColumnCount() < 2) return;
+  // The column chooser holds no document: whether its own is still open is
+  // asked when it ends.
+  const wxWeakRef<ListoraDoc> doc = context.doc;
   DuplicateColumnDialog chooser(context.owner, data);
-  if (chooser.ShowModal() != wxID_OK) return;
+  if (chooser.ShowModal() != wxID_OK || !doc) return;
   const int column = chooser.Column();
 
   DuplicateGroups groups;

@@ -10,7 +10,7 @@
 
 #include "core/tools/duplicate_result.h"
 #include "core/tools/duplicates.h"
-#include "ui/tools/tool_context.h"
+#include "ui/tools/tool_dialog.h"
 
 class wxChoice;
 class wxStaticText;
@@ -30,7 +30,7 @@ class DuplicateColumnDialog : public wxDialog {
   wxChoice* choice_;
 };
 
-class DuplicateResultDialog : public wxDialog {
+class DuplicateResultDialog : public ToolDialog {
  public:
   enum : int {
     kResultList = 1032,
@@ -50,7 +50,6 @@ class DuplicateResultDialog : public wxDialog {
   void ShowTickedCount();
   void OnSelect(wxCommandEvent& event);
 
-  ToolContext context_;
   DuplicateGroups groups_;
   DuplicateTicks ticks_;
   ResultList* list_ = nullptr;

@@ -18,12 +18,8 @@
 
 namespace listora {
 
-namespace {}  // namespace
-
 FindReplaceDialog::FindReplaceDialog(const ToolContext& context)
-    : wxDialog(context.owner, wxID_ANY, Utf8("検索と置換")),
-      context_(context),
-      session_(context.doc->StartFindReplace()) {
+    : ToolDialog(context, Utf8("検索と置換")), session_(context.doc->StartFindReplace()) {
   CreateControls();
   EnableButtons();
   Bind(wxEVT_TEXT, &FindReplaceDialog::OnFindText, this, kFindEdit);

@@ -5,7 +5,7 @@
 #include <wx/dialog.h>
 
 #include "core/tools/find_replace.h"
-#include "ui/tools/tool_context.h"
+#include "ui/tools/tool_dialog.h"
 
 class wxButton;
 class wxCheckBox;
@@ -14,7 +14,7 @@ class wxTextCtrl;
 
 namespace listora {
 
-class FindReplaceDialog : public wxDialog {
+class FindReplaceDialog : public ToolDialog {
  public:
   enum : int {
     kFromTopButton = 1073,
@@ -44,7 +44,6 @@ class FindReplaceDialog : public wxDialog {
   void OnReplaceNext(wxCommandEvent& event);
   void OnReplaceAll(wxCommandEvent& event);
 
-  ToolContext context_;
   FindReplaceSession session_;
   wxTextCtrl* find_ = nullptr;
   wxTextCtrl* replace_ = nullptr;

@@ -31,9 +31,7 @@ wxSizer* Indented(wxSizer* inner) {
 }  // namespace
 
 ItemEntryDialog::ItemEntryDialog(const ToolContext& context, std::vector<int> rows)
-    : wxDialog(context.owner, wxID_ANY, Utf8("アイテムの追加"), wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      context_(context) {
+    : ToolDialog(context, Utf8("アイテムの追加"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
   const Document& data = context_.doc->Data();
   values_.assign(data.ColumnCount() - 1, std::string());
   if (!rows.empty()) walk_.emplace(std::move(rows));

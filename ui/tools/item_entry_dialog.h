@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/tools/item_entry.h"
-#include "ui/tools/tool_context.h"
+#include "ui/tools/tool_dialog.h"
 
 class wxCheckBox;
 class wxChoice;
@@ -20,7 +20,7 @@ class wxTextCtrl;
 
 namespace listora {
 
-class ItemEntryDialog : public wxDialog {
+class ItemEntryDialog : public ToolDialog {
  public:
   // Control IDs, for the tests.
   enum : int {
@@ -54,7 +54,6 @@ class ItemEntryDialog : public wxDialog {
   void OnChooseImage(wxCommandEvent& event);
   void OnOk(wxCommandEvent& event);
 
-  ToolContext context_;
   std::optional<SelectionWalk> walk_;
   std::vector<std::string> values_;  // CP932, index 0 = column 1
   int current_ = 0;                  // index into values_

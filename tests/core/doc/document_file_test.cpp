@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <span>
 
 #include "core/doc/cipher.h"
 #include "fixture_bytes.h"
@@ -192,11 +193,39 @@ TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
   EXPECT_EQ(doc.items.Cell(0, 1), Sj("りんご"));
 
   // An enciphered item section whose length is not a multiple of 8: the
-  // whole blocks are read.
+  // whole blocks are read, the same items as without the stray bytes.
   f.mode = 2;
-  std::string odd = BuildFixture(f) + "xyz";
-  ASSERT_EQ(Load(odd, doc).status, LoadStatus::kLoaded);
-  EXPECT_EQ(doc.items.GetSize(), 3);
+  Document whole;
+  ASSERT_EQ(Load(BuildFixture(f), whole).status, LoadStatus::kLoaded);
+  for (std::size_t stray = 1; stray < 8; ++stray) {
+    ASSERT_EQ(Load(BuildFixture(f) + std::string(stray, 'x'), doc).status, LoadStatus::kLoaded);
+    ASSERT_EQ(doc.items.GetSize(), 3) << stray;
+    for (int r = 0; r < 3; ++r) {
+      EXPECT_EQ(doc.items.Cell(r, 1), whole.items.Cell(r, 1)) << stray;
+      EXPECT_EQ(doc.items.Memo(r), whole.items.Memo(r)) << stray;
+      EXPECT_EQ(doc.items.ImagePath(r), whole.items.ImagePath(r)) << stray;
+    }
+  }
+
+  // The last record, one the table could keep where it lies, without its
+  // end byte: read, and saved as if it had it.
+  f.mode = 0;
+  f.items.back().columns[0] = "3";
+  f.storedHistory.clear();  // a save writes the history in the other order
+  const std::string full = BuildFixture(f);
+  const std::string unended = full.substr(0, full.size() - 1);
+  Document good, held, viewed;
+  ASSERT_EQ(Load(full, good).status, LoadStatus::kLoaded);
+  ASSERT_EQ(LoadDocument(std::string(unended), {}, held).status, LoadStatus::kLoaded);
+  ASSERT_EQ(Load(unended, viewed).status, LoadStatus::kLoaded);
+  EXPECT_EQ(held.items.ImagePath(2), "c:\\x.png");
+  for (const Document* loaded : {&held, &viewed}) {
+    const std::string saved = StoreDocument(*loaded, {});
+    EXPECT_EQ(saved, StoreDocument(good, {}));
+    Document reloaded;
+    ASSERT_EQ(Load(saved, reloaded).status, LoadStatus::kLoaded);
+    EXPECT_EQ(StoreDocument(reloaded, {}), saved);
+  }
 }
 
 TEST(DocumentLoad, CancelKeepsTheRecordsReadSoFar) {
@@ -308,6 +337,11 @@ TEST(DocumentStore, HistoryKeepsTenEntriesInReverseOrder) {
   ASSERT_EQ(reopened.history.size(), 10u);
   EXPECT_EQ(reopened.history.front(), "h9");
   EXPECT_EQ(reopened.history.back(), "h0");
+
+  // A line break inside an entry would make two of it.
+  doc.history = {"one\ntwo"};
+  ASSERT_EQ(Load(StoreDocument(doc, {}), reopened).status, LoadStatus::kLoaded);
+  EXPECT_EQ(reopened.history, std::vector<std::string>{"one two"});
 }
 
 TEST(DocumentStore, RoundTripsInEveryProtectionMode) {
@@ -411,6 +445,24 @@ TEST(DocumentStore, ColumnBlockIsStoredAsShown) {
   EXPECT_EQ(stored.headerIcons, 0);
 }
 
+// An enciphered item section is the plain one padded with zeros to whole
+// blocks, however long the items are.
+TEST(DocumentStore, EncipheredItemsArePaddedToWholeBlocks) {
+  Document doc = SampleDocument();
+  StoreOptions encrypted;
+  encrypted.mode = ProtectionMode::kEncrypted;
+  const auto itemSection = [](const std::string& bytes) {
+    std::uint32_t offset;
+    std::memcpy(&offset, &bytes[12], 4);
+    return bytes.size() - offset;
+  };
+  for (int extra = 0; extra < 8; ++extra) {
+    doc.items.SetMemo(0, std::string(static_cast<std::size_t>(extra), 'm'));
+    const std::size_t plain = itemSection(StoreDocument(doc, {}));
+    EXPECT_EQ(itemSection(StoreDocument(doc, encrypted)), (plain + 7) / 8 * 8) << extra;
+  }
+}
+
 TEST(DocumentStore, EmptyDocumentsReadBackInEveryMode) {
   // The item section of an empty document begins exactly at the file's end.
   Document doc = SampleDocument();
@@ -436,16 +488,20 @@ TEST(DocumentLoad, PlainHistoryLinesMayEndInCrLf) {
   EXPECT_EQ(doc.items.GetSize(), 3);
 }
 
-TEST(DocumentStore, ADisplayOrderRepeatingAColumnIsNotUsed) {
+TEST(DocumentStore, ADisplayOrderThatIsNoPermutationIsNotUsed) {
   const Document doc = SampleDocument();
   const int repeated[] = {0, 1, 1};
-  StoreOptions options;
-  options.displayOrder = repeated;
-  Document back;
-  ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
-  EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("表示"));
-  EXPECT_EQ(back.items.Cell(0, 1), Sj("りんご"));
-  EXPECT_EQ(back.items.Cell(0, 2), "120");
+  const int beyond[] = {0, 1, 3};  // one past the last of three columns
+  for (std::span<const int> order :
+       {std::span<const int>(repeated), std::span<const int>(beyond)}) {
+    StoreOptions options;
+    options.displayOrder = order;
+    Document back;
+    ASSERT_EQ(Load(StoreDocument(doc, options), back).status, LoadStatus::kLoaded);
+    EXPECT_EQ(FixedText(back.settings.columns.names[2]), Sj("表示"));
+    EXPECT_EQ(back.items.Cell(0, 1), Sj("りんご"));
+    EXPECT_EQ(back.items.Cell(0, 2), "120");
+  }
 }
 
 TEST(DocumentStore, ProtectionModeRule) {

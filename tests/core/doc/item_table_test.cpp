@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "core/doc/columns.h"
 #include "support/test_support.h"
 
@@ -159,6 +162,22 @@ TEST(ItemTable, ChangesAndCopiesStayApartThroughReclaiming) {
   EXPECT_EQ(copy.Memo(2), big + "17");
 }
 
+// A row loaded in place, then one cell edited over and over: the old
+// records are garbage, and reclaiming it lets go of the loaded bytes too.
+TEST(ItemTable, RepeatedEditsOfOneCellAreReclaimed) {
+  ItemTable t;
+  auto loaded = std::make_shared<std::string>("0\x07loaded\x07\n\x08\x08");
+  const std::weak_ptr<std::string> watch = loaded;
+  t.HoldBytes(loaded, loaded->size());
+  t.AppendRecord(loaded->data(), 9, 2, 0, 0);
+  loaded.reset();
+  ASSERT_EQ(t.Cell(0, 1), "loaded");
+  const std::string text(40, 'x');
+  for (int i = 0; i < 100'000; ++i) t.SetCell(0, 1, text + std::to_string(i % 10));
+  EXPECT_EQ(t.Cell(0, 1), text + "9");
+  EXPECT_TRUE(watch.expired());
+}
+
 TEST(Columns, AddAndDeleteRespectTheLimits) {
   ColumnDescriptors c = FourUserColumns();
   ItemTable t;
@@ -203,6 +222,13 @@ TEST(Columns, DeletingAColumnShiftsTextsAndDescriptors) {
   ASSERT_EQ(AddColumn(c), ColumnChange::kDone);
   EXPECT_EQ(FixedText(c.names[4]), "No.4");
   EXPECT_EQ(c.widths[4], 100);
+  EXPECT_EQ(t.Cell(0, 4), "");
+
+  // The last user column: nothing moves, its texts go.
+  t.SetCell(0, 4, "last");
+  ASSERT_EQ(DeleteColumn(c, t, 4), ColumnChange::kDone);
+  EXPECT_EQ(c.count, 4);
+  EXPECT_EQ(t.Cell(0, 3), "v4");
   EXPECT_EQ(t.Cell(0, 4), "");
 }
 

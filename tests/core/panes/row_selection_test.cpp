@@ -58,6 +58,8 @@ TEST(RowSelection, RandomEditsMatchAFlagPerRow) {
       }
       ASSERT_EQ(selection.Rows(), FlaggedRows(flags)) << "round " << round << " step " << step;
       ASSERT_EQ(selection.Count(), static_cast<int>(FlaggedRows(flags).size()));
+      for (int row = -1; row <= count; ++row)
+        ASSERT_EQ(selection.IsSelected(row), row >= 0 && row < count && flags[row]) << row;
       // Ranges stay sorted, disjoint and never touching.
       for (std::size_t i = 1; i < selection.Ranges().size(); ++i)
         ASSERT_GT(selection.Ranges()[i].first, selection.Ranges()[i - 1].last + 1);
@@ -104,6 +106,10 @@ TEST(RowSelection, ClickGestures) {
   EXPECT_EQ(selection.Count(), 10 - 0);
   selection.Click(10, false, false);  // beyond the table: nothing
   EXPECT_EQ(selection.Count(), 10);
+  // Row 0 is an anchor like any other.
+  selection.Click(0, false, false);
+  selection.Click(3, false, true);
+  EXPECT_EQ(selection.Rows(), (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST(RowSelection, KeyGesturesAndShrinkingTable) {

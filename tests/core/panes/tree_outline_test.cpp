@@ -52,6 +52,16 @@ TEST(TreeOutline, RowsFollowOpeningAndClosing) {
 
   outline.Reset(nullptr);
   EXPECT_EQ(outline.RowCount(), 0u);
+
+  // A x 1 2: the leaf 1 has a sibling after it, not a child.
+  const GroupingTree twoLeaves =
+      *BuildGroupingTree(test::MakeTable({{"A", "a1", "x", "1"}, {"A", "a1", "x", "2"}}),
+                         std::vector<int>{0, 1, 2, 3, 4}, 1);
+  outline.Reset(&twoLeaves);
+  ASSERT_EQ(twoLeaves.nodes.size(), 5u);
+  EXPECT_TRUE(outline.HasChildren(2));
+  EXPECT_FALSE(outline.HasChildren(3));
+  EXPECT_FALSE(outline.HasChildren(4));
 }
 
 TEST(TreeOutline, AncestorsRevealAndStandInForHiddenNodes) {

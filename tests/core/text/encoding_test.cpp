@@ -28,6 +28,7 @@ TEST(EncodingTest, CharactersCp932CannotHoldBecomeReferencesAndComeBack) {
       {"emoji😀.txt", "emoji&#x1F600;.txt"},
       {"Café.mp3", "Caf&#xE9;.mp3"},
       {"ÀÿŒ", "&#xC0;&#xFF;&#x152;"},
+      {"\u0800", "&#x800;"},  // the first three-byte character
       // Tag characters (a flag emoji's tail), which the system's converter
       // would drop silently.
       {"\U0001F3F4\U000E0067\U000E007F", "&#x1F3F4;&#xE0067;&#xE007F;"},
@@ -86,6 +87,11 @@ TEST(EncodingTest, OnlyReferencesToCharactersCp932CannotHoldAreRead) {
   EXPECT_EQ(Cp932ToUtf8("&&#xE9;;&#x41;&#x10FFFF;"), "&é;&#x41;\U0010FFFF");
   EXPECT_EQ(ReferenceLengthAt("x&#x1F600;", 1), 9u);
   EXPECT_EQ(ReferenceLengthAt("&#x301C;", 0), 8u);
+  // A text ending inside a reference: the scan stops at its end, even with
+  // the rest of the reference lying in memory right after it.
+  const std::string_view whole = "&#x1F600;";
+  for (std::size_t size = 0; size < whole.size(); ++size)
+    EXPECT_EQ(ReferenceLengthAt(whole.substr(0, size), 0), 0u) << size;
 }
 
 // Typed text and paths that spell a reference the way out would read come
@@ -126,6 +132,7 @@ TEST(EncodingTest, AReferenceSplitAtACellBoundaryStaysText) {
   const std::string cp932 = TextToCp932("ab한");  // "ab&#xD55C;"
   for (std::size_t max = 2; max < cp932.size(); ++max) EXPECT_EQ(TextPrefixLength(cp932, max), 2u);
   EXPECT_EQ(TextPrefixLength(cp932, 99), cp932.size());
+  EXPECT_EQ(TextPrefixLength(cp932 + "c", cp932.size()), cp932.size());  // cut right after it
   EXPECT_EQ(TextPrefixLength("\x95\x5C&#x41;", 5), 5u);  // not a reference that is read
   EXPECT_EQ(TextPrefixLength("a\x95\x5C", 2), 1u);
 }
@@ -149,6 +156,8 @@ TEST(EncodingTest, BrokenBytesBecomeQuestionMarks) {
   EXPECT_EQ(Cp932ToUtf8("a\x81 b"), "a? b");  // a lead byte before a non-trail byte
   EXPECT_EQ(Cp932ToUtf8("a\x83"), "a?");      // a lone lead byte at the end
   EXPECT_EQ(Cp932ToUtf8("\x83&#xE9;"), "?é");
+  EXPECT_EQ(Cp932ToUtf8("\x81\x7F"), "?\x7F");  // 0x7F is no trail byte
+  EXPECT_EQ(TextToCp932("\xE0\x81\x81"), "?");  // an overlong "A"
 }
 
 TEST(EncodingTest, LongTextsConvertWhole) {
@@ -181,6 +190,7 @@ TEST(EncodingTest, ConvertsFromManyThreadsAtOnce) {
 TEST(EncodingTest, TellsTextThatCanOnlyBeUtf8) {
   EXPECT_TRUE(IsNonAsciiUtf8("caf\xC3\xA9"));
   EXPECT_TRUE(IsNonAsciiUtf8("\xE3\x81\x82\xF0\x9F\x98\x80"));  // あ, an emoji
+  EXPECT_TRUE(IsNonAsciiUtf8("\xC2\x80"));                      // the first non-ASCII one
   EXPECT_FALSE(IsNonAsciiUtf8(""));
   EXPECT_FALSE(IsNonAsciiUtf8("ascii only"));
   EXPECT_FALSE(IsNonAsciiUtf8(TextToCp932("あいう")));

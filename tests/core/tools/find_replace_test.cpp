@@ -149,6 +149,7 @@ TEST(FindStep, DirectionsStartsAndEnd) {
 
   EXPECT_EQ(down({}), (CellPos{0, 1}));
   EXPECT_EQ(down({0, 1}), (CellPos{0, 3}));
+  EXPECT_EQ(down({0, 2}), (CellPos{0, 3}));  // the last column after the one before it
   EXPECT_EQ(down({0, 3}), (CellPos{1, 2}));
   EXPECT_EQ(down({1, 2}), (CellPos{2, 1}));
   EXPECT_TRUE(down({2, 1}).IsNone());
@@ -207,6 +208,14 @@ TEST(FindReplaceSession, ButtonsAndEndOfTable) {
   table.SetCell(0, 2, "foo");
   session.FindNext(options);
   EXPECT_EQ(session.FindFromTop(options).match, (CellPos{0, 2}));
+
+  // The current match's row deleted under the session: nothing to replace.
+  table.SetCell(1, 1, "foo");
+  EXPECT_EQ(session.FindNext(options).match, (CellPos{1, 1}));
+  table.RemoveRow(1);
+  step = session.ReplaceAndFindNext(options);
+  EXPECT_FALSE(step.replaced);
+  EXPECT_TRUE(step.match.IsNone());
 }
 
 TEST(ReplaceAll, FromTheFirstCellDownOncePerCell) {
