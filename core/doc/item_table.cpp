@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <numeric>
 #include <stdexcept>
 #include <utility>
+
+#include "core/doc/table_journal.h"
 
 namespace listora {
 
@@ -191,7 +194,9 @@ ItemTable::Row ItemTable::MakeRow(const ItemFields& fields) {
   return MakeRow(views, cleaned[kImageField], cleaned[kMemoField]);
 }
 
-void ItemTable::Replace(Row& r, const Row& by) {
+void ItemTable::Replace(std::size_t row, const Row& by) {
+  Row& r = rows_[row];
+  if (journal_) journal_->Changed(static_cast<int>(row), r);
   const bool mark = r.mark;
   Forget(r);
   r = by;
@@ -206,6 +211,7 @@ void ItemTable::ReclaimIfWasteful() {
   // The unwritten rest of the current block is room, not waste.
   const std::size_t waste = heldBytes_ - liveBytes_ - (writeSize_ - writeUsed_);
   if (waste <= std::max(liveBytes_, kBlockSize)) return;
+  if (journal_) journal_->Keep(holds_);
   std::shared_ptr<char[]> block(new char[std::max<std::size_t>(liveBytes_, 1)]);
   char* out = block.get();
   for (Row& r : rows_) {
@@ -237,7 +243,7 @@ void ItemTable::SetField(int row, int field, std::string_view cleanText) {
     columns[field] = cleanText;
   }
   // The old record stays readable until the new one is written.
-  Replace(r, MakeRow(columns, image, memo));
+  Replace(static_cast<std::size_t>(row), MakeRow(columns, image, memo));
   ReclaimIfWasteful();
 }
 
@@ -264,29 +270,49 @@ void ItemTable::UpdateIconIndex(int row) {
 
 void ItemTable::AppendRow(const ItemFields& fields) {
   rows_.push_back(MakeRow(fields));
+  if (journal_) journal_->Inserted(GetSize() - 1);
   ReclaimIfWasteful();
 }
 
 void ItemTable::InsertRow(int row, const ItemFields& fields) {
   CheckIndex(row, rows_.size() + 1);
   rows_.insert(rows_.begin() + row, MakeRow(fields));
+  if (journal_) journal_->Inserted(row);
   ReclaimIfWasteful();
 }
 
 void ItemTable::RemoveRow(int row) {
   CheckIndex(row, rows_.size());
-  Forget(rows_[static_cast<std::size_t>(row)]);
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  if (journal_) journal_->Removed({row}, {r});
+  Forget(r);
   rows_.erase(rows_.begin() + row);
 }
 
 void ItemTable::ResizeRows(int count) {
   if (count < 0) throw std::out_of_range("negative row count");
   const auto size = static_cast<std::size_t>(count);
+  const std::size_t before = rows_.size();
+  if (journal_ && size < before) {
+    std::vector<int> removed(before - size);
+    std::iota(removed.begin(), removed.end(), count);
+    journal_->Removed(std::move(removed), std::vector<Row>(rows_.begin() + count, rows_.end()));
+  }
   for (std::size_t r = size; r < rows_.size(); ++r) Forget(rows_[r]);
   rows_.resize(size, EmptyRow());
+  if (journal_)
+    for (std::size_t r = before; r < size; ++r) journal_->Inserted(static_cast<int>(r));
 }
 
-void ItemTable::ClearRows() { *this = ItemTable(); }
+void ItemTable::ClearRows() {
+  TableJournal* const journal = journal_;
+  if (journal) {
+    ResizeRows(0);
+    journal->Keep(holds_);
+  }
+  *this = ItemTable();
+  journal_ = journal;
+}
 
 ItemFields ItemTable::GetRow(int row) const {
   ItemFields fields;
@@ -309,9 +335,9 @@ void ItemTable::SetRow(int row, std::span<const std::string_view> columns,
   }
   cleaned[kImageField] = CleanMemoText(imagePath);
   cleaned[kMemoField] = CleanMemoText(memo);
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  Replace(r, MakeRow(std::span(views, columns.size()), cleaned[kImageField], cleaned[kMemoField]));
-  r.mark = false;
+  Replace(static_cast<std::size_t>(row),
+          MakeRow(std::span(views, columns.size()), cleaned[kImageField], cleaned[kMemoField]));
+  rows_[static_cast<std::size_t>(row)].mark = false;
 }
 
 void ItemTable::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
@@ -329,6 +355,7 @@ void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int field
               false};
   rows_.push_back(r);
   liveBytes_ += r.RecordSize();
+  if (journal_) journal_->Inserted(GetSize() - 1);
 }
 
 std::string_view ItemTable::StoredRecord(int row, int columns) const {
@@ -340,21 +367,34 @@ std::string_view ItemTable::StoredRecord(int row, int columns) const {
 void ItemTable::RemoveRows(std::span<const int> ascendingRows) {
   std::size_t next = 0;
   std::size_t write = 0;
+  std::vector<int> removed;
+  std::vector<Row> removedRows;
   for (std::size_t read = 0; read < rows_.size(); ++read) {
     if (next < ascendingRows.size() && static_cast<std::size_t>(ascendingRows[next]) == read) {
       ++next;
+      if (journal_) {
+        removed.push_back(static_cast<int>(read));
+        removedRows.push_back(rows_[read]);
+      }
       Forget(rows_[read]);
       continue;
     }
     rows_[write++] = rows_[read];
   }
   rows_.resize(write);
+  if (journal_ && !removed.empty()) journal_->Removed(std::move(removed), std::move(removedRows));
 }
 
 int ItemTable::MoveMarkedToTop() {
-  const auto middle =
-      std::stable_partition(rows_.begin(), rows_.end(), [](const Row& r) { return r.mark; });
-  return static_cast<int>(middle - rows_.begin());
+  std::vector<int> order;
+  order.reserve(rows_.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r)
+    if (rows_[r].mark) order.push_back(static_cast<int>(r));
+  const int marked = static_cast<int>(order.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r)
+    if (!rows_[r].mark) order.push_back(static_cast<int>(r));
+  Reorder(order);
+  return marked;
 }
 
 void ItemTable::Permute(std::span<const int> order) {
@@ -366,16 +406,41 @@ void ItemTable::Permute(std::span<const int> order) {
     if (used[from]) throw std::invalid_argument("not a permutation");
     used[from] = true;
   }
+  Reorder(order);
+}
+
+void ItemTable::SwapRows(int a, int b) {
+  CheckIndex(a, rows_.size());
+  CheckIndex(b, rows_.size());
+  if (a == b) return;
+  if (journal_) {
+    journal_->Changed(a, rows_[static_cast<std::size_t>(a)]);
+    journal_->Changed(b, rows_[static_cast<std::size_t>(b)]);
+  }
+  std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
+}
+
+void ItemTable::Reorder(std::span<const int> order) {
+  if (journal_) journal_->Permuted(order);
   std::vector<Row> reordered;
   reordered.reserve(rows_.size());
   for (int from : order) reordered.push_back(rows_[static_cast<std::size_t>(from)]);
   rows_ = std::move(reordered);
 }
 
+void ItemTable::AttachJournal(TableJournal* journal) {
+  if (journal_) journal_->Keep(holds_);
+  journal_ = journal;
+  if (journal_) journal_->Keep(holds_);
+}
+
+std::size_t ItemTable::MemoryBytes() const { return rows_.size() * sizeof(Row) + liveBytes_; }
+
 void ItemTable::ShiftColumnsLeft(int from, int lastUsed) {
   if (from < 1 || lastUsed >= kMaxColumns || from > lastUsed)
     throw std::out_of_range("column shift out of range");
-  for (Row& r : rows_) {
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    const Row& r = rows_[row];
     // Rows with no text from `from` on have nothing to shift.
     if (r.fields <= from) continue;
     std::string_view columns[kMaxColumns];
@@ -383,8 +448,8 @@ void ItemTable::ShiftColumnsLeft(int from, int lastUsed) {
     for (int c = from; c < lastUsed; ++c) columns[c] = columns[c + 1];
     columns[lastUsed] = {};
     const char* const memo = r.record + r.lineSize + 1;
-    Replace(r, MakeRow(columns, std::string_view(memo + r.memoSize + 1, r.imageSize),
-                       std::string_view(memo, r.memoSize)));
+    Replace(row, MakeRow(columns, std::string_view(memo + r.memoSize + 1, r.imageSize),
+                         std::string_view(memo, r.memoSize)));
   }
   ReclaimIfWasteful();
 }

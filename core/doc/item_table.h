@@ -14,6 +14,11 @@
 //
 // A view returned by a getter stays valid until the table next changes.
 //
+// While a journal is attached (core/doc/table_journal.h), every change of
+// rows is written to it with what undoing it takes: the old record of a
+// changed or removed row, a reordering's permutation. The journal keeps the
+// blocks those records lie in, so reclaiming garbage never frees them.
+//
 // The table never holds the bytes the document file uses as separators: a
 // column text never contains 0x07, 0x0A or NUL (a line break in a cell
 // becomes one space, the other two a space as well); a memo or image path
@@ -31,6 +36,8 @@
 #include "core/doc/document_settings.h"
 
 namespace listora {
+
+class TableJournal;
 
 // Field indexes within a row: columns 0..10, then the image path and memo.
 inline constexpr int kImageField = kMaxColumns;
@@ -88,7 +95,7 @@ class ItemTable {
   int MoveMarkedToTop();
   // Reorders rows so that new row i is old row order[i] (a permutation).
   void Permute(std::span<const int> order);
-  void SwapRows(int a, int b) { std::swap(rows_.at(a), rows_.at(b)); }
+  void SwapRows(int a, int b);
 
   // Column `from` takes column `from + 1`'s texts for all later columns;
   // the last column (index lastUsed) is emptied. Used when a column is
@@ -112,6 +119,12 @@ class ItemTable {
   // field); empty otherwise.
   std::string_view StoredRecord(int row, int columns) const;
 
+  // Starts writing every change to `journal`, or stops with nullptr; a
+  // copy of the table is never journaled.
+  void AttachJournal(TableJournal* journal);
+  // What the rows and their records occupy, garbage left out.
+  std::size_t MemoryBytes() const;
+
   ItemTable() = default;
   ItemTable(const ItemTable& other);
   ItemTable& operator=(const ItemTable& other);
@@ -120,6 +133,7 @@ class ItemTable {
   ~ItemTable() = default;
 
  private:
+  friend class TableJournal;
   struct Row {
     const char* record;      // the first column text
     std::uint32_t lineSize;  // the column texts with their 0x07 ends
@@ -144,7 +158,9 @@ class ItemTable {
               std::string_view memo);
   Row MakeRow(const ItemFields& fields);
   char* Allocate(std::size_t size);
-  void Replace(Row& r, const Row& by);
+  void Replace(std::size_t row, const Row& by);
+  // Reorders rows so that new row i is old row order[i], unchecked.
+  void Reorder(std::span<const int> order);
   // Drops a record from the live count (the shared empty record is not in it).
   void Forget(const Row& r);
   // Copies the live records into one block once garbage outweighs them.
@@ -159,6 +175,7 @@ class ItemTable {
   char* writeBlock_ = nullptr;
   std::size_t writeUsed_ = 0;
   std::size_t writeSize_ = 0;
+  TableJournal* journal_ = nullptr;
 };
 
 }  // namespace listora

@@ -6,6 +6,7 @@
 #include "ui/app/app_commands.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/listora_doc_manager.h"
+#include "ui/app/undo_commands.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/focused_text_edit.h"
 #include "ui/base/recent_files.h"
@@ -147,7 +148,23 @@ const Command kCommands[] = {
      .prompt = "Listoraを終了します",
      .tip = "終了"},
 
-    // The Edit menu and the list's context menu.
+    // The Edit menu and the list's context menu. wxDocManager would give
+    // undo and redo to a command processor; the document keeps its own
+    // history, and a focused text field its own.
+    {.id = cmd::kUndo,
+     .menuText = "元に戻す(&U)",
+     .prompt = "直前の操作を元に戻します",
+     .tip = "元に戻す",
+     .keys = {Ctrl('Z'), KeyStroke{wxACCEL_ALT, WXK_BACK}},
+     .run = UndoOrRedo,
+     .update = UpdateUndoOrRedo},
+    {.id = cmd::kRedo,
+     .menuText = "やり直し(&R)",
+     .prompt = "元に戻した操作をやり直します",
+     .tip = "やり直し",
+     .keys = {Ctrl('Y'), KeyStroke{wxACCEL_CTRL | wxACCEL_SHIFT, 'Z'}},
+     .run = UndoOrRedo,
+     .update = UpdateUndoOrRedo},
     {.id = cmd::kAddItem,
      .menuText = "アイテムの追加(&I)",
      .prompt = "アイテムを追加します",
@@ -198,14 +215,9 @@ const Command kCommands[] = {
      .menuText = "選択アイテムを削除(&D)",
      .run = ViewRuns<&ListoraView::OnDeleteSelected>},
     // Without a menu: the keyboard's edits of the focused text field.
-    // wxDocManager would give undo to a command processor; the program
-    // keeps no command history, so undo is the focused text field's.
     {.id = cmd::kCopy, .keys = {Ctrl('C'), Ctrl(WXK_INSERT)}, .run = EditsFocusedText},
     {.id = cmd::kCut, .keys = {Ctrl('X'), Shift(WXK_DELETE)}, .run = EditsFocusedText},
     {.id = cmd::kPaste, .keys = {Ctrl('V'), Shift(WXK_INSERT)}, .run = EditsFocusedText},
-    {.id = cmd::kUndo,
-     .keys = {Ctrl('Z'), KeyStroke{wxACCEL_ALT, WXK_BACK}},
-     .run = EditsFocusedText},
 
     // The Move menu and tool bar.
     {.id = cmd::kMoveFirst,

@@ -32,6 +32,7 @@ inline constexpr int kCopy = wxID_COPY;               // 57634
 inline constexpr int kCut = wxID_CUT;                 // 57635
 inline constexpr int kPaste = wxID_PASTE;             // 57637
 inline constexpr int kUndo = wxID_UNDO;               // 57643
+inline constexpr int kRedo = wxID_REDO;               // 57644
 inline constexpr int kAbout = wxID_ABOUT;             // 57664
 inline constexpr int kExit = wxID_EXIT;               // 57665
 inline constexpr int kHelp = wxID_HELP;               // 57670

@@ -8,14 +8,10 @@
 
 namespace listora {
 
-namespace {
-
-wxTextEntry* FocusedEntry() { return dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()); }
-
-}  // namespace
+wxTextEntry* FocusedTextEntry() { return dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()); }
 
 void EditFocusedText(wxCommandEvent& event) {
-  wxTextEntry* entry = FocusedEntry();
+  wxTextEntry* entry = FocusedTextEntry();
   if (!entry) return;
   switch (event.GetId()) {
     case cmd::kCopy:
@@ -29,6 +25,9 @@ void EditFocusedText(wxCommandEvent& event) {
       break;
     case cmd::kUndo:
       if (entry->CanUndo()) entry->Undo();
+      break;
+    case cmd::kRedo:
+      if (entry->CanRedo()) entry->Redo();
       break;
   }
 }

@@ -98,6 +98,29 @@ inline constexpr std::string_view kDissociated = "関連付けをはずしまし
 inline constexpr std::string_view kShortcutsCreated = "ショートカットを作成しました。";
 inline constexpr std::string_view kShortcutsDeleted = "ショートカットを削除しました。";
 
+// Undo and redo: the status prompt naming the step (%s), and the names of
+// the steps, one for each kind of edit.
+inline constexpr std::string_view kUndoStepFormat = "元に戻す: %s";
+inline constexpr std::string_view kRedoStepFormat = "やり直し: %s";
+inline constexpr std::string_view kStepCell = "セルの編集";
+inline constexpr std::string_view kStepMemo = "メモの編集";
+inline constexpr std::string_view kStepImage = "画像の関連付け";
+inline constexpr std::string_view kStepAddItem = "アイテムの追加";
+inline constexpr std::string_view kStepModifyItem = "アイテムの修正";
+inline constexpr std::string_view kStepDelete = "削除";
+inline constexpr std::string_view kStepMove = "移動";
+inline constexpr std::string_view kStepSort = "並べ替え";
+inline constexpr std::string_view kStepListSearch = "検索";
+inline constexpr std::string_view kStepReplace = "置換";
+inline constexpr std::string_view kStepReplaceAll = "すべて置換";
+inline constexpr std::string_view kStepInsertFiles = "ファイルの取り込み";
+inline constexpr std::string_view kStepAutoInsert = "自動挿入";
+inline constexpr std::string_view kStepAppendOpen = "追加で開く";
+inline constexpr std::string_view kStepAddColumn = "カラムの追加";
+inline constexpr std::string_view kStepDeleteColumn = "カラムの削除";
+inline constexpr std::string_view kStepColumnSettings = "カラムの設定";
+inline constexpr std::string_view kStepSettings = "環境設定";
+
 // The update check.
 inline constexpr std::string_view kUpdateIdle = "アップデートの有無を調べます。";
 inline constexpr std::string_view kUpdateChecking =

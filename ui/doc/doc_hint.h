@@ -4,6 +4,9 @@
 
 #include <wx/object.h>
 
+#include <utility>
+#include <vector>
+
 namespace listora {
 
 class DocHint : public wxObject {
@@ -33,7 +36,17 @@ class DocHint : public wxObject {
     selectLast_ = last;
     return *this;
   }
+  // For kItems: exactly `rows` (ascending) become the selection, as after
+  // an undo or redo.
+  DocHint& SelectingRows(std::vector<int> rows) {
+    selects_ = true;
+    rows_ = std::move(rows);
+    listed_ = true;
+    return *this;
+  }
   bool Selects() const { return selects_; }
+  // The rows of SelectingRows, when it was used.
+  const std::vector<int>* SelectedRows() const { return listed_ ? &rows_ : nullptr; }
   int SelectFirst() const { return selectFirst_; }
   int SelectLast() const { return selectLast_; }
 
@@ -43,6 +56,8 @@ class DocHint : public wxObject {
   bool selects_ = false;
   int selectFirst_ = 0;
   int selectLast_ = -1;
+  bool listed_ = false;
+  std::vector<int> rows_;
 };
 
 }  // namespace listora

@@ -40,6 +40,7 @@ wxWindow* ListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
 ListoraDoc::ListoraDoc() = default;
 
 void ListoraDoc::MarkModified() {
+  history_.MarkEdit();
   Modify(true);
   // Modify() retitles only when the flag changes; the title must end in
   // one "*" in any case.
@@ -60,6 +61,7 @@ void ListoraDoc::Changed(const DocHint& hint) {
 }
 
 void ListoraDoc::ResetContent() {
+  history_.Clear();
   data_.items.ClearRows();
   data_.history.clear();
   displayOrder_.clear();
@@ -88,6 +90,7 @@ bool ListoraDoc::OnOpenDocument(const wxString& file) {
     return BecomeUntitled();
   }
 
+  history_.Clear();
   LoadResult result;
   {
     // From the moment the header was accepted until the load ends.
@@ -146,6 +149,7 @@ bool ListoraDoc::DoSaveDocument(const wxString& file) {
     return false;
   }
   stamp_ = StampOf(ToPath(file));
+  history_.MarkSaved();
   return true;
 }
 
@@ -242,6 +246,7 @@ void ListoraDoc::SetSearchHistory(std::vector<std::string> entries) {
 }
 
 void ListoraDoc::ApplySettings(const SettingsSet& set) {
+  EditStep step(history_, std::string(msg::kStepSettings));
   const int columns = data_.ColumnCount();
   ApplyDocumentSet(set, data_.settings);
   // Another column count is a change of the columns themselves.
@@ -251,6 +256,7 @@ void ListoraDoc::ApplySettings(const SettingsSet& set) {
 }
 
 void ListoraDoc::AddColumn() {
+  EditStep step(history_, std::string(msg::kStepAddColumn));
   if (listora::AddColumn(data_.settings.columns) == ColumnChange::kAtMaximum) {
     ThePrompt().Error(Owner(), Utf8(msg::kColumnsAtMaximum));
     return;
@@ -261,6 +267,7 @@ void ListoraDoc::AddColumn() {
 }
 
 void ListoraDoc::DeleteColumn(int column) {
+  EditStep step(history_, std::string(msg::kStepDeleteColumn));
   switch (listora::DeleteColumn(data_.settings.columns, data_.items, column)) {
     case ColumnChange::kAtMinimum:
       ThePrompt().Error(Owner(), Utf8(msg::kCannotDeleteColumn));

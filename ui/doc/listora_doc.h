@@ -21,6 +21,7 @@
 #include "core/app/settings_sets.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/doc/edit_history.h"
 #include "core/panes/sort.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
@@ -44,7 +45,8 @@ class ListoraDoc : public wxDocument {
   const Document& Data() const { return data_; }
 
   // The one way to mark the document changed: sets the modified flag, which
-  // puts the "*" at the end of the window title.
+  // puts the "*" at the end of the window title, and makes the edit in
+  // progress a step that leaves the saved state.
   void MarkModified();
   // Tells the views what changed.
   void Changed(DocHint::Kind kind, long row = -1);
@@ -100,6 +102,17 @@ class ListoraDoc : public wxDocument {
   void DeleteColumn(int column);
   // The column settings dialog's names, widths and alignment, columns 1..N.
   void SetColumnSettings(const std::vector<ColumnSetting>& columns);
+
+  // Undo and redo (listora_doc_undo.cpp). Each edit method below is one
+  // step of the history; undoing or redoing it sends one hint that selects
+  // and shows the rows it touched, and the modified mark follows whether
+  // the state shown is the one last saved.
+  const EditHistory& History() const { return history_; }
+  void Undo();
+  void Redo();
+  // The text pane's visit of a memo ended: what is typed next is a step of
+  // its own.
+  void EndMemoEdit() { history_.EndMerging(); }
 
   // Edits of rows (listora_doc_edits.cpp). Each changes the table, marks
   // the document modified (sorting and moving rows do not) and sends one
@@ -185,6 +198,8 @@ class ListoraDoc : public wxDocument {
   // Rows were added at the end: the counts and the last row are shown, and
   // the document is marked modified when `modified`.
   void RowsAppended(bool modified);
+  // After an undo or redo: the mark and the views follow the step.
+  void ShowStep(const std::optional<StepReport>& report);
   // The image attachment without the hint and the mark.
   std::string AttachImageQuietly(std::span<const int> rows, std::string_view path);
   // Text, HTML and CSV export (listora_doc_export.cpp).
@@ -197,6 +212,7 @@ class ListoraDoc : public wxDocument {
   std::string password_;  // CP932
   // The file as this document last read or wrote it.
   std::optional<FileStamp> stamp_;
+  EditHistory history_{data_, displayOrder_};
 
   wxDECLARE_DYNAMIC_CLASS(ListoraDoc);
 };

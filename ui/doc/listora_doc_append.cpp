@@ -43,6 +43,7 @@ void ListoraDoc::OnAppendOpen(wxCommandEvent&) {
 }
 
 void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
+  EditStep step(history_, std::string(msg::kStepAppendOpen));
   {
     // One dialog for the whole run, its bar restarted for each file.
     ProgressRun progress(Owner());

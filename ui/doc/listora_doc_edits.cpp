@@ -1,8 +1,13 @@
 // The document's edits of rows made directly in the panes: in-place edits
 // and pastes, memos, deleting, moving, sorting and the list search. Each
-// changes the table through the core and sends one hint.
+// changes the table through the core as one step of the history and sends
+// one hint.
 
 #include <wx/app.h>
+
+#include <cstdint>
+#include <numeric>
+#include <string>
 
 #include "core/panes/drag_move.h"
 #include "ui/base/messages.h"
@@ -15,6 +20,7 @@ namespace listora {
 void ListoraDoc::SetCell(int row, int column, std::string_view text) {
   if (row < 0 || row >= data_.items.GetSize() || column < 1 || column >= data_.ColumnCount())
     return;
+  EditStep step(history_, std::string(msg::kStepCell));
   data_.items.SetCell(row, column, text);
   Changed(DocHint::Kind::kTexts, row);
   MarkModified();
@@ -22,6 +28,8 @@ void ListoraDoc::SetCell(int row, int column, std::string_view text) {
 
 void ListoraDoc::SetMemo(int row, std::string_view memo) {
   if (row < 0 || row >= data_.items.GetSize()) return;
+  // The keys typed into one memo in one visit of the pane are one step.
+  EditStep step(history_, std::string(msg::kStepMemo), static_cast<std::uint64_t>(row) + 1);
   data_.items.SetMemo(row, memo);
   data_.items.UpdateIconIndex(row);
   Changed(DocHint::Kind::kMemo, row);
@@ -30,6 +38,7 @@ void ListoraDoc::SetMemo(int row, std::string_view memo) {
 
 void ListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
   if (ascendingRows.empty()) return;
+  EditStep step(history_, std::string(msg::kStepDelete));
   data_.items.RemoveRows(ascendingRows);
   Changed(DocHint::Kind::kItems);
   MarkModified();
@@ -37,9 +46,11 @@ void ListoraDoc::DeleteRows(std::span<const int> ascendingRows) {
 
 // A move is not an edit: the document stays as modified as it was.
 bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
+  EditStep step(history_, std::string(msg::kStepMove));
   const std::optional<std::vector<int>> moved =
       DropDraggedRows(data_.items, draggedRows, dropIndex);
   if (!moved) return false;
+  history_.Select(*moved);
   // The moved rows lie together.
   DocHint hint(DocHint::Kind::kItems);
   if (!moved->empty()) hint.Selecting(moved->front(), moved->back());
@@ -49,6 +60,7 @@ bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
 
 // Nor is a sort.
 bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
+  EditStep step(history_, std::string(msg::kStepSort));
   if (!ClickColumn(data_.items, data_.settings.columns, directions, column)) return false;
   Changed(DocHint::Kind::kItems);
   return true;
@@ -56,9 +68,15 @@ bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
 
 // Nor the list search, which only sorts the matches to the top.
 std::optional<ListSearchResult> ListoraDoc::ListSearch(std::string_view text) {
-  std::optional<ListSearchResult> result =
-      listora::ListSearch(data_.items, data_.ColumnCount() - 1, text);
-  if (!result) return result;
+  std::optional<ListSearchResult> result;
+  {
+    EditStep step(history_, std::string(msg::kStepListSearch));
+    result = listora::ListSearch(data_.items, data_.ColumnCount() - 1, text);
+    if (!result) return result;
+    std::vector<int> found(static_cast<std::size_t>(result->found));
+    std::iota(found.begin(), found.end(), 0);
+    history_.Select(std::move(found));
+  }
   Changed(
       DocHint(DocHint::Kind::kItems, result->found > 0 ? 0 : -1).Selecting(0, result->found - 1));
   ThePrompt().Info(Owner(), Utf8(result->message), Utf8(msg::kSearchResultCaption));

@@ -4,7 +4,9 @@
 #include <wx/evtloop.h>
 
 #include <chrono>
+#include <string>
 
+#include "ui/base/messages.h"
 #include "ui/doc/listora_doc.h"
 
 namespace listora {
@@ -32,6 +34,7 @@ class PaintPump {
 }  // namespace
 
 InsertResult ListoraDoc::InsertPaths(const std::vector<std::filesystem::path>& paths) {
+  EditStep step(history_, std::string(msg::kStepInsertFiles));
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();

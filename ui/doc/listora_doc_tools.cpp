@@ -1,5 +1,6 @@
 // The document's methods behind the item tools: each changes the table
-// through the core, marks the document modified and sends one hint.
+// through the core as one step of the history, marks the document modified
+// and sends one hint.
 
 #include <wx/app.h>
 
@@ -14,12 +15,14 @@
 namespace listora {
 
 void ListoraDoc::SetColumnSettings(const std::vector<ColumnSetting>& columns) {
+  EditStep step(history_, std::string(msg::kStepColumnSettings));
   listora::SetColumnSettings(data_.settings.columns, columns);
   Changed(DocHint::Kind::kColumns);
   MarkModified();
 }
 
 int ListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view imagePath) {
+  EditStep step(history_, std::string(msg::kStepAddItem));
   ItemFields fields;
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
     fields.columns[i + 1] = values[i];
@@ -33,6 +36,7 @@ int ListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view
 void ListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
                             const std::string* imagePath) {
   if (row < 0 || row >= data_.items.GetSize()) return;
+  EditStep step(history_, std::string(msg::kStepModifyItem));
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
     data_.items.SetCell(row, static_cast<int>(i) + 1, values[i]);
   if (imagePath) AttachImageQuietly(std::span<const int>(&row, 1), *imagePath);
@@ -51,6 +55,7 @@ std::string ListoraDoc::AttachImageQuietly(std::span<const int> rows, std::strin
 }
 
 std::string ListoraDoc::AttachImage(std::span<const int> rows, std::string_view path) {
+  EditStep step(history_, std::string(msg::kStepImage));
   std::string stored = AttachImageQuietly(rows, path);
   Changed(DocHint::Kind::kCells, rows.size() == 1 ? rows.front() : -1);
   MarkModified();
@@ -63,6 +68,7 @@ FindReplaceSession ListoraDoc::StartFindReplace() {
 
 FindStepResult ListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
                                               const FindReplaceOptions& options) {
+  EditStep step(history_, std::string(msg::kStepReplace));
   const CellPos replacedCell = session.Current();
   const FindStepResult result = session.ReplaceAndFindNext(options);
   if (result.replaced) {
@@ -73,6 +79,7 @@ FindStepResult ListoraDoc::ReplaceAndFindNext(FindReplaceSession& session,
 }
 
 ReplaceAllResult ListoraDoc::ReplaceAll(FindReplaceSession& session, FindReplaceOptions& options) {
+  EditStep step(history_, std::string(msg::kStepReplaceAll));
   ReplaceAllResult result;
   {
     ProgressRun progress(Owner());
@@ -91,6 +98,8 @@ void ListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
 }
 
 InsertResult ListoraDoc::RunAutoInsert() {
+  // A run stopped half-way is a step as well: what it inserted stays.
+  EditStep step(history_, std::string(msg::kStepAutoInsert));
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();

@@ -169,7 +169,10 @@ void ListoraView::OnUpdate(wxView*, wxObject* hint) {
 void ListoraView::ShowRows(const DocHint& hint) {
   if (ItemListCtrl* list = List()) {
     list->SyncItemCount();
-    if (hint.Selects()) list->SelectRowRange(hint.SelectFirst(), hint.SelectLast());
+    if (const std::vector<int>* rows = hint.SelectedRows())
+      list->SelectRows(*rows);
+    else if (hint.Selects())
+      list->SelectRowRange(hint.SelectFirst(), hint.SelectLast());
     if (hint.Row() >= 0 && hint.Row() < list->GetItemCount())
       list->EnsureVisible(static_cast<int>(hint.Row()));
   }

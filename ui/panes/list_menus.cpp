@@ -22,6 +22,9 @@ void FillPlaceholders(wxMenu& copy, wxMenu& paste) {
 
 wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& paste) {
   auto* menu = new wxMenu;
+  AppendCommand(*menu, cmd::kUndo);
+  AppendCommand(*menu, cmd::kRedo);
+  menu->AppendSeparator();
   AppendCommand(*menu, cmd::kAddItem, 'A');
   AppendCommand(*menu, cmd::kModifyItem);
   menu->AppendSeparator();

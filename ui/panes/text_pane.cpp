@@ -35,6 +35,11 @@ TextPane::TextPane(wxWindow* parent, const ItemListCtrl& list)
       list_(list) {
   // Only the user's edits raise this event; ChangeValue() does not.
   Bind(wxEVT_TEXT, &TextPane::OnTextChanged, this);
+  // What is typed in one visit of the pane is one step of the history.
+  Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+    if (doc_) doc_->EndMemoEdit();
+    event.Skip();
+  });
 }
 
 void TextPane::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
@@ -82,9 +87,13 @@ bool TextPane::DropFile(const wxString& path) {
       return false;
     case MemoFile::Status::kRead: break;
   }
-  // The file's bytes are stored as they are, not as the text box shows them.
+  // The file's bytes are stored as they are, not as the text box shows them;
+  // a dropped file is a step of its own.
   ChangeValue(MemoForDisplay(file.memo));
-  return StoreMemo(file.memo);
+  if (doc_) doc_->EndMemoEdit();
+  const bool stored = StoreMemo(file.memo);
+  if (doc_) doc_->EndMemoEdit();
+  return stored;
 }
 
 }  // namespace listora
