@@ -30,7 +30,7 @@ head -c $(( $(stat -c %s "$enc") / 8 * 8 )) "$enc" > "$blob"
 size=$(stat -c %s "$doc")
 
 # Each operation: a name, the ltbtool command, the reference command.
-names=(open open-encrypted sort tree dupes)
+names=(open open-encrypted sort tree dupes import)
 declare -A ours refs
 ours[open]="$tool info $doc"
 refs[open]="sqlite3 :memory: -cmd 'create table t(a,b,c,d,m,i)' -cmd '.import --csv $work/rows-$items.csv t' -cmd '.output /dev/null' 'select * from t order by a'"
@@ -43,6 +43,9 @@ ours[tree]="$tool tree $doc --position 2"
 refs[tree]=$gnusort
 ours[dupes]="$tool dupes $doc --column 1"
 refs[dupes]=$gnusort
+# The CSV rows into a new document file, and into a new database file.
+ours[import]="$tool import $work/rows-$items.csv -o $work/imported.ltb"
+refs[import]="rm -f $work/imported.db && sqlite3 $work/imported.db -cmd 'create table t(a,b,c,d,m,i)' '.import --csv $work/rows-$items.csv t'"
 
 # Runs a command under GNU time; prints "seconds peak-KiB".
 measure() {

@@ -3,7 +3,7 @@
 // they are genuinely enciphered), and settings files written key by key.
 //   make_seeds OUT_DIR
 // creates OUT_DIR/{load_plain,load_password,load_encrypted,round_trip,
-// settings_file,edits,text}.
+// settings_file,edits,text,csv_import}.
 
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +15,7 @@
 #include "core/base/settings_file.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/doc/export.h"
 #include "fuzz/fuzz_document.h"
 
 using namespace listora;
@@ -123,6 +124,27 @@ std::string SettingsSeed(std::string_view value, std::string_view file) {
   return seed;
 }
 
+// Import-fuzzer inputs: the byte that chooses encoding, separator, header
+// and columns, then the file. The program's own export of each sample
+// document, and files as spreadsheets write them.
+std::vector<std::string> CsvSeeds(const std::vector<Document>& docs) {
+  std::vector<std::string> seeds;
+  for (const Document& doc : docs) {
+    if (!doc.items.IsEmpty()) seeds.push_back('\x00' + ExportCsv(doc.settings.columns, doc.items));
+  }
+  const std::string utf16 = std::string(
+      "\xFF\xFE"
+      "a\0\t\0\"\0b\0\"\0\r\0\n\0",
+      16);
+  seeds.insert(seeds.end(),
+               {std::string("\x20") + "name,qty\r\napple,3\r\n\"two\r\nlines\",\"a \"\"q\"\"\"",
+                std::string("\x01") + "\xEF\xBB\xBF\xE5\x90\x8D,\xF0\x9F\x98\x80\n",
+                std::string(1, '\0') + "a,b\rc,d\r\r,,\r\n1,2,3,4,5,6,7,8,9,10,11,12",
+                std::string("\x10") + "\xB6\xC0\x95\x5C\t\x82\xA0\r\n", std::string("\x02") + utf16,
+                std::string("\x48") + "x\ty,z\n\"open"});
+  return seeds;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,9 +165,11 @@ int main(int argc, char** argv) {
   int text = 0;
   for (const std::string& bytes : ConverterTexts())
     Save(out / "text" / ("text" + std::to_string(text++)), bytes);
+  fs::create_directories(out / "csv_import");
 
+  const std::vector<Document> docs = SampleDocuments();
   int n = 0;
-  for (const Document& doc : SampleDocuments()) {
+  for (const Document& doc : docs) {
     for (int mode = 0; mode < 3; ++mode) {
       StoreOptions options;
       options.mode = static_cast<ProtectionMode>(mode);
@@ -176,5 +200,9 @@ int main(int argc, char** argv) {
   Save(out / "settings_file" / "comments",
        SettingsSeed("x", "; comment\r\n[a]\r\n  A = 1 \r\n\r\n[b]\nb1='v'\n[a]\r\n_=2"));
   fs::remove(scratch);
+
+  int c = 0;
+  for (const std::string& seed : CsvSeeds(docs))
+    Save(out / "csv_import" / ("csv" + std::to_string(c++)), seed);
   return 0;
 }

@@ -14,31 +14,6 @@
 
 namespace ltbtool {
 
-namespace {
-
-std::filesystem::path ExecutableDir() {
-  std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : exe.parent_path();
-}
-
-// A new document is saved under the program's own settings unless --mode
-// says otherwise: `Main`/`Pass` with the password of --new-password-file
-// (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
-SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile) {
-  if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
-  const auto [pass, ango] = listora::ReadProtectionSettings(profile);
-  std::string password;
-  if (const auto file = args.Value("--new-password-file")) {
-    if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};
-    password = ReadPasswordFile(*file);
-  }
-  const listora::ProtectionMode mode = listora::ChooseProtectionMode(pass, ango, password);
-  return {mode, password};
-}
-
-}  // namespace
-
 int RunNew(const std::vector<std::string>& raw) {
   OptionSpec known;
   AddSaveOptions(known);
@@ -46,12 +21,8 @@ int RunNew(const std::vector<std::string>& raw) {
   const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
   const std::filesystem::path out = args.positional()[0];
-  listora::SettingsFile profile(listora::SettingsFilePath(ExecutableDir()));
-  // Read once: a new document takes some fifty settings from it.
-  listora::FileError error;
-  if (!profile.Preload(&error)) throw ToolError{kExitRefused, error.what};
+  const listora::SettingsFile profile = ProgramSettings();
   const SaveProtection protection = NewDocumentProtection(args, profile);
-
   listora::Document doc;
   listora::ResetDocumentSettings(profile, doc.settings);
   if (args.Has("--insert")) {

@@ -54,6 +54,18 @@ const std::vector<Command>& Commands() {
        "                                 item per PATH as \"-D\" inserts them; saved under\n"
        "                                 the Pass/Ango settings unless --mode is given",
        RunNew},
+      {"import",
+       "import FILE -o OUT [--header] [--encoding auto|cp932|utf-8|utf-16]\n"
+       "       [--separator auto|comma|tab] [--append-to DOC]\n"
+       "                                 CSV or tab-separated text as a new document (from\n"
+       "                                 the settings file, saved as \"new\" saves), or its\n"
+       "                                 items after DOC's: one item per record, fields as\n"
+       "                                 columns 1..10 (or DOC's), empty lines skipped.\n"
+       "                                 --header: the first record names the columns, as\n"
+       "                                 it does in the program's own CSV export. A file\n"
+       "                                 that is not text in its encoding or leaves a quote\n"
+       "                                 open is refused with its line (status 2)",
+       RunImport},
   };
   return commands;
 }

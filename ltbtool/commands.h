@@ -27,5 +27,6 @@ int RunAppend(const std::vector<std::string>& args);
 int RunSort(const std::vector<std::string>& args);
 int RunTree(const std::vector<std::string>& args);
 int RunNew(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
 
 }  // namespace ltbtool

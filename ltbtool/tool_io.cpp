@@ -8,6 +8,7 @@
 #include <iostream>
 #include <utility>
 
+#include "core/app/settings_sets.h"
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
@@ -68,6 +69,12 @@ std::string ReadPasswordLine(std::istream& in) {
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
+}
+
+std::filesystem::path ExecutableDir() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : exe.parent_path();
 }
 
 }  // namespace
@@ -180,6 +187,25 @@ SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& load
   if (!pass) password.clear();
   const ProtectionMode chosen = listora::ChooseProtectionMode(pass, ango, password);
   return {chosen, password};
+}
+
+listora::SettingsFile ProgramSettings() {
+  listora::SettingsFile profile(listora::SettingsFilePath(ExecutableDir()));
+  listora::FileError error;
+  if (!profile.Preload(&error)) throw ToolError{kExitRefused, error.what};
+  return profile;
+}
+
+SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile) {
+  if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
+  const auto [pass, ango] = listora::ReadProtectionSettings(profile);
+  std::string password;
+  if (const auto file = args.Value("--new-password-file")) {
+    if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};
+    password = ReadPasswordFile(*file);
+  }
+  const listora::ProtectionMode mode = listora::ChooseProtectionMode(pass, ango, password);
+  return {mode, password};
 }
 
 std::string StoreAsProgram(listora::Document& doc, const SaveProtection& protection) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "ltbtool/args.h"
 
@@ -75,6 +76,15 @@ struct SaveProtection {
 };
 void AddSaveOptions(OptionSpec& known);  // --mode, --new-password-file
 SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& loaded);
+
+// The settings file the desktop program beside ltbtool uses, read once: a
+// new document takes some fifty settings from it. Throws
+// ToolError(kExitRefused) when it is there but cannot be read.
+listora::SettingsFile ProgramSettings();
+// A new document is saved under the program's own settings unless --mode
+// says otherwise: `Main`/`Pass` with the password of --new-password-file
+// (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
+SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile);
 
 // Stores the document as the desktop program's save does after opening it:
 // columns as the list shows them, natural column order.

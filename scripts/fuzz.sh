@@ -10,7 +10,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_load_plain fuzz_load_password fuzz_load_encrypted
-  fuzz_round_trip fuzz_settings_file fuzz_edits fuzz_text)
+  fuzz_round_trip fuzz_settings_file fuzz_edits fuzz_text fuzz_csv_import)
 
 ./scripts/sanitized_build.sh --target make_seeds "${targets[@]}"
 rm -rf build-fuzz/seeds

@@ -47,6 +47,19 @@ inline constexpr std::string_view kNewerVersionBefore = "\"Version ";
 inline constexpr std::string_view kNewerVersionAfter =
     "\" にバージョンアップしています。\r\nwebページを開きますか？";
 
+// Importing CSV and tab-separated text: the encodings by name, and what is
+// said of a file refused or cut; each format takes one int.
+inline constexpr std::string_view kEncodingCp932 = "Shift_JIS";
+inline constexpr std::string_view kEncodingUtf8 = "UTF-8";
+inline constexpr std::string_view kEncodingUtf16 = "UTF-16";
+// Takes the line, then the encoding's name.
+inline constexpr std::string_view kImportBadBytesFormat =
+    "%d 行目に %s として読めない文字があります。";
+inline constexpr std::string_view kImportOpenQuoteFormat =
+    "%d 行目で始まる \" が閉じられていません。";
+inline constexpr std::string_view kImportFieldsLeftOutFormat =
+    "フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。";
+
 // Item entry: the count line under the one-line entry; takes one int.
 inline constexpr std::string_view kFieldCountFormat = "現在の項目数: %d";
 

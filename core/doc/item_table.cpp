@@ -15,23 +15,28 @@ namespace {
 
 // Replaces the bytes a field may not hold. CR LF counts as one line break.
 // None of these bytes can be a CP932 trail byte, so a byte-wise pass is safe.
+bool Forbidden(unsigned char c, bool keepLineBreaks) {
+  if (c == '\0') return true;
+  return keepLineBreaks ? c == 0x08 : (c == 0x07 || c == '\n' || c == '\r');
+}
+
+void AppendClean(std::string_view text, bool keepLineBreaks, std::string& out) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t j = i;
+    while (j < text.size() && !Forbidden(static_cast<unsigned char>(text[j]), keepLineBreaks)) ++j;
+    out.append(text, i, j - i);
+    if (j == text.size()) break;
+    out += ' ';
+    if (text[j] == '\r' && j + 1 < text.size() && text[j + 1] == '\n') ++j;
+    i = j + 1;
+  }
+}
+
 std::string Clean(std::string_view text, bool keepLineBreaks) {
-  const auto forbidden = [&](unsigned char c) {
-    if (c == '\0') return true;
-    return keepLineBreaks ? c == 0x08 : (c == 0x07 || c == '\n' || c == '\r');
-  };
-  if (std::none_of(text.begin(), text.end(), forbidden)) return std::string(text);
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (!forbidden(c)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    out += ' ';
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-  }
+  AppendClean(text, keepLineBreaks, out);
   return out;
 }
 
@@ -63,6 +68,9 @@ std::string MakeIconIndex(std::string_view memo, std::string_view imagePath) {
 }
 
 std::string CleanColumnText(std::string_view text) { return Clean(text, false); }
+void AppendCleanColumnText(std::string_view text, std::string& out) {
+  AppendClean(text, false, out);
+}
 std::string CleanMemoText(std::string_view text) { return Clean(text, true); }
 
 ItemTable::ItemTable(const ItemTable& other)

@@ -50,6 +50,8 @@ std::string MakeIconIndex(std::string_view memo, std::string_view imagePath);
 // The field setters' clean-up of separator bytes (see above).
 std::string CleanColumnText(std::string_view text);
 std::string CleanMemoText(std::string_view text);
+// CleanColumnText appending to `out`, for writers of many cells.
+void AppendCleanColumnText(std::string_view text, std::string& out);
 
 // The texts of one item, for appending and inserting.
 struct ItemFields {

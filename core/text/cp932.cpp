@@ -110,6 +110,21 @@ std::string ToUpper(std::string_view s) {
   return out;
 }
 
+std::size_t FirstNonCp932(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = Byte(s, i);
+    if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) {
+      ++i;
+      continue;
+    }
+    if (!IsLeadByte(c) || i + 1 == s.size()) return i;
+    const unsigned char trail = Byte(s, i + 1);
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return i;
+    i += 2;
+  }
+  return npos;
+}
+
 std::size_t PrefixAtBoundary(std::string_view s, std::size_t maxBytes) {
   if (maxBytes >= s.size()) return s.size();
   std::size_t i = 0;

@@ -50,6 +50,11 @@ std::uint64_t OrderPrefix(std::string_view s);
 // trail bytes are never touched.
 std::string ToUpper(std::string_view s);
 
+// Offset of the first byte that does not belong to a CP932 character (a
+// byte no character starts with, or a lead byte without its trail byte),
+// or npos.
+std::size_t FirstNonCp932(std::string_view s);
+
 // Largest prefix length <= maxBytes that does not split a double-byte
 // character.
 std::size_t PrefixAtBoundary(std::string_view s, std::size_t maxBytes);

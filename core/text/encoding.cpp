@@ -374,6 +374,43 @@ std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes) {
   return n;
 }
 
+std::size_t FirstNonUtf8(std::string_view text) {
+  char32_t codePoint;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = DecodeUtf8At(text, i, codePoint);
+    if (length == 0) return i;
+    i += length;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t Utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8) {
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(utf16[i]);
+    const auto b = static_cast<unsigned char>(utf16[i + 1]);
+    return bigEndian ? (a << 8) | b : (b << 8) | a;
+  };
+  utf8.reserve(utf8.size() + utf16.size() / 2 * 3);
+  std::size_t i = 0;
+  for (; i + 1 < utf16.size(); i += 2) {
+    const char32_t first = unit(i);
+    if (first < 0xD800 || first > 0xDFFF) {
+      AppendUtf8(first, utf8);
+      continue;
+    }
+    if (first > 0xDBFF || i + 3 >= utf16.size()) return i;
+    const char32_t second = unit(i + 2);
+    if (second < 0xDC00 || second > 0xDFFF) return i;
+    AppendUtf8(0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00), utf8);
+    i += 2;
+  }
+  return i < utf16.size() ? i : std::string_view::npos;
+}
+
 bool IsNonAsciiUtf8(std::string_view text) {
   bool nonAscii = false;
   for (std::size_t i = 0; i < text.size();) {

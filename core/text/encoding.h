@@ -1,6 +1,7 @@
 #pragma once
 // The one converter between the core's CP932 text and UTF-8, used at the
-// edges only (widgets, file-system paths, JSON output, the clipboard).
+// edges only (widgets, file-system paths, JSON output, the clipboard,
+// imported text files, which may also come as UTF-16).
 //
 // A character CP932 cannot hold is kept in the CP932 text as a character
 // reference "&#xHHHH;" (upper-case hex, no leading zeros) and becomes the
@@ -57,5 +58,15 @@ std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes);
 // points above U+10FFFF) and holds at least one non-ASCII character: text
 // that can only have been written as UTF-8.
 bool IsNonAsciiUtf8(std::string_view text);
+
+// Offset of the first byte of `text` that is not part of a well-formed UTF-8
+// character, or npos.
+std::size_t FirstNonUtf8(std::string_view text);
+
+// UTF-16 without a byte order mark -> UTF-8, appended to `utf8`. Stops at the
+// first code unit that is no character (an unpaired surrogate, or an odd
+// byte at the end) and returns its offset in `utf16`; npos when all of it
+// was converted.
+std::size_t Utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8);
 
 }  // namespace listora

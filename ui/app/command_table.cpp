@@ -6,6 +6,7 @@
 #include "ui/app/app_commands.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/listora_doc_manager.h"
+#include "ui/app/table_import_command.h"
 #include "ui/app/undo_commands.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/focused_text_edit.h"
@@ -113,6 +114,11 @@ const Command kCommands[] = {
      .prompt = "現在のアイテムに追加でファイルを開きます",
      .tip = "追加で開く",
      .run = DocRuns<&ListoraDoc::OnAppendOpen>},
+    {.id = cmd::kImport,
+     .menuText = "インポート(&I)...",
+     .prompt = "CSVファイルやテキストファイルからアイテムを取り込みます",
+     .tip = "インポート",
+     .run = RunTableImport},
     {.id = cmd::kSave,
      .menuText = "上書き保存\tCtrl+S(&S)",
      .prompt = "ファイルを上書き保存します",

@@ -98,6 +98,7 @@ enum : int {
   kMoveLast = FromResourceId(32859),
   kMoveFirst = FromResourceId(32860),
   kMoveMiddle = FromResourceId(32861),
+  kImport = FromResourceId(32862),
   kNextPane = FromResourceId(57680),
   kPreviousPane = FromResourceId(57681),
   kToggleToolBar = FromResourceId(59392),
@@ -105,7 +106,7 @@ enum : int {
 };
 
 static_assert(int{kListView} > int{wxID_HIGHEST} && int{kToggleStatusBar} < 0x7FFF &&
-                  int{kMoveMiddle} < int{kNextPane},
+                  int{kImport} < int{kNextPane},
               "the program's IDs lie between wx's stock IDs and the menu ID limit, apart");
 static_assert(kPasteColumn10 - kPasteColumn1 == 9 && kCopyColumn10 - kCopyColumn1 == 9);
 

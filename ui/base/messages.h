@@ -45,6 +45,16 @@ inline constexpr std::string_view kCsvFilter = "CSVファイル (*.csv)|*.csv";
 inline constexpr std::string_view kImageFilter =
     "画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif";
 
+// Importing CSV and tab-separated text: the chooser's and dialog's title,
+// the chooser's filter, and the dialog's line saying how the file is read
+// (the encoding's name, then one of the two separators).
+inline constexpr std::string_view kImportTitle = "インポート";
+inline constexpr std::string_view kImportFilter =
+    "CSV・テキストファイル (*.csv, *.tsv, *.txt)|*.csv;*.tsv;*.txt|すべてのファイル (*)|*";
+inline constexpr std::string_view kImportReadAsFormat = "%s、%sで読み込みます。";
+inline constexpr std::string_view kCommaSeparated = "カンマ区切り";
+inline constexpr std::string_view kTabSeparated = "タブ区切り";
+
 // The progress dialog's status line.
 inline constexpr std::string_view kWorking = "現在作業中です。";
 inline constexpr std::string_view kCancelling = "現在処理を中止しています。";

@@ -22,6 +22,7 @@
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "core/doc/edit_history.h"
+#include "core/doc/table_import.h"
 #include "core/panes/sort.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
@@ -140,6 +141,10 @@ class ListoraDoc : public wxDocument {
   // Append-open: the items of further document files after ours, with the
   // progress dialog; the last row is shown (listora_doc_append.cpp).
   void AppendDocuments(const std::vector<std::filesystem::path>& files);
+  // Imported CSV or tab-separated records: the items of a document just
+  // made new, which takes their columns and names, or appended after ours
+  // with our columns; the last row is shown (listora_doc_import.cpp).
+  void ImportTable(const ImportedTable& table, bool newDocument);
 
   // Item tools (listora_doc_tools.cpp). Each changes the table, marks the
   // document modified and tells the views. Texts are CP932.

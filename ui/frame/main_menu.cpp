@@ -17,6 +17,7 @@ wxMenu* MakeFileMenu() {
   AppendCommand(*menu, cmd::kNew);
   AppendCommand(*menu, cmd::kOpen);
   AppendCommand(*menu, cmd::kAppendOpen);
+  AppendCommand(*menu, cmd::kImport);
   AppendCommand(*menu, cmd::kSave);
   AppendCommand(*menu, cmd::kSaveAs);
   menu->AppendSeparator();

@@ -1,0 +1,86 @@
+#include "core/doc/csv_reader.h"
+
+#include <cstring>
+
+namespace listora {
+
+std::size_t CsvReader::FieldEnd(std::size_t from) const {
+  std::size_t i = from;
+  while (i < text_.size() && text_[i] != separator_ && text_[i] != '\n' && text_[i] != '\r') ++i;
+  return i;
+}
+
+void CsvReader::SkipLineEnd() {
+  if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+  ++pos_;
+}
+
+CsvReader::Next CsvReader::Read(std::vector<CsvField>& fields) {
+  fields.clear();
+  count_ = 0;
+  start_ = pos_;
+  if (pos_ == text_.size()) return Next::kEnd;
+  if (text_[pos_] == '\n' || text_[pos_] == '\r') {
+    SkipLineEnd();
+    return Next::kBlankLine;
+  }
+  for (;;) {
+    const std::size_t begin = pos_;
+    CsvField field;
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+      field.quoted = true;
+      std::size_t close = begin + 1;
+      bool doubled = false;
+      for (;;) {
+        const void* quote = std::memchr(text_.data() + close, '"', text_.size() - close);
+        if (!quote) {
+          start_ = begin;
+          return Next::kUnterminatedQuote;
+        }
+        close = static_cast<std::size_t>(static_cast<const char*>(quote) - text_.data());
+        if (close + 1 < text_.size() && text_[close + 1] == '"') {
+          doubled = true;
+          close += 2;
+          continue;
+        }
+        break;
+      }
+      pos_ = FieldEnd(close + 1);
+      field.escaped = doubled || pos_ != close + 1;
+      field.text = field.escaped ? text_.substr(begin, pos_ - begin)
+                                 : text_.substr(begin + 1, close - begin - 1);
+    } else {
+      pos_ = FieldEnd(begin);
+      field.text = text_.substr(begin, pos_ - begin);
+    }
+    if (fields.size() < keep_) fields.push_back(field);
+    ++count_;
+    if (pos_ == text_.size()) return Next::kRecord;
+    if (text_[pos_] != separator_) {
+      SkipLineEnd();
+      return Next::kRecord;
+    }
+    ++pos_;
+  }
+}
+
+void AppendFieldText(const CsvField& field, std::string& out) {
+  if (!field.escaped) {
+    out += field.text;
+    return;
+  }
+  const std::string_view raw = field.text;
+  bool inQuotes = true;
+  for (std::size_t i = 1; i < raw.size(); ++i) {
+    if (inQuotes && raw[i] == '"') {
+      if (i + 1 < raw.size() && raw[i + 1] == '"')
+        out += raw[++i];
+      else
+        inQuotes = false;
+      continue;
+    }
+    out += raw[i];
+  }
+}
+
+}  // namespace listora

@@ -1,0 +1,66 @@
+#pragma once
+// The one reader of comma- and tab-separated text: records as RFC 4180
+// writes them (fields quoted or not, doubled quotes inside quotes,
+// separators and line breaks inside quotes, CR LF, LF or CR line ends, the
+// last line end optional). The text is CP932: the bytes the reader looks
+// for (quote, separator, CR, LF) are never a CP932 trail byte, so a byte
+// scan finds each one, and the fields are views into the text.
+//
+// It is as lenient as spreadsheets are: a quote inside an unquoted field is
+// text, and text after a closing quote joins the field. Only a quote still
+// open at the end of the text is refused.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace listora {
+
+struct CsvField {
+  // The value; when `escaped`, the field as written from its opening quote,
+  // whose quotes AppendFieldText resolves.
+  std::string_view text;
+  bool quoted = false;  // written in quotes
+  bool escaped = false;
+};
+
+class CsvReader {
+ public:
+  enum class Next {
+    kRecord,
+    kBlankLine,  // an empty line: no field at all
+    kEnd,
+    kUnterminatedQuote,  // RecordStart() is where the open quote is
+  };
+
+  // Only the first `keep` fields of each record are handed out; the others
+  // are counted.
+  CsvReader(std::string_view text, char separator, std::size_t keep)
+      : text_(text), separator_(separator), keep_(keep) {}
+
+  // Reads the next record into `fields` (emptied first).
+  Next Read(std::vector<CsvField>& fields);
+  // The fields of the record last read, those not handed out included.
+  std::size_t FieldCount() const { return count_; }
+  // Bytes read so far.
+  std::size_t Offset() const { return pos_; }
+  // Where the record last read starts, or its quote that is never closed.
+  std::size_t RecordStart() const { return start_; }
+
+ private:
+  std::size_t FieldEnd(std::size_t from) const;
+  void SkipLineEnd();
+
+  std::string_view text_;
+  char separator_;
+  std::size_t keep_;
+  std::size_t count_ = 0;
+  std::size_t pos_ = 0;
+  std::size_t start_ = 0;
+};
+
+// Appends the field's value to `out`, its quotes resolved.
+void AppendFieldText(const CsvField& field, std::string& out);
+
+}  // namespace listora

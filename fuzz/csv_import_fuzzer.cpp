@@ -1,0 +1,83 @@
+// CSV and tab-separated import on arbitrary bytes: whatever the file, it is
+// either refused with a line number or read into clean items, and the
+// table it gives, exported as CSV and imported again, comes back the same.
+// The first byte chooses the encoding, the separator, the header and the
+// columns; the rest is the file.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "core/doc/columns.h"
+#include "core/doc/export.h"
+#include "core/doc/table_import.h"
+#include "core/text/text_file.h"
+
+using namespace listora;
+
+namespace {
+
+bool Clean(std::string_view cell) {
+  return cell.find_first_of("\r\n\x07", 0, 3) == cell.npos && cell.find('\0') == cell.npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::uint8_t choice = data[0];
+  const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+  const auto encoding = static_cast<TextEncoding>(choice & 3);
+  const auto separator = static_cast<ImportSeparator>((choice >> 2) % 3);
+  const DecodedText text = DecodeTextFile(bytes, encoding);
+  if (text.badLine != 0) {
+    if (text.badLine < 1 || !text.cp932.empty()) std::abort();
+    return 0;
+  }
+  ImportOptions options;
+  options.separator = ChooseSeparator(text.cp932, (choice & 0x10) ? "f.txt" : "f.csv", separator);
+  options.header = (choice & 0x20) != 0 || IsExportLayout(text.cp932, options.separator);
+  options.columns = (choice & 0x40) ? 3 : kMaxColumns - 1;
+  const ImportedTable table = ImportRecords(text.cp932, options);
+  if (table.status == ImportStatus::kUnterminatedQuote) {
+    if (table.errorLine < 1) std::abort();
+    return 0;
+  }
+  if (table.status != ImportStatus::kRead || table.leftOut < 0 ||
+      static_cast<int>(table.names.size()) > options.columns)
+    std::abort();
+
+  ColumnDescriptors columns{};
+  for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(columns, c);
+  SetImportedColumns(table, columns);
+  ItemTable items;
+  table.AppendTo(items);
+  const int users = columns.count - 1;
+  for (int row = 0; row < items.GetSize(); ++row) {
+    if (items.IconIndex(row) != "0") std::abort();
+    for (int c = 1; c < kMaxColumns; ++c)
+      if (!Clean(items.Cell(row, c)) || (c > options.columns && !items.Cell(row, c).empty()))
+        std::abort();
+  }
+
+  // The export is CP932 and comma-separated whatever the file was.
+  const DecodedText again = DecodeTextFile(ExportCsv(columns, items), TextEncoding::kCp932);
+  if (again.badLine != 0 || !IsExportLayout(again.cp932, ',')) std::abort();
+  ImportOptions back;
+  back.header = true;
+  const ImportedTable reread = ImportRecords(again.cp932, back);
+  ColumnDescriptors rereadColumns = columns;
+  SetImportedColumns(reread, rereadColumns);
+  ItemTable rereadItems;
+  reread.AppendTo(rereadItems);
+  if (reread.status != ImportStatus::kRead || rereadColumns.count != columns.count ||
+      rereadItems.GetSize() != items.GetSize())
+    std::abort();
+  for (int c = 1; c <= users; ++c) {
+    if (FixedText(rereadColumns.names[c]) != FixedText(columns.names[c])) std::abort();
+    for (int row = 0; row < items.GetSize(); ++row)
+      if (rereadItems.Cell(row, c) != items.Cell(row, c)) std::abort();
+  }
+  return 0;
+}

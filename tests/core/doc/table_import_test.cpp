@@ -1,0 +1,205 @@
+#include "core/doc/table_import.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/doc/columns.h"
+#include "core/doc/csv_reader.h"
+#include "core/doc/export.h"
+#include "core/text/text_file.h"
+#include "support/test_support.h"
+
+namespace listora {
+namespace {
+
+using test::Sj;
+using Rows = std::vector<std::vector<std::string>>;
+
+// Every record of the text, fields resolved; an empty line as "<blank>".
+Rows ReadAll(std::string_view text, char separator) {
+  CsvReader reader(text, separator, 100);
+  std::vector<CsvField> fields;
+  Rows rows;
+  for (;;) {
+    const CsvReader::Next next = reader.Read(fields);
+    if (next == CsvReader::Next::kEnd || next == CsvReader::Next::kUnterminatedQuote) break;
+    auto& row = rows.emplace_back();
+    if (next == CsvReader::Next::kBlankLine) row.push_back("<blank>");
+    for (const CsvField& field : fields) AppendFieldText(field, row.emplace_back());
+  }
+  return rows;
+}
+
+Rows Cells(const ItemTable& items, int columns) {
+  Rows rows;
+  for (int row = 0; row < items.GetSize(); ++row) {
+    auto& cells = rows.emplace_back();
+    for (int c = 1; c <= columns; ++c) cells.emplace_back(items.Cell(row, c));
+  }
+  return rows;
+}
+
+TEST(TableImport, ReaderTakesWhatSpreadsheetsWrite) {
+  struct Case {
+    std::string text;
+    char separator;
+    Rows records;
+  };
+  const std::vector<Case> cases = {
+      {"a\"b,c", ',', {{"a\"b", "c"}}},                // a quote inside an unquoted field
+      {"\"ab\"c,d", ',', {{"abc", "d"}}},              // text after the closing quote
+      {"\"a\"\"b\",\"\"\"\"", ',', {{"a\"b", "\""}}},  // doubled quotes
+      {",", ',', {{"", ""}}},
+      {"a,", ',', {{"a", ""}}},
+      {"\"\",\"\"\r\n", ',', {{"", ""}}},
+      {"a\r\n\r\n\nb\r", ',', {{"a"}, {"<blank>"}, {"<blank>"}, {"b"}}},
+      {"\"x\ny\"\r\"z\"", ',', {{"x\ny"}, {"z"}}},
+      {"\"a,b\"\t\"c\td\"\ta,b", '\t', {{"a,b", "c\td", "a,b"}}},
+      {Sj("表,\"ソ\"\r\n"), ',', {{Sj("表"), Sj("ソ")}}},  // trail bytes 0x5C and 0x83
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadAll(c.text, c.separator), c.records) << c.text;
+
+  CsvReader reader("a,\"b\r\nc", ',', 1);
+  std::vector<CsvField> fields;
+  EXPECT_EQ(reader.Read(fields), CsvReader::Next::kUnterminatedQuote);
+  EXPECT_EQ(reader.RecordStart(), 2u);
+  CsvReader wide("1,2,3\r\n4", ',', 2);
+  EXPECT_EQ(wide.Read(fields), CsvReader::Next::kRecord);
+  EXPECT_EQ(fields.size(), 2u);
+  EXPECT_EQ(wide.FieldCount(), 3u);
+}
+
+TEST(TableImport, SeparatorFromTheFileOrAsChosen) {
+  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.tsv", ImportSeparator::kAuto), '\t');
+  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.TXT", ImportSeparator::kAuto), '\t');
+  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.csv", ImportSeparator::kAuto), ',');
+  EXPECT_EQ(ChooseSeparator("a\tb\r\nc,d", "x.csv", ImportSeparator::kAuto), '\t');
+  EXPECT_EQ(ChooseSeparator("a\r\n\tb", "x.txt", ImportSeparator::kAuto), ',');
+  EXPECT_EQ(ChooseSeparator("\"a\tb\"\r\n\r\n\"c\"", "x.txt", ImportSeparator::kAuto), ',');
+  EXPECT_EQ(ChooseSeparator("a\tb", "x.tsv", ImportSeparator::kComma), ',');
+  EXPECT_EQ(ChooseSeparator("a,b", "x.csv", ImportSeparator::kTab), '\t');
+  EXPECT_TRUE(IsExportLayout("\"a\",\"b\"\r\n\r\n\"1\",\"2\"\r\n", ','));
+  EXPECT_FALSE(IsExportLayout("a,\"b\"\r\n\r\n", ','));
+  EXPECT_FALSE(IsExportLayout("\"a\",\"b\"\r\n\"1\",\"2\"\r\n", ','));
+}
+
+TEST(TableImport, RecordsBecomeCleanItemsAfterTheTablesRows) {
+  using namespace std::string_literals;
+  const std::string text =
+      "h1,h2,h3\r\n"
+      "\"two\r\nlines\",\"nul\0bell\a\",x\r\n"
+      "only\r\n"
+      "1,2,3,4,5\r\n"s;
+  ImportOptions options;
+  options.header = true;
+  options.columns = 2;
+  const ImportedTable table = ImportRecords(text, options);
+  EXPECT_EQ(table.status, ImportStatus::kRead);
+  EXPECT_EQ(table.names, (std::vector<std::string>{"h1", "h2"}));
+  EXPECT_EQ(table.widest, 5);
+  EXPECT_EQ(table.leftOut, 3);
+  ItemTable items;
+  ItemFields first;
+  first.columns[0] = "0";
+  first.columns[1] = "before";
+  items.AppendRow(first);
+  table.AppendTo(items);
+  EXPECT_EQ(Cells(items, 2),
+            (Rows{{"before", ""}, {"two lines", "nul bell "}, {"only", ""}, {"1", "2"}}));
+  for (int row = 1; row < items.GetSize(); ++row) {
+    EXPECT_EQ(items.IconIndex(row), "0");
+    EXPECT_EQ(items.Memo(row), "");
+  }
+  ColumnDescriptors columns{};
+  columns.count = 3;
+  SetImportedColumns(table, columns);
+  EXPECT_EQ(columns.count, 6);
+  EXPECT_EQ(FixedText(columns.names[2]), "h2");
+  ImportedTable empty = ImportRecords("", {});
+  SetImportedColumns(empty, columns);
+  EXPECT_EQ(columns.count, 2);
+}
+
+TEST(TableImport, APreviewReadsAFewItemsAndACancelKeepsNothing) {
+  std::string text;
+  for (int i = 0; i < 10000; ++i) text += std::to_string(i) + ",x\n";
+  ImportOptions preview;
+  preview.maxItems = 20;
+  EXPECT_EQ(ImportRecords(text, preview).Size(), 20);
+
+  ImportOptions options;
+  std::vector<std::size_t> seen;
+  options.step = [&](std::size_t done, std::size_t total) {
+    EXPECT_EQ(total, text.size());
+    seen.push_back(done);
+    return seen.size() == 2;
+  };
+  const ImportedTable cancelled = ImportRecords(text, options);
+  EXPECT_EQ(cancelled.status, ImportStatus::kCancelled);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_LT(seen[0], seen[1]);
+
+  const ImportedTable open = ImportRecords("a\r\n\"b\r\n\"\"c\r\n", {});
+  EXPECT_EQ(open.status, ImportStatus::kUnterminatedQuote);
+  EXPECT_EQ(open.errorLine, 2);
+}
+
+// Cell texts of pieces that quote, separate and hold double-byte
+// characters, references and half-width katakana; none of their bytes can
+// start a UTF-8 character, so the export is never mistaken for UTF-8.
+std::string RandomText(std::mt19937& random, std::size_t maxBytes) {
+  static const std::vector<std::string> pieces = {"a", "Z",      " ",     "\"",        "\"\"",
+                                                  ",", "\t",     "&",     "&#x1F600;", "&#xD55C;",
+                                                  ";", Sj("表"), Sj("ｶ"), Sj("あ"),    Sj("ソ")};
+  std::string text;
+  const int count = std::uniform_int_distribution<int>(0, 6)(random);
+  for (int i = 0; i < count; ++i) {
+    const std::string& piece = pieces[random() % pieces.size()];
+    if (text.size() + piece.size() > maxBytes) break;
+    text += piece;
+  }
+  return text;
+}
+
+TEST(TableImport, ExportedCsvImportsAsTheSameTable) {
+  std::mt19937 random(22);
+  for (int round = 0; round < 300; ++round) {
+    ColumnDescriptors columns{};
+    columns.count = static_cast<std::uint16_t>(std::uniform_int_distribution<int>(2, 11)(random));
+    for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(columns, c);
+    for (int c = 1; c < columns.count; ++c)
+      SetFixedText(columns.names[c], RandomText(random, kColumnNameSize - 1));
+    ItemTable items;
+    const int rows = std::uniform_int_distribution<int>(0, 8)(random);
+    for (int r = 0; r < rows; ++r) {
+      ItemFields fields;
+      fields.columns[0] = "0";
+      for (int c = 1; c < columns.count; ++c) fields.columns[c] = RandomText(random, 60);
+      items.AppendRow(fields);
+    }
+
+    const DecodedText text = DecodeTextFile(ExportCsv(columns, items), TextEncoding::kAuto);
+    ASSERT_EQ(text.encoding, TextEncoding::kCp932);
+    ImportOptions options;
+    options.separator = ChooseSeparator(text.cp932, "doc.csv", ImportSeparator::kAuto);
+    ASSERT_EQ(options.separator, ',');
+    ASSERT_TRUE(IsExportLayout(text.cp932, options.separator));
+    options.header = true;
+    const ImportedTable table = ImportRecords(text.cp932, options);
+    ASSERT_EQ(table.status, ImportStatus::kRead);
+    ColumnDescriptors imported{};
+    for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(imported, c);
+    SetImportedColumns(table, imported);
+    ItemTable back;
+    table.AppendTo(back);
+
+    ASSERT_EQ(imported.count, columns.count);
+    for (int c = 1; c < columns.count; ++c)
+      EXPECT_EQ(FixedText(imported.names[c]), FixedText(columns.names[c]));
+    EXPECT_EQ(Cells(back, columns.count - 1), Cells(items, columns.count - 1));
+  }
+}
+
+}  // namespace
+}  // namespace listora
