@@ -2,11 +2,14 @@
 # Times ltbtool against reference tools on the same rows, runs interleaved,
 # and prints medians, ratios and peak memory. See bench/README.md.
 #
-#   bench/run.sh [ITEMS] [RUNS]      defaults: 1000000 items, 3 runs
+#   bench/run.sh [ITEMS] [RUNS] [BIG]   defaults: 1000000 items, 3 runs,
+#                                       10000000 items (0: none) for the
+#                                       tree's memory on a larger document
 set -euo pipefail
 
 items=${1:-1000000}
 runs=${2:-3}
+big=${3:-10000000}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 work=${BENCH_DIR:-/tmp/listora-bench}
@@ -76,6 +79,19 @@ for name in "${names[@]}"; do
   printf '| %-15s | %9.2f | %9.2f | %6.2f | %9.0f |\n' "$name" "$a" "$b" \
     "$(bc -l <<<"$a / $b")" "$(bc -l <<<"$m / 1024")"
 done
-m=$(median "${times[open.mem]}")
-printf '\npeak memory of open: %.0f MiB = %.2f x the file size\n' "$(bc -l <<<"$m/1024")" \
-  "$(bc -l <<<"$m*1024/$size")"
+# Peak memory as a multiple of the file: "what peak-KiB file-bytes".
+ratio() {
+  printf '%s: %.0f MiB = %.2f x the file size\n' "$1" "$(bc -l <<<"$2/1024")" \
+    "$(bc -l <<<"$2*1024/$3")"
+}
+echo
+ratio "peak memory of open" "$(median "${times[open.mem]}")" "$size"
+ratio "peak memory of tree" "$(median "${times[tree.mem]}")" "$size"
+
+# The tree of a larger document, for its memory alone (one run).
+if [ "$big" -gt 0 ]; then
+  bigdoc=$work/doc-$big.ltb
+  [ -f "$bigdoc" ] || "$build/bench/bench_make_document" "$big" "$bigdoc"
+  read -r t m < <(measure "$tool tree $bigdoc --position 2")
+  ratio "peak memory of tree, $big items ($t s)" "$m" "$(stat -c %s "$bigdoc")"
+fi

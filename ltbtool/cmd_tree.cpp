@@ -1,4 +1,5 @@
 #include <iostream>
+#include <string_view>
 
 #include "core/panes/grouping.h"
 #include "core/text/encoding.h"
@@ -24,8 +25,14 @@ int RunTree(const std::vector<std::string>& raw) {
       listora::BuildGroupingTree(loaded.doc.items, order, static_cast<int>(*position));
   // Like the grouping command, an empty table or a missing position yields nothing.
   if (!tree) return kExitOk;
-  const std::string text = listora::Cp932ToUtf8(listora::TreeClipboardText(*tree));
-  if (!text.empty()) std::cout << text << "\r\n";
+  // Written a piece at a time: the whole text of a large tree would double
+  // the memory the tree takes.
+  bool written = false;
+  listora::WriteTreeText(*tree, [&](std::string_view piece) {
+    std::cout << listora::Cp932ToUtf8(piece);
+    written = true;
+  });
+  if (written) std::cout << "\r\n";
   FlushStandardOutput();
   return kExitOk;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -149,6 +150,8 @@ int ResolveTarget(const std::filesystem::path& file, std::filesystem::path* targ
 // A descriptor open for reading on a regular file of at most `maxBytes`,
 // or -1 with the reason. Opened without blocking, so that a FIFO without a
 // writer is refused at once instead of waited for.
+constexpr std::size_t kReadChunk = 65536;
+
 int OpenForReading(const std::filesystem::path& file, struct stat& info, FileError* error,
                    std::size_t maxBytes) {
   const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -183,11 +186,15 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
   struct stat info {};
   const int fd = OpenForReading(file, info, error, maxBytes);
   if (fd < 0) return std::nullopt;
-  std::string bytes;
-  if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[65536];
+  // Read straight into the string, a byte longer than the file so that the
+  // read that finds its end needs no room of its own; a file that grows
+  // while it is read (or reports no size) gets more as it goes.
+  const auto expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+  std::string bytes(expected + 1, '\0');
+  std::size_t used = 0;
   for (;;) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (used == bytes.size()) bytes.resize(used + kReadChunk);
+    const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
@@ -196,14 +203,14 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
       Fail(error, msg::kCannotRead, file, code);
       return std::nullopt;
     }
-    // The file may grow while it is read.
-    if (static_cast<std::size_t>(got) > maxBytes - bytes.size()) {
+    if (static_cast<std::size_t>(got) > maxBytes - used) {
       close(fd);
       FailWith(error, msg::kCannotRead, file, TooLarge(maxBytes));
       return std::nullopt;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    used += static_cast<std::size_t>(got);
   }
+  bytes.resize(used);
   close(fd);
   return bytes;
 }

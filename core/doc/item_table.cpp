@@ -52,6 +52,9 @@ constexpr char kTextEnd = 0x08;
 // The record of a row with no text at all.
 constexpr char kEmptyRecord[] = {kLineEnd, kTextEnd, kTextEnd};
 
+// Where a column a record does not hold begins: an empty text.
+constexpr char kNoText[] = {kFieldEnd, '\0'};
+
 // New records go to blocks of this size; a larger record gets its own.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
@@ -364,6 +367,34 @@ void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int field
   rows_.push_back(r);
   liveBytes_ += r.RecordSize();
   if (journal_) journal_->Inserted(GetSize() - 1);
+}
+
+void ItemTable::ColumnTexts(const char* record, std::span<const int> columns,
+                            std::span<std::string_view> texts) {
+  int wanted = 0;
+  for (const int column : columns) wanted = std::max(wanted, column + 1);
+  std::string_view found[kMaxColumns];
+  int known = 0;
+  // Column texts hold neither 0x0A nor NUL, so the line ends at the first
+  // 0x0A and every text at the first 0x07 after it.
+  for (const char* p = record; known < wanted && *p != kLineEnd;) {
+    const char* const end = std::strchr(p, kFieldEnd);
+    found[known++] = std::string_view(p, static_cast<std::size_t>(end - p));
+    p = end + 1;
+  }
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    texts[k] = columns[k] < known ? found[columns[k]] : std::string_view(kNoText, 0);
+}
+
+std::string_view ItemTable::TextAt(const char* place) {
+  return std::string_view(place, static_cast<std::size_t>(std::strchr(place, kFieldEnd) - place));
+}
+
+std::shared_ptr<const void> ItemTable::PinRecords() const {
+  auto pinned = std::make_shared<std::vector<std::shared_ptr<const void>>>();
+  pinned->reserve(holds_.size());
+  for (const Hold& hold : holds_) pinned->push_back(hold.owner);
+  return pinned;
 }
 
 std::string_view ItemTable::StoredRecord(int row, int columns) const {

@@ -116,6 +116,18 @@ class ItemTable {
                     std::size_t imageSize);
   void Reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows)); }
 
+  // For the grouping, which keeps one pointer per tree node where a view or
+  // a copy of the text would cost more: a row's record stands for its
+  // column texts, ColumnTexts reads them in one pass, and a text's data()
+  // is a place that TextAt reads it from again. Records are never written
+  // over, so what PinRecords returns keeps them readable whatever becomes of
+  // the table.
+  const char* RecordOf(int row) const { return At(row).record; }
+  static void ColumnTexts(const char* record, std::span<const int> columns,
+                          std::span<std::string_view> texts);
+  static std::string_view TextAt(const char* place);
+  std::shared_ptr<const void> PinRecords() const;
+
   // The row's bytes as the document file stores an item, when the row holds
   // exactly `columns` column texts (fewer or more need writing field by
   // field); empty otherwise.

@@ -21,63 +21,71 @@ inline constexpr std::size_t kSharedLevels = 3;
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Texts equal under cp932::MbsCompare are byte-identical.
-bool SameText(std::string_view a, std::string_view b) { return a == b; }
+// cp932::MbsCompare of two texts, the most part decided by their order
+// prefixes (cp932::OrderPrefix). Texts equal under it are byte-identical.
+int CompareTexts(std::uint64_t prefixA, std::string_view a, std::uint64_t prefixB,
+                 std::string_view b) {
+  if (prefixA != prefixB) return prefixA < prefixB ? -1 : 1;
+  return a == b ? 0 : cp932::MbsCompare(a, b);
+}
 
-// The texts of the level columns of every row, copied once so that building
-// never reads the live table again (a progress callback may change it),
-// with their order prefixes (cp932::OrderPrefix) for the comparisons.
-class LevelTexts {
- public:
-  LevelTexts(const ItemTable& items, const std::vector<int>& levels)
-      : levelCount_(levels.size()), texts_(std::make_shared<std::string>()) {
-    const auto rows = static_cast<std::size_t>(items.GetSize());
-    std::size_t size = 0;
-    for (std::size_t row = 0; row < rows; ++row) {
-      for (const int column : levels) size += items.Cell(static_cast<int>(row), column).size();
+// One row of a group: its texts at the levels below the first, with their
+// order prefixes.
+struct LowerLevels {
+  std::uint64_t prefixes[kMaxLevels - 1];
+  std::string_view texts[kMaxLevels - 1];
+};
+
+// Records are read in an order of their own, seldom the order they lie in:
+// asking for one a few rows ahead hides most of the wait for memory.
+constexpr std::size_t kPrefetchDistance = 8;
+
+// Every row's record, grouped by the text at the first level, the groups in
+// code order. The table is read here only.
+struct FirstLevelGroups {
+  std::vector<const char*> records;
+  std::vector<std::size_t> starts;     // group k is records[starts[k]..starts[k + 1])
+  std::vector<std::string_view> keys;  // group k's first-level text
+
+  FirstLevelGroups(const ItemTable& items, int column) {
+    const auto rowCount = static_cast<std::size_t>(items.GetSize());
+    const int columns[] = {column};
+    std::unordered_map<std::string_view, std::uint32_t> indexOfText;
+    std::vector<std::string_view> texts;
+    std::vector<std::uint32_t> keyOfRow(rowCount);  // the text's index, then its group
+    for (std::size_t row = 0; row < rowCount; ++row) {
+      std::string_view text;
+      ItemTable::ColumnTexts(items.RecordOf(static_cast<int>(row)), columns, std::span(&text, 1));
+      const auto [it, added] =
+          indexOfText.try_emplace(text, static_cast<std::uint32_t>(texts.size()));
+      if (added) texts.push_back(text);
+      keyOfRow[row] = it->second;
     }
-    texts_->reserve(size);
-    offsets_.reserve(rows * levelCount_ + 1);
-    prefixes_.reserve(rows * levelCount_);
-    for (std::size_t row = 0; row < rows; ++row) {
-      for (const int column : levels) {
-        const std::string_view text = items.Cell(static_cast<int>(row), column);
-        offsets_.push_back(texts_->size());
-        prefixes_.push_back(cp932::OrderPrefix(text));
-        *texts_ += text;
-      }
+    std::vector<std::uint64_t> prefixes(texts.size());
+    for (std::size_t k = 0; k < texts.size(); ++k) prefixes[k] = cp932::OrderPrefix(texts[k]);
+    std::vector<std::uint32_t> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return CompareTexts(prefixes[a], texts[a], prefixes[b], texts[b]) < 0;
+    });
+    std::vector<std::uint32_t> groupOfText(texts.size());
+    keys.reserve(texts.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+      groupOfText[order[k]] = static_cast<std::uint32_t>(k);
+      keys.push_back(texts[order[k]]);
     }
-    offsets_.push_back(texts_->size());
+    // Counting sort of the rows by their group.
+    starts.assign(texts.size() + 1, 0);
+    for (std::uint32_t& key : keyOfRow) {
+      key = groupOfText[key];
+      ++starts[key + 1];
+    }
+    for (std::size_t k = 1; k < starts.size(); ++k) starts[k] += starts[k - 1];
+    records.resize(rowCount);
+    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+    for (std::size_t row = 0; row < rowCount; ++row)
+      records[next[keyOfRow[row]]++] = items.RecordOf(static_cast<int>(row));
   }
-
-  std::shared_ptr<const std::string> Storage() const { return texts_; }
-
-  std::string_view At(int row, std::size_t level) const {
-    const std::size_t k = static_cast<std::size_t>(row) * levelCount_ + level;
-    return std::string_view(*texts_).substr(offsets_[k], offsets_[k + 1] - offsets_[k]);
-  }
-
-  bool Same(int a, int b, std::size_t level) const {
-    return Prefix(a, level) == Prefix(b, level) && SameText(At(a, level), At(b, level));
-  }
-
-  // cp932::MbsCompare of two rows' texts at one level.
-  int Compare(int a, int b, std::size_t level) const {
-    const std::uint64_t pa = Prefix(a, level), pb = Prefix(b, level);
-    if (pa != pb) return pa < pb ? -1 : 1;
-    const std::string_view ta = At(a, level), tb = At(b, level);
-    return ta == tb ? 0 : cp932::MbsCompare(ta, tb);
-  }
-
- private:
-  std::uint64_t Prefix(int row, std::size_t level) const {
-    return prefixes_[static_cast<std::size_t>(row) * levelCount_ + level];
-  }
-
-  std::size_t levelCount_;
-  std::shared_ptr<std::string> texts_;
-  std::vector<std::size_t> offsets_;
-  std::vector<std::uint64_t> prefixes_;
 };
 
 }  // namespace
@@ -107,78 +115,64 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   const int n = items.GetSize();
   if (levels.empty() || n == 0) return std::nullopt;
   const std::size_t levelCount = levels.size();
-  const LevelTexts texts(items, levels);
-
-  // The parent items: every distinct text of the first level once, in code
-  // order, each with its rows (ascending) behind it.
+  GroupingTree tree;
+  tree.levels = levels;
+  tree.records = items.PinRecords();
+  // At most one node per row and level; pages never written cost nothing.
   const auto rowCount = static_cast<std::size_t>(n);
-  std::unordered_map<std::string_view, int> keyIndex;
-  std::vector<int> firstRowOfKey;
-  std::vector<int> keyOfRow(rowCount);  // the key's index, then its place
-  for (int row = 0; row < n; ++row) {
-    const auto [it, added] =
-        keyIndex.try_emplace(texts.At(row, 0), static_cast<int>(firstRowOfKey.size()));
-    if (added) firstRowOfKey.push_back(row);
-    keyOfRow[static_cast<std::size_t>(row)] = it->second;
-  }
-  std::vector<int> keyOrder(firstRowOfKey.size());
-  std::iota(keyOrder.begin(), keyOrder.end(), 0);
-  std::sort(keyOrder.begin(), keyOrder.end(), [&](int a, int b) {
-    return texts.Compare(firstRowOfKey[static_cast<std::size_t>(a)],
-                         firstRowOfKey[static_cast<std::size_t>(b)], 0) < 0;
-  });
-  // Counting sort of the rows by their key's place in that order.
-  std::vector<int> placeOfKey(keyOrder.size());
-  for (std::size_t k = 0; k < keyOrder.size(); ++k)
-    placeOfKey[static_cast<std::size_t>(keyOrder[k])] = static_cast<int>(k);
-  std::vector<std::size_t> groupStart(keyOrder.size() + 1, 0);
-  for (int& key : keyOfRow) {
-    key = placeOfKey[static_cast<std::size_t>(key)];
-    ++groupStart[static_cast<std::size_t>(key) + 1];
-  }
-  for (std::size_t k = 1; k < groupStart.size(); ++k) groupStart[k] += groupStart[k - 1];
-  std::vector<int> grouped(rowCount);
-  std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
-  for (int row = 0; row < n; ++row)
-    grouped[next[static_cast<std::size_t>(keyOfRow[static_cast<std::size_t>(row)])]++] = row;
+  tree.places.reserve(rowCount * levelCount);
+  tree.depths.reserve(rowCount * levelCount);
+  const FirstLevelGroups groups(items, levels[0]);
 
   // Within a group, ordering the rows by their lower levels puts every node's
   // children in sibling order and makes rows that share a node adjacent, so
   // the nodes come out in pre-order in one pass with no searching.
-  const auto lowerLevelsLess = [&](int a, int b) {
-    for (std::size_t level = 1; level < levelCount; ++level) {
-      const int c = texts.Compare(a, b, level);
+  const std::size_t lower = levelCount - 1;
+  const std::span<const int> lowerColumns = std::span(levels).subspan(1);
+  const auto lowerLevelsLess = [&](const LowerLevels& a, const LowerLevels& b) {
+    for (std::size_t k = 0; k < lower; ++k) {
+      const int c = CompareTexts(a.prefixes[k], a.texts[k], b.prefixes[k], b.texts[k]);
       if (c != 0) return c < 0;
     }
     return false;
   };
-  GroupingTree tree;
-  tree.texts = texts.Storage();
-  // At most one node per row and level; pages never written cost nothing.
-  tree.nodes.reserve(static_cast<std::size_t>(n) * levelCount);
-  const auto addChain = [&](int row, std::size_t fromLevel) {
+  const auto addChain = [&](const LowerLevels& row, std::size_t fromLevel) {
     for (std::size_t level = fromLevel; level < levelCount; ++level) {
-      tree.nodes.push_back({texts.At(row, level), levels[level], static_cast<int>(level)});
+      tree.places.push_back(row.texts[level - 1].data());
+      tree.depths.push_back(static_cast<std::uint8_t>(level));
     }
   };
   const std::size_t shared = std::min(levelCount, kSharedLevels);
+  std::vector<LowerLevels> rows;
 
-  for (std::size_t k = 0; k + 1 < groupStart.size(); ++k) {
-    const auto first = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[k]);
-    const auto last = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[k + 1]);
-    // Rows equal at every level give equal nodes, so their order is free.
-    std::sort(first, last, lowerLevelsLess);
-
-    tree.nodes.push_back({texts.At(*first, 0), levels[0], 0});
+  for (std::size_t k = 0; k < groups.keys.size(); ++k) {
+    tree.places.push_back(groups.keys[k].data());
+    tree.depths.push_back(0);
     ++tree.parentCount;
-    addChain(*first, 1);
-    for (auto g = first + 1; g != last; ++g) {
-      std::size_t level = 1;
-      while (level < shared && texts.Same(*g, *(g - 1), level)) ++level;
-      addChain(*g, level);
+    if (lower > 0) {
+      rows.clear();
+      for (std::size_t r = groups.starts[k]; r < groups.starts[k + 1]; ++r) {
+        if (r + kPrefetchDistance < rowCount)
+          __builtin_prefetch(groups.records[r + kPrefetchDistance]);
+        LowerLevels& row = rows.emplace_back();
+        ItemTable::ColumnTexts(groups.records[r], lowerColumns, std::span(row.texts, lower));
+        for (std::size_t level = 0; level < lower; ++level)
+          row.prefixes[level] = cp932::OrderPrefix(row.texts[level]);
+      }
+      // Rows equal at every level give equal nodes, so their order is free.
+      std::sort(rows.begin(), rows.end(), lowerLevelsLess);
+      addChain(rows[0], 1);
+      for (std::size_t g = 1; g < rows.size(); ++g) {
+        std::size_t level = 1;
+        while (level < shared &&
+               CompareTexts(rows[g].prefixes[level - 1], rows[g].texts[level - 1],
+                            rows[g - 1].prefixes[level - 1], rows[g - 1].texts[level - 1]) == 0)
+          ++level;
+        addChain(rows[g], level);
+      }
     }
 
-    const std::size_t end = groupStart[k + 1];
+    const std::size_t end = groups.starts[k + 1];
     if (progress && progress(static_cast<int>(end)) && end < rowCount) {
       tree.cancelled = true;
       break;
@@ -187,34 +181,61 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   return tree;
 }
 
+namespace {
+
+// The bytes of a node's line "\t...text\r\n" up to the end of its last
+// character that is not white space; 0 for a blank line. A lead byte that
+// ends the text takes the "\r" after it as its trail, and that pair is not
+// white space. Lines start on a character boundary: no text holds a line
+// feed, and the one ending a line is never a trail byte.
+std::size_t KeptLength(const GroupingTree& tree, std::size_t node, std::string& line) {
+  line.assign(static_cast<std::size_t>(tree.Depth(node)), '\t');
+  line += tree.Text(node);
+  line += "\r\n";
+  std::size_t keep = 0;
+  for (std::size_t i = 0; i < line.size();) {
+    const std::size_t length = cp932::CharLength(line, i);
+    if (length != 1 || !IsSpace(line[i])) keep = i + length;
+    i += length;
+  }
+  return keep;
+}
+
+constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+
+}  // namespace
+
+void WriteTreeText(const GroupingTree& tree, const std::function<void(std::string_view)>& sink) {
+  // Trailing white space of the whole text goes: the lines after the last
+  // one holding anything else, and the end of that one.
+  std::string line;
+  std::size_t last = tree.NodeCount();
+  std::size_t keep = 0;
+  while (last > 0 && keep == 0) keep = KeptLength(tree, --last, line);
+  if (keep == 0) return;
+  std::string piece;
+  piece.reserve(kPieceSize + line.size());
+  for (std::size_t node = 0; node < last; ++node) {
+    if (node + kPrefetchDistance < last) __builtin_prefetch(tree.places[node + kPrefetchDistance]);
+    piece.append(static_cast<std::size_t>(tree.Depth(node)), '\t');
+    piece += tree.Text(node);
+    piece += "\r\n";
+    if (piece.size() >= kPieceSize) {
+      sink(piece);
+      piece.clear();
+    }
+  }
+  piece.append(line, 0, keep);
+  sink(piece);
+}
+
 std::string TreeClipboardText(const GroupingTree& tree) {
   std::size_t size = 0;
-  for (const TreeNode& node : tree.nodes)
-    size += static_cast<std::size_t>(node.depth) + node.text.size() + 2;
+  for (std::size_t node = 0; node < tree.NodeCount(); ++node)
+    size += static_cast<std::size_t>(tree.Depth(node)) + tree.Text(node).size() + 2;
   std::string text;
   text.reserve(size);
-  for (const TreeNode& node : tree.nodes) {
-    text.append(static_cast<std::size_t>(node.depth), '\t');
-    text += node.text;
-    text += "\r\n";
-  }
-  // Trimmed character by character: a lead byte that ends a node's text takes
-  // the next byte as its trail, and that pair is not white space. Every line
-  // starts on a character boundary (no text holds a line feed, and the one
-  // ending a line is never a trail byte), so only the last lines are read,
-  // last first, until one holds more than white space.
-  std::size_t keep = 0;
-  for (std::size_t end = text.size(); end > 0 && keep == 0;) {
-    const std::size_t feed = end >= 2 ? text.rfind('\n', end - 2) : std::string::npos;
-    const std::size_t start = feed == std::string::npos ? 0 : feed + 1;
-    for (std::size_t i = start; i < end;) {
-      const std::size_t length = cp932::CharLength(text, i);
-      if (length != 1 || !IsSpace(text[i])) keep = i + length;
-      i += length;
-    }
-    end = start;
-  }
-  text.resize(keep);
+  WriteTreeText(tree, [&](std::string_view piece) { text += piece; });
   return text;
 }
 

@@ -3,6 +3,8 @@
 // one display position, the columns after it (in display order, wrapping
 // round) as lower levels; and the tree as indented clipboard text.
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,22 +18,25 @@
 
 namespace listora {
 
-// One node. The nodes of a tree are listed in pre-order: a node's children
-// follow it (depth + 1), in sibling order, before its next sibling.
-struct TreeNode {
-  std::string_view text;  // held by the tree (GroupingTree::texts) when built
-  int column = 0;         // the table column the text came from; also its icon number
-  int depth = 0;          // 0 for a parent item
-};
-
+// The nodes of a tree are listed in pre-order: a node's children follow it
+// (depth + 1), in sibling order, before its next sibling. A node is nine
+// bytes: where its text begins in a record of the table it was built from
+// and its depth; its column is its depth's level.
 struct GroupingTree {
-  std::vector<TreeNode> nodes;
-  // The texts the nodes of a built tree view, copied from the table once, so
-  // that a node costs no allocation of its own and the tree outlives changes
-  // of the table.
-  std::shared_ptr<const std::string> texts;
+  std::vector<const char*> places;  // read with ItemTable::TextAt
+  std::vector<std::uint8_t> depths;
+  std::vector<int> levels;  // the table column of each depth
+  // Keeps the records the places point into, so that the tree outlives
+  // changes of the table.
+  std::shared_ptr<const void> records;
   int parentCount = 0;     // depth-0 nodes
   bool cancelled = false;  // stopped before the last group; the nodes so far stay
+
+  std::size_t NodeCount() const { return places.size(); }
+  std::string_view Text(std::size_t node) const { return ItemTable::TextAt(places[node]); }
+  int Depth(std::size_t node) const { return depths[node]; }
+  // The table column the node's text came from; also its icon number.
+  int Column(std::size_t node) const { return levels[depths[node]]; }
 };
 
 // Called after each group of rows with one key, with the number of sorted rows
@@ -60,5 +65,9 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
 // The tree as CP932 text: one line per node ending in "\r\n", indented by one
 // tab per level, with trailing white space removed from the whole text.
 std::string TreeClipboardText(const GroupingTree& tree);
+// The same text handed to `sink` in pieces of about a megabyte, each but
+// the last ending with a line, so that a piece converts on its own and a
+// tree of any size is written without holding its whole text.
+void WriteTreeText(const GroupingTree& tree, const std::function<void(std::string_view)>& sink);
 
 }  // namespace listora

@@ -115,6 +115,8 @@ void SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, co
   std::vector<int> order(static_cast<std::size_t>(items.GetSize()));
   std::iota(order.begin(), order.end(), 0);
   for (std::size_t k = 0; k < entries.size(); ++k) order[lo + k] = entries[k].row;
+  // Gone before the move, which needs a copy of the rows of its own.
+  std::vector<Entry>().swap(entries);
   items.Permute(order);
 }
 

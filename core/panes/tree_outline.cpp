@@ -1,14 +1,18 @@
 #include "core/panes/tree_outline.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 
 namespace listora {
 
 void TreeOutline::Reset(const GroupingTree* tree) {
+  const std::size_t count = tree ? tree->NodeCount() : 0;
+  if (count > UINT32_MAX) throw std::bad_alloc();
   tree_ = tree;
-  open_.assign(tree ? tree->nodes.size() : 0, 0);
-  rows_.clear();
-  rows_.shrink_to_fit();
+  open_.assign(count, false);
+  runs_.clear();
+  runs_.shrink_to_fit();
   rowsStale_ = true;
 }
 
@@ -17,8 +21,8 @@ bool TreeOutline::HasChildren(std::size_t node) const {
 }
 
 void TreeOutline::SetOpen(std::size_t node, bool open) {
-  if (!HasChildren(node) || (open_[node] != 0) == open) return;
-  open_[node] = open ? 1 : 0;
+  if (!HasChildren(node) || open_[node] == open) return;
+  open_[node] = open;
   rowsStale_ = true;
 }
 
@@ -54,23 +58,36 @@ std::size_t TreeOutline::ShownAncestor(std::size_t node) const {
 }
 
 std::size_t TreeOutline::NodeAt(std::size_t row) const {
-  const std::vector<std::size_t>& rows = Rows();
-  return row < rows.size() ? rows[row] : kNone;
+  const std::vector<Run>& runs = Runs();
+  if (row >= rowCount_) return kNone;
+  const auto after = std::upper_bound(runs.begin(), runs.end(), row,
+                                      [](std::size_t r, const Run& run) { return r < run.row; });
+  const Run& run = *(after - 1);
+  return run.node + (row - run.row);
 }
 
 std::size_t TreeOutline::RowOf(std::size_t node) const {
-  const std::vector<std::size_t>& rows = Rows();
-  const auto at = std::lower_bound(rows.begin(), rows.end(), node);
-  return at != rows.end() && *at == node ? static_cast<std::size_t>(at - rows.begin()) : kNone;
+  const std::vector<Run>& runs = Runs();
+  const auto after = std::upper_bound(runs.begin(), runs.end(), node,
+                                      [](std::size_t n, const Run& run) { return n < run.node; });
+  if (after == runs.begin()) return kNone;
+  const Run& run = *(after - 1);
+  const std::size_t row = run.row + (node - run.node);
+  const std::size_t runEnd = after == runs.end() ? rowCount_ : after->row;
+  return row < runEnd ? row : kNone;
 }
 
-const std::vector<std::size_t>& TreeOutline::Rows() const {
-  if (!rowsStale_) return rows_;
-  rows_.clear();
+const std::vector<TreeOutline::Run>& TreeOutline::Runs() const {
+  if (!rowsStale_) return runs_;
+  runs_.clear();
+  rowCount_ = 0;
   const std::size_t count = open_.size();
   for (std::size_t k = 0; k < count;) {
-    rows_.push_back(k);
-    if (open_[k] != 0) {
+    // A node right after the last row's node continues its run.
+    if (runs_.empty() || runs_.back().node + (rowCount_ - runs_.back().row) != k)
+      runs_.push_back({static_cast<std::uint32_t>(rowCount_), static_cast<std::uint32_t>(k)});
+    ++rowCount_;
+    if (open_[k]) {
       ++k;
       continue;
     }
@@ -78,7 +95,7 @@ const std::vector<std::size_t>& TreeOutline::Rows() const {
     for (++k; k < count && Depth(k) > depth;) ++k;
   }
   rowsStale_ = false;
-  return rows_;
+  return runs_;
 }
 
 }  // namespace listora

@@ -3,7 +3,8 @@
 // node whose ancestors are all open, in tree order. The rows are worked out
 // again only when asked for after a change, in one pass over the nodes, so
 // opening or closing any number of nodes costs time linear in the tree at
-// worst, and nothing is kept per row beyond the node's index.
+// worst. They are kept as runs of consecutive nodes: a fully open tree is
+// one run, and no layout of open nodes costs more than eight bytes a row.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,10 +19,11 @@ class TreeOutline {
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
   // The tree shown, every node closed. It must outlive its use here.
+  // Throws std::bad_alloc for a tree of 2^32 nodes or more.
   void Reset(const GroupingTree* tree);
 
   bool HasChildren(std::size_t node) const;
-  bool IsOpen(std::size_t node) const { return node < open_.size() && open_[node] != 0; }
+  bool IsOpen(std::size_t node) const { return node < open_.size() && open_[node]; }
   // Nodes without children stay closed.
   void SetOpen(std::size_t node, bool open);
   // The parent of `node`; kNone for a parent item or an unknown node.
@@ -36,19 +38,29 @@ class TreeOutline {
   // it is shown: the row it is hidden under.
   std::size_t ShownAncestor(std::size_t node) const;
 
-  std::size_t RowCount() const { return Rows().size(); }
+  std::size_t RowCount() const {
+    Runs();
+    return rowCount_;
+  }
   std::size_t NodeAt(std::size_t row) const;
   // The row of `node`; kNone when it is hidden or unknown.
   std::size_t RowOf(std::size_t node) const;
 
  private:
-  const std::vector<std::size_t>& Rows() const;
-  int Depth(std::size_t node) const { return tree_->nodes[node].depth; }
+  // Rows row.. of the run show nodes node.., one each, up to the next run.
+  struct Run {
+    std::uint32_t row;
+    std::uint32_t node;
+  };
+
+  // The runs, worked out again if stale.
+  const std::vector<Run>& Runs() const;
+  int Depth(std::size_t node) const { return tree_->Depth(node); }
 
   const GroupingTree* tree_ = nullptr;
-  std::vector<std::uint8_t> open_;
-  // Node indices of the rows, ascending (tree order is index order).
-  mutable std::vector<std::size_t> rows_;
+  std::vector<bool> open_;
+  mutable std::vector<Run> runs_;  // ascending in both row and node
+  mutable std::size_t rowCount_ = 0;
   mutable bool rowsStale_ = false;
 };
 

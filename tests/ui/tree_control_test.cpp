@@ -33,7 +33,7 @@ void GroupRows(const std::vector<std::vector<std::string>>& rows) {
 void GroupSmall() {
   StartFresh();
   GroupRows({{"a", "a1", "x", "1"}, {"a", "a2", "y", "2"}, {"b", "b1", "z", "3"}});
-  ASSERT_EQ(Pane().Grouping().nodes.size(), 11u);
+  ASSERT_EQ(Pane().Grouping().NodeCount(), 11u);
 }
 
 void Mouse(wxEventType type, const wxPoint& point) {
@@ -154,7 +154,7 @@ TEST(TreeControl, ALargeOpenTreeScrollsToAnyRow) {
   for (int i = 0; i < 20000; ++i)
     rows.push_back({"k" + std::to_string(100000 + i / 4), "m" + std::to_string(i % 4), "n", "o"});
   GroupRows(rows);
-  const std::size_t nodes = Pane().Grouping().nodes.size();
+  const std::size_t nodes = Pane().Grouping().NodeCount();
   ASSERT_EQ(nodes, 5000u + 20000u * 3);
   SendCommand(cmd::kTreeExpandAll, &Pane());
   EXPECT_EQ(Tree().RowCount(), nodes);

@@ -53,15 +53,14 @@ struct Shown {
 
 std::vector<Shown> ShownNodes() {
   std::vector<Shown> out;
-  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k)
-    out.push_back(
-        {Pane().Grouping().nodes[k].depth, Tree().GetItemText(k), Tree().GetItemImage(k)});
+  for (std::size_t k = 0; k < Pane().Grouping().NodeCount(); ++k)
+    out.push_back({Pane().Grouping().Depth(k), Tree().GetItemText(k), Tree().GetItemImage(k)});
   return out;
 }
 
 // The first node in tree order with the text.
 std::size_t Find(const char* utf8) {
-  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k) {
+  for (std::size_t k = 0; k < Pane().Grouping().NodeCount(); ++k) {
     if (Tree().GetItemText(k) == U(utf8)) return k;
   }
   return GroupTreeCtrl::kNone;
@@ -175,10 +174,10 @@ TEST(TreeView, CollapsingAWideOpenTreeKeepsTheRestAndTheSelection) {
   // Closing them all keeps the selected parent item selected.
   PaneCommand(cmd::kTreeCollapseAll);
   std::size_t open = 0;
-  for (std::size_t k = 0; k < Pane().Grouping().nodes.size(); ++k)
-    open += Pane().Grouping().nodes[k].depth == 0 && Tree().IsExpanded(k) ? 1 : 0;
+  for (std::size_t k = 0; k < Pane().Grouping().NodeCount(); ++k)
+    open += Pane().Grouping().Depth(k) == 0 && Tree().IsExpanded(k) ? 1 : 0;
   EXPECT_EQ(open, 0u);
-  EXPECT_EQ(Pane().Grouping().nodes.size(), 24000u);
+  EXPECT_EQ(Pane().Grouping().NodeCount(), 24000u);
   ASSERT_NE(Tree().GetSelection(), GroupTreeCtrl::kNone);
   EXPECT_EQ(Tree().GetItemText(Tree().GetSelection()), "k13000");
 }

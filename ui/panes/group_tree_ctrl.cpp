@@ -65,12 +65,12 @@ void GroupTreeCtrl::SetImageList(wxImageList* icons) {
 }
 
 wxString GroupTreeCtrl::GetItemText(std::size_t node) const {
-  return node < grouping_.nodes.size() ? ToWx(grouping_.nodes[node].text) : wxString();
+  return node < grouping_.NodeCount() ? ToWx(grouping_.Text(node)) : wxString();
 }
 
 int GroupTreeCtrl::GetItemImage(std::size_t node) const {
-  if (!icons_ || node >= grouping_.nodes.size()) return -1;
-  return HeaderIcon(grouping_.nodes[node].column);
+  if (!icons_ || node >= grouping_.NodeCount()) return -1;
+  return HeaderIcon(grouping_.Column(node));
 }
 
 void GroupTreeCtrl::SetExpanded(const std::vector<std::size_t>& nodes, bool expanded) {
@@ -80,13 +80,13 @@ void GroupTreeCtrl::SetExpanded(const std::vector<std::size_t>& nodes, bool expa
 }
 
 void GroupTreeCtrl::SelectItem(std::size_t node) {
-  selection_ = node < grouping_.nodes.size() ? node : kNone;
+  selection_ = node < grouping_.NodeCount() ? node : kNone;
   ShowRow(outline_.RowOf(selection_));
   Refresh();
 }
 
 void GroupTreeCtrl::EnsureVisible(std::size_t node) {
-  if (node >= grouping_.nodes.size()) return;
+  if (node >= grouping_.NodeCount()) return;
   if (!outline_.IsShown(node)) {
     outline_.Reveal(node);
     UpdateVirtualSize();
@@ -121,7 +121,7 @@ int GroupTreeCtrl::ScrollX() const {
 }
 
 int GroupTreeCtrl::Indent(std::size_t node) const {
-  return grouping_.nodes[node].depth * kLevelIndent - ScrollX();
+  return grouping_.Depth(node) * kLevelIndent - ScrollX();
 }
 
 std::size_t GroupTreeCtrl::HitTest(const wxPoint& point, bool* onButton) const {

@@ -28,7 +28,7 @@ class GroupTreeCtrl : public wxScrolled<wxWindow> {
   void ShowGrouping(GroupingTree tree);
   void Clear() { ShowGrouping(GroupingTree{}); }
   const GroupingTree& Grouping() const { return grouping_; }
-  bool Empty() const { return grouping_.nodes.empty(); }
+  bool Empty() const { return grouping_.NodeCount() == 0; }
 
   // Node texts and their icons (HeaderIcon of the node's column); no icons
   // without an image list. The list is not owned.

@@ -145,8 +145,8 @@ void TreePane::OnExpandOrCollapse(wxCommandEvent& event) {
   std::vector<std::size_t> nodes;
   const GroupingTree& grouped = tree_->Grouping();
   if (all) {
-    for (std::size_t k = 0; k < grouped.nodes.size(); ++k) {
-      if (grouped.nodes[k].depth != 0) continue;
+    for (std::size_t k = 0; k < grouped.NodeCount(); ++k) {
+      if (grouped.Depth(k) != 0) continue;
       const std::vector<std::size_t> below = NodesToOpenOrClose(grouped, k);
       nodes.insert(nodes.end(), below.begin(), below.end());
     }
@@ -162,7 +162,7 @@ void TreePane::OnSearchInList(wxCommandEvent&) {
   const std::size_t node = tree_->GetSelection();
   if (node == GroupTreeCtrl::kNone || !doc_) return;
   PaneEvent search(EVT_PANE_TREE_SEARCH, GetId());
-  search.text = tree_->Grouping().nodes[node].text;
+  search.text = tree_->Grouping().Text(node);
   ProcessWindowEvent(search);
 }
 

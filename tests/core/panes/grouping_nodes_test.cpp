@@ -20,7 +20,7 @@ GroupingTree Grouped(bool fourLevels) {
 TEST(GroupingNodes, OpenOrCloseReachesTwoLevelsBelowTheStart) {
   const GroupingTree tree = Grouped(true);
   // A a1 x 1 a2 y 2 B b1 z 3 C c1 w 4
-  ASSERT_EQ(tree.nodes.size(), 15u);
+  ASSERT_EQ(tree.NodeCount(), 15u);
   EXPECT_EQ(NodesToOpenOrClose(tree, 0), (std::vector<std::size_t>{0, 1, 2, 4, 5}));
   EXPECT_EQ(NodesToOpenOrClose(tree, 1), (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_EQ(NodesToOpenOrClose(tree, 14), (std::vector<std::size_t>{14}));

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/panes/sort.h"
@@ -85,7 +86,13 @@ std::vector<RefNode> ReferenceTree(ItemTable t, const std::vector<int>& levels) 
   return roots;
 }
 
-void Flatten(const std::vector<RefNode>& nodes, int depth, std::vector<TreeNode>& out) {
+struct FlatNode {
+  std::string_view text;
+  int column;
+  int depth;
+};
+
+void Flatten(const std::vector<RefNode>& nodes, int depth, std::vector<FlatNode>& out) {
   for (const RefNode& node : nodes) {
     out.push_back({node.text, node.column, depth});
     Flatten(node.children, depth + 1, out);
@@ -125,9 +132,9 @@ TEST(BuildGroupingTree, SharesUpperLevelsAndRepeatsLeaves) {
   EXPECT_EQ(tree->parentCount, 3);
   EXPECT_EQ(TreeClipboardText(*tree),
             "\r\n\ty\r\n\tz\r\na\r\n\t" + Sj("ｱ") + "\r\n\t" + Sj("亜") + "\r\nb\r\n\t" + Sj("亜"));
-  EXPECT_EQ(tree->nodes[0].column, 2);
-  EXPECT_EQ(tree->nodes[1].column, 1);
-  EXPECT_EQ(tree->nodes[1].depth, 1);
+  EXPECT_EQ(tree->Column(0), 2);
+  EXPECT_EQ(tree->Column(1), 1);
+  EXPECT_EQ(tree->Depth(1), 1);
 }
 
 TEST(BuildGroupingTree, MatchesNodeByNodeInsertion) {
@@ -147,15 +154,15 @@ TEST(BuildGroupingTree, MatchesNodeByNodeInsertion) {
     const ItemTable items = MakeTable(rows);
     const std::vector<int> levels = GroupingLevels(order, position);
     const std::vector<RefNode> reference = ReferenceTree(items, levels);
-    std::vector<TreeNode> expected;  // views of `reference`'s texts
+    std::vector<FlatNode> expected;  // views of `reference`'s texts
     Flatten(reference, 0, expected);
     const std::optional<GroupingTree> tree = BuildGroupingTree(items, order, position);
     ASSERT_TRUE(tree);
-    ASSERT_EQ(tree->nodes.size(), expected.size()) << "round " << round;
+    ASSERT_EQ(tree->NodeCount(), expected.size()) << "round " << round;
     for (std::size_t k = 0; k < expected.size(); ++k) {
-      ASSERT_EQ(tree->nodes[k].text, expected[k].text) << "round " << round << " node " << k;
-      ASSERT_EQ(tree->nodes[k].column, expected[k].column);
-      ASSERT_EQ(tree->nodes[k].depth, expected[k].depth);
+      ASSERT_EQ(tree->Text(k), expected[k].text) << "round " << round << " node " << k;
+      ASSERT_EQ(tree->Column(k), expected[k].column);
+      ASSERT_EQ(tree->Depth(k), expected[k].depth);
     }
   }
 }
@@ -176,7 +183,7 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
   EXPECT_EQ(one->parentCount, 1);
 
   // Stopping keeps the groups done; the table may change under the
-  // callback without harm, as the build works on its own copy.
+  // callback without harm, as the build reads the records as they were.
   const auto part = BuildGroupingTree(items, kFourLevels, 1, [&](int done) {
     items.ClearRows();
     return done >= 3;
@@ -188,15 +195,28 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
             "a\r\n\t2\r\n\t\t\r\n\t\t\t\r\nb\r\n\t1\r\n\t\t\r\n\t\t\t\r\n\t3");
 }
 
+// The clipboard text of a tree of the given nodes (depth, text), each text
+// lying as in a record: followed by 0x07.
+std::string ClipboardTextOf(const std::vector<std::pair<int, std::string>>& nodes) {
+  std::vector<std::string> records;
+  for (const auto& node : nodes) records.push_back(node.second + "\x07");
+  GroupingTree tree;
+  tree.levels = {1, 2, 3};
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    tree.places.push_back(records[k].data());
+    tree.depths.push_back(static_cast<std::uint8_t>(nodes[k].first));
+  }
+  return TreeClipboardText(tree);
+}
+
 TEST(TreeClipboardText, TrimsTrailingWhiteSpaceByCharacter) {
   EXPECT_EQ(TreeClipboardText({}), "");
-  GroupingTree tree;
+  EXPECT_EQ(ClipboardTextOf({{0, " "}, {1, "\t"}}), "");
   const std::string wideSpace = Sj("　");
-  tree.nodes = {{"a ", 1, 0}, {"", 2, 1}, {wideSpace, 1, 0}, {" ", 2, 1}, {"", 3, 2}};
-  EXPECT_EQ(TreeClipboardText(tree), "a \r\n\t\r\n" + wideSpace);  // full-width space stays
+  EXPECT_EQ(ClipboardTextOf({{0, "a "}, {1, ""}, {0, wideSpace}, {1, " "}, {2, ""}}),
+            "a \r\n\t\r\n" + wideSpace);  // full-width space stays
   // A lead byte ending the last text pairs with the "\r" after it.
-  tree.nodes = {{"x", 1, 0}, {"a\x81", 2, 1}};
-  EXPECT_EQ(TreeClipboardText(tree), "x\r\n\ta\x81\r");
+  EXPECT_EQ(ClipboardTextOf({{0, "x"}, {1, "a\x81"}}), "x\r\n\ta\x81\r");
 }
 
 TEST(BuildGroupingTree, LargeTablesInOneGroupOrManyGroups) {
@@ -209,12 +229,24 @@ TEST(BuildGroupingTree, LargeTablesInOneGroupOrManyGroups) {
   const auto one = BuildGroupingTree(items, kFourLevels, 1);
   ASSERT_TRUE(one);
   EXPECT_EQ(one->parentCount, 1);
-  EXPECT_EQ(one->nodes.size(), 1 + 3 * static_cast<std::size_t>(n));
-  EXPECT_EQ(one->nodes[1].text, "1");  // children in text order
+  EXPECT_EQ(one->NodeCount(), 1 + 3 * static_cast<std::size_t>(n));
+  EXPECT_EQ(one->Text(1), "1");  // children in text order
   const auto many = BuildGroupingTree(items, kFourLevels, 2);
   ASSERT_TRUE(many);
   EXPECT_EQ(many->parentCount, n);
-  EXPECT_EQ(many->nodes.size(), 4 * static_cast<std::size_t>(n));
+  EXPECT_EQ(many->NodeCount(), 4 * static_cast<std::size_t>(n));
+
+  // A text of megabytes comes in pieces that end with a line, the same text.
+  std::vector<std::string> pieces;
+  WriteTreeText(*many, [&](std::string_view piece) { pieces.emplace_back(piece); });
+  ASSERT_GT(pieces.size(), 1u);
+  std::string joined;
+  for (std::size_t k = 0; k < pieces.size(); ++k) {
+    if (k + 1 < pieces.size()) EXPECT_EQ(pieces[k].back(), '\n');
+    joined += pieces[k];
+  }
+  EXPECT_TRUE(joined == TreeClipboardText(*many));
+  EXPECT_EQ(joined.substr(joined.size() - 6), "\r\n\t\t\tk");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "panes_test_table.h"
 
 namespace listora {
@@ -22,7 +25,7 @@ std::vector<std::size_t> Rows(const TreeOutline& outline) {
 
 TEST(TreeOutline, RowsFollowOpeningAndClosing) {
   const GroupingTree tree = Grouped();
-  ASSERT_EQ(tree.nodes.size(), 15u);
+  ASSERT_EQ(tree.NodeCount(), 15u);
   TreeOutline outline;
   outline.Reset(&tree);
   EXPECT_EQ(Rows(outline), (std::vector<std::size_t>{0, 7, 11}));
@@ -47,8 +50,8 @@ TEST(TreeOutline, RowsFollowOpeningAndClosing) {
   EXPECT_EQ(outline.NodeAt(6), TreeOutline::kNone);
 
   // Everything open: every node is a row.
-  for (std::size_t k = 0; k < tree.nodes.size(); ++k) outline.SetOpen(k, true);
-  EXPECT_EQ(outline.RowCount(), tree.nodes.size());
+  for (std::size_t k = 0; k < tree.NodeCount(); ++k) outline.SetOpen(k, true);
+  EXPECT_EQ(outline.RowCount(), tree.NodeCount());
 
   outline.Reset(nullptr);
   EXPECT_EQ(outline.RowCount(), 0u);
@@ -58,7 +61,7 @@ TEST(TreeOutline, RowsFollowOpeningAndClosing) {
       *BuildGroupingTree(test::MakeTable({{"A", "a1", "x", "1"}, {"A", "a1", "x", "2"}}),
                          std::vector<int>{0, 1, 2, 3, 4}, 1);
   outline.Reset(&twoLeaves);
-  ASSERT_EQ(twoLeaves.nodes.size(), 5u);
+  ASSERT_EQ(twoLeaves.NodeCount(), 5u);
   EXPECT_TRUE(outline.HasChildren(2));
   EXPECT_FALSE(outline.HasChildren(3));
   EXPECT_FALSE(outline.HasChildren(4));
@@ -85,6 +88,41 @@ TEST(TreeOutline, AncestorsRevealAndStandInForHiddenNodes) {
   EXPECT_TRUE(outline.IsShown(6));
   EXPECT_TRUE(outline.IsOpen(0) && outline.IsOpen(4) && outline.IsOpen(5));
   EXPECT_FALSE(outline.IsOpen(1));
+}
+
+// Random opening and closing of a random tree: rows, their nodes and the
+// node's rows as the straightforward list of every node whose ancestors are
+// open gives them.
+TEST(TreeOutline, RowsMatchTheListOfShownNodes) {
+  std::mt19937 random(5);
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 300; ++i) {
+    rows.push_back({std::to_string(random() % 6), std::to_string(random() % 4),
+                    std::to_string(random() % 3), std::to_string(i)});
+  }
+  const GroupingTree tree =
+      *BuildGroupingTree(test::MakeTable(rows), std::vector<int>{0, 1, 2, 3, 4}, 1);
+  TreeOutline outline;
+  outline.Reset(&tree);
+  for (int round = 0; round < 200; ++round) {
+    const std::size_t node = random() % tree.NodeCount();
+    outline.SetOpen(node, random() % 3 != 0);
+    std::vector<std::size_t> shown;
+    std::vector<int> openDepths;  // depths of the open ancestors on the path
+    for (std::size_t k = 0; k < tree.NodeCount(); ++k) {
+      const int depth = tree.Depth(k);
+      openDepths.resize(std::min<std::size_t>(openDepths.size(), static_cast<std::size_t>(depth)));
+      if (openDepths.size() == static_cast<std::size_t>(depth)) {
+        shown.push_back(k);
+        if (outline.IsOpen(k)) openDepths.push_back(depth);
+      }
+    }
+    ASSERT_EQ(Rows(outline), shown) << round;
+    std::vector<std::size_t> rowOf(tree.NodeCount(), TreeOutline::kNone);
+    for (std::size_t row = 0; row < shown.size(); ++row) rowOf[shown[row]] = row;
+    for (std::size_t k = 0; k < tree.NodeCount(); ++k) ASSERT_EQ(outline.RowOf(k), rowOf[k]) << k;
+    EXPECT_EQ(outline.NodeAt(shown.size()), TreeOutline::kNone);
+  }
 }
 
 }  // namespace
