@@ -19,7 +19,13 @@ function(listora_add_test name label)
     set(_lock RESOURCE_LOCK display)
     set(_timeout 300)
   endif()
+  # An empty value would be dropped from the list and shift every property
+  # after it onto the wrong name.
+  set(_env)
+  if(ARG_ENV)
+    set(_env ENVIRONMENT "${ARG_ENV}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${label} ENVIRONMENT "${ARG_ENV}" TIMEOUT ${_timeout} ${_lock})
+    PROPERTIES LABELS ${label} ${_env} TIMEOUT ${_timeout} ${_lock})
 endfunction()

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/docview.h>
+#include <wx/gdicmn.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/time.h>
@@ -36,6 +37,10 @@ bool StartWx() {
   for (int attempt = 0; attempt < 5; ++attempt) {
     wxApp::SetInstance(new ListoraApp);
     if (wxEntryStart(argc, argv)) return true;
+    // A start that fails once wx has made its stock lists leaves them
+    // behind, and the next try makes new ones.
+    wxDeleteStockLists();
+    wxDELETE(wxTheColourDatabase);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
   }
   return false;
