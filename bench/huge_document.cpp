@@ -7,12 +7,11 @@
 //   build/bench/bench_huge_document
 // Not part of ./test: it needs about 6.5 GB of memory and a minute or two.
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "bench/peak_memory.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 
@@ -45,12 +44,6 @@ void Time(const char* what, F&& f) {
   f();
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   std::printf("%-34s %8.1f s\n", what, took.count());
-}
-
-long PeakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss / 1024;
 }
 
 }  // namespace

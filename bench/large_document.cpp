@@ -3,8 +3,6 @@
 // and whole-table moves, and reports the peak
 // resident memory, so regressions to quadratic behaviour or bloated rows show.
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peak_memory.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "core/panes/drag_move.h"
@@ -30,12 +29,6 @@ void Time(const char* what, F&& f) {
   f();
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   std::printf("%-28s %8.3f s\n", what, took.count());
-}
-
-long PeakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss / 1024;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 // to), and the memory the history holds, also as a share of the table's.
 //   build/bench/bench_undo_history [items]
 
-#include <sys/resource.h>
 #include <time.h>
 
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peak_memory.h"
 #include "core/doc/columns.h"
 #include "core/doc/edit_history.h"
 #include "core/panes/drag_move.h"
@@ -39,12 +39,6 @@ double Milliseconds(F&& f) {
   const double start = ProcessorMilliseconds();
   f();
   return ProcessorMilliseconds() - start;
-}
-
-long PeakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss / 1024;
 }
 
 }  // namespace
