@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/base/huge_pages.h"
 #include "core/base/messages.h"
 #include "core/base/temporary_names.h"
 
@@ -190,7 +191,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
   // read that finds its end needs no room of its own; a file that grows
   // while it is read (or reports no size) gets more as it goes.
   const auto expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
-  std::string bytes(expected + 1, '\0');
+  std::string bytes;
+  bytes.reserve(expected + 1);
+  PreferHugePages(bytes.data(), expected + 1);
+  bytes.resize(expected + 1);
   std::size_t used = 0;
   for (;;) {
     if (used == bytes.size()) bytes.resize(used + kReadChunk);

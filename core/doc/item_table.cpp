@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/base/huge_pages.h"
 #include "core/doc/table_journal.h"
 
 namespace listora {
@@ -354,6 +355,13 @@ void ItemTable::SetRow(int row, std::span<const std::string_view> columns,
 void ItemTable::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
   holds_.push_back({std::move(owner), size});
   heldBytes_ += size;
+}
+
+void ItemTable::Reserve(int rows) {
+  const std::size_t wanted = static_cast<std::size_t>(rows);
+  if (wanted <= rows_.capacity()) return;
+  rows_.reserve(wanted);
+  PreferHugePages(rows_.data() + rows_.size(), (wanted - rows_.size()) * sizeof(Row));
 }
 
 void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int fields,

@@ -114,7 +114,7 @@ class ItemTable {
   // part of 4 GiB or more.
   void AppendRecord(const char* record, std::size_t lineSize, int fields, std::size_t memoSize,
                     std::size_t imageSize);
-  void Reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows)); }
+  void Reserve(int rows);
 
   // For the grouping, which keeps one pointer per tree node where a view or
   // a copy of the text would cost more: a row's record stands for its
