@@ -394,10 +394,6 @@ void ItemTable::ColumnTexts(const char* record, std::span<const int> columns,
     texts[k] = columns[k] < known ? found[columns[k]] : std::string_view(kNoText, 0);
 }
 
-std::string_view ItemTable::TextAt(const char* place) {
-  return std::string_view(place, static_cast<std::size_t>(std::strchr(place, kFieldEnd) - place));
-}
-
 std::shared_ptr<const void> ItemTable::PinRecords() const {
   auto pinned = std::make_shared<std::vector<std::shared_ptr<const void>>>();
   pinned->reserve(holds_.size());

@@ -116,16 +116,14 @@ class ItemTable {
                     std::size_t imageSize);
   void Reserve(int rows);
 
-  // For the grouping, which keeps one pointer per tree node where a view or
-  // a copy of the text would cost more: a row's record stands for its
-  // column texts, ColumnTexts reads them in one pass, and a text's data()
-  // is a place that TextAt reads it from again. Records are never written
-  // over, so what PinRecords returns keeps them readable whatever becomes of
-  // the table.
+  // For the grouping, which keeps one pointer per row where a view or a
+  // copy of the texts would cost more: a row's record stands for its column
+  // texts, and ColumnTexts reads them from it in one pass. Records are never
+  // written over, so what PinRecords returns keeps them readable whatever
+  // becomes of the table.
   const char* RecordOf(int row) const { return At(row).record; }
   static void ColumnTexts(const char* record, std::span<const int> columns,
                           std::span<std::string_view> texts);
-  static std::string_view TextAt(const char* place);
   std::shared_ptr<const void> PinRecords() const;
 
   // The row's bytes as the document file stores an item, when the row holds

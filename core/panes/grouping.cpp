@@ -30,10 +30,11 @@ int CompareTexts(std::uint64_t prefixA, std::string_view a, std::uint64_t prefix
 }
 
 // One row of a group: its texts at the levels below the first, with their
-// order prefixes.
+// order prefixes, and its record.
 struct LowerLevels {
   std::uint64_t prefixes[kMaxLevels - 1];
   std::string_view texts[kMaxLevels - 1];
+  const char* record;
 };
 
 // Records are read in an order of their own, seldom the order they lie in:
@@ -117,12 +118,16 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   const std::size_t levelCount = levels.size();
   GroupingTree tree;
   tree.levels = levels;
-  tree.records = items.PinRecords();
+  tree.recordOwners = items.PinRecords();
   // At most one node per row and level; pages never written cost nothing.
   const auto rowCount = static_cast<std::size_t>(n);
-  tree.places.reserve(rowCount * levelCount);
   tree.depths.reserve(rowCount * levelCount);
-  const FirstLevelGroups groups(items, levels[0]);
+  FirstLevelGroups groups(items, levels[0]);
+  // The chains' records go over the groups' own, in place: a group's
+  // records are read before its chains are written, and no group makes more
+  // chains than it has rows.
+  std::vector<const char*>& chains = groups.records;
+  std::size_t chainCount = 0;
 
   // Within a group, ordering the rows by their lower levels puts every node's
   // children in sibling order and makes rows that share a node adjacent, so
@@ -136,39 +141,42 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
     }
     return false;
   };
-  const auto addChain = [&](const LowerLevels& row, std::size_t fromLevel) {
-    for (std::size_t level = fromLevel; level < levelCount; ++level) {
-      tree.places.push_back(row.texts[level - 1].data());
+  // A row's nodes from `fromLevel` down; the group's first row also adds
+  // the group's node above them.
+  const auto addChain = [&](const char* record, std::size_t fromLevel) {
+    for (std::size_t level = fromLevel; level < levelCount; ++level)
       tree.depths.push_back(static_cast<std::uint8_t>(level));
-    }
+    chains[chainCount++] = record;
   };
   const std::size_t shared = std::min(levelCount, kSharedLevels);
   std::vector<LowerLevels> rows;
 
   for (std::size_t k = 0; k < groups.keys.size(); ++k) {
-    tree.places.push_back(groups.keys[k].data());
-    tree.depths.push_back(0);
     ++tree.parentCount;
-    if (lower > 0) {
+    if (lower == 0) {
+      addChain(chains[groups.starts[k]], 0);
+    } else {
       rows.clear();
       for (std::size_t r = groups.starts[k]; r < groups.starts[k + 1]; ++r) {
         if (r + kPrefetchDistance < rowCount)
           __builtin_prefetch(groups.records[r + kPrefetchDistance]);
         LowerLevels& row = rows.emplace_back();
-        ItemTable::ColumnTexts(groups.records[r], lowerColumns, std::span(row.texts, lower));
+        row.record = groups.records[r];
+        ItemTable::ColumnTexts(row.record, lowerColumns, std::span(row.texts, lower));
         for (std::size_t level = 0; level < lower; ++level)
           row.prefixes[level] = cp932::OrderPrefix(row.texts[level]);
       }
       // Rows equal at every level give equal nodes, so their order is free.
       std::sort(rows.begin(), rows.end(), lowerLevelsLess);
-      addChain(rows[0], 1);
+      addChain(rows[0].record, 0);
       for (std::size_t g = 1; g < rows.size(); ++g) {
         std::size_t level = 1;
         while (level < shared &&
                CompareTexts(rows[g].prefixes[level - 1], rows[g].texts[level - 1],
                             rows[g - 1].prefixes[level - 1], rows[g - 1].texts[level - 1]) == 0)
           ++level;
-        addChain(rows[g], level);
+        // A row sharing every node of the first levels, all of them, adds none.
+        if (level < levelCount) addChain(rows[g].record, level);
       }
     }
 
@@ -178,7 +186,24 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
       break;
     }
   }
+  chains.resize(chainCount);
+  tree.chainRecords = std::move(chains);
+  std::uint32_t started = 0;
+  tree.chainsBefore.reserve(tree.NodeCount() / GroupingTree::kBlock + 1);
+  for (std::size_t k = 0; k < tree.NodeCount(); ++k) {
+    if (k % GroupingTree::kBlock == 0) tree.chainsBefore.push_back(started);
+    started += tree.StartsChain(k);
+  }
   return tree;
+}
+
+std::string_view GroupingTree::Text(std::size_t node) const {
+  std::size_t chain = chainsBefore[node / kBlock];
+  for (std::size_t k = node / kBlock * kBlock; k <= node; ++k) chain += StartsChain(k);
+  const int column[] = {Column(node)};
+  std::string_view text;
+  ItemTable::ColumnTexts(chainRecords[chain - 1], column, std::span(&text, 1));
+  return text;
 }
 
 namespace {
@@ -203,6 +228,29 @@ std::size_t KeptLength(const GroupingTree& tree, std::size_t node, std::string& 
 
 constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
+// The nodes' texts in tree order, each chain's record read once.
+class NodeWalk {
+ public:
+  explicit NodeWalk(const GroupingTree& tree) : tree_(tree) {}
+
+  // Nodes must be asked for as 0, 1, 2, ...
+  std::string_view TextOf(std::size_t node) {
+    if (tree_.StartsChain(node)) {
+      const std::vector<const char*>& records = tree_.chainRecords;
+      if (chain_ + kPrefetchDistance < records.size())
+        __builtin_prefetch(records[chain_ + kPrefetchDistance]);
+      ItemTable::ColumnTexts(records[chain_++], tree_.levels,
+                             std::span(texts_, tree_.levels.size()));
+    }
+    return texts_[tree_.Depth(node)];
+  }
+
+ private:
+  const GroupingTree& tree_;
+  std::size_t chain_ = 0;
+  std::string_view texts_[kMaxLevels];
+};
+
 }  // namespace
 
 void WriteTreeText(const GroupingTree& tree, const std::function<void(std::string_view)>& sink) {
@@ -215,10 +263,10 @@ void WriteTreeText(const GroupingTree& tree, const std::function<void(std::strin
   if (keep == 0) return;
   std::string piece;
   piece.reserve(kPieceSize + line.size());
+  NodeWalk walk(tree);
   for (std::size_t node = 0; node < last; ++node) {
-    if (node + kPrefetchDistance < last) __builtin_prefetch(tree.places[node + kPrefetchDistance]);
     piece.append(static_cast<std::size_t>(tree.Depth(node)), '\t');
-    piece += tree.Text(node);
+    piece += walk.TextOf(node);
     piece += "\r\n";
     if (piece.size() >= kPieceSize) {
       sink(piece);
@@ -231,8 +279,9 @@ void WriteTreeText(const GroupingTree& tree, const std::function<void(std::strin
 
 std::string TreeClipboardText(const GroupingTree& tree) {
   std::size_t size = 0;
+  NodeWalk walk(tree);
   for (std::size_t node = 0; node < tree.NodeCount(); ++node)
-    size += static_cast<std::size_t>(tree.Depth(node)) + tree.Text(node).size() + 2;
+    size += static_cast<std::size_t>(tree.Depth(node)) + walk.TextOf(node).size() + 2;
   std::string text;
   text.reserve(size);
   WriteTreeText(tree, [&](std::string_view piece) { text += piece; });

@@ -19,22 +19,33 @@
 namespace listora {
 
 // The nodes of a tree are listed in pre-order: a node's children follow it
-// (depth + 1), in sibling order, before its next sibling. A node is nine
-// bytes: where its text begins in a record of the table it was built from
-// and its depth; its column is its depth's level.
+// (depth + 1), in sibling order, before its next sibling. Every node was
+// added by the first row of the table (in tree order) that lies below it,
+// and the nodes one row added form a chain, each one level below the last:
+// so a node is its depth alone, and its text is read from its chain's row
+// at its depth's column. A chain starts wherever the depth does not grow.
+// The tree takes about one byte per node and eight per row.
 struct GroupingTree {
-  std::vector<const char*> places;  // read with ItemTable::TextAt
   std::vector<std::uint8_t> depths;
+  // The record (ItemTable::RecordOf) each chain's texts are read from.
+  std::vector<const char*> chainRecords;
+  // Chains starting before node kBlock * b, for each b: finding a node's
+  // chain then takes counting starts within one block.
+  static constexpr std::size_t kBlock = 64;
+  std::vector<std::uint32_t> chainsBefore;
   std::vector<int> levels;  // the table column of each depth
-  // Keeps the records the places point into, so that the tree outlives
+  // Keeps the records the chains point into, so that the tree outlives
   // changes of the table.
-  std::shared_ptr<const void> records;
+  std::shared_ptr<const void> recordOwners;
   int parentCount = 0;     // depth-0 nodes
   bool cancelled = false;  // stopped before the last group; the nodes so far stay
 
-  std::size_t NodeCount() const { return places.size(); }
-  std::string_view Text(std::size_t node) const { return ItemTable::TextAt(places[node]); }
+  std::size_t NodeCount() const { return depths.size(); }
   int Depth(std::size_t node) const { return depths[node]; }
+  bool StartsChain(std::size_t node) const {
+    return node == 0 || depths[node] <= depths[node - 1];
+  }
+  std::string_view Text(std::size_t node) const;
   // The table column the node's text came from; also its icon number.
   int Column(std::size_t node) const { return levels[depths[node]]; }
 };

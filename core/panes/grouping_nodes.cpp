@@ -6,15 +6,16 @@ namespace {
 inline constexpr int kLevelsBelow = 2;
 }
 
-std::vector<std::size_t> NodesToOpenOrClose(const GroupingTree& tree, std::size_t start) {
-  std::vector<std::size_t> nodes;
-  if (start >= tree.NodeCount()) return nodes;
+NodeSpan NodesToOpenOrClose(const GroupingTree& tree, std::size_t start) {
+  if (start >= tree.NodeCount()) return {};
   const int base = tree.Depth(start);
-  nodes.push_back(start);
-  for (std::size_t k = start + 1; k < tree.NodeCount() && tree.Depth(k) > base; ++k) {
-    if (tree.Depth(k) <= base + kLevelsBelow) nodes.push_back(k);
-  }
-  return nodes;
+  std::size_t end = start + 1;
+  while (end < tree.NodeCount() && tree.Depth(end) > base) ++end;
+  return {start, end, base + kLevelsBelow};
+}
+
+NodeSpan AllNodesToOpenOrClose(const GroupingTree& tree) {
+  return {0, tree.NodeCount(), kLevelsBelow};
 }
 
 }  // namespace listora

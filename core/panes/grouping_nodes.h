@@ -3,15 +3,32 @@
 // commands open or close.
 
 #include <cstddef>
-#include <vector>
 
 #include "core/panes/grouping.h"
 
 namespace listora {
 
-// Node `start` and the nodes one and two levels below it, in tree order
-// (each child directly followed by its own children). Nodes deeper than
+// The nodes of [begin, end) no deeper than `deepest`, in tree order.
+struct NodeSpan {
+  NodeSpan() = default;
+  NodeSpan(std::size_t from, std::size_t to, int deepestDepth)
+      : begin(from), end(to), deepest(deepestDepth) {}
+
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  int deepest = -1;
+
+  template <typename Visit>
+  void ForEach(const GroupingTree& tree, Visit visit) const {
+    for (std::size_t k = begin; k < end; ++k)
+      if (tree.Depth(k) <= deepest) visit(k);
+  }
+};
+
+// Node `start` and the nodes one and two levels below it. Nodes deeper than
 // that are left alone. Empty when `start` is past the last node.
-std::vector<std::size_t> NodesToOpenOrClose(const GroupingTree& tree, std::size_t start);
+NodeSpan NodesToOpenOrClose(const GroupingTree& tree, std::size_t start);
+// The same for every parent item at once: the top three levels.
+NodeSpan AllNodesToOpenOrClose(const GroupingTree& tree);
 
 }  // namespace listora

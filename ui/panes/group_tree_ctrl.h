@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/panes/grouping.h"
+#include "core/panes/grouping_nodes.h"
 #include "core/panes/tree_outline.h"
 
 class wxImageList;
@@ -38,11 +39,12 @@ class GroupTreeCtrl : public wxScrolled<wxWindow> {
   int GetItemImage(std::size_t node) const;
 
   bool IsExpanded(std::size_t node) const { return outline_.IsOpen(node); }
-  void Expand(std::size_t node) { SetExpanded({node}, true); }
-  void Collapse(std::size_t node) { SetExpanded({node}, false); }
+  void Expand(std::size_t node) { SetExpanded(OneNode(node), true); }
+  void Collapse(std::size_t node) { SetExpanded(OneNode(node), false); }
+  NodeSpan OneNode(std::size_t node) const;
   // Opens or closes the nodes given; a selection that closing hides moves
   // to the node it is hidden under.
-  void SetExpanded(const std::vector<std::size_t>& nodes, bool expanded);
+  void SetExpanded(const NodeSpan& nodes, bool expanded);
 
   std::size_t GetSelection() const { return selection_; }
   // Selects `node` (kNone: nothing) and scrolls it into view if it is shown.

@@ -2,13 +2,14 @@
 // and moving through the rows.
 
 #include <algorithm>
+#include <limits>
 
 #include "ui/panes/group_tree_ctrl.h"
 
 namespace listora {
 
 void GroupTreeCtrl::Toggle(std::size_t node) {
-  if (node != kNone) SetExpanded({node}, !IsExpanded(node));
+  if (node != kNone) SetExpanded(OneNode(node), !IsExpanded(node));
 }
 
 void GroupTreeCtrl::MoveToRow(long row) {
@@ -96,12 +97,9 @@ void GroupTreeCtrl::OnChar(wxKeyEvent& event) {
     case '*':
     case WXK_NUMPAD_MULTIPLY:
       // The node and everything below it.
-      if (selected != kNone) {
-        std::vector<std::size_t> below;
-        const std::size_t end = outline_.SubtreeEnd(selected);
-        for (std::size_t k = selected; k < end; ++k) below.push_back(k);
-        SetExpanded(below, true);
-      }
+      if (selected != kNone)
+        SetExpanded({selected, outline_.SubtreeEnd(selected), std::numeric_limits<int>::max()},
+                    true);
       return;
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:

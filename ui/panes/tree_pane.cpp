@@ -142,17 +142,12 @@ void TreePane::OnExpandOrCollapse(wxCommandEvent& event) {
   const int id = event.GetId();
   const bool all = id == cmd::kTreeExpandAll || id == cmd::kTreeCollapseAll;
   const bool expand = id == cmd::kTreeExpandBelow || id == cmd::kTreeExpandAll;
-  std::vector<std::size_t> nodes;
+  NodeSpan nodes;
   const GroupingTree& grouped = tree_->Grouping();
-  if (all) {
-    for (std::size_t k = 0; k < grouped.NodeCount(); ++k) {
-      if (grouped.Depth(k) != 0) continue;
-      const std::vector<std::size_t> below = NodesToOpenOrClose(grouped, k);
-      nodes.insert(nodes.end(), below.begin(), below.end());
-    }
-  } else if (const std::size_t start = tree_->GetSelection(); start != GroupTreeCtrl::kNone) {
+  if (all)
+    nodes = AllNodesToOpenOrClose(grouped);
+  else if (const std::size_t start = tree_->GetSelection(); start != GroupTreeCtrl::kNone)
     nodes = NodesToOpenOrClose(grouped, start);
-  }
   tree_->SetExpanded(nodes, expand);
 }
 

@@ -17,14 +17,22 @@ GroupingTree Grouped(bool fourLevels) {
   return *BuildGroupingTree(items, order, 1);
 }
 
+std::vector<std::size_t> Nodes(const GroupingTree& tree, const NodeSpan& span) {
+  std::vector<std::size_t> nodes;
+  span.ForEach(tree, [&](std::size_t node) { nodes.push_back(node); });
+  return nodes;
+}
+
 TEST(GroupingNodes, OpenOrCloseReachesTwoLevelsBelowTheStart) {
   const GroupingTree tree = Grouped(true);
   // A a1 x 1 a2 y 2 B b1 z 3 C c1 w 4
   ASSERT_EQ(tree.NodeCount(), 15u);
-  EXPECT_EQ(NodesToOpenOrClose(tree, 0), (std::vector<std::size_t>{0, 1, 2, 4, 5}));
-  EXPECT_EQ(NodesToOpenOrClose(tree, 1), (std::vector<std::size_t>{1, 2, 3}));
-  EXPECT_EQ(NodesToOpenOrClose(tree, 14), (std::vector<std::size_t>{14}));
-  EXPECT_TRUE(NodesToOpenOrClose(tree, 15).empty());
+  EXPECT_EQ(Nodes(tree, NodesToOpenOrClose(tree, 0)), (std::vector<std::size_t>{0, 1, 2, 4, 5}));
+  EXPECT_EQ(Nodes(tree, NodesToOpenOrClose(tree, 1)), (std::vector<std::size_t>{1, 2, 3}));
+  EXPECT_EQ(Nodes(tree, NodesToOpenOrClose(tree, 14)), (std::vector<std::size_t>{14}));
+  EXPECT_TRUE(Nodes(tree, NodesToOpenOrClose(tree, 15)).empty());
+  EXPECT_EQ(Nodes(tree, AllNodesToOpenOrClose(tree)),
+            (std::vector<std::size_t>{0, 1, 2, 4, 5, 7, 8, 9, 11, 12, 13}));
 }
 
 }  // namespace

@@ -195,17 +195,26 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
             "a\r\n\t2\r\n\t\t\r\n\t\t\t\r\nb\r\n\t1\r\n\t\t\r\n\t\t\t\r\n\t3");
 }
 
-// The clipboard text of a tree of the given nodes (depth, text), each text
-// lying as in a record: followed by 0x07.
+// The clipboard text of a tree of the given nodes (depth, text): each chain
+// (nodes one level deeper each) read from a record of its own, the text of
+// depth d in column d + 1.
 std::string ClipboardTextOf(const std::vector<std::pair<int, std::string>>& nodes) {
-  std::vector<std::string> records;
-  for (const auto& node : nodes) records.push_back(node.second + "\x07");
   GroupingTree tree;
   tree.levels = {1, 2, 3};
-  for (std::size_t k = 0; k < nodes.size(); ++k) {
-    tree.places.push_back(records[k].data());
-    tree.depths.push_back(static_cast<std::uint8_t>(nodes[k].first));
+  std::vector<std::vector<std::string>> chains;
+  for (const auto& [depth, text] : nodes) {
+    tree.depths.push_back(static_cast<std::uint8_t>(depth));
+    if (tree.StartsChain(tree.depths.size() - 1)) chains.emplace_back(4);
+    chains.back()[static_cast<std::size_t>(depth) + 1] = text;
   }
+  std::vector<std::string> records;
+  for (const auto& columns : chains) {
+    std::string& record = records.emplace_back();
+    for (const std::string& text : columns) record += text + "\x07";
+    record += "\n\x08\x08";
+  }
+  for (const std::string& record : records) tree.chainRecords.push_back(record.data());
+  tree.chainsBefore = {0};
   return TreeClipboardText(tree);
 }
 
