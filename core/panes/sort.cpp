@@ -1,5 +1,6 @@
 #include "core/panes/sort.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
@@ -70,12 +71,36 @@ int CompareNumbers(std::int64_t x, std::int64_t y, bool descending) {
   return descending ? -result : result;
 }
 
+// Counts the rows whose place is settled and reports them every so many.
+class PlacedRows {
+ public:
+  explicit PlacedRows(const SortProgress& progress) : progress_(progress) {}
+
+  void Add(std::ptrdiff_t rows) {
+    placed_ += rows;
+    if (progress_ && placed_ >= nextReport_) {
+      stopped_ = progress_(placed_);
+      nextReport_ = placed_ + kReportEvery;
+    }
+  }
+  bool Stopped() const { return stopped_; }
+
+ private:
+  static constexpr long long kReportEvery = 4096;
+  const SortProgress& progress_;
+  long long placed_ = 0;
+  long long nextReport_ = kReportEvery;
+  bool stopped_ = false;
+};
+
 // Entries lo..hi, each with a `key` that `cmp` compares three-way. The scans
 // are also bounded by lo..hi; with a consistent comparator they never reach
 // those bounds, so the order is the unguarded algorithm's.
 template <typename Entry, typename Compare>
-void SortRange(std::span<Entry> e, std::ptrdiff_t lo, std::ptrdiff_t hi, const Compare& cmp) {
+void SortRange(std::span<Entry> e, std::ptrdiff_t lo, std::ptrdiff_t hi, const Compare& cmp,
+               PlacedRows& placed) {
   while (lo < hi) {
+    if (placed.Stopped()) return;
     const auto pivot = e[lo + (hi - lo) / 2].key;
     std::ptrdiff_t i = lo;
     std::ptrdiff_t j = hi;
@@ -88,21 +113,25 @@ void SortRange(std::span<Entry> e, std::ptrdiff_t lo, std::ptrdiff_t hi, const C
       --j;
     }
     // The parts lo..i-1 and j+1..hi do not overlap, so sorting the smaller one
-    // first keeps the depth logarithmic without changing the result.
+    // first keeps the depth logarithmic without changing the result. A row
+    // between them is in its place.
+    placed.Add(std::max<std::ptrdiff_t>(j - i + 1, 0));
     if (i - lo < hi - j) {
-      SortRange(e, lo, i - 1, cmp);
+      SortRange(e, lo, i - 1, cmp, placed);
       lo = j + 1;
     } else {
-      SortRange(e, j + 1, hi, cmp);
+      SortRange(e, j + 1, hi, cmp, placed);
       hi = i - 1;
     }
   }
+  if (lo == hi) placed.Add(1);
 }
 
 // Sorts the keys of rows lo..hi with their row numbers, then moves every row
 // once: the same order as swapping rows during the partitions.
 template <typename Key, typename ReadKey, typename Compare>
-void SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, const Compare& cmp) {
+bool SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, const Compare& cmp,
+                    const SortProgress& progress) {
   struct Entry {
     Key key;
     int row;
@@ -110,7 +139,10 @@ void SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, co
   std::vector<Entry> entries;
   entries.reserve(static_cast<std::size_t>(hi - lo) + 1);
   for (int row = lo; row <= hi; ++row) entries.push_back({readKey(row), row});
-  SortRange(std::span<Entry>(entries), 0, static_cast<std::ptrdiff_t>(entries.size()) - 1, cmp);
+  PlacedRows placed(progress);
+  SortRange(std::span<Entry>(entries), 0, static_cast<std::ptrdiff_t>(entries.size()) - 1, cmp,
+            placed);
+  if (placed.Stopped()) return false;
 
   std::vector<int> order(static_cast<std::size_t>(items.GetSize()));
   std::iota(order.begin(), order.end(), 0);
@@ -118,6 +150,7 @@ void SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, co
   // Gone before the move, which needs a copy of the rows of its own.
   std::vector<Entry>().swap(entries);
   items.Permute(order);
+  return true;
 }
 
 }  // namespace
@@ -138,30 +171,37 @@ Comparator ColumnComparator(const ColumnDescriptors& columns, int column) {
   return TextCompare;
 }
 
-void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending) {
-  if (column < 0 || column >= kMaxColumns || lo < 0 || hi >= items.GetSize() || lo >= hi) return;
+bool SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending,
+              const SortProgress& progress) {
+  if (column < 0 || column >= kMaxColumns || lo < 0 || hi >= items.GetSize() || lo >= hi)
+    return true;
   if (cmp == NumericCompare) {
     // The comparison depends only on the two numbers, so each text is read
     // once rather than at every comparison.
-    SortRowsByKeys<std::int64_t>(
+    return SortRowsByKeys<std::int64_t>(
         items, lo, hi, [&](int row) { return ReadNumber(items.Cell(row, column)); },
-        [&](std::int64_t x, std::int64_t y) { return CompareNumbers(x, y, descending); });
-  } else if (cmp == TextCompare) {
-    // The keys stay valid because the table is untouched until the final move.
-    SortRowsByKeys<TextKey>(
-        items, lo, hi, [&](int row) { return MakeTextKey(items.Cell(row, column)); },
-        [&](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, descending); });
-  } else {
-    SortRowsByKeys<std::string_view>(
-        items, lo, hi, [&](int row) { return items.Cell(row, column); },
-        [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); });
+        [&](std::int64_t x, std::int64_t y) { return CompareNumbers(x, y, descending); },
+        progress);
   }
+  if (cmp == TextCompare) {
+    // The keys stay valid because the table is untouched until the final move.
+    return SortRowsByKeys<TextKey>(
+        items, lo, hi, [&](int row) { return MakeTextKey(items.Cell(row, column)); },
+        [&](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, descending); },
+        progress);
+  }
+  return SortRowsByKeys<std::string_view>(
+      items, lo, hi, [&](int row) { return items.Cell(row, column); },
+      [&](std::string_view a, std::string_view b) { return cmp(a, b, descending); }, progress);
 }
 
-bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column) {
+bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column,
+                 const SortProgress& progress) {
   if (items.IsEmpty() || column < 0 || column >= ClampColumnCount(columns.count)) return false;
   bool& descending = flags.descending[static_cast<std::size_t>(column)];
-  SortRows(items, ColumnComparator(columns, column), 0, items.GetSize() - 1, column, descending);
+  if (!SortRows(items, ColumnComparator(columns, column), 0, items.GetSize() - 1, column,
+                descending, progress))
+    return false;
   descending = !descending;
   return true;
 }

@@ -4,6 +4,7 @@
 // header click uses and flips.
 
 #include <array>
+#include <functional>
 #include <string_view>
 
 #include "core/doc/document_settings.h"
@@ -27,13 +28,19 @@ int TextCompare(std::string_view a, std::string_view b, bool descending);
 // column other than column 0, text otherwise.
 Comparator ColumnComparator(const ColumnDescriptors& columns, int column);
 
+// Called now and then during a sort with the number of rows whose place is
+// settled (out of the rows sorted); returning true stops the sort, which
+// then leaves the table as it was.
+using SortProgress = std::function<bool(long long rowsPlaced)>;
+
 // Sorts rows lo..hi (inclusive) of the table by the texts of `column`, moving
-// whole rows. Out-of-range arguments sort nothing. A Hoare-partition quicksort
+// whole rows; false when stopped. Out-of-range arguments sort nothing. A Hoare-partition quicksort
 // with a middle pivot: rows with equal keys end up in a fixed (not stable)
 // order that the rest of the program and stored documents see, so the
 // partition steps must not change; only the recursion is bounded (the
 // smaller part first, then a loop on the larger).
-void SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending);
+bool SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool descending,
+              const SortProgress& progress = {});
 
 // The list view's sort direction flags: flag k is the `descending` argument
 // of the next sort by column k.
@@ -42,8 +49,9 @@ struct SortFlags {
 };
 
 // A header click on `column`: sorts the whole table by it and inverts the
-// column's flag. Returns false, changing nothing, for an empty table or a
-// column the list does not show.
-bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column);
+// column's flag. Returns false, changing nothing, for an empty table, a
+// column the list does not show or a sort stopped by `progress`.
+bool ClickColumn(ItemTable& items, const ColumnDescriptors& columns, SortFlags& flags, int column,
+                 const SortProgress& progress = {});
 
 }  // namespace listora

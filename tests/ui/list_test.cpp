@@ -16,6 +16,7 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/panes/item_list_ctrl.h"
@@ -82,6 +83,23 @@ TEST(ListSort, HeaderClicksAlternateEachColumnsDirection) {
   ClickHeader(2);
   EXPECT_EQ(ColumnTexts(2), (std::vector<std::string>{"2", "10", "1,000"}));
   EXPECT_FALSE(CurrentDoc().IsModified());
+
+  // Cancelling a long sort's progress leaves the rows, the direction and
+  // the history as they were.
+  std::vector<std::vector<std::string>> many;
+  for (int i = 0; i < 20000; ++i) many.push_back({std::to_string(i * 7919 % 20000), "0"});
+  Fill(many);
+  const std::vector<std::string> before = ColumnTexts(1);
+  const bool descending = List().SortDirections().descending[1];
+  const std::string lastStep(CurrentDoc().History().UndoName());
+  const std::size_t steps = CurrentDoc().History().StepCount();
+  ProgressRun::CancelNextRun();
+  ClickHeader(1);
+  EXPECT_FALSE(ProgressRun::CancelPending());
+  EXPECT_EQ(ColumnTexts(1), before);
+  EXPECT_EQ(List().SortDirections().descending[1], descending);
+  EXPECT_EQ(CurrentDoc().History().UndoName(), lastStep);
+  EXPECT_EQ(CurrentDoc().History().StepCount(), steps);
 }
 
 TEST(ListEdit, EditBoxCoversTheCellAndCommitsOrCancels) {

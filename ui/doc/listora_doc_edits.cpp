@@ -11,6 +11,7 @@
 
 #include "core/panes/drag_move.h"
 #include "ui/base/messages.h"
+#include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
@@ -59,9 +60,17 @@ bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
 }
 
 // Nor is a sort.
+// A cancelled sort changes nothing.
 bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
   EditStep step(history_, std::string(msg::kStepSort));
-  if (!ClickColumn(data_.items, data_.settings.columns, directions, column)) return false;
+  bool sorted = false;
+  {
+    ProgressRun progress(Owner());
+    progress.Begin(data_.items.GetSize());
+    sorted = ClickColumn(data_.items, data_.settings.columns, directions, column,
+                         [&progress](long long placed) { return progress.Step(placed); });
+  }
+  if (!sorted) return false;
   Changed(DocHint::Kind::kItems);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,21 +130,46 @@ TEST(SortRows, OrdersEqualKeysAsTheRecursiveSort) {
   }
 }
 
+// Also the progress: rising counts of settled rows, the last within one
+// report's step of all of them.
 TEST(SortRows, LargeInputsInCommonShapes) {
   const int n = 200000;
   const auto check = [&](auto makeKey, Comparator cmp) {
     std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < n; ++i) rows.push_back({makeKey(i)});
     ItemTable items = MakeTable(rows);
-    SortRows(items, cmp, 0, n - 1, 1, false);
+    std::vector<long long> reports;
+    EXPECT_TRUE(SortRows(items, cmp, 0, n - 1, 1, false, [&](long long placed) {
+      reports.push_back(placed);
+      return false;
+    }));
     for (int row = 1; row < n; ++row) {
       ASSERT_LE(cmp(items.Cell(row - 1, 1), items.Cell(row, 1), false), 0) << row;
     }
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_LE(reports.back(), n);
+    EXPECT_GT(reports.back(), n - 4096);
   };
   check([](int i) { return std::to_string(i); }, NumericCompare);
   check([&](int i) { return std::to_string(n - i); }, NumericCompare);
   check([](int) { return std::string("same"); }, TextCompare);
   check([](int i) { return std::to_string(i % 3); }, TextCompare);
+}
+
+// A stopped sort changes neither the rows nor the column's flag.
+TEST(ClickColumn, StoppedSortLeavesTheTableAsItWas) {
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 100000; ++i) rows.push_back({std::to_string(i * 7919 % 100000)});
+  ItemTable items = MakeTable(rows);
+  const ItemTable before = items;
+  const ColumnDescriptors columns = Columns(1);
+  SortFlags flags;
+  int calls = 0;
+  EXPECT_FALSE(ClickColumn(items, columns, flags, 1, [&](long long) { return ++calls == 3; }));
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(Memos(items), Memos(before));
+  EXPECT_FALSE(flags.descending[1]);
 }
 
 }  // namespace
