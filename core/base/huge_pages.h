@@ -6,6 +6,7 @@
 // 2 MiB.
 
 #include <cstddef>
+#include <vector>
 
 namespace listora {
 
@@ -13,5 +14,14 @@ namespace listora {
 // bytes) with huge pages. Only a hint: nothing happens where the system
 // has none, and small spans are left alone.
 void PreferHugePages(void* data, std::size_t bytes);
+
+// Reserves room for `count` elements, advising huge pages for the part not
+// yet written.
+template <typename T>
+void ReserveLarge(std::vector<T>& array, std::size_t count) {
+  if (count <= array.capacity()) return;
+  array.reserve(count);
+  PreferHugePages(array.data() + array.size(), (count - array.size()) * sizeof(T));
+}
 
 }  // namespace listora

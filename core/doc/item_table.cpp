@@ -357,12 +357,7 @@ void ItemTable::HoldBytes(std::shared_ptr<const void> owner, std::size_t size) {
   heldBytes_ += size;
 }
 
-void ItemTable::Reserve(int rows) {
-  const std::size_t wanted = static_cast<std::size_t>(rows);
-  if (wanted <= rows_.capacity()) return;
-  rows_.reserve(wanted);
-  PreferHugePages(rows_.data() + rows_.size(), (wanted - rows_.size()) * sizeof(Row));
-}
+void ItemTable::Reserve(int rows) { ReserveLarge(rows_, static_cast<std::size_t>(rows)); }
 
 void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int fields,
                              std::size_t memoSize, std::size_t imageSize) {
@@ -466,7 +461,7 @@ void ItemTable::SwapRows(int a, int b) {
 void ItemTable::Reorder(std::span<const int> order) {
   if (journal_) journal_->Permuted(order);
   std::vector<Row> reordered;
-  reordered.reserve(rows_.size());
+  ReserveLarge(reordered, rows_.size());
   for (int from : order) reordered.push_back(rows_[static_cast<std::size_t>(from)]);
   rows_ = std::move(reordered);
 }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/base/huge_pages.h"
 #include "core/doc/columns.h"
 #include "core/text/cp932.h"
 
@@ -41,22 +42,38 @@ struct LowerLevels {
 // asking for one a few rows ahead hides most of the wait for memory.
 constexpr std::size_t kPrefetchDistance = 8;
 
+// Rows read between calls of the progress while the rows are first read.
+constexpr std::size_t kRowsBetweenReports = 65536;
+
 // Every row's record, grouped by the text at the first level, the groups in
-// code order. The table is read here only.
+// code order (the rows of a group in no particular order).
 struct FirstLevelGroups {
   std::vector<const char*> records;
-  std::vector<std::size_t> starts;     // group k is records[starts[k]..starts[k + 1])
-  std::vector<std::string_view> keys;  // group k's first-level text
+  std::vector<std::size_t> starts;  // group k is records[starts[k]..starts[k + 1])
+  bool stopped = false;             // by the progress, before any group was made
 
-  FirstLevelGroups(const ItemTable& items, int column) {
+  std::size_t GroupCount() const { return starts.empty() ? 0 : starts.size() - 1; }
+
+  FirstLevelGroups(const ItemTable& items, int column, const GroupingProgress& progress) {
     const auto rowCount = static_cast<std::size_t>(items.GetSize());
+    ReserveLarge(records, rowCount);
+    for (std::size_t row = 0; row < rowCount; ++row)
+      records.push_back(items.RecordOf(static_cast<int>(row)));
+    // The table is not read after this: the progress may let it change.
+
     const int columns[] = {column};
     std::unordered_map<std::string_view, std::uint32_t> indexOfText;
     std::vector<std::string_view> texts;
-    std::vector<std::uint32_t> keyOfRow(rowCount);  // the text's index, then its group
+    std::vector<std::uint32_t> keyOfRow;  // the text's index, then its group
+    ReserveLarge(keyOfRow, rowCount);
+    keyOfRow.resize(rowCount);
     for (std::size_t row = 0; row < rowCount; ++row) {
+      if (row % kRowsBetweenReports == kRowsBetweenReports - 1 && progress && progress(0)) {
+        stopped = true;
+        return;
+      }
       std::string_view text;
-      ItemTable::ColumnTexts(items.RecordOf(static_cast<int>(row)), columns, std::span(&text, 1));
+      ItemTable::ColumnTexts(records[row], columns, std::span(&text, 1));
       const auto [it, added] =
           indexOfText.try_emplace(text, static_cast<std::uint32_t>(texts.size()));
       if (added) texts.push_back(text);
@@ -70,22 +87,29 @@ struct FirstLevelGroups {
       return CompareTexts(prefixes[a], texts[a], prefixes[b], texts[b]) < 0;
     });
     std::vector<std::uint32_t> groupOfText(texts.size());
-    keys.reserve(texts.size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-      groupOfText[order[k]] = static_cast<std::uint32_t>(k);
-      keys.push_back(texts[order[k]]);
-    }
-    // Counting sort of the rows by their group.
+    for (std::size_t k = 0; k < order.size(); ++k) groupOfText[order[k]] = static_cast<std::uint32_t>(k);
     starts.assign(texts.size() + 1, 0);
     for (std::uint32_t& key : keyOfRow) {
       key = groupOfText[key];
       ++starts[key + 1];
     }
     for (std::size_t k = 1; k < starts.size(); ++k) starts[k] += starts[k - 1];
-    records.resize(rowCount);
+    // The records moved to their groups in place, each swap putting one in
+    // its group for good, so that no second array of them is needed.
     std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
-    for (std::size_t row = 0; row < rowCount; ++row)
-      records[next[keyOfRow[row]]++] = items.RecordOf(static_cast<int>(row));
+    for (std::size_t group = 0; group < GroupCount(); ++group) {
+      while (next[group] < starts[group + 1]) {
+        const std::size_t at = next[group];
+        const std::uint32_t key = keyOfRow[at];
+        if (key == group) {
+          ++next[group];
+          continue;
+        }
+        const std::size_t to = next[key]++;
+        std::swap(records[at], records[to]);
+        std::swap(keyOfRow[at], keyOfRow[to]);
+      }
+    }
   }
 };
 
@@ -121,8 +145,12 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   tree.recordOwners = items.PinRecords();
   // At most one node per row and level; pages never written cost nothing.
   const auto rowCount = static_cast<std::size_t>(n);
-  tree.depths.reserve(rowCount * levelCount);
-  FirstLevelGroups groups(items, levels[0]);
+  ReserveLarge(tree.depths, rowCount * levelCount);
+  FirstLevelGroups groups(items, levels[0], progress);
+  if (groups.stopped) {
+    tree.cancelled = true;
+    return tree;
+  }
   // The chains' records go over the groups' own, in place: a group's
   // records are read before its chains are written, and no group makes more
   // chains than it has rows.
@@ -151,7 +179,7 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   const std::size_t shared = std::min(levelCount, kSharedLevels);
   std::vector<LowerLevels> rows;
 
-  for (std::size_t k = 0; k < groups.keys.size(); ++k) {
+  for (std::size_t k = 0; k < groups.GroupCount(); ++k) {
     ++tree.parentCount;
     if (lower == 0) {
       addChain(chains[groups.starts[k]], 0);

@@ -51,7 +51,8 @@ struct GroupingTree {
 };
 
 // Called after each group of rows with one key, with the number of sorted rows
-// done so far (out of the item count); returns true to stop building.
+// done so far (out of the item count), and with 0 now and then while the
+// rows are first read; returns true to stop building.
 using GroupingProgress = std::function<bool(int rowsDone)>;
 
 // The table columns used as levels 0..L-1 when grouping at display position

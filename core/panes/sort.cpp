@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/huge_pages.h"
 #include "core/doc/columns.h"
 #include "core/text/cp932.h"
 
@@ -71,6 +72,8 @@ int CompareNumbers(std::int64_t x, std::int64_t y, bool descending) {
   return descending ? -result : result;
 }
 
+constexpr long long kRowsBetweenReports = 4096;
+
 // Counts the rows whose place is settled and reports them every so many.
 class PlacedRows {
  public:
@@ -80,16 +83,15 @@ class PlacedRows {
     placed_ += rows;
     if (progress_ && placed_ >= nextReport_) {
       stopped_ = progress_(placed_);
-      nextReport_ = placed_ + kReportEvery;
+      nextReport_ = placed_ + kRowsBetweenReports;
     }
   }
   bool Stopped() const { return stopped_; }
 
  private:
-  static constexpr long long kReportEvery = 4096;
   const SortProgress& progress_;
   long long placed_ = 0;
-  long long nextReport_ = kReportEvery;
+  long long nextReport_ = kRowsBetweenReports;
   bool stopped_ = false;
 };
 
@@ -137,14 +139,21 @@ bool SortRowsByKeys(ItemTable& items, int lo, int hi, const ReadKey& readKey, co
     int row;
   };
   std::vector<Entry> entries;
-  entries.reserve(static_cast<std::size_t>(hi - lo) + 1);
-  for (int row = lo; row <= hi; ++row) entries.push_back({readKey(row), row});
+  ReserveLarge(entries, static_cast<std::size_t>(hi - lo) + 1);
+  for (int row = lo; row <= hi; ++row) {
+    // Reading the keys settles no row, but may be stopped as well.
+    if ((row - lo) % kRowsBetweenReports == kRowsBetweenReports - 1 && progress && progress(0))
+      return false;
+    entries.push_back({readKey(row), row});
+  }
   PlacedRows placed(progress);
   SortRange(std::span<Entry>(entries), 0, static_cast<std::ptrdiff_t>(entries.size()) - 1, cmp,
             placed);
   if (placed.Stopped()) return false;
 
-  std::vector<int> order(static_cast<std::size_t>(items.GetSize()));
+  std::vector<int> order;
+  ReserveLarge(order, static_cast<std::size_t>(items.GetSize()));
+  order.resize(static_cast<std::size_t>(items.GetSize()));
   std::iota(order.begin(), order.end(), 0);
   for (std::size_t k = 0; k < entries.size(); ++k) order[lo + k] = entries[k].row;
   // Gone before the move, which needs a copy of the rows of its own.

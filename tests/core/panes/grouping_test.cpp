@@ -256,6 +256,19 @@ TEST(BuildGroupingTree, LargeTablesInOneGroupOrManyGroups) {
   }
   EXPECT_TRUE(joined == TreeClipboardText(*many));
   EXPECT_EQ(joined.substr(joined.size() - 6), "\r\n\t\t\tk");
+
+  // Stopped while the rows are first read: no node, and the table may
+  // change under the callback.
+  ItemTable changing = items;
+  const auto none = BuildGroupingTree(changing, kFourLevels, 2, [&](int done) {
+    EXPECT_EQ(done, 0);
+    changing.ClearRows();
+    return true;
+  });
+  ASSERT_TRUE(none);
+  EXPECT_TRUE(none->cancelled);
+  EXPECT_EQ(none->NodeCount(), 0u);
+  EXPECT_EQ(none->parentCount, 0);
 }
 
 }  // namespace
