@@ -89,12 +89,17 @@ LoadStatus DecryptSettings(std::string_view section, const FileHeader& header,
 struct ItemSection {
   std::shared_ptr<std::string> owner;
   std::string_view text;
+  bool cancelled = false;  // while it was deciphered
 };
+
+// Deciphered a stretch at a time, so that the progress is told between them.
+constexpr std::size_t kDecipherStretch = std::size_t{16} << 20;
 
 // `owned`, when given, holds `bytes` and is deciphered in place; otherwise
 // the section is copied once.
 ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
-                            const std::string& password, std::shared_ptr<std::string> owned) {
+                            const std::string& password, std::shared_ptr<std::string> owned,
+                            const LoadCallbacks& callbacks) {
   std::size_t offset = header.itemOffset;
   if (!owned) {
     owned = std::make_shared<std::string>(bytes.substr(offset));
@@ -104,7 +109,10 @@ ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
   if (header.mode != 0) {
     // A trailing partial block (only a damaged file has one) is no text.
     section = section.first(section.size() / 8 * 8);
-    DecryptInPlace(password, section);
+    for (std::size_t at = 0; at < section.size(); at += kDecipherStretch) {
+      if (at > 0 && callbacks.step && callbacks.step(0)) return {owned, {}, true};
+      DecryptInPlace(password, section.subspan(at, std::min(kDecipherStretch, section.size() - at)));
+    }
   }
   return {owned, UpToZero(std::string_view(section.data(), section.size()))};
 }
@@ -323,7 +331,12 @@ LoadResult LoadDocumentFrom(std::string_view bytes, std::shared_ptr<std::string>
                                  : HistoryFromText(historyText, header.historyCount);
 
   if (header.itemCount != 0) {
-    const ItemSection items = ReadItemSection(bytes, header, result.password, std::move(owned));
+    const ItemSection items =
+        ReadItemSection(bytes, header, result.password, std::move(owned), callbacks);
+    if (items.cancelled) {
+      result.status = LoadStatus::kCancelled;
+      return result;
+    }
     const ParseOutcome outcome =
         ParseRecords(items, header.itemCount, doc.ColumnCount(), callbacks, doc.items);
     NoteOutcome(outcome, result);
@@ -347,7 +360,12 @@ LoadResult LoadItemsFrom(std::string_view bytes, std::shared_ptr<std::string> ow
   if (header.itemCount != 0) {
     const int columns =
         std::min(ClampColumnCount(header.columnCount), ClampColumnCount(keepColumns));
-    const ItemSection section = ReadItemSection(bytes, header, result.password, std::move(owned));
+    const ItemSection section =
+        ReadItemSection(bytes, header, result.password, std::move(owned), callbacks);
+    if (section.cancelled) {
+      result.status = LoadStatus::kCancelled;
+      return result;
+    }
     const ParseOutcome outcome = ParseRecords(section, header.itemCount, columns, callbacks, items);
     NoteOutcome(outcome, result);
   }

@@ -51,7 +51,8 @@ struct LoadCallbacks {
   std::function<std::string()> askPassword;
   // Called once before the items are parsed with the stored item count.
   std::function<void(std::uint32_t total)> begin;
-  // Called after each record with the number of records read so far;
+  // Called after each record with the number of records read so far, and
+  // with 0 now and then while an enciphered item section is deciphered;
   // returning true stops the load there.
   std::function<bool(int done)> step;
 };

@@ -228,6 +228,8 @@ TEST(DocumentLoad, DamagedItemSectionsReadAsFarAsTheDataGoes) {
   }
 }
 
+Document SampleDocument();
+
 TEST(DocumentLoad, CancelKeepsTheRecordsReadSoFar) {
   Fixture f = SampleFixture();
   Document doc;
@@ -240,6 +242,26 @@ TEST(DocumentLoad, CancelKeepsTheRecordsReadSoFar) {
   EXPECT_EQ(total, 3u);
   EXPECT_EQ(doc.items.GetSize(), 2);
   EXPECT_EQ(doc.items.ImagePath(1), Sj("img\\表.jpg"));
+
+  // An enciphered item section is deciphered a stretch at a time, the
+  // progress told with 0 between stretches; stopped there, no record is read.
+  Document large = SampleDocument();
+  large.items.SetMemo(0, std::string(std::size_t{17} << 20, 'm'));
+  StoreOptions encrypted;
+  encrypted.mode = ProtectionMode::kEncrypted;
+  const std::string file = StoreDocument(large, encrypted);
+  std::vector<int> steps;
+  callbacks.step = [&](int done) {
+    steps.push_back(done);
+    return false;
+  };
+  Document read;
+  ASSERT_EQ(LoadDocument(file, callbacks, read).status, LoadStatus::kLoaded);
+  EXPECT_EQ(steps, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(read.items.Memo(0), large.items.Memo(0));
+  callbacks.step = [](int) { return true; };
+  EXPECT_EQ(LoadDocument(file, callbacks, read).status, LoadStatus::kCancelled);
+  EXPECT_EQ(read.items.GetSize(), 0);
 }
 
 // Records the table can keep where they lie and records it must clean into
