@@ -1,11 +1,13 @@
 #include "core/tools/duplicates.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
+#include "core/base/huge_pages.h"
 #include "core/text/text_chars.h"
 
 namespace listora {
@@ -39,29 +41,47 @@ DuplicateGroups FindDuplicates(const ItemTable& items, int column,
 
   // Equal keys mean equal cells under the case-blind comparison of the
   // characters the user sees, and it is an equivalence: every class of
-  // equal cells with two or more items is one group.
-  std::vector<std::string> keys(count);
-  for (int i = 0; i < count; ++i) keys[i] = FoldedTextKey(items.Cell(i, column));
+  // equal cells with two or more items is one group. The keys lie one
+  // after another in one text.
+  std::string keyText;
+  std::vector<std::size_t> keyEnds;
+  ReserveLarge(keyEnds, static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    keyText += FoldedTextKey(items.Cell(i, column));
+    keyEnds.push_back(keyText.size());
+  }
+  const auto key = [&](int i) {
+    const std::size_t begin = i == 0 ? 0 : keyEnds[static_cast<std::size_t>(i) - 1];
+    return std::string_view(keyText).substr(begin, keyEnds[static_cast<std::size_t>(i)] - begin);
+  };
 
   // Classes are numbered by first item, which is the order in which a scan
   // that pairs each ungrouped item with all later equal ones finds them.
-  std::unordered_map<std::string_view, int> classOfKey;
-  classOfKey.reserve(count);
+  // Open addressing: each slot holds a class's first item, or -1.
+  std::size_t slotCount = 1;
+  while (slotCount < 2 * static_cast<std::size_t>(count)) slotCount *= 2;
+  std::vector<int> slots;
+  ReserveLarge(slots, slotCount);
+  slots.assign(slotCount, -1);
   std::vector<int> classOf(count, -1);
   std::vector<int> classSize;
   // Once stopped, items only join classes opened before the stop, so the
   // groups found so far are still complete.
   int openLimit = count;
+  const std::hash<std::string_view> hash;
   for (int i = 0; i < count; ++i) {
+    const std::string_view text = key(i);
+    std::size_t slot = hash(text) & (slotCount - 1);
+    while (slots[slot] >= 0 && key(slots[slot]) != text) slot = (slot + 1) & (slotCount - 1);
     int cls;
-    if (i < openLimit) {
-      const auto [it, added] = classOfKey.try_emplace(keys[i], static_cast<int>(classSize.size()));
-      if (added) classSize.push_back(0);
-      cls = it->second;
+    if (slots[slot] >= 0) {
+      cls = classOf[slots[slot]];
+    } else if (i < openLimit) {
+      slots[slot] = i;
+      cls = static_cast<int>(classSize.size());
+      classSize.push_back(0);
     } else {
-      const auto it = classOfKey.find(keys[i]);
-      if (it == classOfKey.end()) continue;
-      cls = it->second;
+      continue;
     }
     classOf[i] = cls;
     ++classSize[cls];
