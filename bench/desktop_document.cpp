@@ -172,24 +172,30 @@ TEST(DesktopBenchmark, LargeDocument) {
   const auto mib = [](long kib) { return kib / 1024.0; };
 
   std::printf("core load (best of 3)     %8.2f s\n", core);
-  std::printf("open until painted        %8.2f s  (%.2f s after the core's load; stall %.2f s; "
-              "peak %.0f MiB)\n",
-              open.wall, open.wall - core, open.stall, mib(openPeak));
+  std::printf(
+      "open until painted        %8.2f s  (%.2f s after the core's load; stall %.2f s; "
+      "peak %.0f MiB)\n",
+      open.wall, open.wall - core, open.stall, mib(openPeak));
   std::printf("scroll to the end         %8.2f s  (stall %.2f s; peak %.0f MiB)\n", scroll.wall,
               scroll.stall, mib(scrollPeak));
-  std::printf("tree by position 2        %8.2f s  (processor %.2f s; stall %.2f s; %zu nodes; "
-              "peak %.0f MiB)\n",
-              group.wall, group.cpu, group.stall, tree.Grouping().NodeCount(), mib(groupPeak));
-  std::printf("expand all                %8.2f s  (processor %.2f s; stall %.2f s; %zu rows; "
-              "peak %.0f MiB)\n",
-              expand.wall, expand.cpu, expand.stall, openRows, mib(expandPeak));
-  std::printf("tree to its last row      %8.2f s  (processor %.2f s; stall %.2f s; peak %.0f MiB)\n",
-              treeEnd.wall, treeEnd.cpu, treeEnd.stall, mib(treeEndPeak));
-  std::printf("collapse all              %8.2f s  (processor %.2f s; stall %.2f s; %zu rows left; "
-              "peak %.0f MiB)\n",
-              collapse.wall, collapse.cpu, collapse.stall, control.RowCount(), mib(collapsePeak));
-  std::printf("sort by column 1          %8.2f s  (processor %.2f s; stall %.2f s; peak %.0f MiB)\n",
-              sort.wall, sort.cpu, sort.stall, mib(sortPeak));
+  std::printf(
+      "tree by position 2        %8.2f s  (processor %.2f s; stall %.2f s; %zu nodes; "
+      "peak %.0f MiB)\n",
+      group.wall, group.cpu, group.stall, tree.Grouping().NodeCount(), mib(groupPeak));
+  std::printf(
+      "expand all                %8.2f s  (processor %.2f s; stall %.2f s; %zu rows; "
+      "peak %.0f MiB)\n",
+      expand.wall, expand.cpu, expand.stall, openRows, mib(expandPeak));
+  std::printf(
+      "tree to its last row      %8.2f s  (processor %.2f s; stall %.2f s; peak %.0f MiB)\n",
+      treeEnd.wall, treeEnd.cpu, treeEnd.stall, mib(treeEndPeak));
+  std::printf(
+      "collapse all              %8.2f s  (processor %.2f s; stall %.2f s; %zu rows left; "
+      "peak %.0f MiB)\n",
+      collapse.wall, collapse.cpu, collapse.stall, control.RowCount(), mib(collapsePeak));
+  std::printf(
+      "sort by column 1          %8.2f s  (processor %.2f s; stall %.2f s; peak %.0f MiB)\n",
+      sort.wall, sort.cpu, sort.stall, mib(sortPeak));
   std::printf("peak memory, no document  %8.0f MiB\n", programPeak / 1024.0);
   std::printf("peak memory, document open %7.0f MiB = %.2f x the file\n", openPeak / 1024.0,
               openPeak * 1024.0 / size);

@@ -111,7 +111,8 @@ ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
     section = section.first(section.size() / 8 * 8);
     for (std::size_t at = 0; at < section.size(); at += kDecipherStretch) {
       if (at > 0 && callbacks.step && callbacks.step(0)) return {owned, {}, true};
-      DecryptInPlace(password, section.subspan(at, std::min(kDecipherStretch, section.size() - at)));
+      DecryptInPlace(password,
+                     section.subspan(at, std::min(kDecipherStretch, section.size() - at)));
     }
   }
   return {owned, UpToZero(std::string_view(section.data(), section.size()))};

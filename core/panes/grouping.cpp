@@ -87,7 +87,8 @@ struct FirstLevelGroups {
       return CompareTexts(prefixes[a], texts[a], prefixes[b], texts[b]) < 0;
     });
     std::vector<std::uint32_t> groupOfText(texts.size());
-    for (std::size_t k = 0; k < order.size(); ++k) groupOfText[order[k]] = static_cast<std::uint32_t>(k);
+    for (std::size_t k = 0; k < order.size(); ++k)
+      groupOfText[order[k]] = static_cast<std::uint32_t>(k);
     starts.assign(texts.size() + 1, 0);
     for (std::uint32_t& key : keyOfRow) {
       key = groupOfText[key];

@@ -42,9 +42,7 @@ struct GroupingTree {
 
   std::size_t NodeCount() const { return depths.size(); }
   int Depth(std::size_t node) const { return depths[node]; }
-  bool StartsChain(std::size_t node) const {
-    return node == 0 || depths[node] <= depths[node - 1];
-  }
+  bool StartsChain(std::size_t node) const { return node == 0 || depths[node] <= depths[node - 1]; }
   std::string_view Text(std::size_t node) const;
   // The table column the node's text came from; also its icon number.
   int Column(std::size_t node) const { return levels[depths[node]]; }

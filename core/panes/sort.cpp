@@ -189,8 +189,7 @@ bool SortRows(ItemTable& items, Comparator cmp, int lo, int hi, int column, bool
     // once rather than at every comparison.
     return SortRowsByKeys<std::int64_t>(
         items, lo, hi, [&](int row) { return ReadNumber(items.Cell(row, column)); },
-        [&](std::int64_t x, std::int64_t y) { return CompareNumbers(x, y, descending); },
-        progress);
+        [&](std::int64_t x, std::int64_t y) { return CompareNumbers(x, y, descending); }, progress);
   }
   if (cmp == TextCompare) {
     // The keys stay valid because the table is untouched until the final move.
