@@ -87,7 +87,7 @@ TEST(ListSort, HeaderClicksAlternateEachColumnsDirection) {
   // Cancelling a long sort's progress leaves the rows, the direction and
   // the history as they were.
   std::vector<std::vector<std::string>> many;
-  for (int i = 0; i < 20000; ++i) many.push_back({std::to_string(i * 7919 % 20000), "0"});
+  for (int i = 0; i < 70000; ++i) many.push_back({std::to_string(i * 7919 % 70000), "0"});
   Fill(many);
   const std::vector<std::string> before = ColumnTexts(1);
   const bool descending = List().SortDirections().descending[1];

@@ -60,11 +60,15 @@ bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
 }
 
 // Nor is a sort.
-// A cancelled sort changes nothing.
+// A sort of many rows shows its progress (a smaller one is over before a
+// dialog could be read); a cancelled sort changes nothing.
 bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
+  constexpr int kRowsShowingProgress = 65536;
   EditStep step(history_, std::string(msg::kStepSort));
   bool sorted = false;
-  {
+  if (data_.items.GetSize() < kRowsShowingProgress) {
+    sorted = ClickColumn(data_.items, data_.settings.columns, directions, column);
+  } else {
     ProgressRun progress(Owner());
     progress.Begin(data_.items.GetSize());
     sorted = ClickColumn(data_.items, data_.settings.columns, directions, column,
