@@ -204,7 +204,7 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
                CompareTexts(rows[g].prefixes[level - 1], rows[g].texts[level - 1],
                             rows[g - 1].prefixes[level - 1], rows[g - 1].texts[level - 1]) == 0)
           ++level;
-        // A row sharing every node of the first levels, all of them, adds none.
+        // A row that shares all its nodes with the row before adds none.
         if (level < levelCount) addChain(rows[g].record, level);
       }
     }
