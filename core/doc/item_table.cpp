@@ -114,7 +114,15 @@ ItemTable& ItemTable::operator=(ItemTable&& other) noexcept {
   return *this;
 }
 
-ItemTable::Row ItemTable::EmptyRow() { return Row{kEmptyRecord, 0, 0, 0, 0, false}; }
+// Memo and image path hold neither 0x08 nor NUL, so their text ends at the
+// first 0x08.
+const char* ItemTable::Row::ImageStart() const { return std::strchr(MemoStart(), kTextEnd) + 1; }
+
+std::size_t ItemTable::Row::RecordSize() const {
+  return static_cast<std::size_t>(std::strchr(ImageStart(), kTextEnd) + 1 - record);
+}
+
+ItemTable::Row ItemTable::EmptyRow() { return Row{kEmptyRecord, 0, 0, false}; }
 
 const ItemTable::Row& ItemTable::At(int row) const {
   CheckIndex(row, rows_.size());
@@ -139,12 +147,13 @@ std::string_view ItemTable::Cell(int row, int column) const {
 
 std::string_view ItemTable::Memo(int row) const {
   const Row& r = At(row);
-  return std::string_view(r.record + r.lineSize + 1, r.memoSize);
+  const char* const memo = r.MemoStart();
+  return std::string_view(memo, static_cast<std::size_t>(r.ImageStart() - 1 - memo));
 }
 
 std::string_view ItemTable::ImagePath(int row) const {
-  const Row& r = At(row);
-  return std::string_view(r.record + r.lineSize + r.memoSize + 2, r.imageSize);
+  const char* const image = At(row).ImageStart();
+  return std::string_view(image, static_cast<std::size_t>(std::strchr(image, kTextEnd) - image));
 }
 
 char* ItemTable::Allocate(std::size_t size) {
@@ -173,13 +182,9 @@ ItemTable::Row ItemTable::MakeRow(std::span<const std::string_view> columns,
   while (fields > 0 && columns[fields - 1].empty()) --fields;
   std::size_t lineSize = 0;
   for (std::size_t c = 0; c < fields; ++c) lineSize += columns[c].size() + 1;
-  Row r{nullptr,
-        Size32(lineSize),
-        Size32(memo.size()),
-        Size32(imagePath.size()),
-        static_cast<std::uint8_t>(fields),
-        false};
-  char* out = Allocate(r.RecordSize());
+  Row r{nullptr, Size32(lineSize), static_cast<std::uint8_t>(fields), false};
+  const std::size_t recordSize = lineSize + memo.size() + imagePath.size() + 3;
+  char* out = Allocate(recordSize);
   r.record = out;
   const auto put = [&](std::string_view text, char end) {
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
@@ -190,7 +195,7 @@ ItemTable::Row ItemTable::MakeRow(std::span<const std::string_view> columns,
   *out++ = kLineEnd;
   put(memo, kTextEnd);
   put(imagePath, kTextEnd);
-  liveBytes_ += r.RecordSize();
+  liveBytes_ += recordSize;
   return r;
 }
 
@@ -361,14 +366,8 @@ void ItemTable::Reserve(int rows) { ReserveLarge(rows_, static_cast<std::size_t>
 
 void ItemTable::AppendRecord(const char* record, std::size_t lineSize, int fields,
                              std::size_t memoSize, std::size_t imageSize) {
-  const Row r{record,
-              Size32(lineSize),
-              Size32(memoSize),
-              Size32(imageSize),
-              static_cast<std::uint8_t>(fields),
-              false};
-  rows_.push_back(r);
-  liveBytes_ += r.RecordSize();
+  rows_.push_back(Row{record, Size32(lineSize), static_cast<std::uint8_t>(fields), false});
+  liveBytes_ += lineSize + memoSize + imageSize + 3;
   if (journal_) journal_->Inserted(GetSize() - 1);
 }
 
@@ -485,9 +484,9 @@ void ItemTable::ShiftColumnsLeft(int from, int lastUsed) {
     for (int c = 0; c < kMaxColumns; ++c) columns[c] = Field(r, c);
     for (int c = from; c < lastUsed; ++c) columns[c] = columns[c + 1];
     columns[lastUsed] = {};
-    const char* const memo = r.record + r.lineSize + 1;
-    Replace(row, MakeRow(columns, std::string_view(memo + r.memoSize + 1, r.imageSize),
-                         std::string_view(memo, r.memoSize)));
+    const std::string_view memo = Memo(static_cast<int>(row));
+    const std::string_view image = ImagePath(static_cast<int>(row));
+    Replace(row, MakeRow(columns, image, memo));
   }
   ReclaimIfWasteful();
 }

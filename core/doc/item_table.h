@@ -110,8 +110,8 @@ class ItemTable {
   void HoldBytes(std::shared_ptr<const void> owner, std::size_t size);
   // Appends a row whose record starts at `record` in held bytes: `fields`
   // clean column texts each followed by 0x07 (`lineSize` bytes), then 0x0A,
-  // the memo, 0x08, the image path and 0x08. Throws std::bad_alloc for a
-  // part of 4 GiB or more.
+  // the memo, 0x08, the image path and 0x08. Throws std::bad_alloc for
+  // column texts of 4 GiB or more.
   void AppendRecord(const char* record, std::size_t lineSize, int fields, std::size_t memoSize,
                     std::size_t imageSize);
   void Reserve(int rows);
@@ -146,15 +146,18 @@ class ItemTable {
 
  private:
   friend class TableJournal;
+  // Sixteen bytes: the memo and the image path are found by their 0x08
+  // ends, which neither of them holds, rather than by sizes kept here.
   struct Row {
     const char* record;      // the first column text
     std::uint32_t lineSize;  // the column texts with their 0x07 ends
-    std::uint32_t memoSize;
-    std::uint32_t imageSize;
-    std::uint8_t fields;  // column texts in the record; later ones are empty
+    std::uint8_t fields;     // column texts in the record; later ones are empty
     bool mark;
-    std::size_t RecordSize() const { return std::size_t{lineSize} + memoSize + imageSize + 3; }
+    const char* MemoStart() const { return record + lineSize + 1; }
+    const char* ImageStart() const;  // one past the memo's end
+    std::size_t RecordSize() const;
   };
+  static_assert(sizeof(Row) == 16 || sizeof(void*) != 8);
   struct Hold {
     std::shared_ptr<const void> owner;
     std::size_t size;
