@@ -226,6 +226,13 @@ std::optional<GroupingTree> BuildGroupingTree(const ItemTable& items,
   return tree;
 }
 
+std::size_t GroupingTree::SubtreeEnd(std::size_t node) const {
+  if (node >= NodeCount()) return NodeCount();
+  std::size_t end = node + 1;
+  while (end < NodeCount() && depths[end] > depths[node]) ++end;
+  return end;
+}
+
 std::string_view GroupingTree::Text(std::size_t node) const {
   std::size_t chain = chainsBefore[node / kBlock];
   for (std::size_t k = node / kBlock * kBlock; k <= node; ++k) chain += StartsChain(k);

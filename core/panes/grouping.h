@@ -44,6 +44,8 @@ struct GroupingTree {
   int Depth(std::size_t node) const { return depths[node]; }
   bool StartsChain(std::size_t node) const { return node == 0 || depths[node] <= depths[node - 1]; }
   std::string_view Text(std::size_t node) const;
+  // One past the last node below `node`; NodeCount() for a node past it.
+  std::size_t SubtreeEnd(std::size_t node) const;
   // The table column the node's text came from; also its icon number.
   int Column(std::size_t node) const { return levels[depths[node]]; }
 };

@@ -1,5 +1,7 @@
 #include "core/panes/grouping_nodes.h"
 
+#include <limits>
+
 namespace listora {
 
 namespace {
@@ -8,10 +10,17 @@ inline constexpr int kLevelsBelow = 2;
 
 NodeSpan NodesToOpenOrClose(const GroupingTree& tree, std::size_t start) {
   if (start >= tree.NodeCount()) return {};
-  const int base = tree.Depth(start);
-  std::size_t end = start + 1;
-  while (end < tree.NodeCount() && tree.Depth(end) > base) ++end;
-  return {start, end, base + kLevelsBelow};
+  return {start, tree.SubtreeEnd(start), tree.Depth(start) + kLevelsBelow};
+}
+
+NodeSpan OneNode(const GroupingTree& tree, std::size_t node) {
+  if (node >= tree.NodeCount()) return {};
+  return {node, node + 1, tree.Depth(node)};
+}
+
+NodeSpan WholeSubtree(const GroupingTree& tree, std::size_t node) {
+  if (node >= tree.NodeCount()) return {};
+  return {node, tree.SubtreeEnd(node), std::numeric_limits<int>::max()};
 }
 
 NodeSpan AllNodesToOpenOrClose(const GroupingTree& tree) {

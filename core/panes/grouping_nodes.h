@@ -30,5 +30,9 @@ struct NodeSpan {
 NodeSpan NodesToOpenOrClose(const GroupingTree& tree, std::size_t start);
 // The same for every parent item at once: the top three levels.
 NodeSpan AllNodesToOpenOrClose(const GroupingTree& tree);
+// The node alone, and the node with every node below it; empty for a node
+// past the last.
+NodeSpan OneNode(const GroupingTree& tree, std::size_t node);
+NodeSpan WholeSubtree(const GroupingTree& tree, std::size_t node);
 
 }  // namespace listora

@@ -37,11 +37,7 @@ std::size_t TreeOutline::Parent(std::size_t node) const {
 }
 
 std::size_t TreeOutline::SubtreeEnd(std::size_t node) const {
-  if (node >= open_.size()) return open_.size();
-  const int depth = Depth(node);
-  std::size_t end = node + 1;
-  while (end < open_.size() && Depth(end) > depth) ++end;
-  return end;
+  return node >= open_.size() ? open_.size() : tree_->SubtreeEnd(node);
 }
 
 void TreeOutline::Reveal(std::size_t node) {

@@ -59,9 +59,8 @@ bool ListoraDoc::MoveRows(std::span<const int> draggedRows, int dropIndex) {
   return true;
 }
 
-// Nor is a sort.
-// A sort of many rows shows its progress (a smaller one is over before a
-// dialog could be read); a cancelled sort changes nothing.
+// Nor is a sort. One of many rows shows its progress (a smaller one is over
+// before a dialog could be read); a cancelled sort changes nothing.
 bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
   constexpr int kRowsShowingProgress = 65536;
   EditStep step(history_, std::string(msg::kStepSort));

@@ -73,11 +73,6 @@ int GroupTreeCtrl::GetItemImage(std::size_t node) const {
   return HeaderIcon(grouping_.Column(node));
 }
 
-NodeSpan GroupTreeCtrl::OneNode(std::size_t node) const {
-  if (node >= grouping_.NodeCount()) return {};
-  return {node, node + 1, grouping_.Depth(node)};
-}
-
 void GroupTreeCtrl::SetExpanded(const NodeSpan& nodes, bool expanded) {
   nodes.ForEach(grouping_, [&](std::size_t node) { outline_.SetOpen(node, expanded); });
   if (!expanded && selection_ != kNone) selection_ = outline_.ShownAncestor(selection_);

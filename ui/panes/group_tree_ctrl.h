@@ -39,9 +39,8 @@ class GroupTreeCtrl : public wxScrolled<wxWindow> {
   int GetItemImage(std::size_t node) const;
 
   bool IsExpanded(std::size_t node) const { return outline_.IsOpen(node); }
-  void Expand(std::size_t node) { SetExpanded(OneNode(node), true); }
-  void Collapse(std::size_t node) { SetExpanded(OneNode(node), false); }
-  NodeSpan OneNode(std::size_t node) const;
+  void Expand(std::size_t node) { SetExpanded(OneNode(grouping_, node), true); }
+  void Collapse(std::size_t node) { SetExpanded(OneNode(grouping_, node), false); }
   // Opens or closes the nodes given; a selection that closing hides moves
   // to the node it is hidden under.
   void SetExpanded(const NodeSpan& nodes, bool expanded);

@@ -2,14 +2,13 @@
 // and moving through the rows.
 
 #include <algorithm>
-#include <limits>
 
 #include "ui/panes/group_tree_ctrl.h"
 
 namespace listora {
 
 void GroupTreeCtrl::Toggle(std::size_t node) {
-  if (node != kNone) SetExpanded(OneNode(node), !IsExpanded(node));
+  if (node != kNone) SetExpanded(OneNode(grouping_, node), !IsExpanded(node));
 }
 
 void GroupTreeCtrl::MoveToRow(long row) {
@@ -97,9 +96,7 @@ void GroupTreeCtrl::OnChar(wxKeyEvent& event) {
     case '*':
     case WXK_NUMPAD_MULTIPLY:
       // The node and everything below it.
-      if (selected != kNone)
-        SetExpanded({selected, outline_.SubtreeEnd(selected), std::numeric_limits<int>::max()},
-                    true);
+      if (selected != kNone) SetExpanded(WholeSubtree(grouping_, selected), true);
       return;
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:

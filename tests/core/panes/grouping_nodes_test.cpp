@@ -33,6 +33,10 @@ TEST(GroupingNodes, OpenOrCloseReachesTwoLevelsBelowTheStart) {
   EXPECT_TRUE(Nodes(tree, NodesToOpenOrClose(tree, 15)).empty());
   EXPECT_EQ(Nodes(tree, AllNodesToOpenOrClose(tree)),
             (std::vector<std::size_t>{0, 1, 2, 4, 5, 7, 8, 9, 11, 12, 13}));
+  EXPECT_EQ(Nodes(tree, OneNode(tree, 4)), (std::vector<std::size_t>{4}));
+  EXPECT_EQ(Nodes(tree, WholeSubtree(tree, 4)), (std::vector<std::size_t>{4, 5, 6}));
+  EXPECT_TRUE(Nodes(tree, OneNode(tree, 15)).empty());
+  EXPECT_TRUE(Nodes(tree, WholeSubtree(tree, 15)).empty());
 }
 
 }  // namespace
