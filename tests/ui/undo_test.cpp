@@ -80,7 +80,8 @@ TEST(Undo, EachEditIsOneStepThatCtrlZAndCtrlYTakeBackAndMakeAgain) {
       {"セルの編集", true, [](ListoraDoc& d) { d.SetCell(1, 2, "x"); }},
       {"メモの編集", true,
        [](ListoraDoc& d) {
-         for (const char* memo : {"m", "me", "memo"}) d.SetMemo(2, memo);
+         // Keys typed into the first item's memo: one step.
+         for (const char* memo : {"m", "me", "memo"}) d.SetMemo(0, memo);
        }},
       {"画像の関連付け", true,
        [](ListoraDoc& d) {

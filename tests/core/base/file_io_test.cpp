@@ -48,10 +48,14 @@ TEST(FileIoTest, KeepsPermissionsOfTheOldFileAndUsesTheUmaskForNewOnes) {
   ASSERT_TRUE(WriteFileAtomically(dir / "new", "x"));
   EXPECT_EQ(Mode(dir / "new"), 0640u);
 
+  // The sticky and set-ID bits too; a writer who may not keep set-ID bits
+  // on a write (anyone but root) loses them as on any write.
   test::WriteAll(dir / "old", "x");
-  chmod((dir / "old").c_str(), 0604);
-  ASSERT_TRUE(WriteFileAtomically(dir / "old", "y"));
-  EXPECT_EQ(Mode(dir / "old"), 0604u);
+  for (const mode_t mode : {0604u, 01755u, geteuid() == 0 ? 06755u : 0604u}) {
+    chmod((dir / "old").c_str(), mode);
+    ASSERT_TRUE(WriteFileAtomically(dir / "old", "y"));
+    EXPECT_EQ(Mode(dir / "old"), mode);
+  }
   umask(mask);
 }
 
@@ -234,8 +238,8 @@ TEST(FileIoTest, LeftoversOfAKilledSaveGoAtALaterSave) {
   ASSERT_TRUE(WriteFileAtomically(doc, "second"));
   EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{leftover, "doc"}));
 
-  const std::vector<std::string> others = {".doc.abc", ".doc.abcdefg!", ".docs.abcdefgh",
-                                           ".other.abcdefgh", "doc.abcdefgh"};
+  const std::vector<std::string> others = {".doc.abc",       ".doc.abcdefg!",   ".doc.abcdefghi",
+                                           ".docs.abcdefgh", ".other.abcdefgh", "doc.abcdefgh"};
   for (const std::string& name : others) test::WriteAll(dir / name, "not ours");
   fs::create_directory(dir / ".doc.folder12");
   fs::create_symlink(leftover, dir / ".doc.linkABCD");
@@ -257,6 +261,11 @@ TEST(FileIoTest, LeftoversOfAKilledSaveGoAtALaterSave) {
   for (const char* kept : {".doc.folder12", ".doc.linkABCD"})
     EXPECT_NE(std::find(names.begin(), names.end(), kept), names.end()) << kept;
   EXPECT_EQ(names.size(), others.size() + 3 + (geteuid() == 0 ? 1 : 0));
+
+  // A name of the longest kind leaves room for its temporary's.
+  const fs::path longest = dir / std::string(255, 'n');
+  ASSERT_TRUE(WriteFileAtomically(longest, "long"));
+  EXPECT_EQ(test::ReadAll(longest), "long");
 }
 
 TEST(FileIoTest, RootKeepsTheOwnerAndGroupOfTheOldFile) {

@@ -1,11 +1,14 @@
 #include "core/doc/cipher.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdint>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "core/text/encoding.h"
 #include "support/test_support.h"
@@ -171,6 +174,25 @@ TEST(CipherTest, LongTextsMatchBlockByBlock) {
     DecryptInPlace("pw", text);
     EXPECT_EQ(text, plain);
   }
+
+  // Where no thread may start, the calling thread takes every run itself.
+  std::string plain(std::size_t{4} << 20, '\0');
+  for (char& c : plain) c = static_cast<char>(rng());
+  std::string expected = plain;
+  EncryptInPlace("pw", expected);
+  EXPECT_EQ(test::RunAsOrdinaryUser([&] {
+              const rlimit one{1, 1};
+              if (setrlimit(RLIMIT_NPROC, &one) != 0) return 2;
+              try {
+                std::thread([] {}).join();
+                return 3;  // threads still start: nothing shown
+              } catch (const std::system_error&) {
+              }
+              std::string text = plain;
+              EncryptInPlace("pw", text);
+              return text == expected ? 0 : 1;
+            }),
+            0);
 }
 
 }  // namespace

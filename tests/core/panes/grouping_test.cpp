@@ -181,6 +181,11 @@ TEST(BuildGroupingTree, ReportsProgressPerGroupAndStopsWhenAsked) {
   ASSERT_TRUE(one);
   EXPECT_FALSE(one->cancelled);
   EXPECT_EQ(one->parentCount, 1);
+  // Asked to stop only once every row is done, the tree is whole.
+  const auto late = BuildGroupingTree(items, kFourLevels, 1, [](int done) { return done == 4; });
+  ASSERT_TRUE(late);
+  EXPECT_FALSE(late->cancelled);
+  EXPECT_EQ(late->parentCount, 3);
 
   // Stopping keeps the groups done; the table may change under the
   // callback without harm, as the build reads the records as they were.

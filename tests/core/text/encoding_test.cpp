@@ -158,6 +158,7 @@ TEST(EncodingTest, BrokenBytesBecomeQuestionMarks) {
   EXPECT_EQ(Cp932ToUtf8("\x83&#xE9;"), "?é");
   EXPECT_EQ(Cp932ToUtf8("\x81\x7F"), "?\x7F");  // 0x7F is no trail byte
   EXPECT_EQ(TextToCp932("\xE0\x81\x81"), "?");  // an overlong "A"
+  EXPECT_EQ(TextToCp932("\xE0\x83\x80"), "?");  // an overlong U+00C0, above 0x80
 }
 
 TEST(EncodingTest, LongTextsConvertWhole) {
@@ -197,6 +198,7 @@ TEST(EncodingTest, TellsTextThatCanOnlyBeUtf8) {
   EXPECT_FALSE(IsNonAsciiUtf8("\xC3"));              // cut off
   EXPECT_FALSE(IsNonAsciiUtf8("\xC0\xAF"));          // overlong "/"
   EXPECT_FALSE(IsNonAsciiUtf8("\xE0\x80\xAF"));      // overlong "/"
+  EXPECT_FALSE(IsNonAsciiUtf8("\xE0\x83\x80"));      // overlong U+00C0
   EXPECT_FALSE(IsNonAsciiUtf8("\xED\xA0\x80"));      // a surrogate
   EXPECT_FALSE(IsNonAsciiUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
   EXPECT_FALSE(IsNonAsciiUtf8("\xE3\x81"));          // cut off

@@ -37,6 +37,8 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
        TextEncoding::kUtf16, TextEncoding::kUtf16, "ab"},
       {"UTF-16 asked, no mark, little-endian", std::string("a\0b\0", 4), TextEncoding::kUtf16,
        TextEncoding::kUtf16, "ab"},
+      {"UTF-16 asked, no mark, no zeros: little-endian", "\xE5\x65\x2C\x67\x9E\x8A",
+       TextEncoding::kUtf16, TextEncoding::kUtf16, Sj("日本語")},
       {"UTF-8 asked skips its mark",
        "\xEF\xBB\xBF"
        "b",

@@ -142,6 +142,15 @@ TEST(Duplicates, StopKeepsCompleteGroupsFoundSoFar) {
   const auto ref = ReferenceSearch(table, 2, 4095);
   EXPECT_EQ(found.items, ref.items);
   EXPECT_EQ(found.groupStarts, ref.groupStarts);
+  // Stopped after 4,096 distinct items, two equal ones after them are no group.
+  std::vector<std::vector<std::string>> distinct;
+  for (int i = 0; i < 4096; ++i) distinct.push_back({"x", std::to_string(i)});
+  distinct.push_back({"x", "same"});
+  distinct.push_back({"x", "same"});
+  const auto late =
+      FindDuplicates(MakeTable(distinct), 2, [](int examined) { return examined >= 4096; });
+  EXPECT_TRUE(late.stopped);
+  EXPECT_TRUE(late.items.empty());
 
   // Without a stop the last call reports every item examined.
   int last = 0;

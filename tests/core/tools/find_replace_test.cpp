@@ -23,6 +23,8 @@ TEST(CellMatcher, CaseFlagAndCharacterBoundaries) {
   EXPECT_FALSE(CellMatcher("ab", true).Matches("xAB"));
   EXPECT_EQ(CellMatcher(Sj("ａｂ"), false).Find(Sj("あＡＢ")), 2u);
   EXPECT_FALSE(CellMatcher(Sj("ａｂ"), true).Matches(Sj("ＡＢ")));
+  // The last full-width letter folds too, after a reference.
+  EXPECT_EQ(CellMatcher(Sj("ｚ"), false).Find(Sj("😀Ｚ")), 9u);
 
   // Trail bytes that equal letters or "\" are never matched on their own.
   EXPECT_FALSE(CellMatcher("a", false).Matches(Sj("ア")));  // 83 41
