@@ -1,7 +1,9 @@
 #include "ui/base/text_undo.h"
 
+#include <wx/combo.h>
 #include <wx/event.h>
 #include <wx/eventfilter.h>
+#include <wx/textctrl.h>
 #include <wx/textentry.h>
 #include <wx/window.h>
 
@@ -122,8 +124,10 @@ TextUndo* Find(wxObject* object) {
 }
 
 // The field's history, made the first time it is asked for; null for a
-// window that is no text field.
+// window that is no text field. A combo box's is its text's.
 TextUndo* Of(wxWindow* window) {
+  if (auto* combo = dynamic_cast<wxComboCtrl*>(window); combo && combo->GetTextCtrl())
+    window = combo->GetTextCtrl();
   if (!window) return nullptr;
   if (TextUndo* undo = Find(window)) return undo;
   auto* entry = dynamic_cast<wxTextEntry*>(window);
@@ -161,7 +165,7 @@ class TextUndoFilter : public wxEventFilter {
     } else if (type == wxEVT_TEXT) {
       if (TextUndo* undo = Find(event.GetEventObject())) undo->Changed();
     } else if (type == wxEVT_LEFT_DOWN || type == wxEVT_MIDDLE_DOWN) {
-      if (TextUndo* undo = Find(event.GetEventObject())) {
+      if (TextUndo* undo = Of(dynamic_cast<wxWindow*>(event.GetEventObject()))) {
         undo->CatchUp();
         undo->EndRun();
       }

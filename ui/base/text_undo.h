@@ -2,7 +2,8 @@
 // Undo and redo of the user's typing in text fields, which GTK 3's entries
 // and text views do not keep. One event filter, installed at start-up, gives
 // every text field of the program (wxTextCtrl, a combo box's text) a
-// history the first time it takes the focus: a run of typed characters, or
+// history the first time it takes the focus, a key or a click (whatever
+// the user does to a field comes after one): a run of typed characters, or
 // of characters deleted one by one, is one step; a paste, a cut or a line
 // break is a step of its own. Ctrl+Z and Alt+Backspace undo, Ctrl+Y and
 // Ctrl+Shift+Z redo while the field has a step to take; otherwise the keys
