@@ -310,6 +310,7 @@ TEST(Undo, TextFieldsUndoTheirTypingThenCtrlZReachesTheDocument) {
   Doc().SetCell(0, 1, "edited");
   // The search box, then the document's step once the box has none left.
   wxTextCtrl& search = *Frame().SearchField()->GetTextCtrl();
+  search.ChangeValue(wxString());
   TypeUndoAndRedo(search);
   EXPECT_EQ(Entry(cmd::kUndo).prompt, U("元に戻す: セルの編集"));
   SendCommand(cmd::kUndo);
