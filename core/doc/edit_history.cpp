@@ -48,6 +48,7 @@ void EditHistory::Begin(std::string name, std::uint64_t mergeKey) {
   }
   if (!open_.settingsBefore) open_.settingsBefore = doc_.settings;
   if (!open_.orderBefore) open_.orderBefore = displayOrder_;
+  if (!open_.historyBefore) open_.historyBefore = doc_.history;
   doc_.items.AttachJournal(&open_.journal);
 }
 
@@ -73,8 +74,15 @@ void EditHistory::End() {
     open_.orderBefore.reset();
     open_.orderAfter.reset();
   }
+  if (*open_.historyBefore != doc_.history) {
+    open_.historyAfter = doc_.history;
+  } else {
+    open_.historyBefore.reset();
+    open_.historyAfter.reset();
+  }
 
-  const bool changed = !open_.journal.Empty() || open_.settingsAfter || open_.orderAfter;
+  const bool changed =
+      !open_.journal.Empty() || open_.settingsAfter || open_.orderAfter || open_.historyAfter;
   if (!changed && !open_.marks && !merging_) return;
   if (!merging_) DropRedo();
   Measure(open_);
@@ -104,13 +112,24 @@ void EditHistory::Trim() {
       --saved_;
     steps_.pop_front();
     --current_;
+    if (drop_ == Drop::kNone) drop_ = Drop::kUnsaid;
   }
+}
+
+bool EditHistory::TakeFirstDrop() {
+  if (drop_ != Drop::kUnsaid) return false;
+  drop_ = Drop::kSaid;
+  return true;
 }
 
 void EditHistory::Measure(Step& step) {
   step.bytes = sizeof(Step) + step.journal.MemoryBytes() + step.selected.capacity() * sizeof(int);
   if (step.orderBefore)
     step.bytes += (step.orderBefore->capacity() + step.orderAfter->capacity()) * sizeof(int);
+  if (step.historyBefore)
+    for (const auto* entries : {&*step.historyBefore, &*step.historyAfter})
+      for (const std::string& entry : *entries)
+        step.bytes += sizeof(std::string) + entry.capacity();
 }
 
 bool EditHistory::MarksBetween(std::size_t a, std::size_t b) const {
@@ -134,6 +153,7 @@ StepReport EditHistory::Report(const Step& step, std::vector<int> rows) const {
   report.rows = std::move(rows);
   report.rowsChanged = !step.journal.Empty();
   report.columnsChanged = step.orderBefore.has_value();
+  report.historyChanged = step.historyBefore.has_value();
   if (step.settingsBefore) {
     const DocumentSettings& a = *step.settingsBefore;
     const DocumentSettings& b = *step.settingsAfter;
@@ -151,6 +171,7 @@ std::optional<StepReport> EditHistory::Undo() {
   std::vector<int> rows = step.journal.Undo(doc_.items, step.selected);
   if (step.settingsBefore) Patch(doc_.settings, *step.settingsAfter, *step.settingsBefore);
   if (step.orderBefore) displayOrder_ = *step.orderBefore;
+  if (step.historyBefore) doc_.history = *step.historyBefore;
   Measure(step);
   return Report(step, std::move(rows));
 }
@@ -162,6 +183,7 @@ std::optional<StepReport> EditHistory::Redo() {
   std::vector<int> rows = step.journal.Redo(doc_.items, step.selected);
   if (step.settingsBefore) Patch(doc_.settings, *step.settingsBefore, *step.settingsAfter);
   if (step.orderAfter) displayOrder_ = *step.orderAfter;
+  if (step.historyAfter) doc_.history = *step.historyAfter;
   Measure(step);
   return Report(step, std::move(rows));
 }
@@ -180,6 +202,7 @@ void EditHistory::Clear() {
   savedLost_ = false;
   mergeOpen_ = false;
   largestDocument_ = 0;
+  drop_ = Drop::kNone;
 }
 
 std::size_t EditHistory::MemoryBytes() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The undo history of one open document: every edit is one step holding
-// what undoing it takes (the item table's journal, and the settings bytes
-// and column order it changed), so undo and redo cost about what the edit
+// what undoing it takes (the item table's journal, and the settings bytes,
+// column order and search history it changed), so undo and redo cost about what the edit
 // changed, never a copy of the document. Bounded by a number of steps and
 // a memory budget; the oldest steps go first, the newest always stays.
 //
@@ -40,6 +40,7 @@ struct StepReport {
   bool rowsChanged = false;     // the table changed
   bool columnsChanged = false;  // the column descriptors or their order
   bool otherSettings = false;   // any other settings block
+  bool historyChanged = false;  // the search history
 };
 
 class EditHistory {
@@ -78,6 +79,9 @@ class EditHistory {
   // Forgets every step: a new or opened document, which is as saved.
   void Clear();
 
+  // True once, after the first step that made the bound drop the oldest.
+  bool TakeFirstDrop();
+
   std::size_t StepCount() const { return steps_.size(); }
   std::size_t MemoryBytes() const;
 
@@ -91,6 +95,8 @@ class EditHistory {
     std::optional<DocumentSettings> settingsAfter;
     std::optional<std::vector<int>> orderBefore;
     std::optional<std::vector<int>> orderAfter;
+    std::optional<std::vector<std::string>> historyBefore;
+    std::optional<std::vector<std::string>> historyAfter;
     std::vector<int> selected;
     std::size_t bytes = 0;
   };
@@ -112,6 +118,7 @@ class EditHistory {
   std::size_t saved_ = 0;
   bool savedLost_ = false;
   std::size_t largestDocument_ = 0;
+  enum class Drop { kNone, kUnsaid, kSaid } drop_ = Drop::kNone;
 
   // The edit in progress.
   int depth_ = 0;

@@ -78,6 +78,12 @@ TEST(ColumnSettingsDialog, EditsSeveralColumnsAndAppliesOnOk) {
     EXPECT_EQ(Value(d, D::kNameEdit), U("題名"));
     EXPECT_TRUE(Control<wxCheckBox>(d, D::kRightCheck)->GetValue());
     Choose(d, D::kColumnChoice, 2);
+    // A name longer than the document keeps is cut, and the user told so.
+    Type(d, D::kNameEdit, wxString('n', 120));
+    Click(d, wxID_OK);
+    EXPECT_EQ(Script().asked.back().text,
+              U("カラム名は99バイトまでのため、超えた部分を切り詰めました。"));
+    EXPECT_EQ(Value(d, D::kNameEdit), wxString('n', 99));
     Type(d, D::kNameEdit, "");  // an empty name is taken
     Type(d, D::kWidthEdit, "0");
     Click(d, wxID_OK);  // applies the column being edited too

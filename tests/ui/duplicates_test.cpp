@@ -3,6 +3,7 @@
 // list's selection, and a search cancelled in its middle.
 
 #include <gtest/gtest.h>
+#include <wx/display.h>
 #include <wx/listctrl.h>
 #include <wx/stattext.h>
 
@@ -85,12 +86,15 @@ TEST(DuplicateSearch, GroupsTicksAndTheSelectionLeftBehind) {
   EXPECT_EQ(TheList().FocusedRow(), -1);
 
   // "終　了" leaves the selection as it was. Without column icons the
-  // headers have none.
+  // headers have none. A column too wide for the screen leaves the dialog
+  // on it.
   TheData().settings.columns.headerIcons = 0;
+  TheData().settings.columns.widths[2] = 4000;
   ChooseSecondColumn();
   OnNextDialog([](wxDialog& d) {
     EXPECT_EQ(HeaderImages(*Control<wxListCtrl>(d, R::kResultList)),
               (std::vector<int>{-1, -1, -1}));
+    EXPECT_TRUE(wxDisplay(0u).GetClientArea().Contains(wxRect(wxPoint(), d.GetSize())));
     dynamic_cast<R&>(d).TickRow(1, true);
     Click(d, R::kCloseButton);
   });

@@ -167,14 +167,15 @@ TEST(AppendOpen, AddsTheItemsOfEveryAcceptedFile) {
   const auto protectedFile = WriteDocument(dir / "locked.ltb", "s", 2, locked);
   WriteAll(dir / "notes.ltb", "not a document file at all");
 
-  // A wrong password adds nothing, yet the document counts as modified.
+  // A wrong password adds nothing and leaves the document as it was.
   Script().openFileLists = {wxArrayString(1, Path(protectedFile))};
   Script().passwords = {"wrong"};
   SendCommand(cmd::kAppendOpen);
   EXPECT_EQ(Script().Kinds(), (Kinds{"open-many", "password", "error"}));
   EXPECT_EQ(Script().asked[2].text, U("パスワードが違います。"));
   EXPECT_EQ(List().GetItemCount(), 2);
-  EXPECT_EQ(Frame().GetTitle(), "base.ltb - Listora*");
+  EXPECT_EQ(Frame().GetTitle(), "base.ltb - Listora");
+  EXPECT_FALSE(CurrentDoc().History().CanUndo());
 
   Script().Reset();
   wxArrayString chosen;

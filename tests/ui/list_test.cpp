@@ -362,10 +362,27 @@ TEST(ListHeader, ADragSortsNothingAClickSorts) {
   HeaderGesture(middle(2), middle(3) + 20);
   HeaderGesture(middle(1), middle(0));
   EXPECT_EQ(ColumnTexts(1), order);
-  // A press and release in one place is a click, and sorts.
+  // A press and release in one place, or with a slip within the drag
+  // threshold, is a click on every header, and sorts once.
   const int column = List().DisplayOrder()[1];
   HeaderGesture(middle(column), middle(column));
-  EXPECT_NE(ColumnTexts(1), order);
+  const std::vector<std::string> ascending = ColumnTexts(1);
+  EXPECT_NE(ascending, order);
+  HeaderGesture(middle(column), middle(column) + 2);
+  const std::vector<std::string> descending(ascending.rbegin(), ascending.rend());
+  EXPECT_EQ(ColumnTexts(1), descending);
+  HeaderGesture(middle(column), middle(column) - 1);
+  EXPECT_EQ(ColumnTexts(1), ascending);
+  int clicks = 0;
+  const auto count = [&clicks](wxListEvent& event) {
+    ++clicks;
+    event.Skip();
+  };
+  List().Bind(wxEVT_LIST_COL_CLICK, count);
+  HeaderGesture(middle(0), middle(0) + 2);
+  HeaderGesture(middle(column), middle(column) + 1);
+  List().Unbind(wxEVT_LIST_COL_CLICK, count);
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST(ListHighlight, NextItemChangeClearsTheHighlightedCell) {

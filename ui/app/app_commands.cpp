@@ -32,7 +32,7 @@ void ShowSettings(CommandScope& scope, wxCommandEvent&) {
   ListoraDoc* doc = scope.Doc();
   if (!doc) return;
   SettingsDialog dialog(scope.frame.get(), *doc);
-  if (dialog.ShowModal() == wxID_OK) doc->MarkModified();
+  dialog.ShowModal();
 }
 
 void ShowHelpPage(CommandScope& scope, wxCommandEvent&) {

@@ -18,6 +18,7 @@
 #include "ui/base/held_input.h"
 #include "ui/base/japanese_labels.h"
 #include "ui/base/recent_files.h"
+#include "ui/base/text_undo.h"
 #include "ui/base/tool_tip_delay.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
@@ -59,6 +60,7 @@ bool ListoraApp::OnInit() {
   UseToolTipDelay();
   UseJapaneseToolkitTexts();
   FollowModalDialogs();
+  UseTextUndo();
 
   docManager_ = new ListoraDocManager;
   docManager_->Initialize();

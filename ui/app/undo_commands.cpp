@@ -2,26 +2,39 @@
 
 #include <wx/event.h>
 #include <wx/menu.h>
-#include <wx/textentry.h>
 
 #include "ui/app/command_scope.h"
 #include "ui/base/command_help.h"
 #include "ui/base/command_ids.h"
-#include "ui/base/focused_text_edit.h"
 #include "ui/base/messages.h"
+#include "ui/base/text_undo.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
 
+namespace {
+
+// The focused text field's history when it has a step to take.
+TextUndo* FieldTaking(bool undo) {
+  TextUndo* text = FocusedTextUndo();
+  return text && (undo ? text->CanUndo() : text->CanRedo()) ? text : nullptr;
+}
+
+}  // namespace
+
 void UndoOrRedo(CommandScope& scope, wxCommandEvent& event) {
-  if (FocusedTextEntry()) {
-    EditFocusedText(event);
+  const bool undo = event.GetId() == cmd::kUndo;
+  if (TextUndo* text = FieldTaking(undo)) {
+    if (undo)
+      text->Undo();
+    else
+      text->Redo();
     return;
   }
   ListoraDoc* doc = scope.Doc();
   if (!doc) return;
-  if (event.GetId() == cmd::kUndo)
+  if (undo)
     doc->Undo();
   else
     doc->Redo();
@@ -30,10 +43,12 @@ void UndoOrRedo(CommandScope& scope, wxCommandEvent& event) {
 void UpdateUndoOrRedo(CommandScope& scope, wxUpdateUIEvent& event) {
   const bool undo = event.GetId() == cmd::kUndo;
   wxString prompt = HelpFor(event.GetId()).prompt;
-  if (const wxTextEntry* entry = FocusedTextEntry()) {
-    event.Enable(undo ? entry->CanUndo() : entry->CanRedo());
+  if (FieldTaking(undo)) {
+    event.Enable(true);
   } else {
-    const ListoraDoc* doc = scope.Doc();
+    ListoraDoc* doc = scope.Doc();
+    if (doc && undo && doc->TakeHistoryDropped() && scope.frame)
+      scope.frame->SetStatusText(Utf8(msg::kOldestStepsDropped));
     const EditHistory* history = doc ? &doc->History() : nullptr;
     const bool can = history && (undo ? history->CanUndo() : history->CanRedo());
     event.Enable(can);

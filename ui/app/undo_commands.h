@@ -1,7 +1,7 @@
 #pragma once
 // "元に戻す" and "やり直し": the focused text field's own undo and redo while
-// one has the focus, else the open document's. Greyed when there is nothing
-// to undo or redo; the status-bar prompt names the document's step.
+// it has a step to take, else the open document's. Greyed when neither has;
+// the status-bar prompt names the document's step.
 
 class wxCommandEvent;
 class wxUpdateUIEvent;

@@ -23,12 +23,6 @@ void EditFocusedText(wxCommandEvent& event) {
     case cmd::kPaste:
       if (entry->CanPaste()) entry->Paste();
       break;
-    case cmd::kUndo:
-      if (entry->CanUndo()) entry->Undo();
-      break;
-    case cmd::kRedo:
-      if (entry->CanRedo()) entry->Redo();
-      break;
   }
 }
 

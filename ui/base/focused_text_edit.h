@@ -1,7 +1,7 @@
 #pragma once
-// Copy, cut, paste, undo and redo from the keyboard act on the text field
-// that has the focus (the memo, the search box, a cell being edited);
-// anywhere else copy, cut and paste do nothing.
+// Copy, cut and paste from the keyboard act on the text field that has the
+// focus (the memo, the search box, a cell being edited); anywhere else they
+// do nothing. Undo and redo are the field's history (text_undo.h).
 
 class wxCommandEvent;
 class wxTextEntry;

@@ -112,11 +112,17 @@ inline constexpr std::string_view kShortcutsDeleted = "ショートカットを�
 // the steps, one for each kind of edit.
 inline constexpr std::string_view kUndoStepFormat = "元に戻す: %s";
 inline constexpr std::string_view kRedoStepFormat = "やり直し: %s";
+// Said once per document, in the status bar.
+inline constexpr std::string_view kOldestStepsDropped =
+    "元に戻せる操作の数が上限に達したため、古い操作から元に戻せなくなります";
 inline constexpr std::string_view kStepCell = "セルの編集";
 inline constexpr std::string_view kStepMemo = "メモの編集";
 inline constexpr std::string_view kStepImage = "画像の関連付け";
 inline constexpr std::string_view kStepAddItem = "アイテムの追加";
 inline constexpr std::string_view kStepModifyItem = "アイテムの修正";
+inline constexpr std::string_view kStepPaste = "貼り付け";
+inline constexpr std::string_view kColumnNameCut =
+    "カラム名は99バイトまでのため、超えた部分を切り詰めました。";
 inline constexpr std::string_view kStepDelete = "削除";
 inline constexpr std::string_view kStepMove = "移動";
 inline constexpr std::string_view kStepSort = "並べ替え";

@@ -23,7 +23,8 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 
 ProgressDialog::ProgressDialog(wxWindow* parent, std::function<void()> onCancel)
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBORDER_RAISED),
-      onCancel_(std::move(onCancel)) {
+      onCancel_(std::move(onCancel)),
+      focus_(wxWindow::FindFocus()) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   status_ = new wxStaticText(this, kStatusText, Utf8(msg::kWorking), wxDefaultPosition,
                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
@@ -67,6 +68,7 @@ void ProgressDialog::Finish() {
   held_.reset();
   Hide();
   Destroy();
+  if (focus_) focus_->SetFocus();
 }
 
 void ProgressDialog::OnCancel(wxCommandEvent&) {

@@ -5,6 +5,7 @@
 // the only input the event pumping lets through is its cancel button.
 
 #include <wx/dialog.h>
+#include <wx/weakref.h>
 
 #include <chrono>
 #include <functional>
@@ -31,8 +32,8 @@ class ProgressDialog : public wxDialog {
   // Moves the bar to `done` and, at most every 50 ms, lets pending events
   // run so the dialog repaints and its button can be pressed.
   void Step(int done);
-  // Gives the other windows back their input at once and destroys the
-  // dialog.
+  // Gives the other windows back their input and the keyboard focus where
+  // it was at once, and destroys the dialog.
   void Finish();
 
  private:
@@ -42,6 +43,8 @@ class ProgressDialog : public wxDialog {
   wxGauge* gauge_;
   wxButton* cancel_;
   wxStaticText* status_;
+  // Disabling the other windows takes the focus from them.
+  wxWeakRef<wxWindow> focus_;
   std::unique_ptr<wxWindowDisabler> disabler_;
   // Until Finish: the main window takes no drops either.
   std::unique_ptr<HeldInput> held_ = std::make_unique<HeldInput>();

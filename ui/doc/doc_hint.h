@@ -1,9 +1,11 @@
 #pragma once
 // What changed, passed to the views with UpdateAllViews so each refreshes
-// only that. Every edit method of ListoraDoc sends exactly one.
+// only that. Every edit method of ListoraDoc sends exactly one, naming every
+// kind of change the edit made (an undone import changes columns and rows).
 
 #include <wx/object.h>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -20,11 +22,19 @@ class DocHint : public wxObject {
     kSearchHistory,   // the search history changed
     kTexts,           // only column texts of rows changed; the rows stay
     kMemo,            // the memo (and so the icon) of one row changed
+    kSettings,        // settings beyond the columns: styles, panes, bars
   };
   // `row`: for kItems the row to scroll into view, for kCells, kTexts and
   // kMemo the one row changed; -1 for none or any.
-  explicit DocHint(Kind kind, long row = -1) : kind_(kind), row_(row) {}
+  explicit DocHint(Kind kind, long row = -1) : kind_(kind), kinds_(Bit(kind)), row_(row) {}
+  // The first kind named.
   Kind GetKind() const { return kind_; }
+  // The edit changed this as well.
+  DocHint& Also(Kind kind) {
+    kinds_ |= Bit(kind);
+    return *this;
+  }
+  bool Has(Kind kind) const { return (kinds_ & Bit(kind)) != 0; }
   long Row() const { return row_; }
 
   // For kItems: rows first..last become the list's selection (none when
@@ -51,7 +61,10 @@ class DocHint : public wxObject {
   int SelectLast() const { return selectLast_; }
 
  private:
+  static std::uint32_t Bit(Kind kind) { return std::uint32_t{1} << static_cast<int>(kind); }
+
   Kind kind_;
+  std::uint32_t kinds_;
   long row_;
   bool selects_ = false;
   int selectFirst_ = 0;

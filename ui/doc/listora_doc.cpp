@@ -52,9 +52,8 @@ void ListoraDoc::Changed(DocHint::Kind kind, long row) { Changed(DocHint(kind, r
 void ListoraDoc::Changed(const DocHint& hint) {
   // New descriptors are held as the list shows them, so whoever reads them
   // (the list, the dialogs, export, print) sees the same columns.
-  const DocHint::Kind kind = hint.GetKind();
-  if (kind == DocHint::Kind::kNewDocument || kind == DocHint::Kind::kOpenedDocument ||
-      kind == DocHint::Kind::kColumns)
+  if (hint.Has(DocHint::Kind::kNewDocument) || hint.Has(DocHint::Kind::kOpenedDocument) ||
+      hint.Has(DocHint::Kind::kColumns) || hint.Has(DocHint::Kind::kSettings))
     NormaliseShownColumns(data_.settings.columns);
   DocHint sent(hint);
   UpdateAllViews(nullptr, &sent);
@@ -63,12 +62,14 @@ void ListoraDoc::Changed(const DocHint& hint) {
 void ListoraDoc::ResetContent() {
   history_.Clear();
   data_.items.ClearRows();
-  data_.history.clear();
+  // The search box keeps its list for a new document.
+  data_.history = program_->searchHistory;
   displayOrder_.clear();
   ResetDocumentSettings(program_->settingsFile, data_.settings);
   program_->printLayout = ReadPrintLayout(program_->settingsFile);
   password_.clear();
   stamp_.reset();
+  UpdateImageFolder();
   Changed(DocHint::Kind::kNewDocument);
 }
 
@@ -122,6 +123,8 @@ bool ListoraDoc::OnOpenDocument(const wxString& file) {
   SetDocumentSaved(true);
   // The file holds the columns in the order they were shown.
   displayOrder_.clear();
+  program_->searchHistory = data_.history;
+  UpdateImageFolder();
   Changed(DocHint::Kind::kOpenedDocument);
   // Said once, over the items that are there, before a save makes it final.
   if (result.endedEarly) ThePrompt().FileFormatError(Owner(), Utf8(EndedEarlyMessage(result)));
@@ -228,31 +231,41 @@ void ListoraDoc::SetTreeToolBarShown(bool shown) {
 
 void ListoraDoc::SetImageFit(bool fit) { data_.settings.display.imageFit = fit ? 1 : 0; }
 
+void ListoraDoc::SearchHistoryChanged() {
+  program_->searchHistory = data_.history;
+  Changed(DocHint::Kind::kSearchHistory);
+}
+
 void ListoraDoc::AddSearchHistory(std::string text) {
   data_.history.insert(data_.history.begin(), std::move(text));
-  Changed(DocHint::Kind::kSearchHistory);
+  SearchHistoryChanged();
 }
 
 void ListoraDoc::RemoveSearchHistory(std::size_t entry) {
   if (entry >= data_.history.size()) return;
   data_.history.erase(data_.history.begin() + static_cast<std::ptrdiff_t>(entry));
-  Changed(DocHint::Kind::kSearchHistory);
+  SearchHistoryChanged();
 }
 
 void ListoraDoc::SetSearchHistory(std::vector<std::string> entries) {
   if (entries == data_.history) return;
   data_.history = std::move(entries);
-  Changed(DocHint::Kind::kSearchHistory);
+  SearchHistoryChanged();
 }
 
 void ListoraDoc::ApplySettings(const SettingsSet& set) {
   EditStep step(history_, std::string(msg::kStepSettings));
   const int columns = data_.ColumnCount();
   ApplyDocumentSet(set, data_.settings);
+  DocHint hint(DocHint::Kind::kSettings);
   // Another column count is a change of the columns themselves.
-  if (data_.ColumnCount() != columns) displayOrder_.clear();
-  // The view's initial update computes the image folder anew.
-  Changed(DocHint::Kind::kNewDocument);
+  if (data_.ColumnCount() != columns) {
+    displayOrder_.clear();
+    hint.Also(DocHint::Kind::kColumns);
+  }
+  UpdateImageFolder();
+  Changed(hint);
+  MarkModified();
 }
 
 void ListoraDoc::AddColumn() {

@@ -64,7 +64,8 @@ class ListoraDoc : public wxDocument {
   void SetEditCommitter(std::function<void()> commit) { commitEdits_ = std::move(commit); }
 
   // The image folder follows the document's path and image settings; at
-  // every new or opened document and when it is saved under another name.
+  // every new or opened document, a change of the settings and when it is
+  // saved under another name.
   void UpdateImageFolder();
 
   // The columns as the user arranged them in the list: the widths of
@@ -94,8 +95,9 @@ class ListoraDoc : public wxDocument {
   void RemoveSearchHistory(std::size_t entry);
   void SetSearchHistory(std::vector<std::string> entries);
 
-  // The settings dialog's document set: the settings record takes it and
-  // every view takes the new settings as at an initial update.
+  // The settings dialog's document set: the settings record takes it, the
+  // document is marked modified and every view takes the new settings as
+  // at an initial update.
   void ApplySettings(const SettingsSet& set);
 
   // Column commands; the view passes the column whose header was chosen.
@@ -109,6 +111,9 @@ class ListoraDoc : public wxDocument {
   // and shows the rows it touched, and the modified mark follows whether
   // the state shown is the one last saved.
   const EditHistory& History() const { return history_; }
+  // True once per document, after the first step for which the history
+  // let its oldest steps go.
+  bool TakeHistoryDropped() { return history_.TakeFirstDrop(); }
   void Undo();
   void Redo();
   // The text pane's visit of a memo ended: what is typed next is a step of
@@ -120,7 +125,7 @@ class ListoraDoc : public wxDocument {
   // hint. Texts are CP932; a row or column outside the table does nothing.
   //
   // User column `column` (1..C-1) of `row`: an in-place edit or a paste.
-  void SetCell(int row, int column, std::string_view text);
+  void SetCell(int row, int column, std::string_view text, bool pasted = false);
   // The memo of `row` (the text pane); its icon follows.
   void SetMemo(int row, std::string_view memo);
   void DeleteRows(std::span<const int> ascendingRows);
@@ -131,9 +136,10 @@ class ListoraDoc : public wxDocument {
   // `directions` (the list's, which outlive documents) say next.
   bool SortByColumn(int column, SortFlags& directions);
   // The list search: the matching items move to the top and become the
-  // selection, then the result message is shown. Nothing happens (nullopt)
-  // for an empty table or text.
-  std::optional<ListSearchResult> ListSearch(std::string_view text);
+  // selection, then the result message is shown; `remember` puts the text
+  // on top of the search history (the search box's search). Nothing
+  // happens (nullopt) for an empty table or text.
+  std::optional<ListSearchResult> ListSearch(std::string_view text, bool remember = false);
   // One item per path (dropped files, "-D") as the insertion settings say;
   // the last row is shown. Modified when a folder was enumerated or an item
   // inserted (listora_doc_insert.cpp).
@@ -153,8 +159,12 @@ class ListoraDoc : public wxDocument {
   // image; returns its row.
   int AddItem(const std::vector<std::string>& values, std::string_view imagePath);
   // Rewrites user columns 1..values.size() of `row` (the item dialog, a
-  // paste of all fields); attaches `imagePath` when one is given.
-  void ModifyItem(int row, const std::vector<std::string>& values, const std::string* imagePath);
+  // paste of all fields); attaches `imagePath` when one is given. Calls
+  // with one `mergeKey` from NewMergeKey() in a row make one step.
+  void ModifyItem(int row, const std::vector<std::string>& values, const std::string* imagePath,
+                  bool pasted = false, std::uint64_t mergeKey = 0);
+  // A key no edit has used, for the edits of one dialog that make one step.
+  static std::uint64_t NewMergeKey();
   // The image-attachment operation for `rows`: copied into the image folder
   // when the settings say so (asking before overwriting); failures are
   // reported. Returns the path the rows now hold.
@@ -169,8 +179,9 @@ class ListoraDoc : public wxDocument {
   // The automatic insertion settings the dialog stored: the document's,
   // so they are saved with it.
   void SetAutoInsertSettings(const AutoInsertSettings& settings);
-  // One automatic insertion run over the document's settings.
-  InsertResult RunAutoInsert();
+  // One automatic insertion run over `settings`, which the document stores
+  // as part of the run's step.
+  InsertResult RunAutoInsert(const AutoInsertSettings& settings);
 
   bool OnNewDocument() override;
   bool OnOpenDocument(const wxString& file) override;
@@ -203,8 +214,13 @@ class ListoraDoc : public wxDocument {
   // Rows were added at the end: the counts and the last row are shown, and
   // the document is marked modified when `modified`.
   void RowsAppended(bool modified);
+  // The search history changed: the search box and a new document follow.
+  void SearchHistoryChanged();
   // After an undo or redo: the mark and the views follow the step.
   void ShowStep(const std::optional<StepReport>& report);
+  // The automatic insertion over the stored settings, with the progress
+  // dialog.
+  InsertResult InsertWithProgress();
   // The image attachment without the hint and the mark.
   std::string AttachImageQuietly(std::span<const int> rows, std::string_view path);
   // Text, HTML and CSV export (listora_doc_export.cpp).

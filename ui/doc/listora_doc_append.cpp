@@ -44,6 +44,7 @@ void ListoraDoc::OnAppendOpen(wxCommandEvent&) {
 
 void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
   EditStep step(history_, std::string(msg::kStepAppendOpen));
+  const int before = data_.items.GetSize();
   {
     // One dialog for the whole run, its bar restarted for each file.
     ProgressRun progress(Owner());
@@ -61,9 +62,9 @@ void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files
     AppendOpen(files, data_.ColumnCount(), callbacks, data_.items);
   }
 
-  // Whatever was appended, the run ends with the counts, the last item in
-  // view and the document marked modified.
-  RowsAppended(true);
+  // Whatever was appended, the run ends with the counts and the last item
+  // in view; only an item appended marks the document (and makes a step).
+  RowsAppended(data_.items.GetSize() != before);
 }
 
 }  // namespace listora

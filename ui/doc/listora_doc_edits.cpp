@@ -18,10 +18,10 @@
 
 namespace listora {
 
-void ListoraDoc::SetCell(int row, int column, std::string_view text) {
+void ListoraDoc::SetCell(int row, int column, std::string_view text, bool pasted) {
   if (row < 0 || row >= data_.items.GetSize() || column < 1 || column >= data_.ColumnCount())
     return;
-  EditStep step(history_, std::string(msg::kStepCell));
+  EditStep step(history_, std::string(pasted ? msg::kStepPaste : msg::kStepCell));
   data_.items.SetCell(row, column, text);
   Changed(DocHint::Kind::kTexts, row);
   MarkModified();
@@ -79,7 +79,9 @@ bool ListoraDoc::SortByColumn(int column, SortFlags& directions) {
 }
 
 // Nor the list search, which only sorts the matches to the top.
-std::optional<ListSearchResult> ListoraDoc::ListSearch(std::string_view text) {
+// The text it remembers is part of its step, unless nothing was found: then
+// there is no step and the redo stays.
+std::optional<ListSearchResult> ListoraDoc::ListSearch(std::string_view text, bool remember) {
   std::optional<ListSearchResult> result;
   {
     EditStep step(history_, std::string(msg::kStepListSearch));
@@ -88,9 +90,14 @@ std::optional<ListSearchResult> ListoraDoc::ListSearch(std::string_view text) {
     std::vector<int> found(static_cast<std::size_t>(result->found));
     std::iota(found.begin(), found.end(), 0);
     history_.Select(std::move(found));
+    if (remember && result->found > 0) data_.history.insert(data_.history.begin(), result->text);
   }
-  Changed(
-      DocHint(DocHint::Kind::kItems, result->found > 0 ? 0 : -1).Selecting(0, result->found - 1));
+  if (remember && result->found == 0) data_.history.insert(data_.history.begin(), result->text);
+  if (remember) program_->searchHistory = data_.history;
+  DocHint hint(DocHint::Kind::kItems, result->found > 0 ? 0 : -1);
+  hint.Selecting(0, result->found - 1);
+  if (remember) hint.Also(DocHint::Kind::kSearchHistory);
+  Changed(hint);
   ThePrompt().Info(Owner(), Utf8(result->message), Utf8(msg::kSearchResultCaption));
   return result;
 }

@@ -18,7 +18,8 @@ void ListoraDoc::ImportTable(const ImportedTable& table, bool newDocument) {
   SetImportedColumns(table, data_.settings.columns);
   displayOrder_.clear();
   table.AppendTo(data_.items);
-  Changed(DocHint::Kind::kNewDocument);
+  const int count = data_.items.GetSize();
+  Changed(DocHint(DocHint::Kind::kColumns, count > 0 ? count - 1 : -1).Also(DocHint::Kind::kItems));
   MarkModified();
 }
 

@@ -33,10 +33,16 @@ int ListoraDoc::AddItem(const std::vector<std::string>& values, std::string_view
   return row;
 }
 
+std::uint64_t ListoraDoc::NewMergeKey() {
+  // Above the keys of the memo edits, which are row numbers plus one.
+  static std::uint64_t last = std::uint64_t{1} << 62;
+  return ++last;
+}
+
 void ListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
-                            const std::string* imagePath) {
+                            const std::string* imagePath, bool pasted, std::uint64_t mergeKey) {
   if (row < 0 || row >= data_.items.GetSize()) return;
-  EditStep step(history_, std::string(msg::kStepModifyItem));
+  EditStep step(history_, std::string(pasted ? msg::kStepPaste : msg::kStepModifyItem), mergeKey);
   for (std::size_t i = 0; i < values.size() && i + 1 < kMaxColumns; ++i)
     data_.items.SetCell(row, static_cast<int>(i) + 1, values[i]);
   if (imagePath) AttachImageQuietly(std::span<const int>(&row, 1), *imagePath);
@@ -97,25 +103,39 @@ void ListoraDoc::SetAutoInsertSettings(const AutoInsertSettings& settings) {
   data_.settings.autoInsert = settings;
 }
 
-InsertResult ListoraDoc::RunAutoInsert() {
-  // A run stopped half-way is a step as well: what it inserted stays.
-  EditStep step(history_, std::string(msg::kStepAutoInsert));
+InsertResult ListoraDoc::RunAutoInsert(const AutoInsertSettings& settings) {
+  const AutoInsertSettings stored = data_.settings.autoInsert;
+  const int before = data_.items.GetSize();
+  InsertResult result;
+  {
+    // A run stopped half-way is a step as well: what it inserted stays,
+    // and undoing it gives back the settings stored before.
+    EditStep step(history_, std::string(msg::kStepAutoInsert));
+    data_.settings.autoInsert = settings;
+    result = InsertWithProgress();
+    if (data_.items.GetSize() != before) {
+      RowsAppended(true);
+      return result;
+    }
+    // Nothing inserted: no step, and the redo stays.
+    data_.settings.autoInsert = stored;
+  }
+  data_.settings.autoInsert = settings;
+  return result;
+}
+
+InsertResult ListoraDoc::InsertWithProgress() {
   InsertOptions options;
   options.settings = data_.settings.autoInsert;
   options.columnCount = data_.ColumnCount();
   options.skipMask = program_->attributeSkipMask;
-  InsertResult result;
-  {
-    // How many entries the tree holds is not known beforehand: the bar
-    // runs round as items are made.
-    ProgressRun progress(Owner());
-    progress.Begin(100);
-    const int before = data_.items.GetSize();
-    options.cancelled = [&] { return progress.Step((data_.items.GetSize() - before) % 100); };
-    result = listora::RunAutoInsert(data_.items, options);
-  }
-  RowsAppended(true);
-  return result;
+  // How many entries the tree holds is not known beforehand: the bar runs
+  // round as items are made.
+  ProgressRun progress(Owner());
+  progress.Begin(100);
+  const int before = data_.items.GetSize();
+  options.cancelled = [&] { return progress.Step((data_.items.GetSize() - before) % 100); };
+  return listora::RunAutoInsert(data_.items, options);
 }
 
 }  // namespace listora

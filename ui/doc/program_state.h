@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/base/settings_file.h"
 #include "core/print/print_layout.h"
@@ -35,6 +37,9 @@ struct ProgramState {
   // How many pages the print preview shows: read at start-up, set by the
   // preview, kept at exit once known (0 until then).
   std::int32_t previewPages = 0;
+  // The search box's entries as the open document holds them (CP932, top
+  // first): a new document takes them as its history.
+  std::vector<std::string> searchHistory;
   // The folder of the document or export file chosen last in this run, where
   // the next chooser for a document never saved starts.
   std::filesystem::path chosenFolder;

@@ -48,7 +48,7 @@ void ListoraView::OnPasteAllFields(wxCommandEvent&) {
   if (PasteFieldCountDiffers(*text, userColumns) &&
       !ThePrompt().YesNo(Frame(), Utf8(msg::kPasteCountQuestion)))
     return;
-  Doc()->ModifyItem(row, SplitPastedFields(*text, userColumns), nullptr);
+  Doc()->ModifyItem(row, SplitPastedFields(*text, userColumns), nullptr, true);
 }
 
 void ListoraView::OnPasteColumn(wxCommandEvent& event) {
@@ -57,7 +57,7 @@ void ListoraView::OnPasteColumn(wxCommandEvent& event) {
   if (row < 0 || column >= Doc()->Data().ColumnCount()) return;
   const std::optional<std::string> text = TakeClipboardText();
   if (!text) return;
-  Doc()->SetCell(row, column, *text);
+  Doc()->SetCell(row, column, *text, true);
 }
 
 }  // namespace listora

@@ -129,38 +129,42 @@ wxPrintout* ListoraView::OnCreatePrintout() {
   return new TablePrintout(ScreenPrintSource(*doc, List()));
 }
 
+// A hint's changes are applied columns first, then rows, then cells and
+// panes, so each finds the list as the one before left it.
 void ListoraView::OnUpdate(wxView*, wxObject* hint) {
+  using Kind = DocHint::Kind;
   const auto* docHint = dynamic_cast<const DocHint*>(hint);
-  const DocHint::Kind kind = docHint ? docHint->GetKind() : DocHint::Kind::kNewDocument;
-  ItemListCtrl* list = List();
-  const long row = docHint ? docHint->Row() : -1;
-  const bool oneRow = list && row >= 0 && row < list->GetItemCount();
-  switch (kind) {
-    case DocHint::Kind::kNewDocument: InitialUpdate(false); break;
-    case DocHint::Kind::kOpenedDocument: InitialUpdate(true); break;
-    case DocHint::Kind::kColumns:
-      ShowColumns();
-      if (ListoraDoc* doc = Doc(); doc && Frame())
-        Frame()->RebuildColumnMenus(doc->Data().settings.columns);
-      break;
-    case DocHint::Kind::kItems: ShowRows(*docHint); break;
-    case DocHint::Kind::kCells:
-    case DocHint::Kind::kTexts:
-      if (oneRow)
-        list->RefreshItem(static_cast<int>(row));
-      else if (list)
-        list->Refresh();
-      // Column texts are not what the text and image panes show.
-      if (kind == DocHint::Kind::kCells) ShowFocusedItem();
-      break;
-    case DocHint::Kind::kMemo:
-      if (!oneRow) break;
-      list->RefreshItem(static_cast<int>(row));
-      if (TextPane* text = PaneWindows().text; text && text->CurrentRow() == row)
-        text->ShowMemo(static_cast<int>(row), Doc()->Data().items.Memo(static_cast<int>(row)));
-      break;
-    case DocHint::Kind::kSearchHistory: ShowSearchHistory(); break;
+  // The first update, a new or opened document and settings beyond the
+  // columns are shown as a whole.
+  if (!docHint || docHint->Has(Kind::kNewDocument) || docHint->Has(Kind::kOpenedDocument) ||
+      docHint->Has(Kind::kSettings)) {
+    InitialUpdate();
+  } else if (docHint->Has(Kind::kColumns)) {
+    ShowColumns();
+    if (ListoraDoc* doc = Doc(); doc && Frame())
+      Frame()->RebuildColumnMenus(doc->Data().settings.columns);
   }
+  if (!docHint) return;
+  if (docHint->Has(Kind::kItems)) ShowRows(*docHint);
+
+  ItemListCtrl* list = List();
+  const long row = docHint->Row();
+  const bool oneRow = list && row >= 0 && row < list->GetItemCount();
+  const bool cells = docHint->Has(Kind::kCells);
+  if (cells || docHint->Has(Kind::kTexts)) {
+    if (oneRow)
+      list->RefreshItem(static_cast<int>(row));
+    else if (list)
+      list->Refresh();
+    // Column texts are not what the text and image panes show.
+    if (cells) ShowFocusedItem();
+  }
+  if (docHint->Has(Kind::kMemo) && oneRow) {
+    list->RefreshItem(static_cast<int>(row));
+    if (TextPane* text = PaneWindows().text; text && text->CurrentRow() == row)
+      text->ShowMemo(static_cast<int>(row), Doc()->Data().items.Memo(static_cast<int>(row)));
+  }
+  if (docHint->Has(Kind::kSearchHistory)) ShowSearchHistory();
 }
 
 // Rows were added, removed or reordered: the list takes the new count and
@@ -180,12 +184,11 @@ void ListoraView::ShowRows(const DocHint& hint) {
   ShowFocusedItem();
 }
 
-void ListoraView::InitialUpdate(bool opened) {
+void ListoraView::InitialUpdate() {
   MainFrame* frame = Frame();
   const PaneSet panes = PaneWindows();
   const Document& data = Doc()->Data();
   const DocumentSettings& settings = data.settings;
-  Doc()->UpdateImageFolder();
 
   ShowColumns();
   if (ItemListCtrl* list = panes.list) {
@@ -205,16 +208,7 @@ void ListoraView::InitialUpdate(bool opened) {
     image->ReleaseImage();
   }
   if (!frame) return;
-  if (opened) {
-    ShowSearchHistory();
-  } else {
-    // The search box keeps its list for a new document, which takes it as
-    // its history.
-    std::vector<std::string> history;
-    for (const wxString& entry : frame->SearchField()->History())
-      history.push_back(TextFromWx(entry));
-    Doc()->SetSearchHistory(std::move(history));
-  }
+  ShowSearchHistory();
   ShowCounts();
   frame->RebuildColumnMenus(settings.columns);
   frame->ApplyViewFlags();
@@ -374,11 +368,8 @@ void ListoraView::OnDeleteColumn(wxCommandEvent&) {
 
 // The search box's list search; the text goes on top of the box's history.
 void ListoraView::OnListSearch(wxCommandEvent&) {
-  MainFrame* frame = Frame();
-  if (!frame) return;
-  SearchBox* box = frame->SearchField();
-  if (const auto result = Doc()->ListSearch(TextFromWx(box->GetValue())))
-    Doc()->AddSearchHistory(result->text);
+  if (MainFrame* frame = Frame())
+    Doc()->ListSearch(TextFromWx(frame->SearchField()->GetValue()), true);
 }
 
 }  // namespace listora

@@ -58,7 +58,7 @@ class ListoraView : public wxView {
   // The document the panes edit; null detaches them.
   void AttachPanes(ListoraDoc* doc);
 
-  void InitialUpdate(bool opened);
+  void InitialUpdate();
   void ShowColumns();
   void ShowCounts();
   void ShowItem(long row);

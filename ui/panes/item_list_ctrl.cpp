@@ -43,6 +43,10 @@ ItemListCtrl::ItemListCtrl(wxWindow* parent)
   header_->Bind(wxEVT_MOTION, &ItemListCtrl::OnHeaderMouse, this);
   header_->Bind(wxEVT_LEFT_UP, &ItemListCtrl::OnHeaderMouse, this);
   header_->Bind(wxEVT_HEADER_CLICK, &ItemListCtrl::OnHeaderClick, this);
+  header_->Bind(wxEVT_HEADER_BEGIN_REORDER, [this](wxHeaderCtrlEvent& event) {
+    event.Skip();
+    headerPress_.reordering = true;
+  });
   header_->Bind(wxEVT_HEADER_RIGHT_CLICK, &ItemListCtrl::OnHeaderRightClick, this);
   header_->Bind(wxEVT_HEADER_RESIZING, &ItemListCtrl::OnHeaderResizing, this);
   header_->Bind(wxEVT_HEADER_END_RESIZE, &ItemListCtrl::OnHeaderEndResize, this);
@@ -204,21 +208,32 @@ void ItemListCtrl::OnHeaderMouse(wxMouseEvent& event) {
   // release can be told from the end of a drag.
   event.Skip();
   if (event.LeftDown()) {
-    headerPress_ = {ColumnAt(event.GetX()), event.GetX(), false};
+    headerPress_ = {ColumnAt(event.GetX()), event.GetX()};
     return;
   }
   if (!event.LeftIsDown() && !event.LeftUp()) return;
   const int threshold = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_X, header_), 1);
   if (std::abs(event.GetX() - headerPress_.x) >= threshold) headerPress_.dragged = true;
+  // The header takes any move of a column that can be reordered for the
+  // start of a drag and then reports no click; within the threshold it is
+  // one, on every header. Sent once the header has let the mouse go.
+  const int column = headerPress_.column;
+  if (event.LeftUp() && headerPress_.reordering && !headerPress_.dragged &&
+      event.GetX() != headerPress_.x && ColumnAt(event.GetX()) == column)
+    CallAfter([this, column] { SendColumnClick(column); });
 }
 
 void ItemListCtrl::OnHeaderClick(wxHeaderCtrlEvent& event) {
   // A sort comes from a click: a header let go of after a drag, or over
   // another column than the one pressed, is no click.
   if (headerPress_.dragged || event.GetColumn() != headerPress_.column) return;
+  SendColumnClick(event.GetColumn());
+}
+
+void ItemListCtrl::SendColumnClick(int column) {
   wxListEvent click(wxEVT_LIST_COL_CLICK, GetId());
   click.SetEventObject(this);
-  click.SetColumn(event.GetColumn());
+  click.SetColumn(column);
   GetEventHandler()->ProcessEvent(click);
 }
 

@@ -151,6 +151,7 @@ class ItemListCtrl : public wxWindow {
   // item_list.cpp
   void OnHeaderMouse(wxMouseEvent& event);
   void OnHeaderClick(wxHeaderCtrlEvent& event);
+  void SendColumnClick(int column);
   void OnHeaderRightClick(wxHeaderCtrlEvent& event);
   void OnHeaderResizing(wxHeaderCtrlEvent& event);
   void OnHeaderEndResize(wxHeaderCtrlEvent& event);
@@ -201,12 +202,14 @@ class ItemListCtrl : public wxWindow {
   SortFlags sortFlags_;
   int currentHeaderColumn_ = 0;
   bool headerMenuShown_ = false;
-  // The last left press on the header: its column and x, and whether the
-  // mouse has since moved far enough to make it a drag.
+  // The last left press on the header: its column and x, whether the
+  // mouse has since moved far enough to make it a drag, and whether the
+  // header began to reorder the column.
   struct HeaderPress {
     int column = -1;
     int x = 0;
     bool dragged = false;
+    bool reordering = false;
   } headerPress_;
 
   RowSelection selection_;

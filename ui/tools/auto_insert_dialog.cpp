@@ -267,14 +267,13 @@ void AutoInsertDialog::ReadControls() {
   SetFixedText(working_.fixedTexts[column], TextFromWx(input_->GetValue()));
 }
 
-bool AutoInsertDialog::StoreInDocument() {
+bool AutoInsertDialog::Choose() {
   ReadControls();
-  AutoInsertSettings document = context_.doc->Data().settings.autoInsert;
-  if (!StoreInsertDialog(working_, userColumns_ + 1, document)) {
+  chosen_ = context_.doc->Data().settings.autoInsert;
+  if (!StoreInsertDialog(working_, userColumns_ + 1, chosen_)) {
     ThePrompt().Error(this, Utf8(msg::kEnterFolderName));
     return false;
   }
-  context_.doc->SetAutoInsertSettings(document);
   return true;
 }
 
@@ -328,18 +327,20 @@ void AutoInsertDialog::OnDefaults(wxCommandEvent&) {
 }
 
 void AutoInsertDialog::OnInsert(wxCommandEvent&) {
-  if (!StoreInDocument()) return;
+  if (!Choose()) return;
   WriteDefaults();
   EndModal(wxID_OK);
 }
 
 void AutoInsertDialog::OnStoreOnly(wxCommandEvent&) {
-  if (StoreInDocument()) EndModal(kStoredOnly);
+  if (!Choose()) return;
+  context_.doc->SetAutoInsertSettings(chosen_);
+  EndModal(kStoredOnly);
 }
 
 void RunAutoInsert(const ToolContext& context) {
   AutoInsertDialog dialog(context);
-  if (dialog.ShowModal() == wxID_OK) context.doc->RunAutoInsert();
+  if (dialog.ShowModal() == wxID_OK) context.doc->RunAutoInsert(dialog.Chosen());
 }
 
 }  // namespace listora

@@ -75,6 +75,10 @@ class AutoInsertDialog : public ToolDialog {
 
   explicit AutoInsertDialog(const ToolContext& context);
 
+  // The document's settings as the dialog ended: "取り込み" stores them
+  // with the run, "設定して終了" at once.
+  const AutoInsertSettings& Chosen() const { return chosen_; }
+
  private:
   void CreateControls();
   void ShowColumn();
@@ -83,7 +87,7 @@ class AutoInsertDialog : public ToolDialog {
   void ReadControls();
   // "取り込み" and "設定して終了": false after the message when the folder
   // text is empty.
-  bool StoreInDocument();
+  bool Choose();
   // Section "Auto" of the settings file: the defaults of new documents.
   void WriteDefaults();
 
@@ -98,6 +102,7 @@ class AutoInsertDialog : public ToolDialog {
   void OnStoreOnly(wxCommandEvent& event);
 
   AutoInsertSettings working_;
+  AutoInsertSettings chosen_;
   int userColumns_;
   wxTextCtrl* folder_ = nullptr;
   wxTextCtrl* extension_ = nullptr;

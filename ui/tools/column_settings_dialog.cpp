@@ -12,6 +12,9 @@
 #include "core/base/messages.h"
 #include "core/base/number_entry.h"
 #include "core/doc/columns.h"
+#include "core/doc/document_settings.h"
+#include "core/text/fixed_text.h"
+#include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/panes/item_list_ctrl.h"
@@ -106,8 +109,19 @@ bool ColumnSettingsDialog::StoreColumn() {
     width_->SetFocus();
     return false;
   }
+  // A name longer than the document's field is cut there, and the user
+  // sees where before it is taken.
+  const std::string name = TextFromWx(name_->GetValue());
+  if (name.size() >= kColumnNameSize) {
+    char field[kColumnNameSize];
+    SetFixedText(field, name);
+    name_->ChangeValue(ToWx(FixedText(field)));
+    ThePrompt().Error(this, Utf8(msg::kColumnNameCut));
+    name_->SetFocus();
+    return false;
+  }
   ColumnSetting& column = working_[current_];
-  column.name = TextFromWx(name_->GetValue());
+  column.name = name;
   column.width = width.value;
   column.rightAligned = right_->GetValue();
   return true;

@@ -2,10 +2,12 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/weakref.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "core/doc/document_file.h"
@@ -140,7 +142,12 @@ DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int col
 
   SetMinSize(wxSize(430, 200));
   const int width = totalWidth + 50;
-  SetSize(std::max(width, 430), std::max(width * 2 / 3, 200));
+  // Wide columns would put the buttons off the screen: the list scrolls.
+  const int display = wxDisplay::GetFromWindow(GetParent() ? GetParent() : this);
+  const wxRect area =
+      wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+  SetSize(std::clamp(width, 430, std::max(area.width, 430)),
+          std::clamp(width * 2 / 3, 200, std::max(area.height, 200)));
   SwallowEnter(*this);
   Bind(wxEVT_BUTTON, &DuplicateResultDialog::OnSelect, this, kSelectButton);
   list_->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent& e) { TickRow(e.GetIndex(), true); });

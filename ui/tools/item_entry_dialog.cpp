@@ -31,7 +31,8 @@ wxSizer* Indented(wxSizer* inner) {
 }  // namespace
 
 ItemEntryDialog::ItemEntryDialog(const ToolContext& context, std::vector<int> rows)
-    : ToolDialog(context, Utf8("アイテムの追加"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    : ToolDialog(context, Utf8("アイテムの追加"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      mergeKey_(ListoraDoc::NewMergeKey()) {
   const Document& data = context_.doc->Data();
   values_.assign(data.ColumnCount() - 1, std::string());
   if (!rows.empty()) walk_.emplace(std::move(rows));
@@ -204,7 +205,8 @@ void ItemEntryDialog::OnOk(wxCommandEvent&) {
 
   const int row = walk_->Current();
   context_.doc->ModifyItem(row, values_,
-                           ImagePathChanged(loadedImage_, imagePath) ? &imagePath : nullptr);
+                           ImagePathChanged(loadedImage_, imagePath) ? &imagePath : nullptr, false,
+                           mergeKey_);
   context_.list->Select(row, false);
   if (context_.list->FocusedRow() == row) context_.list->SetFocusedRow(-1);
   walk_->Advance();

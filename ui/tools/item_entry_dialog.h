@@ -5,6 +5,7 @@
 
 #include <wx/dialog.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ class ItemEntryDialog : public ToolDialog {
   void OnOk(wxCommandEvent& event);
 
   std::optional<SelectionWalk> walk_;
+  // The items one dialog rewrites are one step.
+  std::uint64_t mergeKey_;
   std::vector<std::string> values_;  // CP932, index 0 = column 1
   int current_ = 0;                  // index into values_
   std::string previousBulk_;         // CP932

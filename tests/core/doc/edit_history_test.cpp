@@ -9,8 +9,10 @@
 
 #include "core/doc/append_open.h"
 #include "core/doc/columns.h"
+#include "core/doc/table_import.h"
 #include "core/panes/drag_move.h"
 #include "core/panes/sort.h"
+#include "core/text/fixed_text.h"
 #include "core/tools/find_replace.h"
 #include "core/tools/list_search.h"
 
@@ -58,8 +60,9 @@ std::vector<int> RandomRows(std::mt19937& rng, int count) {
   return rows;
 }
 
-// One random edit as one step (sometimes two edits in one step).
-void RandomEdit(Edited& e, std::mt19937& rng) {
+// One random edit as one step (sometimes two edits in one step); true when
+// it marks the document.
+bool RandomEdit(Edited& e, std::mt19937& rng) {
   Document& doc = e.doc;
   ItemTable& items = doc.items;
   const int size = items.GetSize();
@@ -67,8 +70,9 @@ void RandomEdit(Edited& e, std::mt19937& rng) {
   const int row = size > 0 ? static_cast<int>(rng() % size) : 0;
   const int column = 1 + static_cast<int>(rng() % userColumns);
   EditStep step(e.history, "edit");
-  if (rng() % 4 != 0) e.history.MarkEdit();
-  switch (rng() % 16) {
+  const bool marks = rng() % 4 != 0;
+  if (marks) e.history.MarkEdit();
+  switch (rng() % 19) {
     case 0:
       if (size > 0) items.SetCell(row, column, RandomText(rng));
       break;
@@ -154,7 +158,31 @@ void RandomEdit(Edited& e, std::mt19937& rng) {
         items.SetCell(row, column, RandomText(rng));
       }
       break;
+    case 16:
+      // The settings dialog: fonts, panes and the insertion's folder.
+      doc.settings.styles.pane[rng() % 4].fontSize = static_cast<std::int16_t>(rng() % 400);
+      doc.settings.display.imageFit ^= 1;
+      SetFixedText(doc.settings.autoInsert.folder, RandomText(rng));
+      break;
+    case 17:
+      // A list search remembered in the search history.
+      doc.history.insert(doc.history.begin(), RandomText(rng));
+      if (doc.history.size() > 3) doc.history.pop_back();
+      break;
+    case 18: {
+      // An import, into the document as it is or as a new one.
+      const ImportedTable imported =
+          ImportRecords(RandomText(rng) + "," + RandomText(rng) + "\n1,2,3,4,5\n", {});
+      if (rng() % 2 == 0) {
+        items.ClearRows();
+        SetImportedColumns(imported, doc.settings.columns);
+        e.order.clear();
+      }
+      imported.AppendTo(items);
+      break;
+    }
   }
+  return marks;
 }
 
 TEST(EditHistory, UndoAllAndRedoAllGiveTheStoredDocumentBackByteForByte) {
@@ -187,12 +215,25 @@ TEST(EditHistory, UndoRedoAndNewEditsInAnyOrderFollowTheStraightforwardStackOfCo
     std::mt19937 rng(seed);
     Edited e;
     FillRandom(e.doc, rng, 1 + static_cast<int>(rng() % 20));
-    // Every state stored, and how far the edits stand in it.
+    // Every state stored, and how far the edits stand in it; whether the
+    // step to each state marked, and the state last saved.
     std::vector<std::string> states{e.Stored()};
+    std::vector<bool> marked{false};
     std::size_t at = 0;
+    std::size_t saved = 0;
+    bool savedLost = false;
+    const auto marksBetween = [&marked](std::size_t a, std::size_t b) {
+      for (std::size_t s = std::min(a, b) + 1; s <= std::max(a, b); ++s)
+        if (marked[s]) return true;
+      return false;
+    };
     for (int i = 0; i < 60; ++i) {
-      const unsigned what = rng() % 4;
-      if (what == 0) {
+      const unsigned what = rng() % 5;
+      if (what == 4) {
+        e.history.MarkSaved();
+        saved = at;
+        savedLost = false;
+      } else if (what == 0) {
         ASSERT_EQ(e.history.Undo().has_value(), at > 0);
         if (at > 0) --at;
       } else if (what == 1) {
@@ -201,15 +242,27 @@ TEST(EditHistory, UndoRedoAndNewEditsInAnyOrderFollowTheStraightforwardStackOfCo
       } else {
         const std::size_t before = e.history.StepCount();
         const bool couldRedo = e.history.CanRedo();
-        RandomEdit(e, rng);
+        const bool marks = RandomEdit(e, rng);
         // An edit that changed nothing and does not mark leaves no step.
         if ((couldRedo && !e.history.CanRedo()) || e.history.StepCount() > before) {
+          // A saved state among the redo steps dropped is out of reach: as
+          // the state shown unless a marking step lay between.
+          if (!savedLost && saved > at) {
+            savedLost = marksBetween(at, saved);
+            saved = at;
+          }
           states.resize(at + 1);
+          marked.resize(at + 1);
           states.push_back(e.Stored());
+          marked.push_back(marks);
           ++at;
         }
       }
       ASSERT_EQ(e.Stored(), states[at]) << "seed " << seed << " action " << i;
+      // Modified exactly while a marking step lies between the state shown
+      // and the one saved.
+      ASSERT_EQ(e.history.Modified(), savedLost || marksBetween(at, saved))
+          << "seed " << seed << " action " << i;
     }
   }
 }
@@ -349,7 +402,11 @@ TEST(EditHistory, OldestStepsGoFirstBeyondTheStepCountOrTheBudget) {
     EditStep step(history, "cell " + std::to_string(i));
     history.MarkEdit();
     doc.items.SetCell(i, 1, "x");
+    if (i == 2) EXPECT_FALSE(history.TakeFirstDrop());
   }
+  // Said once, however many go.
+  EXPECT_TRUE(history.TakeFirstDrop());
+  EXPECT_FALSE(history.TakeFirstDrop());
   EXPECT_EQ(history.StepCount(), 3u);
   EXPECT_EQ(history.UndoName(), "cell 4");
   while (history.Undo()) {
