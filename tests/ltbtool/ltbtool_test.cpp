@@ -125,13 +125,11 @@ TEST(Ltbtool, ExportWritesTheProgramsBytes) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadAll(out), c.expected) << c.options[1] << " " << c.options.size();
   }
-  for (const std::vector<std::string> wrong :
-       {std::vector<std::string>{"--format", "csv", "--encoding", "utf-16"},
-        {"--format", "xlsx", "--encoding", "utf-8"}}) {
-    std::vector<std::string> args = {"export", file, "-o", (dir / "no").string()};
-    args.insert(args.end(), wrong.begin(), wrong.end());
-    EXPECT_EQ(RunTool(args).status, 1) << wrong[3];
-  }
+  const std::string out = (dir / "no").string();
+  EXPECT_EQ(RunTool({"export", file, "--format", "csv", "--encoding", "utf-16", "-o", out}).status,
+            1);
+  EXPECT_EQ(RunTool({"export", file, "--format", "xlsx", "--encoding", "utf-8", "-o", out}).status,
+            1);
 }
 
 // What a user types reaches a spreadsheet as shown, and a UTF-8 CSV comes

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/doc/export.h"
 #include "core/doc/xlsx_export.h"
 #include "ui/base/command_ids.h"

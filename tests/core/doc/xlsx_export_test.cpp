@@ -30,19 +30,14 @@ std::map<std::string, std::string> SheetCells(std::string_view xml) {
     const std::string_view raw = xml.substr(from, xml.find("</t>", from) - from);
     std::string& text = cells[name];
     for (std::size_t i = 0; i < raw.size(); ++i) {
-      bool replaced = false;
-      for (const auto& [entity, c] : {std::pair<std::string_view, char>{"&amp;", '&'},
-                                      {"&lt;", '<'},
-                                      {"&gt;", '>'},
-                                      {"&quot;", '"'}}) {
-        if (raw.substr(i).starts_with(entity)) {
-          text += c;
-          i += entity.size() - 1;
-          replaced = true;
-          break;
-        }
-      }
-      if (!replaced) text += raw[i];
+      const std::size_t semicolon = raw.find(';', i);
+      const std::string_view entity = raw.substr(i, semicolon + 1 - i);
+      text += raw[i] != '&'       ? raw[i]
+              : entity == "&amp;" ? '&'
+              : entity == "&lt;"  ? '<'
+              : entity == "&gt;"  ? '>'
+                                  : '"';
+      if (raw[i] == '&') i = semicolon;
     }
   }
   return cells;
