@@ -15,7 +15,7 @@ build=${BUILD_DIR:-$root/build}
 work=${BENCH_DIR:-/tmp/listora-bench}
 
 # Set-up: the reference tools and GNU time, from Debian.
-"$(dirname "$0")/../scripts/deps.sh" sqlite3 openssl coreutils time bc
+"$(dirname "$0")/../scripts/deps.sh" sqlite3 openssl coreutils time bc gzip
 
 cmake --build "$build" --target ltbtool bench_make_document >/dev/null
 tool=$build/ltbtool/ltbtool
@@ -33,7 +33,7 @@ head -c $(( $(stat -c %s "$enc") / 8 * 8 )) "$enc" > "$blob"
 size=$(stat -c %s "$doc")
 
 # Each operation: a name, the ltbtool command, the reference command.
-names=(open open-encrypted sort tree dupes import)
+names=(open open-encrypted sort tree dupes import export-xlsx)
 declare -A ours refs
 ours[open]="$tool info $doc"
 refs[open]="sqlite3 :memory: -cmd 'create table t(a,b,c,d,m,i)' -cmd '.import --csv $work/rows-$items.csv t' -cmd '.output /dev/null' 'select * from t order by a'"
@@ -49,6 +49,9 @@ refs[dupes]=$gnusort
 # The CSV rows into a new document file, and into a new database file.
 ours[import]="$tool import $work/rows-$items.csv -o $work/imported.ltb"
 refs[import]="rm -f $work/imported.db && sqlite3 $work/imported.db -cmd 'create table t(a,b,c,d,m,i)' '.import --csv $work/rows-$items.csv t'"
+# A workbook is deflated XML: the reference deflates the CSV rows.
+ours[export-xlsx]="$tool export $doc --format xlsx -o $work/export.xlsx"
+refs[export-xlsx]="gzip -6 -c $work/rows-$items.csv > $work/rows.csv.gz"
 
 # Runs a command under GNU time; prints "seconds peak-KiB".
 measure() {

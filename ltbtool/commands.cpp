@@ -7,8 +7,13 @@ const std::vector<Command>& Commands() {
       {"info", "info FILE                      the header and a summary", RunInfo},
       {"dump", "dump FILE                      the whole document as JSON", RunDump},
       {"export",
-       "export FILE --format txt|html|csv -o OUT\n"
-       "                                 text, HTML or CSV, as the program exports",
+       "export FILE --format txt|html|csv|xlsx [--encoding cp932|utf-8] -o OUT\n"
+       "                                 text, HTML, CSV or a workbook (.xlsx), as the\n"
+       "                                 program exports. Text, HTML and CSV are code\n"
+       "                                 page 932 by default; with utf-8 every character\n"
+       "                                 is written as itself (a CSV with a byte order\n"
+       "                                 mark). A workbook holds every cell as text on\n"
+       "                                 one sheet: 1,048,576 rows at most, names included",
        RunExport},
       {"save",
        "save FILE -o OUT [--mode plain|password|encrypted] [--new-password-file F]\n"
@@ -64,7 +69,13 @@ const std::vector<Command>& Commands() {
        "                                 --header: the first record names the columns, as\n"
        "                                 it does in the program's own CSV export. A file\n"
        "                                 that is not text in its encoding or leaves a quote\n"
-       "                                 open is refused with its line (status 2)",
+       "                                 open is refused with its line (status 2).\n"
+       "                                 Characters code page 932 cannot hold are kept\n"
+       "                                 as references and read back as themselves,\n"
+       "                                 \"¥\" U+00A5 and \"‾\" U+203E among them. Seven\n"
+       "                                 are stored as their code page 932 look-alike:\n"
+       "                                 〜 U+301C as ～, − U+2212 as －, ‖ U+2016 as ∥,\n"
+       "                                 — U+2014 as ―, ¢ as ￠, £ as ￡, ¬ as ￢",
        RunImport},
   };
   return commands;

@@ -26,7 +26,8 @@ void PrintHelp() {
                "Encodings: what ltbtool prints (info, dump, tree, dupes, the messages) is\n"
                "UTF-8, and so are the texts given as options (--text, --find, --with).\n"
                "The files export writes (txt, html, csv) are code page 932 (Shift_JIS), as\n"
-               "the program writes them, and so is the text inside documents.\n"
+               "the program writes them, unless --encoding utf-8 is given; the text inside\n"
+               "documents is code page 932.\n"
                "Exit status: 0 success, 1 usage error, 2 document refused or unreadable,\n"
                "3 wrong or missing password, 4 output could not be written.\n";
 }

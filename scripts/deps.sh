@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libwxgtk3.2-dev wx3.2-i18n libcurl4-openssl-dev libgtk-3-dev libgtest-dev
+  libxlsxwriter-dev zlib1g-dev
   xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
   clang-format git xdg-utils
 )

@@ -96,6 +96,16 @@ inline constexpr std::string_view kImageInfoCreated =
 inline constexpr std::string_view kImageInfoWritten = "\n 更新日時\t";
 inline constexpr std::string_view kImageInfoAccessed = "\n ｱｸｾｽ日時\t";
 
+// The .xlsx export.
+inline constexpr std::string_view kXlsxTooManyRows =
+    "アイテムが多すぎるため、XLSXファイルに出力できません。"
+    "1つのシートに入るのは、列名の行を含めて1,048,576行までです。";
+inline constexpr std::string_view kXlsxNotWritten = "XLSXファイルを作成できませんでした。";
+// The item's number, then the column's.
+inline constexpr std::string_view kXlsxCellTooLongFormat =
+    "%d 番目のアイテムの %d 列目が長すぎるため、XLSXファイルに出力できません。"
+    "セルに入るのは32,767文字までです。";
+
 // Texts written into the files the program makes: the document type's name
 // (also the desktop program's name for it), the desktop entries, and the
 // HTML export's table summary and column abbreviation.

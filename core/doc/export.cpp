@@ -50,6 +50,29 @@ void ReplaceAmpersands(std::string& page) {
   page = std::move(out);
 }
 
+// In a UTF-8 page every "&" is plain text, since references are characters
+// by then.
+void AppendHtmlUtf8(std::string_view cp932, std::string& page) {
+  for (char c : Cp932ToUtf8(cp932)) {
+    if (c == '&')
+      page += "&amp;";
+    else
+      page += c;
+  }
+}
+
+// The CP932 output as UTF-8. Converting it whole reads each cell as alone:
+// neither a reference nor a double-byte character spans a separator, a
+// quote or a line end, none of which is a trail byte.
+std::string InEncoding(std::string cp932, ExportEncoding encoding, std::string_view mark) {
+  if (encoding == ExportEncoding::kCp932) return cp932;
+  std::string utf8(mark);
+  utf8 += Cp932ToUtf8(cp932);
+  return utf8;
+}
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 std::string_view ExportExtension(ExportFormat format) {
@@ -57,6 +80,7 @@ std::string_view ExportExtension(ExportFormat format) {
     case ExportFormat::kText: return "txt";
     case ExportFormat::kHtml: return "htm";
     case ExportFormat::kCsv: return "csv";
+    case ExportFormat::kXlsx: return "xlsx";
   }
   return "txt";
 }
@@ -70,7 +94,8 @@ std::string ProposeExportName(std::string_view title, ExportFormat format) {
   return name;
 }
 
-std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items) {
+std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items,
+                       ExportEncoding encoding) {
   const int count = ClampColumnCount(columns.count);
   std::string out;
   std::string line;
@@ -92,10 +117,11 @@ std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items)
     out += line;
     out += kCrLf;
   }
-  return out;
+  return InEncoding(std::move(out), encoding, {});
 }
 
-std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items) {
+std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items,
+                      ExportEncoding encoding) {
   const int count = ClampColumnCount(columns.count);
   std::string out;
   std::string line;
@@ -111,32 +137,46 @@ std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items) 
     out += line;
     out += kCrLf;
   }
-  return out;
+  return InEncoding(std::move(out), encoding, kUtf8Mark);
 }
 
 std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
-                       const ItemTable& items, std::string_view title) {
+                       const ItemTable& items, std::string_view title, ExportEncoding encoding) {
   static const std::string kSummary = TextToCp932(msg::kExportTableSummary);
   static const std::string kColumnAbbr = TextToCp932(msg::kExportColumnAbbr);
+  const bool utf8 = encoding == ExportEncoding::kUtf8;
+  // CP932 text goes in as it stands; its "&"s are settled once the page is
+  // whole.
+  const auto appendText = [utf8](std::string_view cp932, std::string& page) {
+    if (utf8)
+      AppendHtmlUtf8(cp932, page);
+    else
+      page += cp932;
+  };
   const int count = ClampColumnCount(columns.count);
   std::string page =
       "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
       "<html lang=\"ja\">\r\n<head>\r\n"
-      "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=Shift_JIS\">\r\n"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=";
+  page += utf8 ? "UTF-8" : "Shift_JIS";
+  page +=
+      "\">\r\n"
       "<meta name=\"author\" content=\"Listora\">\r\n<title>";
-  page += title;
+  appendText(title, page);
   page += "</title>\r\n</head>\r\n<body text=\"#" + HtmlColour(listStyle.text) +
           "\" bgcolor=\"#ffffff\">\r\n<table bgcolor=\"#" + HtmlColour(listStyle.background) +
-          "\" border=\"1\" summary=\"" + kSummary + "\">\r\n<colgroup>\r\n";
+          "\" border=\"1\" summary=\"" + (utf8 ? std::string(msg::kExportTableSummary) : kSummary) +
+          "\">\r\n<colgroup>\r\n";
   for (int c = 1; c < count; ++c) {
     page += "<col width=\"" + std::to_string(columns.widths[c]) + "\"";
     if (columns.formats[c] & kFormatRight) page += " align=\"right\"";
     page += ">\r\n";
   }
   page += "</colgroup>\r\n<tr>\r\n";
+  const std::string abbr = utf8 ? std::string(msg::kExportColumnAbbr) : kColumnAbbr;
   for (int c = 1; c < count; ++c) {
-    page += "\t<th abbr=\"" + kColumnAbbr + "\">";
-    page += FixedText(columns.names[c]);
+    page += "\t<th abbr=\"" + abbr + "\">";
+    appendText(FixedText(columns.names[c]), page);
     page += "</th>\r\n";
   }
   page += "</tr>\r\n";
@@ -144,13 +184,13 @@ std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listSt
     page += "<tr>\r\n";
     for (int c = 1; c < count; ++c) {
       page += "\t<td>";
-      page += items.Cell(row, c);
+      appendText(items.Cell(row, c), page);
       page += "</td>\r\n";
     }
     page += "</tr>\r\n";
   }
   page += "</table>\r\n</body>\r\n</html>";
-  ReplaceAmpersands(page);
+  if (!utf8) ReplaceAmpersands(page);
   return page;
 }
 

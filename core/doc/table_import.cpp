@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "core/doc/csv_reader.h"
 #include "core/text/text_file.h"
@@ -31,6 +32,11 @@ void AppendCell(const CsvField& field, std::string& scratch, std::string& out) {
   AppendCleanColumnText(scratch, out);
 }
 
+bool AllEmpty(const std::vector<CsvField>& fields) {
+  return std::all_of(fields.begin(), fields.end(),
+                     [](const CsvField& f) { return f.text.empty(); });
+}
+
 }  // namespace
 
 char ChooseSeparator(std::string_view cp932, const std::filesystem::path& file,
@@ -54,9 +60,19 @@ bool IsExportLayout(std::string_view cp932, char separator) {
   std::vector<CsvField> fields;
   if (reader.Read(fields) != CsvReader::Next::kRecord || reader.FieldCount() > kUserColumns)
     return false;
-  if (!std::all_of(fields.begin(), fields.end(), [](const CsvField& f) { return f.quoted; }))
-    return false;
-  return reader.Read(fields) == CsvReader::Next::kBlankLine;
+  const std::size_t names = reader.FieldCount();
+  const bool quoted =
+      std::all_of(fields.begin(), fields.end(), [](const CsvField& f) { return f.quoted; });
+  // Names as the export writes them are quoted; a spreadsheet that saves
+  // the file again drops the quotes but keeps a row of empty fields.
+  const CsvReader::Next spacer = reader.Read(fields);
+  const bool emptyRow =
+      spacer == CsvReader::Next::kRecord && reader.FieldCount() == names && AllEmpty(fields);
+  if (!emptyRow && !(spacer == CsvReader::Next::kBlankLine && quoted)) return false;
+  const CsvReader::Next first = reader.Read(fields);
+  // Without rows only the export's quotes tell names from an item.
+  if (first == CsvReader::Next::kEnd) return quoted;
+  return first == CsvReader::Next::kRecord && reader.FieldCount() == names;
 }
 
 ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options) {
@@ -68,6 +84,7 @@ ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options
   std::vector<CsvField> fields;
   std::string scratch;
   bool header = options.header;
+  bool afterHeader = false;
   int sinceStep = 0;
   while (table.Size() < options.maxItems) {
     const CsvReader::Next next = reader.Read(fields);
@@ -77,12 +94,19 @@ ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options
       table.errorLine = LineAt(cp932, reader.RecordStart());
       break;
     }
-    if (next == CsvReader::Next::kBlankLine) continue;
+    if (next == CsvReader::Next::kBlankLine) {
+      afterHeader = false;
+      continue;
+    }
+    // The fields left out are not seen, but they would be left out of the
+    // item as well.
+    if (std::exchange(afterHeader, false) && AllEmpty(fields)) continue;
     table.widest = static_cast<int>(std::max<std::size_t>(
         table.widest, std::min<std::size_t>(reader.FieldCount(), std::numeric_limits<int>::max())));
     const int kept = static_cast<int>(fields.size());
     if (header) {
       header = false;
+      afterHeader = true;
       for (const CsvField& field : fields) AppendCell(field, scratch, table.names.emplace_back());
       continue;
     }

@@ -31,13 +31,18 @@ char ChooseSeparator(std::string_view cp932, const std::filesystem::path& file,
                      ImportSeparator choice);
 
 // Whether the text is laid out as the program's CSV export writes it: a
-// line of names, each in quotes, then an empty line. Its first record then
-// names the columns.
+// line of names in quotes and an empty line, or, as a spreadsheet saves it
+// again, a line of names and a row of as many empty fields; then rows with
+// as many fields as there are names (a title over a table is no line of
+// names), or no rows after quoted names. Its first record then names the
+// columns.
 bool IsExportLayout(std::string_view cp932, char separator);
 
 struct ImportOptions {
   char separator = ',';
-  bool header = false;  // the first record names the columns
+  // The first record names the columns; a record of empty fields right
+  // after it is the export's empty line and no item.
+  bool header = false;
   // User columns the target holds; the fields after them are left out.
   int columns = kMaxColumns - 1;
   // Items to read at most (a preview reads a few).

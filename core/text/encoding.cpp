@@ -222,6 +222,24 @@ const Remap* RemapAt(std::string_view s, std::size_t i) {
   return nullptr;
 }
 
+// Characters the system's converter writes as the byte of another sign
+// ("¥" as the byte of "\\", "‾" as that of "~") without a look-alike of
+// their own in CP932: text keeps them as references, so they read back as
+// typed while the bytes stored before still read as "\\" and "~".
+constexpr std::array<std::string_view, 2> kKeptAsReferences{
+    "\xC2\xA5",      // U+00A5 yen sign
+    "\xE2\x80\xBE",  // U+203E overline
+};
+
+std::size_t KeptAsReferenceAt(std::string_view s, std::size_t i, char32_t& codePoint) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c != 0xC2 && c != 0xE2) return 0;
+  for (std::string_view kept : kKeptAsReferences) {
+    if (s.substr(i).starts_with(kept)) return DecodeUtf8At(s, i, codePoint);
+  }
+  return 0;
+}
+
 // Tag characters (U+E0000-U+E007F, as in flag emoji) are dropped by the
 // system's converter without an error, so they are caught before it.
 std::size_t TagLengthAt(std::string_view s, std::size_t i, char32_t& codePoint) {
@@ -242,18 +260,22 @@ bool MustEscapeAt(std::string_view utf8, std::size_t i) {
 }
 
 // UTF-8 -> CP932 with the six remaps and rejected characters through
-// `reject`; for text to be stored (`stored`), tag characters as references
-// and the "&" of a spelled reference escaped.
+// `reject`; for text to be stored (`stored`), tag characters and those kept
+// as references as references, and the "&" of a spelled reference escaped.
 std::string ConvertFromUtf8(std::string_view utf8, Rejection reject, bool stored) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t start = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const Remap* remap = RemapAt(utf8, i);
-    char32_t tag = 0;
-    const std::size_t tagLength = remap || !stored ? 0 : TagLengthAt(utf8, i, tag);
+    char32_t referenced = 0;
+    std::size_t referenceLength = 0;
+    if (stored && !remap) {
+      referenceLength = TagLengthAt(utf8, i, referenced);
+      if (referenceLength == 0) referenceLength = KeptAsReferenceAt(utf8, i, referenced);
+    }
     const bool escape = stored && MustEscapeAt(utf8, i);
-    if (!remap && tagLength == 0 && !escape) continue;
+    if (!remap && referenceLength == 0 && !escape) continue;
     Convert(FromUtf8(), utf8.substr(start, i - start), reject, out);
     if (remap) {
       out += remap->cp932;
@@ -261,8 +283,8 @@ std::string ConvertFromUtf8(std::string_view utf8, Rejection reject, bool stored
     } else if (escape) {
       out += kEscapedAmpersand;
     } else {
-      AppendCharReference(tag, out);
-      i += tagLength - 1;
+      AppendCharReference(referenced, out);
+      i += referenceLength - 1;
     }
     start = i + 1;
   }

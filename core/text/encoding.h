@@ -9,7 +9,9 @@
 // it converts, because text and paths differ in the characters whose CP932
 // form reads back as another sign ("〜" U+301C is stored as "～"): typed text
 // takes that form, a path takes the reference so it still names its file.
-// Typed text or a path that spells such a reference itself keeps it: its
+// "¥" U+00A5 and "‾" U+203E, which the system's converter would write as the
+// bytes of "\" and "~", are references in both (those bytes still read as
+// "\" and "~"). Typed text or a path that spells such a reference itself keeps it: its
 // "&" is stored as "&#x26;", and "&#x26;#x" reads as "&#x".
 // Conversion never fails or throws; bytes that are not UTF-8 (or not CP932)
 // become "?".

@@ -5,6 +5,7 @@
 #include "core/doc/export.h"
 #include "run_tool.h"
 #include "support/test_support.h"
+#include "support/zip_entry.h"
 
 namespace listora {
 namespace {
@@ -101,16 +102,78 @@ TEST(Ltbtool, ExportWritesTheProgramsBytes) {
   const Document doc = SampleDocument();
   WriteAll(dir / "doc.v1.ltb", Store(doc));
   const std::string file = (dir / "doc.v1.ltb").string();
-  for (const auto& [format, expected] :
-       {std::pair<std::string, std::string>{"txt", ExportText(doc.settings.columns, doc.items)},
-        {"csv", ExportCsv(doc.settings.columns, doc.items)},
-        {"html",
-         ExportHtml(doc.settings.columns, doc.settings.styles.pane[0], doc.items, "doc.v1.ltb")}}) {
-    const auto out = dir / ("out." + format);
-    const auto run = RunTool({"export", file, "--format", format, "-o", out.string()});
+  const auto& columns = doc.settings.columns;
+  const auto& style = doc.settings.styles.pane[0];
+  constexpr auto kUtf8 = ExportEncoding::kUtf8;
+  const struct {
+    std::vector<std::string> options;
+    std::string expected;
+  } cases[] = {
+      {{"--format", "txt"}, ExportText(columns, doc.items)},
+      {{"--format", "csv", "--encoding", "cp932"}, ExportCsv(columns, doc.items)},
+      {{"--format", "html"}, ExportHtml(columns, style, doc.items, "doc.v1.ltb")},
+      {{"--format", "txt", "--encoding", "utf-8"}, ExportText(columns, doc.items, kUtf8)},
+      {{"--format", "csv", "--encoding", "utf-8"}, ExportCsv(columns, doc.items, kUtf8)},
+      {{"--format", "html", "--encoding", "utf-8"},
+       ExportHtml(columns, style, doc.items, "doc.v1.ltb", kUtf8)},
+  };
+  for (const auto& c : cases) {
+    const auto out = dir / "out";
+    std::vector<std::string> args = {"export", file, "-o", out.string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto run = RunTool(args);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadAll(out), expected) << format;
+    EXPECT_EQ(ReadAll(out), c.expected) << c.options[1] << " " << c.options.size();
   }
+  const std::string out = (dir / "no").string();
+  EXPECT_EQ(RunTool({"export", file, "--format", "csv", "--encoding", "utf-16", "-o", out}).status,
+            1);
+  EXPECT_EQ(RunTool({"export", file, "--format", "xlsx", "--encoding", "utf-8", "-o", out}).status,
+            1);
+}
+
+// What a user types reaches a spreadsheet as shown, and a UTF-8 CSV comes
+// back in as the same document.
+TEST(Ltbtool, Utf8CsvAndWorkbookCarryEveryCharacter) {
+  TempDir dir;
+  Document doc = SampleDocument();
+  const std::vector<std::string> typed = {"한국어😀", "Café", "¥100", "‾", "007", "&#x41;"};
+  doc.items = ItemTable();
+  for (std::size_t i = 0; i + 1 < typed.size(); i += 2) {
+    ItemFields f;
+    f.columns[0] = "0";
+    f.columns[1] = Sj(typed[i]);
+    f.columns[2] = Sj(typed[i + 1]);
+    doc.items.AppendRow(f);
+  }
+  WriteAll(dir / "doc.ltb", Store(doc));
+  const std::string file = (dir / "doc.ltb").string();
+  const auto csv = dir / "doc.csv";
+  ASSERT_EQ(RunTool({"export", file, "--format", "csv", "--encoding", "utf-8", "-o", csv.string()})
+                .status,
+            0);
+  EXPECT_EQ(ReadAll(csv),
+            "\xEF\xBB\xBF\"名前\",\"No.2\"\r\n\r\n\"한국어😀\",\"Café\"\r\n"
+            "\"¥100\",\"‾\"\r\n\"007\",\"&#x41;\"\r\n");
+  const auto back = dir / "back.ltb";
+  ASSERT_EQ(RunTool({"import", csv.string(), "-o", back.string()}).status, 0);
+  Document imported;
+  ASSERT_EQ(LoadDocument(ReadAll(back), {}, imported).status, LoadStatus::kLoaded);
+  ASSERT_EQ(imported.ColumnCount(), 3);
+  EXPECT_EQ(FixedText(imported.settings.columns.names[1]), Sj("名前"));
+  ASSERT_EQ(imported.items.GetSize(), doc.items.GetSize());
+  for (int row = 0; row < doc.items.GetSize(); ++row)
+    for (int c = 1; c < 3; ++c) EXPECT_EQ(imported.items.Cell(row, c), doc.items.Cell(row, c));
+
+  const auto book = dir / "doc.xlsx";
+  ASSERT_EQ(RunTool({"export", file, "--format", "xlsx", "-o", book.string()}).status, 0);
+  const std::optional<std::string> sheet =
+      test::ZipEntry(ReadAll(book), "xl/worksheets/sheet1.xml");
+  ASSERT_TRUE(sheet);
+  for (const std::string& text : typed)
+    EXPECT_NE(sheet->find("<t>" + (text == "&#x41;" ? "&amp;#x41;" : text) + "</t>"),
+              std::string::npos)
+        << text;
 }
 
 TEST(Ltbtool, SaveKeepsOrChangesTheProtection) {

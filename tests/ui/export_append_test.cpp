@@ -1,4 +1,4 @@
-// Export to text, HTML and CSV, and append-open, through the running
+// Export to text, HTML, CSV and a workbook, and append-open, through the running
 // application.
 
 #include <gtest/gtest.h>
@@ -50,6 +50,7 @@ std::filesystem::path WriteDocument(const std::filesystem::path& file, const std
 ExportFormat FormatOf(int command) {
   if (command == cmd::kExportHtml) return ExportFormat::kHtml;
   if (command == cmd::kExportCsv) return ExportFormat::kCsv;
+  if (command == cmd::kExportXlsx) return ExportFormat::kXlsx;
   return ExportFormat::kText;
 }
 
@@ -67,29 +68,53 @@ TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
   ColumnDescriptors shown = data.settings.columns;
   shown.widths[1] = 123;
 
+  const ViewStyle& style = data.settings.styles.pane[ViewStyles::kList];
+  constexpr auto kUtf8 = ExportEncoding::kUtf8;
   struct Case {
     int command;
+    int fileType;  // 0: code page 932, 1: UTF-8
     const char* chosen;
     const char* written;
     const char* proposed;
     std::string expected;
   };
   const Case cases[] = {
-      {cmd::kExportText, "out.txt", "out.txt", "a.txt", ExportText(shown, data.items)},
-      {cmd::kExportHtml, "page.htm", "page.htm", "a.htm",
-       ExportHtml(shown, data.settings.styles.pane[ViewStyles::kList], data.items, "a.b.ltb")},
+      {cmd::kExportText, 0, "out.txt", "out.txt", "a.txt", ExportText(shown, data.items)},
+      {cmd::kExportHtml, 0, "page.htm", "page.htm", "a.htm",
+       ExportHtml(shown, style, data.items, "a.b.ltb")},
       // A name typed without an extension gets the format's.
-      {cmd::kExportCsv, "table", "table.csv", "a.csv", ExportCsv(shown, data.items)},
+      {cmd::kExportCsv, 0, "table", "table.csv", "a.csv", ExportCsv(shown, data.items)},
+      {cmd::kExportText, 1, "out8.txt", "out8.txt", "a.txt", ExportText(shown, data.items, kUtf8)},
+      {cmd::kExportHtml, 1, "page8.htm", "page8.htm", "a.htm",
+       ExportHtml(shown, style, data.items, "a.b.ltb", kUtf8)},
+      {cmd::kExportCsv, 1, "table8", "table8.csv", "a.csv", ExportCsv(shown, data.items, kUtf8)},
   };
   for (const Case& c : cases) {
     Script().Reset();
     Script().saveFiles = {Path(dir / c.chosen)};
+    Script().saveFileTypes = {c.fileType};
     SendCommand(c.command);
     ASSERT_EQ(Script().Kinds(), Kinds{"save"}) << c.written;
     EXPECT_EQ(Script().asked[0].defaultName, Path(dir / c.proposed));
+    // Two file types, code page 932 first.
+    const wxString types = Script().asked[0].wildcard;
+    EXPECT_EQ(types.Freq('|'), 3) << types;
+    EXPECT_FALSE(types.BeforeFirst('|').Contains("UTF-8")) << types;
+    EXPECT_TRUE(types.AfterFirst('|').AfterFirst('|').Contains("UTF-8")) << types;
     EXPECT_EQ(ReadAll(dir / c.written), c.expected) << c.written;
   }
   EXPECT_NE(ReadAll(dir / "page.htm").find("<col width=\"123\">"), std::string::npos);
+
+  // The workbook: one file type, the name's extension completed.
+  Script().Reset();
+  Script().saveFiles = {Path(dir / "book")};
+  SendCommand(cmd::kExportXlsx);
+  ASSERT_EQ(Script().Kinds(), Kinds{"save"});
+  EXPECT_EQ(Script().asked[0].defaultName, Path(dir / "a.xlsx"));
+  EXPECT_EQ(Script().asked[0].wildcard.Freq('|'), 1);
+  const std::string book = ReadAll(dir / "book.xlsx");
+  EXPECT_EQ(book.substr(0, 4), "PK\x03\x04");
+  EXPECT_NE(book.find("xl/worksheets/sheet1.xml"), std::string::npos);
   EXPECT_FALSE(CurrentDoc().IsModified());
 }
 
@@ -97,7 +122,7 @@ TEST(Export, AnExistingFileIsReplacedOnlyAfterYes) {
   StartFresh();
   TempDir dir;
   Open(WriteDocument(dir / "doc.ltb", "a", 2));
-  const int commands[] = {cmd::kExportText, cmd::kExportHtml, cmd::kExportCsv};
+  const int commands[] = {cmd::kExportText, cmd::kExportHtml, cmd::kExportCsv, cmd::kExportXlsx};
   for (const int command : commands) {
     const std::string extension(ExportExtension(FormatOf(command)));
     const std::filesystem::path existing = dir / ("s2b." + extension);

@@ -57,26 +57,27 @@ TEST(KeptText, TypedIntoACellAndFoundByTheListSearch) {
   ASSERT_TRUE(List().BeginCellEdit(2, 1));
   wxTextCtrl* box = List().CellEditor();
   ASSERT_NE(box, nullptr);
-  box->ChangeValue(U("한국어 😀 Café a〜b"));
+  box->ChangeValue(U("한국어 😀 Café a〜b ¥100"));
   wxCommandEvent enter(wxEVT_TEXT_ENTER, box->GetId());
   enter.SetEventObject(box);
   box->GetEventHandler()->ProcessEvent(enter);
   Pump();
   EXPECT_EQ(Items().Cell(2, 1),
             "&#xD55C;&#xAD6D;&#xC5B4; &#x1F600; Caf&#xE9; a\x81\x60"
-            "b");
-  // "〜" is text here: it shows as the sign its stored form reads back as.
-  EXPECT_EQ(List().GetItemText(2, 1), U("한국어 😀 Café a～b"));
+            "b &#xA5;100");
+  // "〜" is text here: it shows as the sign its stored form reads back as;
+  // "¥" has no such sign and is kept.
+  EXPECT_EQ(List().GetItemText(2, 1), U("한국어 😀 Café a～b ¥100"));
 
   SearchBox* search = App().Frame()->SearchField();
   search->SetValue(U("😀"));
   SendCommand(cmd::kSearch);
-  EXPECT_EQ(List().GetItemText(0, 1), U("한국어 😀 Café a～b"));
+  EXPECT_EQ(List().GetItemText(0, 1), U("한국어 😀 Café a～b ¥100"));
   ASSERT_GE(search->GetCount(), 1u);
   EXPECT_EQ(search->GetString(0), U("😀"));
   search->SetValue(U("a〜b"));
   SendCommand(cmd::kSearch);
-  EXPECT_EQ(List().GetItemText(0, 1), U("한국어 😀 Café a～b"));
+  EXPECT_EQ(List().GetItemText(0, 1), U("한국어 😀 Café a～b ¥100"));
   ASSERT_EQ(Script().asked.size(), 2u);
   EXPECT_EQ(Script().asked[0].text, U("\"😀\" を含むアイテムが 1 個見つかりました。"));
   EXPECT_EQ(Script().asked[1].text, U("\"a～b\" を含むアイテムが 1 個見つかりました。"));

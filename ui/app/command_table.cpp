@@ -358,6 +358,11 @@ const Command kCommands[] = {
      .prompt = "CSV形式でファイル作成",
      .tip = "CSVへ出力",
      .run = DocRuns<&ListoraDoc::OnExport>},
+    {.id = cmd::kExportXlsx,
+     .menuText = "XLSX出力(&X)",
+     .prompt = "XLSX形式でファイル作成",
+     .tip = "XLSXへ出力",
+     .run = DocRuns<&ListoraDoc::OnExport>},
 
     // The Help menu.
     {.id = cmd::kHelp, .menuText = "ヘルプ\t\tF1(&H)", .run = ShowHelpPage},

@@ -99,6 +99,7 @@ enum : int {
   kMoveFirst = FromResourceId(32860),
   kMoveMiddle = FromResourceId(32861),
   kImport = FromResourceId(32862),
+  kExportXlsx = FromResourceId(32863),
   kNextPane = FromResourceId(57680),
   kPreviousPane = FromResourceId(57681),
   kToggleToolBar = FromResourceId(59392),

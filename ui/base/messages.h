@@ -42,6 +42,12 @@ inline constexpr std::string_view kDocumentFilter = "Listoraファイル (*.ltb)
 inline constexpr std::string_view kTextFilter = "テキストファイル (*.txt)|*.txt";
 inline constexpr std::string_view kHtmlFilter = "HTMLファイル (*.html, *.htm)|*.html;*.htm";
 inline constexpr std::string_view kCsvFilter = "CSVファイル (*.csv)|*.csv";
+// The UTF-8 file type each export offers after its code page 932 one.
+inline constexpr std::string_view kTextUtf8Filter = "テキストファイル UTF-8 (*.txt)|*.txt";
+inline constexpr std::string_view kHtmlUtf8Filter =
+    "HTMLファイル UTF-8 (*.html, *.htm)|*.html;*.htm";
+inline constexpr std::string_view kCsvUtf8Filter = "CSVファイル UTF-8 (*.csv)|*.csv";
+inline constexpr std::string_view kXlsxFilter = "XLSXファイル (*.xlsx)|*.xlsx";
 inline constexpr std::string_view kImageFilter =
     "画像ファイル (*.jpg, *.jpeg, *.bmp, *.gif)|*.jpg;*.jpeg;*.bmp;*.gif";
 

@@ -51,8 +51,10 @@ class Prompt {
                                 const wxString& initial) = 0;
   virtual wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
                                   const wxString& folder) = 0;
+  // `fileType` (when given) receives the file type of `wildcard` chosen,
+  // counted from 0; the first is shown first.
   virtual wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
-                            const wxString& wildcard) = 0;
+                            const wxString& wildcard, int* fileType) = 0;
 };
 
 // The installed prompt. Installing returns the one it replaces.

@@ -11,10 +11,10 @@
 namespace listora {
 
 wxString ChooseSavePath(wxWindow* owner, const wxString& title, const wxString& proposed,
-                        const wxString& wildcard, const wxString& extension) {
+                        const wxString& wildcard, const wxString& extension, int* fileType) {
   wxString name = proposed;
   for (;;) {
-    wxString path = ThePrompt().SaveFile(owner, title, name, wildcard);
+    wxString path = ThePrompt().SaveFile(owner, title, name, wildcard, fileType);
     if (path.empty()) return path;
     if (wxFileName(path).GetExt().empty()) path += "." + extension;
     std::error_code ec;

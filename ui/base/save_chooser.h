@@ -12,7 +12,9 @@ namespace listora {
 // The path to write, or empty when the user gave up. `proposed` may carry
 // a folder, where the chooser starts; `extension` has no dot. An existing
 // file is replaced only after a Yes; a No shows the chooser again.
+// `fileType` (when given) receives the file type chosen, counted from 0.
 wxString ChooseSavePath(wxWindow* owner, const wxString& title, const wxString& proposed,
-                        const wxString& wildcard, const wxString& extension);
+                        const wxString& wildcard, const wxString& extension,
+                        int* fileType = nullptr);
 
 }  // namespace listora

@@ -94,11 +94,13 @@ wxArrayString WxPrompt::OpenFiles(wxWindow* owner, const wxString& title, const 
 }
 
 wxString WxPrompt::SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
-                            const wxString& wildcard) {
+                            const wxString& wildcard, int* fileType) {
   const wxFileName proposed(defaultName);
   wxFileDialog dialog(owner, title, proposed.GetPath(), proposed.GetFullName(), wildcard,
                       wxFD_SAVE);
-  return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+  if (dialog.ShowModal() != wxID_OK) return wxString();
+  if (fileType) *fileType = dialog.GetFilterIndex();
+  return dialog.GetPath();
 }
 
 }  // namespace listora

@@ -23,7 +23,7 @@ class WxPrompt final : public Prompt {
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
                           const wxString& folder) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
-                    const wxString& wildcard) override;
+                    const wxString& wildcard, int* fileType) override;
 };
 
 }  // namespace listora

@@ -1,5 +1,6 @@
-// The export commands: the whole item table written as text, HTML or CSV.
-// The document itself is not changed.
+// The export commands: the whole item table written as text, HTML or CSV
+// (each in code page 932 or UTF-8) or as a workbook. The document itself is
+// not changed.
 
 #include <wx/app.h>
 #include <wx/filename.h>
@@ -7,7 +8,9 @@
 #include <filesystem>
 
 #include "core/base/file_io.h"
+#include "core/base/messages.h"
 #include "core/doc/export.h"
+#include "core/doc/xlsx_export.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
@@ -23,16 +26,23 @@ namespace {
 ExportFormat FormatOf(int command) {
   if (command == cmd::kExportHtml) return ExportFormat::kHtml;
   if (command == cmd::kExportCsv) return ExportFormat::kCsv;
+  if (command == cmd::kExportXlsx) return ExportFormat::kXlsx;
   return ExportFormat::kText;
 }
 
+// The chooser's file types: code page 932 first, as exports always were,
+// then UTF-8.
 wxString ExportWildcard(ExportFormat format) {
+  const auto types = [](std::string_view cp932, std::string_view utf8) {
+    return Utf8(cp932) + "|" + Utf8(utf8);
+  };
   switch (format) {
-    case ExportFormat::kHtml: return Utf8(msg::kHtmlFilter);
-    case ExportFormat::kCsv: return Utf8(msg::kCsvFilter);
+    case ExportFormat::kHtml: return types(msg::kHtmlFilter, msg::kHtmlUtf8Filter);
+    case ExportFormat::kCsv: return types(msg::kCsvFilter, msg::kCsvUtf8Filter);
+    case ExportFormat::kXlsx: return Utf8(msg::kXlsxFilter);
     case ExportFormat::kText: break;
   }
-  return Utf8(msg::kTextFilter);
+  return types(msg::kTextFilter, msg::kTextUtf8Filter);
 }
 
 }  // namespace
@@ -41,28 +51,42 @@ void ListoraDoc::OnExport(wxCommandEvent& event) {
   if (data_.items.GetSize() == 0) return;
   wxWindow* owner = Owner();
   const ExportFormat format = FormatOf(event.GetId());
+  // Refused before the user picks a file for it.
+  if (format == ExportFormat::kXlsx && !FitsSheet(data_.items.GetSize())) {
+    ThePrompt().Error(owner, Utf8(msg::kXlsxTooManyRows));
+    return;
+  }
   const std::string title = TextFromWx(GetUserReadableName());
 
   const wxFileName proposed(ChooserFolder(this, Program()), ToWx(ProposeExportName(title, format)));
-  const wxString path = ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), proposed.GetFullPath(),
-                                       ExportWildcard(format), Utf8(ExportExtension(format)));
+  int fileType = 0;
+  const wxString path =
+      ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), proposed.GetFullPath(), ExportWildcard(format),
+                     Utf8(ExportExtension(format)), &fileType);
   if (path.empty()) return;
   RememberChosenFile(path, Program());
+  const std::filesystem::path target(path.utf8_string());
 
   // The document keeps the widths as the user left them on screen.
   const ColumnDescriptors& columns = data_.settings.columns;
+  FileError error;
+  if (format == ExportFormat::kXlsx) {
+    if (!ExportXlsx(target, columns, data_.items, title, &error, SpecialTarget::kRefuse))
+      ThePrompt().Error(owner, Utf8(error.what));
+    return;
+  }
+  const ExportEncoding encoding = fileType == 1 ? ExportEncoding::kUtf8 : ExportEncoding::kCp932;
   std::string bytes;
   switch (format) {
-    case ExportFormat::kText: bytes = ExportText(columns, data_.items); break;
-    case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items); break;
+    case ExportFormat::kText: bytes = ExportText(columns, data_.items, encoding); break;
+    case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items, encoding); break;
     case ExportFormat::kHtml:
-      bytes =
-          ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items, title);
+      bytes = ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items, title,
+                         encoding);
       break;
+    case ExportFormat::kXlsx: break;
   }
-  FileError error;
-  if (!WriteFileAtomically(std::filesystem::path(path.utf8_string()), bytes, &error,
-                           SpecialTarget::kRefuse))
+  if (!WriteFileAtomically(target, bytes, &error, SpecialTarget::kRefuse))
     ThePrompt().Error(owner, Utf8(error.what));
 }
 

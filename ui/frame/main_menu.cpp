@@ -75,6 +75,7 @@ wxMenu* MakeExportMenu() {
   AppendCommand(*menu, cmd::kExportText);
   AppendCommand(*menu, cmd::kExportHtml);
   AppendCommand(*menu, cmd::kExportCsv);
+  AppendCommand(*menu, cmd::kExportXlsx);
   return menu;
 }
 

@@ -90,5 +90,21 @@ TEST(Export, KeptCharactersReachTheBrowserAsCharacters) {
             std::string::npos);
 }
 
+TEST(Export, Utf8WritesEveryCharacterAsItself) {
+  // Typed: references to characters code page 932 lacks, a typed reference,
+  // "¥" and "‾"; stored "\\" and "~" stay what they are.
+  Table t({Sj("名前"), "Q"}, {{Sj("한국어😀 ¥100 ‾ \\~"), Sj("&#x41; & \"q\"")}});
+  EXPECT_EQ(ExportText(t.columns, t.items, ExportEncoding::kUtf8),
+            "名前/Q\r\n\r\n한국어😀 ¥100 ‾ \\~/&#x41; & \"q\"\r\n");
+  EXPECT_EQ(ExportCsv(t.columns, t.items, ExportEncoding::kUtf8),
+            "\xEF\xBB\xBF\"名前\",\"Q\"\r\n\r\n\"한국어😀 ¥100 ‾ \\~\",\"&#x41; & \"\"q\"\"\"\r\n");
+  const std::string page = ExportHtml(t.columns, {}, t.items, Sj("한&.ltb"), ExportEncoding::kUtf8);
+  for (const std::string part :
+       {"content=\"text/html;charset=UTF-8\"", "<title>한&amp;.ltb</title>", "summary=\"データ\"",
+        "<th abbr=\"カラム名\">名前</th>",
+        "<td>한국어😀 ¥100 ‾ \\~</td>\r\n\t<td>&amp;#x41; &amp; \"q\"</td>"})
+    EXPECT_NE(page.find(part), std::string::npos) << part;
+}
+
 }  // namespace
 }  // namespace listora

@@ -7,6 +7,7 @@
 #include "core/doc/columns.h"
 #include "core/doc/csv_reader.h"
 #include "core/doc/export.h"
+#include "core/text/encoding.h"
 #include "core/text/text_file.h"
 #include "support/test_support.h"
 
@@ -82,6 +83,25 @@ TEST(TableImport, SeparatorFromTheFileOrAsChosen) {
   EXPECT_TRUE(IsExportLayout("\"a\",\"b\"\r\n\r\n\"1\",\"2\"\r\n", ','));
   EXPECT_FALSE(IsExportLayout("a,\"b\"\r\n\r\n", ','));
   EXPECT_FALSE(IsExportLayout("\"a\",\"b\"\r\n\"1\",\"2\"\r\n", ','));
+  // Saved again by a spreadsheet: quotes only where needed, the empty line
+  // as a row of empty fields.
+  EXPECT_TRUE(IsExportLayout("a,b\r\n,\r\n1,2\r\n", ','));
+  EXPECT_TRUE(IsExportLayout("a\tb\r\n\t\r\n1\t2\r\n", '\t'));
+  EXPECT_TRUE(IsExportLayout("\"a\"\r\n\r\n1\r\n", ','));
+  EXPECT_TRUE(IsExportLayout("\"a\"\r\n\"\"\r\n1\r\n", ','));
+  for (const std::string text : {
+           "Title\r\n\r\na,b\r\n1,2\r\n",                   // a title over a table
+           "\"Title\"\r\n\r\na,b\r\n",                      // the same in quotes
+           "Title\r\n\r\nx\r\n", "a,b\r\n\r\n1,2\r\n",      // unquoted: items
+           "a,b\r\n,,\r\n1,2\r\n", "a,b\r\n,x\r\n1,2\r\n",  // not the empty line
+           "a,b\r\n\r\n1,2,3\r\n", "a,b\r\n,\r\n",          // rows unlike the names, or none
+       })
+    EXPECT_FALSE(IsExportLayout(text, ',')) << text;
+  ImportOptions options;
+  options.header = true;
+  const ImportedTable table = ImportRecords("a,b\r\n,\r\n1,2\r\n,\r\n", options);
+  EXPECT_EQ(table.names, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(table.Size(), 2);  // only the row right after the names is no item
 }
 
 TEST(TableImport, RecordsBecomeCleanItemsAfterTheTablesRows) {
@@ -162,25 +182,52 @@ std::string RandomText(std::mt19937& random, std::size_t maxBytes) {
   return text;
 }
 
-TEST(TableImport, ExportedCsvImportsAsTheSameTable) {
+// Text as typed, of pieces with characters from every plane, references
+// typed as text, the two kept as references and the seven stored as their
+// look-alikes; stored as text entering a document is.
+std::string RandomTypedText(std::mt19937& random, std::size_t maxBytes) {
+  static const std::vector<std::string> pieces = {
+      "a",         " ", "\"", ",", "\t", "&",          "&#x41;",     "&#x26;",
+      "&#x1F600;", "é", "표", "😀", "𠮷", "\U00010000", "\U000E0067", "\U0010FFFD",
+      "¥",         "‾", "\\", "~", "〜", "～",         "−",          "‖",
+      "—",         "¢", "£",  "¬", "表", "ｶ",          "ソ"};
+  std::string typed;
+  std::string stored;
+  const int count = std::uniform_int_distribution<int>(0, 6)(random);
+  for (int i = 0; i < count; ++i) {
+    const std::string longer = typed + pieces[random() % pieces.size()];
+    std::string form = TextToCp932(longer);
+    if (form.size() > maxBytes) break;
+    typed = longer;
+    stored = std::move(form);
+  }
+  return stored;
+}
+
+using TextMaker = std::string (*)(std::mt19937&, std::size_t);
+
+// Random tables of cells `make` writes, exported as CSV in `encoding` and
+// imported as ltbtool imports a file: the same names and cells come back.
+void ExpectCsvRoundTrips(TextMaker make, ExportEncoding encoding, TextEncoding detected) {
   std::mt19937 random(22);
   for (int round = 0; round < 300; ++round) {
     ColumnDescriptors columns{};
     columns.count = static_cast<std::uint16_t>(std::uniform_int_distribution<int>(2, 11)(random));
     for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(columns, c);
     for (int c = 1; c < columns.count; ++c)
-      SetFixedText(columns.names[c], RandomText(random, kColumnNameSize - 1));
+      SetFixedText(columns.names[c], make(random, kColumnNameSize - 1));
     ItemTable items;
     const int rows = std::uniform_int_distribution<int>(0, 8)(random);
     for (int r = 0; r < rows; ++r) {
       ItemFields fields;
       fields.columns[0] = "0";
-      for (int c = 1; c < columns.count; ++c) fields.columns[c] = RandomText(random, 60);
+      for (int c = 1; c < columns.count; ++c) fields.columns[c] = make(random, 60);
       items.AppendRow(fields);
     }
 
-    const DecodedText text = DecodeTextFile(ExportCsv(columns, items), TextEncoding::kAuto);
-    ASSERT_EQ(text.encoding, TextEncoding::kCp932);
+    const DecodedText text =
+        DecodeTextFile(ExportCsv(columns, items, encoding), TextEncoding::kAuto);
+    ASSERT_EQ(text.encoding, detected);
     ImportOptions options;
     options.separator = ChooseSeparator(text.cp932, "doc.csv", ImportSeparator::kAuto);
     ASSERT_EQ(options.separator, ',');
@@ -199,6 +246,14 @@ TEST(TableImport, ExportedCsvImportsAsTheSameTable) {
       EXPECT_EQ(FixedText(imported.names[c]), FixedText(columns.names[c]));
     EXPECT_EQ(Cells(back, columns.count - 1), Cells(items, columns.count - 1));
   }
+}
+
+TEST(TableImport, ExportedCsvImportsAsTheSameTable) {
+  ExpectCsvRoundTrips(RandomText, ExportEncoding::kCp932, TextEncoding::kCp932);
+}
+
+TEST(TableImport, Utf8CsvImportsAsTheSameCells) {
+  ExpectCsvRoundTrips(RandomTypedText, ExportEncoding::kUtf8, TextEncoding::kUtf8);
 }
 
 }  // namespace

@@ -33,6 +33,8 @@ TEST(EncodingTest, CharactersCp932CannotHoldBecomeReferencesAndComeBack) {
       // would drop silently.
       {"\U0001F3F4\U000E0067\U000E007F", "&#x1F3F4;&#xE0067;&#xE007F;"},
       {"表한ソ", "\x95\x5C&#xD55C;\x83\x5C"},
+      // The converter's bytes for these are those of "\" and "~".
+      {"¥100‾", "&#xA5;100&#x203E;"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.utf8);
@@ -40,8 +42,11 @@ TEST(EncodingTest, CharactersCp932CannotHoldBecomeReferencesAndComeBack) {
     EXPECT_EQ(PathToCp932(c.utf8), c.cp932);
     EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8);
   }
+  // Bytes stored before still read as the signs they are.
+  EXPECT_EQ(Cp932ToUtf8("\\100~"), "\\100~");
   // Passwords keep the bytes a Windows peer derives.
   EXPECT_EQ(PasswordToCp932("a😀한b"), "a??b");
+  EXPECT_EQ(PasswordToCp932("¥‾"), "\\~");
 }
 
 TEST(EncodingTest, OneWayCharactersKeepTheirFormInTextButNotInPaths) {
@@ -70,6 +75,9 @@ TEST(EncodingTest, OneWayCharactersKeepTheirFormInTextButNotInPaths) {
   // Only whole characters are spelt anew: "ム`" is 83 81 60, "ヂ" 83 61.
   for (const std::string text : {"\x83\x81\x60", "\x83\x61", "a\x81", "&#x301C;", "x"})
     EXPECT_EQ(OneWayFormsAsReferences(text), text);
+  // The seventh pair is the system converter's own: "—" U+2014 is "―".
+  EXPECT_EQ(TextToCp932("\u2014"), "\x81\x5C");
+  EXPECT_EQ(Cp932ToUtf8("\x81\x5C"), "\u2015");
   // In a path, "¥" must not become the byte of "\", which separates.
   EXPECT_EQ(PathToCp932("a\u00A5b"), "a&#xA5;b");
 }

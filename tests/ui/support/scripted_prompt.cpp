@@ -78,8 +78,10 @@ wxArrayString ScriptedPrompt::OpenFiles(wxWindow*, const wxString& title, const 
 }
 
 wxString ScriptedPrompt::SaveFile(wxWindow*, const wxString& title, const wxString& defaultName,
-                                  const wxString&) {
-  asked.push_back({"save", title, defaultName});
+                                  const wxString& wildcard, int* fileType) {
+  asked.push_back({"save", title, defaultName, {}, wildcard});
+  const int type = Take(saveFileTypes, 0);
+  if (fileType) *fileType = type;
   return Take(saveFiles, wxString());
 }
 

@@ -18,6 +18,7 @@ struct Asked {
   wxString text;              // the message, or the chooser's title
   wxString defaultName = {};  // the name a save chooser proposes
   wxString folder = {};       // the folder an open chooser starts in
+  wxString wildcard = {};     // the file types a save chooser offers
 };
 
 class ScriptedPrompt final : public Prompt {
@@ -30,6 +31,7 @@ class ScriptedPrompt final : public Prompt {
   std::deque<wxString> folders;
   std::deque<wxArrayString> openFileLists;
   std::deque<wxString> saveFiles;
+  std::deque<int> saveFileTypes;  // the file type chosen with each save answer
   std::vector<Asked> asked;
 
   void Reset();
@@ -52,7 +54,7 @@ class ScriptedPrompt final : public Prompt {
   wxArrayString OpenFiles(wxWindow* owner, const wxString& title, const wxString& wildcard,
                           const wxString& folder) override;
   wxString SaveFile(wxWindow* owner, const wxString& title, const wxString& defaultName,
-                    const wxString& wildcard) override;
+                    const wxString& wildcard, int* fileType) override;
 };
 
 }  // namespace listora::test
