@@ -513,7 +513,7 @@ TEST(DocumentSave, AFileChangedOnDiskIsReplacedOnlyAfterYes) {
 TEST(DocumentSave, RunningOutOfMemoryEndsOnlyTheSave) {
   StartFresh();
   TempDir dir;
-  const std::filesystem::path file = WriteDocument(dir, SmallDocument(50000));
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(80000));
   Open(file);
   const std::string before = ReadAll(file);
   ASSERT_GT(before.size(), std::size_t{1} << 20);
