@@ -263,10 +263,10 @@ class Session {
     const int whole = result.wholeItems;
     const int kept = loaded.items.GetSize();
     if (result.status != LoadStatus::kLoaded || !result.endedEarly || whole >= Rows() ||
-        (kept != whole && kept != whole + 1))
+        kept != whole)
       std::abort();
     // An enciphered file loses the rest of a cut block, so the cut may lie
-    // before the last row kept; the whole ones read as stored.
+    // before the last row kept; the rows kept read as stored.
     for (int row = 0; row < whole; ++row)
       if (!SameRow(loaded.items, row, model_[row].fields, columns_)) std::abort();
   }

@@ -51,24 +51,21 @@ std::optional<std::string> AskOnTerminal(const std::string& prompt) {
   return line;
 }
 
-// The first line of `in` (one trailing CR dropped), refused like a password
-// file when it runs past the same limit.
-std::string ReadPasswordLine(std::istream& in) {
-  std::string line;
-  char c;
-  while (in.get(c) && c != '\n') {
-    // Endless input (/dev/zero) must not be waited for nor kept.
-    if (line.size() == kMaxPasswordFileBytes) {
-      char reason[64];
-      std::snprintf(reason, sizeof reason, std::string(listora::msg::kFileTooLargeFormat).c_str(),
-                    kMaxPasswordFileBytes);
-      throw ToolError{kExitPassword, "「standard input」" + std::string(listora::msg::kCannotRead) +
-                                         ": " + reason};
-    }
-    line += c;
+// Standard input up to its end, bounded as a password file is, so that
+// "--password-stdin < F" takes the bytes "--password-file F" takes.
+std::string ReadPasswordInput(std::istream& in) {
+  std::string bytes(kMaxPasswordFileBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // Endless input (/dev/zero) must not be waited for nor kept.
+  if (bytes.size() > kMaxPasswordFileBytes) {
+    char reason[64];
+    std::snprintf(reason, sizeof reason, std::string(listora::msg::kFileTooLargeFormat).c_str(),
+                  kMaxPasswordFileBytes);
+    throw ToolError{kExitPassword,
+                    "「standard input」" + std::string(listora::msg::kCannotRead) + ": " + reason};
   }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+  return DropOneLineBreak(std::move(bytes));
 }
 
 std::filesystem::path ExecutableDir() {
@@ -95,7 +92,7 @@ std::string PasswordSource::Get(const std::filesystem::path& forFile) {
   if (file_) {
     cached_ = ReadPasswordFile(*file_);
   } else if (fromStdin_) {
-    cached_ = listora::PasswordToCp932(ReadPasswordLine(std::cin));
+    cached_ = listora::PasswordToCp932(ReadPasswordInput(std::cin));
   } else if (auto typed = AskOnTerminal("Password for " + forFile.string() + ": ")) {
     cached_ = listora::PasswordToCp932(*typed);
   } else {
@@ -126,9 +123,18 @@ void FlushStandardOutput() {
 }
 
 void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
+  // What was printed goes first where OUT is standard output.
+  FlushStandardOutput();
+  listora::WriteOptions options;
+  options.beforeInPlace = [](const std::string& notice) {
+    std::cerr << "ltbtool: warning: " << notice << '\n';
+  };
+  listora::WriteReport report;
   listora::FileError error;
-  if (!listora::WriteFileAtomically(file, bytes, &error))
+  if (!listora::WriteFile(file, bytes, options, &report, &error))
     throw ToolError{kExitWriteFailed, error.what};
+  for (const std::string& warning : report.warnings)
+    std::cerr << "ltbtool: warning: " << warning << '\n';
 }
 
 LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords) {

@@ -1,22 +1,14 @@
 #pragma once
-// Which file a path names and when it was last written: taken when a
-// document is opened or saved, and compared before it is saved again to see
-// whether someone else wrote it in between.
+// The stamp of a document's file (core/base/file_io.h): taken when it is
+// opened or saved, and compared before it is saved again to see whether
+// someone else wrote it in between.
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 
+#include "core/base/file_io.h"
+
 namespace listora {
-
-struct FileStamp {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::int64_t modifiedNs = 0;
-  std::int64_t size = 0;
-
-  bool operator==(const FileStamp&) const = default;
-};
 
 // The stamp of the regular file `file` names (links followed); nullopt when
 // there is none.

@@ -1,13 +1,19 @@
 #include "core/base/file_io.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -70,11 +76,17 @@ bool NameUnnamed(int fd, const std::filesystem::path& target, std::filesystem::p
   return false;
 }
 
+// A descriptor someone else opened without blocking (a pipe on standard
+// output) is waited for while it is full.
 bool WriteAllBytes(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
+      if (errno == EAGAIN) {
+        pollfd wait{fd, POLLOUT, 0};
+        if (poll(&wait, 1, -1) >= 0 || errno == EINTR) continue;
+      }
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -90,7 +102,7 @@ bool Sync(int fd) {
 }
 
 // Makes the rename itself durable. File systems that cannot sync a folder
-// say so with EINVAL; that is no failure of the write.
+// say so with EINVAL; that is no failure at all.
 bool SyncFolder(const std::filesystem::path& folder) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -101,18 +113,63 @@ bool SyncFolder(const std::filesystem::path& folder) {
   return synced;
 }
 
-// The replacement takes the old file's owner, group and permissions. Only
-// root may give a file to another user, and others only a group they belong
-// to; what may not be kept stays the saver's, as with any new file. The
-// owner goes first, as changing it clears the set-ID bits.
-bool FillReplacement(int fd, const struct stat* old, std::string_view bytes) {
+std::int64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// Copies the extended attributes of `from` onto the new file, which carry
+// its ACLs too (system.posix_acl_access); the names refused go to `lost`.
+void CopyAttributes(const std::filesystem::path& from, int to, std::vector<std::string>& lost) {
+  ssize_t size = listxattr(from.c_str(), nullptr, 0);
+  if (size <= 0) return;  // none, or a file system without them
+  std::string names(static_cast<std::size_t>(size), '\0');
+  size = listxattr(from.c_str(), names.data(), names.size());
+  if (size <= 0) return;
+  names.resize(static_cast<std::size_t>(size));
+  std::string value;
+  for (std::size_t at = 0; at < names.size();) {
+    const std::string name(names.c_str() + at);
+    at += name.size() + 1;
+    if (name.empty()) continue;
+    ssize_t length = getxattr(from.c_str(), name.c_str(), nullptr, 0);
+    if (length >= 0) {
+      value.resize(static_cast<std::size_t>(length));
+      length = getxattr(from.c_str(), name.c_str(), value.data(), value.size());
+    }
+    if (length < 0 ||
+        fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(length), 0) != 0)
+      lost.push_back(name);
+  }
+}
+
+// The replacement takes the old file's owner, group, permissions and
+// extended attributes. Only root may give a file to another user, and
+// others only a group they belong to; what may not be kept stays the
+// saver's, as with any new file. The owner goes first, as changing it
+// clears the set-ID bits, and the ACLs after the permissions, whose group
+// bits they set.
+bool FillReplacement(int fd, const struct stat* old, const std::filesystem::path& target,
+                     std::string_view bytes, std::vector<std::string>& lost) {
+  lost.clear();
   if (old) {
     if (fchown(fd, old->st_uid, old->st_gid) != 0 && fchown(fd, -1, old->st_gid) != 0) {
       // Not permitted: see above.
     }
     if (fchmod(fd, old->st_mode & 07777) != 0) return false;
+    CopyAttributes(target, fd, lost);
   }
   return WriteAllBytes(fd, bytes) && Sync(fd);
+}
+
+// Whether files in `folder` may not be removed or renamed (chattr +a or +i):
+// a temporary file there could be neither put in place nor taken away.
+bool FolderKeepsItsFiles(const std::filesystem::path& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  const bool known = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  close(fd);
+  return known && (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
 }
 
 // A device or a FIFO is written like any output redirection writes it;
@@ -146,6 +203,106 @@ int ResolveTarget(const std::filesystem::path& file, std::filesystem::path* targ
     current = next.is_absolute() ? next : current.parent_path() / next;
   }
   return ELOOP;
+}
+
+// Whether `folder` (a canonical path) is a process's descriptor folder,
+// "/proc/PID/fd" or "/proc/PID/task/TID/fd"; gives the PID.
+bool IsDescriptorFolder(std::string_view folder, long* pid) {
+  constexpr std::string_view kProc = "/proc/";
+  if (!folder.starts_with(kProc) || !folder.ends_with("/fd")) return false;
+  folder.remove_prefix(kProc.size());
+  folder.remove_suffix(3);
+  const auto [end, ec] = std::from_chars(folder.data(), folder.data() + folder.size(), *pid);
+  if (ec != std::errc()) return false;
+  const std::string_view rest(end, static_cast<std::size_t>(folder.data() + folder.size() - end));
+  constexpr std::string_view kTask = "/task/";
+  return rest.empty() || (rest.starts_with(kTask) && rest.size() > kTask.size() &&
+                          rest.find_first_not_of("0123456789", kTask.size()) == rest.npos);
+}
+
+enum class Reach { kPath, kOwnDescriptor, kOtherDescriptor };
+
+// Whether `file`, its links followed, names a descriptor of a process
+// (/dev/stdout, /dev/fd/N, /proc/self/fd/N): the system's link there leads
+// to whatever the descriptor holds, which may be a file open for appending,
+// a pipe or a deleted file, and is no file to replace. Gives our own
+// descriptor's number.
+Reach ReachOf(const std::filesystem::path& file, int* descriptor) {
+  std::filesystem::path current = file;
+  for (int links = 0; links < 40; ++links) {
+    const std::filesystem::path parent =
+        current.parent_path().empty() ? std::filesystem::path(".") : current.parent_path();
+    const std::string name = current.filename().string();
+    if (char* real = realpath(parent.c_str(), nullptr)) {
+      const std::string folder = real;
+      std::free(real);
+      long pid = 0;
+      int number = 0;
+      const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), number);
+      if (!name.empty() && ec == std::errc() && end == name.data() + name.size() &&
+          IsDescriptorFolder(folder, &pid)) {
+        *descriptor = number;
+        return pid == getpid() ? Reach::kOwnDescriptor : Reach::kOtherDescriptor;
+      }
+    }
+    struct stat info {};
+    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return Reach::kPath;
+    std::error_code ec;
+    const std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+    if (ec) return Reach::kPath;
+    current = next.is_absolute() ? next : parent / next;
+  }
+  return Reach::kPath;
+}
+
+// Writes where the descriptor stands, as a redirection's command would: a
+// file opened for appending grows, a pipe gets the bytes.
+bool WriteToDescriptor(int fd, const std::filesystem::path& file, std::string_view bytes,
+                       SpecialTarget special, WriteReport* report, FileError* error) {
+  struct stat held {};
+  if (fstat(fd, &held) != 0) return Fail(error, msg::kCannotWrite, file, errno);
+  if (special == SpecialTarget::kRefuse && !S_ISREG(held.st_mode))
+    return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
+  if (!WriteAllBytes(fd, bytes)) return Fail(error, msg::kCannotWrite, file, errno);
+  if (report && S_ISREG(held.st_mode) && fstat(fd, &held) == 0) report->stamp = StampOfStatus(held);
+  return true;
+}
+
+// Overwrites `target` in place, where its folder takes no temporary file.
+// Room for the new contents is taken first, so that a full disk refuses
+// the write before a byte of the old file is lost.
+bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::path& file,
+                  std::string_view bytes, const WriteOptions& options, WriteReport* report,
+                  FileError* error) {
+  const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Fail(error, msg::kCannotWrite, file, errno);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
+  }
+  options.beforeInPlace("「" + file.string() + "」" + std::string(msg::kInPlaceSave));
+  const auto size = static_cast<off_t>(bytes.size());
+  if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
+      errno != ENOSYS) {
+    const int code = errno;
+    close(fd);
+    return Fail(error, msg::kCannotWrite, file, code);
+  }
+  bool ok =
+      WriteAllBytes(fd, bytes) && ftruncate(fd, size) == 0 && Sync(fd) && fstat(fd, &info) == 0;
+  int code = errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    code = errno;
+  }
+  if (!ok) {
+    Fail(error, msg::kCannotWrite, file, code);
+    if (error) error->what += "\n" + std::string(msg::kMayBeIncomplete);
+    return false;
+  }
+  if (report) report->stamp = StampOfStatus(info);
+  return true;
 }
 
 // A descriptor open for reading on a regular file of at most `maxBytes`,
@@ -219,15 +376,26 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, File
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         FileError* error, SpecialTarget special) {
+FileStamp StampOfStatus(const struct stat& status) {
+  return FileStamp{static_cast<std::uint64_t>(status.st_dev),
+                   static_cast<std::uint64_t>(status.st_ino), Nanoseconds(status.st_mtim),
+                   Nanoseconds(status.st_ctim), static_cast<std::int64_t>(status.st_size)};
+}
+
+bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
+               const WriteOptions& options, WriteReport* report, FileError* error) {
+  int held = -1;
+  const Reach reach = ReachOf(file, &held);
+  if (reach == Reach::kOwnDescriptor)
+    return WriteToDescriptor(held, file, bytes, options.special, report, error);
   // A device, FIFO or pipe is written through, or refused where the caller
-  // says so. The system follows the links here, as only it can reach a pipe
-  // behind /dev/stdout.
+  // says so; so is another process's descriptor. The system follows the
+  // links here, as only it can reach what such a descriptor holds.
   struct stat existing {};
-  if (stat(file.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
-      !S_ISDIR(existing.st_mode)) {
-    if (special == SpecialTarget::kRefuse)
+  const bool found = stat(file.c_str(), &existing) == 0;
+  if (reach == Reach::kOtherDescriptor ||
+      (found && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))) {
+    if (options.special == SpecialTarget::kRefuse && !(found && S_ISREG(existing.st_mode)))
       return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
     return WriteThrough(file, bytes) || Fail(error, msg::kCannotWrite, file, errno);
   }
@@ -246,28 +414,46 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
 
   // The content goes into an unnamed file first and gets a name only when
   // complete; where that is not possible, into a named temporary file.
+  std::vector<std::string> lost;
   std::filesystem::path temporary;
-  bool ok = false;
-  int code = 0;
-  int fd = OpenUnnamed(folder);
-  if (fd >= 0) {
-    ok = FillReplacement(fd, old, bytes);
-    code = errno;
-    if (!ok) {
-      close(fd);
-      return Fail(error, msg::kCannotWrite, file, code);
+  int code = FolderKeepsItsFiles(folder) ? EPERM : 0;
+  int fd = -1;
+  if (code == 0) {
+    fd = OpenUnnamed(folder);
+    if (fd >= 0) {
+      if (!FillReplacement(fd, old, target, bytes, lost)) {
+        code = errno;
+        close(fd);
+        return Fail(error, msg::kCannotWrite, file, code);
+      }
+      if (!NameUnnamed(fd, target, &temporary)) {
+        close(fd);
+        fd = -1;
+      }
     }
-    if (!NameUnnamed(fd, target, &temporary)) {
-      close(fd);
-      fd = -1;
+    if (fd < 0) {
+      fd = CreateTemporary(target, &temporary);
+      code = errno;
+      if (fd >= 0 && !FillReplacement(fd, old, target, bytes, lost)) {
+        code = errno;
+        close(fd);
+        unlink(temporary.c_str());
+        return Fail(error, msg::kCannotWrite, file, code);
+      }
     }
   }
   if (fd < 0) {
-    fd = CreateTemporary(target, &temporary);
-    if (fd < 0) return Fail(error, msg::kCannotWrite, file, errno);
-    ok = FillReplacement(fd, old, bytes);
-    code = errno;
+    if (exists && options.beforeInPlace && (code == EACCES || code == EPERM))
+      return WriteInPlace(target, file, bytes, options, report, error);
+    return Fail(error, msg::kCannotWrite, file, code);
   }
+
+  // The stamp is the written file's own: the rename changes its status
+  // time, taken anew from a second descriptor once it is in place.
+  struct stat written {};
+  bool ok = fstat(fd, &written) == 0;
+  code = errno;
+  const int kept = ok ? dup(fd) : -1;
   if (close(fd) != 0 && ok) {
     ok = false;
     code = errno;
@@ -277,12 +463,40 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
     code = errno;
   }
   if (!ok) {
+    if (kept >= 0) close(kept);
     unlink(temporary.c_str());
     return Fail(error, msg::kCannotWrite, file, code);
   }
-  if (!SyncFolder(folder)) return Fail(error, msg::kCannotWrite, file, errno);
+  if (report) {
+    report->stamp = StampOfStatus(written);
+    // A write by someone else since the fstat above shows in the time or
+    // size kept from it; only an untouched file takes the new status time.
+    struct stat placed {};
+    if (kept >= 0 && fstat(kept, &placed) == 0 &&
+        Nanoseconds(placed.st_mtim) == report->stamp->modifiedNs &&
+        placed.st_size == written.st_size)
+      report->stamp->changedNs = Nanoseconds(placed.st_ctim);
+  }
+  if (kept >= 0) close(kept);
+  // The file is the new one now: what follows can only be warned of.
+  if (!SyncFolder(folder) && report)
+    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kFolderNotSynced) +
+                               ": " + std::generic_category().message(errno));
+  if (!lost.empty() && report) {
+    std::string names;
+    for (const std::string& name : lost) names += (names.empty() ? "" : ", ") + name;
+    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kAttributesNotKept) +
+                               ": " + names);
+  }
   RemoveLeftovers(target);
   return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                         FileError* error, SpecialTarget special) {
+  WriteOptions options;
+  options.special = special;
+  return WriteFile(file, bytes, options, nullptr, error);
 }
 
 }  // namespace listora

@@ -8,10 +8,15 @@
 // removes what a crash left (core/base/temporary_names.h).
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct stat;
 
 namespace listora {
 
@@ -38,13 +43,57 @@ enum class SpecialTarget {
   kRefuse,        // refused at once: a FIFO without a reader would block
 };
 
+// Which file a path names and when it was last written or its status last
+// changed. The status-change time cannot be set back by a user, so a rewrite
+// that restores the modification time still shows.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+  std::int64_t size = 0;
+
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp in a file's status as stat() gives it.
+FileStamp StampOfStatus(const struct stat& status);
+
+struct WriteOptions {
+  SpecialTarget special = SpecialTarget::kWriteThrough;
+  // Where the folder refuses the temporary file (no write permission, or
+  // files there may not be removed) but the target itself may be written,
+  // the target is overwritten in place, after this is called once with
+  // what to tell the user (UTF-8); unset, such a write fails.
+  std::function<void(const std::string& notice)> beforeInPlace;
+};
+
+// What a successful write has to tell beyond success.
+struct WriteReport {
+  // The written regular file's own stamp, taken from its descriptor, so a
+  // write by someone else just after the replacement does not count as ours.
+  std::optional<FileStamp> stamp;
+  // UTF-8, for the user: what the new file could not keep, or a folder that
+  // could not be synced after the file was replaced.
+  std::vector<std::string> warnings;
+};
+
 // Returns false (and the reason) when any step failed; the target is then
-// untouched and no temporary file is left behind. A symbolic link is
-// followed (a dangling one creates the file it names). An existing file the
-// writer may not write (as the system's access check says, so ACLs and
-// read-only mounts count) is refused, although the folder would let it be
-// replaced. The old file's owner, group and permissions are kept as far as
-// the writer may set them.
+// untouched and no temporary file is left behind, except after a failed
+// in-place write, whose reason says the file may be incomplete. A symbolic
+// link is followed (a dangling one creates the file it names). A path that
+// reaches one of this process's descriptors (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N) is written through that descriptor, as a shell
+// redirection writes it. An existing file the writer may not write (as the
+// system's access check says, so ACLs and read-only mounts count) is
+// refused, although the folder would let it be replaced. The old file's
+// owner, group, permissions, ACLs and extended attributes are kept as far as
+// the writer may set them; what could not be kept is a warning.
+bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
+               const WriteOptions& options, WriteReport* report = nullptr,
+               FileError* error = nullptr);
+
+// WriteFile without in-place writes, its warnings dropped.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          FileError* error = nullptr,
                          SpecialTarget special = SpecialTarget::kWriteThrough);

@@ -24,10 +24,13 @@ inline constexpr std::string_view kNotLtb = "LTBファィルではありませ�
 inline constexpr std::string_view kNotLtbAppend = "LTBファイルではありません。";
 inline constexpr std::string_view kBadVersion = "ファイルのバージョンが違います。";
 inline constexpr std::string_view kWrongPassword = "パスワードが違います。";
-// A document whose item section ends before its stored item count: the
-// stored count, then the items read whole.
-inline constexpr std::string_view kEndedEarlyFormat =
-    "ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。";
+// A document that ends before its items begin is refused with the first;
+// one whose item section ends before its stored item count is opened and
+// told of with both, the second taking the stored count, then the items
+// read whole.
+inline constexpr std::string_view kEndedEarly = "ファイルが途中で終わっています。";
+inline constexpr std::string_view kEndedEarlyCountFormat =
+    "%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。";
 
 // Reading and writing files: "「file」" + one of these + ": " + the reason.
 inline constexpr std::string_view kCannotRead = "を読み込めませんでした";
@@ -36,6 +39,19 @@ inline constexpr std::string_view kCannotWrite = "に書き込めませんでし
 inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
 // The reason given for a FIFO, device or socket where a file is wanted.
 inline constexpr std::string_view kNotRegularFile = "not a regular file";
+// Said once before a file is overwritten in place because its folder takes
+// no new file: "「file」" + this.
+inline constexpr std::string_view kInPlaceSave =
+    "のフォルダには新しいファイルを作れないため、安全に保存できません。ファイルを直接書き換えます"
+    "。";
+// Follows the reason of a failed in-place write.
+inline constexpr std::string_view kMayBeIncomplete =
+    "ファイルが不完全になっている可能性があります。";
+// Warnings after a save that replaced the file: "「file」" + one of these +
+// ": " + the attribute names or the system's reason.
+inline constexpr std::string_view kAttributesNotKept = "の次の属性を引き継げませんでした";
+inline constexpr std::string_view kFolderNotSynced =
+    "を保存しましたが、フォルダの変更をディスクに書き出せませんでした";
 
 // Numbers typed into a dialog field.
 inline constexpr std::string_view kNumberRangeFormat = "%d から %d までの整数を入力してください。";

@@ -20,6 +20,7 @@ std::optional<Refusal> RefusalOf(LoadStatus status) {
   switch (status) {
     case LoadStatus::kNotDocument: return Refusal{msg::kAppTitle, msg::kNotLtbAppend};
     case LoadStatus::kBadVersion: return Refusal{msg::kAppTitle, msg::kBadVersion};
+    case LoadStatus::kEndedEarly: return Refusal{msg::kAppTitle, msg::kEndedEarly};
     case LoadStatus::kWrongPassword: return Refusal{msg::kErrorCaption, msg::kWrongPassword};
     case LoadStatus::kLoaded:
     case LoadStatus::kCancelled: break;

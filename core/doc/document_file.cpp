@@ -58,8 +58,9 @@ LoadStatus CheckHeader(std::string_view bytes, FileHeader& header) {
   header = *parsed;
   // A damaged header is refused like a foreign version: there is no way to
   // tell where its sections lie.
-  if (header.mode > 2 || header.itemOffset < kHeaderSize || header.itemOffset > bytes.size())
-    return LoadStatus::kBadVersion;
+  if (header.mode > 2 || header.itemOffset < kHeaderSize) return LoadStatus::kBadVersion;
+  // The header is sound and the file ends before its items begin.
+  if (header.itemOffset > bytes.size()) return LoadStatus::kEndedEarly;
   return LoadStatus::kLoaded;
 }
 
@@ -119,8 +120,7 @@ ItemSection ReadItemSection(std::string_view bytes, const FileHeader& header,
 }
 
 struct ParseOutcome {
-  int read = 0;
-  int whole = 0;  // records with their last separator
+  int read = 0;  // whole records: those with their last separator
   bool cancelled = false;
 };
 
@@ -170,13 +170,16 @@ ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int k
     const char* const memoEnd = FindByte(memo, end, kTextEnd);
     const char* const image = std::min(memoEnd + 1, end);
     const char* const imageEnd = FindByte(image, end, kTextEnd);
-    p = std::min(imageEnd + 1, end);
+    // A record cut by the end of the text is no item: a save would make
+    // its fragment final.
+    if (imageEnd == end) break;
+    p = imageEnd + 1;
     const std::string_view memoText(memo, static_cast<std::size_t>(memoEnd - memo));
     const std::string_view imageText(image, static_cast<std::size_t>(imageEnd - image));
     const std::string icon = MakeIconIndex(memoText, imageText);
 
     const bool inPlace =
-        q == lineEnd && imageEnd != end && found > 0 && fields[0] == icon &&
+        q == lineEnd && found > 0 && fields[0] == icon &&
         std::memchr(line, '\r', static_cast<std::size_t>(lineEnd - line)) == nullptr;
     if (inPlace) {
       items.AppendRecord(line, static_cast<std::size_t>(lineEnd - line), found, memoText.size(),
@@ -190,7 +193,6 @@ ParseOutcome ParseRecords(const ItemSection& section, std::uint32_t count, int k
                    memoText);
     }
     ++outcome.read;
-    if (imageEnd != end) ++outcome.whole;
     if (callbacks.step && callbacks.step(outcome.read)) {
       outcome.cancelled = true;
       break;
@@ -253,6 +255,7 @@ std::string_view LoadStatusMessage(LoadStatus status) {
   switch (status) {
     case LoadStatus::kNotDocument: return msg::kNotLtb;
     case LoadStatus::kBadVersion: return msg::kBadVersion;
+    case LoadStatus::kEndedEarly: return msg::kEndedEarly;
     case LoadStatus::kWrongPassword: return msg::kWrongPassword;
     case LoadStatus::kLoaded:
     case LoadStatus::kCancelled: break;
@@ -263,9 +266,9 @@ std::string_view LoadStatusMessage(LoadStatus status) {
 std::string EndedEarlyMessage(const LoadResult& result) {
   if (!result.endedEarly) return {};
   char text[256];
-  std::snprintf(text, sizeof text, std::string(msg::kEndedEarlyFormat).c_str(),
+  std::snprintf(text, sizeof text, std::string(msg::kEndedEarlyCountFormat).c_str(),
                 result.header.itemCount, result.wholeItems);
-  return text;
+  return std::string(msg::kEndedEarly) + text;
 }
 
 std::optional<FileHeader> ReadHeader(std::string_view bytes) {
@@ -284,11 +287,11 @@ std::optional<FileHeader> ReadHeader(std::string_view bytes) {
 namespace {
 
 void NoteOutcome(const ParseOutcome& outcome, LoadResult& result) {
-  result.wholeItems = outcome.whole;
+  result.wholeItems = outcome.read;
   if (outcome.cancelled)
     result.status = LoadStatus::kCancelled;
   else
-    result.endedEarly = static_cast<std::uint32_t>(outcome.whole) < result.header.itemCount;
+    result.endedEarly = static_cast<std::uint32_t>(outcome.read) < result.header.itemCount;
 }
 
 // `owned`, when given, holds `bytes`; the items then refer to it instead of

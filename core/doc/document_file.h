@@ -39,6 +39,7 @@ enum class LoadStatus {
   kCancelled,      // stopped by the user: the items read so far are kept
   kNotDocument,    // "LTBファィルではありません。"
   kBadVersion,     // "ファイルのバージョンが違います。"
+  kEndedEarly,     // "ファイルが途中で終わっています。": cut before its items
   kWrongPassword,  // "パスワードが違います。"
 };
 
@@ -61,8 +62,8 @@ struct LoadResult {
   LoadStatus status = LoadStatus::kLoaded;
   FileHeader header;
   std::string password;  // the password the file was opened with (mode 1)
-  // Items read with every separator of their record: a record cut off
-  // (its memo or image path perhaps shortened) is kept but not counted.
+  // Items read with every separator of their record, the items loaded: a
+  // record cut off (its memo or image path perhaps shortened) is dropped.
   int wholeItems = 0;
   // The item section ended (or the table was full) before the stored count
   // of whole items was read; what was there is kept.

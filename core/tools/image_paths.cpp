@@ -92,7 +92,9 @@ ImageCopy CopyIntoImageFolder(const std::filesystem::path& source,
   if (!ask || !ask(result.target)) return result;
   FileError error;
   const std::optional<std::string> bytes = ReadFileBytes(source, &error);
-  if (!bytes || !WriteFileAtomically(result.target, *bytes, &error)) result.error = error.what;
+  // A FIFO of that name without a reader would block the window.
+  if (!bytes || !WriteFileAtomically(result.target, *bytes, &error, SpecialTarget::kRefuse))
+    result.error = error.what;
   return result;
 }
 

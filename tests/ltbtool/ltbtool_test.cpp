@@ -67,6 +67,20 @@ TEST(Ltbtool, PasswordsComeFromAFileOrStandardInput) {
     EXPECT_EQ(RunTool({"info", file, "--password-file", (dir / pw).string()}).status, 0) << pw;
   for (const char* typed : {"秘密\n", "秘密\r\n"})
     EXPECT_EQ(RunTool({"info", file, "--password-stdin"}, typed).status, 0);
+  // A file and standard input take the same bytes: the same bound (with
+  // the line end) and the same stripping.
+  const std::string pw = "秘密";
+  for (const std::string& bytes :
+       {pw, pw + "\r", pw + "\n\n", pw + "\nmore\n", pw + "\r\r\n", std::string(4095, 'p') + "\n",
+        std::string(4095, 'p') + "\r\n", std::string(4096, 'p')}) {
+    WriteAll(dir / "given", bytes);
+    const auto fromFile = RunTool({"info", file, "--password-file", (dir / "given").string()});
+    const auto fromStdin = RunTool({"info", file, "--password-stdin"}, bytes);
+    EXPECT_EQ(fromFile.status, fromStdin.status) << bytes.size();
+    EXPECT_EQ(fromFile.err.find("larger than") == std::string::npos,
+              fromStdin.err.find("larger than") == std::string::npos)
+        << bytes.size();
+  }
   const auto wrong = RunTool({"info", file, "--password-file", (dir / "bad").string()});
   EXPECT_EQ(wrong.status, 3);
   EXPECT_NE(wrong.err.find("パスワードが違います。"), std::string::npos);

@@ -77,6 +77,23 @@ TEST(LtbtoolUnusualFiles, OutputsThatAreNotRegularFilesAreWrittenThrough) {
   EXPECT_NE(loop.err.find("Too many levels of symbolic links"), std::string::npos) << loop.err;
 }
 
+// Standard output as the shell opened it: "-o /dev/stdout >> log" appends
+// to what the log held, through a pipe too, and renames nothing over it.
+TEST(LtbtoolUnusualFiles, StandardOutputIsWrittenAsTheShellOpenedIt) {
+  TempDir dir;
+  const std::string doc = WriteDocument(dir, "a.ltb");
+  const std::string log = (dir / "log.csv").string();
+  WriteAll(log, "before\n");
+  const std::string exportCommand = "'" + std::string(std::getenv("LTBTOOL")) + "' export '" + doc +
+                                    "' --format csv -o /dev/stdout";
+  ASSERT_EQ(std::system((exportCommand + " >> '" + log + "'").c_str()), 0);
+  const std::string once = ReadAll(log);
+  ASSERT_TRUE(once.starts_with("before\n") && once.size() > 7);
+  ASSERT_EQ(std::system((exportCommand + " | cat >> '" + log + "'").c_str()), 0);
+  EXPECT_EQ(ReadAll(log), once + once.substr(7));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"a.ltb", "log.csv"}));
+}
+
 // The reader of a FIFO output that goes away after the first bytes: the
 // rest cannot be written, which is a failed output, not a killed tool.
 TEST(LtbtoolUnusualFiles, AReaderThatQuitsEarlyFailsTheOutput) {
@@ -132,6 +149,23 @@ TEST(LtbtoolUnusualFiles, AReadOnlyOutputIsNotReplaced) {
   EXPECT_EQ(ReadAll(out), "protected");
   EXPECT_EQ(saveAs(dir / "other.ltb"), 0) << ReadAll(results / "err");
   EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"a.ltb", "other.ltb", "out.ltb"}));
+
+  // A writable output in a folder that takes no new file is written in
+  // place, with a warning.
+  chmod((dir / "other.ltb").c_str(), 0666);
+  WriteAll(dir / "other.ltb", "old");
+  chmod(dir.path().c_str(), 0555);
+  const int status = saveAs(dir / "other.ltb");
+  chmod(dir.path().c_str(), 0777);
+  EXPECT_EQ(status, 0) << ReadAll(results / "err");
+  EXPECT_NE(ReadAll(results / "err")
+                .find("warning: 「" + (dir / "other.ltb").string() +
+                      "」のフォルダには新しいファイルを作れないため"),
+            std::string::npos)
+      << ReadAll(results / "err");
+  Document saved;
+  ASSERT_EQ(LoadDocument(ReadAll(dir / "other.ltb"), {}, saved).status, LoadStatus::kLoaded);
+  EXPECT_EQ(saved.items.GetSize(), 2);
 }
 
 TEST(LtbtoolUnusualFiles, TheFileSizeLimitFailsTheWriteAndKeepsTheOldFile) {

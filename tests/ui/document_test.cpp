@@ -1,7 +1,11 @@
 // Opening, refusing and saving documents through the running application.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <wx/combobox.h>
 #include <wx/docview.h>
 #include <wx/filename.h>
@@ -21,6 +25,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
 #include "ui/panes/item_list_ctrl.h"
+#include "ui/support/failing_allocations.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
 #include "ui/support/table_setup.h"
@@ -486,6 +491,81 @@ TEST(DocumentSave, AFileChangedOnDiskIsReplacedOnlyAfterYes) {
   SendCommand(wxID_SAVE);
   EXPECT_TRUE(Script().asked.empty());
   EXPECT_FALSE(CurrentDoc().IsModified());
+
+  // Rewritten at once in place, same size, its time put back (as "cp -p"
+  // does): still asked.
+  struct stat saved {};
+  ASSERT_EQ(stat(file.c_str(), &saved), 0);
+  std::string rewritten = ReadAll(file);
+  rewritten.back() ^= 1;
+  WriteAll(file, rewritten);
+  const timespec times[2] = {saved.st_atim, saved.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+  CurrentDoc().MarkModified();
+  SendCommand(wxID_SAVE);
+  EXPECT_EQ(Script().Kinds(), std::vector<std::string>{"yesno"});
+  EXPECT_TRUE(ReadAll(file) == rewritten);
+}
+
+// Memory running out while the document is stored ends the save with a
+// message; the document, its "*" and the old file stay, and a later save
+// works.
+TEST(DocumentSave, RunningOutOfMemoryEndsOnlyTheSave) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(80000));
+  Open(file);
+  const std::string before = ReadAll(file);
+  ASSERT_GT(before.size(), std::size_t{1} << 20);
+  TheData().items.RemoveRow(0);
+  CurrentDoc().MarkModified();
+  {
+    LargeAllocationsFail fail(std::size_t{1} << 20);
+    SendCommand(wxID_SAVE);
+  }
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"error"});
+  EXPECT_EQ(Script().asked[0].text, U("メモリが不足しています。"));
+  EXPECT_TRUE(CurrentDoc().IsModified());
+  EXPECT_TRUE(ReadAll(file) == before);
+  Script().Reset();
+  SendCommand(wxID_SAVE);
+  EXPECT_TRUE(Script().asked.empty());
+  EXPECT_FALSE(CurrentDoc().IsModified());
+}
+
+// A folder whose files may not be removed takes no temporary file: the
+// document is written in place, after the user was told once.
+TEST(DocumentSave, AFolderThatKeepsItsFilesIsSavedInPlaceAfterSayingSo) {
+  StartFresh();
+  TempDir dir;
+  const std::filesystem::path file = WriteDocument(dir, SmallDocument(3));
+  Open(file);
+  const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  int flags = 0;
+  ASSERT_EQ(ioctl(folder, FS_IOC_GETFLAGS, &flags), 0);
+  const int plain = flags;
+  flags |= FS_APPEND_FL;
+  if (ioctl(folder, FS_IOC_SETFLAGS, &flags) != 0) {
+    close(folder);
+    GTEST_SKIP() << "chattr +a not permitted here";
+  }
+  for (int save = 0; save < 2; ++save) {
+    TheData().items.RemoveRow(0);
+    CurrentDoc().MarkModified();
+    SendCommand(wxID_SAVE);
+  }
+  ioctl(folder, FS_IOC_SETFLAGS, &plain);
+  close(folder);
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
+  EXPECT_EQ(Script().asked[0].text,
+            U("「") + Path(file) +
+                U("」のフォルダには新しいファイルを作れないため、安全に保存できません。"
+                  "ファイルを直接書き換えます。"));
+  EXPECT_FALSE(CurrentDoc().IsModified());
+  Document reread;
+  ASSERT_EQ(LoadDocument(ReadAll(file), {}, reread).status, LoadStatus::kLoaded);
+  EXPECT_EQ(reread.items.GetSize(), 1);
+  EXPECT_EQ(test::Names(dir.path()), std::vector<std::string>{"sample.ltb"});
 }
 
 TEST(DocumentSave, PasswordSettingProtectsTheFile) {

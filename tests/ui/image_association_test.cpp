@@ -2,6 +2,7 @@
 // of the three path modes, and the question before a copy overwrites.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/doc/document_file.h"
 #include "core/tools/stored_paths.h"
@@ -81,6 +82,17 @@ TEST_F(ImageAssociationTest, EachPathModeForEverySelectedItem) {
   Script().yesNo.push_back(true);
   Associate(2, folder);
   EXPECT_EQ(ReadAll(folder / "pic.jpg"), "new");
+
+  // Yes over a FIFO of that name: refused at once instead of waiting for a
+  // reader, with the copy's message.
+  fs::remove(folder / "pic.jpg");
+  ASSERT_EQ(mkfifo((folder / "pic.jpg").c_str(), 0600), 0);
+  Script().Reset();
+  Script().yesNo.push_back(true);
+  Associate(2, folder);
+  ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"open-image", "yesno", "error"}));
+  EXPECT_NE(Script().asked[2].text.Find("not a regular file"), wxNOT_FOUND);
+  EXPECT_TRUE(fs::is_fifo(folder / "pic.jpg"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // information, and files dropped on either pane.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 
@@ -175,6 +176,8 @@ TEST(ImageView, ActualSizeFittedPanningAndMissingFiles) {
   AddItem("", PathText(big));
   AddItem("", PathText(dir / "gone.jpg"));
   AddItem("", PathText(dir / "junk.jpg"));
+  ASSERT_EQ(mkfifo((dir / "fifo.jpg").c_str(), 0600), 0);
+  AddItem("", PathText(dir / "fifo.jpg"));
 
   EXPECT_EQ(Image().ContextMenu(), nullptr);  // no menu over an empty pane
   Focus(0);
@@ -232,6 +235,9 @@ TEST(ImageView, ActualSizeFittedPanningAndMissingFiles) {
   Focus(3);
   EXPECT_FALSE(Image().HasImage());
   EXPECT_EQ(Image().CurrentPath(), dir / "junk.jpg");
+  // A FIFO without a writer is shown as nothing at once, not waited for.
+  Focus(4);
+  EXPECT_FALSE(Image().HasImage());
   EXPECT_TRUE(Script().asked.empty());
   Focus(0);
   EXPECT_TRUE(Image().HasImage());

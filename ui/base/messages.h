@@ -32,6 +32,9 @@ inline constexpr std::string_view kChangedOnDiskQuestion =
     "%s は開いた後にほかのプログラムで変更されています。\n上書きしますか？";
 inline constexpr std::string_view kPasswordsDiffer = "パスワードが違います";
 inline constexpr std::string_view kColumnsAtMaximum = "カラム数が最大です";
+// A save or another command that ran out of memory; the document is as it
+// was before the command.
+inline constexpr std::string_view kOutOfMemory = "メモリが不足しています。";
 inline constexpr std::string_view kCannotDeleteColumn = "これ以上削除できません";
 inline constexpr std::string_view kCannotWriteSettings = "設定ファイルに書き込めませんでした。";
 

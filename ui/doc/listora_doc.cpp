@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
+#include <string>
 #include <utility>
 
 #include "core/app/settings_sets.h"
@@ -107,6 +109,7 @@ bool ListoraDoc::OnOpenDocument(const wxString& file) {
   switch (result.status) {
     case LoadStatus::kNotDocument:
     case LoadStatus::kBadVersion:
+    case LoadStatus::kEndedEarly:
       ThePrompt().FileFormatError(Owner(), Utf8(LoadStatusMessage(result.status)));
       return BecomeUntitled();
     case LoadStatus::kWrongPassword:
@@ -145,14 +148,29 @@ bool ListoraDoc::DoSaveDocument(const wxString& file) {
   options.displayOrder = displayOrder_;
 
   // A pipe or device target would at best block the window.
+  WriteOptions write;
+  write.special = SpecialTarget::kRefuse;
+  const std::filesystem::path path = ToPath(file);
+  write.beforeInPlace = [this, &path](const std::string& notice) {
+    if (inPlaceTold_ == path) return;
+    ThePrompt().Info(Owner(), Utf8(notice), Utf8(msg::kAppTitle));
+    inPlaceTold_ = path;
+  };
+  WriteReport report;
   FileError error;
-  if (!WriteFileAtomically(ToPath(file), StoreDocument(data_, options), &error,
-                           SpecialTarget::kRefuse)) {
-    ThePrompt().Error(Owner(), Utf8(error.what));
+  try {
+    if (!WriteFile(path, StoreDocument(data_, options), write, &report, &error)) {
+      ThePrompt().Error(Owner(), Utf8(error.what));
+      return false;
+    }
+  } catch (const std::bad_alloc&) {
+    // The command ends; the document, its "*" and the old file stay.
+    ThePrompt().Error(Owner(), Utf8(msg::kOutOfMemory));
     return false;
   }
-  stamp_ = StampOf(ToPath(file));
+  stamp_ = report.stamp;
   history_.MarkSaved();
+  for (const std::string& warning : report.warnings) ThePrompt().Error(Owner(), Utf8(warning));
   return true;
 }
 

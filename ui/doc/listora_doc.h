@@ -233,6 +233,9 @@ class ListoraDoc : public wxDocument {
   std::string password_;  // CP932
   // The file as this document last read or wrote it.
   std::optional<FileStamp> stamp_;
+  // The file whose folder takes no new file, once the user was told that
+  // saves there overwrite it in place.
+  std::filesystem::path inPlaceTold_;
   EditHistory history_{data_, displayOrder_};
 
   wxDECLARE_DYNAMIC_CLASS(ListoraDoc);

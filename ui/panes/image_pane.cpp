@@ -6,7 +6,12 @@
 #include <wx/imagpng.h>
 #include <wx/log.h>
 #include <wx/menu.h>
+#include <wx/mstream.h>
 
+#include <optional>
+#include <string>
+
+#include "core/base/file_io.h"
 #include "core/panes/image_files.h"
 #include "core/panes/image_info.h"
 #include "core/tools/image_paths.h"
@@ -66,9 +71,13 @@ void ImagePane::ShowImage(const std::filesystem::path& file) {
   currentPath_ = file;
   DropPicture();
   {
-    // An undecodable file shows the background only, without a message.
+    // An undecodable file shows the background only, without a message;
+    // so does a FIFO or device, read without waiting for a writer.
     wxLogNull quiet;
-    image_.LoadFile(wxString::FromUTF8(file.string()));
+    if (const std::optional<std::string> bytes = ReadFileBytes(file)) {
+      wxMemoryInputStream stream(bytes->data(), bytes->size());
+      image_.LoadFile(stream);
+    }
   }
   pan_ = wxPoint();
   UpdateCursor();

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "core/base/file_io.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -45,6 +46,37 @@ TEST(FileStamp, TellsAnotherFileOrAnotherWriteFromTheSameFile) {
   EXPECT_FALSE(ChangedSince(doc, third));
   std::filesystem::create_directory(doc);
   EXPECT_FALSE(ChangedSince(doc, third));
+}
+
+// Rewrites the file in place with bytes of the same size and, like
+// "cp -p", puts its old modification time back.
+void RewriteKeepingTime(const std::filesystem::path& file, const std::string& bytes) {
+  struct stat before {};
+  ASSERT_EQ(stat(file.c_str(), &before), 0);
+  test::WriteAll(file, bytes);
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+// The stamp a save gives is its own file's: a rewrite right after it, of
+// the same size and with the old time put back, still counts as a change,
+// and so does one after opening; an untouched file does not.
+TEST(FileStamp, NoticesRewritesThatKeepSizeAndTime) {
+  test::TempDir dir;
+  const std::filesystem::path file = dir / "doc";
+  WriteReport report;
+  ASSERT_TRUE(WriteFile(file, "saved", {}, &report));
+  ASSERT_TRUE(report.stamp);
+  EXPECT_EQ(report.stamp, StampOf(file));
+  EXPECT_FALSE(ChangedSince(file, report.stamp));
+  RewriteKeepingTime(file, "their");
+  EXPECT_TRUE(ChangedSince(file, report.stamp));
+
+  const std::optional<FileStamp> opened = StampOf(file);
+  EXPECT_FALSE(ChangedSince(file, opened));
+  RewriteKeepingTime(file, "again");
+  EXPECT_TRUE(ChangedSince(file, opened));
+  EXPECT_FALSE(ChangedSince(dir / "gone", opened));
 }
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -137,6 +141,128 @@ TEST(FileIoTest, WritesThroughAFifoInsteadOfReplacingIt) {
   EXPECT_EQ(read(ends[0], buffer, sizeof buffer), 5);
   close(ends[0]);
   EXPECT_EQ(std::string(buffer, 5), "piped");
+}
+
+// A path to one of the program's descriptors (/dev/stdout after ">>") is
+// written through the descriptor, as the shell's redirection would be: the
+// file opened for appending grows, a hard link stays one file, a deleted
+// file gets the bytes, and nothing is renamed into the folder.
+TEST(FileIoTest, WritesThroughTheProgramsOwnDescriptors) {
+  test::TempDir dir;
+  const fs::path log = dir / "log";
+  test::WriteAll(log, "kept\n");
+  ASSERT_EQ(link(log.c_str(), (dir / "other").c_str()), 0);
+  const int fd = open(log.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(fd, 0);
+  const std::string number = std::to_string(fd);
+  for (const std::string& path :
+       {"/proc/self/fd/" + number, "/dev/fd/" + number, "/proc/thread-self/fd/" + number})
+    EXPECT_TRUE(WriteFileAtomically(path, "+", nullptr, SpecialTarget::kRefuse)) << path;
+  fs::create_symlink("/dev/fd/" + number, dir / "link");
+  EXPECT_TRUE(WriteFileAtomically(dir / "link", "!"));
+  EXPECT_EQ(test::ReadAll(dir / "other"), "kept\n+++!");
+  ASSERT_EQ(unlink(log.c_str()), 0);
+  ASSERT_EQ(unlink((dir / "other").c_str()), 0);
+  EXPECT_TRUE(WriteFileAtomically("/dev/fd/" + number, "gone"));
+  close(fd);
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"link"});
+}
+
+// The ACLs and extended attributes of the old file are kept by the new one.
+TEST(FileIoTest, KeepsExtendedAttributesAndAcls) {
+  test::TempDir dir;
+  const fs::path file = dir / "doc";
+  test::WriteAll(file, "old");
+  chmod(file.c_str(), 0644);
+  if (setxattr(file.c_str(), "user.origin", "camera", 6, 0) != 0)
+    GTEST_SKIP() << "no extended attributes here";
+  // Owner rw, the ordinary user nothing, group and mask r, others r.
+  const auto entry = [](std::uint16_t tag, std::uint16_t perm, std::uint32_t id) {
+    std::string bytes(8, '\0');
+    std::memcpy(bytes.data(), &tag, 2);
+    std::memcpy(bytes.data() + 2, &perm, 2);
+    std::memcpy(bytes.data() + 4, &id, 4);
+    return bytes;
+  };
+  const std::uint32_t version = 2;
+  std::string acl(reinterpret_cast<const char*>(&version), 4);
+  acl += entry(0x01, 6, ~0u) + entry(0x02, 0, test::kOrdinaryUser) + entry(0x04, 4, ~0u) +
+         entry(0x10, 4, ~0u) + entry(0x20, 4, ~0u);
+  const bool acls =
+      setxattr(file.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) == 0;
+  WriteReport report;
+  ASSERT_TRUE(WriteFile(file, "new", {}, &report));
+  EXPECT_TRUE(report.warnings.empty());
+  EXPECT_EQ(test::ReadAll(file), "new");
+  char value[256] = {};
+  EXPECT_EQ(getxattr(file.c_str(), "user.origin", value, sizeof value), 6);
+  EXPECT_EQ(std::string(value, 6), "camera");
+  if (acls) {
+    EXPECT_EQ(getxattr(file.c_str(), "system.posix_acl_access", value, sizeof value),
+              static_cast<ssize_t>(acl.size()));
+    EXPECT_EQ(std::string(value, acl.size()), acl);
+    EXPECT_EQ(Mode(file), 0644u);
+  }
+}
+
+// A folder where the user may change the file but not make one: unless
+// the caller allows it the save fails and changes nothing; allowed, the
+// file is written in place after one call, and keeps its inode.
+TEST(FileIoTest, WritesInPlaceWhereTheFolderTakesNoNewFile) {
+  test::TempDir dir;
+  const fs::path file = dir / "doc";
+  test::WriteAll(file, "old contents");
+  ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+  ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
+  struct stat before {};
+  stat(file.c_str(), &before);
+  const int result = test::RunAsOrdinaryUser([&] {
+    FileError error;
+    if (WriteFileAtomically(file, "refused", &error)) return 1;
+    if (error.what.find("Permission denied") == std::string::npos) return 2;
+    int told = 0;
+    WriteOptions options;
+    options.beforeInPlace = [&told](const std::string&) { ++told; };
+    WriteReport report;
+    if (!WriteFile(file, "new", options, &report, &error) || told != 1) return 3;
+    return report.stamp && report.stamp->size == 3 ? 0 : 4;
+  });
+  chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(test::ReadAll(file), "new");
+  struct stat after {};
+  stat(file.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"doc"});
+}
+
+// A folder whose files may not be removed (chattr +a) is not given a
+// temporary file that could then not be taken away.
+TEST(FileIoTest, AnAppendOnlyFolderIsLeftWithoutTemporaryFiles) {
+  test::TempDir dir;
+  test::WriteAll(dir / "doc", "old");
+  const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  int flags = 0;
+  ASSERT_EQ(ioctl(folder, FS_IOC_GETFLAGS, &flags), 0);
+  const int plain = flags;
+  flags |= FS_APPEND_FL;
+  if (ioctl(folder, FS_IOC_SETFLAGS, &flags) != 0) {
+    close(folder);
+    GTEST_SKIP() << "chattr +a not permitted here";
+  }
+  FileError error;
+  const bool replaced = WriteFileAtomically(dir / "doc", "new", &error);
+  const std::vector<std::string> names = Names(dir.path());
+  WriteOptions options;
+  options.beforeInPlace = [](const std::string&) {};
+  const bool inPlace = WriteFile(dir / "doc", "in place", options);
+  ioctl(folder, FS_IOC_SETFLAGS, &plain);
+  close(folder);
+  EXPECT_FALSE(replaced);
+  EXPECT_NE(error.what.find("Operation not permitted"), std::string::npos) << error.what;
+  EXPECT_EQ(names, std::vector<std::string>{"doc"});
+  EXPECT_TRUE(inPlace);
+  EXPECT_EQ(test::ReadAll(dir / "doc"), "in place");
 }
 
 // The desktop program's saves: a FIFO without a reader would block the
