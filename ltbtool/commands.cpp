@@ -55,16 +55,27 @@ const std::vector<Command>& Commands() {
        "                                 the Pass/Ango settings unless --mode is given",
        RunNew},
       {"import",
-       "import FILE -o OUT [--header] [--encoding auto|cp932|utf-8|utf-16]\n"
-       "       [--separator auto|comma|tab] [--append-to DOC]\n"
-       "                                 CSV or tab-separated text as a new document (from\n"
-       "                                 the settings file, saved as \"new\" saves), or its\n"
-       "                                 items after DOC's: one item per record, fields as\n"
-       "                                 columns 1..10 (or DOC's), empty lines skipped.\n"
+       "import FILE -o OUT [--header|--no-header] [--append-to DOC]\n"
+       "       [--encoding auto|cp932|utf-8|utf-16|euc-jp|windows-1252]\n"
+       "       [--separator auto|comma|tab|semicolon|space|CHAR] [--skip N]\n"
+       "       [--comments] [--quote '\"'|none]\n"
+       "                                 CSV or otherwise separated text as a new document\n"
+       "                                 (from the settings file, saved as \"new\" saves),\n"
+       "                                 or its items after DOC's: one item per record,\n"
+       "                                 fields as columns 1..10 (or DOC's); an empty line\n"
+       "                                 is an item with empty cells, except at the end.\n"
        "                                 --header: the first record names the columns, as\n"
-       "                                 it does in the program's own CSV export. A file\n"
-       "                                 that is not text in its encoding or leaves a quote\n"
-       "                                 open is refused with its line (status 2)",
+       "                                 it does unasked in the program's own CSV export;\n"
+       "                                 --no-header: never. --skip N passes over the first\n"
+       "                                 N lines, --comments over lines starting with \"#\"\n"
+       "                                 (unasked in a .tab file); --quote none reads '\"'\n"
+       "                                 as text. auto separator: tab for .tsv, otherwise\n"
+       "                                 tab, comma or semicolon, whichever splits the first\n"
+       "                                 lines alike. auto encoding takes only what can be\n"
+       "                                 nothing else; a file it cannot tell, not text in\n"
+       "                                 its encoding, or with a quote left open or followed\n"
+       "                                 by text is refused with its line and the encodings\n"
+       "                                 that read it (status 2)",
        RunImport},
   };
   return commands;
