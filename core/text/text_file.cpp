@@ -84,17 +84,17 @@ bool ReadsAsLatin(std::string_view text) {
   return doubles;
 }
 
-// Valid CP932 that is valid EUC-JP too and holds none of the bytes
-// 0x80-0xA0 that lead most CP932 characters (EUC-JP's single shifts
-// aside): both readings are plausible.
-bool ReadsAsEucJp(std::string_view text) {
-  bool pairs = false;
+// Whether the bytes are laid out as EUC-JP: ASCII, pairs of 0xA1-0xFE, and
+// half-width katakana and JIS X 0212 behind their single shifts; `pairs`
+// says whether there is a pair.
+bool EucJpShape(std::string_view text, bool& pairs) {
+  pairs = false;
+  const auto high = [](unsigned char b) { return b >= 0xA1 && b <= 0xFE; };
   for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
     const auto at = [&](std::size_t k) {
       return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
     };
-    const auto high = [](unsigned char b) { return b >= 0xA1 && b <= 0xFE; };
+    const unsigned char c = at(0);
     if (c < 0x80) {
       ++i;
     } else if (c == 0x8E && at(1) >= 0xA1 && at(1) <= 0xDF) {
@@ -108,7 +108,15 @@ bool ReadsAsEucJp(std::string_view text) {
       return false;
     }
   }
-  return pairs;
+  return true;
+}
+
+// Valid CP932 laid out as EUC-JP too, with a pair of high bytes: none of
+// the bytes 0x80-0xA0 that lead most CP932 characters is there, so both
+// readings are plausible.
+bool ReadsAsEucJp(std::string_view text) {
+  bool pairs = false;
+  return EucJpShape(text, pairs) && pairs;
 }
 
 bool HasZeroByte(std::string_view text) { return text.find('\0') != std::string_view::npos; }
@@ -129,8 +137,12 @@ std::vector<TextEncoding> Readers(std::string_view text, TextEncoding failed) {
   }
   add(TextEncoding::kUtf8, FirstNonUtf8(text) == std::string_view::npos);
   add(TextEncoding::kCp932, cp932::FirstNonCp932(text) == cp932::npos);
+  // The converter also takes bytes 0x80-0xA0 as controls; only text laid
+  // out as EUC-JP is said to be it.
+  bool pairs = false;
   add(TextEncoding::kEucJp,
-      LegacyToUtf8(text, LegacyCharset::kEucJp, scratch) == std::string_view::npos);
+      EucJpShape(text, pairs) &&
+          LegacyToUtf8(text, LegacyCharset::kEucJp, scratch) == std::string_view::npos);
   add(TextEncoding::kWindows1252, true);
   return readers;
 }

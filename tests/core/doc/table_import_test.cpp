@@ -70,7 +70,7 @@ TEST(TableImport, ReaderTakesWhatSpreadsheetsWrite) {
   CsvReader stray("a,\"b\nc,d\ne,\"f\"", ',', 2);
   EXPECT_EQ(stray.Read(fields), CsvReader::Next::kStrayQuote);
   EXPECT_EQ(stray.RecordStart(), 2u);
-  EXPECT_EQ(stray.ClosingQuote(), 10u);
+  EXPECT_EQ(stray.ClosingQuote(), 11u);
   CsvReader skipping("x\r\n\"y\n\nz", ',', 2);
   skipping.SkipLines(3);
   EXPECT_EQ(skipping.Read(fields), CsvReader::Next::kRecord);
@@ -157,7 +157,7 @@ TEST(TableImport, EmptyRowsNamesSkippedLinesAndStrayQuotes) {
       {"#c\r\nskip\r\n#d\r\nn\r\n1\r\n",
        with([](auto& o) {
          o.header = true;
-         o.skip = 1;
+         o.skip = 2;
          o.comments = true;
        }),
        {{"1"}},
