@@ -117,7 +117,7 @@ int RunImport(const std::vector<std::string>& raw) {
                                       ReadersHint(text.readers)};
   listora::ImportOptions options = listora::ResolveImport(text.cp932, file, choices);
   if (appendTo) options.columns = doc.ColumnCount() - 1;
-  const listora::ImportedTable table = listora::ImportRecords(text.cp932, options);
+  listora::ImportedTable table = listora::ImportRecords(text.cp932, options);
   // The items hold their own copy; the file's text goes before the store
   // makes a third.
   std::string().swap(text.cp932);
@@ -137,8 +137,11 @@ int RunImport(const std::vector<std::string>& raw) {
 
   if (!appendTo) listora::SetImportedColumns(table, doc.settings.columns);
   table.AppendTo(doc.items);
+  const int imported = table.Size();
+  // The items hold the records; their index goes before the store.
+  table = {};
   WriteOutput(out, StoreAsProgram(doc, protection));
-  std::cout << table.Size() << " items imported, " << doc.items.GetSize() << " in all\n";
+  std::cout << imported << " items imported, " << doc.items.GetSize() << " in all\n";
   return kExitOk;
 }
 

@@ -1,14 +1,33 @@
 #include "core/doc/csv_reader.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "core/text/cp932.h"
+#include "core/text/encoding.h"
 
 namespace listora {
 
 std::size_t CsvReader::FieldEnd(std::size_t from) const {
+  // A separator that can be a trail byte ('|', '@' ...) is looked for
+  // character by character, and one that can be part of a character
+  // reference (';', '#' ...) never inside one.
+  const auto separator = static_cast<unsigned char>(dialect_.separator);
+  const bool byCharacter = separator >= 0x40;
+  const bool references = std::string_view("&#;0123456789ABCDEFabcdefx").find(dialect_.separator) !=
+                          std::string_view::npos;
   std::size_t i = from;
-  while (i < text_.size() && text_[i] != dialect_.separator && text_[i] != '\n' && text_[i] != '\r')
-    ++i;
-  return i;
+  while (i < text_.size() && text_[i] != dialect_.separator && text_[i] != '\n' &&
+         text_[i] != '\r') {
+    if (references && text_[i] == '&') {
+      if (const std::size_t length = ReferenceLengthAt(text_, i)) {
+        i += length;
+        continue;
+      }
+    }
+    i += byCharacter ? cp932::CharLength(text_, i) : 1;
+  }
+  return std::min(i, text_.size());
 }
 
 void CsvReader::SkipLineEnd() {

@@ -3,8 +3,11 @@
 // writes them (fields quoted or not, doubled quotes inside quotes,
 // separators and line breaks inside quotes, CR LF, LF or CR line ends, the
 // last line end optional). The text is CP932: the bytes the reader looks
-// for (quote, separator, CR, LF) are never a CP932 trail byte, so a byte
-// scan finds each one, and the fields are views into the text.
+// for (quote, comma, tab, semicolon, space, CR, LF) are never a CP932 trail
+// byte, so a byte scan finds each one; another separator is looked for
+// character by character. A character reference (encoding.h) is one
+// character: a semicolon never ends a field inside one. The fields are
+// views into the text.
 //
 // It is as lenient as spreadsheets are where nothing can be lost: a quote
 // inside an unquoted field is text. A quote still open at the end of the

@@ -134,7 +134,7 @@ TEST(TableImport, WhatCannotBeReadIsShownAndTheChoicesAreRemembered) {
     EXPECT_EQ(Preview(d), Rows{{}});
     EXPECT_EQ(Status(d),
               "2 行目に UTF-8 として読めない文字があります。\n"
-              "この文字コードで読めます: Shift_JIS、Windows-1252");
+              "この文字コードで読めます: Windows-1252");
     EXPECT_FALSE(OkEnabled(d));
     Choose(d, D::kEncodingChoice, 5);
     EXPECT_EQ(Status(d), "Windows-1252、セミコロン区切りで読み込みます。");

@@ -52,6 +52,7 @@ TEST(TableImport, ReaderTakesWhatSpreadsheetsWrite) {
       {"#a,\"b\n#\nc;d\n#e", {';', true, true}, {{"c", "d"}}},         // comment lines
       {"\"a;b\";\"c\"\"", {';', false}, {{"\"a", "b\"", "\"c\"\""}}},  // quotes as text
       {"a b  c", {' '}, {{"a", "b", "", "c"}}},
+      {Sj("ポ|a"), {'|'}, {{Sj("ポ"), "a"}}},            // a separator that is ポ's trail byte
       {"\"a\"\"b\",\"\"\"\"", {','}, {{"a\"b", "\""}}},  // doubled quotes
       {",", {','}, {{"", ""}}},
       {"a,", {','}, {{"a", ""}}},
