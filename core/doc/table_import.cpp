@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <map>
+#include <new>
 
 #include "core/doc/csv_reader.h"
 #include "core/text/encoding.h"
@@ -181,7 +182,10 @@ ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options
       out += kFieldEnd;
       count = 1;
     }
-    table.entries_.push_back({offset, out.size() - offset, count + 1});
+    // The table refuses column texts of 4 GiB or more as well.
+    if (out.size() - offset > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+    table.entries_.push_back(
+        {static_cast<std::uint32_t>(out.size() - offset), static_cast<std::uint8_t>(count + 1)});
     out += kRecordEnd;
   };
   const std::vector<CsvField> emptyRow;
@@ -240,9 +244,11 @@ void ImportedTable::AppendTo(ItemTable& items) const {
       static_cast<std::size_t>(std::numeric_limits<int>::max() - items.GetSize());
   const std::size_t count = std::min(entries_.size(), room);
   items.Reserve(items.GetSize() + static_cast<int>(count));
+  std::size_t offset = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const Entry& e = entries_[i];
-    items.AppendRecord(records_->data() + e.offset, e.lineSize, e.fields, 0, 0);
+    items.AppendRecord(records_->data() + offset, e.lineSize, e.fields, 0, 0);
+    offset += e.lineSize + kRecordEnd.size();
   }
 }
 

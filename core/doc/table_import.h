@@ -91,10 +91,12 @@ class ImportedTable {
 
  private:
   friend ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options);
+  // A record's column texts; each record starts where the one before ends
+  // (eight bytes a record, so a million of them weigh little beside the
+  // text).
   struct Entry {
-    std::size_t offset;
-    std::size_t lineSize;
-    int fields;
+    std::uint32_t lineSize;
+    std::uint8_t fields;
   };
   // The items as the table stores them, one record after another.
   std::shared_ptr<std::string> records_ = std::make_shared<std::string>();
