@@ -1,8 +1,9 @@
 // CSV and tab-separated import on arbitrary bytes: whatever the file, it is
 // either refused with a line number or read into clean items, and the
 // table it gives, exported as CSV and imported again, comes back the same.
-// The first byte chooses the encoding, the separator, the header and the
-// columns; the rest is the file.
+// The first two bytes choose the encoding, the separator, the header, the
+// columns, the quotes, the comments and the lines skipped; the rest is the
+// file.
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,28 +26,42 @@ bool Clean(std::string_view cell) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
+  if (size < 2) return 0;
   const std::uint8_t choice = data[0];
-  const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-  const auto encoding = static_cast<TextEncoding>(choice & 3);
-  const auto separator = static_cast<ImportSeparator>((choice >> 2) % 3);
+  const std::uint8_t more = data[1];
+  const std::string bytes(reinterpret_cast<const char*>(data + 2), size - 2);
+  const auto encoding = static_cast<TextEncoding>((choice & 7) % 6);
   const DecodedText text = DecodeTextFile(bytes, encoding);
   if (text.badLine != 0) {
-    if (text.badLine < 1 || !text.cp932.empty()) std::abort();
+    if (text.badLine < 1 || !text.cp932.empty() || encoding == TextEncoding::kWindows1252)
+      std::abort();
     return 0;
   }
-  ImportOptions options;
-  options.separator = ChooseSeparator(text.cp932, (choice & 0x10) ? "f.txt" : "f.csv", separator);
-  options.header = (choice & 0x20) != 0 || IsExportLayout(text.cp932, options.separator);
-  options.columns = (choice & 0x40) ? 3 : kMaxColumns - 1;
+  ImportChoices choices;
+  choices.separator = static_cast<ImportSeparator>((choice >> 3) % 6);
+  choices.other = static_cast<char>((more & 0x3F) | 0x20);
+  if (choices.other == '"') choices.other = '!';
+  choices.skip = more & 3;
+  if (more & 0x04) choices.comments = (more & 0x08) != 0;
+  choices.quotes = (more & 0x10) == 0;
+  if (choice & 0x40) choices.header = (more & 0x20) != 0;
+  static const char* const kNames[] = {"f.csv", "f.txt", "f.tsv", "f.tab"};
+  ImportOptions options = ResolveImport(text.cp932, kNames[more >> 6], choices);
+  options.columns = (choice & 0x80) ? 3 : kMaxColumns - 1;
   const ImportedTable table = ImportRecords(text.cp932, options);
-  if (table.status == ImportStatus::kUnterminatedQuote) {
-    if (table.errorLine < 1) std::abort();
+  if (table.status == ImportStatus::kUnterminatedQuote ||
+      table.status == ImportStatus::kStrayQuote) {
+    if (table.errorLine < 1 || !options.quotes ||
+        (table.status == ImportStatus::kStrayQuote && table.closingLine < table.errorLine))
+      std::abort();
     return 0;
   }
   if (table.status != ImportStatus::kRead || table.leftOut < 0 ||
-      static_cast<int>(table.names.size()) > options.columns)
+      static_cast<int>(table.names.size()) > options.columns ||
+      (table.names.empty() == (table.namesLine > 0) && table.widest > 0 && options.columns > 0))
     std::abort();
+  for (const std::string& name : table.names)
+    if (name.size() >= kColumnNameSize) std::abort();
 
   ColumnDescriptors columns{};
   for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(columns, c);

@@ -15,6 +15,7 @@ int RunAppend(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  RefuseToReplaceDamaged(args.positional()[0], loaded, out);
   auto& doc = loaded.doc;
 
   const std::vector<std::filesystem::path> others(args.positional().begin() + 1,
@@ -34,8 +35,8 @@ int RunAppend(const std::vector<std::string>& raw) {
       listora::AppendOpen(others, doc.ColumnCount(), callbacks, doc.items);
   for (const auto& message : result.messages)
     std::cerr << "ltbtool: " << message.file.string() << ": " << message.text << '\n';
-  std::cout << result.appended << " items appended, " << result.total << " in all\n";
   WriteOutput(out, StoreAsProgram(doc, ChooseSaveProtection(args, loaded)));
+  std::cout << result.appended << " items appended, " << result.total << " in all\n";
   return kExitOk;
 }
 

@@ -42,6 +42,7 @@ int RunExport(const std::vector<std::string>& raw) {
 
   PasswordSource passwords(args);
   const LoadedDocument loaded = LoadForTool(file, passwords);
+  RefuseToReplaceDamaged(file, loaded, out);
   const auto& doc = loaded.doc;
   // The program's export commands do nothing for an empty table.
   if (doc.items.IsEmpty()) {

@@ -1,4 +1,6 @@
 #include <iostream>
+#include <iterator>
+#include <limits>
 #include <optional>
 #include <system_error>
 
@@ -12,23 +14,65 @@ namespace ltbtool {
 
 namespace {
 
-listora::TextEncoding EncodingOption(const Args& args) {
-  using listora::TextEncoding;
+using listora::TextEncoding;
+
+// The names --encoding takes, in the order of the enum.
+constexpr const char* kEncodingNames[] = {"auto",   "cp932",  "utf-8",
+                                          "utf-16", "euc-jp", "windows-1252"};
+
+TextEncoding EncodingOption(const Args& args) {
   const std::string name = args.Value("--encoding").value_or("auto");
-  if (name == "auto") return TextEncoding::kAuto;
-  if (name == "cp932") return TextEncoding::kCp932;
-  if (name == "utf-8") return TextEncoding::kUtf8;
-  if (name == "utf-16") return TextEncoding::kUtf16;
-  throw UsageError{"--encoding must be auto, cp932, utf-8 or utf-16"};
+  for (std::size_t i = 0; i < std::size(kEncodingNames); ++i)
+    if (name == kEncodingNames[i]) return static_cast<TextEncoding>(i);
+  throw UsageError{"--encoding must be auto, cp932, utf-8, utf-16, euc-jp or windows-1252"};
 }
 
-listora::ImportSeparator SeparatorOption(const Args& args) {
+// Which --encoding would read a refused file.
+std::string ReadersHint(const std::vector<TextEncoding>& readers) {
+  std::string hint;
+  for (TextEncoding encoding : readers)
+    hint += std::string(hint.empty() ? " " : " または ") + "--encoding " +
+            kEncodingNames[static_cast<int>(encoding)];
+  return hint.empty() ? hint : hint + " で読めます。";
+}
+
+listora::ImportChoices ReadingOptions(const Args& args) {
   using listora::ImportSeparator;
-  const std::string name = args.Value("--separator").value_or("auto");
-  if (name == "auto") return ImportSeparator::kAuto;
-  if (name == "comma") return ImportSeparator::kComma;
-  if (name == "tab") return ImportSeparator::kTab;
-  throw UsageError{"--separator must be auto, comma or tab"};
+  listora::ImportChoices choices;
+  const std::string separator = args.Value("--separator").value_or("auto");
+  if (separator == "auto") {
+    choices.separator = ImportSeparator::kAuto;
+  } else if (separator == "comma") {
+    choices.separator = ImportSeparator::kComma;
+  } else if (separator == "tab") {
+    choices.separator = ImportSeparator::kTab;
+  } else if (separator == "semicolon") {
+    choices.separator = ImportSeparator::kSemicolon;
+  } else if (separator == "space") {
+    choices.separator = ImportSeparator::kSpace;
+  } else if (separator.size() == 1 && separator[0] > ' ' && separator[0] < 0x7F &&
+             separator[0] != '"') {
+    choices.separator = ImportSeparator::kOther;
+    choices.other = separator[0];
+  } else {
+    throw UsageError{
+        "--separator must be auto, comma, tab, semicolon, space or one ASCII character other "
+        "than '\"'"};
+  }
+  const std::string quote = args.Value("--quote").value_or("\"");
+  if (quote != "\"" && quote != "none") throw UsageError{"--quote must be '\"' or none"};
+  choices.quotes = quote == "\"";
+  if (const auto skip = args.Number("--skip")) {
+    if (*skip < 0 || *skip > std::numeric_limits<int>::max())
+      throw UsageError{"--skip must be a count of lines"};
+    choices.skip = static_cast<int>(*skip);
+  }
+  if (args.Has("--comments")) choices.comments = true;
+  if (args.Has("--header") && args.Has("--no-header"))
+    throw UsageError{"--header and --no-header exclude each other"};
+  if (args.Has("--header")) choices.header = true;
+  if (args.Has("--no-header")) choices.header = false;
+  return choices;
 }
 
 }  // namespace
@@ -37,14 +81,14 @@ int RunImport(const std::vector<std::string>& raw) {
   OptionSpec known;
   AddPasswordOptions(known);
   AddSaveOptions(known);
-  known.withValue.insert({"-o", "--encoding", "--separator", "--append-to"});
-  known.flags.insert("--header");
+  known.withValue.insert({"-o", "--encoding", "--separator", "--append-to", "--skip", "--quote"});
+  known.flags.insert({"--header", "--no-header", "--comments"});
   const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"import needs exactly one FILE"};
   const std::filesystem::path file = args.positional()[0];
   const std::filesystem::path out = OutputPath(args);
-  const listora::TextEncoding encoding = EncodingOption(args);
-  const listora::ImportSeparator separator = SeparatorOption(args);
+  const TextEncoding encoding = EncodingOption(args);
+  const listora::ImportChoices choices = ReadingOptions(args);
   std::error_code ignored;
   if (std::filesystem::equivalent(file, out, ignored))
     throw UsageError{"-o names the file to import " + file.string() + "; it would be replaced"};
@@ -57,6 +101,7 @@ int RunImport(const std::vector<std::string>& raw) {
   if (appendTo) {
     PasswordSource passwords(args);
     target = LoadForTool(*appendTo, passwords);
+    RefuseToReplaceDamaged(*appendTo, target, out);
     protection = ChooseSaveProtection(args, target);
   } else {
     const listora::SettingsFile profile = ProgramSettings();
@@ -68,26 +113,35 @@ int RunImport(const std::vector<std::string>& raw) {
   listora::DecodedText text = listora::DecodeTextFile(ReadInput(file), encoding);
   if (text.badLine != 0)
     throw ToolError{kExitRefused, file.string() + ": " +
-                                      listora::ImportBadBytesMessage(text.badLine, text.encoding)};
-  listora::ImportOptions options;
-  options.separator = listora::ChooseSeparator(text.cp932, file, separator);
-  options.header = args.Has("--header") || listora::IsExportLayout(text.cp932, options.separator);
+                                      listora::ImportBadBytesMessage(text.badLine, text.encoding) +
+                                      ReadersHint(text.readers)};
+  listora::ImportOptions options = listora::ResolveImport(text.cp932, file, choices);
   if (appendTo) options.columns = doc.ColumnCount() - 1;
-  const listora::ImportedTable table = listora::ImportRecords(text.cp932, options);
+  listora::ImportedTable table = listora::ImportRecords(text.cp932, options);
   // The items hold their own copy; the file's text goes before the store
   // makes a third.
   std::string().swap(text.cp932);
   if (table.status == listora::ImportStatus::kUnterminatedQuote)
     throw ToolError{kExitRefused,
                     file.string() + ": " + listora::ImportOpenQuoteMessage(table.errorLine)};
-  if (table.leftOut > 0)
-    std::cerr << "ltbtool: " << file.string() << ": "
-              << listora::ImportFieldsLeftOutMessage(table.leftOut) << '\n';
+  if (table.status == listora::ImportStatus::kStrayQuote)
+    throw ToolError{kExitRefused,
+                    file.string() + ": " +
+                        listora::ImportStrayQuoteMessage(table.errorLine, table.closingLine)};
+  const auto note = [&](const std::string& message) {
+    std::cerr << "ltbtool: " << file.string() << ": " << message << '\n';
+  };
+  if (table.namesLine > 0) note(listora::ImportNamesLineMessage(table.namesLine));
+  if (table.cutNames > 0) note(listora::ImportNamesCutMessage(table.cutNames));
+  if (table.leftOut > 0) note(listora::ImportFieldsLeftOutMessage(table.leftOut));
 
   if (!appendTo) listora::SetImportedColumns(table, doc.settings.columns);
   table.AppendTo(doc.items);
-  std::cout << table.Size() << " items imported, " << doc.items.GetSize() << " in all\n";
+  const int imported = table.Size();
+  // The items hold the records; their index goes before the store.
+  table = {};
   WriteOutput(out, StoreAsProgram(doc, protection));
+  std::cout << imported << " items imported, " << doc.items.GetSize() << " in all\n";
   return kExitOk;
 }
 

@@ -23,6 +23,7 @@ int RunReplace(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  RefuseToReplaceDamaged(args.positional()[0], loaded, out);
   auto& doc = loaded.doc;
 
   listora::FindReplaceOptions options;

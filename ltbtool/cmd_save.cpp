@@ -13,6 +13,7 @@ int RunSave(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  RefuseToReplaceDamaged(args.positional()[0], loaded, out);
   const SaveProtection protection = ChooseSaveProtection(args, loaded);
   WriteOutput(out, StoreAsProgram(loaded.doc, protection));
   return kExitOk;

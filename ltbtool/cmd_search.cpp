@@ -18,6 +18,7 @@ int RunSearch(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  RefuseToReplaceDamaged(args.positional()[0], loaded, out);
   auto& doc = loaded.doc;
 
   // An empty text or table changes nothing; OUT still gets the document.

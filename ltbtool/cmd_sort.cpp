@@ -21,6 +21,7 @@ int RunSort(const std::vector<std::string>& raw) {
   const std::filesystem::path out = OutputPath(args);
   PasswordSource passwords(args);
   LoadedDocument loaded = LoadForTool(args.positional()[0], passwords);
+  RefuseToReplaceDamaged(args.positional()[0], loaded, out);
   auto& doc = loaded.doc;
   const int count = doc.ColumnCount();
   if (*column < 0 || *column >= count)

@@ -157,6 +157,15 @@ LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& pa
                   message};
 }
 
+void RefuseToReplaceDamaged(const std::filesystem::path& file, const LoadedDocument& loaded,
+                            const std::filesystem::path& out) {
+  std::error_code ignored;
+  if (!loaded.result.endedEarly || !std::filesystem::equivalent(file, out, ignored)) return;
+  throw ToolError{kExitRefused, file.string() + ": " + listora::EndedEarlyMessage(loaded.result) +
+                                    "; it is not replaced by the items that could be read. "
+                                    "Write them to another file with -o to keep them."};
+}
+
 void AddSaveOptions(OptionSpec& known) {
   known.withValue.insert("--mode");
   known.withValue.insert("--new-password-file");

@@ -69,6 +69,12 @@ struct LoadedDocument {
 // is loaded as far as it goes, with a warning on standard error.
 LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords);
 
+// Throws ToolError(kExitRefused) when `loaded`, read from `file`, ended
+// early and `out` is that file: what could be read would replace what
+// could not.
+void RefuseToReplaceDamaged(const std::filesystem::path& file, const LoadedDocument& loaded,
+                            const std::filesystem::path& out);
+
 // The protection a save uses: the file's own unless --mode says otherwise.
 struct SaveProtection {
   listora::ProtectionMode mode;

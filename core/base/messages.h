@@ -68,11 +68,22 @@ inline constexpr std::string_view kNewerVersionAfter =
 inline constexpr std::string_view kEncodingCp932 = "Shift_JIS";
 inline constexpr std::string_view kEncodingUtf8 = "UTF-8";
 inline constexpr std::string_view kEncodingUtf16 = "UTF-16";
+inline constexpr std::string_view kEncodingEucJp = "EUC-JP";
+inline constexpr std::string_view kEncodingWindows1252 = "Windows-1252";
 // Takes the line, then the encoding's name.
 inline constexpr std::string_view kImportBadBytesFormat =
     "%d 行目に %s として読めない文字があります。";
 inline constexpr std::string_view kImportOpenQuoteFormat =
     "%d 行目で始まる \" が閉じられていません。";
+// Takes the line of the bytes that tell the possible encodings apart.
+inline constexpr std::string_view kImportUndecidedFormat =
+    "%d 行目から文字コードを判別できません。文字コードを選んでください。";
+// Takes the line of the opening quote, then that of the closing one.
+inline constexpr std::string_view kImportStrayQuoteFormat =
+    "%d 行目で始まる \" が %d 行目で閉じた後に、区切り文字でない文字があります。";
+inline constexpr std::string_view kImportNamesLineFormat = "%d 行目をカラム名にしました。";
+inline constexpr std::string_view kImportNamesCutFormat =
+    "%d 個のカラム名が長すぎるため、文字の切れ目で切り詰めました。";
 inline constexpr std::string_view kImportFieldsLeftOutFormat =
     "フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。";
 

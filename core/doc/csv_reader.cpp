@@ -1,13 +1,33 @@
 #include "core/doc/csv_reader.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "core/text/cp932.h"
+#include "core/text/encoding.h"
 
 namespace listora {
 
 std::size_t CsvReader::FieldEnd(std::size_t from) const {
+  // A separator that can be a trail byte ('|', '@' ...) is looked for
+  // character by character, and one that can be part of a character
+  // reference (';', '#' ...) never inside one.
+  const auto separator = static_cast<unsigned char>(dialect_.separator);
+  const bool byCharacter = separator >= 0x40;
+  const bool references = std::string_view("&#;0123456789ABCDEFabcdefx").find(dialect_.separator) !=
+                          std::string_view::npos;
   std::size_t i = from;
-  while (i < text_.size() && text_[i] != separator_ && text_[i] != '\n' && text_[i] != '\r') ++i;
-  return i;
+  while (i < text_.size() && text_[i] != dialect_.separator && text_[i] != '\n' &&
+         text_[i] != '\r') {
+    if (references && text_[i] == '&') {
+      if (const std::size_t length = ReferenceLengthAt(text_, i)) {
+        i += length;
+        continue;
+      }
+    }
+    i += byCharacter ? cp932::CharLength(text_, i) : 1;
+  }
+  return std::min(i, text_.size());
 }
 
 void CsvReader::SkipLineEnd() {
@@ -15,9 +35,20 @@ void CsvReader::SkipLineEnd() {
   ++pos_;
 }
 
+void CsvReader::SkipLine() {
+  const std::size_t end = text_.find_first_of("\r\n", pos_);
+  pos_ = end == std::string_view::npos ? text_.size() : end;
+  if (pos_ < text_.size()) SkipLineEnd();
+}
+
+void CsvReader::SkipLines(int lines) {
+  for (int i = 0; i < lines && pos_ < text_.size(); ++i) SkipLine();
+}
+
 CsvReader::Next CsvReader::Read(std::vector<CsvField>& fields) {
   fields.clear();
   count_ = 0;
+  while (dialect_.comments && pos_ < text_.size() && text_[pos_] == '#') SkipLine();
   start_ = pos_;
   if (pos_ == text_.size()) return Next::kEnd;
   if (text_[pos_] == '\n' || text_[pos_] == '\r') {
@@ -27,7 +58,7 @@ CsvReader::Next CsvReader::Read(std::vector<CsvField>& fields) {
   for (;;) {
     const std::size_t begin = pos_;
     CsvField field;
-    if (pos_ < text_.size() && text_[pos_] == '"') {
+    if (dialect_.quotes && pos_ < text_.size() && text_[pos_] == '"') {
       field.quoted = true;
       std::size_t close = begin + 1;
       bool doubled = false;
@@ -45,8 +76,13 @@ CsvReader::Next CsvReader::Read(std::vector<CsvField>& fields) {
         }
         break;
       }
-      pos_ = FieldEnd(close + 1);
-      field.escaped = doubled || pos_ != close + 1;
+      pos_ = close + 1;
+      if (FieldEnd(pos_) != pos_) {
+        start_ = begin;
+        closing_ = close;
+        return Next::kStrayQuote;
+      }
+      field.escaped = doubled;
       field.text = field.escaped ? text_.substr(begin, pos_ - begin)
                                  : text_.substr(begin + 1, close - begin - 1);
     } else {
@@ -56,7 +92,7 @@ CsvReader::Next CsvReader::Read(std::vector<CsvField>& fields) {
     if (fields.size() < keep_) fields.push_back(field);
     ++count_;
     if (pos_ == text_.size()) return Next::kRecord;
-    if (text_[pos_] != separator_) {
+    if (text_[pos_] != dialect_.separator) {
       SkipLineEnd();
       return Next::kRecord;
     }

@@ -3,12 +3,17 @@
 // writes them (fields quoted or not, doubled quotes inside quotes,
 // separators and line breaks inside quotes, CR LF, LF or CR line ends, the
 // last line end optional). The text is CP932: the bytes the reader looks
-// for (quote, separator, CR, LF) are never a CP932 trail byte, so a byte
-// scan finds each one, and the fields are views into the text.
+// for (quote, comma, tab, semicolon, space, CR, LF) are never a CP932 trail
+// byte, so a byte scan finds each one; another separator is looked for
+// character by character. A character reference (encoding.h) is one
+// character: a semicolon never ends a field inside one. The fields are
+// views into the text.
 //
-// It is as lenient as spreadsheets are: a quote inside an unquoted field is
-// text, and text after a closing quote joins the field. Only a quote still
-// open at the end of the text is refused.
+// It is as lenient as spreadsheets are where nothing can be lost: a quote
+// inside an unquoted field is text. A quote still open at the end of the
+// text, or one that closes a field and is followed by anything but a
+// separator or a line end, is refused: either would take text from other
+// lines into the field without a word.
 
 #include <cstddef>
 #include <string>
@@ -16,6 +21,13 @@
 #include <vector>
 
 namespace listora {
+
+// How the lines are read besides their separator.
+struct CsvDialect {
+  char separator = ',';
+  bool quotes = true;     // a field may be quoted; without, '"' is text
+  bool comments = false;  // a line starting with '#' is no record
+};
 
 struct CsvField {
   // The value; when `escaped`, the field as written from its opening quote,
@@ -32,12 +44,18 @@ class CsvReader {
     kBlankLine,  // an empty line: no field at all
     kEnd,
     kUnterminatedQuote,  // RecordStart() is where the open quote is
+    kStrayQuote,         // and ClosingQuote() where it closes before other text
   };
 
   // Only the first `keep` fields of each record are handed out; the others
   // are counted.
   CsvReader(std::string_view text, char separator, std::size_t keep)
-      : text_(text), separator_(separator), keep_(keep) {}
+      : CsvReader(text, CsvDialect{separator}, keep) {}
+  CsvReader(std::string_view text, const CsvDialect& dialect, std::size_t keep)
+      : text_(text), dialect_(dialect), keep_(keep) {}
+
+  // Passes over `lines` lines as they stand, quotes or not.
+  void SkipLines(int lines);
 
   // Reads the next record into `fields` (emptied first).
   Next Read(std::vector<CsvField>& fields);
@@ -47,17 +65,21 @@ class CsvReader {
   std::size_t Offset() const { return pos_; }
   // Where the record last read starts, or its quote that is never closed.
   std::size_t RecordStart() const { return start_; }
+  // After kStrayQuote: the quote followed by other text.
+  std::size_t ClosingQuote() const { return closing_; }
 
  private:
   std::size_t FieldEnd(std::size_t from) const;
   void SkipLineEnd();
+  void SkipLine();
 
   std::string_view text_;
-  char separator_;
+  CsvDialect dialect_;
   std::size_t keep_;
   std::size_t count_ = 0;
   std::size_t pos_ = 0;
   std::size_t start_ = 0;
+  std::size_t closing_ = 0;
 };
 
 // Appends the field's value to `out`, its quotes resolved.

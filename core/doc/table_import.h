@@ -1,10 +1,12 @@
 #pragma once
-// Import of comma- or tab-separated text (what spreadsheets and other list
-// programs write) as items: each record becomes an item, its fields user
-// columns 1.. in order, each cleaned as every cell is (a line break becomes
-// one space). Empty lines are no items. A file is read whole before
-// anything reaches a table, so a cancelled or refused import leaves the
-// table as it was.
+// Import of comma-, tab- or otherwise separated text (what spreadsheets and
+// other list programs write) as items: each record becomes an item, its
+// fields user columns 1.. in order, each cleaned as every cell is (a line
+// break becomes one space). An empty line is an item with empty cells, as
+// a spreadsheet writes an empty row; empty lines at the end, and those
+// between the names and the first record, are none. A file is read whole
+// before anything reaches a table, so a cancelled or refused import leaves
+// the table as it was.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,14 +24,20 @@
 
 namespace listora {
 
-enum class ImportSeparator { kAuto, kComma, kTab };
+enum class ImportSeparator { kAuto, kComma, kTab, kSemicolon, kSpace, kOther };
 
-// The separator byte: as chosen, or with kAuto a tab for a ".tsv" file and,
-// unless the text is laid out as the program's CSV export, for one whose
-// first line holds a tab and either no comma or the extension ".txt"; a
-// comma otherwise.
-char ChooseSeparator(std::string_view cp932, const std::filesystem::path& file,
-                     ImportSeparator choice);
+// How the user asked for a file to be read; what is left open is settled
+// from the file by ResolveImport.
+struct ImportChoices {
+  ImportSeparator separator = ImportSeparator::kAuto;
+  char other = ',';              // the separator of kOther
+  int skip = 0;                  // lines passed over before the data
+  std::optional<bool> comments;  // unset: on for a ".tab" file
+  bool quotes = true;            // '"' quotes fields
+  // Unset: the first record names the columns when the text is laid out as
+  // the program's CSV export.
+  std::optional<bool> header;
+};
 
 // Whether the text is laid out as the program's CSV export writes it: a
 // line of names in quotes and an empty line, or, as a spreadsheet saves it
@@ -40,6 +49,9 @@ bool IsExportLayout(std::string_view cp932, char separator);
 
 struct ImportOptions {
   char separator = ',';
+  bool quotes = true;
+  bool comments = false;  // lines starting with '#' are passed over
+  int skip = 0;           // lines passed over first
   // The first record names the columns; a record of empty fields right
   // after it is the export's empty line and no item.
   bool header = false;
@@ -52,16 +64,31 @@ struct ImportOptions {
   std::function<bool(std::size_t done, std::size_t total)> step;
 };
 
-enum class ImportStatus { kRead, kCancelled, kUnterminatedQuote };
+// The options for `choices`. With kAuto the separator is a tab for a ".tsv"
+// file, a comma for text laid out as the program's export; otherwise the
+// one of tab, comma and semicolon that splits the first records (after the
+// skipped lines and comments) into as many fields as the first one, at
+// least two; failing that, the one most of them agree on; a comma when
+// none splits anything. A tab wins ties for ".txt" and ".tab" files, a
+// comma for the others.
+ImportOptions ResolveImport(std::string_view cp932, const std::filesystem::path& file,
+                            const ImportChoices& choices);
+
+enum class ImportStatus { kRead, kCancelled, kUnterminatedQuote, kStrayQuote };
 
 class ImportedTable {
  public:
   ImportStatus status = ImportStatus::kRead;
-  int errorLine = 0;  // kUnterminatedQuote: the line of the quote left open
-  // The header's fields (CP932, cleaned), at most `columns` of them.
+  // kUnterminatedQuote, kStrayQuote: the line of the field's opening quote.
+  int errorLine = 0;
+  int closingLine = 0;  // kStrayQuote: the line of the quote text follows
+  // The header's fields (CP932, cleaned), at most `columns` of them, each
+  // cut at a character boundary to what a column name holds.
   std::vector<std::string> names;
-  int widest = 0;   // fields of the widest record, the header included
-  int leftOut = 0;  // fields of the widest record beyond `columns`
+  int namesLine = 0;  // the line the names came from
+  int cutNames = 0;   // names that were cut
+  int widest = 0;     // fields of the widest record, the header included
+  int leftOut = 0;    // fields of the widest record beyond `columns`
 
   int Size() const { return static_cast<int>(entries_.size()); }
   // Adds the items after the rows of `items`.
@@ -69,10 +96,12 @@ class ImportedTable {
 
  private:
   friend ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options);
+  // A record's column texts; each record starts where the one before ends
+  // (eight bytes a record, so a million of them weigh little beside the
+  // text).
   struct Entry {
-    std::size_t offset;
-    std::size_t lineSize;
-    int fields;
+    std::uint32_t lineSize;
+    std::uint8_t fields;
   };
   // The items as the table stores them, one record after another.
   std::shared_ptr<std::string> records_ = std::make_shared<std::string>();

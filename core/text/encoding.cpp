@@ -396,6 +396,56 @@ std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes) {
   return n;
 }
 
+Utf8Tally TallyUtf8(std::string_view text) {
+  Utf8Tally tally;
+  char32_t codePoint;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = DecodeUtf8At(text, i, codePoint);
+    if (length == 0) {
+      ++tally.broken;
+      ++i;
+    } else {
+      ++tally.multiByte;
+      i += length;
+    }
+  }
+  return tally;
+}
+
+std::size_t LegacyToUtf8(std::string_view text, LegacyCharset charset, std::string& utf8) {
+  const bool eucJp = charset == LegacyCharset::kEucJp;
+  Converter converter("UTF-8", eucJp ? "EUC-JP" : "WINDOWS-1252");
+  if (!converter.usable()) return text.empty() ? std::string_view::npos : 0;
+  // Pieces as in Convert: the converter is slow to resume after a byte it
+  // rejects, and a piece needs at most three output bytes per input byte.
+  constexpr std::size_t kPiece = 4096;
+  std::array<char, 3 * kPiece> buffer;
+  char* src = const_cast<char*>(text.data());
+  std::size_t srcLeft = text.size();
+  while (srcLeft > 0) {
+    char* dst = buffer.data();
+    std::size_t dstLeft = buffer.size();
+    const std::size_t piece = std::min(srcLeft, kPiece);
+    std::size_t pieceLeft = piece;
+    const std::size_t result = iconv(converter.handle(), &src, &pieceLeft, &dst, &dstLeft);
+    srcLeft -= piece - pieceLeft;
+    utf8.append(buffer.data(), buffer.size() - dstLeft);
+    if (result != static_cast<std::size_t>(-1)) continue;
+    if (errno == EINVAL && pieceLeft < srcLeft) continue;
+    const std::size_t at = text.size() - srcLeft;
+    const auto c = static_cast<unsigned char>(text[at]);
+    if (eucJp || !(c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D)) return at;
+    AppendUtf8(c, utf8);
+    ++src;
+    --srcLeft;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t FirstNonUtf8(std::string_view text) {
   char32_t codePoint;
   for (std::size_t i = 0; i < text.size();) {

@@ -65,6 +65,24 @@ bool IsNonAsciiUtf8(std::string_view text);
 // character, or npos.
 std::size_t FirstNonUtf8(std::string_view text);
 
+// Well-formed UTF-8 characters of two bytes or more in `text`, and bytes
+// that belong to none: text that is mostly UTF-8 has more of the first.
+struct Utf8Tally {
+  std::size_t multiByte = 0;
+  std::size_t broken = 0;
+};
+Utf8Tally TallyUtf8(std::string_view text);
+
+// The single-byte and EUC encodings other programs write besides UTF-8 and
+// CP932.
+enum class LegacyCharset { kEucJp, kWindows1252 };
+
+// Text in `charset` -> UTF-8, appended to `utf8`. Stops at the first byte
+// that is no character and returns its offset; npos when all of it was
+// converted. Windows-1252 reads the five bytes it leaves undefined as the
+// controls Latin-1 has there, so Latin-1 text reads as its superset.
+std::size_t LegacyToUtf8(std::string_view text, LegacyCharset charset, std::string& utf8);
+
 // UTF-16 without a byte order mark -> UTF-8, appended to `utf8`. Stops at the
 // first code unit that is no character (an unpaired surrogate, or an odd
 // byte at the end) and returns its offset in `utf16`; npos when all of it

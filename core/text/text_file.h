@@ -1,24 +1,34 @@
 #pragma once
 // Text files from other programs (spreadsheets' CSV and tab-separated
 // text) read as the core's CP932 text. A byte order mark decides the
-// encoding (UTF-8, UTF-16 LE or BE); without one, text that is valid UTF-8
-// and not pure ASCII is UTF-8, anything else CP932. Characters CP932 cannot
-// hold become references through the one converter (encoding.h).
+// encoding (UTF-8, UTF-16 LE or BE). Without one the automatic reading
+// never guesses: it takes text that is valid UTF-8 and not pure ASCII as
+// UTF-8, and valid CP932 as CP932 unless it reads better as something else
+// (Latin-1 letters, EUC-JP); zero bytes (UTF-16 without a mark), text that
+// is mostly UTF-8 with a few bad bytes, or text of neither kind are
+// refused, naming the encodings that would read it. Characters CP932
+// cannot hold become references through the one converter (encoding.h).
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace listora {
 
-enum class TextEncoding { kAuto, kCp932, kUtf8, kUtf16 };
+enum class TextEncoding { kAuto, kCp932, kUtf8, kUtf16, kEucJp, kWindows1252 };
 
 struct DecodedText {
   std::string cp932;
-  TextEncoding encoding = TextEncoding::kCp932;  // what the bytes were read as, never kAuto
+  // What the bytes were read as; for refused bytes what they are not, or
+  // kAuto when the automatic reading cannot tell what they are.
+  TextEncoding encoding = TextEncoding::kCp932;
   // The line (from 1) holding the first bytes that are not text in that
-  // encoding; 0 when there are none. `cp932` is then empty.
+  // encoding (kAuto: the first bytes that tell it apart); 0 when the text
+  // was read. `cp932` is then empty.
   int badLine = 0;
+  // Refused: the encodings that read every byte, likeliest first.
+  std::vector<TextEncoding> readers;
 };
 
 // `encoding` names what the bytes are, or kAuto to find it as above. A

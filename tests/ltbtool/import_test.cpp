@@ -92,7 +92,8 @@ TEST(LtbtoolImport, FilesAsOtherProgramsWriteThem) {
        "name,qty\r\napple,3\r\npear,10\r\n",
        {"--header"},
        {"name", "qty"},
-       {{"apple", "3"}, {"pear", "10"}}},
+       {{"apple", "3"}, {"pear", "10"}},
+       "1 行目をカラム名にしました。"},
       {"quoted: doubled quotes, separators and line breaks inside, no final line end",
        "quoted.csv",
        "\"a \"\"b\"\"\",\"x,y\"\r\n\"two\r\nlines\",\"\"\r\n\"cr\rlf\nend\",last",
@@ -105,7 +106,8 @@ TEST(LtbtoolImport, FilesAsOtherProgramsWriteThem) {
        "caf\xC3\xA9,\xF0\x9F\x98\x80\r\n",
        {"--header"},
        {"名前", "한"},
-       {{"café", "😀"}}},
+       {{"café", "😀"}},
+       "1 行目をカラム名にしました。"},
       {"UTF-8 without a mark, LF lines",
        "plain-utf8.csv",
        "あ,い\n う ,\n",
@@ -117,7 +119,8 @@ TEST(LtbtoolImport, FilesAsOtherProgramsWriteThem) {
        Utf16(u"品名\t数\r\n\"りんご\"\t3\r\n한국\t\r\n", false),
        {"--header"},
        {"品名", "数"},
-       {{"りんご", "3"}, {"한국", ""}}},
+       {{"りんご", "3"}, {"한국", ""}},
+       "1 行目をカラム名にしました。"},
       {"UTF-16 BE, separator chosen",
        "be.csv",
        Utf16(u"a\tb,c\r\n", true),
@@ -130,12 +133,12 @@ TEST(LtbtoolImport, FilesAsOtherProgramsWriteThem) {
        {},
        Defaults(1, 2),
        {{"ｶﾀｶﾅ", "表示"}, {"ﾃｽﾄ", "予定"}}},
-      {"CR-only lines, a blank line between records",
+      {"CR-only lines, an empty row between records, empty lines at the end dropped",
        "mac.csv",
-       "a,b\r\rc,d\r",
+       "a,b\r\rc,d\r\r\r",
        {},
        Defaults(1, 2),
-       {{"a", "b"}, {"c", "d"}}},
+       {{"a", "b"}, {"", ""}, {"c", "d"}}},
       {"empty fields at the end of a record, and a shorter record",
        "ragged.csv",
        "a,b,,\r\nc\r\n",
@@ -154,7 +157,43 @@ TEST(LtbtoolImport, FilesAsOtherProgramsWriteThem) {
        Sj("\"名前\",\"\"\r\n\r\n\"x\",\"\"\r\n"),
        {},
        {"名前", ""},
-       {{"x", ""}}},
+       {{"x", ""}},
+       "1 行目をカラム名にしました。"},
+      {"a title that looks like the export layout, not taken as names when told",
+       "title.csv",
+       Sj("\"2024年 売上\"\r\n\r\n\"a\",\"b\"\r\n"),
+       {"--no-header"},
+       Defaults(1, 2),
+       {{"2024年 売上", ""}, {"", ""}, {"a", "b"}}},
+      {"semicolons with decimal commas",
+       "preise.csv",
+       "Name;Preis\r\nApfel;1,50\r\nBirne;2,00\r\n",
+       {"--header"},
+       {"Name", "Preis"},
+       {{"Apfel", "1,50"}, {"Birne", "2,00"}},
+       "1 行目をカラム名にしました。"},
+      {"a .tab file with comment lines, comma lists inside its fields",
+       "zone.tab",
+       "# tz zone descriptions, with commas\n#\n#code\tcoordinates\tTZ\n"
+       "AD\t+4230+00131\tEurope/Andorra\nAE,OM,RE\t+2518+05518\tAsia/Dubai\n"
+       "AQ\t-6617+11031\tAntarctica/Casey\tCasey\n",
+       {},
+       Defaults(1, 4),
+       {{"AD", "+4230+00131", "Europe/Andorra", ""},
+        {"AE,OM,RE", "+2518+05518", "Asia/Dubai", ""},
+        {"AQ", "-6617+11031", "Antarctica/Casey", "Casey"}}},
+      {"EUC-JP, lines skipped, any separator, quotes as text",
+       "euc.txt",
+       "skip me\n\"\xA4\xA2|\xB4\xC1\xBB\xFA\n",
+       {"--encoding", "euc-jp", "--skip", "1", "--separator", "|", "--quote", "none"},
+       Defaults(1, 2),
+       {{"\"あ", "漢字"}}},
+      {"Windows-1252 and Latin-1, space-separated",
+       "latin.txt",
+       "Caf\xE9 \x80\r\n",
+       {"--encoding", "windows-1252", "--separator", "space"},
+       Defaults(1, 2),
+       {{"Café", "€"}}},
       {"tab-separated by its extension",
        "list.tsv",
        "a,b\tc\r\n",
@@ -199,6 +238,16 @@ TEST(LtbtoolImport, MalformedFilesAreRefusedWithTheirLineAndNoOutput) {
       {Utf16(u"a\r\n\xD800", false),
        {"--encoding", "utf-16"},
        "2 行目に UTF-16 として読めない文字があります。"},
+      {"\xE5\x90\x8D,\xE5\x89\x8D\r\nCaf\xE9s,x\r\n",
+       {},
+       "2 行目に UTF-8 として読めない文字があります。 --encoding windows-1252 で読めます。"},
+      {Utf16(u"a,b\r\nc,d\r\n", false).substr(2),
+       {},
+       "1 行目から文字コードを判別できません。文字コードを選んでください。 --encoding utf-16 "
+       "で読めます。"},
+      {"a,\"b\r\nc,d\r\ne,\"f\"\r\n",
+       {},
+       "1 行目で始まる \" が 3 行目で閉じた後に、区切り文字でない文字があります。"},
   };
   TempDir dir;
   test::ScopedEnv ini("LISTORA_INI", (dir / "Listora.ini").string());
@@ -213,9 +262,22 @@ TEST(LtbtoolImport, MalformedFilesAreRefusedWithTheirLineAndNoOutput) {
     EXPECT_NE(run.err.find(bad.message), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "out.ltb"));
   }
-  const auto usage = RunTool({"import", (dir / "bad.csv").string(), "-o",
-                              (dir / "out.ltb").string(), "--encoding", "latin-1"});
-  EXPECT_EQ(usage.status, 1);
+  for (const std::vector<std::string>& options : {std::vector<std::string>{"--encoding", "latin-1"},
+                                                  {"--separator", "ab"},
+                                                  {"--quote", "'"},
+                                                  {"--skip", "-1"},
+                                                  {"--header", "--no-header"}}) {
+    std::vector<std::string> args = {"import", (dir / "bad.csv").string(), "-o",
+                                     (dir / "out.ltb").string()};
+    args.insert(args.end(), options.begin(), options.end());
+    EXPECT_EQ(RunTool(args).status, 1) << options[0];
+  }
+  // A write that fails says nothing of items imported.
+  test::WriteAll(dir / "good.csv", "a\r\n");
+  const auto unwritten = RunTool(
+      {"import", (dir / "good.csv").string(), "-o", (dir / "missing" / "out.ltb").string()});
+  EXPECT_EQ(unwritten.status, 4);
+  EXPECT_EQ(unwritten.out, "");
   EXPECT_EQ(
       RunTool({"import", (dir / "bad.csv").string(), "-o", (dir / "bad.csv").string()}).status, 1);
 }

@@ -255,6 +255,21 @@ TEST(LtbtoolUnusualFiles, ACutOffDocumentIsReadWithAWarning) {
   ASSERT_EQ(LoadDocument(ReadAll(dir / "out.ltb"), {}, saved).status, LoadStatus::kLoaded);
   EXPECT_EQ(saved.items.GetSize(), 8);
   EXPECT_EQ(RunTool({"info", doc}).err, "");
+
+  // What was read never replaces the document it was read from.
+  const std::string cut = (dir / "cut.ltb").string();
+  const std::string csv = (dir / "more.csv").string();
+  WriteAll(csv, "x\r\n");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"save", cut, "-o", cut},
+                                               {"sort", cut, "--column", "1", "-o", cut},
+                                               {"import", csv, "--append-to", cut, "-o", cut}}) {
+    const auto refused = RunTool(args);
+    EXPECT_EQ(refused.status, 2) << args[0];
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("another file with -o"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadAll(cut), bytes.substr(0, ReadAll(cut).size()));
+    EXPECT_EQ(ReadAll(cut).size(), bytes.rfind('\x08', bytes.find("item 8")) + 1);
+  }
 }
 
 TEST(LtbtoolUnusualFiles, AFullStandardOutputFailsEveryCommand) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
@@ -105,7 +106,9 @@ TEST(TableImport, ThePreviewFollowsTheEncodingAndHeaderChoices) {
     // Read as the code page the bytes are not: refused with their line.
     Choose(d, D::kEncodingChoice, 1);
     EXPECT_EQ(Preview(d), Rows{{}});
-    EXPECT_EQ(Status(d), "1 行目に Shift_JIS として読めない文字があります。");
+    EXPECT_EQ(Status(d),
+              "1 行目に Shift_JIS として読めない文字があります。\n"
+              "この文字コードで読めます: UTF-8、Windows-1252");
     EXPECT_FALSE(OkEnabled(d));
     Choose(d, D::kEncodingChoice, 2);
     EXPECT_TRUE(Control<wxCheckBox>(d, D::kHeaderBox)->GetValue());
@@ -119,6 +122,44 @@ TEST(TableImport, ThePreviewFollowsTheEncodingAndHeaderChoices) {
   EXPECT_EQ(PendingDialogSteps(), 0);
   EXPECT_FALSE(CurrentDoc().IsModified());
   EXPECT_EQ(TheList().GetItemCount(), 0);
+}
+
+TEST(TableImport, WhatCannotBeReadIsShownAndTheChoicesAreRemembered) {
+  StartFresh();
+  TempDir dir;
+  // UTF-8 but for one Latin-1 byte: the automatic reading does not guess.
+  WriteAll(dir / "mixed.csv", "\xE5\x90\x8D\xE5\x89\x8D;x\r\nCaf\xE9;1,5\r\n");
+  WriteAll(dir / "stray.csv", "a,\"b\r\nc,d\r\ne,\"f\"\r\n");
+  OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(Preview(d), Rows{{}});
+    EXPECT_EQ(Status(d),
+              "2 行目に UTF-8 として読めない文字があります。\n"
+              "この文字コードで読めます: Windows-1252");
+    EXPECT_FALSE(OkEnabled(d));
+    Choose(d, D::kEncodingChoice, 5);
+    EXPECT_EQ(Status(d), "Windows-1252、セミコロン区切りで読み込みます。");
+    EXPECT_EQ(Preview(d)[2], (std::vector<std::string>{"Café", "1,5"}));
+    Tick(d, D::kHeaderBox, true);
+    EXPECT_EQ(Preview(d)[1], (std::vector<std::string>{"Café", "1,5"}));
+    Click(d, wxID_OK);
+  });
+  ImportFile(dir / "mixed.csv");
+  EXPECT_EQ(ColumnOf(1), std::vector<std::string>{"Café"});
+  OnNextDialog([](wxDialog& d) {
+    EXPECT_EQ(Control<wxChoice>(d, D::kEncodingChoice)->GetSelection(), 5);
+    EXPECT_TRUE(Control<wxCheckBox>(d, D::kHeaderBox)->GetValue());
+    Choose(d, D::kEncodingChoice, 0);
+    Choose(d, D::kQuoteChoice, 1);
+    EXPECT_EQ(Preview(d), (Rows{{"a", "\"b"}, {"c", "d"}, {"e", "\"f\""}}));
+    Choose(d, D::kQuoteChoice, 0);
+    EXPECT_EQ(Preview(d), Rows{{}});
+    EXPECT_EQ(Status(d),
+              "1 行目で始まる \" が 3 行目で閉じた後に、区切り文字でない文字があります。");
+    EXPECT_FALSE(OkEnabled(d));
+    Click(d, wxID_CANCEL);
+  });
+  ImportFile(dir / "stray.csv");
+  EXPECT_EQ(PendingDialogSteps(), 0);
 }
 
 TEST(TableImport, AppendedItemsKeepTheDocumentsColumns) {

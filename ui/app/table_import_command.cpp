@@ -1,5 +1,6 @@
 #include "ui/app/table_import_command.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "core/base/file_io.h"
 #include "core/doc/import_messages.h"
 #include "core/doc/table_import.h"
+#include "core/text/text_file.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/listora_doc_manager.h"
 #include "ui/base/messages.h"
@@ -19,6 +21,13 @@
 
 namespace listora {
 
+namespace {
+
+// Files from this size on show a progress while they are read.
+constexpr std::uintmax_t kLargeImportBytes = 8 << 20;
+
+}  // namespace
+
 void RunTableImport(CommandScope& scope, wxCommandEvent&) {
   wxWindow* owner = scope.frame.get();
   ListoraDoc* open = scope.Doc();
@@ -29,12 +38,29 @@ void RunTableImport(CommandScope& scope, wxCommandEvent&) {
   if (chosen.empty()) return;
   const std::filesystem::path file(chosen.utf8_string());
   FileError error;
-  std::optional<std::string> bytes = ReadFileBytes(file, &error);
-  if (!bytes) {
-    ThePrompt().Error(owner, Utf8(error.what));
-    return;
+  std::optional<std::string> bytes;
+  DecodedText text;
+  {
+    // A large file takes a while to read and decode: the bar shows the two
+    // halves of that. A small one has no run, so none is started in vain.
+    std::error_code ignored;
+    std::optional<ProgressRun> progress;
+    if (std::filesystem::file_size(file, ignored) >= kLargeImportBytes) {
+      progress.emplace(owner);
+      progress->Begin(2);
+    }
+    bytes = ReadFileBytes(file, &error);
+    if (!bytes) {
+      progress.reset();
+      ThePrompt().Error(owner, Utf8(error.what));
+      return;
+    }
+    if (progress && progress->Step(1)) return;
+    text = DecodeTextFile(*bytes, RememberedImportEncoding(scope.program.settingsFile));
+    if (progress && progress->Step(2)) return;
   }
-  TableImportDialog dialog(owner, std::move(*bytes), file, open->Data());
+  TableImportDialog dialog(owner, std::move(*bytes), std::move(text), file, open->Data(),
+                           scope.program.settingsFile);
   if (dialog.ShowModal() != wxID_OK) return;
   const bool append = dialog.Append();
 
@@ -55,6 +81,10 @@ void RunTableImport(CommandScope& scope, wxCommandEvent&) {
   if (table.status == ImportStatus::kCancelled) return;
   if (table.status == ImportStatus::kUnterminatedQuote) {
     ThePrompt().Error(owner, Utf8(ImportOpenQuoteMessage(table.errorLine)));
+    return;
+  }
+  if (table.status == ImportStatus::kStrayQuote) {
+    ThePrompt().Error(owner, Utf8(ImportStrayQuoteMessage(table.errorLine, table.closingLine)));
     return;
   }
   ListoraDoc* target = open;

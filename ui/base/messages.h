@@ -56,13 +56,24 @@ inline constexpr std::string_view kImageFilter =
 
 // Importing CSV and tab-separated text: the chooser's and dialog's title,
 // the chooser's filter, and the dialog's line saying how the file is read
-// (the encoding's name, then one of the two separators).
+// (the encoding's name, then how the fields are separated), and the line
+// naming the encodings that read a file the chosen one does not.
 inline constexpr std::string_view kImportTitle = "インポート";
 inline constexpr std::string_view kImportFilter =
-    "CSV・テキストファイル (*.csv, *.tsv, *.txt)|*.csv;*.tsv;*.txt|すべてのファイル (*)|*";
+    "CSV・テキストファイル (*.csv, *.tsv, *.tab, *.txt)|*.csv;*.tsv;*.tab;*.txt|"
+    "すべてのファイル (*)|*";
 inline constexpr std::string_view kImportReadAsFormat = "%s、%sで読み込みます。";
 inline constexpr std::string_view kCommaSeparated = "カンマ区切り";
 inline constexpr std::string_view kTabSeparated = "タブ区切り";
+inline constexpr std::string_view kSemicolonSeparated = "セミコロン区切り";
+inline constexpr std::string_view kSpaceSeparated = "スペース区切り";
+// Takes the separating character.
+inline constexpr std::string_view kOtherSeparatedFormat = "「%c」区切り";
+inline constexpr std::string_view kOtherSeparator = "その他";
+inline constexpr std::string_view kNoQuote = "なし";
+inline constexpr std::string_view kImportOtherSeparatorMissing =
+    "「その他」の区切り文字を1文字入力してください。";
+inline constexpr std::string_view kImportReadersPrefix = "この文字コードで読めます: ";
 
 // The progress dialog's status line.
 inline constexpr std::string_view kWorking = "現在作業中です。";

@@ -18,13 +18,13 @@ using test::Sj;
 using Rows = std::vector<std::vector<std::string>>;
 
 // Every record of the text, fields resolved; an empty line as "<blank>".
-Rows ReadAll(std::string_view text, char separator) {
-  CsvReader reader(text, separator, 100);
+Rows ReadAll(std::string_view text, const CsvDialect& dialect) {
+  CsvReader reader(text, dialect, 100);
   std::vector<CsvField> fields;
   Rows rows;
   for (;;) {
     const CsvReader::Next next = reader.Read(fields);
-    if (next == CsvReader::Next::kEnd || next == CsvReader::Next::kUnterminatedQuote) break;
+    if (next != CsvReader::Next::kRecord && next != CsvReader::Next::kBlankLine) break;
     auto& row = rows.emplace_back();
     if (next == CsvReader::Next::kBlankLine) row.push_back("<blank>");
     for (const CsvField& field : fields) AppendFieldText(field, row.emplace_back());
@@ -44,42 +44,93 @@ Rows Cells(const ItemTable& items, int columns) {
 TEST(TableImport, ReaderTakesWhatSpreadsheetsWrite) {
   struct Case {
     std::string text;
-    char separator;
+    CsvDialect dialect;
     Rows records;
   };
   const std::vector<Case> cases = {
-      {"a\"b,c", ',', {{"a\"b", "c"}}},                // a quote inside an unquoted field
-      {"\"ab\"c,d", ',', {{"abc", "d"}}},              // text after the closing quote
-      {"\"a\"\"b\",\"\"\"\"", ',', {{"a\"b", "\""}}},  // doubled quotes
-      {",", ',', {{"", ""}}},
-      {"a,", ',', {{"a", ""}}},
-      {"\"\",\"\"\r\n", ',', {{"", ""}}},
-      {"a\r\n\r\n\nb\r", ',', {{"a"}, {"<blank>"}, {"<blank>"}, {"b"}}},
-      {"\"x\ny\"\r\"z\"", ',', {{"x\ny"}, {"z"}}},
-      {"\"a,b\"\t\"c\td\"\ta,b", '\t', {{"a,b", "c\td", "a,b"}}},
-      {Sj("表,\"ソ\"\r\n"), ',', {{Sj("表"), Sj("ソ")}}},  // trail bytes 0x5C and 0x83
+      {"a\"b,c", {','}, {{"a\"b", "c"}}},  // a quote inside an unquoted field
+      {"x\n\"ab\"c,d", {','}, {{"x"}}},    // text after the closing quote: refused
+      {"#a,\"b\n#\nc;d\n#e", {';', true, true}, {{"c", "d"}}},         // comment lines
+      {"\"a;b\";\"c\"\"", {';', false}, {{"\"a", "b\"", "\"c\"\""}}},  // quotes as text
+      {"a b  c", {' '}, {{"a", "b", "", "c"}}},
+      {Sj("ポ|a"), {'|'}, {{Sj("ポ"), "a"}}},            // a separator that is ポ's trail byte
+      {"\"a\"\"b\",\"\"\"\"", {','}, {{"a\"b", "\""}}},  // doubled quotes
+      {",", {','}, {{"", ""}}},
+      {"a,", {','}, {{"a", ""}}},
+      {"\"\",\"\"\r\n", {','}, {{"", ""}}},
+      {"a\r\n\r\n\nb\r", {','}, {{"a"}, {"<blank>"}, {"<blank>"}, {"b"}}},
+      {"\"x\ny\"\r\"z\"", {','}, {{"x\ny"}, {"z"}}},
+      {"\"a,b\"\t\"c\td\"\ta,b", {'\t'}, {{"a,b", "c\td", "a,b"}}},
+      {Sj("表,\"ソ\"\r\n"), {','}, {{Sj("表"), Sj("ソ")}}},  // trail bytes 0x5C and 0x83
   };
-  for (const Case& c : cases) EXPECT_EQ(ReadAll(c.text, c.separator), c.records) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(ReadAll(c.text, c.dialect), c.records) << c.text;
 
   CsvReader reader("a,\"b\r\nc", ',', 1);
   std::vector<CsvField> fields;
   EXPECT_EQ(reader.Read(fields), CsvReader::Next::kUnterminatedQuote);
   EXPECT_EQ(reader.RecordStart(), 2u);
+  CsvReader stray("a,\"b\nc,d\ne,\"f\"", ',', 2);
+  EXPECT_EQ(stray.Read(fields), CsvReader::Next::kStrayQuote);
+  EXPECT_EQ(stray.RecordStart(), 2u);
+  EXPECT_EQ(stray.ClosingQuote(), 11u);
+  CsvReader skipping("x\r\n\"y\n\nz", ',', 2);
+  skipping.SkipLines(3);
+  EXPECT_EQ(skipping.Read(fields), CsvReader::Next::kRecord);
+  EXPECT_EQ(fields[0].text, "z");
   CsvReader wide("1,2,3\r\n4", ',', 2);
   EXPECT_EQ(wide.Read(fields), CsvReader::Next::kRecord);
   EXPECT_EQ(fields.size(), 2u);
   EXPECT_EQ(wide.FieldCount(), 3u);
 }
 
-TEST(TableImport, SeparatorFromTheFileOrAsChosen) {
-  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.tsv", ImportSeparator::kAuto), '\t');
-  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.TXT", ImportSeparator::kAuto), '\t');
-  EXPECT_EQ(ChooseSeparator("a,b\tc", "x.csv", ImportSeparator::kAuto), ',');
-  EXPECT_EQ(ChooseSeparator("a\tb\r\nc,d", "x.csv", ImportSeparator::kAuto), '\t');
-  EXPECT_EQ(ChooseSeparator("a\r\n\tb", "x.txt", ImportSeparator::kAuto), ',');
-  EXPECT_EQ(ChooseSeparator("\"a\tb\"\r\n\r\n\"c\"", "x.txt", ImportSeparator::kAuto), ',');
-  EXPECT_EQ(ChooseSeparator("a\tb", "x.tsv", ImportSeparator::kComma), ',');
-  EXPECT_EQ(ChooseSeparator("a,b", "x.csv", ImportSeparator::kTab), '\t');
+TEST(TableImport, SeparatorCommentsAndHeaderFromTheFileOrAsChosen) {
+  struct Case {
+    std::string text;
+    const char* file;
+    ImportChoices choices;
+    char separator;
+    bool header = false;
+  };
+  const auto with = [](auto set) {
+    ImportChoices choices;
+    set(choices);
+    return choices;
+  };
+  const std::string exported = "\"a\tb\"\r\n\r\n\"c\"";
+  const std::string zone =
+      "# comment, with, commas\n#\nAD\t+4230+00131\tEurope/Andorra\n"
+      "AE,OM\t+2518+05518\tAsia/Dubai\nAF\t+3431+06912\tAsia/Kabul\tnote\n"
+      "AG,AI,VG\t+1703-06148\tAmerica/Antigua\n";
+  const std::vector<Case> cases = {
+      {"a,b\tc", "x.tsv", {}, '\t'},
+      {"a,b\tc", "x.TXT", {}, '\t'},
+      {"a,b\tc", "x.csv", {}, ','},
+      {"a\tb\r\nc,d", "x.csv", {}, '\t'},
+      {"a\r\n\tb", "x.txt", {}, ','},
+      {"a\r\n\tb\r\n\tc", "x.txt", {}, '\t'},  // the most lines agree
+      {exported, "x.txt", {}, ',', true},
+      {exported, "x.txt", with([](auto& c) { c.header = false; }), ',', false},
+      {"Name;Preis\r\nApfel;1,50\r\nBirne;2,00\r\n", "p.csv", {}, ';'},
+      {zone, "zone.tab", {}, '\t'},
+      {zone, "zone.txt", with([](auto& c) { c.comments = true; }), '\t'},
+      {"title\r\nx;y\r\n1;2\r\n", "t.csv", with([](auto& c) { c.skip = 1; }), ';'},
+      {"a,b\tc", "x.tsv", with([](auto& c) { c.separator = ImportSeparator::kComma; }), ','},
+      {"a,b", "x.csv", with([](auto& c) { c.separator = ImportSeparator::kSemicolon; }), ';'},
+      {"a,b", "x.csv", with([](auto& c) { c.separator = ImportSeparator::kSpace; }), ' '},
+      {"a,b", "x.csv", with([](auto& c) {
+         c.separator = ImportSeparator::kOther;
+         c.other = '|';
+       }),
+       '|'},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text + " " + c.file);
+    const ImportOptions options = ResolveImport(c.text, c.file, c.choices);
+    EXPECT_EQ(options.separator, c.separator);
+    EXPECT_EQ(options.header, c.header);
+    EXPECT_EQ(options.comments,
+              c.choices.comments.value_or(std::string_view(c.file) == "zone.tab"));
+  }
   EXPECT_TRUE(IsExportLayout("\"a\",\"b\"\r\n\r\n\"1\",\"2\"\r\n", ','));
   EXPECT_FALSE(IsExportLayout("a,\"b\"\r\n\r\n", ','));
   EXPECT_FALSE(IsExportLayout("\"a\",\"b\"\r\n\"1\",\"2\"\r\n", ','));
@@ -102,6 +153,67 @@ TEST(TableImport, SeparatorFromTheFileOrAsChosen) {
   const ImportedTable table = ImportRecords("a,b\r\n,\r\n1,2\r\n,\r\n", options);
   EXPECT_EQ(table.names, (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(table.Size(), 2);  // only the row right after the names is no item
+}
+
+TEST(TableImport, EmptyRowsNamesSkippedLinesAndStrayQuotes) {
+  struct Case {
+    std::string text;
+    ImportOptions options;
+    Rows cells;
+    std::vector<std::string> names = {};
+    int namesLine = 0;
+  };
+  const auto with = [](auto set) {
+    ImportOptions options;
+    set(options);
+    return options;
+  };
+  const auto header = with([](auto& o) { o.header = true; });
+  const std::vector<Case> cases = {
+      // Empty rows inside the data are items, those at the end are not.
+      {"a\r\n\r\n\r\nb\r\n\r\n\r\n", {}, {{"a"}, {""}, {""}, {"b"}}},
+      {"\r\na,b\n", {}, {{"", ""}, {"a", "b"}}},
+      // Those between the names and the first record are not.
+      {"x\r\n\r\n1\r\n\r\n2\r\n", header, {{"1"}, {""}, {"2"}}, {"x"}, 1},
+      {"#c\r\nskip\r\n#d\r\nn\r\n1\r\n",
+       with([](auto& o) {
+         o.header = true;
+         o.skip = 2;
+         o.comments = true;
+       }),
+       {{"1"}},
+       {"n"},
+       4},
+      {"\"a,b\tc",
+       with([](auto& o) {
+         o.quotes = false;
+         o.separator = '\t';
+       }),
+       {{"\"a,b", "c"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const ImportedTable table = ImportRecords(c.text, c.options);
+    ASSERT_EQ(table.status, ImportStatus::kRead);
+    ItemTable items;
+    table.AppendTo(items);
+    EXPECT_EQ(Cells(items, table.widest), c.cells);
+    EXPECT_EQ(table.names, c.names);
+    EXPECT_EQ(table.namesLine, c.namesLine);
+  }
+
+  const ImportedTable stray = ImportRecords("a,\"b\r\nc,d\r\ne,\"f\"\r\n", {});
+  EXPECT_EQ(stray.status, ImportStatus::kStrayQuote);
+  EXPECT_EQ(stray.errorLine, 1);
+  EXPECT_EQ(stray.closingLine, 3);
+
+  // A name longer than a column holds is cut between characters.
+  std::string longName = "a";
+  for (int i = 0; i < 60; ++i) longName += Sj("表");
+  const ImportedTable cut = ImportRecords(longName + ",b\r\n1,2\r\n", header);
+  ASSERT_EQ(cut.names.size(), 2u);
+  EXPECT_EQ(cut.names[0], longName.substr(0, kColumnNameSize - 1));
+  EXPECT_EQ(cut.cutNames, 1);
 }
 
 TEST(TableImport, RecordsBecomeCleanItemsAfterTheTablesRows) {
@@ -229,10 +341,9 @@ void ExpectCsvRoundTrips(TextMaker make, ExportEncoding encoding, TextEncoding d
         DecodeTextFile(ExportCsv(columns, items, encoding), TextEncoding::kAuto);
     ASSERT_EQ(text.encoding, detected);
     ImportOptions options;
-    options.separator = ChooseSeparator(text.cp932, "doc.csv", ImportSeparator::kAuto);
+    options = ResolveImport(text.cp932, "doc.csv", {});
     ASSERT_EQ(options.separator, ',');
-    ASSERT_TRUE(IsExportLayout(text.cp932, options.separator));
-    options.header = true;
+    ASSERT_TRUE(options.header);
     const ImportedTable table = ImportRecords(text.cp932, options);
     ASSERT_EQ(table.status, ImportStatus::kRead);
     ColumnDescriptors imported{};

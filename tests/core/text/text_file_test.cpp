@@ -17,7 +17,9 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
     TextEncoding found;
     std::string cp932;  // expected text, or the bad line's number as text
     int badLine = 0;
+    std::vector<TextEncoding> readers = {};  // when refused
   };
+  using enum TextEncoding;
   const std::vector<Case> cases = {
       {"ASCII is read as CP932", "a,b\r\n", TextEncoding::kAuto, TextEncoding::kCp932, "a,b\r\n"},
       {"UTF-8 without a mark", "\xE3\x81\x82", TextEncoding::kAuto, TextEncoding::kUtf8, Sj("あ")},
@@ -45,11 +47,27 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
        TextEncoding::kUtf8, TextEncoding::kUtf8, "b"},
       {"CP932 asked takes valid UTF-8 as CP932", "\xE6\x97\xA5", TextEncoding::kCp932,
        TextEncoding::kCp932, "\xE6\x97\xA5"},
-      {"a lead byte without its trail", "a\r\nb\rc\n\x82", TextEncoding::kAuto,
-       TextEncoding::kCp932, "", 4},
-      {"a byte no CP932 character starts with", "\x80", TextEncoding::kCp932, TextEncoding::kCp932,
-       "", 1},
-      {"CP932 asked as UTF-8", Sj("\r\nあ"), TextEncoding::kUtf8, TextEncoding::kUtf8, "", 2},
+      {"a lead byte without its trail",
+       "a\r\nb\rc\n\x82",
+       TextEncoding::kAuto,
+       TextEncoding::kCp932,
+       "",
+       4,
+       {TextEncoding::kWindows1252}},
+      {"a byte no CP932 character starts with",
+       "\x80",
+       TextEncoding::kCp932,
+       TextEncoding::kCp932,
+       "",
+       1,
+       {TextEncoding::kWindows1252}},
+      {"CP932 asked as UTF-8",
+       Sj("\r\nあ"),
+       TextEncoding::kUtf8,
+       TextEncoding::kUtf8,
+       "",
+       2,
+       {TextEncoding::kCp932, TextEncoding::kWindows1252}},
       {"an odd last byte of UTF-16",
        std::string("\xFF\xFE"
                    "a\0\n\0b",
@@ -59,6 +77,43 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
        TextEncoding::kUtf16, "", 1},
       {"a high surrogate without its low one", std::string("\xFE\xFF\0a\0\r\xD8\x3D\0b", 10),
        TextEncoding::kAuto, TextEncoding::kUtf16, "", 2},
+      // Automatic reading never guesses: what could be read two ways, or
+      // as nothing, is refused with the line that shows it.
+      {"mostly UTF-8 with one Latin-1 byte",
+       "\xE5\x90\x8D\xE5\x89\x8D\r\nCaf\xE9s\r\n",
+       kAuto,
+       kUtf8,
+       "",
+       2,
+       {kCp932, kWindows1252}},
+      {"UTF-16 without a mark",
+       std::string("a\0,\0b\0\r\0\n\0", 10),
+       kAuto,
+       kAuto,
+       "",
+       1,
+       {kUtf16}},
+      {"a zero byte in ASCII", std::string("a\r\nb\0", 5), kAuto, kAuto, "", 2, {}},
+      {"Latin-1 that would read as kanji",
+       "x\nCaf\xE9s",
+       kAuto,
+       kAuto,
+       "",
+       2,
+       {kCp932, kWindows1252}},
+      {"EUC-JP that would read as half-width katakana",
+       "\xA4\xA2",
+       kAuto,
+       kAuto,
+       "",
+       1,
+       {kCp932, kEucJp, kWindows1252}},
+      {"katakana with ASCII trail bytes stays CP932", Sj("テスト"), kAuto, kCp932, Sj("テスト")},
+      {"valid in neither", "\xE3\x81\r\n\x82\r\n", kAuto, kCp932, "", 2, {kWindows1252}},
+      {"EUC-JP asked", "\xA4\xA2\x8E\xB1", kEucJp, kEucJp, Sj("あｱ")},
+      {"EUC-JP asked, a lead byte alone", "a\n\xA4", kEucJp, kEucJp, "", 2, {kCp932, kWindows1252}},
+      {"Windows-1252 asked: Latin-1's controls too", "Caf\xE9 \x80\x81", kWindows1252, kWindows1252,
+       "Caf&#xE9; &#x20AC;&#x81;"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -66,6 +121,7 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
     EXPECT_EQ(decoded.encoding, c.found);
     EXPECT_EQ(decoded.badLine, c.badLine);
     EXPECT_EQ(decoded.cp932, c.cp932);
+    EXPECT_EQ(decoded.readers, c.readers);
   }
 }
 
