@@ -43,21 +43,17 @@ set(_packaging ${CMAKE_BINARY_DIR}/packaging)
 set(_metainfo ${_packaging}/${LISTORA_APPSTREAM_ID}.metainfo.xml)
 configure_file(${_data}/listora.metainfo.xml.in ${_metainfo} @ONLY)
 
-# Manual pages from each program's --help, and the changelog, compressed as
-# Debian wants them.
+# The manual pages with the version and the release date put in, and the
+# changelog, compressed as Debian wants them.
 find_program(GZIP_PROGRAM gzip REQUIRED)
-set(_man_script ${PROJECT_SOURCE_DIR}/packaging/man_page.sh)
-set(_generated ${_packaging}/ltbtool.1.gz ${_packaging}/changelog.gz)
-add_custom_command(OUTPUT ${_packaging}/ltbtool.1.gz
-  COMMAND sh ${_man_script} $<TARGET_FILE:ltbtool> ${_packaging}/ltbtool.1.gz
-          $<$<TARGET_EXISTS:listora>:listora>
-  DEPENDS ltbtool ${_man_script} VERBATIM)
-if(TARGET listora)
-  add_custom_command(OUTPUT ${_packaging}/listora.1.gz
-    COMMAND sh ${_man_script} $<TARGET_FILE:listora> ${_packaging}/listora.1.gz ltbtool
-    DEPENDS listora ${_man_script} VERBATIM)
-  list(APPEND _generated ${_packaging}/listora.1.gz)
-endif()
+set(_generated ${_packaging}/changelog.gz)
+foreach(_page ltbtool listora)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${_page}.1 ${_packaging}/${_page}.1 @ONLY)
+  add_custom_command(OUTPUT ${_packaging}/${_page}.1.gz
+    COMMAND ${GZIP_PROGRAM} -9n -c ${_packaging}/${_page}.1 > ${_packaging}/${_page}.1.gz
+    DEPENDS ${_packaging}/${_page}.1)
+  list(APPEND _generated ${_packaging}/${_page}.1.gz)
+endforeach()
 add_custom_command(OUTPUT ${_packaging}/changelog.gz
   COMMAND ${GZIP_PROGRAM} -9n -c ${_changelog} > ${_packaging}/changelog.gz
   DEPENDS ${_changelog})
@@ -114,7 +110,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries' packages are found from the linked executables.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, xdg-utils, desktop-file-utils")
+# libfile-mimeinfo-perl lets xdg-open tell a document's type without a desktop
+# environment; the Noto fonts show the Korean and emoji text a table may hold.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-ipafont-gothic, fonts-noto-cjk, fonts-noto-color-emoji, xdg-utils, desktop-file-utils, libfile-mimeinfo-perl")
 set(CPACK_STRIP_FILES ON)
 # Staged through DESTDIR, so the install step above leaves the caches alone;
 # and with the modes Debian wants whatever the builder's umask.

@@ -4,10 +4,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
+#include "core/app/made_folders.h"
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
 
@@ -38,41 +40,49 @@ bool Exists(const fs::path& file) {
   return fs::exists(file, ec);
 }
 
-bool WriteText(const fs::path& file, const std::string& text) {
-  std::error_code ec;
-  fs::create_directories(file.parent_path(), ec);
-  return WriteFileAtomically(file, text);
-}
-
-bool Remove(const fs::path& file) {
-  std::error_code ec;
-  return fs::remove(file, ec);
+std::string_view Bare(std::string_view line) {
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  return line;
 }
 
 // Removes the default-program line that "xdg-mime default" added for our
-// type from mimeapps.list, leaving every other line alone.
+// type from mimeapps.list, and the section it added with it when nothing
+// else is left in it, leaving every other line alone; a file left with
+// nothing at all goes.
 void ForgetDefault(const DesktopPaths& paths) {
   const fs::path list = paths.configHome / "mimeapps.list";
   const auto bytes = ReadFileBytes(list);
   if (!bytes) return;
   const std::string ours = std::string(kMimeType) + "=" + kAppEntryName;
-  std::string out;
+  std::vector<std::string_view> lines;
   bool changed = false;
-  std::size_t from = 0;
-  while (from < bytes->size()) {
-    std::size_t end = bytes->find('\n', from);
-    end = end == std::string::npos ? bytes->size() : end + 1;
-    std::string_view line(bytes->data() + from, end - from);
-    std::string_view bare = line;
-    while (!bare.empty() && (bare.back() == '\n' || bare.back() == '\r')) bare.remove_suffix(1);
-    if (bare == ours) {
+  for (std::size_t from = 0; from < bytes->size();) {
+    const std::size_t end = std::min(bytes->find('\n', from), bytes->size() - 1) + 1;
+    const std::string_view line(bytes->data() + from, end - from);
+    if (Bare(line) == ours) {
       changed = true;
     } else {
-      out.append(line);
+      lines.push_back(line);
     }
     from = end;
   }
-  if (changed) WriteFileAtomically(list, out);
+  if (!changed) return;
+  const auto header = std::find_if(lines.begin(), lines.end(), [](std::string_view line) {
+    return Bare(line) == "[Default Applications]";
+  });
+  if (header != lines.end()) {
+    auto next = header + 1;
+    while (next != lines.end() && Bare(*next).empty()) ++next;
+    if (next == lines.end() || Bare(*next).starts_with('[')) lines.erase(header, next);
+  }
+  std::string out;
+  for (std::string_view line : lines) out.append(line);
+  if (out.find_first_not_of(" \t\r\n") == std::string::npos) {
+    std::error_code ec;
+    fs::remove(list, ec);
+  } else {
+    WriteFileAtomically(list, out);
+  }
 }
 
 void RefreshCaches(const DesktopPaths& paths, const HelperRunner& run) {
@@ -80,10 +90,12 @@ void RefreshCaches(const DesktopPaths& paths, const HelperRunner& run) {
   run({"update-desktop-database", (paths.dataHome / "applications").string()});
 }
 
-std::string Entry(std::string_view name, std::string_view comment, const std::string& exec,
-                  std::string_view extra) {
-  std::string text = "[Desktop Entry]\nType=Application\nName=";
-  text.append(name).append("\nComment=").append(comment);
+std::string Entry(const std::string& exec, std::string_view extra) {
+  std::string text = "[Desktop Entry]\nType=Application\nName=Listora\nComment=";
+  text.append(msg::kAppEntryCommentEnglish);
+  text.append("\nComment[ja]=").append(msg::kAppEntryComment);
+  text.append("\nKeywords=").append(msg::kAppEntryKeywords);
+  text.append("\nKeywords[ja]=").append(msg::kAppEntryKeywordsJapanese);
   text.append("\nExec=").append(exec);
   text.append("\nIcon=listora\nTerminal=false\n").append(extra);
   return text;
@@ -149,21 +161,38 @@ std::string MimePackageXml() {
          std::string(msg::kDocumentKind) +
          "</comment>\n"
          "    <glob pattern=\"*.ltb\"/>\n"
+         // The magic and the format version that follows it: a text that
+         // happens to begin with "LT" is no document. Below priority 80 the
+         // name's glob decides wherever there is one.
          "    <magic priority=\"50\">\n"
-         "      <match type=\"string\" offset=\"0\" value=\"LT\"/>\n"
+         "      <match type=\"string\" offset=\"0\" value=\"LT\\x01\"/>\n"
          "    </magic>\n"
          "  </mime-type>\n"
          "</mime-info>\n";
 }
 
 std::string AppEntry(const std::string& exec) {
-  return Entry("Listora", msg::kAppEntryComment, exec + " %f",
-               "MimeType=application/x-listora;\nCategories=Office;\n");
+  return Entry(exec + " %f", "MimeType=application/x-listora;\nCategories=Office;\n");
 }
 
 std::string LauncherEntry(const fs::path& executable) {
-  return Entry("Listora", msg::kAppEntryComment, ExecArgument(executable.string()),
+  return Entry(ExecArgument(executable.string()),
                "Path=" + executable.parent_path().string() + "\n");
+}
+
+fs::path MadeFoldersNote(const DesktopPaths& p) { return p.dataHome / "listora" / "made-folders"; }
+
+bool WriteIntegrationFile(const DesktopPaths& paths, const fs::path& root, const fs::path& file,
+                          const std::string& text) {
+  return MakeNotedFolders(MadeFoldersNote(paths), root, file.parent_path()) &&
+         WriteFileAtomically(file, text);
+}
+
+bool RemoveIntegrationFile(const DesktopPaths& paths, const fs::path& file) {
+  std::error_code ec;
+  if (!fs::remove(file, ec)) return false;
+  RemoveNotedFolders(MadeFoldersNote(paths), file.parent_path());
+  return true;
 }
 
 fs::path MimePackageFile(const DesktopPaths& p) {
@@ -174,23 +203,27 @@ fs::path LauncherFile(const DesktopPaths& p) { return p.desktop / kAppEntryName;
 
 void Associate(const DesktopPaths& paths, const HelperRunner& run) {
   if (Exists(MimePackageFile(paths))) return;
-  if (!WriteText(MimePackageFile(paths), MimePackageXml())) return;
-  WriteText(AppEntryFile(paths), AppEntry(ExecArgument(paths.executable.string())));
+  if (!WriteIntegrationFile(paths, paths.dataHome, MimePackageFile(paths), MimePackageXml()))
+    return;
+  WriteIntegrationFile(paths, paths.dataHome, AppEntryFile(paths),
+                       AppEntry(ExecArgument(paths.executable.string())));
   RefreshCaches(paths, run);
   run({"xdg-mime", "default", kAppEntryName, std::string(kMimeType)});
 }
 
 void Dissociate(const DesktopPaths& paths, const HelperRunner& run) {
   if (!Exists(MimePackageFile(paths))) return;
-  Remove(MimePackageFile(paths));
-  Remove(AppEntryFile(paths));
+  RemoveIntegrationFile(paths, MimePackageFile(paths));
+  RemoveIntegrationFile(paths, AppEntryFile(paths));
   ForgetDefault(paths);
   RefreshCaches(paths, run);
 }
 
 void CreateLauncher(const DesktopPaths& paths, const HelperRunner& run) {
   const fs::path file = LauncherFile(paths);
-  if (Exists(file) || !WriteText(file, LauncherEntry(paths.executable))) return;
+  if (Exists(file) || !WriteIntegrationFile(paths, paths.desktop.parent_path(), file,
+                                            LauncherEntry(paths.executable)))
+    return;
   std::error_code ec;
   // Desktops start only launchers that are executable, and some only
   // trusted ones.
@@ -199,6 +232,8 @@ void CreateLauncher(const DesktopPaths& paths, const HelperRunner& run) {
   run({"gio", "set", file.string(), "metadata::trusted", "true"});
 }
 
-bool DeleteLauncher(const DesktopPaths& paths) { return Remove(LauncherFile(paths)); }
+bool DeleteLauncher(const DesktopPaths& paths) {
+  return RemoveIntegrationFile(paths, LauncherFile(paths));
+}
 
 }  // namespace listora

@@ -43,13 +43,23 @@ std::string ExecArgument(std::string_view arg);
 
 // Where the actions write.
 std::filesystem::path MimePackageFile(const DesktopPaths& paths);
+// The note of the folders the actions made (core/app/made_folders.h).
+std::filesystem::path MadeFoldersNote(const DesktopPaths& paths);
+// Writes `file` below `root`, noting the folders made for it.
+bool WriteIntegrationFile(const DesktopPaths& paths, const std::filesystem::path& root,
+                          const std::filesystem::path& file, const std::string& text);
+// Removes `file`, and the folders made for it that are then empty; true
+// when the file was there.
+bool RemoveIntegrationFile(const DesktopPaths& paths, const std::filesystem::path& file);
 std::filesystem::path AppEntryFile(const DesktopPaths& paths);
 std::filesystem::path LauncherFile(const DesktopPaths& paths);
 
 // "関連付けする": nothing is written when the file type is registered
 // already (by this or another copy of the program).
 void Associate(const DesktopPaths& paths, const HelperRunner& run);
-// "関連付けをはずす": only when the file type is registered.
+// "関連付けをはずす": only when the file type is registered. The program's
+// default line goes from mimeapps.list, and its section with it when nothing
+// else is left in it.
 void Dissociate(const DesktopPaths& paths, const HelperRunner& run);
 
 // "作成": a file already there is left as it is.

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "core/base/file_io.h"
 #include "core/base/messages.h"
 
 namespace listora {
@@ -36,25 +35,25 @@ std::string NautilusScript(const fs::path& executable) {
   return text;
 }
 
+// Nemo puts the selected paths into the command line and splits it as a
+// shell would; each path in double quotes (which Nemo escapes the inside
+// of) stays one argument, spaces and all.
 std::string NemoAction(const fs::path& executable) {
   std::string text = "[Nemo Action]\nName=";
   text.append(msg::kImportEntryName);
   text.append("\nComment=").append(msg::kImportEntryComment);
   text.append("\nExec=").append(ShellQuoted(executable.string())).append(" -D %F\n");
   text.append(
+      "Quote=double\n"
       "Icon-Name=listora\n"
       "Selection=notnone\n"
       "Extensions=any;\n");
   return text;
 }
 
-bool Remove(const fs::path& file) {
-  std::error_code ec;
-  return fs::remove(file, ec);
-}
-
 bool RemoveFormerEntry(const DesktopPaths& paths, const HelperRunner& run) {
-  if (!Remove(FormerImportEntryFile(paths))) return false;
+  std::error_code ec;
+  if (!fs::remove(FormerImportEntryFile(paths), ec)) return false;
   run({"update-desktop-database", (paths.dataHome / "applications").string()});
   return true;
 }
@@ -94,8 +93,9 @@ void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run) {
   for (const ImportAction& action : ImportActions(paths)) {
     std::error_code ec;
     if (fs::exists(action.file, ec)) continue;
-    fs::create_directories(action.file.parent_path(), ec);
-    if (!WriteFileAtomically(action.file, action.text) || !action.executable) continue;
+    if (!WriteIntegrationFile(paths, paths.dataHome, action.file, action.text) ||
+        !action.executable)
+      continue;
     fs::permissions(action.file,
                     fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, ec);
@@ -105,7 +105,8 @@ void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run) {
 
 bool DeleteImportActions(const DesktopPaths& paths, const HelperRunner& run) {
   bool deleted = false;
-  for (const ImportAction& action : ImportActions(paths)) deleted |= Remove(action.file);
+  for (const ImportAction& action : ImportActions(paths))
+    deleted |= RemoveIntegrationFile(paths, action.file);
   return RemoveFormerEntry(paths, run) || deleted;
 }
 

@@ -17,6 +17,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/base/error_reason.h"
 #include "core/base/huge_pages.h"
 #include "core/base/messages.h"
 #include "core/base/temporary_names.h"
@@ -33,7 +34,7 @@ bool FailWith(FileError* error, std::string_view action, const std::filesystem::
 }
 
 bool Fail(FileError* error, std::string_view action, const std::filesystem::path& file, int code) {
-  return FailWith(error, action, file, std::generic_category().message(code));
+  return FailWith(error, action, file, ErrorReason(code));
 }
 
 std::string TooLarge(std::size_t maxBytes) {
@@ -322,8 +323,8 @@ int OpenForReading(const std::filesystem::path& file, struct stat& info, FileErr
     FailWith(error, msg::kCannotRead, file, reason);
     return -1;
   };
-  if (fstat(fd, &info) != 0) return refuse(std::generic_category().message(errno));
-  if (S_ISDIR(info.st_mode)) return refuse(std::generic_category().message(EISDIR));
+  if (fstat(fd, &info) != 0) return refuse(ErrorReason(errno));
+  if (S_ISDIR(info.st_mode)) return refuse(ErrorReason(EISDIR));
   if (!S_ISREG(info.st_mode)) return refuse(std::string(msg::kNotRegularFile));
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return refuse(TooLarge(maxBytes));
   return fd;

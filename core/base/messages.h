@@ -38,7 +38,14 @@ inline constexpr std::string_view kCannotWrite = "に書き込めませんでし
 // The reason given for a file above the size limit; takes the limit.
 inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
 // The reason given for a FIFO, device or socket where a file is wanted.
-inline constexpr std::string_view kNotRegularFile = "not a regular file";
+inline constexpr std::string_view kNotRegularFile = "通常のファイルではありません";
+// The reasons for the failures users meet most (core/base/error_reason.h).
+inline constexpr std::string_view kReasonNoSuchFile = "ファイルまたはフォルダがありません";
+inline constexpr std::string_view kReasonPermission = "アクセスが許可されていません";
+inline constexpr std::string_view kReasonNoSpace = "ディスクの空き容量が足りません";
+inline constexpr std::string_view kReasonReadOnly = "読み取り専用のファイルシステムです";
+inline constexpr std::string_view kReasonFolder = "フォルダです";
+inline constexpr std::string_view kReasonNameTooLong = "名前が長すぎます";
 // Said once before a file is overwritten in place because its folder takes
 // no new file: "「file」" + this.
 inline constexpr std::string_view kInPlaceSave =
@@ -137,7 +144,13 @@ inline constexpr std::string_view kXlsxCellTooLongFormat =
 // (also the desktop program's name for it), the desktop entries, and the
 // HTML export's table summary and column abbreviation.
 inline constexpr std::string_view kDocumentKind = "Listoraファイル";
+// A desktop entry speaks English by default and Japanese as its translation.
 inline constexpr std::string_view kAppEntryComment = "データを管理します。";
+inline constexpr std::string_view kAppEntryCommentEnglish =
+    "Keep a table of items with memos and pictures";
+inline constexpr std::string_view kAppEntryKeywords = "table;list;items;memo;pictures;catalogue;";
+inline constexpr std::string_view kAppEntryKeywordsJapanese =
+    "表;リスト;アイテム;メモ;画像;データ;";
 inline constexpr std::string_view kImportEntryName = "Listora(取り込み)";
 inline constexpr std::string_view kImportEntryComment = "Listoraへデータを取り込みます。";
 inline constexpr std::string_view kExportTableSummary = "データ";

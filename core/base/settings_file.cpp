@@ -239,6 +239,20 @@ bool SettingsFile::WriteSection(std::string_view section,
   return true;
 }
 
+namespace {
+
+std::filesystem::path UserSettingsFile() {
+  std::filesystem::path base;
+  // Relative values of XDG_CONFIG_HOME are to be ignored.
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+    base = xdg;
+  else
+    base = HomeDir() / ".config";
+  return base / "listora" / kFileName;
+}
+
+}  // namespace
+
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir) {
   if (const char* env = std::getenv("LISTORA_INI"); env && *env) return env;
   // A file beside the executable makes a portable copy (and the build tree)
@@ -247,15 +261,15 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDi
   if (!executableDir.empty() && std::filesystem::exists(executableDir / kFileName, ec)) {
     return executableDir / kFileName;
   }
-  std::filesystem::path base;
-  // Relative values of XDG_CONFIG_HOME are to be ignored.
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-    base = xdg;
-  else
-    base = HomeDir() / ".config";
-  const std::filesystem::path dir = base / "listora";
-  std::filesystem::create_directories(dir, ec);  // a failure shows when the file is written
-  return dir / kFileName;
+  return UserSettingsFile();
+}
+
+std::filesystem::path WritableSettingsFilePath(const std::filesystem::path& executableDir) {
+  const std::filesystem::path file = SettingsFilePath(executableDir);
+  std::error_code ec;
+  // A failure shows when the file is written.
+  if (file == UserSettingsFile()) std::filesystem::create_directories(file.parent_path(), ec);
+  return file;
 }
 
 }  // namespace listora

@@ -62,8 +62,11 @@ class SettingsFile {
 
 // Where "Listora.ini" lives: $LISTORA_INI when set; else beside the
 // executable when a file of that name is there already; else
-// $XDG_CONFIG_HOME/listora/ (~/.config/listora/ without XDG_CONFIG_HOME),
-// which is created.
+// $XDG_CONFIG_HOME/listora/ (~/.config/listora/ without XDG_CONFIG_HOME).
+// Reading makes no folder.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableDir);
+// The same for the desktop program, which writes its settings: the user's
+// folder is made when the file goes there.
+std::filesystem::path WritableSettingsFilePath(const std::filesystem::path& executableDir);
 
 }  // namespace listora

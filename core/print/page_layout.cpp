@@ -53,6 +53,13 @@ PageMetrics ComputePageMetrics(int areaHeight, int lineHeight, bool header, bool
   return m;
 }
 
+PageMetrics LayoutPageMetrics(const PrintLayout& layout, int pageWidth, int pageHeight,
+                              int itemCount) {
+  return ComputePageMetrics(MarginArea(layout, pageWidth, pageHeight).height,
+                            PrintFontHeight(layout.fontSize), layout.header, layout.footer,
+                            itemCount);
+}
+
 RowRange PageRows(const PageMetrics& metrics, int page, int itemCount) {
   if (page < 1 || page > metrics.pageCount || metrics.rowsPerPage < 1) return {};
   const std::int64_t first = std::int64_t{page - 1} * metrics.rowsPerPage;

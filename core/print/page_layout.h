@@ -54,6 +54,13 @@ struct PageMetrics {
 PageMetrics ComputePageMetrics(int areaHeight, int lineHeight, bool header, bool footer,
                                int itemCount);
 
+// The pages of `layout` on a page of the given size in printer pixels: the
+// lines are PrintFontHeight high, as the print font is made on every DC, so
+// the printout and its preview, whatever each DC measures and rounds, have
+// the same rows on the same pages.
+PageMetrics LayoutPageMetrics(const PrintLayout& layout, int pageWidth, int pageHeight,
+                              int itemCount);
+
 // Rows [first, end) of the table that page `page` (from 1) holds; empty for
 // a page outside 1..pageCount.
 struct RowRange {

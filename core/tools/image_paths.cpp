@@ -1,7 +1,9 @@
 #include "core/tools/image_paths.h"
 
+#include <cerrno>
 #include <system_error>
 
+#include "core/base/error_reason.h"
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
 #include "core/text/cp932.h"
@@ -66,7 +68,7 @@ ImageCopy CopyIntoImageFolder(const std::filesystem::path& source,
   if (!fs::is_directory(folder, ec)) {
     fs::create_directories(folder, ec);
     if (ec) {
-      result.error = Reason(folder, ec.message());
+      result.error = Reason(folder, ErrorReason(ec));
       return result;
     }
   }
@@ -75,8 +77,7 @@ ImageCopy CopyIntoImageFolder(const std::filesystem::path& source,
   if (fs::equivalent(source, result.target, ec)) return result;
 
   if (!fs::exists(source, ec)) {
-    result.error =
-        Reason(source, std::make_error_code(std::errc::no_such_file_or_directory).message());
+    result.error = Reason(source, ErrorReason(ENOENT));
     return result;
   }
   if (!fs::exists(fs::symlink_status(result.target, ec))) {
@@ -85,7 +86,7 @@ ImageCopy CopyIntoImageFolder(const std::filesystem::path& source,
     if (ec != std::errc::file_exists) {
       std::error_code ignored;
       fs::remove(result.target, ignored);  // a partial copy of ours
-      result.error = Reason(result.target, ec.message());
+      result.error = Reason(result.target, ErrorReason(ec));
       return result;
     }
   }

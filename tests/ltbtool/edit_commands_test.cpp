@@ -199,6 +199,12 @@ TEST(LtbtoolEdit, NewTakesTheSettingsFileAndInsertsPaths) {
   const Document doc = Read(out, ProtectionMode::kEncrypted);
   EXPECT_EQ(doc.ColumnCount(), 3);
   EXPECT_EQ(Column(doc, 1), (Texts{"b.txt", "a.txt"}));
+
+  // Reading the user's settings makes no folder for them.
+  test::ScopedEnv noIni("LISTORA_INI", std::nullopt);
+  test::ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+  ASSERT_EQ(RunTool({"new", (dir / "plain.ltb").string()}).status, 0);
+  EXPECT_FALSE(std::filesystem::exists(dir / "config"));
 }
 
 }  // namespace

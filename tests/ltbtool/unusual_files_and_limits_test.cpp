@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
 #include "run_tool.h"
@@ -144,7 +145,7 @@ TEST(LtbtoolUnusualFiles, AReadOnlyOutputIsNotReplaced) {
     });
   };
   EXPECT_EQ(saveAs(out), 4);
-  EXPECT_NE(ReadAll(results / "err").find("Permission denied"), std::string::npos)
+  EXPECT_NE(ReadAll(results / "err").find(msg::kReasonPermission), std::string::npos)
       << ReadAll(results / "err");
   EXPECT_EQ(ReadAll(out), "protected");
   EXPECT_EQ(saveAs(dir / "other.ltb"), 0) << ReadAll(results / "err");
@@ -198,7 +199,7 @@ TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
 
   auto run = RunTool({"info", fifo});
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(msg::kNotRegularFile), std::string::npos) << run.err;
 
   std::string protectedDoc = ReadAll(doc);
   protectedDoc[17] = 1;  // asks for a password
@@ -206,7 +207,7 @@ TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
   for (const std::string& passwordFile : {fifo, std::string("/dev/zero")}) {
     run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", passwordFile});
     EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(msg::kNotRegularFile), std::string::npos) << run.err;
   }
   WriteAll(dir / "long", std::string(5000, 'p'));
   run = RunTool({"info", (dir / "p.ltb").string(), "--password-file", (dir / "long").string()});
@@ -228,7 +229,7 @@ TEST(LtbtoolUnusualFiles, InputsThatAreNotRegularFilesOrTooLargeAreRefused) {
     test::ScopedEnv ini("LISTORA_INI", settings);
     run = RunTool({"new", (dir / "new.ltb").string()});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(msg::kNotRegularFile), std::string::npos) << run.err;
   }
   fs::resize_file(dir / "long", 5 << 20);
   test::ScopedEnv ini("LISTORA_INI", (dir / "long").string());

@@ -1,8 +1,8 @@
 #!/bin/sh
 # What `cmake --install` puts in place, as a packager and a user meet it:
-# manual pages that say what the programs' --help says, AppStream data that
-# validates, one version everywhere, and the desktop's caches refreshed when
-# installing straight into a prefix (and only then).
+# manual pages that name every option the programs' --help names, AppStream
+# data that validates, one version everywhere, and the desktop's caches
+# refreshed when installing straight into a prefix (and only then).
 #   installed_files_test.sh BUILD-DIR VERSION
 set -eu
 build=$1
@@ -14,16 +14,25 @@ fail() {
   exit 1
 }
 have() { command -v "$1" >/dev/null 2>&1; }
-# Every line of a program's help (after the usage lines and the line saying
-# what it is) is a line of its manual page, as roff writes it.
-page_follows_help() {
+# A manual page names every option of its program's --help (help and page
+# are written apart, so a new option must be added to both) and reads well
+# in 80 columns without a warning from man.
+page_names_options() {
   help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" --help) || fail "$1 --help failed"
-  page=$(zcat "$2")
-  printf '%s\n' "$help" | sed -e '/^Usage: /d' -e '/^  or: /d' | sed -e '1d' -e '/^$/d' |
-    sed -e 's/\\/\\e/g' -e 's/-/\\-/g' -e 's/^[.'\'']/\\\&&/' |
-    while IFS= read -r line; do
-      printf '%s\n' "$page" | grep -qxF -- "$line" || fail "$2 lacks: $line"
-    done
+  text=$(zcat "$2" | sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g')
+  options=$(printf '%s\n' "$help" |
+    grep -oE -- '(^|[^[:alnum:]-])--?[[:alpha:]][[:alnum:]-]*' | sed 's/^[^-]*//' | sort -u)
+  [ -n "$options" ] || fail "no options found in $1 --help"
+  for option in $options; do
+    printf '%s\n' "$text" | grep -qE -- "(^|[^[:alnum:]-])$option(\$|[^[:alnum:]-])" ||
+      fail "$2 lacks $option"
+  done
+  if have man; then
+    warnings=$(MANWIDTH=80 man --warnings -l "$2" 2>&1 >/dev/null) || fail "man cannot show $2"
+    [ -z "$warnings" ] || fail "$2: $warnings"
+    wide=$(MANWIDTH=80 man -l "$2" 2>/dev/null | awk 'length > 80')
+    [ -z "$wide" ] || fail "$2 has lines over 80 columns: $wide"
+  fi
 }
 
 # Staged as a package is: files only, no cache touched.
@@ -31,7 +40,7 @@ DESTDIR=$tmp/stage cmake --install "$build" --prefix /usr >/dev/null
 usr=$tmp/stage/usr
 [ "$("$usr/bin/ltbtool" --version)" = "ltbtool (Listora) $version" ] ||
   fail "ltbtool --version is not $version"
-page_follows_help "$usr/bin/ltbtool" "$usr/share/man/man1/ltbtool.1.gz"
+page_names_options "$usr/bin/ltbtool" "$usr/share/man/man1/ltbtool.1.gz"
 zcat "$usr/share/doc/listora/changelog.gz" | head -n 1 | grep -q "^listora ($version) " ||
   fail "the changelog's newest entry is not $version"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
@@ -43,7 +52,7 @@ if [ -x "$usr/bin/listora" ]; then
   [ "$out" = "listora (Listora) $version" ] || fail "listora --version is not $version"
   env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/listora" --help | grep -qxF '  or:  listora -D PATH...' ||
     fail "listora --help does not show -D"
-  page_follows_help "$usr/bin/listora" "$usr/share/man/man1/listora.1.gz"
+  page_names_options "$usr/bin/listora" "$usr/share/man/man1/listora.1.gz"
 
   set -- "$usr"/share/metainfo/*.metainfo.xml
   [ $# -eq 1 ] && [ -f "$1" ] || fail "no single AppStream file"

@@ -14,6 +14,7 @@
 #include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
+#include "core/base/messages.h"
 #include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
 #include "core/tools/image_paths.h"
@@ -209,6 +210,7 @@ TEST(RecentFiles, StandInTheFileMenuBeforeExit) {
   EXPECT_TRUE(fromEnd(4)->IsSeparator());
 
   TempDir dir;
+  const wxFileHistory& history = *manager.GetFileHistory();
   const std::filesystem::path first = dir / "first.ltb";
   WriteAll(first, StoreDocument(SmallDocument(1), {}));
   Open(first);
@@ -222,6 +224,12 @@ TEST(RecentFiles, StandInTheFileMenuBeforeExit) {
   EXPECT_TRUE(fromEnd(4)->IsEnabled());
   EXPECT_EQ(fromEnd(4)->GetSubMenu(), nullptr);
   EXPECT_TRUE(fromEnd(5)->IsSeparator());
+
+  // A path through ".." is remembered as the plain path of the file.
+  std::filesystem::create_directory(dir / "sub");
+  Open(dir / "sub" / ".." / "first.ltb");
+  EXPECT_EQ(history.GetHistoryFile(0),
+            Path(std::filesystem::weakly_canonical(dir.path()) / "first.ltb"));
 }
 
 TEST(DocumentOpen, UnreadableFileIsReportedAndLeavesUntitled) {
@@ -448,7 +456,7 @@ TEST(DocumentSave, ATargetThatIsNoFileIsRefusedAtOnce) {
   EXPECT_FALSE(CurrentDoc().SaveAs());
   ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"save", "yesno", "error"}));
   EXPECT_NE(Script().asked[2].text.Find(Path(fifo)), wxNOT_FOUND);
-  EXPECT_NE(Script().asked[2].text.Find("not a regular file"), wxNOT_FOUND);
+  EXPECT_NE(Script().asked[2].text.Find(Utf8(msg::kNotRegularFile)), wxNOT_FOUND);
   EXPECT_TRUE(CurrentDoc().IsModified());
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/base/messages.h"
 #include "core/doc/document_file.h"
 #include "core/tools/stored_paths.h"
 #include "support/test_support.h"
@@ -12,6 +13,7 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
+#include "ui/text/text_convert.h"
 #include "ui/support/table_setup.h"
 
 namespace listora::test {
@@ -91,7 +93,7 @@ TEST_F(ImageAssociationTest, EachPathModeForEverySelectedItem) {
   Script().yesNo.push_back(true);
   Associate(2, folder);
   ASSERT_EQ(Script().Kinds(), (std::vector<std::string>{"open-image", "yesno", "error"}));
-  EXPECT_NE(Script().asked[2].text.Find("not a regular file"), wxNOT_FOUND);
+  EXPECT_NE(Script().asked[2].text.Find(Utf8(msg::kNotRegularFile)), wxNOT_FOUND);
   EXPECT_TRUE(fs::is_fifo(folder / "pic.jpg"));
 }
 

@@ -237,6 +237,22 @@ TEST(Printing, PageRangesPrintExactlyThePagesAskedFor) {
   }
 }
 
+TEST(Printing, ARangePastTheLastPageSaysSo) {
+  StartFresh();
+  FillDocument(2000);
+  PrintSource source = ScreenPrintSource(CurrentDoc(), App().Frame()->PaneWindows().list);
+  TablePrintout printout(source);
+  TempDir dir;
+  PrintToPdf(printout, dir / "out.pdf", {{22, 22}});
+  ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
+  EXPECT_EQ(Script().asked[0].text,
+            wxString::FromUTF8("指定されたページはありません。この文書は全 21 ページです。"));
+  // One page of the ranges there is enough.
+  Script().Reset();
+  PrintToPdf(printout, dir / "out.pdf", {{21, 22}});
+  EXPECT_TRUE(Script().asked.empty());
+}
+
 TEST(Printing, FontTooLargeForOneRowWarnsOnceAndGivesEachRowAPage) {
   StartFresh();
   FillDocument(3);
@@ -272,6 +288,95 @@ TEST(Printing, PreviewShowsTheFirstPageWithJapaneseButtons) {
   EXPECT_GT(pages->GetMaxPage(), 1);
   // One page at a time, the count the settings file keeps at exit.
   EXPECT_EQ(App().Program().previewPages, 1);
+  preview->Close(true);
+  Pump();
+}
+
+PrintPreviewFrame* OpenPreview() {
+  SendCommand(cmd::kPrintPreview);
+  PrintPreviewFrame* preview = nullptr;
+  PumpUntil([&] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* frame = dynamic_cast<PrintPreviewFrame*>(window)) preview = frame;
+    }
+    return preview != nullptr;
+  });
+  return preview;
+}
+
+// The preview and the printout paginate alike at every zoom: the same page
+// count (the footer's "%T") and the same first and last row on each page.
+TEST(Printing, PreviewShowsThePagesThatPrint) {
+  StartFresh();
+  const int items = 2000;
+  FillDocument(items);
+  const auto layout = [](int fontSize, int top, int bottom, bool header, bool footer) {
+    PrintLayout l = DefaultLayout();
+    l.fontSize = fontSize;
+    l.top = top;
+    l.bottom = bottom;
+    l.header = header;
+    l.footer = footer;
+    return l;
+  };
+  const PrintLayout layouts[] = {
+      layout(50, 0, 0, true, true),    layout(100, 0, 0, true, true),
+      layout(30, 17, 23, true, true),  layout(80, 5, 0, false, true),
+      layout(120, 0, 31, true, false),
+  };
+  for (const PrintLayout& l : layouts) {
+    const Printed printed = PrintOpenDocument(l);
+    const int pages = printed.metrics.pageCount;
+    ASSERT_EQ(static_cast<int>(printed.pages.size()), pages) << l.fontSize;
+    if (l.fontSize == 50) {
+      EXPECT_EQ(printed.metrics.rowsPerPage, 98);
+      EXPECT_EQ(pages, 21);
+    }
+    App().Program().printLayout = l;
+    PrintPreviewFrame* preview = OpenPreview();
+    ASSERT_TRUE(preview);
+    wxPrintPreviewBase& shown = *preview->Preview();
+    auto& printout = dynamic_cast<TablePrintout&>(*shown.GetPrintout());
+    for (const int zoom : {30, 100, 175}) {
+      shown.SetZoom(zoom);
+      for (int p = 1; p <= pages; ++p) {
+        ASSERT_TRUE(shown.RenderPage(p));
+        EXPECT_EQ(shown.GetMaxPage(), pages) << l.fontSize << " zoom " << zoom;
+        const RowRange rows = printout.LastPageRows();
+        const std::string& page = printed.pages[p - 1];
+        const std::string where = "font " + std::to_string(l.fontSize) + " zoom " +
+                                  std::to_string(zoom) + " page " + std::to_string(p);
+        EXPECT_TRUE(Has(page, "行" + std::to_string(rows.first) + "\n")) << where;
+        EXPECT_TRUE(Has(page, "行" + std::to_string(rows.end - 1) + "\n")) << where;
+        EXPECT_FALSE(Has(page, "行" + std::to_string(rows.end) + "\n")) << where;
+        if (l.footer)
+          EXPECT_TRUE(Has(page, " " + std::to_string(p) + " / " + std::to_string(pages))) << where;
+      }
+    }
+    preview->Close(true);
+    Pump();
+  }
+}
+
+// A million items in the default layout: the page box holds the last page's
+// number whole.
+TEST(Printing, PreviewPageBoxHoldsTheLastPageNumber) {
+  StartFresh();
+  FillDocument(1'000'000);
+  App().Program().printLayout = DefaultLayout();
+  PrintPreviewFrame* preview = OpenPreview();
+  ASSERT_TRUE(preview);
+  wxPrintPreviewBase& shown = *preview->Preview();
+  EXPECT_EQ(shown.GetMaxPage(), 10'205);
+  auto* box = dynamic_cast<wxTextCtrl*>(preview->FindWindow(wxID_PREVIEW_GOTO));
+  ASSERT_TRUE(box);
+  wxWindow* last = preview->FindWindow(wxID_PREVIEW_LAST);
+  ASSERT_TRUE(last);
+  wxCommandEvent click(wxEVT_BUTTON, wxID_PREVIEW_LAST);
+  click.SetEventObject(last);
+  last->GetEventHandler()->ProcessEvent(click);
+  ASSERT_TRUE(PumpUntil([&] { return box->GetValue() == "10205"; })) << box->GetValue();
+  EXPECT_GE(box->GetSize().x, box->GetSizeFromTextSize(box->GetTextExtent("10205").x).x);
   preview->Close(true);
   Pump();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/command_line.h"
+#include "core/base/normal_path.h"
 #include "core/print/preview_pages.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/command_table.h"
@@ -52,7 +53,7 @@ bool ListoraApp::OnInit() {
   // started, not to the executable's folder it moves to.
   const std::filesystem::path startDir = std::filesystem::current_path(ignored);
   std::filesystem::current_path(exeDir, ignored);
-  profile_.emplace(SettingsFilePath(exeDir));
+  profile_.emplace(WritableSettingsFilePath(exeDir));
   program_.emplace(*profile_, exeDir);
   program_->ReadAttributeSkipMask();
   program_->printLayout = ReadPrintLayout(*profile_);
@@ -73,7 +74,9 @@ bool ListoraApp::OnInit() {
   const auto fromStartDir = [&startDir](std::string& path) {
     if (!path.empty()) path = (startDir / path).string();
   };
-  fromStartDir(request.document);
+  // The document's path is shown and remembered, so it is made plain.
+  if (!request.document.empty())
+    request.document = NormalFilePath(startDir / request.document).string();
   for (std::string& path : request.paths) fromStartDir(path);
   if (request.kind == StartRequest::Kind::kInsert) {
     commandLineInsert_ = true;

@@ -7,6 +7,7 @@
 
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
+#include "core/base/normal_path.h"
 #include "core/print/preview_pages.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"
@@ -67,7 +68,8 @@ wxDocTemplate* ListoraDocManager::SelectDocumentPath(wxDocTemplate** templates, 
 void ListoraDocManager::AddFileToHistory(const wxString& file) {
   for (const wxDocument* doc : GetDocumentsVector()) {
     if (doc->GetFilename() == file) {
-      wxDocManager::AddFileToHistory(file);
+      // One spelling for each file, without "..": the list shows the path.
+      wxDocManager::AddFileToHistory(wxString::FromUTF8(NormalFilePath(PathFromWx(file)).string()));
       ShowRecentFiles();
       return;
     }

@@ -119,6 +119,9 @@ inline constexpr std::string_view kFindFinished = "検索が終了しました";
 // the header and above the footer, the rows are printed one per page.
 inline constexpr std::string_view kRowsDoNotFit =
     "余白とフォントサイズの設定では1ページに1行も入りません。\r\n1ページに1行ずつ印刷します。";
+// Page ranges that all lie past the last page; takes the page count.
+inline constexpr std::string_view kNoAskedPagesFormat =
+    "指定されたページはありません。この文書は全 %d ページです。";
 
 // Settings.
 inline constexpr std::string_view kCannotHideEveryPane = "すべてのビューを非表示には出来ません";

@@ -21,21 +21,41 @@ gboolean SetPageCount(GtkPrintOperation* operation, GtkPrintContext*, gpointer c
   return TRUE;
 }
 
-}  // namespace
-
-void TellGtkThePageCount(wxDC* dc, int pageCount) {
+// The print job running on `dc`, if it is a printer's.
+GtkPrintOperation* RunningOperation(wxDC* dc) {
   auto* printer = dynamic_cast<wxPrinterDC*>(dc);
   auto* impl = printer ? dynamic_cast<wxGtkPrinterDCImpl*>(printer->GetImpl()) : nullptr;
-  if (!impl || pageCount < 1) return;
+  if (!impl) return nullptr;
   // Every copy of the job's print data shares the native data, which holds
   // the running operation.
   wxPrintData& (wxGtkPrinterDCImpl::*printData)() = &PrinterDcAccess::GetPrintData;
   auto* native = dynamic_cast<wxGtkPrintNativeData*>((impl->*printData)().GetNativeData());
-  GtkPrintOperation* operation = native ? native->GetPrintJob() : nullptr;
-  if (!operation) return;
+  return native ? native->GetPrintJob() : nullptr;
+}
+
+}  // namespace
+
+void TellGtkThePageCount(wxDC* dc, int pageCount) {
+  GtkPrintOperation* operation = RunningOperation(dc);
+  if (!operation || pageCount < 1) return;
   g_signal_handlers_disconnect_matched(operation, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr,
                                        reinterpret_cast<gpointer>(SetPageCount), nullptr);
   g_signal_connect(operation, "paginate", G_CALLBACK(SetPageCount), GINT_TO_POINTER(pageCount));
+}
+
+bool AskedPagesExist(wxDC* dc, int pageCount) {
+  GtkPrintOperation* operation = RunningOperation(dc);
+  GtkPrintSettings* settings =
+      operation ? gtk_print_operation_get_print_settings(operation) : nullptr;
+  if (!settings || gtk_print_settings_get_print_pages(settings) != GTK_PRINT_PAGES_RANGES)
+    return true;
+  gint count = 0;
+  GtkPageRange* ranges = gtk_print_settings_get_page_ranges(settings, &count);
+  bool any = count == 0;
+  // GTK counts pages from 0.
+  for (gint i = 0; i < count; ++i) any = any || ranges[i].start < pageCount;
+  g_free(ranges);
+  return any;
 }
 
 }  // namespace listora

@@ -14,4 +14,9 @@ namespace listora {
 // another DC.
 void TellGtkThePageCount(wxDC* dc, int pageCount);
 
+// False when the user chose page ranges in GTK's dialog of which none holds
+// a page of a document of `pageCount` pages, so that nothing would print;
+// true for a preview or another DC.
+bool AskedPagesExist(wxDC* dc, int pageCount);
+
 }  // namespace listora

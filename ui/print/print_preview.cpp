@@ -1,9 +1,12 @@
 #include "ui/print/print_preview.h"
 
 #include <wx/button.h>
+#include <wx/textctrl.h>
 
+#include <algorithm>
 #include <string_view>
 
+#include "ui/print/table_printout.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -40,6 +43,24 @@ class PreviewControlBar : public wxPreviewControlBar {
       button->SetToolTip(Utf8(text.tip));
     }
     Layout();
+    // The box knows the room its frame takes only once it is shown.
+    CallAfter([this] {
+      WidenPageBox();
+      Layout();
+    });
+  }
+
+ private:
+  // The toolkit sizes the page number box for three digits; a long table
+  // has more pages than that.
+  void WidenPageBox() {
+    auto* box = dynamic_cast<wxTextCtrl*>(FindWindow(wxID_PREVIEW_GOTO));
+    if (!box) return;
+    const auto* table = dynamic_cast<const TablePrintout*>(m_printPreview->GetPrintout());
+    const int pages = table ? table->Paginate().pageCount : m_printPreview->GetMaxPage();
+    const wxString widest(wxUniChar('0'), wxString::Format("%d", pages).length());
+    const wxSize size = box->GetSizeFromTextSize(box->GetTextExtent(widest).x);
+    box->SetMinSize(wxSize(std::max(size.x, box->GetMinSize().x), -1));
   }
 };
 

@@ -43,6 +43,22 @@ wxFont TablePrintout::PrintFont(wxDC& dc) const {
   return font;
 }
 
+void TablePrintout::NominalPageSize(int* width, int* height) const {
+  int pageW = 0, pageH = 0, ppiX = 0, ppiY = 0;
+  GetPageSizePixels(&pageW, &pageH);
+  GetPPIPrinter(&ppiX, &ppiY);
+  if (ppiX <= 0 || ppiY <= 0) ppiX = ppiY = static_cast<int>(kNominalDpi);
+  *width = static_cast<int>(pageW * kNominalDpi / ppiX);
+  *height = static_cast<int>(pageH * kNominalDpi / ppiY);
+}
+
+PageMetrics TablePrintout::Paginate() const {
+  int width = 0, height = 0;
+  NominalPageSize(&width, &height);
+  const int items = source_.data ? source_.data->items.GetSize() : 0;
+  return LayoutPageMetrics(source_.layout, width, height, items);
+}
+
 DrawingArea TablePrintout::PrepareDc() {
   wxDC& dc = *GetDC();
   int pageW = 0, pageH = 0, dcW = 0, dcH = 0, ppiX = 0, ppiY = 0;
@@ -57,22 +73,22 @@ DrawingArea TablePrintout::PrepareDc() {
   dc.SetLogicalOrigin(0, 0);
   dc.SetUserScale(fitX * ppiX / kNominalDpi, fitY * ppiY / kNominalDpi);
   dc.SetFont(PrintFont(dc));
-  const int width = static_cast<int>(pageW * kNominalDpi / ppiX);
-  const int height = static_cast<int>(pageH * kNominalDpi / ppiY);
+  int width = 0, height = 0;
+  NominalPageSize(&width, &height);
   return MarginArea(source_.layout, width, height);
 }
 
 void TablePrintout::OnPreparePrinting() {
+  metrics_ = Paginate();
   if (!GetDC()) return;
-  const DrawingArea area = PrepareDc();
-  const int lineHeight = GetDC()->GetTextExtent("0").GetHeight();
-  const int items = source_.data ? source_.data->items.GetSize() : 0;
-  metrics_ = ComputePageMetrics(area.height, lineHeight, source_.layout.header,
-                                source_.layout.footer, items);
   TellGtkThePageCount(GetDC(), metrics_.pageCount);
   if (!metrics_.rowsFit && !warned_) {
     warned_ = true;
     ThePrompt().Info(nullptr, Utf8(msg::kRowsDoNotFit), Utf8(msg::kPrintCaption));
+  }
+  if (!AskedPagesExist(GetDC(), metrics_.pageCount)) {
+    ThePrompt().Info(nullptr, wxString::Format(Utf8(msg::kNoAskedPagesFormat), metrics_.pageCount),
+                     Utf8(msg::kPrintCaption));
   }
 }
 
@@ -90,9 +106,7 @@ bool TablePrintout::OnPrintPage(int page) {
   const Document& doc = *source_.data;
   const int items = doc.items.GetSize();
   const wxSize digit = dc.GetTextExtent("0");
-  // The same numbers the preparation found, unless the DC changed since.
-  metrics_ = ComputePageMetrics(area.height, digit.GetHeight(), source_.layout.header,
-                                source_.layout.footer, items);
+  metrics_ = Paginate();  // the preparation's numbers, unless the page changed since
   const PageMetrics& m = metrics_;
   const auto draw = [&](const wxString& text, int x, int y) {
     dc.DrawText(text, area.x + x, area.y + y);
@@ -125,10 +139,11 @@ bool TablePrintout::OnPrintPage(int page) {
   for (int c = 1; c < columns; ++c) {
     cell(FixedText(doc.settings.columns.names[c]), c, m.TitleY());
   }
-  dc.SetPen(wxPen(*wxBLACK, std::max(digit.GetHeight() / 30, 1)));
+  dc.SetPen(wxPen(*wxBLACK, std::max(m.lineHeight / 30, 1)));
   dc.DrawLine(area.x, area.y + m.RuleY(), area.x + area.width, area.y + m.RuleY());
 
   const RowRange rows = PageRows(m, page, items);
+  lastPageRows_ = rows;
   for (int row = rows.first; row < rows.end; ++row) {
     const int y = m.RowY(row - rows.first);
     for (int c = 1; c < columns; ++c) cell(doc.items.Cell(row, c), c, y);

@@ -44,8 +44,15 @@ class TablePrintout : public wxPrintout {
 
   // The page arithmetic of the last preparation.
   const PageMetrics& Metrics() const { return metrics_; }
+  // The page arithmetic of the page size wx has given, which the printer
+  // and the preview give alike; it asks nothing of a DC.
+  PageMetrics Paginate() const;
+  // The rows the last page drawn holds.
+  const RowRange& LastPageRows() const { return lastPageRows_; }
 
  private:
+  // The page's size in nominal dots.
+  void NominalPageSize(int* width, int* height) const;
   // Sets the DC's scale to nominal dots and the print font; returns the
   // drawing area left by the margins, in nominal dots.
   DrawingArea PrepareDc();
@@ -53,6 +60,7 @@ class TablePrintout : public wxPrintout {
 
   PrintSource source_;
   PageMetrics metrics_;
+  RowRange lastPageRows_;
   bool warned_ = false;
 };
 

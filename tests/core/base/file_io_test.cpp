@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/error_reason.h"
+#include "core/base/messages.h"
 #include "core/base/unnamed_files_refused.h"
 #include "support/test_support.h"
 
@@ -275,7 +277,7 @@ TEST(FileIoTest, RefusesTargetsThatAreNotFilesWhenAsked) {
   for (const fs::path& target : {dir / "fifo", dir / "link", fs::path("/dev/null")}) {
     FileError error;
     EXPECT_FALSE(WriteFileAtomically(target, "x", &error, SpecialTarget::kRefuse));
-    EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+    EXPECT_NE(error.what.find(msg::kNotRegularFile), std::string::npos) << error.what;
   }
   EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
   EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"fifo", "link"}));
@@ -295,7 +297,7 @@ TEST(FileIoTest, RefusesToReplaceAFileTheWriterMayNotWrite) {
   const int result = test::RunAsOrdinaryUser([&] {
     FileError error;
     if (WriteFileAtomically(file, "replaced", &error)) return 1;
-    if (error.what.find("Permission denied") == std::string::npos) return 2;
+    if (error.what.find(msg::kReasonPermission) == std::string::npos) return 2;
     return WriteFileAtomically(dir / "other", "new") ? 0 : 3;
   });
   EXPECT_EQ(result, 0);
@@ -414,9 +416,9 @@ TEST(FileIoTest, ReadsOnlyRegularFilesUpToTheLimit) {
   FileError error;
   ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
   EXPECT_FALSE(ReadFileBytes(dir / "fifo", &error));  // no writer: must not wait
-  EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+  EXPECT_NE(error.what.find(msg::kNotRegularFile), std::string::npos) << error.what;
   EXPECT_FALSE(ReadFileBytes("/dev/zero", &error));
-  EXPECT_NE(error.what.find("not a regular file"), std::string::npos) << error.what;
+  EXPECT_NE(error.what.find(msg::kNotRegularFile), std::string::npos) << error.what;
 
   test::WriteAll(dir / "ten", "0123456789");
   EXPECT_EQ(ReadFileBytes(dir / "ten", &error, 10), "0123456789");
@@ -424,12 +426,21 @@ TEST(FileIoTest, ReadsOnlyRegularFilesUpToTheLimit) {
   EXPECT_NE(error.what.find("larger than 9 bytes"), std::string::npos) << error.what;
 }
 
-TEST(FileIoTest, ReadFailuresNameThePath) {
+TEST(FileIoTest, ReadFailuresNameThePathAndTheReason) {
   test::TempDir dir;
   FileError error;
   EXPECT_FALSE(ReadFileBytes(dir / "missing", &error));
-  EXPECT_NE(error.what.find((dir / "missing").string()), std::string::npos);
+  EXPECT_EQ(error.what, "「" + (dir / "missing").string() +
+                            "」を読み込めませんでした: " + std::string(msg::kReasonNoSuchFile));
   EXPECT_FALSE(ReadFileBytes(dir.path(), &error));
+  EXPECT_NE(error.what.find(msg::kReasonFolder), std::string::npos) << error.what;
+  EXPECT_FALSE(WriteFileAtomically(dir / std::string(300, 'x'), "x", &error));
+  EXPECT_NE(error.what.find(msg::kReasonNameTooLong), std::string::npos) << error.what;
+  // The rarer failures in the system's words.
+  EXPECT_EQ(ErrorReason(std::make_error_code(std::errc::read_only_file_system)),
+            msg::kReasonReadOnly);
+  EXPECT_EQ(ErrorReason(ENOSPC), msg::kReasonNoSpace);
+  EXPECT_EQ(ErrorReason(ENOTDIR), std::generic_category().message(ENOTDIR));
 
   // The check without reading agrees.
   EXPECT_FALSE(CanReadFile(dir / "missing", &error));

@@ -167,9 +167,13 @@ TEST(ProfileTest, SettingsFileIsBesideTheExecutableOnlyWhenOneIsThere) {
     // A writable folder of the executable without a settings file, as an
     // installed program run by root has, stays untouched.
     test::ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "cfg").string());
-    EXPECT_EQ(SettingsFilePath(dir.path()), dir / "cfg" / "listora" / "Listora.ini");
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "cfg" / "listora"));
+    const auto file = dir / "cfg" / "listora" / "Listora.ini";
+    EXPECT_EQ(SettingsFilePath(dir.path()), file);
     EXPECT_FALSE(std::filesystem::exists(dir / "Listora.ini"));
+    // Only the writer's path makes the folder.
+    EXPECT_FALSE(std::filesystem::exists(dir / "cfg"));
+    EXPECT_EQ(WritableSettingsFilePath(dir.path()), file);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "cfg" / "listora"));
   }
   test::ScopedEnv xdg("XDG_CONFIG_HOME", "relative/ignored");
   EXPECT_EQ(SettingsFilePath(dir.path()), userFile);

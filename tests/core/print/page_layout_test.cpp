@@ -86,6 +86,19 @@ TEST(PageLayoutTest, MarginsAndFontHeight) {
   EXPECT_EQ(PrintFontHeight(50), 67);
   EXPECT_EQ(PrintFontHeight(0), 1);
   EXPECT_EQ(PrintFontHeight(-40), 1);
+
+  // The default layout on A4 at 600 dpi: 104 lines of 67 dots, 98 of them
+  // rows, for 2,000 and a million items.
+  PrintLayout standard;
+  standard.fontSize = 50;
+  standard.header = standard.footer = true;
+  const PageMetrics a4 = LayoutPageMetrics(standard, 4960, 7016, 2000);
+  EXPECT_EQ(a4.lineHeight, 67);
+  EXPECT_EQ(a4.rowsPerPage, 98);
+  EXPECT_EQ(a4.pageCount, 21);
+  EXPECT_EQ(LayoutPageMetrics(standard, 4960, 7016, 1'000'000).pageCount, 10'205);
+  standard.top = standard.bottom = 100;  // 2,000 dots less: 30 lines
+  EXPECT_EQ(LayoutPageMetrics(standard, 4960, 7016, 2000).rowsPerPage, 68);
 }
 
 TEST(PageLayoutTest, ColumnAndTextPositions) {
