@@ -13,8 +13,8 @@
 #include "ui/doc/listora_doc.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
-#include "ui/text/text_convert.h"
 #include "ui/support/table_setup.h"
+#include "ui/text/text_convert.h"
 
 namespace listora::test {
 namespace {
