@@ -183,6 +183,9 @@ ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options
   std::string scratch;
   bool header = options.header;
   bool afterNames = false;
+  // Right after the names, before any empty line: where a spreadsheet's
+  // copy of the export has its row of empty fields.
+  bool spacerNext = false;
   // Empty lines become items only once a record follows them.
   std::size_t emptyRows = 0;
   int sinceStep = 0;
@@ -219,16 +222,18 @@ ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options
     if (next == CsvReader::Next::kBlankLine) {
       // Those between the names and the first record are no rows.
       if (!afterNames) ++emptyRows;
+      spacerNext = false;
       continue;
     }
     // A record of empty fields right after the names is the export's empty
     // line as a spreadsheet saves it again, no item.
-    if (std::exchange(afterNames, false) && AllEmpty(fields)) continue;
+    if (std::exchange(spacerNext, false) && AllEmpty(fields)) continue;
     table.widest = static_cast<int>(std::max<std::size_t>(
         table.widest, std::min<std::size_t>(reader.FieldCount(), std::numeric_limits<int>::max())));
     if (header) {
       header = false;
       afterNames = true;
+      spacerNext = true;
       emptyRows = 0;
       table.namesLine = LineAt(cp932, reader.RecordStart());
       for (const CsvField& field : fields) {

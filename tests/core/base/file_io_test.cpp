@@ -221,7 +221,7 @@ TEST(FileIoTest, WritesInPlaceWhereTheFolderTakesNoNewFile) {
   const int result = test::RunAsOrdinaryUser([&] {
     FileError error;
     if (WriteFileAtomically(file, "refused", &error)) return 1;
-    if (error.what.find("Permission denied") == std::string::npos) return 2;
+    if (error.what.find(msg::kReasonPermission) == std::string::npos) return 2;
     int told = 0;
     WriteOptions options;
     options.beforeInPlace = [&told](const std::string&) { ++told; };
@@ -261,7 +261,7 @@ TEST(FileIoTest, AnAppendOnlyFolderIsLeftWithoutTemporaryFiles) {
   ioctl(folder, FS_IOC_SETFLAGS, &plain);
   close(folder);
   EXPECT_FALSE(replaced);
-  EXPECT_NE(error.what.find("Operation not permitted"), std::string::npos) << error.what;
+  EXPECT_NE(error.what.find(msg::kReasonPermission), std::string::npos) << error.what;
   EXPECT_EQ(names, std::vector<std::string>{"doc"});
   EXPECT_TRUE(inPlace);
   EXPECT_EQ(test::ReadAll(dir / "doc"), "in place");
