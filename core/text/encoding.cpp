@@ -141,6 +141,43 @@ std::size_t RejectUtf8AsReference(std::string_view in, std::size_t i, std::strin
   return RejectUtf8AsQuestionMark(in, i, out);
 }
 
+// Appends `in` converted to `out`, each rejected character through
+// `reject`, which appends what stands for it and returns the bytes it
+// takes, or npos to stop there. Returns where it stopped, npos at the end.
+// The system's converter redoes the work since the start of its input at
+// each rejected character, so it gets the text in pieces of `piece` bytes;
+// a piece converts to at most three times its size, which the buffer holds.
+template <typename Reject>
+std::size_t ConvertInPieces(Converter& converter, std::string_view in, std::size_t piece,
+                            Reject reject, std::string& out) {
+  constexpr std::size_t kLargestPiece = 4096;
+  piece = std::min(piece, kLargestPiece);
+  std::array<char, 3 * kLargestPiece> buffer;
+  iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
+  char* src = const_cast<char*>(in.data());
+  std::size_t srcLeft = in.size();
+  while (srcLeft > 0) {
+    char* dst = buffer.data();
+    std::size_t dstLeft = buffer.size();
+    const std::size_t take = std::min(srcLeft, piece);
+    std::size_t pieceLeft = take;
+    const std::size_t result = iconv(converter.handle(), &src, &pieceLeft, &dst, &dstLeft);
+    srcLeft -= take - pieceLeft;
+    out.append(buffer.data(), buffer.size() - dstLeft);
+    if (result != static_cast<std::size_t>(-1)) continue;
+    // A character cut off by the end of the piece, not of the text: the
+    // next piece starts with it.
+    if (errno == EINVAL && pieceLeft < srcLeft) continue;
+    // EILSEQ, or EINVAL for a character cut off by the end of the text.
+    const std::size_t at = in.size() - srcLeft;
+    const std::size_t skip = reject(in, at, out);
+    if (skip == std::string_view::npos) return at;
+    src += std::min(skip, srcLeft);
+    srcLeft -= std::min(skip, srcLeft);
+  }
+  return std::string_view::npos;
+}
+
 // Appends `in` converted to `out`, each rejected character through `reject`.
 // When the system has no such converter, ASCII passes and the rest is
 // rejected.
@@ -154,31 +191,7 @@ void Convert(Converter& converter, std::string_view in, Rejection reject, std::s
     }
     return;
   }
-  // The system's converter redoes the work since the start of its input at
-  // each rejected character, so it gets the text in short pieces; a piece
-  // converts to at most three times its size, which the buffer holds.
-  constexpr std::size_t kPiece = 256;
-  std::array<char, 3 * kPiece> buffer;
-  iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
-  char* src = const_cast<char*>(in.data());
-  std::size_t srcLeft = in.size();
-  while (srcLeft > 0) {
-    char* dst = buffer.data();
-    std::size_t dstLeft = buffer.size();
-    const std::size_t piece = std::min(srcLeft, kPiece);
-    std::size_t pieceLeft = piece;
-    const std::size_t result = iconv(converter.handle(), &src, &pieceLeft, &dst, &dstLeft);
-    srcLeft -= piece - pieceLeft;
-    out.append(buffer.data(), buffer.size() - dstLeft);
-    if (result != static_cast<std::size_t>(-1)) continue;
-    // A character cut off by the end of the piece, not of the text: the
-    // next piece starts with it.
-    if (errno == EINVAL && pieceLeft < srcLeft) continue;
-    // EILSEQ, or EINVAL for a character cut off by the end of the text.
-    const std::size_t skip = std::min(reject(in, in.size() - srcLeft, out), srcLeft);
-    src += skip;
-    srcLeft -= skip;
-  }
+  ConvertInPieces(converter, in, 256, reject, out);
 }
 
 // The CP932 form of a character when it reads back as the same character;
@@ -420,30 +433,16 @@ std::size_t LegacyToUtf8(std::string_view text, LegacyCharset charset, std::stri
   const bool eucJp = charset == LegacyCharset::kEucJp;
   Converter converter("UTF-8", eucJp ? "EUC-JP" : "WINDOWS-1252");
   if (!converter.usable()) return text.empty() ? std::string_view::npos : 0;
-  // Pieces as in Convert: the converter is slow to resume after a byte it
-  // rejects, and a piece needs at most three output bytes per input byte.
-  constexpr std::size_t kPiece = 4096;
-  std::array<char, 3 * kPiece> buffer;
-  char* src = const_cast<char*>(text.data());
-  std::size_t srcLeft = text.size();
-  while (srcLeft > 0) {
-    char* dst = buffer.data();
-    std::size_t dstLeft = buffer.size();
-    const std::size_t piece = std::min(srcLeft, kPiece);
-    std::size_t pieceLeft = piece;
-    const std::size_t result = iconv(converter.handle(), &src, &pieceLeft, &dst, &dstLeft);
-    srcLeft -= piece - pieceLeft;
-    utf8.append(buffer.data(), buffer.size() - dstLeft);
-    if (result != static_cast<std::size_t>(-1)) continue;
-    if (errno == EINVAL && pieceLeft < srcLeft) continue;
-    const std::size_t at = text.size() - srcLeft;
-    const auto c = static_cast<unsigned char>(text[at]);
-    if (eucJp || !(c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D)) return at;
-    AppendUtf8(c, utf8);
-    ++src;
-    --srcLeft;
-  }
-  return std::string_view::npos;
+  // Windows-1252 leaves five bytes undefined, which Latin-1 reads as its
+  // control characters; any other rejected byte ends the text read.
+  const auto reject = [eucJp](std::string_view in, std::size_t at, std::string& out) {
+    const auto c = static_cast<unsigned char>(in[at]);
+    if (eucJp || !(c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D))
+      return std::string_view::npos;
+    AppendUtf8(c, out);
+    return std::size_t{1};
+  };
+  return ConvertInPieces(converter, text, 4096, reject, utf8);
 }
 
 std::size_t FirstNonUtf8(std::string_view text) {
