@@ -1,6 +1,9 @@
 #include "support/test_support.h"
 
+#include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,6 +38,20 @@ TempDir::~TempDir() {
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);
+}
+
+AppendOnlyFolder::AppendOnlyFolder(const std::filesystem::path& folder)
+    : folder_(open(folder.c_str(), O_RDONLY | O_DIRECTORY)) {
+  if (folder_ < 0 || ioctl(folder_, FS_IOC_GETFLAGS, &plain_) != 0) return;
+  int flags = plain_ | FS_APPEND_FL;
+  applied_ = ioctl(folder_, FS_IOC_SETFLAGS, &flags) == 0;
+}
+
+void AppendOnlyFolder::Restore() {
+  if (applied_) ioctl(folder_, FS_IOC_SETFLAGS, &plain_);
+  applied_ = false;
+  if (folder_ >= 0) close(folder_);
+  folder_ = -1;
 }
 
 ScopedEnv::ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {

@@ -28,6 +28,24 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Makes a folder append-only (chattr +a: files may be added to it, none
+// taken away) until Restore or the object's end; Applied is false where the
+// file system or the privileges refuse.
+class AppendOnlyFolder {
+ public:
+  explicit AppendOnlyFolder(const std::filesystem::path& folder);
+  ~AppendOnlyFolder() { Restore(); }
+  AppendOnlyFolder(const AppendOnlyFolder&) = delete;
+  AppendOnlyFolder& operator=(const AppendOnlyFolder&) = delete;
+  bool Applied() const { return applied_; }
+  void Restore();
+
+ private:
+  int folder_ = -1;
+  int plain_ = 0;
+  bool applied_ = false;
+};
+
 // Sets (or, with nullopt, unsets) an environment variable for the object's
 // life.
 class ScopedEnv {

@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wx/combobox.h>
@@ -548,22 +546,14 @@ TEST(DocumentSave, AFolderThatKeepsItsFilesIsSavedInPlaceAfterSayingSo) {
   TempDir dir;
   const std::filesystem::path file = WriteDocument(dir, SmallDocument(3));
   Open(file);
-  const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-  int flags = 0;
-  ASSERT_EQ(ioctl(folder, FS_IOC_GETFLAGS, &flags), 0);
-  const int plain = flags;
-  flags |= FS_APPEND_FL;
-  if (ioctl(folder, FS_IOC_SETFLAGS, &flags) != 0) {
-    close(folder);
-    GTEST_SKIP() << "chattr +a not permitted here";
-  }
+  AppendOnlyFolder appendOnly(dir.path());
+  if (!appendOnly.Applied()) GTEST_SKIP() << "chattr +a not permitted here";
   for (int save = 0; save < 2; ++save) {
     TheData().items.RemoveRow(0);
     CurrentDoc().MarkModified();
     SendCommand(wxID_SAVE);
   }
-  ioctl(folder, FS_IOC_SETFLAGS, &plain);
-  close(folder);
+  appendOnly.Restore();
   ASSERT_EQ(Script().Kinds(), std::vector<std::string>{"info"});
   EXPECT_EQ(Script().asked[0].text,
             U("「") + Path(file) +

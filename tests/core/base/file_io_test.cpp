@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -243,23 +241,15 @@ TEST(FileIoTest, WritesInPlaceWhereTheFolderTakesNoNewFile) {
 TEST(FileIoTest, AnAppendOnlyFolderIsLeftWithoutTemporaryFiles) {
   test::TempDir dir;
   test::WriteAll(dir / "doc", "old");
-  const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-  int flags = 0;
-  ASSERT_EQ(ioctl(folder, FS_IOC_GETFLAGS, &flags), 0);
-  const int plain = flags;
-  flags |= FS_APPEND_FL;
-  if (ioctl(folder, FS_IOC_SETFLAGS, &flags) != 0) {
-    close(folder);
-    GTEST_SKIP() << "chattr +a not permitted here";
-  }
+  test::AppendOnlyFolder appendOnly(dir.path());
+  if (!appendOnly.Applied()) GTEST_SKIP() << "chattr +a not permitted here";
   FileError error;
   const bool replaced = WriteFileAtomically(dir / "doc", "new", &error);
   const std::vector<std::string> names = Names(dir.path());
   WriteOptions options;
   options.beforeInPlace = [](const std::string&) {};
   const bool inPlace = WriteFile(dir / "doc", "in place", options);
-  ioctl(folder, FS_IOC_SETFLAGS, &plain);
-  close(folder);
+  appendOnly.Restore();
   EXPECT_FALSE(replaced);
   EXPECT_NE(error.what.find(msg::kReasonPermission), std::string::npos) << error.what;
   EXPECT_EQ(names, std::vector<std::string>{"doc"});
