@@ -54,6 +54,8 @@ class Session {
   explicit Session(int columns) : columns_(columns) {
     doc_.settings.columns.count = static_cast<std::uint16_t>(columns);
     for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(doc_.settings.columns, c);
+    // The model's rows are never copied to make room.
+    model_.reserve(kMaxRows);
   }
 
   void Run(Program& in) {
@@ -191,6 +193,7 @@ class Session {
     for (int row = offset; row < Rows(); row += stride) rows.push_back(row);
     Table().RemoveRows(rows);
     std::vector<ModelRow> kept;
+    kept.reserve(model_.capacity());
     for (int row = 0; row < Rows(); ++row)
       if (row < offset || (row - offset) % stride != 0) kept.push_back(std::move(model_[row]));
     model_ = std::move(kept);
@@ -219,7 +222,8 @@ class Session {
       std::rotate(order.begin(), order.begin() + in.Below(Rows()), order.end());
     Table().Permute(order);
     std::vector<ModelRow> moved;
-    for (int from : order) moved.push_back(model_[from]);
+    moved.reserve(model_.capacity());
+    for (int from : order) moved.push_back(std::move(model_[from]));
     model_ = std::move(moved);
   }
 
