@@ -141,6 +141,22 @@ std::size_t RejectUtf8AsReference(std::string_view in, std::size_t i, std::strin
   return RejectUtf8AsQuestionMark(in, i, out);
 }
 
+// Steps over the text's non-ASCII characters: `onChar(at, length)` for
+// each, length 0 for a byte that starts no UTF-8 character; false stops.
+template <typename OnChar>
+void WalkNonAscii(std::string_view text, OnChar onChar) {
+  char32_t codePoint;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = DecodeUtf8At(text, i, codePoint);
+    if (!onChar(i, length)) return;
+    i += std::max<std::size_t>(length, 1);
+  }
+}
+
 // Appends `in` converted to `out`, each rejected character through
 // `reject`, which appends what stands for it and returns the bytes it
 // takes, or npos to stop there. Returns where it stopped, npos at the end.
@@ -411,21 +427,10 @@ std::size_t TextPrefixLength(std::string_view cp932, std::size_t maxBytes) {
 
 Utf8Tally TallyUtf8(std::string_view text) {
   Utf8Tally tally;
-  char32_t codePoint;
-  for (std::size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      ++i;
-      continue;
-    }
-    const std::size_t length = DecodeUtf8At(text, i, codePoint);
-    if (length == 0) {
-      ++tally.broken;
-      ++i;
-    } else {
-      ++tally.multiByte;
-      i += length;
-    }
-  }
+  WalkNonAscii(text, [&tally](std::size_t, std::size_t length) {
+    ++(length == 0 ? tally.broken : tally.multiByte);
+    return true;
+  });
   return tally;
 }
 
@@ -446,17 +451,12 @@ std::size_t LegacyToUtf8(std::string_view text, LegacyCharset charset, std::stri
 }
 
 std::size_t FirstNonUtf8(std::string_view text) {
-  char32_t codePoint;
-  for (std::size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      ++i;
-      continue;
-    }
-    const std::size_t length = DecodeUtf8At(text, i, codePoint);
-    if (length == 0) return i;
-    i += length;
-  }
-  return std::string_view::npos;
+  std::size_t first = std::string_view::npos;
+  WalkNonAscii(text, [&first](std::size_t at, std::size_t length) {
+    if (length == 0) first = at;
+    return length != 0;
+  });
+  return first;
 }
 
 std::size_t Utf16ToUtf8(std::string_view utf16, bool bigEndian, std::string& utf8) {
