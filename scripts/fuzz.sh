@@ -21,7 +21,8 @@ run_one() {
   local target=$1 seconds=$2
   local corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
-  cp -n build-fuzz/seeds/"${target#fuzz_}"/* "$corpus"/ 2>/dev/null || true
+  # A seed replaces an older one of its name: the seeds follow the targets.
+  cp build-fuzz/seeds/"${target#fuzz_}"/* "$corpus"/ 2>/dev/null || true
   if nice build-fuzz/fuzz/"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -max_len=65536 -dict=fuzz/ltb.dict -print_final_stats=1 \
     -artifact_prefix=build-fuzz/findings/"$target"- "$corpus" >build-fuzz/logs/"$target".log 2>&1; then
