@@ -49,12 +49,12 @@ int main(int argc, char** argv) {
   if (!mkdtemp(folder)) return 1;
   const std::filesystem::path ini = std::filesystem::path(folder) / "Listora.ini";
   setenv("LISTORA_INI", ini.c_str(), 1);
-  listora::SettingsFile profile(ini);
-  profile.WriteInt("Main", "SizeMax", 1);
-  profile.WriteInt("Main", "SizeLeft", 0);
-  profile.WriteInt("Main", "SizeTop", 0);
-  profile.WriteInt("Main", "SizeWidth", 1280);
-  profile.WriteInt("Main", "SizeHeight", 800);
+  listora::SettingsFile settingsFile(ini);
+  settingsFile.WriteInt("Main", "SizeMax", 1);
+  settingsFile.WriteInt("Main", "SizeLeft", 0);
+  settingsFile.WriteInt("Main", "SizeTop", 0);
+  settingsFile.WriteInt("Main", "SizeWidth", 1280);
+  settingsFile.WriteInt("Main", "SizeHeight", 800);
 
   int appArgc = 2;
   char* appArgv[] = {argv[0], const_cast<char*>(document.c_str()), nullptr};

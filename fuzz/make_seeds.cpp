@@ -195,14 +195,14 @@ int main(int argc, char** argv) {
   // Settings files as the program writes them, grown one key at a time.
   const fs::path scratch = out / "settings_file" / "scratch.ini";
   fs::remove(scratch);
-  SettingsFile profile(scratch);
+  SettingsFile settingsFile(scratch);
   const char* keys[][3] = {{"Main", "Pass", "1"},         {"Main", "Ango", "0"},
                            {"aA", "b1", " spaced "},      {"Window", "Left", "-20"},
                            {"a", "_", "\"quoted\""},      {"B", "bb", "\x83\x65\x83\x58"},
                            {"Main", "pass", "2147483647"}};
   int k = 0;
   for (const auto& [section, key, value] : keys) {
-    profile.WriteString(section, key, value);
+    settingsFile.WriteString(section, key, value);
     std::ifstream in(scratch, std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Save(out / "settings_file" / ("ini" + std::to_string(k++)), SettingsSeed(value, file));

@@ -72,23 +72,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
 
-  SettingsFile profile(file);
+  SettingsFile settingsFile(file);
   constexpr std::string_view kAbsent =
       "\x01"
       "absent";
-  const std::string otherBefore = profile.GetString(otherSection, otherKey, kAbsent);
+  const std::string otherBefore = settingsFile.GetString(otherSection, otherKey, kAbsent);
   if (asNumber) {
-    if (!profile.WriteInt(section, key, number)) std::abort();
-    if (profile.GetInt(section, key, number ^ 1) != number) std::abort();
+    if (!settingsFile.WriteInt(section, key, number)) std::abort();
+    if (settingsFile.GetInt(section, key, number ^ 1) != number) std::abort();
   } else {
-    if (!profile.WriteString(section, key, value)) std::abort();
+    if (!settingsFile.WriteString(section, key, value)) std::abort();
     std::string expected = value;
     for (char& c : expected)
       if (c == '\r' || c == '\n') c = ' ';
-    if (profile.GetString(section, key, kAbsent) != expected) std::abort();
+    if (settingsFile.GetString(section, key, kAbsent) != expected) std::abort();
   }
   if (!(SameName(section, otherSection) && SameName(key, otherKey)) &&
-      profile.GetString(otherSection, otherKey, kAbsent) != otherBefore)
+      settingsFile.GetString(otherSection, otherKey, kAbsent) != otherBefore)
     std::abort();
   return 0;
 }

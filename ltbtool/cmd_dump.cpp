@@ -9,7 +9,7 @@ namespace ltbtool {
 
 namespace {
 
-void DumpStyles(JsonWriter& json, const listora::ViewStyles& styles) {
+void DumpStyles(JsonWriter& json, const listora::PaneStyles& styles) {
   static constexpr const char* kPanes[] = {"list", "tree", "text", "image"};
   json.BeginObject();
   for (int i = 0; i < 4; ++i) {

@@ -63,7 +63,7 @@ int RunExport(const std::vector<std::string>& raw) {
     bytes = listora::ExportCsv(doc.settings.columns, doc.items, encoding);
   else
     bytes = listora::ExportHtml(doc.settings.columns,
-                                doc.settings.styles.pane[listora::ViewStyles::kList], doc.items,
+                                doc.settings.styles.pane[listora::PaneStyles::kList], doc.items,
                                 TitleOf(file), encoding);
   WriteOutput(out, bytes);
   return kExitOk;

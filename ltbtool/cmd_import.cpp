@@ -104,9 +104,9 @@ int RunImport(const std::vector<std::string>& raw) {
     RefuseToReplaceDamaged(*appendTo, target, out);
     protection = ChooseSaveProtection(args, target);
   } else {
-    const listora::SettingsFile profile = ProgramSettings();
-    protection = NewDocumentProtection(args, profile);
-    listora::ResetDocumentSettings(profile, target.doc.settings);
+    const listora::SettingsFile settingsFile = ProgramSettings();
+    protection = NewDocumentProtection(args, settingsFile);
+    listora::ResetDocumentSettings(settingsFile, target.doc.settings);
   }
   listora::Document& doc = target.doc;
 

@@ -21,10 +21,10 @@ int RunNew(const std::vector<std::string>& raw) {
   const Args args(raw, known);
   if (args.positional().size() != 1) throw UsageError{"new needs exactly one OUT"};
   const std::filesystem::path out = args.positional()[0];
-  const listora::SettingsFile profile = ProgramSettings();
-  const SaveProtection protection = NewDocumentProtection(args, profile);
+  const listora::SettingsFile settingsFile = ProgramSettings();
+  const SaveProtection protection = NewDocumentProtection(args, settingsFile);
   listora::Document doc;
-  listora::ResetDocumentSettings(profile, doc.settings);
+  listora::ResetDocumentSettings(settingsFile, doc.settings);
   if (args.Has("--insert")) {
     const auto list = args.List("--insert");
     const std::vector<std::filesystem::path> paths(list.begin(), list.end());
@@ -38,7 +38,7 @@ int RunNew(const std::vector<std::string>& raw) {
     listora::InsertOptions options;
     options.settings = doc.settings.autoInsert;
     options.columnCount = doc.ColumnCount();
-    options.skipMask = listora::ReadAttributeSkipMask(profile);
+    options.skipMask = listora::ReadAttributeSkipMask(settingsFile);
     const listora::InsertResult result = listora::InsertPaths(doc.items, options, paths);
     std::cout << result.inserted << " items inserted\n";
   }

@@ -4,12 +4,12 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <iostream>
 #include <utility>
 
 #include "core/app/settings_sets.h"
 #include "core/base/file_io.h"
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
@@ -59,11 +59,10 @@ std::string ReadPasswordInput(std::istream& in) {
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   // Endless input (/dev/zero) must not be waited for nor kept.
   if (bytes.size() > kMaxPasswordFileBytes) {
-    char reason[64];
-    std::snprintf(reason, sizeof reason, std::string(listora::msg::kFileTooLargeFormat).c_str(),
-                  kMaxPasswordFileBytes);
-    throw ToolError{kExitPassword,
-                    "「standard input」" + std::string(listora::msg::kCannotRead) + ": " + reason};
+    throw ToolError{
+        kExitPassword,
+        "「standard input」" + std::string(listora::msg::kCannotRead) + ": " +
+            listora::FormatMessage(listora::msg::kFileTooLargeFormat, kMaxPasswordFileBytes)};
   }
   return DropOneLineBreak(std::move(bytes));
 }
@@ -205,15 +204,15 @@ SaveProtection ChooseSaveProtection(const Args& args, const LoadedDocument& load
 }
 
 listora::SettingsFile ProgramSettings() {
-  listora::SettingsFile profile(listora::SettingsFilePath(ExecutableDir()));
+  listora::SettingsFile settingsFile(listora::SettingsFilePath(ExecutableDir()));
   listora::FileError error;
-  if (!profile.Preload(&error)) throw ToolError{kExitRefused, error.what};
-  return profile;
+  if (!settingsFile.Preload(&error)) throw ToolError{kExitRefused, error.what};
+  return settingsFile;
 }
 
-SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile) {
+SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& settingsFile) {
   if (args.Has("--mode")) return ChooseSaveProtection(args, LoadedDocument{});
-  const auto [pass, ango] = listora::ReadProtectionSettings(profile);
+  const auto [pass, ango] = listora::ReadProtectionSettings(settingsFile);
   std::string password;
   if (const auto file = args.Value("--new-password-file")) {
     if (!pass) throw UsageError{"--new-password-file needs --mode password or the Pass setting"};

@@ -90,7 +90,7 @@ listora::SettingsFile ProgramSettings();
 // A new document is saved under the program's own settings unless --mode
 // says otherwise: `Main`/`Pass` with the password of --new-password-file
 // (none means "encrypted", as two empty fields of the dialog do), `Main`/`Ango`.
-SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& profile);
+SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& settingsFile);
 
 // Stores the document as the desktop program's save does after opening it:
 // columns as the list shows them, natural column order.

@@ -2,7 +2,7 @@
 // The program's place on a freedesktop desktop, for the current user only
 // (nothing system-wide, no root): the ".ltb" file type and its default
 // program, and a launcher on the desktop (the import entry is in
-// import_actions.h). Each action writes its files and runs the desktop's
+// file_manager_actions.h). Each action writes its files and runs the desktop's
 // cache tools where they are installed; removal takes away exactly what was
 // added.
 

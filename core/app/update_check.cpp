@@ -51,9 +51,9 @@ std::string WithVersionPoint(std::string_view text) {
 
 }  // namespace
 
-std::string UpdateServer(const SettingsFile& profile) {
+std::string UpdateServer(const SettingsFile& settingsFile) {
   if (const char* env = std::getenv("LISTORA_UPDATE_SERVER"); env && *env) return env;
-  return profile.GetString("Update", "Server", "");
+  return settingsFile.GetString("Update", "Server", "");
 }
 
 std::string UpdateCheckUrl(std::string_view server) {

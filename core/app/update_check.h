@@ -22,7 +22,7 @@ class SettingsFile;
 
 // The update server: $LISTORA_UPDATE_SERVER when set, else the settings
 // key `Update`/`Server`; empty (no server, nothing is asked) by default.
-std::string UpdateServer(const SettingsFile& profile);
+std::string UpdateServer(const SettingsFile& settingsFile);
 
 // `server` is the scheme and host (and port, if any) of the maker's server,
 // for example "http://www.example.jp"; trailing "/" are ignored.

@@ -1,13 +1,14 @@
 #pragma once
-// Where the main window opens and what is remembered of it at exit
-// (the `Main`/`Size*` keys of the settings file).
+// Where the main window opens and what is remembered of it at exit: the
+// `Main`/`Size*` keys of the settings file, read and written here only.
 
 #include <cstdint>
 #include <span>
+#include <vector>
+
+#include "core/base/settings_file.h"
 
 namespace listora {
-
-class SettingsFile;
 
 enum class StartMode : std::int32_t {
   kMaximised = 0,  // "最大化で起動"
@@ -31,7 +32,17 @@ struct WindowPlacement {
   WindowRect rect;
 };
 
-WindowPlacement ReadWindowPlacement(const SettingsFile& profile);
+WindowPlacement ReadWindowPlacement(const SettingsFile& settingsFile);
+
+// The start-up page's values as stored: the mode (0..2, StartMode; any
+// other reads as 0) and the position and size it gives, unchecked.
+struct StartupSettings : WindowRect {
+  std::int32_t mode = 0;
+};
+StartupSettings ReadStartupSettings(const SettingsFile& settingsFile);
+// The `Main` entries that store `startup`: the mode, and the position and
+// size only in the given mode.
+std::vector<SettingsFileEntry> StartupEntries(const StartupSettings& startup);
 
 // How much of a window must lie on one screen for the user to reach it and
 // drag it back: a title bar's height over a stretch of its width.
@@ -51,7 +62,7 @@ WindowRect ReachableRect(const WindowRect& rect, std::span<const WindowRect> scr
 // key counting as 1 here, and the rectangle is reachable on one of `screens`:
 // a window lost off every screen is never made the next start's place.
 // Returns false when the file could not be written.
-bool StoreWindowPlacementAtExit(SettingsFile& profile, const WindowRect& restored,
+bool StoreWindowPlacementAtExit(SettingsFile& settingsFile, const WindowRect& restored,
                                 std::span<const WindowRect> screens);
 
 }  // namespace listora

@@ -19,6 +19,7 @@
 
 #include "core/base/error_reason.h"
 #include "core/base/huge_pages.h"
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/temporary_names.h"
 
@@ -38,9 +39,7 @@ bool Fail(FileError* error, std::string_view action, const std::filesystem::path
 }
 
 std::string TooLarge(std::size_t maxBytes) {
-  char text[64];
-  std::snprintf(text, sizeof text, std::string(msg::kFileTooLargeFormat).c_str(), maxBytes);
-  return text;
+  return FormatMessage(msg::kFileTooLargeFormat, maxBytes);
 }
 
 // Opens a new file "<folder>/.<name>.XXXXXXXX" exclusively. The mode 0666

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 
 namespace listora {
@@ -41,10 +41,7 @@ NumberEntry Parse(std::string_view text, bool allowSign, std::int32_t min, std::
 }
 
 std::string RangeMessage(std::int32_t min, std::int32_t max) {
-  char text[128];
-  std::snprintf(text, sizeof text, std::string(msg::kNumberRangeFormat).c_str(),
-                static_cast<int>(min), static_cast<int>(max));
-  return text;
+  return FormatMessage(msg::kNumberRangeFormat, static_cast<int>(min), static_cast<int>(max));
 }
 
 }  // namespace

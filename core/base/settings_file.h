@@ -1,5 +1,5 @@
 #pragma once
-// The settings file: a private-profile ("INI") file that users bring from
+// The settings file: an "INI" file of sections and keys that users bring from
 // other machines, so it follows the conventions of such files:
 // section and key names match without regard to ASCII case, every read has a
 // default, integers are read from their leading digits, text is CP932, lines

@@ -1,11 +1,11 @@
 #include "core/doc/document_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/doc/cipher.h"
 
@@ -265,10 +265,8 @@ std::string_view LoadStatusMessage(LoadStatus status) {
 
 std::string EndedEarlyMessage(const LoadResult& result) {
   if (!result.endedEarly) return {};
-  char text[256];
-  std::snprintf(text, sizeof text, std::string(msg::kEndedEarlyCountFormat).c_str(),
-                result.header.itemCount, result.wholeItems);
-  return std::string(msg::kEndedEarly) + text;
+  return std::string(msg::kEndedEarly) +
+         FormatMessage(msg::kEndedEarlyCountFormat, result.header.itemCount, result.wholeItems);
 }
 
 std::optional<FileHeader> ReadHeader(std::string_view bytes) {

@@ -31,7 +31,7 @@ void ReadFixedText(const SettingsFile& p, std::string_view section, std::string_
   SetFixedText(field, fieldSize, p.GetString(section, key, def));
 }
 
-void ReadViewStyle(const SettingsFile& p, std::string_view section, ViewStyle& style) {
+void ReadPaneStyle(const SettingsFile& p, std::string_view section, StoredPaneStyle& style) {
   style.background = static_cast<std::uint32_t>(p.GetInt(section, "BKCOLOR", 0));
   style.text = static_cast<std::uint32_t>(p.GetInt(section, "TXCOLOR", 0x00FF00));
   style.fontSize = static_cast<std::int16_t>(std::clamp<std::int32_t>(
@@ -44,7 +44,7 @@ constexpr int kFieldKindCount = 11;  // "フォルダ名" .. "連番"
 
 std::string N(std::int64_t v) { return std::to_string(v); }
 
-bool WriteViewStyle(SettingsFile& p, std::string_view section, const ViewStyle& style) {
+bool WritePaneStyle(SettingsFile& p, std::string_view section, const StoredPaneStyle& style) {
   const SettingsFileEntry entries[] = {{"BKCOLOR", N(style.background)},
                                        {"TXCOLOR", N(style.text)},
                                        {"FontSize", N(style.fontSize)},
@@ -65,10 +65,10 @@ void ResetDocumentSettings(const SettingsFile& p, DocumentSettings& s) {
   s.layout.split2 = p.GetInt("View", "Split2", 7000);
   s.layout.split3 = p.GetInt("View", "Split3", 6000);
 
-  ReadViewStyle(p, "List", s.styles.pane[ViewStyles::kList]);
-  ReadViewStyle(p, "Tree", s.styles.pane[ViewStyles::kTree]);
-  ReadViewStyle(p, "Text", s.styles.pane[ViewStyles::kText]);
-  ReadViewStyle(p, "Prev", s.styles.pane[ViewStyles::kImage]);
+  ReadPaneStyle(p, "List", s.styles.pane[PaneStyles::kList]);
+  ReadPaneStyle(p, "Tree", s.styles.pane[PaneStyles::kTree]);
+  ReadPaneStyle(p, "Text", s.styles.pane[PaneStyles::kText]);
+  ReadPaneStyle(p, "Prev", s.styles.pane[PaneStyles::kImage]);
 
   DisplayOptions& d = s.display;
   d.imageFit = ReadChoice(p, "Other", "Position", 1, 0, 1);
@@ -102,13 +102,13 @@ void ResetDocumentSettings(const SettingsFile& p, DocumentSettings& s) {
 }
 
 bool WriteDocumentDefaults(SettingsFile& p, const DocumentSettings& s) {
-  const ViewLayout& l = s.layout;
+  const PaneLayout& l = s.layout;
   const DisplayOptions& d = s.display;
   const SettingsFileEntry view[] = {{"List", N(l.showList)}, {"Tree", N(l.showTree)},
                                     {"Text", N(l.showText)}, {"Prev", N(l.showImage)},
                                     {"Split1", N(l.split1)}, {"Split2", N(l.split2)},
                                     {"Split3", N(l.split3)}};
-  const SettingsFileEntry prev[] = {{"BKCOLOR", N(s.styles.pane[ViewStyles::kImage].background)}};
+  const SettingsFileEntry prev[] = {{"BKCOLOR", N(s.styles.pane[PaneStyles::kImage].background)}};
   const SettingsFileEntry other[] = {{"Position", N(d.imageFit)},
                                      {"ICON", N(d.treeIcons)},
                                      {"MainTool", N(d.mainToolBar)},
@@ -120,9 +120,9 @@ bool WriteDocumentDefaults(SettingsFile& p, const DocumentSettings& s) {
                                      {"Copy", N(d.copyImages)},
                                      {"Edit", std::string(FixedText(d.imageSubPath))}};
   bool ok = p.WriteSection("View", view);
-  ok = WriteViewStyle(p, "List", s.styles.pane[ViewStyles::kList]) && ok;
-  ok = WriteViewStyle(p, "Tree", s.styles.pane[ViewStyles::kTree]) && ok;
-  ok = WriteViewStyle(p, "Text", s.styles.pane[ViewStyles::kText]) && ok;
+  ok = WritePaneStyle(p, "List", s.styles.pane[PaneStyles::kList]) && ok;
+  ok = WritePaneStyle(p, "Tree", s.styles.pane[PaneStyles::kTree]) && ok;
+  ok = WritePaneStyle(p, "Text", s.styles.pane[PaneStyles::kText]) && ok;
   ok = p.WriteSection("Prev", prev) && ok;
   ok = p.WriteSection("Other", other) && ok;
   ok = p.WriteSection("Column", column) && ok;
@@ -130,18 +130,18 @@ bool WriteDocumentDefaults(SettingsFile& p, const DocumentSettings& s) {
   return ok;
 }
 
-bool WriteAutoInsertDefaults(SettingsFile& profile, const AutoInsertSettings& settings) {
-  bool ok = profile.WriteString("Auto", "FolName", FixedText(settings.folder));
-  ok &= profile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
-  ok &= profile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));
-  ok &= profile.WriteInt("Auto", "RenStart", settings.serialStart);
-  ok &= profile.WriteInt("Auto", "RenKeta", settings.serialDigits);
-  ok &= profile.WriteInt("Auto", "Sub", settings.subFolders);
-  ok &= profile.WriteInt("Auto", "Sel", settings.lastColumn);
+bool WriteAutoInsertDefaults(SettingsFile& settingsFile, const AutoInsertSettings& settings) {
+  bool ok = settingsFile.WriteString("Auto", "FolName", FixedText(settings.folder));
+  ok &= settingsFile.WriteString("Auto", "Kaku", FixedText(settings.pattern));
+  ok &= settingsFile.WriteString("Auto", "RenTxt", FixedText(settings.serialText));
+  ok &= settingsFile.WriteInt("Auto", "RenStart", settings.serialStart);
+  ok &= settingsFile.WriteInt("Auto", "RenKeta", settings.serialDigits);
+  ok &= settingsFile.WriteInt("Auto", "Sub", settings.subFolders);
+  ok &= settingsFile.WriteInt("Auto", "Sel", settings.lastColumn);
   for (int n = 1; n < kMaxColumns; ++n) {
     char key[16];
     std::snprintf(key, sizeof key, "No.%d", n);
-    ok &= profile.WriteInt("Auto", key, settings.kinds[n]);
+    ok &= settingsFile.WriteInt("Auto", key, settings.kinds[n]);
   }
   return ok;
 }

@@ -24,7 +24,7 @@ inline constexpr std::int32_t kFormatRight = 0x0001;
 inline constexpr std::int32_t kFormatImage = 0x0800;
 
 // Block 1: which panes are shown and where the splitters sit.
-struct ViewLayout {
+struct PaneLayout {
   std::uint8_t showList;
   std::uint8_t showTree;
   std::uint8_t showText;
@@ -33,22 +33,22 @@ struct ViewLayout {
   std::int32_t split2;
   std::int32_t split3;
 };
-static_assert(sizeof(ViewLayout) == 16);
+static_assert(sizeof(PaneLayout) == 16);
 
-struct ViewStyle {
+struct StoredPaneStyle {
   std::uint32_t background;  // COLORREF 0x00BBGGRR
   std::uint32_t text;
   std::int16_t fontSize;  // tenths of a point
   char fontName[50];
 };
-static_assert(sizeof(ViewStyle) == 60 && offsetof(ViewStyle, fontName) == 10);
+static_assert(sizeof(StoredPaneStyle) == 60 && offsetof(StoredPaneStyle, fontName) == 10);
 
 // Block 2: list, tree, text and image pane styles, in that order.
-struct ViewStyles {
+struct PaneStyles {
   enum Pane { kList = 0, kTree = 1, kText = 2, kImage = 3 };
-  ViewStyle pane[4];
+  StoredPaneStyle pane[4];
 };
-static_assert(sizeof(ViewStyles) == 240);
+static_assert(sizeof(PaneStyles) == 240);
 
 // Block 3: the column descriptor table.
 struct ColumnDescriptors {
@@ -97,8 +97,8 @@ static_assert(sizeof(DisplayOptions) == 112 && offsetof(DisplayOptions, copyImag
 // The per-document half, reset for every new document and stored in every
 // document file.
 struct DocumentSettings {
-  ViewLayout layout;
-  ViewStyles styles;
+  PaneLayout layout;
+  PaneStyles styles;
   ColumnDescriptors columns;
   AutoInsertSettings autoInsert;
   DisplayOptions display;
@@ -110,18 +110,18 @@ struct DocumentSettings {
 
 // New-document reset: zeroes every block and reads each field from the
 // settings file with its default.
-void ResetDocumentSettings(const SettingsFile& profile, DocumentSettings& settings);
+void ResetDocumentSettings(const SettingsFile& settingsFile, DocumentSettings& settings);
 
 // Writes the default set the settings dialog edits, from `settings`: the
 // panes shown and split positions (View), the panes' colours and fonts
 // (List, Tree, Text; the image pane's background in Prev), Other, Column
 // and Image. False when the file could not be written.
-bool WriteDocumentDefaults(SettingsFile& profile, const DocumentSettings& settings);
+bool WriteDocumentDefaults(SettingsFile& settingsFile, const DocumentSettings& settings);
 
 // "取り込み" and "デフォルトの設定にする": section "Auto" of the settings file
 // (folder, extension text, serial settings, sub-folders, current column and
 // the ten kinds; never the input texts). False when the file could not be
 // written.
-bool WriteAutoInsertDefaults(SettingsFile& profile, const AutoInsertSettings& settings);
+bool WriteAutoInsertDefaults(SettingsFile& settingsFile, const AutoInsertSettings& settings);
 
 }  // namespace listora

@@ -140,7 +140,7 @@ std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items,
   return InEncoding(std::move(out), encoding, kUtf8Mark);
 }
 
-std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
+std::string ExportHtml(const ColumnDescriptors& columns, const StoredPaneStyle& listStyle,
                        const ItemTable& items, std::string_view title, ExportEncoding encoding) {
   static const std::string kSummary = TextToCp932(msg::kExportTableSummary);
   static const std::string kColumnAbbr = TextToCp932(msg::kExportColumnAbbr);

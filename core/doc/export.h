@@ -29,7 +29,7 @@ std::string ExportText(const ColumnDescriptors& columns, const ItemTable& items,
 std::string ExportCsv(const ColumnDescriptors& columns, const ItemTable& items,
                       ExportEncoding encoding = ExportEncoding::kCp932);
 // `title` is CP932 text; colours come from the list pane's style.
-std::string ExportHtml(const ColumnDescriptors& columns, const ViewStyle& listStyle,
+std::string ExportHtml(const ColumnDescriptors& columns, const StoredPaneStyle& listStyle,
                        const ItemTable& items, std::string_view title,
                        ExportEncoding encoding = ExportEncoding::kCp932);
 

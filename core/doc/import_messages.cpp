@@ -1,22 +1,9 @@
 #include "core/doc/import_messages.h"
 
-#include <cstdio>
-
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 
 namespace listora {
-
-namespace {
-
-std::string Format(std::string_view format, int number, std::string_view text = {}) {
-  const std::string pattern(format);
-  const std::string argument(text);
-  char buffer[256];
-  std::snprintf(buffer, sizeof buffer, pattern.c_str(), number, argument.c_str());
-  return buffer;
-}
-
-}  // namespace
 
 std::string_view EncodingName(TextEncoding encoding) {
   switch (encoding) {
@@ -31,25 +18,28 @@ std::string_view EncodingName(TextEncoding encoding) {
 }
 
 std::string ImportBadBytesMessage(int line, TextEncoding encoding) {
-  if (encoding == TextEncoding::kAuto) return Format(msg::kImportUndecidedFormat, line);
-  return Format(msg::kImportBadBytesFormat, line, EncodingName(encoding));
+  if (encoding == TextEncoding::kAuto) return FormatMessage(msg::kImportUndecidedFormat, line);
+  return FormatMessage(msg::kImportBadBytesFormat, line, EncodingName(encoding));
 }
 
-std::string ImportOpenQuoteMessage(int line) { return Format(msg::kImportOpenQuoteFormat, line); }
+std::string ImportOpenQuoteMessage(int line) {
+  return FormatMessage(msg::kImportOpenQuoteFormat, line);
+}
 
 std::string ImportStrayQuoteMessage(int line, int closing) {
-  const std::string pattern(msg::kImportStrayQuoteFormat);
-  char buffer[256];
-  std::snprintf(buffer, sizeof buffer, pattern.c_str(), line, closing);
-  return buffer;
+  return FormatMessage(msg::kImportStrayQuoteFormat, line, closing);
 }
 
-std::string ImportNamesLineMessage(int line) { return Format(msg::kImportNamesLineFormat, line); }
+std::string ImportNamesLineMessage(int line) {
+  return FormatMessage(msg::kImportNamesLineFormat, line);
+}
 
-std::string ImportNamesCutMessage(int count) { return Format(msg::kImportNamesCutFormat, count); }
+std::string ImportNamesCutMessage(int count) {
+  return FormatMessage(msg::kImportNamesCutFormat, count);
+}
 
 std::string ImportFieldsLeftOutMessage(int count) {
-  return Format(msg::kImportFieldsLeftOutFormat, count);
+  return FormatMessage(msg::kImportFieldsLeftOutFormat, count);
 }
 
 }  // namespace listora

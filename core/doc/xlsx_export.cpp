@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
@@ -91,9 +92,7 @@ lxw_error WriteSheet(lxw_workbook* workbook, const ColumnDescriptors& columns,
           worksheet_write_string(sheet, static_cast<lxw_row_t>(row + 1),
                                  static_cast<lxw_col_t>(c - 1), text.c_str(), nullptr);
       if (e == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED) {
-        char where[320];
-        std::snprintf(where, sizeof where, msg::kXlsxCellTooLongFormat.data(), row + 1, c);
-        tooLong = where;
+        tooLong = FormatMessage(msg::kXlsxCellTooLongFormat, row + 1, c);
       }
       if (e) return e;
     }

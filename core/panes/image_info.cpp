@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "core/base/file_entry.h"
 #include "core/base/messages.h"
+#include "core/base/stored_paths.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
-#include "core/tools/file_entry.h"
-#include "core/tools/stored_paths.h"
 
 namespace listora {
 

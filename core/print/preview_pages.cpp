@@ -9,14 +9,14 @@ constexpr const char* kSection = "Settings";
 constexpr const char* kKey = "PreviewPages";
 }  // namespace
 
-std::int32_t ReadPreviewPages(const SettingsFile& profile) {
-  const std::int32_t pages = profile.GetInt(kSection, kKey, 0);
+std::int32_t ReadPreviewPages(const SettingsFile& settingsFile) {
+  const std::int32_t pages = settingsFile.GetInt(kSection, kKey, 0);
   return pages == 1 || pages == 2 ? pages : 0;
 }
 
-bool SavePreviewPages(SettingsFile& profile, std::int32_t pages) {
+bool SavePreviewPages(SettingsFile& settingsFile, std::int32_t pages) {
   if (pages == 0) return true;
-  return profile.WriteInt(kSection, kKey, pages);
+  return settingsFile.WriteInt(kSection, kKey, pages);
 }
 
 }  // namespace listora

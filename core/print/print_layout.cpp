@@ -22,7 +22,7 @@ PrintLayout ReadPrintLayout(const SettingsFile& p) {
   return l;
 }
 
-bool WritePrintLayout(SettingsFile& profile, const PrintLayout& l) {
+bool WritePrintLayout(SettingsFile& settingsFile, const PrintLayout& l) {
   const auto n = [](std::int32_t v) { return std::to_string(v); };
   const SettingsFileEntry entries[] = {
       {"FontName", l.fontName}, {"FontSize", n(l.fontSize)}, {"Top", n(l.top)},
@@ -30,7 +30,7 @@ bool WritePrintLayout(SettingsFile& profile, const PrintLayout& l) {
       {"bHead", n(l.header)},   {"Header", l.headerText},    {"hPos", n(l.headerPos)},
       {"bFoot", n(l.footer)},   {"Footer", l.footerText},    {"fPos", n(l.footerPos)},
   };
-  return profile.WriteSection("Layout", entries);
+  return settingsFile.WriteSection("Layout", entries);
 }
 
 }  // namespace listora

@@ -20,10 +20,10 @@ struct PrintLayout {
   std::int32_t footerPos = 0;
 };
 
-PrintLayout ReadPrintLayout(const SettingsFile& profile);
+PrintLayout ReadPrintLayout(const SettingsFile& settingsFile);
 
 // Writes all twelve keys of the section in one replacement of the file.
 // False when the file could not be written.
-bool WritePrintLayout(SettingsFile& profile, const PrintLayout& layout);
+bool WritePrintLayout(SettingsFile& settingsFile, const PrintLayout& layout);
 
 }  // namespace listora

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/file_entry.h"
+#include "core/base/stored_paths.h"
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
-#include "core/tools/file_entry.h"
-#include "core/tools/stored_paths.h"
 
 namespace listora {
 

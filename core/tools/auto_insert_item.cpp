@@ -4,11 +4,11 @@
 #include <string>
 
 #include "core/base/messages.h"
+#include "core/base/stored_paths.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"
-#include "core/tools/stored_paths.h"
 
 namespace listora {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/file_entry.h"
 #include "core/doc/document_settings.h"
 #include "core/doc/item_table.h"
-#include "core/tools/file_entry.h"
 
 namespace listora {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/base/stored_paths.h"
 #include "core/doc/columns.h"
 #include "core/tools/auto_insert_item.h"
-#include "core/tools/stored_paths.h"
 
 namespace listora {
 
@@ -53,13 +53,14 @@ bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
   return true;
 }
 
-AttributeChoices ReadAttributeChoices(const SettingsFile& profile) {
-  return {profile.GetInt("Attribute", "read", 1) != 0, profile.GetInt("Attribute", "sys", 0) != 0,
-          profile.GetInt("Attribute", "hide", 0) != 0};
+AttributeChoices ReadAttributeChoices(const SettingsFile& settingsFile) {
+  return {settingsFile.GetInt("Attribute", "read", 1) != 0,
+          settingsFile.GetInt("Attribute", "sys", 0) != 0,
+          settingsFile.GetInt("Attribute", "hide", 0) != 0};
 }
 
-std::uint32_t ReadAttributeSkipMask(const SettingsFile& profile) {
-  const AttributeChoices choices = ReadAttributeChoices(profile);
+std::uint32_t ReadAttributeSkipMask(const SettingsFile& settingsFile) {
+  const AttributeChoices choices = ReadAttributeChoices(settingsFile);
   std::uint32_t mask = 0;
   if (!choices.readOnly) mask |= kAttrReadOnly;
   if (!choices.system) mask |= kAttrSystem;
@@ -67,10 +68,10 @@ std::uint32_t ReadAttributeSkipMask(const SettingsFile& profile) {
   return mask;
 }
 
-bool WriteAttributeChoices(SettingsFile& profile, const AttributeChoices& choices) {
-  bool ok = profile.WriteInt("Attribute", "read", choices.readOnly ? 1 : 0);
-  ok &= profile.WriteInt("Attribute", "sys", choices.system ? 1 : 0);
-  ok &= profile.WriteInt("Attribute", "hide", choices.hidden ? 1 : 0);
+bool WriteAttributeChoices(SettingsFile& settingsFile, const AttributeChoices& choices) {
+  bool ok = settingsFile.WriteInt("Attribute", "read", choices.readOnly ? 1 : 0);
+  ok &= settingsFile.WriteInt("Attribute", "sys", choices.system ? 1 : 0);
+  ok &= settingsFile.WriteInt("Attribute", "hide", choices.hidden ? 1 : 0);
   return ok;
 }
 

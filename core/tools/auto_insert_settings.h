@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/base/file_entry.h"
 #include "core/base/settings_file.h"
 #include "core/doc/document_settings.h"
 
@@ -30,23 +31,17 @@ AutoInsertSettings InsertDialogStart(const AutoInsertSettings& document, int col
 bool StoreInsertDialog(const AutoInsertSettings& dialog, int columnCount,
                        AutoInsertSettings& document);
 
-// Attribute bits for the skip mask, as the settings file's `Attribute` keys
-// describe them (values of the Windows attribute flags they stand for).
-inline constexpr std::uint32_t kAttrReadOnly = 0x01;
-inline constexpr std::uint32_t kAttrHidden = 0x02;
-inline constexpr std::uint32_t kAttrSystem = 0x04;
-
 // The attribute dialog's three choices (section "Attribute").
 struct AttributeChoices {
   bool readOnly = true;
   bool system = false;
   bool hidden = false;
 };
-AttributeChoices ReadAttributeChoices(const SettingsFile& profile);
-// Afterwards the skip mask is ReadAttributeSkipMask(profile) again.
-bool WriteAttributeChoices(SettingsFile& profile, const AttributeChoices& choices);
+AttributeChoices ReadAttributeChoices(const SettingsFile& settingsFile);
+// Afterwards the skip mask is ReadAttributeSkipMask(settingsFile) again.
+bool WriteAttributeChoices(SettingsFile& settingsFile, const AttributeChoices& choices);
 // Files whose attributes intersect this mask are skipped by insertion: the
 // kinds the choices leave out.
-std::uint32_t ReadAttributeSkipMask(const SettingsFile& profile);
+std::uint32_t ReadAttributeSkipMask(const SettingsFile& settingsFile);
 
 }  // namespace listora

@@ -1,23 +1,14 @@
 #include "core/tools/duplicate_result.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 
 namespace listora {
 
-namespace {
-
-std::string FormatCount(std::string_view format, int value) {
-  char text[64];
-  const std::string pattern(format);
-  std::snprintf(text, sizeof text, pattern.c_str(), value);
-  return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<int> ResultColumns(int searched, int userColumns) {
   std::vector<int> columns{searched};
@@ -43,14 +34,14 @@ std::vector<int> DuplicateTicks::TickedItems(const DuplicateGroups& groups) cons
   return items;
 }
 
-std::string DuplicateRowsLabel(int rows) { return FormatCount(msg::kDuplicateRowsFormat, rows); }
+std::string DuplicateRowsLabel(int rows) { return FormatMessage(msg::kDuplicateRowsFormat, rows); }
 
 std::string DuplicateTickedLabel(int ticked) {
-  return FormatCount(msg::kDuplicateTickedFormat, ticked);
+  return FormatMessage(msg::kDuplicateTickedFormat, ticked);
 }
 
 std::string DuplicateGroupsLabel(int groups) {
-  return FormatCount(msg::kDuplicateGroupsFormat, groups);
+  return FormatMessage(msg::kDuplicateGroupsFormat, groups);
 }
 
 }  // namespace listora

@@ -6,9 +6,9 @@
 #include "core/base/error_reason.h"
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
+#include "core/base/stored_paths.h"
 #include "core/text/cp932.h"
 #include "core/text/encoding.h"
-#include "core/tools/stored_paths.h"
 
 namespace listora {
 

@@ -1,8 +1,8 @@
 #include "core/tools/item_entry.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/text/cp932.h"
 
@@ -24,11 +24,7 @@ std::string JoinFields(std::span<const std::string> texts) {
   return line;
 }
 
-std::string FieldCountLabel(int count) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, std::string(msg::kFieldCountFormat).c_str(), count);
-  return buffer;
-}
+std::string FieldCountLabel(int count) { return FormatMessage(msg::kFieldCountFormat, count); }
 
 BulkEdit CheckBulkEdit(std::string_view edited, std::string_view previous, int columns) {
   BulkEdit edit{std::string(edited), BulkFieldCount(edited), false};

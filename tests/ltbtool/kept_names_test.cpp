@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <set>
 
+#include "core/base/stored_paths.h"
 #include "core/doc/document_file.h"
 #include "core/text/encoding.h"
-#include "core/tools/stored_paths.h"
 #include "run_tool.h"
 #include "support/test_support.h"
 

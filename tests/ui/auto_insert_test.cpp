@@ -100,10 +100,10 @@ TEST_F(AutoInsertTest, InsertsATreeWithSerialNumbers) {
   EXPECT_EQ(TheList().GetItemCount(), 3);
   EXPECT_TRUE(CurrentDoc().IsModified());
   // "取り込み" wrote the defaults of new documents.
-  SettingsFile profile(SettingsPath());
-  EXPECT_EQ(profile.GetString("Auto", "Kaku", ""), "jpg -txt");
-  EXPECT_EQ(profile.GetInt("Auto", "No.2", -1), 10);
-  EXPECT_EQ(profile.GetInt("Auto", "RenStart", -1), 8);
+  SettingsFile settingsFile(SettingsPath());
+  EXPECT_EQ(settingsFile.GetString("Auto", "Kaku", ""), "jpg -txt");
+  EXPECT_EQ(settingsFile.GetInt("Auto", "No.2", -1), 10);
+  EXPECT_EQ(settingsFile.GetInt("Auto", "RenStart", -1), 8);
 
   // Without read-only files.
   OnNextDialog([](wxDialog& d) {

@@ -68,7 +68,7 @@ TEST(Export, EachFormatWritesTheCoresBytesWithTheShownWidths) {
   ColumnDescriptors shown = data.settings.columns;
   shown.widths[1] = 123;
 
-  const ViewStyle& style = data.settings.styles.pane[ViewStyles::kList];
+  const StoredPaneStyle& style = data.settings.styles.pane[PaneStyles::kList];
   constexpr auto kUtf8 = ExportEncoding::kUtf8;
   struct Case {
     int command;

@@ -153,12 +153,12 @@ TEST(FrameLayout, CountLabelsStayReadableAtTheMinimumSize) {
 // primary screen, and what is stored at exit is a place on the screen.
 TEST(FrameLayout, AWindowStoredOffEveryScreenOpensOnThePrimaryOne) {
   TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
-  profile.WriteInt("Main", "SizeMax", 1);
-  profile.WriteInt("Main", "SizeLeft", 100000);
-  profile.WriteInt("Main", "SizeTop", 100000);
+  SettingsFile settingsFile(dir / "Listora.ini");
+  settingsFile.WriteInt("Main", "SizeMax", 1);
+  settingsFile.WriteInt("Main", "SizeLeft", 100000);
+  settingsFile.WriteInt("Main", "SizeTop", 100000);
   auto* frame = new wxFrame(nullptr, wxID_ANY, "placed");
-  auto placement = std::make_unique<FramePlacement>(*frame, profile);
+  auto placement = std::make_unique<FramePlacement>(*frame, settingsFile);
   EXPECT_FALSE(placement->StartsMaximised());
   frame->Show();
   ASSERT_TRUE(PumpUntil([&] { return frame->IsShownOnScreen(); }));
@@ -168,8 +168,8 @@ TEST(FrameLayout, AWindowStoredOffEveryScreenOpensOnThePrimaryOne) {
   EXPECT_NEAR(shown.x + shown.width / 2, screen.x + screen.width / 2, 1);
   placement->Store();
   const WindowRect stored{
-      profile.GetInt("Main", "SizeLeft", 0), profile.GetInt("Main", "SizeTop", 0),
-      profile.GetInt("Main", "SizeWidth", 0), profile.GetInt("Main", "SizeHeight", 0)};
+      settingsFile.GetInt("Main", "SizeLeft", 0), settingsFile.GetInt("Main", "SizeTop", 0),
+      settingsFile.GetInt("Main", "SizeWidth", 0), settingsFile.GetInt("Main", "SizeHeight", 0)};
   const WindowRect screens[] = {{screen.x, screen.y, screen.width, screen.height}};
   EXPECT_TRUE(IsReachable(stored, screens)) << stored.left << "," << stored.top;
   frame->Destroy();
@@ -179,7 +179,7 @@ TEST(FrameLayout, AWindowStoredOffEveryScreenOpensOnThePrimaryOne) {
 TEST(Panes, LastPaneStaysAndAHiddenColumnReturnsWithOnePane) {
   StartFresh();
   PaneGrid& grid = Frame().Panes();
-  const ViewLayout& layout = CurrentDoc().Data().settings.layout;
+  const PaneLayout& layout = CurrentDoc().Data().settings.layout;
   for (PaneId pane : {PaneId::kList, PaneId::kTree, PaneId::kText, PaneId::kImage})
     ASSERT_TRUE(grid.IsVisible(pane));
 

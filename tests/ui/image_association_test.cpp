@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "core/base/messages.h"
+#include "core/base/stored_paths.h"
 #include "core/doc/document_file.h"
-#include "core/tools/stored_paths.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"

@@ -9,8 +9,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/base/stored_paths.h"
 #include "core/doc/document_file.h"
-#include "core/tools/stored_paths.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"

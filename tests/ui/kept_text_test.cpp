@@ -7,8 +7,8 @@
 
 #include <set>
 
+#include "core/base/stored_paths.h"
 #include "core/text/encoding.h"
-#include "core/tools/stored_paths.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"

@@ -14,14 +14,14 @@
 #include <filesystem>
 
 #include "core/app/desktop_integration.h"
-#include "core/app/import_actions.h"
+#include "core/app/file_manager_actions.h"
 #include "core/base/settings_file.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/settings/bars_page.h"
 #include "ui/app/settings/image_path_page.h"
+#include "ui/app/settings/pane_style_page.h"
 #include "ui/app/settings/system_page.h"
-#include "ui/app/settings/view_style_page.h"
 #include "ui/app/settings/visibility_page.h"
 #include "ui/base/command_ids.h"
 #include "ui/doc/listora_doc.h"
@@ -70,26 +70,26 @@ struct OpenDialog {
 
 TEST(SettingsDialogTest, OpensOnTheDocumentListPageWithTheDocumentsStyle) {
   StartFresh();
-  ViewStyle& list = TheData().settings.styles.pane[ViewStyles::kList];
+  StoredPaneStyle& list = TheData().settings.styles.pane[PaneStyles::kList];
   list.fontSize = 120;
   OpenDialog d;
   EXPECT_EQ(d.dialog.CurrentEntry(), SettingsDialog::kDocumentList);
   SettingsPage& page = *d.dialog.PageOf(SettingsDialog::kDocumentList);
   EXPECT_TRUE(page.IsShown());
-  EXPECT_EQ(Control<wxComboBox>(page, ViewStylePage::kFontSize).GetValue(), "120");
-  EXPECT_EQ(Control<wxChoice>(page, ViewStylePage::kFontName).GetStringSelection(),
+  EXPECT_EQ(Control<wxComboBox>(page, PaneStylePage::kFontSize).GetValue(), "120");
+  EXPECT_EQ(Control<wxChoice>(page, PaneStylePage::kFontName).GetStringSelection(),
             wxString::FromUTF8("ＭＳ Ｐゴシック"));
   // The column count is offered on the list pages only.
-  EXPECT_TRUE(Control<wxChoice>(page, ViewStylePage::kColumnCount).IsShownOnScreen());
+  EXPECT_TRUE(Control<wxChoice>(page, PaneStylePage::kColumnCount).IsShownOnScreen());
   d.Page(SettingsDialog::kDocumentTree);
-  EXPECT_FALSE(Control<wxChoice>(page, ViewStylePage::kColumnCount).IsShownOnScreen());
+  EXPECT_FALSE(Control<wxChoice>(page, PaneStylePage::kColumnCount).IsShownOnScreen());
 }
 
 TEST(SettingsDialogTest, DefaultsGoToTheFileAndDocumentSettingsToTheOpenDocument) {
   StartFresh();
   {
     OpenDialog d;
-    Control<wxComboBox>(d.Page(SettingsDialog::kDefaultList), ViewStylePage::kFontSize)
+    Control<wxComboBox>(d.Page(SettingsDialog::kDefaultList), PaneStylePage::kFontSize)
         .SetValue("140");
     SettingsPage& bars = d.Page(SettingsDialog::kDefaultBars);
     Click(bars, BarsPage::kColumnIcons);
@@ -101,20 +101,20 @@ TEST(SettingsDialogTest, DefaultsGoToTheFileAndDocumentSettingsToTheOpenDocument
   EXPECT_EQ(file.GetInt("Column", "ICON", 1), 0);
   EXPECT_EQ(file.GetInt("Other", "ICON", 1), 0);
   const DocumentSettings& doc = CurrentDoc().Data().settings;
-  EXPECT_EQ(doc.styles.pane[ViewStyles::kList].fontSize, 90);
+  EXPECT_EQ(doc.styles.pane[PaneStyles::kList].fontSize, 90);
   EXPECT_NE(doc.columns.headerIcons, 0);
 
   {
     OpenDialog d;
-    Control<wxComboBox>(d.Page(SettingsDialog::kDocumentText), ViewStylePage::kFontSize)
+    Control<wxComboBox>(d.Page(SettingsDialog::kDocumentText), PaneStylePage::kFontSize)
         .SetValue("60");
-    Control<wxChoice>(d.Page(SettingsDialog::kDocumentList), ViewStylePage::kColumnCount)
+    Control<wxChoice>(d.Page(SettingsDialog::kDocumentList), PaneStylePage::kColumnCount)
         .SetSelection(6);
     ASSERT_TRUE(d.dialog.Apply());
     // What was applied stays when the dialog is then cancelled.
     d.dialog.Close();
   }
-  EXPECT_EQ(doc.styles.pane[ViewStyles::kText].fontSize, 60);
+  EXPECT_EQ(doc.styles.pane[PaneStyles::kText].fontSize, 60);
   EXPECT_EQ(doc.columns.count, 8);
   EXPECT_EQ(App().Frame()->PaneWindows().list->GetColumnCount(), 8);
   EXPECT_EQ(file.GetInt("Text", "FontSize", 0), 90);
@@ -142,7 +142,7 @@ TEST(SettingsDialogTest, RefusesHidingEveryViewAndSplitsBeyondTheRange) {
 
   Control<wxTextCtrl>(page, VisibilityPage::kSplit2).ChangeValue("40");
   ASSERT_TRUE(d.dialog.Apply());
-  const ViewLayout& layout = CurrentDoc().Data().settings.layout;
+  const PaneLayout& layout = CurrentDoc().Data().settings.layout;
   EXPECT_EQ(layout.split2, 4000);
   EXPECT_EQ(layout.showList, 0);
   EXPECT_EQ(layout.showImage, 1);
@@ -152,7 +152,7 @@ TEST(SettingsDialogTest, ViewPageRefusesAFontSizeThatIsNoSize) {
   StartFresh();
   OpenDialog d;
   SettingsPage& page = d.Page(SettingsDialog::kDocumentList);
-  wxComboBox& size = Control<wxComboBox>(page, ViewStylePage::kFontSize);
+  wxComboBox& size = Control<wxComboBox>(page, PaneStylePage::kFontSize);
   size.SetValue("abc");
   EXPECT_FALSE(d.dialog.Apply());
   size.SetValue("0");
@@ -161,7 +161,7 @@ TEST(SettingsDialogTest, ViewPageRefusesAFontSizeThatIsNoSize) {
   EXPECT_EQ(Script().asked[0].text, wxString::FromUTF8("正の整数を入力してください。"));
   EXPECT_EQ(Script().asked[1].text,
             wxString::FromUTF8("1 から 32767 までの整数を入力してください。"));
-  const ViewStyle& list = CurrentDoc().Data().settings.styles.pane[ViewStyles::kList];
+  const StoredPaneStyle& list = CurrentDoc().Data().settings.styles.pane[PaneStyles::kList];
   EXPECT_EQ(list.fontSize, 90);
 
   size.SetValue(" 110 ");
@@ -206,10 +206,12 @@ TEST(SettingsDialogTest, SystemPageRegistersTheTypeAndShortcutsForThisUserOnly) 
 
   Click(page, SystemPage::kCreate);
   EXPECT_TRUE(fs::exists(LauncherFile(paths)));
-  for (const ImportAction& action : ImportActions(paths)) EXPECT_TRUE(fs::exists(action.file));
+  for (const FileManagerAction& action : FileManagerActions(paths))
+    EXPECT_TRUE(fs::exists(action.file));
   Click(page, SystemPage::kDelete);
   EXPECT_FALSE(fs::exists(LauncherFile(paths)));
-  for (const ImportAction& action : ImportActions(paths)) EXPECT_FALSE(fs::exists(action.file));
+  for (const FileManagerAction& action : FileManagerActions(paths))
+    EXPECT_FALSE(fs::exists(action.file));
   Click(page, SystemPage::kDelete);  // nothing left: no message
   const std::vector<wxString> expected = {wxString::FromUTF8("関連付けしました。"),
                                           wxString::FromUTF8("関連付けをはずしました。"),

@@ -7,9 +7,9 @@
 #include <wx/image.h>
 #include <wx/menu.h>
 
+#include "core/base/stored_paths.h"
 #include "core/panes/memo_file.h"
 #include "core/text/number_text.h"
-#include "core/tools/stored_paths.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/base/command_ids.h"

@@ -99,7 +99,7 @@ TEST(TreeView, GroupsByPositionFromMenuAndToolBar) {
 
   // Switching the icons off at the next initial update detaches them.
   TheData().settings.display.treeIcons = 0;
-  Pane().ApplyStyle(CurrentDoc().Data().settings.styles.pane[ViewStyles::kTree], false);
+  Pane().ApplyStyle(CurrentDoc().Data().settings.styles.pane[PaneStyles::kTree], false);
   EXPECT_TRUE(Tree().GetImageList() == nullptr);
 
   // A new document empties the tree.

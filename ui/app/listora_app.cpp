@@ -53,11 +53,11 @@ bool ListoraApp::OnInit() {
   // started, not to the executable's folder it moves to.
   const std::filesystem::path startDir = std::filesystem::current_path(ignored);
   std::filesystem::current_path(exeDir, ignored);
-  profile_.emplace(WritableSettingsFilePath(exeDir));
-  program_.emplace(*profile_, exeDir);
+  settingsFile_.emplace(WritableSettingsFilePath(exeDir));
+  program_.emplace(*settingsFile_, exeDir);
   program_->ReadAttributeSkipMask();
-  program_->printLayout = ReadPrintLayout(*profile_);
-  program_->previewPages = ReadPreviewPages(*profile_);
+  program_->printLayout = ReadPrintLayout(*settingsFile_);
+  program_->previewPages = ReadPreviewPages(*settingsFile_);
   UseToolTipDelay();
   UseJapaneseToolkitTexts();
   FollowModalDialogs();
@@ -66,7 +66,7 @@ bool ListoraApp::OnInit() {
   docManager_ = new ListoraDocManager;
   docManager_->Initialize();
   docManager_->SetMaxDocsOpen(1);
-  LoadRecentFiles(*profile_, *docManager_->GetFileHistory());
+  LoadRecentFiles(*settingsFile_, *docManager_->GetFileHistory());
 
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
@@ -105,8 +105,8 @@ bool ListoraApp::OnInit() {
 
 int ListoraApp::OnExit() {
   if (docManager_) {
-    SaveRecentFiles(*docManager_->GetFileHistory(), *profile_);
-    SavePreviewPages(*profile_, program_->previewPages);
+    SaveRecentFiles(*docManager_->GetFileHistory(), *settingsFile_);
+    SavePreviewPages(*settingsFile_, program_->previewPages);
     delete docManager_;
     docManager_ = nullptr;
   }

@@ -38,7 +38,7 @@ class ListoraApp : public wxApp {
   std::vector<std::string>& CommandLineInsertPaths() { return insertPaths_; }
 
  private:
-  std::optional<SettingsFile> profile_;
+  std::optional<SettingsFile> settingsFile_;
   std::optional<ProgramState> program_;
   ListoraDocManager* docManager_ = nullptr;
   wxWeakRef<MainFrame> frame_;

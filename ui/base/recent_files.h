@@ -10,7 +10,7 @@ class SettingsFile;
 
 inline constexpr int kRecentFileCount = 5;
 
-void LoadRecentFiles(const SettingsFile& profile, wxFileHistory& history);
-void SaveRecentFiles(const wxFileHistory& history, SettingsFile& profile);
+void LoadRecentFiles(const SettingsFile& settingsFile, wxFileHistory& history);
+void SaveRecentFiles(const wxFileHistory& history, SettingsFile& settingsFile);
 
 }  // namespace listora

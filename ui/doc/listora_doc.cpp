@@ -9,10 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "core/app/settings_sets.h"
 #include "core/base/file_io.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
+#include "core/doc/protection_settings.h"
 #include "core/print/print_layout.h"
 #include "core/tools/image_paths.h"
 #include "ui/base/command_ids.h"
@@ -225,14 +225,14 @@ void ListoraDoc::ArrangeColumns(const std::vector<int>& widths, std::vector<int>
 }
 
 void ListoraDoc::SetSplits(std::int32_t main, std::int32_t left, std::int32_t right) {
-  ViewLayout& layout = data_.settings.layout;
+  PaneLayout& layout = data_.settings.layout;
   layout.split1 = main;
   layout.split2 = left;
   layout.split3 = right;
 }
 
 void ListoraDoc::SetPaneShown(PaneId pane, bool shown) {
-  ViewLayout& layout = data_.settings.layout;
+  PaneLayout& layout = data_.settings.layout;
   std::uint8_t* flag = &layout.showList;
   switch (pane) {
     case PaneId::kList: break;

@@ -17,10 +17,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/file_stamp.h"
-#include "core/app/settings_sets.h"
+#include "core/base/file_stamp.h"
 #include "core/doc/columns.h"
 #include "core/doc/document_file.h"
+#include "core/doc/document_set.h"
 #include "core/doc/edit_history.h"
 #include "core/doc/table_import.h"
 #include "core/panes/sort.h"

@@ -81,7 +81,7 @@ void ListoraDoc::OnExport(wxCommandEvent& event) {
     case ExportFormat::kText: bytes = ExportText(columns, data_.items, encoding); break;
     case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items, encoding); break;
     case ExportFormat::kHtml:
-      bytes = ExportHtml(columns, data_.settings.styles.pane[ViewStyles::kList], data_.items, title,
+      bytes = ExportHtml(columns, data_.settings.styles.pane[PaneStyles::kList], data_.items, title,
                          encoding);
       break;
     case ExportFormat::kXlsx: break;

@@ -1,5 +1,5 @@
 #pragma once
-// The four panes of the main window, as the document's view layout keeps
+// The four panes of the main window, as the document's pane layout keeps
 // whether each is shown.
 
 namespace listora {

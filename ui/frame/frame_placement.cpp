@@ -26,9 +26,9 @@ std::vector<WindowRect> Screens() {
 
 }  // namespace
 
-FramePlacement::FramePlacement(wxFrame& frame, SettingsFile& profile)
-    : frame_(frame), profile_(profile) {
-  const WindowPlacement placement = ReadWindowPlacement(profile_);
+FramePlacement::FramePlacement(wxFrame& frame, SettingsFile& settingsFile)
+    : frame_(frame), settingsFile_(settingsFile) {
+  const WindowPlacement placement = ReadWindowPlacement(settingsFile_);
   maximised_ = placement.mode == StartMode::kMaximised;
   if (!maximised_) {
     // Checked before the toolkit sees it: X wraps coordinates past 16 bits,
@@ -53,7 +53,7 @@ void FramePlacement::Track() {
 }
 
 void FramePlacement::Store() {
-  StoreWindowPlacementAtExit(profile_, ToWindowRect(normal_), Screens());
+  StoreWindowPlacementAtExit(settingsFile_, ToWindowRect(normal_), Screens());
 }
 
 }  // namespace listora

@@ -16,7 +16,7 @@ class FramePlacement {
  public:
   // Moves the frame to its stored rectangle unless it starts maximised, and
   // follows its normal rectangle from then on.
-  FramePlacement(wxFrame& frame, SettingsFile& profile);
+  FramePlacement(wxFrame& frame, SettingsFile& settingsFile);
 
   bool StartsMaximised() const { return maximised_; }
   void Store();
@@ -25,7 +25,7 @@ class FramePlacement {
   void Track();
 
   wxFrame& frame_;
-  SettingsFile& profile_;
+  SettingsFile& settingsFile_;
   bool maximised_ = true;
   wxRect normal_;
 };

@@ -196,22 +196,22 @@ void ListoraView::InitialUpdate() {
     list->SyncItemCount();
   }
   if (TextPane* text = panes.text) {
-    text->ApplyStyle(settings.styles.pane[ViewStyles::kText]);
+    text->ApplyStyle(settings.styles.pane[PaneStyles::kText]);
     text->ShowMemo(-1, {});
   }
   if (TreePane* tree = panes.tree) {
-    tree->ApplyStyle(settings.styles.pane[ViewStyles::kTree], settings.display.treeIcons != 0);
+    tree->ApplyStyle(settings.styles.pane[PaneStyles::kTree], settings.display.treeIcons != 0);
     tree->Clear();
   }
   if (ImagePane* image = panes.image) {
-    image->ApplyStyle(settings.styles.pane[ViewStyles::kImage], settings.display.imageFit != 0);
+    image->ApplyStyle(settings.styles.pane[PaneStyles::kImage], settings.display.imageFit != 0);
     image->ReleaseImage();
   }
   if (!frame) return;
   ShowSearchHistory();
   ShowCounts();
   frame->RebuildColumnMenus(settings.columns);
-  frame->ApplyViewFlags();
+  frame->ApplyPaneFlags();
   frame->ApplyBarVisibility(settings.display);
 }
 

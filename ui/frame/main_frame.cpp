@@ -119,7 +119,7 @@ void MainFrame::CreatePanes() {
     splitter->SetOnSashReleased([this] {
       ListoraDoc* doc = CurrentDoc();
       if (!doc) return;
-      ViewLayout now = doc->Data().settings.layout;
+      PaneLayout now = doc->Data().settings.layout;
       grid_->CaptureSplits(now);
       doc->SetSplits(now.split1, now.split2, now.split3);
     });
@@ -138,7 +138,7 @@ void MainFrame::LayoutPanes() {
   if (ListoraDoc* doc = CurrentDoc()) grid_->ApplySplits(doc->Data().settings.layout);
 }
 
-void MainFrame::ApplyViewFlags() {
+void MainFrame::ApplyPaneFlags() {
   ListoraDoc* doc = CurrentDoc();
   if (!doc || !IsShown()) return;
   grid_->ApplyFlags(doc->Data().settings.layout);
@@ -172,7 +172,7 @@ void MainFrame::OnSize(wxSizeEvent& event) {
   // After the frame has sized its children.
   CallAfter([this] {
     LayoutPanes();
-    if (!firstLayoutDone_) ApplyViewFlags();
+    if (!firstLayoutDone_) ApplyPaneFlags();
   });
 }
 

@@ -41,7 +41,7 @@ class MainFrame : public wxDocParentFrame {
 
   // What the list view's initial update asks of the frame, in this order.
   void RebuildColumnMenus(const ColumnDescriptors& columns);
-  void ApplyViewFlags();
+  void ApplyPaneFlags();
   void ApplyBarVisibility(const DisplayOptions& display);
 
   // Shows the window maximised or where the settings file placed it.

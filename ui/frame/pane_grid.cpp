@@ -32,7 +32,7 @@ PaneId PaneAt(int column, int row) {
   return row == 0 ? PaneId::kTree : PaneId::kImage;
 }
 
-std::uint8_t FlagOf(PaneId pane, const ViewLayout& layout) {
+std::uint8_t FlagOf(PaneId pane, const PaneLayout& layout) {
   switch (pane) {
     case PaneId::kList: return layout.showList;
     case PaneId::kTree: return layout.showTree;
@@ -103,13 +103,13 @@ bool PaneGrid::Toggle(PaneId pane) {
   return true;
 }
 
-void PaneGrid::ApplyFlags(const ViewLayout& layout) {
+void PaneGrid::ApplyFlags(const PaneLayout& layout) {
   for (PaneId pane : kAllPanes) {
     if (IsVisible(pane) != (FlagOf(pane, layout) != 0)) Toggle(pane);
   }
 }
 
-void PaneGrid::ApplySplits(const ViewLayout& layout) {
+void PaneGrid::ApplySplits(const PaneLayout& layout) {
   const int width = main_->GetClientSize().x;
   const int height = main_->GetClientSize().y;
   if (width <= kBorder || height <= kBorder) return;
@@ -118,7 +118,7 @@ void PaneGrid::ApplySplits(const ViewLayout& layout) {
   right_->SetFirstSize(IdealFirstSize(height, layout.split3));
 }
 
-void PaneGrid::CaptureSplits(ViewLayout& layout) const {
+void PaneGrid::CaptureSplits(PaneLayout& layout) const {
   const int width = main_->GetClientSize().x;
   const int height = main_->GetClientSize().y;
   if (width <= kBorder || height <= kBorder) return;

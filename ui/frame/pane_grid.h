@@ -35,10 +35,10 @@ class PaneGrid {
   bool Toggle(PaneId pane);
   // Brings every pane to the visibility `layout` asks for, as far as the
   // rules allow.
-  void ApplyFlags(const ViewLayout& layout);
+  void ApplyFlags(const PaneLayout& layout);
 
-  void ApplySplits(const ViewLayout& layout);
-  void CaptureSplits(ViewLayout& layout) const;
+  void ApplySplits(const PaneLayout& layout);
+  void CaptureSplits(PaneLayout& layout) const;
 
   PaneSplitter& Main() const { return *main_; }
   PaneSplitter& Left() const { return *left_; }

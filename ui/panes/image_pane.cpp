@@ -12,10 +12,10 @@
 #include <string>
 
 #include "core/base/file_io.h"
+#include "core/base/stored_paths.h"
 #include "core/panes/image_files.h"
 #include "core/panes/image_info.h"
 #include "core/tools/image_paths.h"
-#include "core/tools/stored_paths.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/image_chooser.h"
 #include "ui/base/menu_label.h"
@@ -55,7 +55,7 @@ ImagePane::ImagePane(wxWindow* parent, const ItemListCtrl& list)
   Bind(wxEVT_CONTEXT_MENU, &ImagePane::OnContextMenu, this);
 }
 
-void ImagePane::ApplyStyle(const ViewStyle& style, bool fitToPane) {
+void ImagePane::ApplyStyle(const StoredPaneStyle& style, bool fitToPane) {
   SetBackgroundColour(FromColorRef(style.background));
   fit_ = fitToPane;
   UpdateCursor();

@@ -29,7 +29,7 @@ class ImagePane : public wxWindow {
   // The document edited; null for none.
   void Attach(ListoraDoc* doc) { doc_ = doc; }
 
-  void ApplyStyle(const ViewStyle& style, bool fitToPane);
+  void ApplyStyle(const StoredPaneStyle& style, bool fitToPane);
   // Shows the file of a resolved stored path. A missing file clears the
   // pane and keeps the current path; an unreadable one leaves it empty.
   // Neither is reported.

@@ -140,7 +140,7 @@ void ItemListCtrl::RebuildColumns() {
 
 void ItemListCtrl::ApplyStyle() {
   if (!data_) return;
-  const ViewStyle& style = data_->settings.styles.pane[ViewStyles::kList];
+  const StoredPaneStyle& style = data_->settings.styles.pane[PaneStyles::kList];
   textColour_ = FromColorRef(style.text);
   background_ = FromColorRef(style.background);
   body_->SetFont(PaneFont(style));

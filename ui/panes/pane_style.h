@@ -14,8 +14,8 @@ class wxWindow;
 namespace listora {
 
 wxColour FromColorRef(std::uint32_t colorRef);
-wxFont PaneFont(const ViewStyle& style);
+wxFont PaneFont(const StoredPaneStyle& style);
 // Font, background and text colour of one pane.
-void ApplyPaneStyle(wxWindow& window, const ViewStyle& style);
+void ApplyPaneStyle(wxWindow& window, const StoredPaneStyle& style);
 
 }  // namespace listora

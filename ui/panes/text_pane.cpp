@@ -42,7 +42,7 @@ TextPane::TextPane(wxWindow* parent, const ItemListCtrl& list)
   });
 }
 
-void TextPane::ApplyStyle(const ViewStyle& style) { ApplyPaneStyle(*this, style); }
+void TextPane::ApplyStyle(const StoredPaneStyle& style) { ApplyPaneStyle(*this, style); }
 
 void TextPane::ShowMemo(int row, std::string_view memo) {
   const bool same = row == row_ && memo == shownMemo_;

@@ -24,7 +24,7 @@ class TextPane : public wxTextCtrl {
   // The document shown; null for none.
   void Attach(ListoraDoc* doc) { doc_ = doc; }
 
-  void ApplyStyle(const ViewStyle& style);
+  void ApplyStyle(const StoredPaneStyle& style);
   // The memo of `row` (CP932); row -1 with an empty memo clears the pane.
   // Showing is not an edit: nothing is stored. Showing what the pane holds
   // already leaves it (and the caret) alone.

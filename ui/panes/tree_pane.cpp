@@ -92,7 +92,7 @@ void TreePane::CreateToolBar() {
   toolRow_->Add(parentCount_, wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, 4));
 }
 
-void TreePane::ApplyStyle(const ViewStyle& style, bool showIcons) {
+void TreePane::ApplyStyle(const StoredPaneStyle& style, bool showIcons) {
   ApplyPaneStyle(*tree_, style);
   if (showIcons && !tree_->GetImageList())
     tree_->SetImageList(icons_.get());

@@ -31,7 +31,7 @@ class TreePane : public wxPanel {
 
   // The initial update: colours and font of the tree style; the header
   // icons on the nodes while `showIcons` (`Other`/`ICON`).
-  void ApplyStyle(const ViewStyle& style, bool showIcons);
+  void ApplyStyle(const StoredPaneStyle& style, bool showIcons);
   // Removes every node; the parent count goes back to 0.
   void Clear();
   bool IsToolBarShown() const;

@@ -15,8 +15,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/print/layout_settings.h"
+#include "core/print/layout_entries.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
@@ -139,14 +140,10 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
           "フッタ");
   top->Add(lineBox, wxSizerFlags().Expand().Border());
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok->SetToolTip(Utf8("現在の内容で印刷レイアウトを設定し終了します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("現在の内容を破棄して設定を終了します"));
-  buttons->Add(ok);
-  buttons->Add(cancel, wxSizerFlags().Border(wxLEFT));
-  top->Add(buttons, wxSizerFlags().Right().Border());
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容で印刷レイアウトを設定し終了します")},
+                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 
   Bind(wxEVT_BUTTON, &PrintLayoutDialog::OnOk, this, wxID_OK);

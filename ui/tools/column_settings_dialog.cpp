@@ -15,6 +15,7 @@
 #include "core/doc/document_settings.h"
 #include "core/text/fixed_text.h"
 #include "ui/base/messages.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/panes/item_list_ctrl.h"
@@ -63,14 +64,10 @@ ColumnSettingsDialog::ColumnSettingsDialog(wxWindow* parent, std::vector<ColumnS
   frameSizer->Add(right_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   top->Add(frameSizer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, wxID_OK, Utf8("設　定(&S)"));
-  ok->SetToolTip(Utf8("現在の内容で設定し終了します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("現在の内容を破棄して設定を終了します"));
-  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(cancel);
-  top->Add(buttons, wxSizerFlags().Right().Border());
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("設　定(&S)"), Utf8("現在の内容で設定し終了します")},
+                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 
   ShowColumn();

@@ -12,6 +12,7 @@
 
 #include "core/doc/document_file.h"
 #include "ui/base/messages.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
@@ -41,16 +42,12 @@ DuplicateColumnDialog::DuplicateColumnDialog(wxWindow* parent, const Document& d
   choice_->SetSelection(0);
   choice_->SetToolTip(Utf8("重複検索したい列を選んでください"));
   top->Add(choice_, wxSizerFlags().Expand().Border());
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok->SetToolTip(Utf8("選択した列内で重複検索します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("重複検索を中止します"));
-  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(cancel);
-  top->Add(buttons, wxSizerFlags().Right().Border());
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("選択した列内で重複検索します")},
+                      {Utf8("キャンセル(&C)"), Utf8("重複検索を中止します")});
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
-  ok->SetDefault();
+  buttons.ok->SetDefault();
   CentreOnParent();
 }
 

@@ -10,6 +10,7 @@
 
 #include "ui/base/image_chooser.h"
 #include "ui/base/messages.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/panes/item_list_ctrl.h"
@@ -113,14 +114,10 @@ void ItemEntryDialog::CreateControls() {
   continue_->SetToolTip(Utf8("続けて追加する場合チェックしてください。"));
   top->Add(continue_, expand);
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok->SetToolTip(Utf8("現在の内容でアイテムを設定し終了します。"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("現在の内容を破棄して設定を終了します。"));
-  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(cancel);
-  top->Add(buttons, wxSizerFlags().Right().Border());
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容でアイテムを設定し終了します。")},
+                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します。")});
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizer(top);
 }
 

@@ -19,6 +19,7 @@
 #include "core/doc/document_file.h"
 #include "core/doc/import_messages.h"
 #include "ui/base/messages.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/text/text_convert.h"
 #include "ui/tools/dialog_support.h"
 
@@ -153,14 +154,11 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
   status_ = new wxStaticText(this, kStatusLabel, wxString());
   top->Add(status_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  ok_ = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok_->SetToolTip(Utf8("この設定でアイテムを取り込みます"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("何も取り込まずに閉じます"));
-  buttons->Add(ok_, wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(cancel);
-  top->Add(buttons, wxSizerFlags().Right().Border(wxALL, 10));
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("この設定でアイテムを取り込みます")},
+                      {Utf8("キャンセル(&C)"), Utf8("何も取り込まずに閉じます")});
+  ok_ = buttons.ok;
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border(wxALL, 10));
   SetSizerAndFit(top);
   ok_->SetDefault();
   CentreOnParent();

@@ -15,8 +15,8 @@ namespace {
 
 TEST(SettingsSetsTest, DefaultsRoundTripThroughTheFileUnderTheirKeys) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
-  const SettingsSet fresh = ReadDefaultSet(profile);
+  SettingsFile settingsFile(dir / "Listora.ini");
+  const SettingsSet fresh = ReadDefaultSet(settingsFile);
   EXPECT_EQ(fresh.userColumns, 4);  // Count 5, the icon column included
   EXPECT_EQ(fresh.list.text, 0x00FF00u);
   EXPECT_EQ(fresh.split3, 6000);
@@ -38,31 +38,37 @@ TEST(SettingsSetsTest, DefaultsRoundTripThroughTheFileUnderTheirKeys) {
   StartupSettings startup;
   startup.mode = 1;
   startup.left = -20;
-  ASSERT_TRUE(WriteDefaults(profile, s, startup, {true, true}));
+  ASSERT_TRUE(WriteDefaults(settingsFile, s, startup, {true, true}));
 
-  const SettingsSet r = ReadDefaultSet(profile);
+  const SettingsSet r = ReadDefaultSet(settingsFile);
   EXPECT_EQ(r.list.fontName, s.list.fontName);
   EXPECT_EQ(r.list.fontSize, 120);
   EXPECT_EQ(r.tree.background, 0x123456u);
   EXPECT_EQ(r.userColumns, 10);
-  EXPECT_EQ(profile.GetInt("Column", "Count", 0), 11);
-  EXPECT_EQ(profile.GetInt("Column", "ICON", 1), 0);
-  EXPECT_EQ(profile.GetInt("Other", "ICON", 1), 0);
+  EXPECT_EQ(settingsFile.GetInt("Column", "Count", 0), 11);
+  EXPECT_EQ(settingsFile.GetInt("Column", "ICON", 1), 0);
+  EXPECT_EQ(settingsFile.GetInt("Other", "ICON", 1), 0);
   // The bar choices go under Main as well, for the frame's creation.
-  EXPECT_EQ(profile.GetInt("Main", "MainStat", 1), 0);
-  EXPECT_EQ(profile.GetInt("Other", "Status", 1), 0);
+  EXPECT_EQ(settingsFile.GetInt("Main", "MainStat", 1), 0);
+  EXPECT_EQ(settingsFile.GetInt("Other", "Status", 1), 0);
   EXPECT_FALSE(r.showTree);
   EXPECT_EQ(r.split1, 5000);
   EXPECT_EQ(r.imagePathMode, 2);
   EXPECT_EQ(r.imageSubPath, "pics/");
   EXPECT_FALSE(r.copyImages);
-  EXPECT_TRUE(ReadProtectionSettings(profile).password);
+  EXPECT_TRUE(ReadProtectionSettings(settingsFile).password);
   // The position and size are written only for the "given" mode.
-  EXPECT_EQ(ReadStartupSettings(profile).mode, 1);
-  EXPECT_EQ(profile.GetString("Main", "SizeLeft", "none"), "none");
+  EXPECT_EQ(ReadStartupSettings(settingsFile).mode, 1);
+  EXPECT_EQ(settingsFile.GetString("Main", "SizeLeft", "none"), "none");
   startup.mode = 2;
-  ASSERT_TRUE(WriteDefaults(profile, s, startup, {}));
-  EXPECT_EQ(ReadStartupSettings(profile).left, -20);
+  ASSERT_TRUE(WriteDefaults(settingsFile, s, startup, {}));
+  EXPECT_EQ(ReadStartupSettings(settingsFile).left, -20);
+  // The start-up, bar and protection keys share the `Main` section, in the
+  // order it has always had.
+  const std::string main =
+      "[Main]\r\nSizeMax=2\r\nMainTool=1\r\nMainStat=0\r\nTreeTool=1\r\nPass=0\r\n"
+      "Ango=0\r\nSizeLeft=-20\r\nSizeTop=0\r\nSizeWidth=800\r\nSizeHeight=600\r\n";
+  EXPECT_EQ(test::ReadAll(settingsFile.File()).substr(0, main.size()), main);
 }
 
 TEST(SettingsSetsTest, DocumentSetCopiesBackIntoTheRecordAndOnlyItsFields) {
@@ -78,11 +84,11 @@ TEST(SettingsSetsTest, DocumentSetCopiesBackIntoTheRecordAndOnlyItsFields) {
   s.imageFit = 0;
   s.imageBackground = 0xFFFFFF;
   ApplyDocumentSet(s, d);
-  EXPECT_EQ(d.styles.pane[ViewStyles::kText].fontSize, 140);
-  EXPECT_EQ(FixedText(d.styles.pane[ViewStyles::kText].fontName).size(), 49u);
+  EXPECT_EQ(d.styles.pane[PaneStyles::kText].fontSize, 140);
+  EXPECT_EQ(FixedText(d.styles.pane[PaneStyles::kText].fontName).size(), 49u);
   EXPECT_EQ(d.columns.count, 2);
   EXPECT_EQ(d.display.imageFit, 0);
-  EXPECT_EQ(d.styles.pane[ViewStyles::kImage].background, 0xFFFFFFu);
+  EXPECT_EQ(d.styles.pane[PaneStyles::kImage].background, 0xFFFFFFu);
   EXPECT_EQ(FixedText(d.autoInsert.folder), "/keep");
 }
 
@@ -106,7 +112,7 @@ bool operator==(const SettingsSet& a, const SettingsSet& b) {
 // reads each back as it was, and a new document is given exactly it.
 TEST(SettingsSetsTest, DefaultSetAndNewDocumentAgreeOnEveryKey) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
+  SettingsFile settingsFile(dir / "Listora.ini");
   std::mt19937 random(20);
   const auto pick = [&random](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
@@ -139,13 +145,13 @@ TEST(SettingsSetsTest, DefaultSetAndNewDocumentAgreeOnEveryKey) {
     s.imagePathMode = pick(0, 2);
     s.imageSubPath = "img" + std::to_string(pick(0, 99)) + "\\";
     s.copyImages = pick(0, 1) != 0;
-    ASSERT_TRUE(WriteDefaults(profile, s, StartupSettings{}, ProtectionSettings{}));
+    ASSERT_TRUE(WriteDefaults(settingsFile, s, StartupSettings{}, ProtectionSettings{}));
 
-    EXPECT_TRUE(ReadDefaultSet(profile) == s) << round;
+    EXPECT_TRUE(ReadDefaultSet(settingsFile) == s) << round;
     DocumentSettings fresh;
-    ResetDocumentSettings(profile, fresh);
+    ResetDocumentSettings(settingsFile, fresh);
     EXPECT_TRUE(DocumentSet(fresh) == s) << round;
-    EXPECT_EQ(ReadStartBars(profile).statusBar, s.statusBar) << round;
+    EXPECT_EQ(ReadStartBars(settingsFile).statusBar, s.statusBar) << round;
   }
 }
 

@@ -10,28 +10,28 @@ namespace {
 
 TEST(WindowPlacement, StartModesAndTheMinimumSize) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
-  EXPECT_EQ(ReadWindowPlacement(profile).mode, StartMode::kMaximised);
+  SettingsFile settingsFile(dir / "Listora.ini");
+  EXPECT_EQ(ReadWindowPlacement(settingsFile).mode, StartMode::kMaximised);
 
-  profile.WriteInt("Main", "SizeMax", 1);
-  WindowPlacement p = ReadWindowPlacement(profile);
+  settingsFile.WriteInt("Main", "SizeMax", 1);
+  WindowPlacement p = ReadWindowPlacement(settingsFile);
   EXPECT_EQ(p.mode, StartMode::kLastExit);
   EXPECT_EQ(p.rect.left, 0);
   EXPECT_EQ(p.rect.width, 860);  // the 800 default is held to the minimum
   EXPECT_EQ(p.rect.height, 600);
 
-  profile.WriteInt("Main", "SizeMax", 2);
-  profile.WriteInt("Main", "SizeLeft", 40);
-  profile.WriteInt("Main", "SizeWidth", 1200);
-  p = ReadWindowPlacement(profile);
+  settingsFile.WriteInt("Main", "SizeMax", 2);
+  settingsFile.WriteInt("Main", "SizeLeft", 40);
+  settingsFile.WriteInt("Main", "SizeWidth", 1200);
+  p = ReadWindowPlacement(settingsFile);
   EXPECT_EQ(p.mode, StartMode::kGiven);
   EXPECT_EQ(p.rect.left, 40);
   EXPECT_EQ(p.rect.width, 1200);
 
   // Nothing beyond what the window system can address.
-  profile.WriteInt("Main", "SizeLeft", -2147483647);
-  profile.WriteInt("Main", "SizeWidth", 2147483647);
-  p = ReadWindowPlacement(profile);
+  settingsFile.WriteInt("Main", "SizeLeft", -2147483647);
+  settingsFile.WriteInt("Main", "SizeWidth", 2147483647);
+  p = ReadWindowPlacement(settingsFile);
   EXPECT_EQ(p.rect.left, -kMaxWindowExtent);
   EXPECT_EQ(p.rect.width, kMaxWindowExtent);
 }
@@ -41,18 +41,18 @@ const WindowRect kScreens[] = {{0, 0, 1280, 1024}, {1280, 200, 1024, 768}};
 
 TEST(WindowPlacement, ExitStoresTheRectangleOnlyInLastExitModeAndWhenReachable) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
+  SettingsFile settingsFile(dir / "Listora.ini");
   // A missing SizeMax counts as 1 at exit.
-  ASSERT_TRUE(StoreWindowPlacementAtExit(profile, {10, 20, 900, 700}, kScreens));
-  EXPECT_EQ(profile.GetInt("Main", "SizeTop", -1), 20);
-  EXPECT_EQ(profile.GetInt("Main", "SizeHeight", -1), 700);
+  ASSERT_TRUE(StoreWindowPlacementAtExit(settingsFile, {10, 20, 900, 700}, kScreens));
+  EXPECT_EQ(settingsFile.GetInt("Main", "SizeTop", -1), 20);
+  EXPECT_EQ(settingsFile.GetInt("Main", "SizeHeight", -1), 700);
   // A window lost off every screen is not made the next start's place.
-  ASSERT_TRUE(StoreWindowPlacementAtExit(profile, {-31072, -31072, 900, 700}, kScreens));
-  EXPECT_EQ(profile.GetInt("Main", "SizeLeft", -1), 10);
+  ASSERT_TRUE(StoreWindowPlacementAtExit(settingsFile, {-31072, -31072, 900, 700}, kScreens));
+  EXPECT_EQ(settingsFile.GetInt("Main", "SizeLeft", -1), 10);
 
-  profile.WriteInt("Main", "SizeMax", 2);
-  ASSERT_TRUE(StoreWindowPlacementAtExit(profile, {1, 2, 3, 4}, kScreens));
-  EXPECT_EQ(profile.GetInt("Main", "SizeLeft", -1), 10);
+  settingsFile.WriteInt("Main", "SizeMax", 2);
+  ASSERT_TRUE(StoreWindowPlacementAtExit(settingsFile, {1, 2, 3, 4}, kScreens));
+  EXPECT_EQ(settingsFile.GetInt("Main", "SizeLeft", -1), 10);
 }
 
 TEST(WindowPlacement, AWindowWithoutAReachablePartIsCentredOnThePrimaryScreen) {

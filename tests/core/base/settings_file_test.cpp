@@ -20,20 +20,20 @@ std::string WithBreaks(std::string_view text, std::string_view lineBreak) {
   return out;
 }
 
-TEST(ProfileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
+TEST(SettingsFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
-  EXPECT_EQ(profile.GetInt("Main", "SizeWidth", 800), 800);
-  EXPECT_EQ(profile.GetString("Auto", "Kaku", "*"), "*");
-  EXPECT_FALSE(std::filesystem::exists(profile.File()));
+  SettingsFile settingsFile(dir / "Listora.ini");
+  EXPECT_EQ(settingsFile.GetInt("Main", "SizeWidth", 800), 800);
+  EXPECT_EQ(settingsFile.GetString("Auto", "Kaku", "*"), "*");
+  EXPECT_FALSE(std::filesystem::exists(settingsFile.File()));
 
-  ASSERT_TRUE(profile.WriteInt("Main", "SizeMax", 2));
-  ASSERT_TRUE(profile.WriteString("Auto", "Kaku", "*.jpg"));
-  EXPECT_EQ(ReadAll(profile.File()), "[Main]\r\nSizeMax=2\r\n[Auto]\r\nKaku=*.jpg\r\n");
-  EXPECT_EQ(profile.GetInt("main", "SIZEMAX", 0), 2);
+  ASSERT_TRUE(settingsFile.WriteInt("Main", "SizeMax", 2));
+  ASSERT_TRUE(settingsFile.WriteString("Auto", "Kaku", "*.jpg"));
+  EXPECT_EQ(ReadAll(settingsFile.File()), "[Main]\r\nSizeMax=2\r\n[Auto]\r\nKaku=*.jpg\r\n");
+  EXPECT_EQ(settingsFile.GetInt("main", "SIZEMAX", 0), 2);
 }
 
-TEST(ProfileTest, HandWrittenFileReadsAsThePlatformReaderDoes) {
+TEST(SettingsFileTest, HandWrittenFileReadsAsThePlatformReaderDoes) {
   const std::string text =
       "; written by hand\n"
       "[ view ]\n"
@@ -57,104 +57,105 @@ TEST(ProfileTest, HandWrittenFileReadsAsThePlatformReaderDoes) {
     SCOPED_TRACE(lineBreak.size() == 1 ? "LF" : "CRLF");
     test::TempDir dir;
     WriteAll(dir / "Listora.ini", WithBreaks(text, lineBreak));
-    const SettingsFile profile(dir / "Listora.ini");
-    EXPECT_EQ(profile.GetInt("View", "List", 1), 0);
-    EXPECT_EQ(profile.GetInt("View", "Split1", 7000), 0);
-    EXPECT_EQ(profile.GetInt("View", "Split2", 7000), -42);
-    EXPECT_EQ(profile.GetInt("View", "Split3", 6000), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(profile.GetInt("View", "Prev", 1), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(profile.GetInt("View", "Quoted", 0), 12);
-    EXPECT_EQ(profile.GetString("Auto", "RenTxt", ""), "  Sample * ");
-    EXPECT_EQ(profile.GetString("Auto", "Kaku", ""), "*.jpg");
-    EXPECT_EQ(profile.GetString("Auto", "FolName", ""), "\"C:\\");
-    EXPECT_EQ(profile.GetString("Auto", "Empty", "d"), "");
-    EXPECT_EQ(profile.GetInt("Auto", "Empty", 7), 7);
+    const SettingsFile settingsFile(dir / "Listora.ini");
+    EXPECT_EQ(settingsFile.GetInt("View", "List", 1), 0);
+    EXPECT_EQ(settingsFile.GetInt("View", "Split1", 7000), 0);
+    EXPECT_EQ(settingsFile.GetInt("View", "Split2", 7000), -42);
+    EXPECT_EQ(settingsFile.GetInt("View", "Split3", 6000),
+              std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(settingsFile.GetInt("View", "Prev", 1), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(settingsFile.GetInt("View", "Quoted", 0), 12);
+    EXPECT_EQ(settingsFile.GetString("Auto", "RenTxt", ""), "  Sample * ");
+    EXPECT_EQ(settingsFile.GetString("Auto", "Kaku", ""), "*.jpg");
+    EXPECT_EQ(settingsFile.GetString("Auto", "FolName", ""), "\"C:\\");
+    EXPECT_EQ(settingsFile.GetString("Auto", "Empty", "d"), "");
+    EXPECT_EQ(settingsFile.GetInt("Auto", "Empty", 7), 7);
     // Only the first section of a name counts.
-    EXPECT_EQ(profile.GetInt("Auto", "Sub", 0), 0);
+    EXPECT_EQ(settingsFile.GetInt("Auto", "Sub", 0), 0);
     // ア (83 41) and ヂ (83 61) differ only in a trail byte's ASCII case.
-    EXPECT_EQ(profile.GetInt("Kana", Sj("ア"), 5), 1);
-    EXPECT_EQ(profile.GetInt("Kana", Sj("ヂ"), 5), 5);
+    EXPECT_EQ(settingsFile.GetInt("Kana", Sj("ア"), 5), 1);
+    EXPECT_EQ(settingsFile.GetInt("Kana", Sj("ヂ"), 5), 5);
   }
 }
 
-TEST(ProfileTest, WritingAKeyKeepsEveryOtherByte) {
+TEST(SettingsFileTest, WritingAKeyKeepsEveryOtherByte) {
   test::TempDir dir;
   const auto file = dir / "Listora.ini";
-  SettingsFile profile(file);
+  SettingsFile settingsFile(file);
 
   WriteAll(file, "; keep\r\n[VIEW]\r\n  list = 1 ;x\r\nSplit1 = 7000\r\n\r\n[Other]\nICON=1\n");
-  ASSERT_TRUE(profile.WriteInt("View", "SPLIT1", 5000));
+  ASSERT_TRUE(settingsFile.WriteInt("View", "SPLIT1", 5000));
   EXPECT_EQ(ReadAll(file),
             "; keep\r\n[VIEW]\r\n  list = 1 ;x\r\nSplit1=5000\r\n\r\n[Other]\nICON=1\n");
-  ASSERT_TRUE(profile.WriteInt("other", "icon", 0));
+  ASSERT_TRUE(settingsFile.WriteInt("other", "icon", 0));
   EXPECT_EQ(ReadAll(file),
             "; keep\r\n[VIEW]\r\n  list = 1 ;x\r\nSplit1=5000\r\n\r\n[Other]\nICON=0\n");
 
   // A missing key goes after the section's last non-blank line.
-  ASSERT_TRUE(profile.WriteInt("View", "Split2", 6000));
+  ASSERT_TRUE(settingsFile.WriteInt("View", "Split2", 6000));
   EXPECT_EQ(
       ReadAll(file),
       "; keep\r\n[VIEW]\r\n  list = 1 ;x\r\nSplit1=5000\r\nSplit2=6000\r\n\r\n[Other]\nICON=0\n");
 
   WriteAll(file, "[A]\nx=1");
-  ASSERT_TRUE(profile.WriteInt("A", "y", 2));
+  ASSERT_TRUE(settingsFile.WriteInt("A", "y", 2));
   EXPECT_EQ(ReadAll(file), "[A]\nx=1\r\ny=2\r\n");
 
   WriteAll(file, "[A]\nx=1");
-  ASSERT_TRUE(profile.WriteString("B", "k", "v"));
+  ASSERT_TRUE(settingsFile.WriteString("B", "k", "v"));
   EXPECT_EQ(ReadAll(file), "[A]\nx=1\r\n[B]\r\nk=v\r\n");
 }
 
-TEST(ProfileTest, ValuesReadBackAsWritten) {
+TEST(SettingsFileTest, ValuesReadBackAsWritten) {
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
+  SettingsFile settingsFile(dir / "Listora.ini");
   const std::string kanji = Sj("表示用ソフト");  // ソ ends in 0x5C
   for (const std::string& value :
        {std::string("  padded  "), std::string("\"q\""), std::string("'"), kanji, std::string()}) {
-    ASSERT_TRUE(profile.WriteString("S", "k", value));
-    EXPECT_EQ(profile.GetString("S", "k", "d"), value);
+    ASSERT_TRUE(settingsFile.WriteString("S", "k", value));
+    EXPECT_EQ(settingsFile.GetString("S", "k", "d"), value);
   }
   // A line break cannot be stored in one line.
-  ASSERT_TRUE(profile.WriteString("S", "k", "a\r\nb"));
-  EXPECT_EQ(profile.GetString("S", "k", ""), "a  b");
+  ASSERT_TRUE(settingsFile.WriteString("S", "k", "a\r\nb"));
+  EXPECT_EQ(settingsFile.GetString("S", "k", ""), "a  b");
 }
 
-TEST(ProfileTest, AFileThatCannotBeReadIsNotOverwritten) {
+TEST(SettingsFileTest, AFileThatCannotBeReadIsNotOverwritten) {
   test::TempDir dir;
   std::filesystem::create_directory(dir / "Listora.ini");
-  SettingsFile profile(dir / "Listora.ini");
-  EXPECT_FALSE(profile.WriteInt("A", "b", 1));
+  SettingsFile settingsFile(dir / "Listora.ini");
+  EXPECT_FALSE(settingsFile.WriteInt("A", "b", 1));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "Listora.ini"));
 }
 
-TEST(ProfileTest, APreloadedFileIsReadOnceAndKeptUpToDateByWrites) {
+TEST(SettingsFileTest, APreloadedFileIsReadOnceAndKeptUpToDateByWrites) {
   test::TempDir dir;
   WriteAll(dir / "a.ini", "[Main]\r\nPass=1\r\n");
-  SettingsFile profile(dir / "a.ini");
-  ASSERT_TRUE(profile.Preload());
+  SettingsFile settingsFile(dir / "a.ini");
+  ASSERT_TRUE(settingsFile.Preload());
   WriteAll(dir / "a.ini", "[Main]\r\nPass=2\r\n");  // not seen: read already
-  EXPECT_EQ(profile.GetInt("Main", "Pass", 0), 1);
-  ASSERT_TRUE(profile.WriteInt("Main", "Ango", 1));
-  EXPECT_EQ(profile.GetInt("Main", "Ango", 0), 1);
+  EXPECT_EQ(settingsFile.GetInt("Main", "Pass", 0), 1);
+  ASSERT_TRUE(settingsFile.WriteInt("Main", "Ango", 1));
+  EXPECT_EQ(settingsFile.GetInt("Main", "Ango", 0), 1);
   EXPECT_EQ(ReadAll(dir / "a.ini"), "[Main]\r\nPass=1\r\nAngo=1\r\n");
 }
 
-TEST(ProfileTest, FilesThatNeverEndOrAreTooLargeAreNotRead) {
+TEST(SettingsFileTest, FilesThatNeverEndOrAreTooLargeAreNotRead) {
   test::TempDir dir;
   std::string big = "[Main]\r\nPass=1\r\n";
   big.resize(kMaxSettingsFileBytes + 1, ' ');
   WriteAll(dir / "big.ini", big);
   for (const std::filesystem::path& file : {dir / "big.ini", std::filesystem::path("/dev/zero")}) {
-    SettingsFile profile(file);
+    SettingsFile settingsFile(file);
     FileError error;
-    EXPECT_FALSE(profile.Preload(&error)) << file;
+    EXPECT_FALSE(settingsFile.Preload(&error)) << file;
     EXPECT_FALSE(error.what.empty());
-    EXPECT_EQ(profile.GetInt("Main", "Pass", 7), 7);
-    EXPECT_FALSE(profile.WriteInt("Main", "Pass", 2));
+    EXPECT_EQ(settingsFile.GetInt("Main", "Pass", 7), 7);
+    EXPECT_FALSE(settingsFile.WriteInt("Main", "Pass", 2));
   }
 }
 
-TEST(ProfileTest, SettingsFileIsBesideTheExecutableOnlyWhenOneIsThere) {
+TEST(SettingsFileTest, SettingsFileIsBesideTheExecutableOnlyWhenOneIsThere) {
   test::TempDir dir;
   {
     test::ScopedEnv ini("LISTORA_INI", (dir / "x.ini").string());

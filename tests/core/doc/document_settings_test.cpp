@@ -29,16 +29,16 @@ std::string TextAt(const Block& block, std::size_t offset) {
 
 TEST(SettingsTest, NoSettingsFileGivesTheDefaults) {
   test::TempDir dir;
-  const SettingsFile profile(dir / "Listora.ini");
+  const SettingsFile settingsFile(dir / "Listora.ini");
   DocumentSettings s;
   std::memset(&s, 0xAB, sizeof s);
-  ResetDocumentSettings(profile, s);
+  ResetDocumentSettings(settingsFile, s);
 
   EXPECT_EQ(s.layout.showList + s.layout.showTree + s.layout.showText + s.layout.showImage, 4);
   EXPECT_EQ(s.layout.split1, 7000);
   EXPECT_EQ(s.layout.split2, 7000);
   EXPECT_EQ(s.layout.split3, 6000);
-  for (const ViewStyle& style : s.styles.pane) {
+  for (const StoredPaneStyle& style : s.styles.pane) {
     EXPECT_EQ(style.background, 0u);
     EXPECT_EQ(style.text, 0x00FF00u);
     EXPECT_EQ(style.fontSize, 90);
@@ -70,11 +70,11 @@ TEST(SettingsTest, NoSettingsFileGivesTheDefaults) {
     EXPECT_EQ(c.formats[n], 0);
   }
 
-  const PrintLayout l = ReadPrintLayout(profile);
+  const PrintLayout l = ReadPrintLayout(settingsFile);
   EXPECT_EQ(l.fontName, Sj("ＭＳ Ｐゴシック"));
   EXPECT_TRUE(l.header && l.footer);
   EXPECT_EQ(l.footerText, "%Y/%M/%D %P / %T");
-  EXPECT_EQ(ReadAttributeSkipMask(profile), kAttrSystem | kAttrHidden);
+  EXPECT_EQ(ReadAttributeSkipMask(settingsFile), kAttrSystem | kAttrHidden);
 }
 
 TEST(SettingsTest, HandEditedValuesAreHeldToTheirFields) {
@@ -89,11 +89,11 @@ TEST(SettingsTest, HandEditedValuesAreHeldToTheirFields) {
                                           "[Auto]\nNo.3=42\nNo.4=10\nSel=0\nSub=2\n"
                                           "[Layout]\nbHead=5\nbFoot=0\n"
                                           "[Attribute]\nread=0\nsys=1\nhide=1\n");
-  SettingsFile profile(dir / "Listora.ini");
+  SettingsFile settingsFile(dir / "Listora.ini");
   DocumentSettings s;
-  ResetDocumentSettings(profile, s);
-  EXPECT_EQ(FixedText(s.styles.pane[ViewStyles::kList].fontName), std::string(48, 'F'));
-  EXPECT_EQ(s.styles.pane[ViewStyles::kList].fontSize, 32767);
+  ResetDocumentSettings(settingsFile, s);
+  EXPECT_EQ(FixedText(s.styles.pane[PaneStyles::kList].fontName), std::string(48, 'F'));
+  EXPECT_EQ(s.styles.pane[PaneStyles::kList].fontSize, 32767);
   EXPECT_EQ(s.columns.count, 2);
   EXPECT_EQ(s.columns.headerIcons, 0);
   EXPECT_EQ(s.display.imagePathMode, 0);
@@ -101,13 +101,13 @@ TEST(SettingsTest, HandEditedValuesAreHeldToTheirFields) {
   EXPECT_EQ(s.autoInsert.kinds[4], 10);
   EXPECT_EQ(s.autoInsert.lastColumn, 1);
   EXPECT_EQ(s.autoInsert.subFolders, 1);
-  const PrintLayout l = ReadPrintLayout(profile);
+  const PrintLayout l = ReadPrintLayout(settingsFile);
   EXPECT_TRUE(l.header);
   EXPECT_FALSE(l.footer);
-  EXPECT_EQ(ReadAttributeSkipMask(profile), kAttrReadOnly);
+  EXPECT_EQ(ReadAttributeSkipMask(settingsFile), kAttrReadOnly);
 
-  ASSERT_TRUE(profile.WriteInt("Column", "Count", 40));
-  ResetDocumentSettings(profile, s);
+  ASSERT_TRUE(settingsFile.WriteInt("Column", "Count", 40));
+  ResetDocumentSettings(settingsFile, s);
   EXPECT_EQ(s.columns.count, kMaxColumns);
 
   char field[4];

@@ -52,7 +52,7 @@ TEST(Export, HtmlPage) {
   Table t({"A&B", "Num"}, {{"<b>bold</b>", "&amp;"}});
   t.columns.formats[2] = kFormatRight | kFormatImage;
   t.columns.widths[1] = 120;
-  ViewStyle style{};
+  StoredPaneStyle style{};
   style.background = 0x00800000;  // RGB(0, 0, 128)
   style.text = 0x000000FF;        // pure red
   const std::string page = ExportHtml(t.columns, style, t.items, "doc.ltb");

@@ -20,10 +20,10 @@ std::string FixtureBlocks(const Fixture& f) {
     std::memcpy(&blocks[88 + 100 * c], f.columnNames[c].data(), f.columnNames[c].size());
   blocks[1188] = static_cast<char>(f.columnCount);
   blocks[1190] = 1;
-  // View layout at 1192: list shown, split1 = 7000.
+  // Pane layout at 1192: list shown, split1 = 7000.
   blocks[1192] = 1;
   PutU32(blocks, 1196, 7000);
-  // View styles at 1208: list text colour 0x00FF00 at +4, font size 90 at +8.
+  // Pane styles at 1208: list text colour 0x00FF00 at +4, font size 90 at +8.
   PutU32(blocks, 1212, 0x00FF00);
   blocks[1216] = 90;
   std::memcpy(&blocks[1218], "Face", 4);

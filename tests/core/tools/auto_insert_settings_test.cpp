@@ -32,11 +32,11 @@ TEST(AutoInsertSettingsTest, DialogStoresAndWritesDefaults) {
   EXPECT_EQ(document.patternWasEmpty, 0);
 
   test::TempDir dir;
-  SettingsFile profile(dir / "Listora.ini");
+  SettingsFile settingsFile(dir / "Listora.ini");
   SetInsertPattern(dialog, "jpg -tmp");
-  ASSERT_TRUE(WriteAutoInsertDefaults(profile, dialog));
+  ASSERT_TRUE(WriteAutoInsertDefaults(settingsFile, dialog));
   DocumentSettings fresh{};
-  ResetDocumentSettings(profile, fresh);
+  ResetDocumentSettings(settingsFile, fresh);
   const AutoInsertSettings& a = fresh.autoInsert;
   EXPECT_EQ(FixedText(a.folder), "/data");
   EXPECT_EQ(FixedText(a.pattern), "jpg -tmp");
@@ -48,11 +48,11 @@ TEST(AutoInsertSettingsTest, DialogStoresAndWritesDefaults) {
   EXPECT_EQ(a.kinds[10], 10);
   EXPECT_EQ(FixedText(a.fixedTexts[1]), "");  // input texts stay with the document
 
-  EXPECT_TRUE(WriteAttributeChoices(profile, {false, true, true}));
-  const AttributeChoices back = ReadAttributeChoices(profile);
+  EXPECT_TRUE(WriteAttributeChoices(settingsFile, {false, true, true}));
+  const AttributeChoices back = ReadAttributeChoices(settingsFile);
   EXPECT_FALSE(back.readOnly);
   EXPECT_TRUE(back.system && back.hidden);
-  EXPECT_EQ(ReadAttributeSkipMask(profile), kAttrReadOnly);
+  EXPECT_EQ(ReadAttributeSkipMask(settingsFile), kAttrReadOnly);
 }
 
 // Values from a document made elsewhere or edited by hand: the dialog starts

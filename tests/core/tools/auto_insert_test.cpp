@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_entry.h"
 #include "core/text/encoding.h"
 #include "core/text/number_text.h"
 #include "core/tools/auto_insert_filter.h"
 #include "core/tools/auto_insert_item.h"
 #include "core/tools/auto_insert_settings.h"
-#include "core/tools/file_entry.h"
 #include "support/test_support.h"
 
 namespace listora {

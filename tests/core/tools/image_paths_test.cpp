@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tools/stored_paths.h"
+#include "core/base/stored_paths.h"
 #include "support/test_support.h"
 
 namespace listora {

@@ -8,13 +8,14 @@
 #include "core/base/settings_file.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/settings/bars_page.h"
+#include "ui/app/settings/image_pane_page.h"
 #include "ui/app/settings/image_path_page.h"
-#include "ui/app/settings/image_view_page.h"
+#include "ui/app/settings/pane_style_page.h"
 #include "ui/app/settings/startup_page.h"
 #include "ui/app/settings/system_page.h"
-#include "ui/app/settings/view_style_page.h"
 #include "ui/app/settings/visibility_page.h"
 #include "ui/base/messages.h"
+#include "ui/base/ok_cancel_row.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/main_frame.h"
@@ -25,10 +26,10 @@ namespace listora {
 namespace {
 
 enum PageKind {
-  kViewPage,
+  kPaneStylePage,
   kVisibilityPage,
   kBarsPage,
-  kImageViewPage,
+  kImagePanePage,
   kStartupPage,
   kSystemPage,
   kImagePathPage
@@ -45,18 +46,18 @@ struct EntryInfo {
 constexpr EntryInfo kEntries[SettingsDialog::kEntryCount] = {
     {"デフォルト設定", -1, kStartupPage, false, StyledPane::kList},
     {"起動位置とサイズ", 0, kStartupPage, false, StyledPane::kList},
-    {"リストビュー", 0, kViewPage, false, StyledPane::kList},
-    {"ツリービュー", 0, kViewPage, false, StyledPane::kTree},
-    {"テキストビュー", 0, kViewPage, false, StyledPane::kText},
-    {"イメージビュー", 0, kImageViewPage, false, StyledPane::kList},
+    {"リストビュー", 0, kPaneStylePage, false, StyledPane::kList},
+    {"ツリービュー", 0, kPaneStylePage, false, StyledPane::kTree},
+    {"テキストビュー", 0, kPaneStylePage, false, StyledPane::kText},
+    {"イメージビュー", 0, kImagePanePage, false, StyledPane::kList},
     {"バーとアイコンの表示", 0, kBarsPage, false, StyledPane::kList},
     {"ビューの表示と分割位置", 0, kVisibilityPage, false, StyledPane::kList},
     {"画像ファィルのパス設定", 0, kImagePathPage, false, StyledPane::kList},
-    {"ドキュメント設定", -1, kViewPage, true, StyledPane::kList},
-    {"リストビュー", 9, kViewPage, true, StyledPane::kList},
-    {"ツリービュー", 9, kViewPage, true, StyledPane::kTree},
-    {"テキストビュー", 9, kViewPage, true, StyledPane::kText},
-    {"イメージビュー", 9, kImageViewPage, true, StyledPane::kList},
+    {"ドキュメント設定", -1, kPaneStylePage, true, StyledPane::kList},
+    {"リストビュー", 9, kPaneStylePage, true, StyledPane::kList},
+    {"ツリービュー", 9, kPaneStylePage, true, StyledPane::kTree},
+    {"テキストビュー", 9, kPaneStylePage, true, StyledPane::kText},
+    {"イメージビュー", 9, kImagePanePage, true, StyledPane::kList},
     {"バーとアイコンの表示", 9, kBarsPage, true, StyledPane::kList},
     {"ビューの表示と分割位置", 9, kVisibilityPage, true, StyledPane::kList},
     {"画像ファィルのパス設定", 9, kImagePathPage, true, StyledPane::kList},
@@ -80,10 +81,10 @@ std::filesystem::path DocumentPath(const ListoraDoc& doc) {
 
 SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
     : wxDialog(frame, wxID_ANY, Utf8("環境設定")), frame_(frame), doc_(doc) {
-  const SettingsFile& profile = TheApp().Program().settingsFile;
-  defaults_ = ReadDefaultSet(profile);
-  startup_ = ReadStartupSettings(profile);
-  protection_ = ReadProtectionSettings(profile);
+  const SettingsFile& settingsFile = TheApp().Program().settingsFile;
+  defaults_ = ReadDefaultSet(settingsFile);
+  startup_ = ReadStartupSettings(settingsFile);
+  protection_ = ReadProtectionSettings(settingsFile);
   document_ = DocumentSet(doc.Data().settings);
   if (frame_) {
     // Which panes are shown and where the splitters are: as the screen has them now.
@@ -92,7 +93,7 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
     document_.showTree = grid.IsVisible(PaneId::kTree);
     document_.showText = grid.IsVisible(PaneId::kText);
     document_.showImage = grid.IsVisible(PaneId::kImage);
-    ViewLayout now = doc.Data().settings.layout;
+    PaneLayout now = doc.Data().settings.layout;
     grid.CaptureSplits(now);
     document_.split1 = now.split1;
     document_.split2 = now.split2;
@@ -109,7 +110,7 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
   body->Add(left, wxSizerFlags().Expand().Border());
 
   const auto splitsNow = [this](std::int32_t(&splits)[3]) {
-    ViewLayout now = doc_.Data().settings.layout;
+    PaneLayout now = doc_.Data().settings.layout;
     if (frame_) frame_->Panes().CaptureSplits(now);
     splits[0] = now.split1;
     splits[1] = now.split2;
@@ -123,10 +124,10 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
     rect[3] = r.height;
   };
   auto* pageArea = new wxBoxSizer(wxVERTICAL);
-  pages_ = {new ViewStylePage(this),
+  pages_ = {new PaneStylePage(this),
             new VisibilityPage(this, splitsNow),
             new BarsPage(this),
-            new ImageViewPage(this),
+            new ImagePanePage(this),
             new StartupPage(this, startup_, rectNow),
             new SystemPage(this, protection_),
             new ImagePathPage(this, DocumentPath(doc), TheApp().ExecutableDir())};
@@ -137,17 +138,13 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
   body->Add(pageArea, wxSizerFlags(1).Expand().Border());
   top->Add(body, wxSizerFlags(1).Expand());
 
-  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   auto* apply = new wxButton(this, kApply, Utf8("設定反映(&R)"));
   apply->SetToolTip(Utf8("現在の設定を反映させます"));
-  auto* ok = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok->SetToolTip(Utf8("現在の内容で設定し終了します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("現在の内容を破棄して設定を終了します"));
-  buttons->Add(apply);
-  buttons->Add(ok, wxSizerFlags().Border(wxLEFT));
-  buttons->Add(cancel, wxSizerFlags().Border(wxLEFT));
-  top->Add(buttons, wxSizerFlags().Right().Border());
+  const OkCancelRow buttons =
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容で設定し終了します")},
+                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+  buttons.sizer->Prepend(apply, wxSizerFlags().Border(wxRIGHT));
+  top->Add(buttons.sizer, wxSizerFlags().Right().Border());
 
   const wxTreeItemId root = tree_->AddRoot("");
   for (int i = 0; i < kEntryCount; ++i) {

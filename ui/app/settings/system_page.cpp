@@ -10,7 +10,7 @@
 #include <wx/utils.h>
 
 #include "core/app/desktop_integration.h"
-#include "core/app/import_actions.h"
+#include "core/app/file_manager_actions.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
@@ -119,7 +119,7 @@ void SystemPage::OnApply(wxCommandEvent&) {
 void SystemPage::OnCreate(wxCommandEvent&) {
   const DesktopPaths paths = CurrentDesktopPaths();
   if (desktop_->GetValue()) CreateLauncher(paths, RunHelperIfInstalled);
-  if (sendTo_->GetValue()) CreateImportActions(paths, RunHelperIfInstalled);
+  if (sendTo_->GetValue()) CreateFileManagerActions(paths, RunHelperIfInstalled);
   ThePrompt().Info(this, Utf8(msg::kShortcutsCreated), Utf8(msg::kConfirmCaption));
 }
 
@@ -127,7 +127,7 @@ void SystemPage::OnDelete(wxCommandEvent&) {
   const DesktopPaths paths = CurrentDesktopPaths();
   int deleted = 0;
   if (desktop_->GetValue() && DeleteLauncher(paths)) ++deleted;
-  if (sendTo_->GetValue() && DeleteImportActions(paths, RunHelperIfInstalled)) ++deleted;
+  if (sendTo_->GetValue() && DeleteFileManagerActions(paths, RunHelperIfInstalled)) ++deleted;
   if (deleted > 0) ThePrompt().Info(this, Utf8(msg::kShortcutsDeleted), Utf8(msg::kConfirmCaption));
 }
 

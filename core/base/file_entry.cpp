@@ -1,12 +1,10 @@
-#include "core/tools/file_entry.h"
+#include "core/base/file_entry.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/doc/document_settings.h"
-#include "core/tools/auto_insert_settings.h"
-#include "core/tools/stored_paths.h"
+#include "core/base/stored_paths.h"
 
 namespace listora {
 

@@ -1,4 +1,4 @@
-#include "core/app/file_stamp.h"
+#include "core/base/file_stamp.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

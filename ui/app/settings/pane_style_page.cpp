@@ -1,4 +1,4 @@
-#include "ui/app/settings/view_style_page.h"
+#include "ui/app/settings/pane_style_page.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -21,7 +21,7 @@ namespace {
 constexpr std::int32_t kMaxFontTenths = std::numeric_limits<std::int16_t>::max();
 }  // namespace
 
-ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
+PaneStylePage::PaneStylePage(wxWindow* parent) : SettingsPage(parent) {
   frame_ = PageFrame(this, "リストビューの設定");
   wxWindow* box = frame_->GetStaticBox();
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
@@ -76,7 +76,7 @@ ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
       wxEVT_BUTTON, [this](wxCommandEvent&) { ChooseColour(false); }, kTextButton);
 }
 
-PaneStyle& ViewStylePage::Style() const {
+PaneStyle& PaneStylePage::Style() const {
   switch (pane_) {
     case StyledPane::kTree: return set_->tree;
     case StyledPane::kText: return set_->text;
@@ -85,7 +85,7 @@ PaneStyle& ViewStylePage::Style() const {
   return set_->list;
 }
 
-void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
+void PaneStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
   set_ = &set;
   pane_ = pane;
   static constexpr const char* kTitles[] = {"リストビューの設定", "ツリービューの設定",
@@ -105,7 +105,7 @@ void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
   Layout();
 }
 
-bool ViewStylePage::StoreSet() {
+bool PaneStylePage::StoreSet() {
   if (!set_) return true;
   // Tenths of a point, kept in 16 bits; text that is no size would leave
   // the pane unreadably small.
@@ -122,13 +122,13 @@ bool ViewStylePage::StoreSet() {
   return true;
 }
 
-void ViewStylePage::ChooseColour(bool background) {
+void PaneStylePage::ChooseColour(bool background) {
   if (!set_) return;
   PaneStyle& style = Style();
   if (ChooseColorRef(this, background ? style.background : style.text)) PaintSamples();
 }
 
-void ViewStylePage::PaintSamples() {
+void PaneStylePage::PaintSamples() {
   backSample_->SetBackgroundColour(FromColorRef(Style().background));
   textSample_->SetBackgroundColour(FromColorRef(Style().text));
   backSample_->Refresh();

@@ -1,4 +1,4 @@
-#include "core/print/layout_settings.h"
+#include "core/print/layout_entries.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "core/print/layout_settings.h"
+#include "core/print/layout_entries.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
   test::TempDir dir;
   const auto file = dir / "Listora.ini";
   test::WriteAll(file, "[Main]\r\nPass=1\r\n[Layout]\r\nTop=7\r\n; note\r\n[View]\r\nList=0\r\n");
-  SettingsFile profile(file);
+  SettingsFile settingsFile(file);
 
   PrintLayout l;
   l.fontName = Sj("ＭＳ 明朝");
@@ -30,9 +30,9 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
   l.footer = true;
   l.footerText = Sj("頁 %P / %T");
   l.footerPos = 0;
-  ASSERT_TRUE(WritePrintLayout(profile, l));
+  ASSERT_TRUE(WritePrintLayout(settingsFile, l));
 
-  const PrintLayout r = ReadPrintLayout(profile);
+  const PrintLayout r = ReadPrintLayout(settingsFile);
   EXPECT_EQ(r.fontName, l.fontName);
   EXPECT_EQ(r.fontSize, 120);
   EXPECT_EQ(r.top, 100);
@@ -46,8 +46,8 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
   EXPECT_EQ(r.footerText, l.footerText);
   EXPECT_EQ(r.footerPos, 0);
 
-  EXPECT_EQ(profile.GetInt("Main", "Pass", 0), 1);
-  EXPECT_EQ(profile.GetInt("View", "List", 1), 0);
+  EXPECT_EQ(settingsFile.GetInt("Main", "Pass", 0), 1);
+  EXPECT_EQ(settingsFile.GetInt("View", "List", 1), 0);
   const std::string bytes = test::ReadAll(file);
   EXPECT_NE(bytes.find("; note"), std::string::npos);
   EXPECT_NE(bytes.find("bHead=0\r\n"), std::string::npos);
@@ -56,8 +56,8 @@ TEST(LayoutSettingsTest, WrittenLayoutReadsBackAndKeepsTheRestOfTheFile) {
 
 TEST(LayoutSettingsTest, UnwritableFileIsReportedAndLeftAlone) {
   test::TempDir dir;
-  SettingsFile profile(dir / "missing-folder" / "Listora.ini");
-  EXPECT_FALSE(WritePrintLayout(profile, PrintLayout{}));
+  SettingsFile settingsFile(dir / "missing-folder" / "Listora.ini");
+  EXPECT_FALSE(WritePrintLayout(settingsFile, PrintLayout{}));
   EXPECT_FALSE(std::filesystem::exists(dir / "missing-folder"));
 }
 

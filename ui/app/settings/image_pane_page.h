@@ -1,5 +1,6 @@
 #pragma once
-// The image view page: background colour and how images are fitted.
+// The image pane's page ("イメージビュー"): background colour and how images
+// are fitted.
 
 #include "ui/app/settings/settings_page.h"
 
@@ -7,11 +8,11 @@ class wxChoice;
 
 namespace listora {
 
-class ImageViewPage : public SettingsPage {
+class ImagePanePage : public SettingsPage {
  public:
   enum : int { kColourButton = 1054, kSample = 1055, kFit = 1057 };
 
-  explicit ImageViewPage(wxWindow* parent);
+  explicit ImagePanePage(wxWindow* parent);
 
   void ShowSet(SettingsSet& set, StyledPane pane) override;
   bool StoreSet() override;

@@ -1,4 +1,4 @@
-#include "ui/app/settings/image_view_page.h"
+#include "ui/app/settings/image_pane_page.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -11,7 +11,7 @@
 
 namespace listora {
 
-ImageViewPage::ImageViewPage(wxWindow* parent) : SettingsPage(parent) {
+ImagePanePage::ImagePanePage(wxWindow* parent) : SettingsPage(parent) {
   wxStaticBoxSizer* frame = PageFrame(this, "イメージビューの設定");
   wxWindow* box = frame->GetStaticBox();
   auto* colours = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8("色の設定"));
@@ -48,14 +48,14 @@ ImageViewPage::ImageViewPage(wxWindow* parent) : SettingsPage(parent) {
       kColourButton);
 }
 
-void ImageViewPage::ShowSet(SettingsSet& set, StyledPane) {
+void ImagePanePage::ShowSet(SettingsSet& set, StyledPane) {
   set_ = &set;
   sample_->SetBackgroundColour(FromColorRef(set.imageBackground));
   sample_->Refresh();
   fit_->SetSelection(set.imageFit != 0 ? 1 : 0);
 }
 
-bool ImageViewPage::StoreSet() {
+bool ImagePanePage::StoreSet() {
   if (set_) set_->imageFit = fit_->GetSelection() == 0 ? 0 : 1;
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The view page of the list, tree and text views: font, size, colours and
+// The pane style page of the list, tree and text panes ("リストビュー",
+// "ツリービュー", "テキストビュー"): font, size, colours and
 // (list only) the number of columns.
 
 #include "ui/app/settings/settings_page.h"
@@ -11,7 +12,7 @@ class wxWindow;
 
 namespace listora {
 
-class ViewStylePage : public SettingsPage {
+class PaneStylePage : public SettingsPage {
  public:
   enum : int {
     kFontName = 1044,
@@ -23,7 +24,7 @@ class ViewStylePage : public SettingsPage {
     kColumnCount = 1052,
   };
 
-  explicit ViewStylePage(wxWindow* parent);
+  explicit PaneStylePage(wxWindow* parent);
 
   void ShowSet(SettingsSet& set, StyledPane pane) override;
   bool StoreSet() override;

@@ -1,4 +1,4 @@
-#include "core/app/import_actions.h"
+#include "core/app/file_manager_actions.h"
 
 #include <system_error>
 
@@ -53,7 +53,7 @@ std::string NemoAction(const fs::path& executable) {
 
 bool RemoveFormerEntry(const DesktopPaths& paths, const HelperRunner& run) {
   std::error_code ec;
-  if (!fs::remove(FormerImportEntryFile(paths), ec)) return false;
+  if (!fs::remove(FormerActionEntryFile(paths), ec)) return false;
   run({"update-desktop-database", (paths.dataHome / "applications").string()});
   return true;
 }
@@ -73,7 +73,7 @@ std::string ShellQuoted(std::string_view arg) {
   return out;
 }
 
-std::vector<ImportAction> ImportActions(const DesktopPaths& paths) {
+std::vector<FileManagerAction> FileManagerActions(const DesktopPaths& paths) {
   const fs::path& data = paths.dataHome;
   const std::string name(msg::kImportEntryName);
   return {
@@ -85,12 +85,12 @@ std::vector<ImportAction> ImportActions(const DesktopPaths& paths) {
   };
 }
 
-fs::path FormerImportEntryFile(const DesktopPaths& paths) {
+fs::path FormerActionEntryFile(const DesktopPaths& paths) {
   return paths.dataHome / "applications" / "listora-import.desktop";
 }
 
-void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run) {
-  for (const ImportAction& action : ImportActions(paths)) {
+void CreateFileManagerActions(const DesktopPaths& paths, const HelperRunner& run) {
+  for (const FileManagerAction& action : FileManagerActions(paths)) {
     std::error_code ec;
     if (fs::exists(action.file, ec)) continue;
     if (!WriteIntegrationFile(paths, paths.dataHome, action.file, action.text) ||
@@ -103,9 +103,9 @@ void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run) {
   RemoveFormerEntry(paths, run);
 }
 
-bool DeleteImportActions(const DesktopPaths& paths, const HelperRunner& run) {
+bool DeleteFileManagerActions(const DesktopPaths& paths, const HelperRunner& run) {
   bool deleted = false;
-  for (const ImportAction& action : ImportActions(paths))
+  for (const FileManagerAction& action : FileManagerActions(paths))
     deleted |= RemoveIntegrationFile(paths, action.file);
   return RemoveFormerEntry(paths, run) || deleted;
 }

@@ -1,4 +1,4 @@
-#include "core/tools/stored_paths.h"
+#include "core/base/stored_paths.h"
 
 #include <algorithm>
 #include <array>

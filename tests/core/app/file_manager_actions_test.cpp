@@ -1,4 +1,4 @@
-#include "core/app/import_actions.h"
+#include "core/app/file_manager_actions.h"
 
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -88,7 +88,7 @@ std::optional<std::vector<std::string>> GlibShellSplit(std::string_view line) {
   return words;
 }
 
-TEST(ImportActionsTest, EachFileManagerGetsItsFileAndNoFileTypeAProgram) {
+TEST(FileManagerActionsTest, EachFileManagerGetsItsFileAndNoFileTypeAProgram) {
   test::TempDir home;
   DesktopPaths paths;
   // A program folder with what shells and desktop entries quote.
@@ -104,14 +104,14 @@ TEST(ImportActionsTest, EachFileManagerGetsItsFileAndNoFileTypeAProgram) {
 
   // What earlier versions put among the programs goes.
   fs::create_directories(apps);
-  test::WriteAll(FormerImportEntryFile(paths), "[Desktop Entry]\nMimeType=inode/directory;\n");
-  CreateImportActions(paths, run);
+  test::WriteAll(FormerActionEntryFile(paths), "[Desktop Entry]\nMimeType=inode/directory;\n");
+  CreateFileManagerActions(paths, run);
   EXPECT_TRUE(fs::is_empty(apps));
   EXPECT_EQ(calls, (Calls{{"update-desktop-database", apps.string()}}));
 
-  const std::vector<ImportAction> actions = ImportActions(paths);
+  const std::vector<FileManagerAction> actions = FileManagerActions(paths);
   ASSERT_EQ(actions.size(), 3u);
-  for (const ImportAction& action : actions) {
+  for (const FileManagerAction& action : actions) {
     EXPECT_EQ(test::ReadAll(action.file), action.text) << action.file;
     const bool executable =
         (fs::status(action.file).permissions() & fs::perms::owner_exec) != fs::perms::none;
@@ -158,23 +158,23 @@ TEST(ImportActionsTest, EachFileManagerGetsItsFileAndNoFileTypeAProgram) {
   test::WriteAll(actions[1].file, "mine");
   fs::remove(actions[2].file);
   calls.clear();
-  CreateImportActions(paths, run);
+  CreateFileManagerActions(paths, run);
   EXPECT_EQ(test::ReadAll(actions[1].file), "mine");
   EXPECT_TRUE(fs::exists(actions[2].file));
   EXPECT_TRUE(calls.empty());
-  EXPECT_TRUE(DeleteImportActions(paths, run));
-  for (const ImportAction& action : actions) EXPECT_FALSE(fs::exists(action.file));
-  EXPECT_FALSE(DeleteImportActions(paths, run));
+  EXPECT_TRUE(DeleteFileManagerActions(paths, run));
+  for (const FileManagerAction& action : actions) EXPECT_FALSE(fs::exists(action.file));
+  EXPECT_FALSE(DeleteFileManagerActions(paths, run));
   // The folders made for them went with them; the one that was there stays.
   EXPECT_EQ(test::Names(paths.dataHome), std::vector<std::string>{"applications"});
 
   // A former entry alone still counts as deleted.
-  test::WriteAll(FormerImportEntryFile(paths), "x");
-  EXPECT_TRUE(DeleteImportActions(paths, run));
-  EXPECT_FALSE(fs::exists(FormerImportEntryFile(paths)));
+  test::WriteAll(FormerActionEntryFile(paths), "x");
+  EXPECT_TRUE(DeleteFileManagerActions(paths, run));
+  EXPECT_FALSE(fs::exists(FormerActionEntryFile(paths)));
 }
 
-TEST(ImportActionsTest, ShellQuotingKeepsEveryByte) {
+TEST(FileManagerActionsTest, ShellQuotingKeepsEveryByte) {
   EXPECT_EQ(ShellQuoted("/usr/bin/listora"), "'/usr/bin/listora'");
   EXPECT_EQ(ShellQuoted("it's"), "'it'\\''s'");
   EXPECT_EQ(ShellQuoted(""), "''");

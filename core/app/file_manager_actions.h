@@ -15,25 +15,25 @@
 
 namespace listora {
 
-struct ImportAction {
+struct FileManagerAction {
   std::filesystem::path file;
   std::string text;  // UTF-8
   bool executable;   // the file manager runs or reads it only so
 };
 
 // One file per file manager, under `paths.dataHome`.
-std::vector<ImportAction> ImportActions(const DesktopPaths& paths);
+std::vector<FileManagerAction> FileManagerActions(const DesktopPaths& paths);
 
 // The entry earlier versions wrote among the programs, which declared the
 // types of every file and folder.
-std::filesystem::path FormerImportEntryFile(const DesktopPaths& paths);
+std::filesystem::path FormerActionEntryFile(const DesktopPaths& paths);
 
 // "作成": writes each file that is not there yet (one that is stays as it
 // is) and takes away the former entry.
-void CreateImportActions(const DesktopPaths& paths, const HelperRunner& run);
+void CreateFileManagerActions(const DesktopPaths& paths, const HelperRunner& run);
 // "削除": true when at least one of the files, the former entry included,
 // was there and is gone.
-bool DeleteImportActions(const DesktopPaths& paths, const HelperRunner& run);
+bool DeleteFileManagerActions(const DesktopPaths& paths, const HelperRunner& run);
 
 // `arg` as one word of the POSIX shell (and of GLib's command-line parser).
 std::string ShellQuoted(std::string_view arg);

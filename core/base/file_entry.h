@@ -15,6 +15,12 @@
 
 namespace listora {
 
+// Attribute bits for the skip mask, as the settings file's `Attribute` keys
+// describe them (values of the Windows attribute flags they stand for).
+inline constexpr std::uint32_t kAttrReadOnly = 0x01;
+inline constexpr std::uint32_t kAttrHidden = 0x02;
+inline constexpr std::uint32_t kAttrSystem = 0x04;
+
 struct FileEntry {
   std::filesystem::path path;  // as found: the folder's path and the entry name
   std::string name;            // CP932 path text (PathText)
