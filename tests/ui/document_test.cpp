@@ -609,8 +609,8 @@ TEST(DocumentSave, SavingElsewhereMovesTheImageFolderRelativeToTheDocument) {
   const std::filesystem::path file = dir / "elsewhere" / "moved.ltb";
   Script().saveFiles = {Path(file)};
   ASSERT_TRUE(CurrentDoc().SaveAs());
-  EXPECT_EQ(App().Program().imageFolder, ComputeImageFolder(display, file, App().ExecutableDir()));
-  EXPECT_NE(App().Program().imageFolder, std::filesystem::path());
+  EXPECT_EQ(CurrentDoc().ImageFolder(), ComputeImageFolder(display, file, App().ExecutableDir()));
+  EXPECT_NE(CurrentDoc().ImageFolder(), std::filesystem::path());
 }
 
 TEST(DocumentSave, TakesTheCellBeingEdited) {

@@ -2,6 +2,7 @@
 // commands.
 
 #include <gtest/gtest.h>
+#include <wx/accel.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/menu.h>
@@ -18,12 +19,14 @@
 #include "ui/app/listora_app.h"
 #include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/command_menu.h"
 #include "ui/base/menu_label.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/frame/frame_placement.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/pane_splitter.h"
 #include "ui/panes/item_list_ctrl.h"
+#include "ui/panes/list_menus.h"
 #include "ui/panes/tree_pane.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -92,6 +95,70 @@ TEST(MainMenu, TitlesTextsPromptsAndEnabledEntries) {
   Frame().MainToolBar()->UpdateWindowUI();
   EXPECT_TRUE(Frame().MainToolBar()->GetToolEnabled(cmd::kPrint));
   EXPECT_TRUE(Frame().MainToolBar()->GetToolEnabled(cmd::kSave));
+}
+
+// The entries in order, "-" for a separator, a submenu's in brackets.
+std::string Layout(const wxMenu& menu) {
+  std::string shown;
+  for (const wxMenuItem* item : menu.GetMenuItems()) {
+    if (!shown.empty()) shown += "|";
+    if (item->IsSeparator())
+      shown += "-";
+    else if (item->IsSubMenu())
+      shown += item->GetItemLabel().utf8_string() + "[" + Layout(*item->GetSubMenu()) + "]";
+    else
+      shown += item->GetItemLabel().utf8_string();
+  }
+  return shown;
+}
+
+// The menus are built from the table of commands: its places give the
+// order, separators, submenus and mnemonics; each key reaches its command,
+// the first through the menu bar's entry, the others through the window.
+TEST(MainMenu, MenusAndKeysComeFromTheTable) {
+  StartFresh();
+  wxMenuBar* bar = Frame().GetMenuBar();
+  EXPECT_EQ(
+      Layout(*bar->GetMenu(0)),
+      "新規作成(&N)\tCtrl+N|開く...(&O)\tCtrl+O|追加で開く(&D)\tCtrl+D|インポート(&I)...|"
+      "上書き保存(&S)\tCtrl+S|名前を付けて保存(&A)...|-|印刷...(&P)\tCtrl+P|"
+      "印刷プレビュー(&V)|プリンタの設定(&R)...|印刷レイアウト設定(&L)|-|最近使ったファイル|-|"
+      "アプリケーションの終了(&X)");
+  EXPECT_EQ(Layout(*MakeEditMenu(nullptr)),
+            "元に戻す(&U)\tCtrl+Z|やり直し(&R)\tCtrl+Y|-|アイテムの追加(&A)|アイテムの修正(&C)|-|"
+            "カラムの設定(&S)|カラムを追加(&I)|-|すべての項目をコピー(&K)|"
+            "選択項目をコピー(&X)[0|1|2|3|4|5|6|7|8|9]|-|すべての項目に貼り付け(&P)|"
+            "選択項目へ貼り付け(&V)[0|1|2|3|4|5|6|7|8|9]|-|すべて選択(&F)|選択の切り替え(&J)|-|"
+            "画像の関連付け(&G)|-|選択アイテムを削除(&D)|-|"
+            "移動(&M)[先頭へ移動(&T)|中間へ移動(&M)|下へ移動(&B)]");
+  EXPECT_EQ(Layout(*bar->GetMenu(6)),
+            "自動挿入(&J)\tCtrl+J|アイテムの追加(&I)|ツリービュー(&T)[No.&1|No.&2|No.&3|No.&4]");
+  EXPECT_EQ(Layout(*MakeColumnMenu()), "このカラムを削除(&D)|カラムの設定(&S)|カラムを追加(&A)");
+  EXPECT_EQ(Layout(*bar->GetMenu(8)),
+            "ヘルプ(&H)\tF1|-|バージョン情報(&A)...|-|アップデートチェック(&U)");
+
+  const wxAcceleratorTable* keys = Frame().GetAcceleratorTable();
+  ASSERT_NE(keys, nullptr);
+  for (const Command& command : TheCommands()) {
+    for (size_t k = 0; k < command.keys.size(); ++k) {
+      const KeyStroke& stroke = command.keys[k];
+      if (stroke.key == 0) continue;
+      if (k == 0 && OnMenuBar(command)) {
+        EXPECT_TRUE(
+            bar->FindItem(command.id)
+                ->GetItemLabel()
+                .EndsWith("\t" + wxAcceleratorEntry(stroke.flags, stroke.key).ToRawString()))
+            << command.id;
+        continue;
+      }
+      wxKeyEvent event(wxEVT_KEY_DOWN);
+      event.m_keyCode = stroke.key;
+      event.m_controlDown = (stroke.flags & wxACCEL_CTRL) != 0;
+      event.m_shiftDown = (stroke.flags & wxACCEL_SHIFT) != 0;
+      event.m_altDown = (stroke.flags & wxACCEL_ALT) != 0;
+      EXPECT_EQ(keys->GetCommand(event), command.id) << command.id << " key " << k;
+    }
+  }
 }
 
 TEST(MainMenu, ColumnSubmenusFollowTheColumnNames) {

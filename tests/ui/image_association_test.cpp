@@ -29,13 +29,13 @@ class ImageAssociationTest : public ::testing::Test {
     TheData().items.SetMemo(2, "memo");
     WriteAll(dir / "pic.jpg", "new");
   }
-  void TearDown() override { App().Program().imageFolder.clear(); }
+  void TearDown() override { TheImageFolder().clear(); }
 
   // Associates pic.jpg with rows 0 and 2 under `mode`.
   void Associate(int mode, const fs::path& imageFolder) {
     TheData().settings.display.imagePathMode = static_cast<std::uint8_t>(mode);
     TheData().settings.display.copyImages = 1;
-    App().Program().imageFolder = imageFolder;
+    TheImageFolder() = imageFolder;
     SelectRows({0, 2});
     Script().openFiles.push_back(wxString::FromUTF8((dir / "pic.jpg").string()));
     SendCommand(cmd::kAssociateImage);

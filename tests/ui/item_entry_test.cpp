@@ -163,7 +163,7 @@ TEST(ItemEntryDialog, ImagePathReattachedOnlyWhenChanged) {
   DisplayOptions& display = TheData().settings.display;
   display.imagePathMode = 1;
   display.copyImages = 1;
-  App().Program().imageFolder = dir / "img";
+  TheImageFolder() = dir / "img";
   AddRows({{"x"}});
   TheData().items.SetImagePath(0, "C:\\elsewhere\\old.jpg");
   SelectRows({0});
@@ -187,7 +187,7 @@ TEST(ItemEntryDialog, ImagePathReattachedOnlyWhenChanged) {
   EXPECT_EQ(TheData().items.ImagePath(0), PathText(dir / "img" / "a.jpg"));
   EXPECT_TRUE(std::filesystem::exists(dir / "img" / "a.jpg"));
   EXPECT_EQ(TheData().items.IconIndex(0), "2");
-  App().Program().imageFolder.clear();
+  TheImageFolder().clear();
 }
 
 // One dropped file becomes the image path; several files or a folder are

@@ -332,7 +332,7 @@ TEST(Printing, PreviewShowsThePagesThatPrint) {
       EXPECT_EQ(printed.metrics.rowsPerPage, 98);
       EXPECT_EQ(pages, 21);
     }
-    App().Program().printLayout = l;
+    CurrentDoc().SetPrintLayout(l);
     PrintPreviewFrame* preview = OpenPreview();
     ASSERT_TRUE(preview);
     wxPrintPreviewBase& shown = *preview->Preview();
@@ -363,7 +363,7 @@ TEST(Printing, PreviewShowsThePagesThatPrint) {
 TEST(Printing, PreviewPageBoxHoldsTheLastPageNumber) {
   StartFresh();
   FillDocument(1'000'000);
-  App().Program().printLayout = DefaultLayout();
+  CurrentDoc().SetPrintLayout(DefaultLayout());
   PrintPreviewFrame* preview = OpenPreview();
   ASSERT_TRUE(preview);
   wxPrintPreviewBase& shown = *preview->Preview();
@@ -424,7 +424,7 @@ TEST(PrintLayoutDialogTest, RefusesAMarginOverHundredThenStoresAndWritesTheLayou
   EXPECT_EQ(Script().asked[0].text,
             wxString::FromUTF8("0 から 100 までの整数を入力してください。"));
 
-  const PrintLayout& stored = App().Program().printLayout;
+  const PrintLayout& stored = CurrentDoc().GetPrintLayout();
   EXPECT_EQ(stored.top, 100);
   EXPECT_EQ(stored.right, 7);
   EXPECT_EQ(stored.headerText, "%F %A%F");
@@ -456,7 +456,7 @@ TEST(PrintLayoutDialogTest, CancelKeepsTheLayout) {
     }
     Click(dialog, wxID_CANCEL);
   });
-  EXPECT_EQ(App().Program().printLayout.top, 0);
+  EXPECT_EQ(CurrentDoc().GetPrintLayout().top, 0);
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 

@@ -301,7 +301,7 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   WriteAll(dir / "img" / "pic.bmp", "old");
   TheData().settings.display.imagePathMode = 1;
   TheData().settings.display.copyImages = 1;
-  App().Program().imageFolder = dir / "img";
+  TheImageFolder() = dir / "img";
   Script().yesNo.push_back(true);
   Focus(1);
   EXPECT_TRUE(Image().DropImage(Path(bmp)));
@@ -310,7 +310,7 @@ TEST(ImageView, DroppedImageGoesToEverySelectedItem) {
   EXPECT_EQ(ReadAll(dir / "img" / "pic.bmp"), ReadAll(bmp));
   EXPECT_EQ(Items().ImagePath(1), PathText(dir / "img" / "pic.bmp"));
   EXPECT_EQ(Image().CurrentPath(), dir / "img" / "pic.bmp");
-  App().Program().imageFolder.clear();
+  TheImageFolder().clear();
 }
 
 TEST(ImageView, ChangeCommandAndEditorWithoutApplication) {

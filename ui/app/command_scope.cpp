@@ -2,16 +2,11 @@
 
 #include "ui/app/listora_doc_manager.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/frame/listora_view.h"
 
 namespace listora {
 
 ListoraDoc* CommandScope::Doc() const {
   return dynamic_cast<ListoraDoc*>(docs.GetCurrentDocument());
-}
-
-ListoraView* CommandScope::View() const {
-  return dynamic_cast<ListoraView*>(docs.GetAnyUsableView());
 }
 
 PaneSet CommandScope::Panes() const { return frame ? frame->PaneWindows() : PaneSet{}; }

@@ -1,7 +1,7 @@
 #pragma once
 // What the commands of the table work on: the main window, the document
-// manager and the program-wide state, and through them the open document,
-// its view and the panes.
+// manager and the program-wide state, and through them the open document
+// and the panes.
 
 #include <wx/event.h>
 #include <wx/weakref.h>
@@ -18,7 +18,6 @@ namespace listora {
 
 class ListoraDoc;
 class ListoraDocManager;
-class ListoraView;
 struct ProgramState;
 
 struct CommandScope {
@@ -28,7 +27,6 @@ struct CommandScope {
 
   // Null while there is none.
   ListoraDoc* Doc() const;
-  ListoraView* View() const;
   // None once the window has gone.
   PaneSet Panes() const;
   // The open document, its list and the window, for an item tool.

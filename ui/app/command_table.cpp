@@ -1,10 +1,14 @@
 #include "ui/app/command_table.h"
 
 #include <wx/accel.h>
+#include <wx/artprov.h>
 #include <wx/event.h>
 
 #include "ui/app/app_commands.h"
+#include "ui/app/append_open_command.h"
+#include "ui/app/column_commands.h"
 #include "ui/app/command_scope.h"
+#include "ui/app/export_command.h"
 #include "ui/app/listora_doc_manager.h"
 #include "ui/app/table_import_command.h"
 #include "ui/app/undo_commands.h"
@@ -12,9 +16,10 @@
 #include "ui/base/focused_text_edit.h"
 #include "ui/base/recent_files.h"
 #include "ui/doc/listora_doc.h"
-#include "ui/frame/listora_view.h"
+#include "ui/frame/list_commands.h"
 #include "ui/frame/main_frame.h"
 #include "ui/panes/image_pane.h"
+#include "ui/panes/item_list_ctrl.h"
 #include "ui/panes/tree_pane.h"
 #include "ui/print/print_commands.h"
 #include "ui/tools/auto_insert_dialog.h"
@@ -27,17 +32,13 @@ namespace listora {
 
 namespace {
 
-// Handlers of the open document's view, the document, the window, its panes
-// and the document manager, called with the event; nothing happens while
-// the one they belong to is missing.
-template <void (ListoraView::*handler)(wxCommandEvent&)>
-void ViewRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (ListoraView* view = scope.View()) (view->*handler)(event);
-}
-
-template <void (ListoraDoc::*handler)(wxCommandEvent&)>
-void DocRuns(CommandScope& scope, wxCommandEvent& event) {
-  if (ListoraDoc* doc = scope.Doc()) (doc->*handler)(event);
+// Handlers of the list, the window, its panes and the document manager,
+// called with the event; nothing happens while the one they belong to is
+// missing.
+template <void (*command)(const ListTarget&, int id)>
+void ListRuns(CommandScope& scope, wxCommandEvent& event) {
+  const ToolContext context = scope.Tools();
+  if (context && scope.frame) command({*context.doc, *context.list, *scope.frame}, event.GetId());
 }
 
 template <void (MainFrame::*handler)(wxCommandEvent&)>
@@ -81,13 +82,7 @@ void AssociateImage(CommandScope& scope, wxCommandEvent&) {
 }
 
 void EditLayout(CommandScope& scope, wxCommandEvent&) {
-  EditPrintLayout(scope.frame.get(), scope.program);
-}
-
-// Save stores whatever is open, so it is never greyed out for want of a
-// change (wxDocManager's own rule).
-void SaveUpdates(CommandScope& scope, wxUpdateUIEvent& event) {
-  event.Enable(scope.Doc() != nullptr);
+  if (ListoraDoc* doc = scope.Doc()) EditPrintLayout(scope.frame.get(), *doc);
 }
 
 // A recent-file entry is enabled only while the list holds a file for it.
@@ -96,130 +91,244 @@ void RecentFileUpdates(CommandScope& scope, wxUpdateUIEvent& event) {
                scope.docs.GetHistoryFilesCount());
 }
 
+// The enabling rules entries share.
+void HasDocument(CommandScope& scope, wxUpdateUIEvent& event) {
+  event.Enable(scope.Doc() != nullptr);
+}
+
+void HasItems(CommandScope& scope, wxUpdateUIEvent& event) {
+  const ListoraDoc* doc = scope.Doc();
+  event.Enable(doc && doc->Data().items.GetSize() > 0);
+}
+
+void HasSelection(CommandScope& scope, wxUpdateUIEvent& event) {
+  const ToolContext context = scope.Tools();
+  event.Enable(context && context.list->GetSelectedItemCount() > 0);
+}
+
+// A paste writes into exactly one selected item.
+void HasOneSelected(CommandScope& scope, wxUpdateUIEvent& event) {
+  const ToolContext context = scope.Tools();
+  event.Enable(context && context.list->GetSelectedItemCount() == 1);
+}
+
 constexpr KeyStroke Ctrl(int key) { return {wxACCEL_CTRL, key}; }
 constexpr KeyStroke Shift(int key) { return {wxACCEL_SHIFT, key}; }
+
+constexpr MenuPlace In(MenuId menu, int at, char mnemonic = 0) {
+  return {menu, at, false, mnemonic};
+}
+// After a separator.
+constexpr MenuPlace After(MenuId menu, int at, char mnemonic = 0) {
+  return {menu, at, true, mnemonic};
+}
+constexpr ToolSlot Tool(int at, const char* art, char letter) {
+  return {ToolBarId::kMain, at, false, art, letter};
+}
+constexpr ToolSlot ToolAfter(int at, const char* art, char letter) {
+  return {ToolBarId::kMain, at, true, art, letter};
+}
+
+using enum MenuId;
+
+// The menu bar's menus and the menus inside others.
+const SubmenuPlace kSubmenus[] = {
+    {kFile, "ファイル(&F)", In(kBar, 10)},
+    {kEdit, "編集(&E)", In(kBar, 20)},
+    {kSettings, "設定(&P)", In(kBar, 30)},
+    {kSearch, "検索(&S)", In(kBar, 40)},
+    {kView, "表示(&V)", In(kBar, 50)},
+    {kMove, "移動(&M)", In(kBar, 60)},
+    {kTools, "ツール(&T)", In(kBar, 70)},
+    {kExport, "出力(&O)", In(kBar, 80)},
+    {kHelp, "ヘルプ(&H)", In(kBar, 90)},
+    {kMove, "移動(&M)", After(kEdit, 150)},
+    {kTreeGroups, "ツリービュー(&T)", In(kTools, 30)},
+};
 
 const Command kCommands[] = {
     // The File menu.
     {.id = cmd::kNew,
-     .menuText = "新規作成\tCtrl+N(&N)",
+     .menuText = "新規作成(&N)",
      .prompt = "新しいファイルを作成します",
-     .tip = "新規作成"},
+     .tip = "新規作成",
+     .menus = {In(kFile, 10)},
+     .tool = Tool(10, wxART_NEW, 'N'),
+     .keys = {Ctrl('N')}},
     {.id = cmd::kOpen,
-     .menuText = "開く...\tCtrl+O(&O)",
+     .menuText = "開く...(&O)",
      .prompt = "既存のファイルを開きます",
-     .tip = "開く"},
+     .tip = "開く",
+     .menus = {In(kFile, 20)},
+     .tool = Tool(20, wxART_FILE_OPEN, 'O'),
+     .keys = {Ctrl('O')}},
     {.id = cmd::kAppendOpen,
-     .menuText = "追加で開く\t\t\tCtrl+D(&D)",
+     .menuText = "追加で開く(&D)",
      .prompt = "現在のアイテムに追加でファイルを開きます",
      .tip = "追加で開く",
-     .run = DocRuns<&ListoraDoc::OnAppendOpen>},
+     .menus = {In(kFile, 30)},
+     .keys = {Ctrl('D')},
+     .run = RunAppendOpen,
+     .update = HasDocument},
     {.id = cmd::kImport,
      .menuText = "インポート(&I)...",
      .prompt = "CSVファイルやテキストファイルからアイテムを取り込みます",
      .tip = "インポート",
-     .run = RunTableImport},
+     .menus = {In(kFile, 40)},
+     .run = RunTableImport,
+     .update = HasDocument},
+    // Save stores whatever is open, so it is never greyed out for want of a
+    // change (wxDocManager's own rule).
     {.id = cmd::kSave,
-     .menuText = "上書き保存\tCtrl+S(&S)",
+     .menuText = "上書き保存(&S)",
      .prompt = "ファイルを上書き保存します",
      .tip = "上書き保存",
-     .update = SaveUpdates},
+     .menus = {In(kFile, 50)},
+     .tool = Tool(30, wxART_FILE_SAVE, 'S'),
+     .keys = {Ctrl('S')},
+     .update = HasDocument},
     {.id = cmd::kSaveAs,
      .menuText = "名前を付けて保存(&A)...",
      .prompt = "ファイルに名前を付けて保存します",
-     .tip = "名前を付けて保存"},
+     .tip = "名前を付けて保存",
+     .menus = {In(kFile, 60)}},
     {.id = cmd::kPrint,
-     .menuText = "印刷...\tCtrl+P(&P)",
+     .menuText = "印刷...(&P)",
      .prompt = "アイテムを印刷します",
      .tip = "印刷",
+     .menus = {After(kFile, 70)},
+     .tool = ToolAfter(40, wxART_PRINT, 'P'),
+     .keys = {Ctrl('P')},
      .run = ManagerRuns<&ListoraDocManager::OnPrintOrPreview>},
     {.id = cmd::kPrintPreview,
      .menuText = "印刷プレビュー(&V)",
      .prompt = "印刷イメージを表示します",
      .tip = "印刷プレビュー",
+     .menus = {In(kFile, 80)},
      .run = ManagerRuns<&ListoraDocManager::OnPrintOrPreview>},
     {.id = cmd::kPrintSetup,
      .menuText = "プリンタの設定(&R)...",
      .prompt = "プリンタと印刷の設定を変更します",
-     .tip = "プリンタの設定"},
-    {.id = cmd::kPrintLayout, .menuText = "印刷レイアウト設定(&L)", .run = EditLayout},
+     .tip = "プリンタの設定",
+     .menus = {In(kFile, 90)}},
+    {.id = cmd::kPrintLayout,
+     .menuText = "印刷レイアウト設定(&L)",
+     .menus = {In(kFile, 100)},
+     .run = EditLayout,
+     .update = HasDocument},
     // Ahead of wxDocManager, which would drop an entry whenever opening it
     // did not happen, a cancelled save question included.
     {.id = cmd::kRecentFile1,
      .lastId = cmd::kRecentFile1 + kRecentFileCount - 1,
+     .menus = {After(kFile, 110)},
      .run = ManagerRuns<&ListoraDocManager::OnRecentFile>,
      .update = RecentFileUpdates},
     {.id = cmd::kExit,
      .menuText = "アプリケーションの終了(&X)",
      .prompt = "Listoraを終了します",
-     .tip = "終了"},
+     .tip = "終了",
+     .menus = {After(kFile, 120)}},
 
     // The Edit menu and the list's context menu. wxDocManager would give
     // undo and redo to a command processor; the document keeps its own
     // history, and a focused text field its own.
     {.id = cmd::kUndo,
-     .menuText = "元に戻す\tCtrl+Z(&U)",
+     .menuText = "元に戻す(&U)",
      .prompt = "直前の操作を元に戻します",
      .tip = "元に戻す",
-     .keys = {KeyStroke{wxACCEL_ALT, WXK_BACK}},
+     .menus = {In(kEdit, 10)},
+     .keys = {Ctrl('Z'), KeyStroke{wxACCEL_ALT, WXK_BACK}},
      .run = UndoOrRedo,
      .update = UpdateUndoOrRedo},
     {.id = cmd::kRedo,
-     .menuText = "やり直し\tCtrl+Y(&R)",
+     .menuText = "やり直し(&R)",
      .prompt = "元に戻した操作をやり直します",
      .tip = "やり直し",
-     .keys = {KeyStroke{wxACCEL_CTRL | wxACCEL_SHIFT, 'Z'}},
+     .menus = {In(kEdit, 20)},
+     .keys = {Ctrl('Y'), KeyStroke{wxACCEL_CTRL | wxACCEL_SHIFT, 'Z'}},
      .run = UndoOrRedo,
      .update = UpdateUndoOrRedo},
     {.id = cmd::kAddItem,
      .menuText = "アイテムの追加(&I)",
      .prompt = "アイテムを追加します",
-     .run = ToolRuns<&RunAddItem>},
+     .menus = {After(kEdit, 30, 'A'), In(kTools, 20)},
+     .tool = ToolAfter(130, wxART_PLUS, '+'),
+     .run = ToolRuns<&RunAddItem>,
+     .update = HasDocument},
     {.id = cmd::kModifyItem,
      .menuText = "アイテムの修正(&C)",
      .prompt = "選択アイテムを修正します",
-     .run = ToolRuns<&RunModifyItems>},
+     .menus = {In(kEdit, 40)},
+     .tool = Tool(140, wxART_EDIT, 'C'),
+     .run = ToolRuns<&RunModifyItems>,
+     .update = HasSelection},
     {.id = cmd::kColumnSettings,
      .menuText = "カラムの設定(&C)",
      .prompt = "カラムを設定します",
      .tip = "カラム設定",
-     .run = ToolRuns<&RunColumnSettings>},
+     .menus = {In(kSettings, 10), After(kEdit, 50, 'S'), In(kColumn, 20, 'S')},
+     .run = ToolRuns<&RunColumnSettings>,
+     .update = HasDocument},
     {.id = cmd::kAddColumn,
      .menuText = "カラムを追加(&I)",
      .prompt = "カラムを追加します",
      .tip = "カラムを追加",
-     .run = DocRuns<&ListoraDoc::OnAddColumn>},
+     .menus = {In(kEdit, 60), In(kColumn, 30, 'A')},
+     .tool = Tool(160, wxART_ADD_BOOKMARK, 'A'),
+     .run = RunAddColumn,
+     .update = HasDocument},
     {.id = cmd::kDeleteColumn,
      .menuText = "このカラムを削除(&D)",
-     .run = ViewRuns<&ListoraView::OnDeleteColumn>},
+     .menus = {In(kColumn, 10)},
+     .run = RunDeleteColumn,
+     .update = HasDocument},
     {.id = cmd::kCopyAllFields,
      .menuText = "すべての項目をコピー(&K)",
-     .run = ViewRuns<&ListoraView::OnCopyAllFields>},
+     .menus = {After(kEdit, 70)},
+     .run = ListRuns<&CopyAllFields>,
+     .update = HasSelection},
     // The entries of the copy and paste submenus are named after the
     // document's columns.
     {.id = cmd::kCopyColumn1,
      .lastId = cmd::kCopyColumn10,
-     .run = ViewRuns<&ListoraView::OnCopyColumn>},
+     .menuText = "選択項目をコピー(&X)",
+     .menus = {In(kEdit, 80)},
+     .run = ListRuns<&CopyColumn>,
+     .update = HasSelection},
     {.id = cmd::kPasteAllFields,
      .menuText = "すべての項目に貼り付け(&P)",
-     .run = ViewRuns<&ListoraView::OnPasteAllFields>},
+     .menus = {After(kEdit, 90)},
+     .run = ListRuns<&PasteAllFields>,
+     .update = HasOneSelected},
     {.id = cmd::kPasteColumn1,
      .lastId = cmd::kPasteColumn10,
-     .run = ViewRuns<&ListoraView::OnPasteColumn>},
+     .menuText = "選択項目へ貼り付け(&V)",
+     .menus = {In(kEdit, 100)},
+     .run = ListRuns<&PasteColumn>,
+     .update = HasOneSelected},
     {.id = cmd::kSelectAll,
      .menuText = "すべて選択(&F)",
-     .run = ViewRuns<&ListoraView::OnSelectAll>},
+     .menus = {After(kEdit, 110)},
+     .run = ListRuns<&SelectAllRows>,
+     .update = HasDocument},
     {.id = cmd::kInvertSelection,
      .menuText = "選択の切り替え(&J)",
-     .run = ViewRuns<&ListoraView::OnInvertSelection>},
+     .menus = {In(kEdit, 120)},
+     .run = ListRuns<&InvertSelection>,
+     .update = HasDocument},
     {.id = cmd::kAssociateImage,
      .menuText = "画像の関連付け(&G)",
      .prompt = "アイテムに画像を関連付けます",
      .tip = "画像の関連付け",
-     .run = AssociateImage},
+     .menus = {After(kEdit, 130)},
+     .tool = Tool(170, wxART_NEW_DIR, 'G'),
+     .run = AssociateImage,
+     .update = HasDocument},
     {.id = cmd::kDeleteSelected,
      .menuText = "選択アイテムを削除(&D)",
-     .run = ViewRuns<&ListoraView::OnDeleteSelected>},
+     .menus = {After(kEdit, 140)},
+     .run = ListRuns<&DeleteSelectedRows>,
+     .update = HasSelection},
     // Without a menu: the keyboard's edits of the focused text field.
     {.id = cmd::kCopy, .keys = {Ctrl('C'), Ctrl(WXK_INSERT)}, .run = EditsFocusedText},
     {.id = cmd::kCut, .keys = {Ctrl('X'), Shift(WXK_DELETE)}, .run = EditsFocusedText},
@@ -230,50 +339,68 @@ const Command kCommands[] = {
      .menuText = "先頭へ移動(&T)",
      .prompt = "先頭のアイテムを表示します",
      .tip = "先頭へ移動",
-     .run = ViewRuns<&ListoraView::OnMove>},
+     .menus = {In(kMove, 10)},
+     .tool = ToolAfter(100, wxART_GOTO_FIRST, 'T'),
+     .run = ListRuns<&ShowRowOfMove>,
+     .update = HasItems},
     {.id = cmd::kMoveMiddle,
      .menuText = "中間へ移動(&M)",
      .prompt = "中間のアイテムを表示します",
      .tip = "中間へ移動",
-     .run = ViewRuns<&ListoraView::OnMove>},
+     .menus = {In(kMove, 20)},
+     .tool = Tool(120, wxART_GO_FORWARD, 'M'),
+     .run = ListRuns<&ShowRowOfMove>,
+     .update = HasItems},
     {.id = cmd::kMoveLast,
      .menuText = "下へ移動(&B)",
      .prompt = "最後のアイテムを表示します",
      .tip = "下へ移動",
-     .run = ViewRuns<&ListoraView::OnMove>},
+     .menus = {In(kMove, 30)},
+     .tool = Tool(110, wxART_GOTO_LAST, 'B'),
+     .run = ListRuns<&ShowRowOfMove>,
+     .update = HasItems},
 
     // The Settings and Search menus and the tool bar's search.
     {.id = cmd::kSettings,
      .menuText = "環境設定(&S)",
      .prompt = "Listoraの設定をします",
      .tip = "環境設定",
+     .menus = {In(kSettings, 20)},
      .run = ShowSettings},
     {.id = cmd::kDuplicateSearch,
      .menuText = "重複検索(&S)",
      .prompt = "重複しているアイテムを検索します",
      .tip = "重複検索",
-     .run = ToolRuns<&RunDuplicateSearch>},
+     .menus = {In(kSearch, 10)},
+     .run = ToolRuns<&RunDuplicateSearch>,
+     .update = HasDocument},
     {.id = cmd::kFindReplace,
      .menuText = "検索と置換(&T)",
      .prompt = "検索と置換をします",
      .tip = "検索と置換",
-     .run = ToolRuns<&RunFindReplace>},
+     .menus = {In(kSearch, 20)},
+     .run = ToolRuns<&RunFindReplace>,
+     .update = HasDocument},
     {.id = cmd::kSearch,
      .prompt = "入力文字列を検索",
      .tip = "検索",
-     .run = ViewRuns<&ListoraView::OnListSearch>},
+     .tool = ToolAfter(90, wxART_FIND, 'F'),
+     .run = ListRuns<&SearchList>,
+     .update = HasDocument},
 
     // The View menu, the panes' tool-bar buttons and switching panes.
     {.id = cmd::kToggleToolBar,
      .menuText = "ツール バー(&T)",
      .prompt = "ツール バーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
+     .menus = {In(kView, 10)},
      .run = FrameRuns<&MainFrame::OnToggleBar>,
      .update = FrameUpdates<&MainFrame::OnUpdateBar>},
     {.id = cmd::kToggleStatusBar,
      .menuText = "ステータス バー(&S)",
      .prompt = "ステータス バーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
+     .menus = {In(kView, 20)},
      .run = FrameRuns<&MainFrame::OnToggleBar>,
      .update = FrameUpdates<&MainFrame::OnUpdateBar>},
     {.id = cmd::kListView,
@@ -281,6 +408,8 @@ const Command kCommands[] = {
      .prompt = "リストビューの表示と非表示を切り替えます",
      .tip = "リストビュー",
      .kind = wxITEM_CHECK,
+     .menus = {After(kView, 30)},
+     .tool = ToolAfter(50, wxART_REPORT_VIEW, 'L'),
      .run = FrameRuns<&MainFrame::OnTogglePane>,
      .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTreeView,
@@ -288,6 +417,8 @@ const Command kCommands[] = {
      .prompt = "ツリービューの表示と非表示を切り替えます",
      .tip = "ツリービュー",
      .kind = wxITEM_CHECK,
+     .menus = {In(kView, 40)},
+     .tool = Tool(70, wxART_LIST_VIEW, 'R'),
      .run = FrameRuns<&MainFrame::OnTogglePane>,
      .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTextView,
@@ -295,6 +426,8 @@ const Command kCommands[] = {
      .prompt = "テキストビューの表示と非表示を切り替えます",
      .tip = "テキストビュー",
      .kind = wxITEM_CHECK,
+     .menus = {In(kView, 50)},
+     .tool = Tool(60, wxART_NORMAL_FILE, 'E'),
      .run = FrameRuns<&MainFrame::OnTogglePane>,
      .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kImageView,
@@ -302,12 +435,15 @@ const Command kCommands[] = {
      .prompt = "イメージビューの表示と非表示を切り替えます",
      .tip = "イメージビュー",
      .kind = wxITEM_CHECK,
+     .menus = {In(kView, 60)},
+     .tool = Tool(80, wxART_MISSING_IMAGE, 'I'),
      .run = FrameRuns<&MainFrame::OnTogglePane>,
      .update = FrameUpdates<&MainFrame::OnUpdatePane>},
     {.id = cmd::kTreeToolBar,
      .menuText = "ツリービューのツールバー(&Y)",
      .prompt = "ツリービューのツールバーの表示と非表示を切り替えます",
      .kind = wxITEM_CHECK,
+     .menus = {After(kView, 70)},
      .run = FrameRuns<&MainFrame::OnToggleTreeToolBar>,
      .update = FrameUpdates<&MainFrame::OnUpdateTreeToolBar>},
     {.id = cmd::kNextPane,
@@ -317,29 +453,41 @@ const Command kCommands[] = {
 
     // The Tools menu; grouping the tree is also on the tree's tool bar.
     {.id = cmd::kAutoInsert,
-     .menuText = "自動挿入\t\tCtrl + J(&J)",
+     .menuText = "自動挿入(&J)",
      .prompt = "アイテムをまとめて追加します",
      .tip = "自動挿入",
-     .run = ToolRuns<&RunAutoInsert>},
+     .menus = {In(kTools, 10)},
+     .tool = Tool(150, wxART_FOLDER_OPEN, 'J'),
+     .keys = {Ctrl('J')},
+     .run = ToolRuns<&RunAutoInsert>,
+     .update = HasDocument},
     {.id = cmd::kTreeGroup1,
      .menuText = "No.&1",
      .prompt = "1列目を親アイテムにしてツリービューに挿入",
      .tip = "1列目から挿入",
+     .menus = {In(kTreeGroups, 10)},
+     .tool = {.bar = ToolBarId::kTree, .at = 10},
      .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup1 + 1,
      .menuText = "No.&2",
      .prompt = "2列目を親アイテムにしてツリービューに挿入",
      .tip = "2列目から挿入",
+     .menus = {In(kTreeGroups, 20)},
+     .tool = {.bar = ToolBarId::kTree, .at = 20},
      .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup1 + 2,
      .menuText = "No.&3",
      .prompt = "3列目を親アイテムにしてツリービューに挿入",
      .tip = "3列目から挿入",
+     .menus = {In(kTreeGroups, 30)},
+     .tool = {.bar = ToolBarId::kTree, .at = 30},
      .run = TreeRuns<&TreePane::OnGroup>},
     {.id = cmd::kTreeGroup4,
      .menuText = "No.&4",
      .prompt = "4列目を親アイテムにしてツリービューに挿入",
      .tip = "4列目から挿入",
+     .menus = {In(kTreeGroups, 40)},
+     .tool = {.bar = ToolBarId::kTree, .at = 40},
      .run = TreeRuns<&TreePane::OnGroup>},
 
     // The Export menu.
@@ -347,79 +495,109 @@ const Command kCommands[] = {
      .menuText = "テキスト出力(&T)",
      .prompt = "テキスト形式でファイル作成",
      .tip = "テキストへ出力",
-     .run = DocRuns<&ListoraDoc::OnExport>},
+     .menus = {In(kExport, 10)},
+     .run = RunExport,
+     .update = HasItems},
     {.id = cmd::kExportHtml,
      .menuText = "HTML出力(&H)",
      .prompt = "HTML形式でファイル作成",
      .tip = "HTMLへ出力",
-     .run = DocRuns<&ListoraDoc::OnExport>},
+     .menus = {In(kExport, 20)},
+     .run = RunExport,
+     .update = HasItems},
     {.id = cmd::kExportCsv,
      .menuText = "CSV出力(&C)",
      .prompt = "CSV形式でファイル作成",
      .tip = "CSVへ出力",
-     .run = DocRuns<&ListoraDoc::OnExport>},
+     .menus = {In(kExport, 30)},
+     .run = RunExport,
+     .update = HasItems},
     {.id = cmd::kExportXlsx,
      .menuText = "XLSX出力(&X)",
      .prompt = "XLSX形式でファイル作成",
      .tip = "XLSXへ出力",
-     .run = DocRuns<&ListoraDoc::OnExport>},
+     .menus = {In(kExport, 40)},
+     .run = RunExport,
+     .update = HasItems},
 
     // The Help menu.
-    {.id = cmd::kHelp, .menuText = "ヘルプ\t\tF1(&H)", .run = ShowHelpPage},
+    {.id = cmd::kHelp,
+     .menuText = "ヘルプ(&H)",
+     .menus = {In(kHelp, 10)},
+     .keys = {KeyStroke{wxACCEL_NORMAL, WXK_F1}},
+     .run = ShowHelpPage},
     {.id = cmd::kAbout,
      .menuText = "バージョン情報(&A)...",
      .prompt = "プログラム情報、バージョン、著作権を表示します。",
      .tip = "バージョン情報",
+     .menus = {After(kHelp, 20)},
      .run = ShowAbout},
     {.id = cmd::kUpdateCheck,
      .menuText = "アップデートチェック(&U)",
      .prompt = "オンラインアップデートチェックをします。",
      .tip = "アップデートチェック",
+     .menus = {After(kHelp, 30)},
      .run = CheckForUpdate},
 
     // The tree's context menu.
     {.id = cmd::kTreeExpandBelow,
      .menuText = "選択アイテム以下をすべて開く(&O)",
+     .menus = {In(kTree, 10)},
      .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeCollapseBelow,
      .menuText = "選択アイテム以下をすべて閉じる(&C)",
+     .menus = {In(kTree, 20)},
      .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeExpandAll,
      .menuText = "リスト内のアイテムをすべて開く(&P)",
+     .menus = {After(kTree, 30)},
      .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeCollapseAll,
      .menuText = "リスト内のアイテムをすべて閉じる(&Q)",
+     .menus = {In(kTree, 40)},
      .run = TreeRuns<&TreePane::OnExpandOrCollapse>},
     {.id = cmd::kTreeSearchInList,
      .menuText = "このアイテムをリスト内で検索(&S)",
+     .menus = {After(kTree, 50)},
      .run = TreeRuns<&TreePane::OnSearchInList>},
     {.id = cmd::kTreeCopy,
      .menuText = "アイテムをクリップボードにコピー(&A)",
+     .menus = {After(kTree, 60)},
      .run = TreeRuns<&TreePane::OnCopy>},
     {.id = cmd::kTreeClear,
      .menuText = "アイテムをすべてクリア(&D)",
+     .menus = {In(kTree, 70)},
      .run = TreeRuns<&TreePane::OnClear>},
 
     // The image pane's context menu.
     {.id = cmd::kImageActualSize,
      .menuText = "実物大表示(&A)",
      .kind = wxITEM_RADIO,
+     .menus = {In(kImage, 10)},
      .run = ImageRuns<&ImagePane::OnDisplayMode>},
     {.id = cmd::kImageFit,
      .menuText = "ウインドウに合わせる(&F)",
      .kind = wxITEM_RADIO,
+     .menus = {In(kImage, 20)},
      .run = ImageRuns<&ImagePane::OnDisplayMode>},
     {.id = cmd::kImageEdit,
      .menuText = "画像の編集(&E)",
+     .menus = {After(kImage, 30)},
      .run = ImageRuns<&ImagePane::OnEditImage>},
-    {.id = cmd::kImageInfo, .menuText = "画像情報(&I)", .run = ImageRuns<&ImagePane::OnImageInfo>},
+    {.id = cmd::kImageInfo,
+     .menuText = "画像情報(&I)",
+     .menus = {In(kImage, 40)},
+     .run = ImageRuns<&ImagePane::OnImageInfo>},
     {.id = cmd::kImageChange,
      .menuText = "画像の変更(&C)",
+     .menus = {In(kImage, 50)},
      .run = ImageRuns<&ImagePane::OnChangeImage>},
 };
 
 }  // namespace
 
 std::span<const Command> ProgramCommands() { return kCommands; }
+
+std::span<const SubmenuPlace> ProgramSubmenus() { return kSubmenus; }
 
 }  // namespace listora

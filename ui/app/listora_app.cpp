@@ -56,7 +56,6 @@ bool ListoraApp::OnInit() {
   settingsFile_.emplace(WritableSettingsFilePath(exeDir));
   program_.emplace(*settingsFile_, exeDir);
   program_->ReadAttributeSkipMask();
-  program_->printLayout = ReadPrintLayout(*settingsFile_);
   program_->previewPages = ReadPreviewPages(*settingsFile_);
   UseToolTipDelay();
   UseJapaneseToolkitTexts();
@@ -83,7 +82,7 @@ bool ListoraApp::OnInit() {
     insertPaths_ = request.paths;
   }
 
-  InstallCommands(ProgramCommands());
+  InstallCommands(ProgramCommands(), ProgramSubmenus());
   frame_ = new MainFrame(docManager_, *program_);
   commands_.emplace(CommandScope{wxWeakRef<MainFrame>(frame_.get()), *docManager_, *program_});
   BindCommands(ProgramCommands(), *commands_);

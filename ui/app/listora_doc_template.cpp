@@ -17,7 +17,7 @@ ListoraDocTemplate::ListoraDocTemplate(wxDocManager* manager, ProgramState& prog
 
 wxDocument* ListoraDocTemplate::DoCreateDocument() {
   auto* doc = new ListoraDoc;
-  doc->SetProgram(program_);
+  doc->SetProgram(program_, &frame_);
   return doc;
 }
 

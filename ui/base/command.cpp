@@ -6,11 +6,17 @@ namespace listora {
 
 namespace {
 std::span<const Command> installed;
+std::span<const SubmenuPlace> installedSubmenus;
 }  // namespace
 
-void InstallCommands(std::span<const Command> commands) { installed = commands; }
+void InstallCommands(std::span<const Command> commands, std::span<const SubmenuPlace> submenus) {
+  installed = commands;
+  installedSubmenus = submenus;
+}
 
 std::span<const Command> TheCommands() { return installed; }
+
+std::span<const SubmenuPlace> TheSubmenus() { return installedSubmenus; }
 
 const Command* FindCommand(int id) {
   const auto found = std::find_if(installed.begin(), installed.end(), [id](const Command& c) {

@@ -1,21 +1,12 @@
 #pragma once
-// Menu texts are written with the mnemonic after the shortcut ("新規作成\tCtrl+N(&N)"). wx reads
-// everything after the tab as the shortcut, so the mnemonic moves before the tab and the blanks
-// leave the shortcut ("新規作成(&N)\tCtrl+N").
+// wx reads everything after a tab in a menu label as the shortcut, so a
+// mnemonic written after the shortcut ("新規作成\tCtrl+N(&N)") moves before
+// the tab and the blanks leave the shortcut ("新規作成(&N)\tCtrl+N").
 
-#include <wx/defs.h>
 #include <wx/string.h>
-
-class wxMenu;
 
 namespace listora {
 
 wxString WxMenuLabel(const wxString& exactText);
-
-// Appends command `id` with its text, kind and status-bar prompt from the
-// table of commands; `mnemonic`, where given, takes the place of the
-// letter in the text's "(&X)" for a menu whose entries need other letters.
-void AppendCommand(wxMenu& menu, int id, char mnemonic = 0);
-void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text);
 
 }  // namespace listora

@@ -1,6 +1,5 @@
 #include "ui/doc/listora_doc.h"
 
-#include <wx/app.h>
 #include <wx/filename.h>
 
 #include <algorithm>
@@ -37,9 +36,13 @@ std::filesystem::path ToPath(const wxString& file) {
 
 }  // namespace
 
-wxWindow* ListoraDoc::Owner() { return wxTheApp->GetTopWindow(); }
-
 ListoraDoc::ListoraDoc() = default;
+
+void ListoraDoc::SetProgram(ProgramState& program, wxWindow* owner) {
+  program_ = &program;
+  owner_ = owner;
+  printLayout_ = ReadPrintLayout(program.settingsFile);
+}
 
 void ListoraDoc::MarkModified() {
   history_.MarkEdit();
@@ -68,7 +71,6 @@ void ListoraDoc::ResetContent() {
   data_.history = program_->searchHistory;
   displayOrder_.clear();
   ResetDocumentSettings(program_->settingsFile, data_.settings);
-  program_->printLayout = ReadPrintLayout(program_->settingsFile);
   password_.clear();
   stamp_.reset();
   UpdateImageFolder();
@@ -99,7 +101,7 @@ bool ListoraDoc::OnOpenDocument(const wxString& file) {
     // From the moment the header was accepted until the load ends.
     ProgressRun progress(Owner());
     LoadCallbacks callbacks;
-    callbacks.askPassword = [] { return PasswordFromWx(ThePrompt().AskPassword(Owner())); };
+    callbacks.askPassword = [this] { return PasswordFromWx(ThePrompt().AskPassword(Owner())); };
     callbacks.begin = [&progress](std::uint32_t total) { progress.Begin(total); };
     callbacks.step = [&progress](int done) { return progress.Step(done); };
     password_.clear();
@@ -214,7 +216,7 @@ bool ListoraDoc::OnSaveModified() {
 }
 
 void ListoraDoc::UpdateImageFolder() {
-  program_->imageFolder =
+  imageFolder_ =
       ComputeImageFolder(data_.settings.display, ToPath(GetFilename()), program_->executableDir);
 }
 
@@ -311,7 +313,5 @@ void ListoraDoc::DeleteColumn(int column) {
   Changed(DocHint::Kind::kColumns);
   MarkModified();
 }
-
-void ListoraDoc::OnAddColumn(wxCommandEvent&) { AddColumn(); }
 
 }  // namespace listora

@@ -6,6 +6,7 @@
 // the views what changed with one hint.
 
 #include <wx/docview.h>
+#include <wx/weakref.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,7 @@
 #include "core/doc/edit_history.h"
 #include "core/doc/table_import.h"
 #include "core/panes/sort.h"
+#include "core/print/print_layout.h"
 #include "core/tools/auto_insert.h"
 #include "core/tools/find_replace.h"
 #include "core/tools/list_search.h"
@@ -53,12 +55,14 @@ class ListoraDoc : public wxDocument {
   void Changed(DocHint::Kind kind, long row = -1);
   void Changed(const DocHint& hint);
 
-  // The program-wide state, given by the document template before the
-  // document is first used.
-  void SetProgram(ProgramState& program) { program_ = &program; }
+  // The program-wide state and the window that owns every message and
+  // dialog of the document (the main window), given by the document
+  // template before the document is first used. The document takes the
+  // print layout from the settings file then.
+  void SetProgram(ProgramState& program, wxWindow* owner);
   ProgramState& Program() const { return *program_; }
-  // The main window, which owns every message and dialog of the document.
-  static wxWindow* Owner();
+  // Null once the window has gone.
+  wxWindow* Owner() const { return owner_.get(); }
   // How the view commits an edit still open in a pane, called before a
   // save or a close; empty for none.
   void SetEditCommitter(std::function<void()> commit) { commitEdits_ = std::move(commit); }
@@ -67,6 +71,14 @@ class ListoraDoc : public wxDocument {
   // every new or opened document, a change of the settings and when it is
   // saved under another name.
   void UpdateImageFolder();
+  // Where image files are copied and looked up (empty: stored paths are
+  // used as they are).
+  const std::filesystem::path& ImageFolder() const { return imageFolder_; }
+
+  // The print layout this document prints with: the settings file's for a
+  // new document, changed by the print layout dialog.
+  const PrintLayout& GetPrintLayout() const { return printLayout_; }
+  void SetPrintLayout(const PrintLayout& layout) { printLayout_ = layout; }
 
   // The columns as the user arranged them in the list: the widths of
   // columns 1.. go into the descriptors; the display order (position ->
@@ -193,11 +205,6 @@ class ListoraDoc : public wxDocument {
   bool SaveAs() override;
   bool OnSaveModified() override;
 
-  // The document's commands, bound by the table of commands.
-  void OnAddColumn(wxCommandEvent& event);
-  void OnExport(wxCommandEvent& event);
-  void OnAppendOpen(wxCommandEvent& event);
-
  protected:
   bool DoSaveDocument(const wxString& file) override;
 
@@ -223,10 +230,11 @@ class ListoraDoc : public wxDocument {
   InsertResult InsertWithProgress();
   // The image attachment without the hint and the mark.
   std::string AttachImageQuietly(std::span<const int> rows, std::string_view path);
-  // Text, HTML and CSV export (listora_doc_export.cpp).
-  // Append-open's file chooser (listora_doc_append.cpp).
 
   ProgramState* program_ = nullptr;
+  wxWeakRef<wxWindow> owner_;
+  std::filesystem::path imageFolder_;
+  PrintLayout printLayout_;
   Document data_;
   std::function<void()> commitEdits_;
   std::vector<int> displayOrder_;

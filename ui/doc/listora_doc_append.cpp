@@ -1,8 +1,6 @@
 // Append-open: the items of further document files added after the open
 // document's items. The document keeps its path, columns and settings.
 
-#include <wx/app.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -12,7 +10,6 @@
 #include "ui/base/messages.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
-#include "ui/doc/chooser_folder.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/text/text_convert.h"
 
@@ -21,26 +18,16 @@ namespace listora {
 namespace {
 
 // A refused password closes the progress dialog for the rest of the run.
-void ShowRefusal(const AppendMessage& message, ProgressRun& progress) {
+void ShowRefusal(wxWindow* owner, const AppendMessage& message, ProgressRun& progress) {
   if (message.caption == msg::kAppTitle) {
-    ThePrompt().FileFormatError(ListoraDoc::Owner(), Utf8(message.text));
+    ThePrompt().FileFormatError(owner, Utf8(message.text));
     return;
   }
   progress.Close();
-  ThePrompt().Error(ListoraDoc::Owner(), Utf8(message.text));
+  ThePrompt().Error(owner, Utf8(message.text));
 }
 
 }  // namespace
-
-void ListoraDoc::OnAppendOpen(wxCommandEvent&) {
-  const wxArrayString chosen = ThePrompt().OpenFiles(
-      Owner(), Utf8(msg::kOpenTitle), DocumentWildcard(), ChooserFolder(this, Program()));
-  if (chosen.empty()) return;
-  RememberChosenFile(chosen[0], Program());
-  std::vector<std::filesystem::path> files;
-  for (const wxString& file : chosen) files.emplace_back(file.utf8_string());
-  AppendDocuments(files);
-}
 
 void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files) {
   EditStep step(history_, std::string(msg::kStepAppendOpen));
@@ -49,15 +36,15 @@ void ListoraDoc::AppendDocuments(const std::vector<std::filesystem::path>& files
     // One dialog for the whole run, its bar restarted for each file.
     ProgressRun progress(Owner());
     AppendCallbacks callbacks;
-    callbacks.askPassword = [](const std::filesystem::path&) {
+    callbacks.askPassword = [this](const std::filesystem::path&) {
       return PasswordFromWx(ThePrompt().AskPassword(Owner()));
     };
     callbacks.begin = [&progress](const std::filesystem::path&, std::uint32_t total) {
       progress.Begin(total);
     };
     callbacks.step = [&progress](int done) { return progress.Step(done); };
-    callbacks.refused = [&progress](const AppendMessage& message) {
-      ShowRefusal(message, progress);
+    callbacks.refused = [this, &progress](const AppendMessage& message) {
+      ShowRefusal(Owner(), message, progress);
     };
     AppendOpen(files, data_.ColumnCount(), callbacks, data_.items);
   }

@@ -3,8 +3,6 @@
 // changes the table through the core as one step of the history and sends
 // one hint.
 
-#include <wx/app.h>
-
 #include <cstdint>
 #include <numeric>
 #include <string>

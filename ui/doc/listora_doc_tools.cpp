@@ -2,8 +2,6 @@
 // through the core as one step of the history, marks the document modified
 // and sends one hint.
 
-#include <wx/app.h>
-
 #include "core/doc/columns.h"
 #include "core/tools/image_paths.h"
 #include "ui/base/messages.h"
@@ -52,7 +50,7 @@ void ListoraDoc::ModifyItem(int row, const std::vector<std::string>& values,
 
 std::string ListoraDoc::AttachImageQuietly(std::span<const int> rows, std::string_view path) {
   const AttachedImage attached =
-      listora::AttachImage(data_.items, rows, path, data_.settings.display, program_->imageFolder,
+      listora::AttachImage(data_.items, rows, path, data_.settings.display, imageFolder_,
                            [](const std::filesystem::path&) {
                              return ThePrompt().YesNo(nullptr, Utf8(msg::kOverwriteImage));
                            });

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/base/settings_file.h"
-#include "core/print/print_layout.h"
 #include "core/tools/auto_insert_settings.h"
 
 namespace listora {
@@ -26,14 +25,8 @@ struct ProgramState {
   SettingsFile& settingsFile;
   // The program's folder; relative image folders are taken from it.
   std::filesystem::path executableDir;
-  // Where image files are copied and looked up (empty: stored paths are
-  // used as they are). Follows the open document's path and settings.
-  std::filesystem::path imageFolder;
   // Which file attributes insertion skips.
   std::uint32_t attributeSkipMask = 0;
-  // Read at start-up and for every new document, changed by the print
-  // layout dialog.
-  PrintLayout printLayout;
   // How many pages the print preview shows: read at start-up, set by the
   // preview, kept at exit once known (0 until then).
   std::int32_t previewPages = 0;

@@ -1,10 +1,8 @@
 #include "ui/frame/listora_view.h"
 
 #include "core/tools/image_paths.h"
-#include "ui/base/command_ids.h"
-#include "ui/base/messages.h"
-#include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
+#include "ui/frame/list_commands.h"
 #include "ui/frame/main_frame.h"
 #include "ui/panes/image_pane.h"
 #include "ui/panes/item_list_ctrl.h"
@@ -240,7 +238,7 @@ void ListoraView::ShowItem(long row) {
     if (path.empty())
       image->ReleaseImage();
     else
-      image->ShowImage(ResolveImagePath(path, data.settings.display, Doc()->Program().imageFolder));
+      image->ShowImage(ResolveImagePath(path, data.settings.display, Doc()->ImageFolder()));
   }
   if (TextPane* text = panes.text) text->ShowMemo(index, data.items.Memo(index));
 }
@@ -289,37 +287,10 @@ void ListoraView::OnSelectionChanged(wxCommandEvent& event) {
 void ListoraView::OnListKey(wxListEvent& event) {
   event.Skip();
   if (event.GetKeyCode() == WXK_DELETE && List() && List()->GetSelectedItemCount() > 0)
-    CallAfter([this] { DeleteSelected(); });
-}
-
-void ListoraView::OnSelectAll(wxCommandEvent&) {
-  if (ItemListCtrl* list = List()) list->SelectAllRows();
-}
-
-void ListoraView::OnInvertSelection(wxCommandEvent&) {
-  if (ItemListCtrl* list = List()) list->InvertSelection();
-}
-
-void ListoraView::OnDeleteSelected(wxCommandEvent&) { DeleteSelected(); }
-
-void ListoraView::DeleteSelected() {
-  ItemListCtrl* list = List();
-  if (!list) return;
-  const std::vector<int> rows = list->SelectedRows();
-  if (rows.empty()) return;
-  if (!ThePrompt().YesNo(Frame(), Utf8(msg::kDeleteSelectedQuestion))) return;
-  list->ClearSelection();
-  Doc()->DeleteRows(rows);
-}
-
-void ListoraView::OnMove(wxCommandEvent& event) {
-  ItemListCtrl* list = List();
-  if (!list || list->GetItemCount() == 0) return;
-  const int count = list->GetItemCount();
-  const int row = event.GetId() == cmd::kMoveFirst    ? 0
-                  : event.GetId() == cmd::kMoveMiddle ? count / 2
-                                                      : count - 1;
-  list->EnsureVisible(row);
+    CallAfter([this] {
+      if (ListoraDoc* doc = Doc(); doc && List() && Frame())
+        DeleteSelectedRows({*doc, *List(), *Frame()}, 0);
+    });
 }
 
 // A header click sorts the whole table by the column; the rows are drawn
@@ -360,16 +331,6 @@ void ListoraView::OnColumnsArranged(wxCommandEvent&) {
 
 void ListoraView::OnHistoryEntryRemoved(wxCommandEvent& event) {
   Doc()->RemoveSearchHistory(static_cast<std::size_t>(event.GetInt()));
-}
-
-void ListoraView::OnDeleteColumn(wxCommandEvent&) {
-  if (ItemListCtrl* list = List()) Doc()->DeleteColumn(list->CurrentHeaderColumn());
-}
-
-// The search box's list search; the text goes on top of the box's history.
-void ListoraView::OnListSearch(wxCommandEvent&) {
-  if (MainFrame* frame = Frame())
-    Doc()->ListSearch(TextFromWx(frame->SearchField()->GetValue()), true);
 }
 
 }  // namespace listora

@@ -1,9 +1,9 @@
 #pragma once
 // `ListoraView`: the list view of the document template. It binds the open
 // document to the panes the main frame hands it (the list control shows the
-// item table, the text and image panes follow its current item), redraws
-// them from the document's hints, and carries the list's commands, which
-// change the document only through its edit methods.
+// item table, the text and image panes follow its current item) and redraws
+// them from the document's hints. What the user does in a pane goes to the
+// document's edit methods; the list's commands are in list_commands.h.
 
 #include <wx/docview.h>
 #include <wx/weakref.h>
@@ -37,18 +37,6 @@ class ListoraView : public wxView {
   // the document is modified.
   void OnChangeFilename() override;
 
-  // The list's commands, bound by the table of commands.
-  void OnSelectAll(wxCommandEvent& event);
-  void OnInvertSelection(wxCommandEvent& event);
-  void OnDeleteSelected(wxCommandEvent& event);
-  void OnMove(wxCommandEvent& event);
-  void OnDeleteColumn(wxCommandEvent& event);
-  void OnListSearch(wxCommandEvent& event);
-  void OnCopyAllFields(wxCommandEvent& event);
-  void OnCopyColumn(wxCommandEvent& event);
-  void OnPasteAllFields(wxCommandEvent& event);
-  void OnPasteColumn(wxCommandEvent& event);
-
  private:
   ListoraDoc* Doc() const;
   MainFrame* Frame() const;
@@ -81,10 +69,6 @@ class ListoraView : public wxView {
   void OnTreeSearch(PaneEvent& event);
   // Binds (or unbinds) the panes' events to this view.
   void ListenToPanes(bool listen);
-  void DeleteSelected();
-
-  // The one selected row a paste writes to, -1 unless exactly one is.
-  int PasteRow() const;
 
   wxWeakRef<MainFrame> frame_;
 

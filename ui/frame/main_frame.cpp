@@ -12,13 +12,14 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <vector>
 
 #include "core/app/settings_sets.h"
 #include "core/app/window_placement.h"
 #include "core/base/settings_file.h"
-#include "ui/base/command.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/command_menu.h"
 #include "ui/base/program_icon.h"
 #include "ui/doc/listora_doc.h"
 #include "ui/doc/program_state.h"
@@ -38,12 +39,14 @@ namespace {
 
 enum StatusField { kMessageField, kCapsField, kNumField, kScrollField, kStatusFields };
 
-// The keys the menus do not carry (Ctrl+C, F6, ...), from the table of
-// commands; the menus hold the others (Ctrl+N, O, D, P, S, J and F1).
+// The keys the menu bar does not carry (Ctrl+C, F6, ...), from the table of
+// commands; the menu bar's entries hold the first key of their command.
 wxAcceleratorTable CommandAccelerators() {
   std::vector<wxAcceleratorEntry> entries;
   for (const Command& command : TheCommands()) {
-    for (const KeyStroke& stroke : command.keys)
+    std::span<const KeyStroke> keys = command.keys;
+    if (OnMenuBar(command)) keys = keys.subspan(1);
+    for (const KeyStroke& stroke : keys)
       if (stroke.key != 0) entries.emplace_back(stroke.flags, stroke.key, command.id);
   }
   return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 
-#include "ui/base/command.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/command_menu.h"
 #include "ui/base/messages.h"
 #include "ui/frame/search_box.h"
 #include "ui/text/text_convert.h"
@@ -43,12 +43,13 @@ wxBitmap ToolBitmap(const wxArtID& art, const wxString& fallback) {
   return bitmap;
 }
 
-// The button of command `id`, its kind and texts from the table of commands.
-void AddButton(wxToolBar& bar, int id, const wxArtID& art, const wxString& fallback) {
-  const Command* command = FindCommand(id);
-  if (!command) return;
-  bar.AddTool(id, wxString(), ToolBitmap(art, fallback), Utf8(command->tip), command->kind);
-  bar.SetToolLongHelp(id, Utf8(command->prompt));
+// The command's button, its kind, texts and icon from the table of
+// commands.
+void AddButton(wxToolBar& bar, const Command& command) {
+  const wxString letter(command.tool.letter);
+  bar.AddTool(command.id, wxString(), ToolBitmap(command.tool.art, letter), Utf8(command.tip),
+              command.kind);
+  bar.SetToolLongHelp(command.id, Utf8(command.prompt));
 }
 
 // 120 pixels wide, or wider where the desktop's font needs it for a
@@ -65,31 +66,17 @@ wxStaticText* AddLabel(wxWindow& parent, wxSizer& row, int id, wxString (*textFo
 
 void AddButtons(wxToolBar& bar, MainToolBarControls& controls) {
   bar.SetToolBitmapSize(wxSize(kButtonSize, kButtonSize));
-  AddButton(bar, cmd::kNew, wxART_NEW, "N");
-  AddButton(bar, cmd::kOpen, wxART_FILE_OPEN, "O");
-  AddButton(bar, cmd::kSave, wxART_FILE_SAVE, "S");
-  bar.AddSeparator();
-  AddButton(bar, cmd::kPrint, wxART_PRINT, "P");
-  bar.AddSeparator();
-  AddButton(bar, cmd::kListView, wxART_REPORT_VIEW, "L");
-  AddButton(bar, cmd::kTextView, wxART_NORMAL_FILE, "E");
-  AddButton(bar, cmd::kTreeView, wxART_LIST_VIEW, "R");
-  AddButton(bar, cmd::kImageView, wxART_MISSING_IMAGE, "I");
-  bar.AddSeparator();
-  controls.searchBox = new SearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
-  controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-  bar.AddControl(controls.searchBox);
-  AddButton(bar, cmd::kSearch, wxART_FIND, "F");
-  bar.AddSeparator();
-  AddButton(bar, cmd::kMoveFirst, wxART_GOTO_FIRST, "T");
-  AddButton(bar, cmd::kMoveLast, wxART_GOTO_LAST, "B");
-  AddButton(bar, cmd::kMoveMiddle, wxART_GO_FORWARD, "M");
-  bar.AddSeparator();
-  AddButton(bar, cmd::kAddItem, wxART_PLUS, "+");
-  AddButton(bar, cmd::kModifyItem, wxART_EDIT, "C");
-  AddButton(bar, cmd::kAutoInsert, wxART_FOLDER_OPEN, "J");
-  AddButton(bar, cmd::kAddColumn, wxART_ADD_BOOKMARK, "A");
-  AddButton(bar, cmd::kAssociateImage, wxART_NEW_DIR, "G");
+  for (const Command* command : ToolBarCommands(ToolBarId::kMain)) {
+    if (command->tool.line) bar.AddSeparator();
+    // The search box stands in front of the button that searches for its
+    // text.
+    if (command->id == cmd::kSearch) {
+      controls.searchBox = new SearchBox(&bar, cmd::kSearchBox, wxSize(110, -1));
+      controls.searchBox->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+      bar.AddControl(controls.searchBox);
+    }
+    AddButton(bar, *command);
+  }
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 #include "core/panes/image_info.h"
 #include "core/tools/image_paths.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/command_menu.h"
 #include "ui/base/image_chooser.h"
-#include "ui/base/menu_label.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
 #include "ui/doc/listora_doc.h"
@@ -190,14 +190,8 @@ void ImagePane::OnLeftDoubleClick(wxMouseEvent& event) {
 
 std::unique_ptr<wxMenu> ImagePane::ContextMenu() const {
   if (!HasImage()) return nullptr;
-  auto menu = std::make_unique<wxMenu>();
-  AppendCommand(*menu, cmd::kImageActualSize);
-  AppendCommand(*menu, cmd::kImageFit);
+  std::unique_ptr<wxMenu> menu(BuildMenu(MenuId::kImage));
   menu->Check(fit_ ? cmd::kImageFit : cmd::kImageActualSize, true);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kImageEdit);
-  AppendCommand(*menu, cmd::kImageInfo);
-  AppendCommand(*menu, cmd::kImageChange);
   return menu;
 }
 
@@ -265,8 +259,7 @@ bool ImagePane::AttachToSelection(const wxString& path) {
   chosen.text = PathText(std::filesystem::path(path.utf8_string()));
   ProcessWindowEvent(chosen);
   if (!chosen.done) return false;
-  ShowImage(
-      ResolveImagePath(chosen.text, doc_->Data().settings.display, doc_->Program().imageFolder));
+  ShowImage(ResolveImagePath(chosen.text, doc_->Data().settings.display, doc_->ImageFolder()));
   return true;
 }
 

@@ -4,82 +4,23 @@
 
 #include "core/doc/columns.h"
 #include "ui/base/command_ids.h"
-#include "ui/base/menu_label.h"
+#include "ui/base/command_menu.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
 
-namespace {
-
-// The submenus hold the resource's placeholder entries until a document
-// gives them column names.
-void FillPlaceholders(wxMenu& copy, wxMenu& paste) {
-  for (int k = 0; k < 10; ++k) {
-    copy.Append(cmd::kCopyColumn1 + k, wxString::Format("%d", k));
-    paste.Append(cmd::kPasteColumn1 + k, wxString::Format("%d", k));
-  }
-}
-
-wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& paste) {
-  auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kUndo);
-  AppendCommand(*menu, cmd::kRedo);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kAddItem, 'A');
-  AppendCommand(*menu, cmd::kModifyItem);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kColumnSettings, 'S');
-  AppendCommand(*menu, cmd::kAddColumn);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kCopyAllFields);
-  copy = new wxMenu;
-  AppendSubMenu(*menu, copy, "選択項目をコピー(&X)");
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kPasteAllFields);
-  paste = new wxMenu;
-  AppendSubMenu(*menu, paste, "選択項目へ貼り付け(&V)");
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kSelectAll);
-  AppendCommand(*menu, cmd::kInvertSelection);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kAssociateImage);
-  menu->AppendSeparator();
-  AppendCommand(*menu, cmd::kDeleteSelected);
-  menu->AppendSeparator();
-  AppendSubMenu(*menu, MakeMoveMenu(), "移動(&M)");
-  if (columns)
-    FillColumnMenus(*copy, *paste, *columns);
-  else
-    FillPlaceholders(*copy, *paste);
-  return menu;
-}
-
-}  // namespace
-
-wxMenu* MakeMainEditMenu(wxMenu*& copyColumns, wxMenu*& pasteColumns) {
-  return NewEditMenu(nullptr, copyColumns, pasteColumns);
-}
-
-wxMenu* MakeMoveMenu() {
-  auto* menu = new wxMenu;
-  AppendCommand(*menu, cmd::kMoveFirst);
-  AppendCommand(*menu, cmd::kMoveMiddle);
-  AppendCommand(*menu, cmd::kMoveLast);
-  return menu;
-}
-
 std::unique_ptr<wxMenu> MakeEditMenu(const ColumnDescriptors* columns) {
+  std::unique_ptr<wxMenu> menu(BuildMenu(MenuId::kEdit));
   wxMenu* copy = nullptr;
   wxMenu* paste = nullptr;
-  return std::unique_ptr<wxMenu>(NewEditMenu(columns, copy, paste));
+  menu->FindItem(cmd::kCopyColumn1, &copy);
+  menu->FindItem(cmd::kPasteColumn1, &paste);
+  if (columns && copy && paste) FillColumnMenus(*copy, *paste, *columns);
+  return menu;
 }
 
 std::unique_ptr<wxMenu> MakeColumnMenu() {
-  auto menu = std::make_unique<wxMenu>();
-  AppendCommand(*menu, cmd::kDeleteColumn);
-  AppendCommand(*menu, cmd::kColumnSettings, 'S');
-  AppendCommand(*menu, cmd::kAddColumn, 'A');
-  return menu;
+  return std::unique_ptr<wxMenu>(BuildMenu(MenuId::kColumn));
 }
 
 void FillColumnMenus(wxMenu& copy, wxMenu& paste, const ColumnDescriptors& columns) {

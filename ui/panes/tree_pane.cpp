@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/panes/grouping_nodes.h"
-#include "ui/base/command_help.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/command_menu.h"
 #include "ui/base/messages.h"
 #include "ui/base/progress_dialog.h"
 #include "ui/base/prompt.h"
@@ -26,7 +26,6 @@
 #include "ui/panes/list_icons.h"
 #include "ui/panes/pane_events.h"
 #include "ui/panes/pane_style.h"
-#include "ui/panes/tree_menu.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -73,11 +72,12 @@ void TreePane::CreateToolBar() {
   toolBar_ =
       new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTB_HORIZONTAL | wxTB_FLAT);
   toolBar_->SetToolBitmapSize(wxSize(16, 15));
-  for (int n = 1; n <= 4; ++n) {
-    const int id = cmd::kTreeGroup1 + n - 1;
-    const CommandHelp help = HelpFor(id);
-    toolBar_->AddTool(id, wxString::Format("No.%d", n), NumberBitmap(n), help.tip, wxITEM_NORMAL);
-    toolBar_->SetToolLongHelp(id, help.prompt);
+  int n = 0;
+  for (const Command* command : ToolBarCommands(ToolBarId::kTree)) {
+    ++n;
+    toolBar_->AddTool(command->id, wxString::Format("No.%d", n), NumberBitmap(n),
+                      Utf8(command->tip), wxITEM_NORMAL);
+    toolBar_->SetToolLongHelp(command->id, Utf8(command->prompt));
   }
   toolBar_->Realize();
   // Beside the buttons, or below them when the pane is too narrow for both,
@@ -180,7 +180,7 @@ std::unique_ptr<wxMenu> TreePane::ContextMenuAt(const wxPoint& screenPoint) {
   if (node == GroupTreeCtrl::kNone) node = tree_->GetSelection();
   if (node == GroupTreeCtrl::kNone) return nullptr;
   tree_->SelectItem(node);
-  return MakeTreeMenu();
+  return std::unique_ptr<wxMenu>(BuildMenu(MenuId::kTree));
 }
 
 void TreePane::OnContextMenu(wxContextMenuEvent& event) {

@@ -16,7 +16,7 @@ PrintSource ScreenPrintSource(const ListoraDoc& doc, const ItemListCtrl* list) {
   PrintSource source;
   const Document& data = doc.Data();
   source.data = &data;
-  source.layout = doc.Program().printLayout;
+  source.layout = doc.GetPrintLayout();
   const int columns = data.ColumnCount();
   for (int c = 1; c < columns; ++c) {
     const bool shown = list && c < list->GetColumnCount();
@@ -27,11 +27,11 @@ PrintSource ScreenPrintSource(const ListoraDoc& doc, const ItemListCtrl* list) {
   return source;
 }
 
-void EditPrintLayout(wxWindow* owner, ProgramState& program) {
-  PrintLayoutDialog dialog(owner, program.printLayout);
+void EditPrintLayout(wxWindow* owner, ListoraDoc& doc) {
+  PrintLayoutDialog dialog(owner, doc.GetPrintLayout());
   if (dialog.ShowModal() != wxID_OK) return;
-  program.printLayout = dialog.Layout();
-  if (!WritePrintLayout(program.settingsFile, dialog.Layout())) {
+  doc.SetPrintLayout(dialog.Layout());
+  if (!WritePrintLayout(doc.Program().settingsFile, dialog.Layout())) {
     ThePrompt().Error(owner, Utf8(msg::kCannotWriteSettings));
   }
 }

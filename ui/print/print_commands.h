@@ -10,11 +10,11 @@ namespace listora {
 class ListoraDoc;
 class ItemListCtrl;
 struct PrintSource;
-struct ProgramState;
 
 // The print layout command (the layout dialog, owned by `owner`): it
-// changes the program's print layout and writes it to the settings file.
-void EditPrintLayout(wxWindow* owner, ProgramState& program);
+// changes the document's print layout and writes it to the settings file,
+// where new documents take it from.
+void EditPrintLayout(wxWindow* owner, ListoraDoc& doc);
 
 // The open document as the list shows it.
 PrintSource ScreenPrintSource(const ListoraDoc& doc, const ItemListCtrl* list);

@@ -21,9 +21,12 @@ ItemListCtrl& TheList() { return *App().Frame()->PaneWindows().list; }
 // The one way into a document's data besides its edit methods.
 struct DocumentSetup {
   static Document& Data(ListoraDoc& doc) { return doc.data_; }
+  static std::filesystem::path& ImageFolder(ListoraDoc& doc) { return doc.imageFolder_; }
 };
 
 Document& TheData() { return DocumentSetup::Data(CurrentDoc()); }
+
+std::filesystem::path& TheImageFolder() { return DocumentSetup::ImageFolder(CurrentDoc()); }
 
 void StartWithColumns(int userColumns) {
   StartFresh();

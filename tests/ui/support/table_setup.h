@@ -1,6 +1,7 @@
 #pragma once
 // Setting up the open document's table for the item tools' tests.
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ namespace listora::test {
 ItemListCtrl& TheList();
 // The open document's data, for setting a test up.
 Document& TheData();
+// The open document's image folder, set as a test needs it.
+std::filesystem::path& TheImageFolder();
 // A new document with `userColumns` user columns, and its fresh start.
 void StartWithColumns(int userColumns);
 // Appends rows of user column texts (UTF-8).

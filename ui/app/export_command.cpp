@@ -1,8 +1,5 @@
-// The export commands: the whole item table written as text, HTML or CSV
-// (each in code page 932 or UTF-8) or as a workbook. The document itself is
-// not changed.
+#include "ui/app/export_command.h"
 
-#include <wx/app.h>
 #include <wx/filename.h>
 
 #include <filesystem>
@@ -11,6 +8,7 @@
 #include "core/base/messages.h"
 #include "core/doc/export.h"
 #include "core/doc/xlsx_export.h"
+#include "ui/app/command_scope.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/messages.h"
 #include "ui/base/prompt.h"
@@ -47,41 +45,45 @@ wxString ExportWildcard(ExportFormat format) {
 
 }  // namespace
 
-void ListoraDoc::OnExport(wxCommandEvent& event) {
-  if (data_.items.GetSize() == 0) return;
-  wxWindow* owner = Owner();
+void RunExport(CommandScope& scope, wxCommandEvent& event) {
+  const ListoraDoc* doc = scope.Doc();
+  if (!doc) return;
+  const Document& data = doc->Data();
+  if (data.items.GetSize() == 0) return;
+  wxWindow* owner = scope.frame.get();
   const ExportFormat format = FormatOf(event.GetId());
   // Refused before the user picks a file for it.
-  if (format == ExportFormat::kXlsx && !FitsSheet(data_.items.GetSize())) {
+  if (format == ExportFormat::kXlsx && !FitsSheet(data.items.GetSize())) {
     ThePrompt().Error(owner, Utf8(msg::kXlsxTooManyRows));
     return;
   }
-  const std::string title = TextFromWx(GetUserReadableName());
+  const std::string title = TextFromWx(doc->GetUserReadableName());
 
-  const wxFileName proposed(ChooserFolder(this, Program()), ToWx(ProposeExportName(title, format)));
+  const wxFileName proposed(ChooserFolder(doc, scope.program),
+                            ToWx(ProposeExportName(title, format)));
   int fileType = 0;
   const wxString path =
       ChooseSavePath(owner, Utf8(msg::kSaveAsTitle), proposed.GetFullPath(), ExportWildcard(format),
                      Utf8(ExportExtension(format)), &fileType);
   if (path.empty()) return;
-  RememberChosenFile(path, Program());
+  RememberChosenFile(path, scope.program);
   const std::filesystem::path target(path.utf8_string());
 
   // The document keeps the widths as the user left them on screen.
-  const ColumnDescriptors& columns = data_.settings.columns;
+  const ColumnDescriptors& columns = data.settings.columns;
   FileError error;
   if (format == ExportFormat::kXlsx) {
-    if (!ExportXlsx(target, columns, data_.items, title, &error, SpecialTarget::kRefuse))
+    if (!ExportXlsx(target, columns, data.items, title, &error, SpecialTarget::kRefuse))
       ThePrompt().Error(owner, Utf8(error.what));
     return;
   }
   const ExportEncoding encoding = fileType == 1 ? ExportEncoding::kUtf8 : ExportEncoding::kCp932;
   std::string bytes;
   switch (format) {
-    case ExportFormat::kText: bytes = ExportText(columns, data_.items, encoding); break;
-    case ExportFormat::kCsv: bytes = ExportCsv(columns, data_.items, encoding); break;
+    case ExportFormat::kText: bytes = ExportText(columns, data.items, encoding); break;
+    case ExportFormat::kCsv: bytes = ExportCsv(columns, data.items, encoding); break;
     case ExportFormat::kHtml:
-      bytes = ExportHtml(columns, data_.settings.styles.pane[PaneStyles::kList], data_.items, title,
+      bytes = ExportHtml(columns, data.settings.styles.pane[PaneStyles::kList], data.items, title,
                          encoding);
       break;
     case ExportFormat::kXlsx: break;
