@@ -342,39 +342,77 @@ bool CanReadFile(const std::filesystem::path& file, FileError* error) {
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error,
                                          std::size_t maxBytes) {
+  OpenedFile opened;
+  if (!opened.Open(file, error, maxBytes)) return std::nullopt;
+  return opened.ReadAll(error);
+}
+
+OpenedFile::~OpenedFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool OpenedFile::Open(const std::filesystem::path& file, FileError* error, std::size_t maxBytes) {
   struct stat info {};
-  const int fd = OpenForReading(file, info, error, maxBytes);
-  if (fd < 0) return std::nullopt;
+  if (fd_ >= 0) close(fd_);
+  fd_ = OpenForReading(file, info, error, maxBytes);
+  path_ = file;
+  maxBytes_ = maxBytes;
+  size_ = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+  opened_ = StampOfStatus(info);
+  return fd_ >= 0;
+}
+
+std::optional<std::size_t> OpenedFile::ReadAt(std::uint64_t offset, std::size_t count,
+                                              std::string& out, FileError* error) {
+  const std::size_t before = out.size();
+  out.resize(before + count);
+  for (;;) {
+    const ssize_t got = pread(fd_, out.data() + before, count, static_cast<off_t>(offset));
+    if (got >= 0) {
+      out.resize(before + static_cast<std::size_t>(got));
+      return static_cast<std::size_t>(got);
+    }
+    if (errno != EINTR) break;
+  }
+  const int code = errno;
+  out.resize(before);
+  Fail(error, msg::kCannotRead, path_, code);
+  return std::nullopt;
+}
+
+std::optional<std::string> OpenedFile::ReadAll(FileError* error) {
   // Read straight into the string, a byte longer than the file so that the
   // read that finds its end needs no room of its own; a file that grows
   // while it is read (or reports no size) gets more as it goes.
-  const auto expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
   std::string bytes;
-  bytes.reserve(expected + 1);
-  PreferHugePages(bytes.data(), expected + 1);
-  bytes.resize(expected + 1);
+  bytes.reserve(size_ + 1);
+  PreferHugePages(bytes.data(), size_ + 1);
+  bytes.resize(size_ + 1);
   std::size_t used = 0;
   for (;;) {
     if (used == bytes.size()) bytes.resize(used + kReadChunk);
-    const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
+    const ssize_t got =
+        pread(fd_, bytes.data() + used, bytes.size() - used, static_cast<off_t>(used));
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
-      const int code = errno;
-      close(fd);
-      Fail(error, msg::kCannotRead, file, code);
+      Fail(error, msg::kCannotRead, path_, errno);
       return std::nullopt;
     }
-    if (static_cast<std::size_t>(got) > maxBytes - used) {
-      close(fd);
-      FailWith(error, msg::kCannotRead, file, TooLarge(maxBytes));
+    if (static_cast<std::size_t>(got) > maxBytes_ - used) {
+      FailWith(error, msg::kCannotRead, path_, TooLarge(maxBytes_));
       return std::nullopt;
     }
     used += static_cast<std::size_t>(got);
   }
   bytes.resize(used);
-  close(fd);
   return bytes;
+}
+
+bool OpenedFile::Unchanged(FileError* error, bool changed) const {
+  struct stat info {};
+  if (!changed && fstat(fd_, &info) == 0 && StampOfStatus(info) == opened_) return true;
+  return FailWith(error, msg::kCannotRead, path_, msg::kChangedWhileRead);
 }
 
 FileStamp StampOfStatus(const struct stat& status) {
