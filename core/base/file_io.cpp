@@ -79,18 +79,20 @@ bool NameUnnamed(int fd, const std::filesystem::path& target, std::filesystem::p
 
 // A descriptor someone else opened without blocking (a pipe on standard
 // output) is waited for while it is full.
-bool WriteAllBytes(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EAGAIN) {
-        pollfd wait{fd, POLLOUT, 0};
-        if (poll(&wait, 1, -1) >= 0 || errno == EINTR) continue;
+bool WriteAllBytes(int fd, FilePieces pieces) {
+  for (std::string_view bytes : pieces) {
+    while (!bytes.empty()) {
+      const ssize_t written = write(fd, bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN) {
+          pollfd wait{fd, POLLOUT, 0};
+          if (poll(&wait, 1, -1) >= 0 || errno == EINTR) continue;
+        }
+        return false;
       }
-      return false;
+      bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
 }
@@ -150,7 +152,7 @@ void CopyAttributes(const std::filesystem::path& from, int to, std::vector<std::
 // clears the set-ID bits, and the ACLs after the permissions, whose group
 // bits they set.
 bool FillReplacement(int fd, const struct stat* old, const std::filesystem::path& target,
-                     std::string_view bytes, std::vector<std::string>& lost) {
+                     FilePieces bytes, std::vector<std::string>& lost) {
   lost.clear();
   if (old) {
     if (fchown(fd, old->st_uid, old->st_gid) != 0 && fchown(fd, -1, old->st_gid) != 0) {
@@ -175,7 +177,7 @@ bool FolderKeepsItsFiles(const std::filesystem::path& folder) {
 
 // A device or a FIFO is written like any output redirection writes it;
 // replacing the node would take it away from everyone else.
-bool WriteThrough(const std::filesystem::path& target, std::string_view bytes) {
+bool WriteThrough(const std::filesystem::path& target, FilePieces bytes) {
   const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (fd < 0) return false;
   bool ok = WriteAllBytes(fd, bytes);
@@ -258,7 +260,7 @@ Reach ReachOf(const std::filesystem::path& file, int* descriptor) {
 
 // Writes where the descriptor stands, as a redirection's command would: a
 // file opened for appending grows, a pipe gets the bytes.
-bool WriteToDescriptor(int fd, const std::filesystem::path& file, std::string_view bytes,
+bool WriteToDescriptor(int fd, const std::filesystem::path& file, FilePieces bytes,
                        SpecialTarget special, WriteReport* report, FileError* error) {
   struct stat held {};
   if (fstat(fd, &held) != 0) return Fail(error, msg::kCannotWrite, file, errno);
@@ -273,7 +275,7 @@ bool WriteToDescriptor(int fd, const std::filesystem::path& file, std::string_vi
 // Room for the new contents is taken first, so that a full disk refuses
 // the write before a byte of the old file is lost.
 bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::path& file,
-                  std::string_view bytes, const WriteOptions& options, WriteReport* report,
+                  FilePieces bytes, const WriteOptions& options, WriteReport* report,
                   FileError* error) {
   const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Fail(error, msg::kCannotWrite, file, errno);
@@ -283,7 +285,8 @@ bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::pa
     return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
   }
   options.beforeInPlace("「" + file.string() + "」" + std::string(msg::kInPlaceSave));
-  const auto size = static_cast<off_t>(bytes.size());
+  off_t size = 0;
+  for (std::string_view piece : bytes) size += static_cast<off_t>(piece.size());
   if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
       errno != ENOSYS) {
     const int code = errno;
@@ -423,6 +426,11 @@ FileStamp StampOfStatus(const struct stat& status) {
 
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
                const WriteOptions& options, WriteReport* report, FileError* error) {
+  return WriteFile(file, FilePieces(&bytes, 1), options, report, error);
+}
+
+bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteOptions& options,
+               WriteReport* report, FileError* error) {
   int held = -1;
   const Reach reach = ReachOf(file, &held);
   if (reach == Reach::kOwnDescriptor)

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,6 +123,10 @@ struct WriteReport {
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
                const WriteOptions& options, WriteReport* report = nullptr,
                FileError* error = nullptr);
+// The same for bytes in pieces, written one after another.
+using FilePieces = std::span<const std::string_view>;
+bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteOptions& options,
+               WriteReport* report = nullptr, FileError* error = nullptr);
 
 // WriteFile without in-place writes, its warnings dropped.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,

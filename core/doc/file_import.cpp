@@ -15,7 +15,7 @@ namespace {
 std::size_t LineCount(std::string_view bytes) {
   const auto count = [bytes](char end) {
     std::size_t lines = 0;
-    for (const char* at = bytes.data(), *stop = at + bytes.size();
+    for (const char *at = bytes.data(), *stop = at + bytes.size();
          (at = static_cast<const char*>(std::memchr(at, end, stop - at))); ++at)
       ++lines;
     return lines;
@@ -65,8 +65,8 @@ FileImport ImportTextFile(const std::filesystem::path& file, TextEncoding encodi
     const std::size_t wanted = 2 * start.size();
     do last = !more(start);
     while (!last && start.size() < wanted);
-    options = last ? ResolveImport(start, file, choices)
-                   : ResolveImportFromStart(start, file, choices);
+    options =
+        last ? ResolveImport(start, file, choices) : ResolveImportFromStart(start, file, choices);
   }
   options->columns = columns;
   bool startGiven = false;
