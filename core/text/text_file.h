@@ -53,9 +53,9 @@ struct TextReading {
 TextReading CheckTextFile(std::string_view bytes, TextEncoding encoding);
 
 // Decodes the bytes of a file CheckTextFile read (badLine 0) as they come,
-// a piece at a time: each call hands out the text of the lines that have
-// come whole, so that no character, reference or line end is split, and
-// the pieces together are DecodeTextFile's text.
+// a piece at a time: each call hands out the text up to the last line end
+// that has come, so that no character or reference is split, and the
+// pieces together are DecodeTextFile's text.
 class TextPieceDecoder {
  public:
   explicit TextPieceDecoder(const TextReading& reading)
