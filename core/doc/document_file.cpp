@@ -525,7 +525,7 @@ StoredPieces StoreDocumentPieces(const Document& doc, const StoreOptions& option
     file->resize(itemStart + (file->size() - itemStart + 7) / 8 * 8, '\0');
     EncryptInPlace(password, std::span(*file).subspan(itemStart));
   }
-  stored.pieces.push_back(*file);
+  if (!file->empty()) stored.pieces.push_back(*file);
   return stored;
 }
 
