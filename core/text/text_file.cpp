@@ -189,11 +189,13 @@ TextReading Check(std::string_view text, TextEncoding encoding, std::string& utf
   return Reads(TextEncoding::kCp932);
 }
 
-// Where the text's last line ends: lines are decoded whole, as no
-// character or reference holds a line end.
-std::size_t LinesEnd(std::string_view text) {
-  const std::size_t last = text.find_last_of("\r\n");
-  return last == std::string_view::npos ? 0 : last + 1;
+// Where the text's last line ends, when none ends before `from`: lines are
+// decoded whole, as no character or reference holds a line end. Only the
+// text from `from` on is looked at, so a long line is not looked through
+// again with every piece.
+std::size_t LinesEnd(std::string_view text, std::size_t from) {
+  const std::size_t last = text.substr(from).find_last_of("\r\n");
+  return last == std::string_view::npos ? 0 : from + last + 1;
 }
 
 }  // namespace
@@ -227,6 +229,7 @@ bool TextPieceDecoder::Decode(std::string_view bytes, bool last, std::string& cp
   const std::size_t marked = std::min(mark_, bytes.size());
   bytes.remove_prefix(marked);
   mark_ -= marked;
+  const std::size_t known = raw_.size();
   raw_ += bytes;
   if (encoding_ == TextEncoding::kUtf16) {
     // Whole code units, and a pair of surrogates never parted.
@@ -235,15 +238,16 @@ bool TextPieceDecoder::Decode(std::string_view bytes, bool last, std::string& cp
       const auto high = static_cast<unsigned char>(raw_[take - (bigEndian_ ? 2 : 1)]);
       if (high >= 0xD8 && high <= 0xDB) take -= 2;
     }
+    const std::size_t converted = utf8_.size();
     const bool read = Utf16ToUtf8(std::string_view(raw_).substr(0, take), bigEndian_, utf8_) ==
                       std::string_view::npos;
     raw_.erase(0, take);
-    const std::size_t lines = last ? utf8_.size() : LinesEnd(utf8_);
+    const std::size_t lines = last ? utf8_.size() : LinesEnd(utf8_, converted);
     cp932 += TextToCp932(std::string_view(utf8_).substr(0, lines));
     utf8_.erase(0, lines);
     return read;
   }
-  const std::size_t lines = last ? raw_.size() : LinesEnd(raw_);
+  const std::size_t lines = last ? raw_.size() : LinesEnd(raw_, known);
   const std::string_view text = std::string_view(raw_).substr(0, lines);
   bool read = true;
   if (encoding_ == TextEncoding::kCp932) {
