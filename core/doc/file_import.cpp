@@ -1,9 +1,9 @@
 #include "core/doc/file_import.h"
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace listora {
@@ -15,9 +15,7 @@ namespace {
 std::size_t LineCount(std::string_view bytes) {
   const auto count = [bytes](char end) {
     std::size_t lines = 0;
-    for (const char *at = bytes.data(), *stop = at + bytes.size();
-         (at = static_cast<const char*>(std::memchr(at, end, stop - at))); ++at)
-      ++lines;
+    for (std::size_t at = bytes.find(end); at != bytes.npos; at = bytes.find(end, at + 1)) ++lines;
     return lines;
   };
   const std::size_t feeds = count('\n');
