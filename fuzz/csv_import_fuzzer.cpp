@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string bytes(reinterpret_cast<const char*>(data + 2), size - 2);
   const auto encoding = static_cast<TextEncoding>((choice & 7) % 6);
   const DecodedText text = DecodeTextFile(bytes, encoding);
+  const TextReading reading = CheckTextFile(bytes, encoding);
+  if (reading.encoding != text.encoding || reading.badLine != text.badLine) std::abort();
   if (text.badLine != 0) {
     if (text.badLine < 1 || !text.cp932.empty() || encoding == TextEncoding::kWindows1252)
       std::abort();
@@ -49,6 +51,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ImportOptions options = ResolveImport(text.cp932, kNames[more >> 6], choices);
   options.columns = (choice & 0x80) ? 3 : kMaxColumns - 1;
   const ImportedTable table = ImportRecords(text.cp932, options);
+
+  // As a large file is read: its bytes decoded a few at a time, the options
+  // told by a start of the text or not at all, the records read from the
+  // text a line at a time, all alike.
+  TextPieceDecoder decoder(reading);
+  std::string decoded;
+  const std::size_t stride = (more & 7) + 1;
+  for (std::size_t at = 0; at < bytes.size(); at += stride)
+    if (!decoder.Decode(std::string_view(bytes).substr(at, stride), false, decoded)) std::abort();
+  if (!decoder.Decode({}, true, decoded) || decoded != text.cp932) std::abort();
+  const std::string_view cp932 = text.cp932;
+  std::size_t end = cp932.find_first_of("\r\n");
+  for (int starts = 0; starts < 64 && end != cp932.npos; ++starts) {
+    const auto fromStart =
+        ResolveImportFromStart(cp932.substr(0, end + 1), kNames[more >> 6], choices);
+    if (fromStart &&
+        (fromStart->separator != options.separator || fromStart->header != options.header))
+      std::abort();
+    end = cp932.find_first_of("\r\n", end + 1);
+  }
+  std::size_t at = 0;
+  const auto line = [&](std::string& piece) {
+    const std::size_t next = std::min(cp932.find_first_of("\r\n", at), cp932.size() - 1) + 1;
+    piece += cp932.substr(at, next - at);
+    at = next;
+    return at < cp932.size();
+  };
+  const ImportedTable inPieces = ImportRecords(line, cp932.size(), 1, options);
+  if (inPieces.status != table.status || inPieces.errorLine != table.errorLine ||
+      inPieces.closingLine != table.closingLine || inPieces.namesLine != table.namesLine ||
+      inPieces.names != table.names || inPieces.widest != table.widest ||
+      inPieces.Size() != table.Size())
+    std::abort();
+
   if (table.status == ImportStatus::kUnterminatedQuote ||
       table.status == ImportStatus::kStrayQuote) {
     if (table.errorLine < 1 || !options.quotes ||

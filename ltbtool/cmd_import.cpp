@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/doc/file_import.h"
 #include "core/doc/import_messages.h"
 #include "core/doc/table_import.h"
 #include "core/text/text_file.h"
@@ -110,17 +111,15 @@ int RunImport(const std::vector<std::string>& raw) {
   }
   listora::Document& doc = target.doc;
 
-  listora::DecodedText text = listora::DecodeTextFile(ReadInput(file), encoding);
+  listora::FileImport fromFile = listora::ImportTextFile(
+      file, encoding, choices, appendTo ? doc.ColumnCount() - 1 : listora::kMaxColumns - 1);
+  if (!fromFile.read) throw ToolError{kExitRefused, fromFile.error.what};
+  const listora::TextReading& text = fromFile.text;
   if (text.badLine != 0)
     throw ToolError{kExitRefused, file.string() + ": " +
                                       listora::ImportBadBytesMessage(text.badLine, text.encoding) +
                                       ReadersHint(text.readers)};
-  listora::ImportOptions options = listora::ResolveImport(text.cp932, file, choices);
-  if (appendTo) options.columns = doc.ColumnCount() - 1;
-  listora::ImportedTable table = listora::ImportRecords(text.cp932, options);
-  // The items hold their own copy; the file's text goes before the store
-  // makes a third.
-  std::string().swap(text.cp932);
+  listora::ImportedTable& table = fromFile.table;
   if (table.status == listora::ImportStatus::kUnterminatedQuote)
     throw ToolError{kExitRefused,
                     file.string() + ": " + listora::ImportOpenQuoteMessage(table.errorLine)};

@@ -121,7 +121,9 @@ void FlushStandardOutput() {
   if (!std::cout) throw ToolError{kExitWriteFailed, "cannot write to standard output"};
 }
 
-void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
+namespace {
+
+void WritePieces(const std::filesystem::path& file, listora::FilePieces bytes) {
   // What was printed goes first where OUT is standard output.
   FlushStandardOutput();
   listora::WriteOptions options;
@@ -134,6 +136,16 @@ void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
     throw ToolError{kExitWriteFailed, error.what};
   for (const std::string& warning : report.warnings)
     std::cerr << "ltbtool: warning: " << warning << '\n';
+}
+
+}  // namespace
+
+void WriteOutput(const std::filesystem::path& file, std::string_view bytes) {
+  WritePieces(file, listora::FilePieces(&bytes, 1));
+}
+
+void WriteOutput(const std::filesystem::path& file, const listora::StoredPieces& stored) {
+  WritePieces(file, stored.pieces);
 }
 
 LoadedDocument LoadForTool(const std::filesystem::path& file, PasswordSource& passwords) {
@@ -222,11 +234,11 @@ SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFi
   return {mode, password};
 }
 
-std::string StoreAsProgram(listora::Document& doc, const SaveProtection& protection) {
+listora::StoredPieces StoreAsProgram(listora::Document& doc, const SaveProtection& protection) {
   listora::StoreOptions options;
   options.mode = protection.mode;
   options.password = protection.password;
-  return listora::StoreDocument(doc, options);
+  return listora::StoreDocumentPieces(doc, options);
 }
 
 std::filesystem::path OutputPath(const Args& args) {

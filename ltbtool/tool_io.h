@@ -54,6 +54,8 @@ std::string ReadInput(const std::filesystem::path& file);
 void FlushStandardOutput();
 // Writes atomically; throws ToolError(kExitWriteFailed).
 void WriteOutput(const std::filesystem::path& file, std::string_view bytes);
+// The same for a document stored in pieces.
+void WriteOutput(const std::filesystem::path& file, const listora::StoredPieces& stored);
 // Reads the first line of a password file (one trailing CR LF or LF
 // dropped) as CP932. Longer files than any password are refused.
 inline constexpr std::size_t kMaxPasswordFileBytes = 4096;
@@ -93,8 +95,9 @@ listora::SettingsFile ProgramSettings();
 SaveProtection NewDocumentProtection(const Args& args, const listora::SettingsFile& settingsFile);
 
 // Stores the document as the desktop program's save does after opening it:
-// columns as the list shows them, natural column order.
-std::string StoreAsProgram(listora::Document& doc, const SaveProtection& protection);
+// columns as the list shows them, natural column order; in pieces that
+// view the document's records rather than copy them.
+listora::StoredPieces StoreAsProgram(listora::Document& doc, const SaveProtection& protection);
 
 // The output path of -o; throws a usage error when missing.
 std::filesystem::path OutputPath(const Args& args);

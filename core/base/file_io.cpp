@@ -78,18 +78,20 @@ bool NameUnnamed(int fd, const std::filesystem::path& target, std::filesystem::p
 
 // A descriptor someone else opened without blocking (a pipe on standard
 // output) is waited for while it is full.
-bool WriteAllBytes(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EAGAIN) {
-        pollfd wait{fd, POLLOUT, 0};
-        if (poll(&wait, 1, -1) >= 0 || errno == EINTR) continue;
+bool WriteAllBytes(int fd, FilePieces pieces) {
+  for (std::string_view bytes : pieces) {
+    while (!bytes.empty()) {
+      const ssize_t written = write(fd, bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN) {
+          pollfd wait{fd, POLLOUT, 0};
+          if (poll(&wait, 1, -1) >= 0 || errno == EINTR) continue;
+        }
+        return false;
       }
-      return false;
+      bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
 }
@@ -149,7 +151,7 @@ void CopyAttributes(const std::filesystem::path& from, int to, std::vector<std::
 // clears the set-ID bits, and the ACLs after the permissions, whose group
 // bits they set.
 bool FillReplacement(int fd, const struct stat* old, const std::filesystem::path& target,
-                     std::string_view bytes, std::vector<std::string>& lost) {
+                     FilePieces bytes, std::vector<std::string>& lost) {
   lost.clear();
   if (old) {
     if (fchown(fd, old->st_uid, old->st_gid) != 0 && fchown(fd, -1, old->st_gid) != 0) {
@@ -174,7 +176,7 @@ bool FolderKeepsItsFiles(const std::filesystem::path& folder) {
 
 // A device or a FIFO is written like any output redirection writes it;
 // replacing the node would take it away from everyone else.
-bool WriteThrough(const std::filesystem::path& target, std::string_view bytes) {
+bool WriteThrough(const std::filesystem::path& target, FilePieces bytes) {
   const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (fd < 0) return false;
   bool ok = WriteAllBytes(fd, bytes);
@@ -257,7 +259,7 @@ Reach ReachOf(const std::filesystem::path& file, int* descriptor) {
 
 // Writes where the descriptor stands, as a redirection's command would: a
 // file opened for appending grows, a pipe gets the bytes.
-bool WriteToDescriptor(int fd, const std::filesystem::path& file, std::string_view bytes,
+bool WriteToDescriptor(int fd, const std::filesystem::path& file, FilePieces bytes,
                        SpecialTarget special, WriteReport* report, FileError* error) {
   struct stat held {};
   if (fstat(fd, &held) != 0) return Fail(error, msg::kCannotWrite, file, errno);
@@ -272,7 +274,7 @@ bool WriteToDescriptor(int fd, const std::filesystem::path& file, std::string_vi
 // Room for the new contents is taken first, so that a full disk refuses
 // the write before a byte of the old file is lost.
 bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::path& file,
-                  std::string_view bytes, const WriteOptions& options, WriteReport* report,
+                  FilePieces bytes, const WriteOptions& options, WriteReport* report,
                   FileError* error) {
   const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Fail(error, msg::kCannotWrite, file, errno);
@@ -282,7 +284,8 @@ bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::pa
     return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
   }
   options.beforeInPlace("「" + file.string() + "」" + std::string(msg::kInPlaceSave));
-  const auto size = static_cast<off_t>(bytes.size());
+  off_t size = 0;
+  for (std::string_view piece : bytes) size += static_cast<off_t>(piece.size());
   if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
       errno != ENOSYS) {
     const int code = errno;
@@ -341,39 +344,77 @@ bool CanReadFile(const std::filesystem::path& file, FileError* error) {
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, FileError* error,
                                          std::size_t maxBytes) {
+  OpenedFile opened;
+  if (!opened.Open(file, error, maxBytes)) return std::nullopt;
+  return opened.ReadAll(error);
+}
+
+OpenedFile::~OpenedFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool OpenedFile::Open(const std::filesystem::path& file, FileError* error, std::size_t maxBytes) {
   struct stat info {};
-  const int fd = OpenForReading(file, info, error, maxBytes);
-  if (fd < 0) return std::nullopt;
+  if (fd_ >= 0) close(fd_);
+  fd_ = OpenForReading(file, info, error, maxBytes);
+  path_ = file;
+  maxBytes_ = maxBytes;
+  size_ = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+  opened_ = StampOfStatus(info);
+  return fd_ >= 0;
+}
+
+std::optional<std::size_t> OpenedFile::ReadAt(std::uint64_t offset, std::size_t count,
+                                              std::string& out, FileError* error) {
+  const std::size_t before = out.size();
+  out.resize(before + count);
+  for (;;) {
+    const ssize_t got = pread(fd_, out.data() + before, count, static_cast<off_t>(offset));
+    if (got >= 0) {
+      out.resize(before + static_cast<std::size_t>(got));
+      return static_cast<std::size_t>(got);
+    }
+    if (errno != EINTR) break;
+  }
+  const int code = errno;
+  out.resize(before);
+  Fail(error, msg::kCannotRead, path_, code);
+  return std::nullopt;
+}
+
+std::optional<std::string> OpenedFile::ReadAll(FileError* error) {
   // Read straight into the string, a byte longer than the file so that the
   // read that finds its end needs no room of its own; a file that grows
   // while it is read (or reports no size) gets more as it goes.
-  const auto expected = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
   std::string bytes;
-  bytes.reserve(expected + 1);
-  PreferHugePages(bytes.data(), expected + 1);
-  bytes.resize(expected + 1);
+  bytes.reserve(size_ + 1);
+  PreferHugePages(bytes.data(), size_ + 1);
+  bytes.resize(size_ + 1);
   std::size_t used = 0;
   for (;;) {
     if (used == bytes.size()) bytes.resize(used + kReadChunk);
-    const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
+    const ssize_t got =
+        pread(fd_, bytes.data() + used, bytes.size() - used, static_cast<off_t>(used));
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
-      const int code = errno;
-      close(fd);
-      Fail(error, msg::kCannotRead, file, code);
+      Fail(error, msg::kCannotRead, path_, errno);
       return std::nullopt;
     }
-    if (static_cast<std::size_t>(got) > maxBytes - used) {
-      close(fd);
-      FailWith(error, msg::kCannotRead, file, TooLarge(maxBytes));
+    if (static_cast<std::size_t>(got) > maxBytes_ - used) {
+      FailWith(error, msg::kCannotRead, path_, TooLarge(maxBytes_));
       return std::nullopt;
     }
     used += static_cast<std::size_t>(got);
   }
   bytes.resize(used);
-  close(fd);
   return bytes;
+}
+
+bool OpenedFile::Unchanged(FileError* error, bool changed) const {
+  struct stat info {};
+  if (!changed && fstat(fd_, &info) == 0 && StampOfStatus(info) == opened_) return true;
+  return FailWith(error, msg::kCannotRead, path_, msg::kChangedWhileRead);
 }
 
 FileStamp StampOfStatus(const struct stat& status) {
@@ -384,6 +425,11 @@ FileStamp StampOfStatus(const struct stat& status) {
 
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
                const WriteOptions& options, WriteReport* report, FileError* error) {
+  return WriteFile(file, FilePieces(&bytes, 1), options, report, error);
+}
+
+bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteOptions& options,
+               WriteReport* report, FileError* error) {
   int held = -1;
   const Reach reach = ReachOf(file, &held);
   if (reach == Reach::kOwnDescriptor)

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,36 @@ struct FileStamp {
 // The stamp in a file's status as stat() gives it.
 FileStamp StampOfStatus(const struct stat& status);
 
+// A regular file held open for reading, checked as ReadFileBytes checks
+// it: for a file read more than once (whole, then again in pieces), so
+// that each reading is of the same file.
+class OpenedFile {
+ public:
+  OpenedFile() = default;
+  ~OpenedFile();
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+
+  bool Open(const std::filesystem::path& file, FileError* error = nullptr,
+            std::size_t maxBytes = kNoSizeLimit);
+  // The whole file, as ReadFileBytes reads it.
+  std::optional<std::string> ReadAll(FileError* error = nullptr);
+  // Appends at most `count` bytes from `offset` on to `out`: how many, 0 at
+  // the end of the file.
+  std::optional<std::size_t> ReadAt(std::uint64_t offset, std::size_t count, std::string& out,
+                                    FileError* error = nullptr);
+  // Whether the file is as it was when opened (no write since), the reason
+  // when not or when the caller found it `changed`.
+  bool Unchanged(FileError* error = nullptr, bool changed = false) const;
+
+ private:
+  int fd_ = -1;
+  std::filesystem::path path_;
+  std::size_t maxBytes_ = kNoSizeLimit;
+  std::size_t size_ = 0;  // when opened
+  FileStamp opened_;
+};
+
 struct WriteOptions {
   SpecialTarget special = SpecialTarget::kWriteThrough;
   // Where the folder refuses the temporary file (no write permission, or
@@ -92,6 +123,10 @@ struct WriteReport {
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
                const WriteOptions& options, WriteReport* report = nullptr,
                FileError* error = nullptr);
+// The same for bytes in pieces, written one after another.
+using FilePieces = std::span<const std::string_view>;
+bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteOptions& options,
+               WriteReport* report = nullptr, FileError* error = nullptr);
 
 // WriteFile without in-place writes, its warnings dropped.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,

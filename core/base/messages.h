@@ -39,6 +39,8 @@ inline constexpr std::string_view kCannotWrite = "に書き込めませんでし
 inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
 // The reason given for a FIFO, device or socket where a file is wanted.
 inline constexpr std::string_view kNotRegularFile = "通常のファイルではありません";
+// The reason given for a file written to while it was read more than once.
+inline constexpr std::string_view kChangedWhileRead = "読み込み中に変更されました";
 // The reasons for the failures users meet most (core/base/error_reason.h).
 inline constexpr std::string_view kReasonNoSuchFile = "ファイルまたはフォルダがありません";
 inline constexpr std::string_view kReasonPermission = "アクセスが許可されていません";

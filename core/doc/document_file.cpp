@@ -405,7 +405,7 @@ ProtectionMode ChooseProtectionMode(bool passSetting, bool angoSetting, std::str
   return ProtectionMode::kPlain;
 }
 
-std::string StoreDocument(const Document& doc, const StoreOptions& options) {
+StoredPieces StoreDocumentPieces(const Document& doc, const StoreOptions& options) {
   const int count = doc.ColumnCount();
   const std::vector<int> order = WriteOrder(options.displayOrder, count);
 
@@ -466,20 +466,36 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
     itemBytes += doc.items.Memo(row).size() + doc.items.ImagePath(row).size() + 3;
   }
 
-  std::string file(kHeaderSize, '\0');
-  file[0] = 'L';
-  file[1] = 'T';
-  file[2] = 1;
-  file[3] = 2;
-  WriteU32(file, 4, static_cast<std::uint32_t>(itemCount));
-  WriteU32(file, 8, static_cast<std::uint32_t>(historyCount));
-  WriteU32(file, 12, static_cast<std::uint32_t>(kHeaderSize + section.size()));
-  file[16] = static_cast<char>(count & 0xFF);
-  file[17] = static_cast<char>(options.mode);
-  file.reserve(kHeaderSize + section.size() + itemBytes + 8);
-  file += section;
+  StoredPieces stored;
+  std::string* file = &stored.owned.emplace_back(kHeaderSize, '\0');
+  (*file)[0] = 'L';
+  (*file)[1] = 'T';
+  (*file)[2] = 1;
+  (*file)[3] = 2;
+  WriteU32(*file, 4, static_cast<std::uint32_t>(itemCount));
+  WriteU32(*file, 8, static_cast<std::uint32_t>(historyCount));
+  WriteU32(*file, 12, static_cast<std::uint32_t>(kHeaderSize + section.size()));
+  (*file)[16] = static_cast<char>(count & 0xFF);
+  (*file)[17] = static_cast<char>(options.mode);
+  file->reserve(kHeaderSize + section.size() + itemBytes + 8);
+  *file += section;
 
-  const std::size_t itemStart = file.size();
+  const bool plain = options.mode == ProtectionMode::kPlain;
+  // Runs of at least this many bytes of a plain document are viewed, not
+  // copied; shorter ones are not worth a write of their own.
+  constexpr std::size_t kViewedRun = std::size_t{1} << 16;
+  std::size_t itemsDone = 0;
+  const auto addRun = [&](std::string_view run) {
+    itemsDone += run.size();
+    if (!plain || run.size() < kViewedRun) {
+      *file += run;
+      return;
+    }
+    stored.pieces.push_back(*file);
+    stored.pieces.push_back(run);
+    file = &stored.owned.emplace_back();
+  };
+  const std::size_t itemStart = file->size();
   std::string_view run;
   for (int row = 0; row < itemCount; ++row) {
     const std::string_view whole = record(row);
@@ -487,24 +503,38 @@ std::string StoreDocument(const Document& doc, const StoreOptions& options) {
       run = std::string_view(run.data(), run.size() + whole.size());
       continue;
     }
-    file += run;
+    addRun(run);
     run = whole;
     if (!whole.empty()) continue;
+    const std::size_t before = file->size();
     for (int j = 0; j < count; ++j) {
-      file += doc.items.Cell(row, order[j]);
-      file += kFieldEnd;
+      *file += doc.items.Cell(row, order[j]);
+      *file += kFieldEnd;
     }
-    file += kLineEnd;
-    file += doc.items.Memo(row);
-    file += kTextEnd;
-    file += doc.items.ImagePath(row);
-    file += kTextEnd;
+    *file += kLineEnd;
+    *file += doc.items.Memo(row);
+    *file += kTextEnd;
+    *file += doc.items.ImagePath(row);
+    *file += kTextEnd;
+    itemsDone += file->size() - before;
   }
-  file += run;
-  if (options.mode != ProtectionMode::kPlain && file.size() > itemStart) {
-    file.resize(itemStart + (file.size() - itemStart + 7) / 8 * 8, '\0');
-    EncryptInPlace(password, std::span(file).subspan(itemStart));
+  addRun(run);
+  if (!plain && file->size() > itemStart) {
+    file->resize(itemStart + (file->size() - itemStart + 7) / 8 * 8, '\0');
+    EncryptInPlace(password, std::span(*file).subspan(itemStart));
   }
+  if (!file->empty()) stored.pieces.push_back(*file);
+  return stored;
+}
+
+std::string StoreDocument(const Document& doc, const StoreOptions& options) {
+  StoredPieces stored = StoreDocumentPieces(doc, options);
+  if (stored.pieces.size() == 1) return std::move(stored.owned.front());
+  std::size_t size = 0;
+  for (std::string_view piece : stored.pieces) size += piece.size();
+  std::string file;
+  file.reserve(size);
+  for (std::string_view piece : stored.pieces) file += piece;
   return file;
 }
 

@@ -5,6 +5,7 @@
 // according to the header's protection mode.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <span>
@@ -106,5 +107,15 @@ struct StoreOptions {
 // Builds the file image. Columns are written in display order, and so is
 // the column descriptor block.
 std::string StoreDocument(const Document& doc, const StoreOptions& options);
+
+// The same image in pieces to be written one after another: a plain
+// document's long runs of records are not copied but viewed where the
+// items hold them, so the image costs little beside the items. The views
+// hold while the document is unchanged.
+struct StoredPieces {
+  std::deque<std::string> owned;
+  std::vector<std::string_view> pieces;
+};
+StoredPieces StoreDocumentPieces(const Document& doc, const StoreOptions& options);
 
 }  // namespace listora

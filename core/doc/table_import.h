@@ -73,6 +73,11 @@ struct ImportOptions {
 // comma for the others.
 ImportOptions ResolveImport(std::string_view cp932, const std::filesystem::path& file,
                             const ImportChoices& choices);
+// The same from the start of a text that goes on (ending after a line end),
+// or nullopt when that start is too short to tell.
+std::optional<ImportOptions> ResolveImportFromStart(std::string_view cp932Start,
+                                                    const std::filesystem::path& file,
+                                                    const ImportChoices& choices);
 
 enum class ImportStatus { kRead, kCancelled, kUnterminatedQuote, kStrayQuote };
 
@@ -95,21 +100,31 @@ class ImportedTable {
   void AppendTo(ItemTable& items) const;
 
  private:
-  friend ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options);
+  friend class RecordsReader;
   // A record's column texts; each record starts where the one before ends
-  // (eight bytes a record, so a million of them weigh little beside the
-  // text).
+  // or at the start of the next block (eight bytes a record, so a million
+  // of them weigh little beside the text).
   struct Entry {
     std::uint32_t lineSize;
     std::uint8_t fields;
   };
-  // The items as the table stores them, one record after another.
-  std::shared_ptr<std::string> records_ = std::make_shared<std::string>();
+  // The items as the table stores them, one record after another; a block
+  // is never grown past the room it was made with, so its records are
+  // never copied.
+  std::vector<std::shared_ptr<std::string>> blocks_;
   std::vector<Entry> entries_;
 };
 
 // Reads the records of CP932 text.
 ImportedTable ImportRecords(std::string_view cp932, const ImportOptions& options);
+
+// The same for text that comes a piece at a time: `more` appends the next
+// piece, ending after a line end, to its argument and returns false with
+// the last. Only the record being read is held besides the records read;
+// room is made at once for about `bytes` of text in `lines` lines. `step`
+// is given the bytes read so far and those come so far.
+ImportedTable ImportRecords(const std::function<bool(std::string& cp932)>& more, std::size_t bytes,
+                            std::size_t lines, const ImportOptions& options);
 
 // A new document's columns for an imported table: as many user columns as
 // the widest record has fields (one to ten), named by the header as far as

@@ -14,18 +14,19 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
-DecodedText Refused(TextEncoding encoding, int line) {
-  DecodedText result;
-  result.encoding = encoding;
-  result.badLine = line;
-  return result;
+TextReading Refused(TextEncoding encoding, int line) {
+  TextReading reading;
+  reading.encoding = encoding;
+  reading.badLine = line;
+  return reading;
 }
 
-DecodedText Read(std::string cp932, TextEncoding encoding) {
-  DecodedText result;
-  result.cp932 = std::move(cp932);
-  result.encoding = encoding;
-  return result;
+TextReading Reads(TextEncoding encoding, std::size_t mark = 0, bool bigEndian = false) {
+  TextReading reading;
+  reading.encoding = encoding;
+  reading.mark = mark;
+  reading.bigEndian = bigEndian;
+  return reading;
 }
 
 // Without a mark: ASCII text has its zero bytes first in each unit when
@@ -41,26 +42,30 @@ bool LooksBigEndian(std::string_view units) {
   return even > odd;
 }
 
-DecodedText FromUtf8(std::string_view text) {
+TextReading AsUtf8(std::string_view bytes, std::size_t mark) {
+  const std::string_view text = bytes.substr(mark);
   if (const std::size_t bad = FirstNonUtf8(text); bad != std::string_view::npos)
     return Refused(TextEncoding::kUtf8, LineAt(text, bad));
-  return Read(TextToCp932(text), TextEncoding::kUtf8);
+  return Reads(TextEncoding::kUtf8, mark);
 }
 
-DecodedText FromUtf16(std::string_view units, bool bigEndian) {
-  std::string utf8;
-  if (Utf16ToUtf8(units, bigEndian, utf8) != std::string_view::npos)
+// Checking UTF-16 and the legacy encodings converts them: the UTF-8 is left
+// in `utf8`.
+TextReading AsUtf16(std::string_view bytes, std::size_t mark, bool bigEndian, std::string& utf8) {
+  if (Utf16ToUtf8(bytes.substr(mark), bigEndian, utf8) != std::string_view::npos)
     return Refused(TextEncoding::kUtf16, LineAt(utf8, utf8.size()));
-  return Read(TextToCp932(utf8), TextEncoding::kUtf16);
+  return Reads(TextEncoding::kUtf16, mark, bigEndian);
 }
 
-DecodedText FromLegacy(std::string_view text, TextEncoding encoding) {
-  std::string utf8;
-  const LegacyCharset charset =
-      encoding == TextEncoding::kEucJp ? LegacyCharset::kEucJp : LegacyCharset::kWindows1252;
-  if (const std::size_t bad = LegacyToUtf8(text, charset, utf8); bad != std::string_view::npos)
+LegacyCharset CharsetOf(TextEncoding encoding) {
+  return encoding == TextEncoding::kEucJp ? LegacyCharset::kEucJp : LegacyCharset::kWindows1252;
+}
+
+TextReading AsLegacy(std::string_view text, TextEncoding encoding, std::string& utf8) {
+  if (const std::size_t bad = LegacyToUtf8(text, CharsetOf(encoding), utf8);
+      bad != std::string_view::npos)
     return Refused(encoding, LineAt(text, bad));
-  return Read(TextToCp932(utf8), encoding);
+  return Reads(encoding);
 }
 
 std::size_t FirstNonAscii(std::string_view text) {
@@ -147,55 +152,115 @@ std::vector<TextEncoding> Readers(std::string_view text, TextEncoding failed) {
   return readers;
 }
 
-// Takes the bytes over only when it reads them.
-DecodedText Automatic(std::string& bytes) {
-  const std::string_view text = bytes;
+TextReading Automatic(std::string_view text) {
   if (HasZeroByte(text)) return Refused(TextEncoding::kAuto, LineAt(text, text.find('\0')));
   const std::size_t notUtf8 = FirstNonUtf8(text);
-  if (notUtf8 == std::string_view::npos) {
-    if (IsNonAsciiUtf8(text)) return Read(TextToCp932(text), TextEncoding::kUtf8);
-    return Read(std::move(bytes), TextEncoding::kCp932);
-  }
+  if (notUtf8 == std::string_view::npos)
+    return Reads(IsNonAsciiUtf8(text) ? TextEncoding::kUtf8 : TextEncoding::kCp932);
   const Utf8Tally tally = TallyUtf8(text);
   if (tally.multiByte > tally.broken) return Refused(TextEncoding::kUtf8, LineAt(text, notUtf8));
   if (const std::size_t bad = cp932::FirstNonCp932(text); bad != cp932::npos)
     return Refused(TextEncoding::kCp932, LineAt(text, bad));
   if (ReadsAsLatin(text) || ReadsAsEucJp(text))
     return Refused(TextEncoding::kAuto, LineAt(text, FirstNonAscii(text)));
-  return Read(std::move(bytes), TextEncoding::kCp932);
+  return Reads(TextEncoding::kCp932);
 }
 
-DecodedText Decode(std::string& bytes, TextEncoding encoding) {
-  const std::string_view text = bytes;
+// Without the readers of refused bytes.
+TextReading Check(std::string_view text, TextEncoding encoding, std::string& utf8) {
   const bool utf8Mark = text.starts_with(kUtf8Mark);
   const bool leMark = text.starts_with(kUtf16LeMark);
   const bool beMark = text.starts_with(kUtf16BeMark);
   switch (encoding) {
     case TextEncoding::kAuto:
-      if (utf8Mark) return FromUtf8(text.substr(kUtf8Mark.size()));
-      if (leMark || beMark) return FromUtf16(text.substr(2), beMark);
-      return Automatic(bytes);
-    case TextEncoding::kUtf8: return FromUtf8(utf8Mark ? text.substr(kUtf8Mark.size()) : text);
+      if (utf8Mark) return AsUtf8(text, kUtf8Mark.size());
+      if (leMark || beMark) return AsUtf16(text, 2, beMark, utf8);
+      return Automatic(text);
+    case TextEncoding::kUtf8: return AsUtf8(text, utf8Mark ? kUtf8Mark.size() : 0);
     case TextEncoding::kUtf16:
-      if (leMark || beMark) return FromUtf16(text.substr(2), beMark);
-      return FromUtf16(text, LooksBigEndian(text));
+      if (leMark || beMark) return AsUtf16(text, 2, beMark, utf8);
+      return AsUtf16(text, 0, LooksBigEndian(text), utf8);
     case TextEncoding::kEucJp:
-    case TextEncoding::kWindows1252: return FromLegacy(text, encoding);
+    case TextEncoding::kWindows1252: return AsLegacy(text, encoding, utf8);
     case TextEncoding::kCp932: break;
   }
   if (const std::size_t bad = cp932::FirstNonCp932(text); bad != cp932::npos)
     return Refused(TextEncoding::kCp932, LineAt(text, bad));
-  return Read(std::move(bytes), TextEncoding::kCp932);
+  return Reads(TextEncoding::kCp932);
+}
+
+// Where the text's last line ends, when none ends before `from`: lines are
+// decoded whole, as no character or reference holds a line end. Only the
+// text from `from` on is looked at, so a long line is not looked through
+// again with every piece.
+std::size_t LinesEnd(std::string_view text, std::size_t from) {
+  const std::size_t last = text.substr(from).find_last_of("\r\n");
+  return last == std::string_view::npos ? 0 : from + last + 1;
 }
 
 }  // namespace
 
+TextReading CheckTextFile(std::string_view bytes, TextEncoding encoding) {
+  std::string scratch;
+  TextReading reading = Check(bytes, encoding, scratch);
+  if (reading.badLine != 0) reading.readers = Readers(bytes, reading.encoding);
+  return reading;
+}
+
 DecodedText DecodeTextFile(std::string bytes, TextEncoding encoding) {
-  // Refused bytes stay here to name what reads them; read ones may have
-  // become the text.
-  DecodedText result = Decode(bytes, encoding);
-  if (result.badLine != 0) result.readers = Readers(bytes, result.encoding);
+  std::string utf8;
+  TextReading reading = Check(bytes, encoding, utf8);
+  DecodedText result;
+  result.encoding = reading.encoding;
+  result.badLine = reading.badLine;
+  if (reading.badLine != 0) {
+    result.readers = Readers(bytes, reading.encoding);
+  } else if (reading.encoding == TextEncoding::kCp932) {
+    result.cp932 = std::move(bytes);
+  } else if (reading.encoding == TextEncoding::kUtf8) {
+    result.cp932 = TextToCp932(std::string_view(bytes).substr(reading.mark));
+  } else {
+    result.cp932 = TextToCp932(utf8);
+  }
   return result;
+}
+
+bool TextPieceDecoder::Decode(std::string_view bytes, bool last, std::string& cp932) {
+  const std::size_t marked = std::min(mark_, bytes.size());
+  bytes.remove_prefix(marked);
+  mark_ -= marked;
+  const std::size_t known = raw_.size();
+  raw_ += bytes;
+  if (encoding_ == TextEncoding::kUtf16) {
+    // Whole code units, and a pair of surrogates never parted.
+    std::size_t take = last ? raw_.size() : raw_.size() & ~std::size_t{1};
+    if (!last && take >= 2) {
+      const auto high = static_cast<unsigned char>(raw_[take - (bigEndian_ ? 2 : 1)]);
+      if (high >= 0xD8 && high <= 0xDB) take -= 2;
+    }
+    const std::size_t converted = utf8_.size();
+    const bool read = Utf16ToUtf8(std::string_view(raw_).substr(0, take), bigEndian_, utf8_) ==
+                      std::string_view::npos;
+    raw_.erase(0, take);
+    const std::size_t lines = last ? utf8_.size() : LinesEnd(utf8_, converted);
+    cp932 += TextToCp932(std::string_view(utf8_).substr(0, lines));
+    utf8_.erase(0, lines);
+    return read;
+  }
+  const std::size_t lines = last ? raw_.size() : LinesEnd(raw_, known);
+  const std::string_view text = std::string_view(raw_).substr(0, lines);
+  bool read = true;
+  if (encoding_ == TextEncoding::kCp932) {
+    cp932 += text;
+  } else if (encoding_ == TextEncoding::kUtf8) {
+    cp932 += TextToCp932(text);
+  } else {
+    std::string utf8;
+    read = LegacyToUtf8(text, CharsetOf(encoding_), utf8) == std::string_view::npos;
+    cp932 += TextToCp932(utf8);
+  }
+  raw_.erase(0, lines);
+  return read;
 }
 
 int LineAt(std::string_view text, std::size_t offset) {

@@ -39,6 +39,24 @@ TEST(FileIoTest, WritesReadsAndReplacesWholeFiles) {
 
   ASSERT_TRUE(WriteFileAtomically(file, bytes));
   EXPECT_EQ(ReadFileBytes(file), bytes);
+  // Written in pieces, then read whole and again in part through one
+  // descriptor, which tells a write since it was opened.
+  const std::string_view pieces[] = {std::string_view(bytes).substr(0, 7), "",
+                                     std::string_view(bytes).substr(7)};
+  ASSERT_TRUE(WriteFile(file, FilePieces(pieces), {}));
+  OpenedFile opened;
+  ASSERT_TRUE(opened.Open(file));
+  EXPECT_EQ(opened.ReadAll(), bytes);
+  std::string tail = "t";
+  EXPECT_EQ(opened.ReadAt(bytes.size() - 10, 100, tail), 10u);
+  EXPECT_EQ(tail, "t" + bytes.substr(bytes.size() - 10));
+  EXPECT_TRUE(opened.Unchanged());
+  const int appending = open(file.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_EQ(write(appending, "x", 1), 1);
+  close(appending);
+  FileError error;
+  EXPECT_FALSE(opened.Unchanged(&error));
+  EXPECT_NE(error.what.find(msg::kChangedWhileRead), std::string::npos);
   ASSERT_TRUE(WriteFileAtomically(file, "short"));
   EXPECT_EQ(ReadFileBytes(file), "short");
   ASSERT_TRUE(WriteFileAtomically(file, ""));

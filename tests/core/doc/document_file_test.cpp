@@ -319,6 +319,27 @@ TEST(DocumentLoad, RecordsKeptInPlaceOrCleanedReadAndStoreAlike) {
   EXPECT_EQ(StoreDocument(owned, {}), StoreDocument(rebuilt, {}));
 }
 
+TEST(DocumentStore, LongRunsOfRecordsAreWrittenWhereTheyLie) {
+  Fixture f;
+  f.columnCount = 2;
+  f.columnNames = {"", "A"};
+  for (int r = 0; r < 6000; ++r)
+    f.items.push_back({{"0", "row " + std::to_string(r) + std::string(30, 'x')}, "", ""});
+  Document loaded;
+  ASSERT_EQ(LoadDocument(BuildFixture(f), {}, loaded).status, LoadStatus::kLoaded);
+  // A changed row between two runs of the loaded file's records.
+  loaded.items.SetCell(3000, 1, "changed");
+  const StoredPieces stored = StoreDocumentPieces(loaded, {});
+  ASSERT_EQ(stored.pieces.size(), 4u);
+  std::string joined;
+  for (std::string_view piece : stored.pieces) joined += piece;
+  EXPECT_EQ(joined, StoreDocument(loaded, {}));
+  Document back;
+  ASSERT_EQ(Load(joined, back).status, LoadStatus::kLoaded);
+  ASSERT_EQ(back.items.GetSize(), 6000);
+  for (int r = 0; r < 6000; ++r) EXPECT_EQ(back.items.Cell(r, 1), loaded.items.Cell(r, 1)) << r;
+}
+
 // The sample with its columns as the list shows them, the form every store
 // writes, so a round trip gives back what was stored.
 Document SampleDocument() {

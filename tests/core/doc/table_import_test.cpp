@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 
 #include "core/doc/columns.h"
 #include "core/doc/csv_reader.h"
 #include "core/doc/export.h"
+#include "core/doc/file_import.h"
 #include "core/text/encoding.h"
 #include "core/text/text_file.h"
 #include "support/test_support.h"
@@ -39,6 +41,43 @@ Rows Cells(const ItemTable& items, int columns) {
     for (int c = 1; c <= columns; ++c) cells.emplace_back(items.Cell(row, c));
   }
   return rows;
+}
+
+// The same import from the text cut after every CR and LF, as the text of
+// a file read a piece at a time comes.
+ImportedTable ImportInPieces(std::string_view text, const ImportOptions& options) {
+  std::size_t at = 0;
+  const auto more = [&](std::string& piece) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+    const std::size_t next = std::min(end + 1, text.size());
+    piece += text.substr(at, next - at);
+    at = next;
+    return at < text.size();
+  };
+  return ImportRecords(more, text.size(), 1, options);
+}
+
+// All an import tells, its cells included.
+std::string Summary(const ImportedTable& table) {
+  ItemTable items;
+  table.AppendTo(items);
+  std::string summary = std::to_string(static_cast<int>(table.status));
+  for (int n : {table.errorLine, table.closingLine, table.namesLine, table.cutNames, table.widest,
+                table.leftOut})
+    summary += " " + std::to_string(n);
+  for (const std::string& name : table.names) summary += "|" + name;
+  for (const auto& row : Cells(items, table.widest)) {
+    summary += "\n";
+    for (const std::string& cell : row) summary += cell + "|";
+  }
+  return summary;
+}
+
+// Imports the whole text, and in pieces with the same result.
+ImportedTable ImportBothWays(std::string_view text, const ImportOptions& options) {
+  ImportedTable whole = ImportRecords(text, options);
+  EXPECT_EQ(Summary(ImportInPieces(text, options)), Summary(whole)) << text;
+  return whole;
 }
 
 TEST(TableImport, ReaderTakesWhatSpreadsheetsWrite) {
@@ -126,6 +165,15 @@ TEST(TableImport, SeparatorCommentsAndHeaderFromTheFileOrAsChosen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text + " " + c.file);
     const ImportOptions options = ResolveImport(c.text, c.file, c.choices);
+    // A start of the text that ends after a line end tells the same or
+    // nothing.
+    for (std::size_t end = 0; end < c.text.size(); ++end) {
+      if (c.text[end] != '\n' && c.text[end] != '\r') continue;
+      const auto fromStart = ResolveImportFromStart(c.text.substr(0, end + 1), c.file, c.choices);
+      if (!fromStart) continue;
+      EXPECT_EQ(fromStart->separator, c.separator) << end;
+      EXPECT_EQ(fromStart->header, c.header) << end;
+    }
     EXPECT_EQ(options.separator, c.separator);
     EXPECT_EQ(options.header, c.header);
     EXPECT_EQ(options.comments,
@@ -190,10 +238,12 @@ TEST(TableImport, EmptyRowsNamesSkippedLinesAndStrayQuotes) {
          o.separator = '\t';
        }),
        {{"\"a,b", "c"}}},
+      // Quoted line ends and doubled quotes at the ends of pieces.
+      {"\"a\r\nb\",c\r\n\"d\"\"\r\n\"\"e\",\"\"\"\"\n", {}, {{"a b", "c"}, {"d\" \"e", "\""}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    const ImportedTable table = ImportRecords(c.text, c.options);
+    const ImportedTable table = ImportBothWays(c.text, c.options);
     ASSERT_EQ(table.status, ImportStatus::kRead);
     ItemTable items;
     table.AppendTo(items);
@@ -202,7 +252,7 @@ TEST(TableImport, EmptyRowsNamesSkippedLinesAndStrayQuotes) {
     EXPECT_EQ(table.namesLine, c.namesLine);
   }
 
-  const ImportedTable stray = ImportRecords("a,\"b\r\nc,d\r\ne,\"f\"\r\n", {});
+  const ImportedTable stray = ImportBothWays("a,\"b\r\nc,d\r\ne,\"f\"\r\n", {});
   EXPECT_EQ(stray.status, ImportStatus::kStrayQuote);
   EXPECT_EQ(stray.errorLine, 1);
   EXPECT_EQ(stray.closingLine, 3);
@@ -258,7 +308,7 @@ TEST(TableImport, APreviewReadsAFewItemsAndACancelKeepsNothing) {
   for (int i = 0; i < 10000; ++i) text += std::to_string(i) + ",x\n";
   ImportOptions preview;
   preview.maxItems = 20;
-  EXPECT_EQ(ImportRecords(text, preview).Size(), 20);
+  EXPECT_EQ(ImportBothWays(text, preview).Size(), 20);
 
   ImportOptions options;
   std::vector<std::size_t> seen;
@@ -272,7 +322,7 @@ TEST(TableImport, APreviewReadsAFewItemsAndACancelKeepsNothing) {
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_LT(seen[0], seen[1]);
 
-  const ImportedTable open = ImportRecords("a\r\n\"b\r\n\"\"c\r\n", {});
+  const ImportedTable open = ImportBothWays("a\r\n\"b\r\n\"\"c\r\n", {});
   EXPECT_EQ(open.status, ImportStatus::kUnterminatedQuote);
   EXPECT_EQ(open.errorLine, 2);
 }
@@ -322,6 +372,8 @@ using TextMaker = std::string (*)(std::mt19937&, std::size_t);
 // imported as ltbtool imports a file: the same names and cells come back.
 void ExpectCsvRoundTrips(TextMaker make, ExportEncoding encoding, TextEncoding detected) {
   std::mt19937 random(22);
+  const test::TempDir dir;
+  const std::filesystem::path file = dir / "doc.csv";
   for (int round = 0; round < 300; ++round) {
     ColumnDescriptors columns{};
     columns.count = static_cast<std::uint16_t>(std::uniform_int_distribution<int>(2, 11)(random));
@@ -337,8 +389,8 @@ void ExpectCsvRoundTrips(TextMaker make, ExportEncoding encoding, TextEncoding d
       items.AppendRow(fields);
     }
 
-    const DecodedText text =
-        DecodeTextFile(ExportCsv(columns, items, encoding), TextEncoding::kAuto);
+    const std::string bytes = ExportCsv(columns, items, encoding);
+    const DecodedText text = DecodeTextFile(bytes, TextEncoding::kAuto);
     ASSERT_EQ(text.encoding, detected);
     ImportOptions options;
     options = ResolveImport(text.cp932, "doc.csv", {});
@@ -346,6 +398,12 @@ void ExpectCsvRoundTrips(TextMaker make, ExportEncoding encoding, TextEncoding d
     ASSERT_TRUE(options.header);
     const ImportedTable table = ImportRecords(text.cp932, options);
     ASSERT_EQ(table.status, ImportStatus::kRead);
+    // From the file a few bytes at a time, as a large file is read.
+    std::ofstream(file, std::ios::binary) << bytes;
+    const FileImport fromFile = ImportTextFile(file, TextEncoding::kAuto, {}, kMaxColumns - 1, 3);
+    ASSERT_TRUE(fromFile.read);
+    EXPECT_EQ(fromFile.text.encoding, detected);
+    EXPECT_EQ(Summary(fromFile.table), Summary(table));
     ColumnDescriptors imported{};
     for (int c = 0; c < kMaxColumns; ++c) SetDefaultColumn(imported, c);
     SetImportedColumns(table, imported);

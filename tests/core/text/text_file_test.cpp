@@ -114,6 +114,13 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
       {"EUC-JP asked, a lead byte alone", "a\n\xA4", kEucJp, kEucJp, "", 2, {kCp932, kWindows1252}},
       {"Windows-1252 asked: Latin-1's controls too", "Caf\xE9 \x80\x81", kWindows1252, kWindows1252,
        "Caf&#xE9; &#x20AC;&#x81;"},
+      // Lines of characters that pieces of the file cut anywhere.
+      {"UTF-8 lines", "\xE3\x81\x82\r\n\xF0\x9F\x98\x80\n\xE3\x81\x84", kAuto, kUtf8,
+       Sj("あ") + "\r\n&#x1F600;\n" + Sj("い")},
+      {"UTF-16 lines", std::string("\xFE\xFF\0a\0\n\xD8\x3D\xDE\x00\0\r\0\n\x30\x42", 16), kAuto,
+       kUtf16, "a\n&#x1F600;\r\n" + Sj("あ")},
+      {"EUC-JP lines", "\xA4\xA2\n\x8E\xB1\r\n\xA4\xA4", kEucJp, kEucJp,
+       Sj("あ") + "\n" + Sj("ｱ") + "\r\n" + Sj("い")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -122,6 +129,17 @@ TEST(TextFileTest, FindsTheEncodingAndRefusesBytesNotInIt) {
     EXPECT_EQ(decoded.badLine, c.badLine);
     EXPECT_EQ(decoded.cp932, c.cp932);
     EXPECT_EQ(decoded.readers, c.readers);
+    const TextReading reading = CheckTextFile(c.bytes, c.asked);
+    EXPECT_EQ(reading.encoding, c.found);
+    EXPECT_EQ(reading.badLine, c.badLine);
+    EXPECT_EQ(reading.readers, c.readers);
+    if (c.badLine != 0) continue;
+    // A byte at a time, as the pieces of a file may cut it.
+    TextPieceDecoder decoder(reading);
+    std::string pieces;
+    for (const char& byte : c.bytes) EXPECT_TRUE(decoder.Decode({&byte, 1}, false, pieces));
+    EXPECT_TRUE(decoder.Decode({}, true, pieces));
+    EXPECT_EQ(pieces, c.cp932);
   }
 }
 
