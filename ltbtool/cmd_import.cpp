@@ -4,6 +4,8 @@
 #include <optional>
 #include <system_error>
 
+#include "core/base/format_text.h"
+#include "core/base/translation.h"
 #include "core/doc/import_messages.h"
 #include "core/doc/table_import.h"
 #include "core/text/text_file.h"
@@ -29,11 +31,12 @@ TextEncoding EncodingOption(const Args& args) {
 
 // Which --encoding would read a refused file.
 std::string ReadersHint(const std::vector<TextEncoding>& readers) {
-  std::string hint;
+  std::string options;
   for (TextEncoding encoding : readers)
-    hint += std::string(hint.empty() ? " " : " または ") + "--encoding " +
-            kEncodingNames[static_cast<int>(encoding)];
-  return hint.empty() ? hint : hint + " で読めます。";
+    options += std::string(options.empty() ? "" : listora::Tr(" または ")) + "--encoding " +
+               kEncodingNames[static_cast<int>(encoding)];
+  if (options.empty()) return options;
+  return " " + listora::FormatText(listora::Tr("%s で読めます。"), options.c_str());
 }
 
 listora::ImportChoices ReadingOptions(const Args& args) {

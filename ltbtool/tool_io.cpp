@@ -10,6 +10,7 @@
 
 #include "core/app/settings_sets.h"
 #include "core/base/file_io.h"
+#include "core/base/format_text.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
@@ -59,11 +60,10 @@ std::string ReadPasswordInput(std::istream& in) {
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   // Endless input (/dev/zero) must not be waited for nor kept.
   if (bytes.size() > kMaxPasswordFileBytes) {
-    char reason[64];
-    std::snprintf(reason, sizeof reason, std::string(listora::msg::kFileTooLargeFormat).c_str(),
-                  kMaxPasswordFileBytes);
-    throw ToolError{kExitPassword,
-                    "「standard input」" + std::string(listora::msg::kCannotRead) + ": " + reason};
+    const std::string reason =
+        listora::FormatText(listora::msg::kFileTooLargeFormat, kMaxPasswordFileBytes);
+    throw ToolError{kExitPassword, listora::FormatText(listora::msg::kCannotRead, "standard input",
+                                                       reason.c_str())};
   }
   return DropOneLineBreak(std::move(bytes));
 }

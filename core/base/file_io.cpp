@@ -18,6 +18,7 @@
 #include <system_error>
 
 #include "core/base/error_reason.h"
+#include "core/base/format_text.h"
 #include "core/base/huge_pages.h"
 #include "core/base/messages.h"
 #include "core/base/temporary_names.h"
@@ -26,10 +27,10 @@ namespace listora {
 
 namespace {
 
+// `action` takes the file, then the reason.
 bool FailWith(FileError* error, std::string_view action, const std::filesystem::path& file,
               std::string_view reason) {
-  if (error)
-    error->what = "「" + file.string() + "」" + std::string(action) + ": " + std::string(reason);
+  if (error) error->what = FormatText(action, file.c_str(), std::string(reason).c_str());
   return false;
 }
 
@@ -38,9 +39,7 @@ bool Fail(FileError* error, std::string_view action, const std::filesystem::path
 }
 
 std::string TooLarge(std::size_t maxBytes) {
-  char text[64];
-  std::snprintf(text, sizeof text, std::string(msg::kFileTooLargeFormat).c_str(), maxBytes);
-  return text;
+  return FormatText(msg::kFileTooLargeFormat, maxBytes);
 }
 
 // Opens a new file "<folder>/.<name>.XXXXXXXX" exclusively. The mode 0666
@@ -282,7 +281,7 @@ bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::pa
     close(fd);
     return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
   }
-  options.beforeInPlace("「" + file.string() + "」" + std::string(msg::kInPlaceSave));
+  options.beforeInPlace(FormatText(msg::kInPlaceSave, file.c_str()));
   const auto size = static_cast<off_t>(bytes.size());
   if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
       errno != ENOSYS) {
@@ -481,13 +480,12 @@ bool WriteFile(const std::filesystem::path& file, std::string_view bytes,
   if (kept >= 0) close(kept);
   // The file is the new one now: what follows can only be warned of.
   if (!SyncFolder(folder) && report)
-    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kFolderNotSynced) +
-                               ": " + std::generic_category().message(errno));
+    report->warnings.push_back(FormatText(msg::kFolderNotSynced, file.c_str(),
+                                          std::generic_category().message(errno).c_str()));
   if (!lost.empty() && report) {
     std::string names;
     for (const std::string& name : lost) names += (names.empty() ? "" : ", ") + name;
-    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kAttributesNotKept) +
-                               ": " + names);
+    report->warnings.push_back(FormatText(msg::kAttributesNotKept, file.c_str(), names.c_str()));
   }
   RemoveLeftovers(target);
   return true;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/base/format_text.h"
 #include "core/base/messages.h"
 #include "core/doc/cipher.h"
 
@@ -265,10 +266,7 @@ std::string_view LoadStatusMessage(LoadStatus status) {
 
 std::string EndedEarlyMessage(const LoadResult& result) {
   if (!result.endedEarly) return {};
-  char text[256];
-  std::snprintf(text, sizeof text, std::string(msg::kEndedEarlyCountFormat).c_str(),
-                result.header.itemCount, result.wholeItems);
-  return std::string(msg::kEndedEarly) + text;
+  return FormatText(msg::kEndedEarlyCountFormat, result.header.itemCount, result.wholeItems);
 }
 
 std::optional<FileHeader> ReadHeader(std::string_view bytes) {

@@ -92,7 +92,7 @@ lxw_error WriteSheet(lxw_workbook* workbook, const ColumnDescriptors& columns,
                                  static_cast<lxw_col_t>(c - 1), text.c_str(), nullptr);
       if (e == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED) {
         char where[320];
-        std::snprintf(where, sizeof where, msg::kXlsxCellTooLongFormat.data(), row + 1, c);
+        std::snprintf(where, sizeof where, msg::kXlsxCellTooLongFormat.Shown().data(), row + 1, c);
         tooLong = where;
       }
       if (e) return e;

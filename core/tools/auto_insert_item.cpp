@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/base/format_text.h"
 #include "core/base/messages.h"
 #include "core/doc/columns.h"
 #include "core/text/encoding.h"
@@ -104,7 +105,7 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
 }
 
 std::string InputSampleText(std::string_view inputText) {
-  return TextToCp932(msg::kSamplePrefix) + std::string(inputText);
+  return FormatText(TextToCp932(msg::kSampleFormat), std::string(inputText).c_str());
 }
 
 }  // namespace listora

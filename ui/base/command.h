@@ -10,6 +10,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/base/translation.h"
+
 class wxCommandEvent;
 class wxUpdateUIEvent;
 
@@ -29,9 +31,9 @@ struct Command {
   int lastId = 0;  // the last of a run of IDs handled alike; 0 for one ID
   // Exactly as written for the menu: the shortcut after a tab, the mnemonic
   // "(&X)" after it; empty for a command no menu shows.
-  std::string_view menuText;
-  std::string_view prompt;  // the status bar's text while the entry is pointed at
-  std::string_view tip;     // the tool bar button's tool tip; may be empty
+  Text menuText;
+  Text prompt;  // the status bar's text while the entry is pointed at
+  Text tip;     // the tool bar button's tool tip; may be empty
   wxItemKind kind = wxITEM_NORMAL;
   std::array<KeyStroke, 2> keys{};  // keys the menu text does not carry
   // Null: the toolkit's document manager handles the command itself.

@@ -33,7 +33,7 @@ void AppendCommand(wxMenu& menu, int id, char mnemonic) {
   menu.Append(id, WxMenuLabel(text), Utf8(command->prompt), command->kind);
 }
 
-void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text) {
+void AppendSubMenu(wxMenu& menu, wxMenu* sub, std::string_view text) {
   menu.AppendSubMenu(sub, Utf8(text));
 }
 

@@ -6,6 +6,8 @@
 #include <wx/defs.h>
 #include <wx/string.h>
 
+#include <string_view>
+
 class wxMenu;
 
 namespace listora {
@@ -16,6 +18,6 @@ wxString WxMenuLabel(const wxString& exactText);
 // table of commands; `mnemonic`, where given, takes the place of the
 // letter in the text's "(&X)" for a menu whose entries need other letters.
 void AppendCommand(wxMenu& menu, int id, char mnemonic = 0);
-void AppendSubMenu(wxMenu& menu, wxMenu* sub, const char* text);
+void AppendSubMenu(wxMenu& menu, wxMenu* sub, std::string_view text);
 
 }  // namespace listora

@@ -2,6 +2,7 @@
 
 #include <wx/menu.h>
 
+#include "core/base/translation.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/frame/recent_file_menu.h"
@@ -66,7 +67,7 @@ wxMenu* MakeToolsMenu() {
   AppendCommand(*menu, cmd::kAddItem);
   auto* tree = new wxMenu;
   for (int id = cmd::kTreeGroup1; id <= cmd::kTreeGroup4; ++id) AppendCommand(*tree, id);
-  AppendSubMenu(*menu, tree, "ツリービュー(&T)");
+  AppendSubMenu(*menu, tree, Tx("ツリービュー(&T)"));
   return menu;
 }
 
@@ -95,15 +96,15 @@ MainMenus MakeMainMenuBar() {
   MainMenus menus;
   menus.bar = new wxMenuBar;
   menus.file = MakeFileMenu();
-  menus.bar->Append(menus.file, Utf8("ファイル(&F)"));
-  menus.bar->Append(MakeMainEditMenu(menus.copyColumns, menus.pasteColumns), Utf8("編集(&E)"));
-  menus.bar->Append(MakeSettingsMenu(), Utf8("設定(&P)"));
-  menus.bar->Append(MakeSearchMenu(), Utf8("検索(&S)"));
-  menus.bar->Append(MakeViewMenu(), Utf8("表示(&V)"));
-  menus.bar->Append(MakeMoveMenu(), Utf8("移動(&M)"));
-  menus.bar->Append(MakeToolsMenu(), Utf8("ツール(&T)"));
-  menus.bar->Append(MakeExportMenu(), Utf8("出力(&O)"));
-  menus.bar->Append(MakeHelpMenu(), Utf8("ヘルプ(&H)"));
+  menus.bar->Append(menus.file, Utf8(Tr("ファイル(&F)")));
+  menus.bar->Append(MakeMainEditMenu(menus.copyColumns, menus.pasteColumns), Utf8(Tr("編集(&E)")));
+  menus.bar->Append(MakeSettingsMenu(), Utf8(Tr("設定(&P)")));
+  menus.bar->Append(MakeSearchMenu(), Utf8(Tr("検索(&S)")));
+  menus.bar->Append(MakeViewMenu(), Utf8(Tr("表示(&V)")));
+  menus.bar->Append(MakeMoveMenu(), Utf8(Tr("移動(&M)")));
+  menus.bar->Append(MakeToolsMenu(), Utf8(Tr("ツール(&T)")));
+  menus.bar->Append(MakeExportMenu(), Utf8(Tr("出力(&O)")));
+  menus.bar->Append(MakeHelpMenu(), Utf8(Tr("ヘルプ(&H)")));
   return menus;
 }
 

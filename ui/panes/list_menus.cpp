@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 
 #include "core/doc/columns.h"
+#include "core/base/translation.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/text/text_convert.h"
@@ -33,11 +34,11 @@ wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& pa
   menu->AppendSeparator();
   AppendCommand(*menu, cmd::kCopyAllFields);
   copy = new wxMenu;
-  AppendSubMenu(*menu, copy, "選択項目をコピー(&X)");
+  AppendSubMenu(*menu, copy, Tx("選択項目をコピー(&X)"));
   menu->AppendSeparator();
   AppendCommand(*menu, cmd::kPasteAllFields);
   paste = new wxMenu;
-  AppendSubMenu(*menu, paste, "選択項目へ貼り付け(&V)");
+  AppendSubMenu(*menu, paste, Tx("選択項目へ貼り付け(&V)"));
   menu->AppendSeparator();
   AppendCommand(*menu, cmd::kSelectAll);
   AppendCommand(*menu, cmd::kInvertSelection);
@@ -46,7 +47,7 @@ wxMenu* NewEditMenu(const ColumnDescriptors* columns, wxMenu*& copy, wxMenu*& pa
   menu->AppendSeparator();
   AppendCommand(*menu, cmd::kDeleteSelected);
   menu->AppendSeparator();
-  AppendSubMenu(*menu, MakeMoveMenu(), "移動(&M)");
+  AppendSubMenu(*menu, MakeMoveMenu(), Tx("移動(&M)"));
   if (columns)
     FillColumnMenus(*copy, *paste, *columns);
   else

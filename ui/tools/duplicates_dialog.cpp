@@ -31,21 +31,21 @@ wxColour FromColorRef(std::uint32_t bgr) {
 }  // namespace
 
 DuplicateColumnDialog::DuplicateColumnDialog(wxWindow* parent, const Document& data)
-    : wxDialog(parent, wxID_ANY, Utf8("列の選択")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("列の選択"))) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(new wxStaticText(this, wxID_ANY, Utf8("重複検索する列を選択してください。(&S)")),
+  top->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("重複検索する列を選択してください。(&S)"))),
            wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
   choice_ = new wxChoice(this, kColumnChoice);
   for (int column = 1; column < data.ColumnCount(); ++column)
     choice_->Append(ToWx(FixedText(data.settings.columns.names[column])));
   choice_->SetSelection(0);
-  choice_->SetToolTip(Utf8("重複検索したい列を選んでください"));
+  choice_->SetToolTip(Utf8(Tr("重複検索したい列を選んでください")));
   top->Add(choice_, wxSizerFlags().Expand().Border());
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   auto* ok = new wxButton(this, wxID_OK, Utf8("&O K"));
-  ok->SetToolTip(Utf8("選択した列内で重複検索します"));
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("重複検索を中止します"));
+  ok->SetToolTip(Utf8(Tr("選択した列内で重複検索します")));
+  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8(Tr("キャンセル(&C)")));
+  cancel->SetToolTip(Utf8(Tr("重複検索を中止します")));
   buttons->Add(ok, wxSizerFlags().Border(wxRIGHT));
   buttons->Add(cancel);
   top->Add(buttons, wxSizerFlags().Right().Border());
@@ -95,7 +95,7 @@ class DuplicateResultDialog::ResultList : public wxListCtrl {
 
 DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int column,
                                              DuplicateGroups groups)
-    : ToolDialog(context, Utf8("重複検索結果"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+    : ToolDialog(context, Utf8(Tr("重複検索結果")), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       groups_(std::move(groups)),
       ticks_(groups_.RowCount()) {
   const Document& data = context_.doc->Data();
@@ -103,12 +103,12 @@ DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int col
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* labels = new wxBoxSizer(wxHORIZONTAL);
   auto* rows = new wxStaticText(this, kRowsLabel, Utf8(DuplicateRowsLabel(groups_.RowCount())));
-  rows->SetToolTip(Utf8("現在の総アイテム数です"));
+  rows->SetToolTip(Utf8(Tr("現在の総アイテム数です")));
   ticked_ = new wxStaticText(this, kTickedLabel, Utf8(DuplicateTickedLabel(0)));
-  ticked_->SetToolTip(Utf8("現在チェックしたアイテム数です"));
+  ticked_->SetToolTip(Utf8(Tr("現在チェックしたアイテム数です")));
   auto* count =
       new wxStaticText(this, kGroupsLabel, Utf8(DuplicateGroupsLabel(groups_.GroupCount())));
-  count->SetToolTip(Utf8("重複検索の結果で、重複していた組数です"));
+  count->SetToolTip(Utf8(Tr("重複検索の結果で、重複していた組数です")));
   labels->Add(rows, wxSizerFlags().Border(wxRIGHT, 20));
   labels->Add(ticked_, wxSizerFlags().Border(wxRIGHT, 20));
   labels->Add(count);
@@ -131,10 +131,10 @@ DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int col
   top->Add(list_, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* select = new wxButton(this, kSelectButton, Utf8("チェック項目を選択状態にする(&C)"));
-  select->SetToolTip(Utf8("終了後にチェックした項目をリストビューで選択状態にします"));
-  auto* close = new wxButton(this, kCloseButton, Utf8("終　了(&F)"));
-  close->SetToolTip(Utf8("チェックした項目を破棄して終了します"));
+  auto* select = new wxButton(this, kSelectButton, Utf8(Tr("チェック項目を選択状態にする(&C)")));
+  select->SetToolTip(Utf8(Tr("終了後にチェックした項目をリストビューで選択状態にします")));
+  auto* close = new wxButton(this, kCloseButton, Utf8(Tr("終　了(&F)")));
+  close->SetToolTip(Utf8(Tr("チェックした項目を破棄して終了します")));
   buttons->Add(select, wxSizerFlags().Border(wxRIGHT));
   buttons->Add(close);
   top->Add(buttons, wxSizerFlags().Centre().Border(wxALL, 10));
