@@ -3,7 +3,9 @@
 # extracts them into po/listora.pot (Tr, Tx, TxPlural and TrPlural), then merges
 # po/en.po with it. New texts appear in en.po untranslated and texts no
 # longer in the sources as obsolete entries ("#~"); the catalogue test
-# fails on either until they are translated or removed.
+# (scripts/check_catalogue.py) fails on either until they are translated or
+# removed ("msgattrib --no-obsolete -o po/en.po po/en.po"). Texts written into
+# files rather than shown stay unmarked and are listed in po/kept_texts.txt.
 set -euo pipefail
 # xgettext reads and writes UTF-8 only under a UTF-8 locale.
 export LC_ALL=C.UTF-8
@@ -22,7 +24,8 @@ xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=Tr --keyword=Tx \
       -e 'different from yours' -e 'pure ASCII msgid' -e '^ *[^ :]*$' -e 'escape sequence' || true; } >&2
 [ "${1:-}" = pot ] && exit 0
 if [ -f po/en.po ]; then
-  msgmerge --quiet --update --backup=none --no-fuzzy-matching --no-wrap po/en.po po/listora.pot
+  msgmerge --quiet --update --backup=none --no-fuzzy-matching --no-wrap po/en.po po/listora.pot \
+    2>&1 | { grep -v -e 'escape sequence' || true; } >&2
 else
   # msginit would copy the Japanese into an English catalogue: start empty.
   sed -e 's/charset=CHARSET/charset=UTF-8/' -e 's/^"Language: /&en/' \

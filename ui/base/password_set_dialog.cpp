@@ -38,8 +38,7 @@ PasswordSetDialog::PasswordSetDialog(wxWindow* parent)
   sizer->Add(grid, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
   auto* note = new wxStaticText(
       this, kNote,
-      wxString::FromUTF8(
-          Tx("パスワードを設定しない場合は\n　　　　入力欄を2つとも空白にして下さい。")));
+      Utf8(Tr("パスワードを設定しない場合は\n　　　　入力欄を2つとも空白にして下さい。")));
   note->SetForegroundColour(*wxRED);
   sizer->Add(note, wxSizerFlags().Border());
   auto* ok = new wxButton(this, wxID_OK, "&OK");

@@ -16,18 +16,18 @@ namespace {
 
 struct ButtonText {
   int id;
-  std::string_view label;  // empty: a picture button, only the tip changes
-  std::string_view tip;
+  Text label;  // empty: a picture button, only the tip changes
+  Text tip;
 };
 
 constexpr ButtonText kButtonTexts[] = {
     {wxID_PREVIEW_PRINT, Tx("印刷(&P)..."), Tx("ドキュメントを印刷します")},
-    {wxID_PREVIEW_FIRST, "", Tx("先頭ページ")},
-    {wxID_PREVIEW_PREVIOUS, "", Tx("前ページ")},
-    {wxID_PREVIEW_NEXT, "", Tx("次ページ")},
-    {wxID_PREVIEW_LAST, "", Tx("最終ページ")},
-    {wxID_PREVIEW_ZOOM_IN, "", Tx("拡大")},
-    {wxID_PREVIEW_ZOOM_OUT, "", Tx("縮小")},
+    {wxID_PREVIEW_FIRST, {}, Tx("先頭ページ")},
+    {wxID_PREVIEW_PREVIOUS, {}, Tx("前ページ")},
+    {wxID_PREVIEW_NEXT, {}, Tx("次ページ")},
+    {wxID_PREVIEW_LAST, {}, Tx("最終ページ")},
+    {wxID_PREVIEW_ZOOM_IN, {}, Tx("拡大")},
+    {wxID_PREVIEW_ZOOM_OUT, {}, Tx("縮小")},
     {wxID_PREVIEW_CLOSE, Tx("閉じる(&C)"), Tx("プレビューを閉じます")},
 };
 

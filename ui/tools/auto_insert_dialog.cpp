@@ -203,7 +203,7 @@ void AutoInsertDialog::CreateControls() {
   columns->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("挿入する項目(&A)"))),
                wxSizerFlags().CentreVertical());
   kind_ = new wxChoice(this, kKindChoice);
-  for (const char* name : kItemKindNames) kind_->Append(Utf8(name));
+  for (const Text& name : kItemKindNames) kind_->Append(Utf8(name));
   kind_->SetToolTip(Utf8(Tr("挿入したい項目を選択してください。")));
   columns->Add(kind_, wxSizerFlags().Expand());
   inputLabel_ = new wxStaticText(this, kInputLabel, Utf8(Tr("入力文字(&I)")));

@@ -86,7 +86,8 @@ void ColumnSettingsDialog::ShowColumn() {
   if (working_.empty()) return;
   const ColumnSetting& column = working_[current_];
   // The caption keeps the name the column had when the dialog opened.
-  SetUserLabel(*frame_, ToWx(openingNames_[current_]) + Utf8(Tr("の設定")), wxString());
+  SetUserLabel(*frame_, wxString::Format(Utf8(Tr("%sの設定")), ToWx(openingNames_[current_])),
+               wxString());
   name_->ChangeValue(ToWx(column.name));
   width_->ChangeValue(wxString::Format("%d", column.width));
   right_->SetValue(column.rightAligned);

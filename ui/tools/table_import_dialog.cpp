@@ -28,7 +28,7 @@ namespace listora {
 namespace {
 
 // The choices' order is that of the enums.
-const char* const kAutomatic = Tx("自動判別");
+constexpr Text kAutomatic = Tx("自動判別");
 constexpr std::string_view kSection = "Import";
 
 wxString ReadAsLine(TextEncoding encoding, char separator) {
@@ -90,9 +90,8 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
                wxSizerFlags().CentreVertical());
   auto* separation = new wxBoxSizer(wxHORIZONTAL);
   separator_ = new wxChoice(this, kSeparatorChoice);
-  for (std::string_view name :
-       {std::string_view(kAutomatic), msg::kCommaSeparated, msg::kTabSeparated,
-        msg::kSemicolonSeparated, msg::kSpaceSeparated, msg::kOtherSeparator})
+  for (const listora::Text& name : {kAutomatic, msg::kCommaSeparated, msg::kTabSeparated,
+                           msg::kSemicolonSeparated, msg::kSpaceSeparated, msg::kOtherSeparator})
     separator_->Append(Utf8(name));
   separator_->SetSelection(Remembered(settings_, "Separator", 0, 6));
   separator_->SetToolTip(Utf8(Tr("フィールドを区切る文字です")));
