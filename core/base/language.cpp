@@ -48,7 +48,9 @@ Language ChooseLanguage(const std::function<const char*(const char*)>& getenv) {
   return localeLanguage == "ja" ? Language::kJapanese : Language::kEnglish;
 }
 
-Language DesktopLanguage() { return ChooseLanguage([](const char* name) { return std::getenv(name); }); }
+Language DesktopLanguage() {
+  return ChooseLanguage([](const char* name) { return std::getenv(name); });
+}
 
 bool UseLanguage(Language language, std::span<const std::filesystem::path> localeDirs) {
   UnloadCatalogue();

@@ -3,7 +3,10 @@
 // texts and the texts the core composes for a dialog. ltbtool prints some of
 // them; its own usage and error lines are in English, in ltbtool. They are
 // only ever shown, so they are kept in UTF-8, the edges' encoding; a text the
-// core hands on in code page 932 is converted where it is composed. Texts
+// core hands on in code page 932 is converted where it is composed. Each
+// shown text is a Text (core/base/translation.h): its Japanese words are its
+// message id, translated when read. A text composed at run time is one format
+// taking its values (core/base/format_text.h), never pieces glued. Texts
 // only the desktop program shows are in ui/base/messages.h, in the same
 // namespace, so a text lives in one of the two tables and never in both.
 
@@ -31,8 +34,8 @@ inline constexpr Text kWrongPassword = Tx("パスワードが違います。");
 // told of with both, the second taking the stored count, then the items
 // read whole.
 inline constexpr Text kEndedEarly = Tx("ファイルが途中で終わっています。");
-inline constexpr Text kEndedEarlyCountFormat = Tx(
-    "ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。");
+inline constexpr Text kEndedEarlyCountFormat =
+    Tx("ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。");
 
 // Reading and writing files; each takes the file, then the reason.
 inline constexpr Text kCannotRead = Tx("「%s」を読み込めませんでした: %s");
@@ -50,17 +53,18 @@ inline constexpr Text kReasonFolder = Tx("フォルダです");
 inline constexpr Text kReasonNameTooLong = Tx("名前が長すぎます");
 // Said once before a file is overwritten in place because its folder takes
 // no new file; takes the file.
-inline constexpr Text kInPlaceSave = Tx(
-    "「%s」のフォルダには新しいファイルを作れないため、安全に保存できません。ファイルを直接書き換えます"
-    "。");
+inline constexpr Text kInPlaceSave =
+    Tx("「%"
+       "s」のフォルダには新しいファイルを作れないため、安全に保存できません。ファイルを直接書き換え"
+       "ます"
+       "。");
 // Follows the reason of a failed in-place write.
-inline constexpr Text kMayBeIncomplete = Tx(
-    "ファイルが不完全になっている可能性があります。");
+inline constexpr Text kMayBeIncomplete = Tx("ファイルが不完全になっている可能性があります。");
 // Warnings after a save that replaced the file; each takes the file, then
 // the attribute names or the system's reason.
 inline constexpr Text kAttributesNotKept = Tx("「%s」の次の属性を引き継げませんでした: %s");
-inline constexpr Text kFolderNotSynced = Tx(
-    "「%s」を保存しましたが、フォルダの変更をディスクに書き出せませんでした: %s");
+inline constexpr Text kFolderNotSynced =
+    Tx("「%s」を保存しましたが、フォルダの変更をディスクに書き出せませんでした: %s");
 
 // Numbers typed into a dialog field.
 inline constexpr Text kNumberRangeFormat = Tx("%d から %d までの整数を入力してください。");
@@ -68,8 +72,8 @@ inline constexpr Text kPositiveNumberWanted = Tx("正の整数を入力してく
 inline constexpr Text kNumberWanted = Tx("整数を入力してください。");
 
 // The update check's question; takes the new version's display text.
-inline constexpr Text kNewerVersionFormat = Tx(
-    "\"Version %s\" にバージョンアップしています。\r\nwebページを開きますか？");
+inline constexpr Text kNewerVersionFormat =
+    Tx("\"Version %s\" にバージョンアップしています。\r\nwebページを開きますか？");
 
 // Importing CSV and tab-separated text: the encodings by name, and what is
 // said of a file refused or cut; each format takes one int.
@@ -79,21 +83,19 @@ inline constexpr std::string_view kEncodingUtf16 = "UTF-16";
 inline constexpr std::string_view kEncodingEucJp = "EUC-JP";
 inline constexpr std::string_view kEncodingWindows1252 = "Windows-1252";
 // Takes the line, then the encoding's name.
-inline constexpr Text kImportBadBytesFormat = Tx(
-    "%d 行目に %s として読めない文字があります。");
-inline constexpr Text kImportOpenQuoteFormat = Tx(
-    "%d 行目で始まる \" が閉じられていません。");
+inline constexpr Text kImportBadBytesFormat = Tx("%d 行目に %s として読めない文字があります。");
+inline constexpr Text kImportOpenQuoteFormat = Tx("%d 行目で始まる \" が閉じられていません。");
 // Takes the line of the bytes that tell the possible encodings apart.
-inline constexpr Text kImportUndecidedFormat = Tx(
-    "%d 行目から文字コードを判別できません。文字コードを選んでください。");
+inline constexpr Text kImportUndecidedFormat =
+    Tx("%d 行目から文字コードを判別できません。文字コードを選んでください。");
 // Takes the line of the opening quote, then that of the closing one.
-inline constexpr Text kImportStrayQuoteFormat = Tx(
-    "%d 行目で始まる \" が %d 行目で閉じた後に、区切り文字でない文字があります。");
+inline constexpr Text kImportStrayQuoteFormat =
+    Tx("%d 行目で始まる \" が %d 行目で閉じた後に、区切り文字でない文字があります。");
 inline constexpr Text kImportNamesLineFormat = Tx("%d 行目をカラム名にしました。");
-inline constexpr Text kImportNamesCutFormat = Tx(
-    "%d 個のカラム名が長すぎるため、文字の切れ目で切り詰めました。");
-inline constexpr Text kImportFieldsLeftOutFormat = Tx(
-    "フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。");
+inline constexpr Text kImportNamesCutFormat =
+    Tx("%d 個のカラム名が長すぎるため、文字の切れ目で切り詰めました。");
+inline constexpr Text kImportFieldsLeftOutFormat =
+    Tx("フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。");
 
 // Item entry: the count line under the one-line entry; takes one int.
 inline constexpr Text kFieldCountFormat = Tx("現在の項目数: %d");
@@ -107,8 +109,8 @@ inline constexpr Text kDuplicateGroupsFormat = Tx("重複数: %4d 組");
 inline constexpr Text kReplaceFinished = Tx("置換が終了しました");
 
 // List search; each takes the quoted search text, the first then the count.
-inline constexpr PluralText kListSearchFound =
-    TxPlural("%s を含むアイテムが %d 個見つかりました。", "%s を含むアイテムが %d 個見つかりました。");
+inline constexpr PluralText kListSearchFound = TxPlural(
+    "%s を含むアイテムが %d 個見つかりました。", "%s を含むアイテムが %d 個見つかりました。");
 inline constexpr Text kListSearchNotFound = Tx("%s を含むアイテムは見つかりませんでした");
 
 // Attaching an image; takes the target path, then the system's reason.
@@ -123,19 +125,19 @@ inline constexpr Text kSampleWrittenTime = Tx("2006年5月1日、1:23:45");
 // The image information text, in half-width katakana, the dialog's own
 // wording; takes the file name, its size, the width and height, then the
 // three times.
-inline constexpr Text kImageInfoFormat = Tx(
-    " ﾌｧｲﾙ名\t%s\n ﾌｧｲﾙｻｲｽﾞ\t%s ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t%s x %s ﾋﾟｸｾﾙ\n"
-    "----------------------------------\n 作成日時\t%s\n 更新日時\t%s\n ｱｸｾｽ日時\t%s");
+inline constexpr Text kImageInfoFormat =
+    Tx(" ﾌｧｲﾙ名\t%s\n ﾌｧｲﾙｻｲｽﾞ\t%s ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t%s x %s ﾋﾟｸｾﾙ\n"
+       "----------------------------------\n 作成日時\t%s\n 更新日時\t%s\n ｱｸｾｽ日時\t%s");
 
 // The .xlsx export.
-inline constexpr Text kXlsxTooManyRows = Tx(
-    "アイテムが多すぎるため、XLSXファイルに出力できません。"
-    "1つのシートに入るのは、列名の行を含めて1,048,576行までです。");
+inline constexpr Text kXlsxTooManyRows =
+    Tx("アイテムが多すぎるため、XLSXファイルに出力できません。"
+       "1つのシートに入るのは、列名の行を含めて1,048,576行までです。");
 inline constexpr Text kXlsxNotWritten = Tx("XLSXファイルを作成できませんでした。");
 // The item's number, then the column's.
-inline constexpr Text kXlsxCellTooLongFormat = Tx(
-    "%d 番目のアイテムの %d 列目が長すぎるため、XLSXファイルに出力できません。"
-    "セルに入るのは32,767文字までです。");
+inline constexpr Text kXlsxCellTooLongFormat =
+    Tx("%d 番目のアイテムの %d 列目が長すぎるため、XLSXファイルに出力できません。"
+       "セルに入るのは32,767文字までです。");
 
 // Texts written into the files the program makes: the document type's name
 // (also the desktop program's name for it), the desktop entries, and the

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/stockitem.h>
 
 #include "core/base/language.h"
 #include "support/test_support.h"
 #include "ui/app/listora_app.h"
 #include "ui/app/listora_doc_manager.h"
 #include "ui/base/command_ids.h"
+#include "ui/base/program_language.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/dialog_driver.h"
 #include "ui/support/gui_app.h"
@@ -52,6 +55,14 @@ TEST_F(English, MenusTitleMessagesAndDialogs) {
   OnNextDialog([](wxDialog& d) { EXPECT_EQ(d.GetTitle(), "Import"); });
   SendCommand(cmd::kImport);
   EXPECT_EQ(PendingDialogSteps(), 0);
+
+  // The toolkit's own texts and the message boxes' buttons.
+  EXPECT_TRUE(wxGetStockLabel(wxID_CANCEL, wxSTOCK_NOFLAGS).StartsWith("Cancel"));
+  wxMessageDialog box(&frame, "text", "caption", wxYES_NO | wxCANCEL);
+  SetButtonLabels(box);
+  EXPECT_EQ(box.GetYesLabel(), "Yes");
+  EXPECT_EQ(box.GetNoLabel(), "No");
+  EXPECT_EQ(box.GetCancelLabel(), "Cancel");
 }
 
 }  // namespace

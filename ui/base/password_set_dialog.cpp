@@ -31,7 +31,8 @@ PasswordSetDialog::PasswordSetDialog(wxWindow* parent)
   confirm_ = new wxTextCtrl(this, kConfirmEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                             wxTE_PASSWORD);
   confirm_->SetToolTip(Utf8(Tr("確認用にもう一度入力して下さい")));
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("パスワード"))), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("パスワード"))),
+            wxSizerFlags().CentreVertical());
   grid->Add(password_, wxSizerFlags().Expand());
   grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("確認"))), wxSizerFlags().CentreVertical());
   grid->Add(confirm_, wxSizerFlags().Expand());

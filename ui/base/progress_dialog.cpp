@@ -29,8 +29,8 @@ ProgressDialog::ProgressDialog(wxWindow* parent, std::function<void()> onCancel)
   status_ = new wxStaticText(this, kStatusText, Utf8(msg::kWorking), wxDefaultPosition,
                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
   sizer->Add(status_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP));
-  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("しばらくお待ちください。")), wxDefaultPosition,
-                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("しばらくお待ちください。")),
+                              wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
              wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
   gauge_ = new wxGauge(this, kGauge, 1, wxDefaultPosition, wxSize(260, -1));
   gauge_->SetToolTip(Utf8(Tr("現在の進行状況です")));

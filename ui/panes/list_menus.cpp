@@ -2,8 +2,8 @@
 
 #include <wx/menu.h>
 
-#include "core/doc/columns.h"
 #include "core/base/translation.h"
+#include "core/doc/columns.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/menu_label.h"
 #include "ui/text/text_convert.h"

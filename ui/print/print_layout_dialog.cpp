@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/print/layout_settings.h"
 #include "core/base/translation.h"
+#include "core/print/layout_settings.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
@@ -27,12 +27,13 @@ namespace {
 
 constexpr Text kMarginLabels[4] = {Tx("上(&U)"), Tx("左(&L)"), Tx("下(&D)"), Tx("右(&R)")};
 constexpr Text kMarginTips[4] = {Tx("上側の余白マージンです"), Tx("左側の余白マージンです"),
-                                             Tx("下側の余白マージンです"), Tx("右側の余白マージンです")};
+                                 Tx("下側の余白マージンです"), Tx("右側の余白マージンです")};
 constexpr Text kPositions[3] = {Tx("左寄せ"), Tx("中央"), Tx("右寄せ")};
 // The code menu, in the order of kPageTextCodes.
-constexpr Text kCodeMenu[8] = {
-    Tx("&0: 総アイテム数 [%A]"), Tx("&1: ページ番号 [%P]"), Tx("&2: 総ページ数 [%T]"), Tx("&3: ファイル名 [%F]"),
-    Tx("&4: 年 [%Y]"),           Tx("&5: 月 [%M]"),         Tx("&6: 日 [%D]"),         Tx("&7: 時間 [%H]")};
+constexpr Text kCodeMenu[8] = {Tx("&0: 総アイテム数 [%A]"), Tx("&1: ページ番号 [%P]"),
+                               Tx("&2: 総ページ数 [%T]"),   Tx("&3: ファイル名 [%F]"),
+                               Tx("&4: 年 [%Y]"),           Tx("&5: 月 [%M]"),
+                               Tx("&6: 日 [%D]"),           Tx("&7: 時間 [%H]")};
 // The tool tips of a header's or footer's check box, text, code button and
 // position.
 constexpr Text kHeaderTips[4] = {
@@ -117,7 +118,7 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
   const auto addLine = [&](wxCheckBox*& check, wxTextCtrl*& edit, wxChoice*& pos, bool on,
                            const std::string& text, int position, int checkId, int editId,
                            int codesId, int posId, std::string_view checkLabel,
-                           std::string_view posLabel, const Text (&tips)[4]) {
+                           std::string_view posLabel, const Text(&tips)[4]) {
     check = new wxCheckBox(lineParent, checkId, Utf8(checkLabel));
     check->SetValue(on);
     check->SetToolTip(Utf8(tips[0]));
@@ -140,11 +141,11 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
     lineBox->Add(row, wxSizerFlags().Expand().Border());
   };
   addLine(headerCheck_, headerEdit_, headerPos_, layout.header, layout.headerText, layout.headerPos,
-          kHeaderCheck, kHeaderEdit, kHeaderCodes, kHeaderPos, Tx("ヘッダを入れる(&H)"), Tx("表示位置(&A)"),
-          kHeaderTips);
+          kHeaderCheck, kHeaderEdit, kHeaderCodes, kHeaderPos, Tx("ヘッダを入れる(&H)"),
+          Tx("表示位置(&A)"), kHeaderTips);
   addLine(footerCheck_, footerEdit_, footerPos_, layout.footer, layout.footerText, layout.footerPos,
-          kFooterCheck, kFooterEdit, kFooterCodes, kFooterPos, Tx("フッタを入れる(&F)"), Tx("表示位置(&B)"),
-          kFooterTips);
+          kFooterCheck, kFooterEdit, kFooterCodes, kFooterPos, Tx("フッタを入れる(&F)"),
+          Tx("表示位置(&B)"), kFooterTips);
   top->Add(lineBox, wxSizerFlags().Expand().Border());
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);

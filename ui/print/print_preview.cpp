@@ -68,8 +68,8 @@ class PreviewControlBar : public wxPreviewControlBar {
 }  // namespace
 
 PrintPreviewFrame::PrintPreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent)
-    : wxPreviewFrame(preview, parent, Utf8(Tr("印刷プレビュー")), wxDefaultPosition, wxSize(900, 800)) {
-}
+    : wxPreviewFrame(preview, parent, Utf8(Tr("印刷プレビュー")), wxDefaultPosition,
+                     wxSize(900, 800)) {}
 
 void PrintPreviewFrame::CreateControlBar() {
   long buttons = wxPREVIEW_DEFAULT;

@@ -28,16 +28,16 @@ namespace {
 
 // The entries of the kind list, in kind order.
 constexpr Text kItemKindNames[kItemKindCount] = {Tx("フォルダ名"),
-                                                        Tx("フルパス名"),
-                                                        Tx("ファイル名(拡張子有り)"),
-                                                        Tx("ファイル名(拡張子無し)"),
-                                                        Tx("拡張子"),
-                                                        Tx("ファイルサイズ"),
-                                                        Tx("作成日時"),
-                                                        Tx("更新日時"),
-                                                        Tx("現在の日時"),
-                                                        Tx("入力項目(↓)"),
-                                                        Tx("連番")};
+                                                 Tx("フルパス名"),
+                                                 Tx("ファイル名(拡張子有り)"),
+                                                 Tx("ファイル名(拡張子無し)"),
+                                                 Tx("拡張子"),
+                                                 Tx("ファイルサイズ"),
+                                                 Tx("作成日時"),
+                                                 Tx("更新日時"),
+                                                 Tx("現在の日時"),
+                                                 Tx("入力項目(↓)"),
+                                                 Tx("連番")};
 
 wxButton* AddButton(wxWindow* parent, int id, std::string_view label, std::string_view tip) {
   auto* button = new wxButton(parent, id, Utf8(label));
@@ -63,7 +63,8 @@ SerialNumberDialog::SerialNumberDialog(wxWindow* parent, const AutoInsertSetting
   start_ = new wxTextCtrl(this, kStartEdit, wxString::Format("%d", settings.serialStart));
   start_->SetToolTip(Utf8(Tr("開始番号を入力してください。")));
   grid->Add(start_);
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("桁数(&K)"))), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("桁数(&K)"))),
+            wxSizerFlags().CentreVertical());
   digits_ = new wxChoice(this, kDigitsChoice);
   for (int digits = 1; digits <= 9; ++digits) digits_->Append(wxString::Format("%d", digits));
   digits_->SetSelection(std::clamp(settings.serialDigits, 1, 9) - 1);
@@ -111,9 +112,11 @@ InsertAttributesDialog::InsertAttributesDialog(wxWindow* parent, ProgramState& p
     top->Add(check, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     return check;
   };
-  box(kNormalCheck, Tx("標準ファィル(&N)"), Tx("標準のファィルです。常にオンです。"), true)->Disable();
-  readOnly_ = box(kReadOnlyCheck, Tx("読み取り専用(&R)"),
-                  Tx("読み取り専用ファイルも取り込む場合はチェックしてください。"), choices.readOnly);
+  box(kNormalCheck, Tx("標準ファィル(&N)"), Tx("標準のファィルです。常にオンです。"), true)
+      ->Disable();
+  readOnly_ =
+      box(kReadOnlyCheck, Tx("読み取り専用(&R)"),
+          Tx("読み取り専用ファイルも取り込む場合はチェックしてください。"), choices.readOnly);
   system_ = box(kSystemCheck, Tx("システムファイル(&S)"),
                 Tx("システムファィルも取り込む場合はチェックしてください。"), choices.system);
   hidden_ = box(kHiddenCheck, Tx("隠しファイル(&H)"),
@@ -121,7 +124,8 @@ InsertAttributesDialog::InsertAttributesDialog(wxWindow* parent, ProgramState& p
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(AddButton(this, wxID_OK, "&O K", Tx("現在の設定を反映して終了します。")),
                wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")));
+  buttons->Add(
+      AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")));
   top->Add(buttons, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
   Bind(wxEVT_BUTTON, &InsertAttributesDialog::OnOk, this, wxID_OK);
@@ -212,7 +216,8 @@ void AutoInsertDialog::CreateControls() {
   input_ = new wxTextCtrl(this, kInputEdit);
   input_->SetToolTip(Utf8(Tr("挿入したい文字を入力してください。")));
   inputRow->Add(input_, wxSizerFlags(1));
-  serial_ = AddButton(this, kSerialButton, Tx("連番設定(&N)"), Tx("連番設定ダイアログを表示します。"));
+  serial_ =
+      AddButton(this, kSerialButton, Tx("連番設定(&N)"), Tx("連番設定ダイアログを表示します。"));
   inputRow->Add(serial_);
   columns->Add(inputRow, wxSizerFlags().Expand());
   top->Add(columns, wxSizerFlags().Expand().Border());
@@ -228,11 +233,12 @@ void AutoInsertDialog::CreateControls() {
                          Tx("現在の設定をデフォルトにします。")),
                wxSizerFlags().Border(wxRIGHT, 20));
   buttons->AddStretchSpacer();
-  buttons->Add(
-      AddButton(this, wxID_OK, Tx("取り込み(&G)"), Tx("設定を終了し、現在の内容でアイテムを挿入します。")),
-      wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")),
+  buttons->Add(AddButton(this, wxID_OK, Tx("取り込み(&G)"),
+                         Tx("設定を終了し、現在の内容でアイテムを挿入します。")),
                wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(
+      AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")),
+      wxSizerFlags().Border(wxRIGHT));
   buttons->Add(AddButton(this, kStoreOnlyButton, Tx("設定して終了(&Q)"),
                          Tx("現在の設定で設定だけして終了します。")));
   top->Add(buttons, wxSizerFlags().Expand().Border());

@@ -42,7 +42,8 @@ void FindReplaceDialog::CreateControls() {
     return edit;
   };
   find_ = field(Tx("検索する文字列(&S)"), kFindEdit, Tx("検索する文字列を入力してください。"));
-  replace_ = field(Tx("置換後の文字列(&R)"), kReplaceEdit, Tx("置換後の文字列を入力してください。"));
+  replace_ =
+      field(Tx("置換後の文字列(&R)"), kReplaceEdit, Tx("置換後の文字列を入力してください。"));
 
   auto* options = new wxBoxSizer(wxHORIZONTAL);
   matchCase_ = new wxCheckBox(this, kCaseCheck, Utf8(Tr("大文字と小文字を区別する(&B)")));
@@ -50,8 +51,8 @@ void FindReplaceDialog::CreateControls() {
   matchCase_->SetToolTip(Utf8(Tr("大文字と小文字を区別する場合にチェックしてください。")));
   options->Add(matchCase_, wxSizerFlags().Bottom().Border(wxRIGHT, 12));
   auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8(Tr("検索する方向")));
-  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, Utf8(Tr("上へ(&U)")), wxDefaultPosition,
-                          wxDefaultSize, wxRB_GROUP);
+  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, Utf8(Tr("上へ(&U)")),
+                          wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   up_->SetToolTip(Utf8(Tr("現在の位置から上を検索する場合に選んでください。")));
   down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, Utf8(Tr("下へ(&D)")));
   down_->SetToolTip(Utf8(Tr("現在の位置から下を検索する場合に選んでください。")));
@@ -70,8 +71,10 @@ void FindReplaceDialog::CreateControls() {
   } buttons[] = {
       {kFromTopButton, Tx("先頭から検索(&T)"), Tx("先頭から検索します。")},
       {kNextButton, Tx("次を検索(&N)"), Tx("現在の位置から次を検索します。")},
-      {kReplaceNextButton, Tx("置換して次に(&F)"), Tx("現在の検索された文字列を置換し次を検索します。")},
-      {kReplaceAllButton, Tx("すべて置換(&A)"), Tx("すべての検索文字列を置換後の文字列に置換します。")},
+      {kReplaceNextButton, Tx("置換して次に(&F)"),
+       Tx("現在の検索された文字列を置換し次を検索します。")},
+      {kReplaceAllButton, Tx("すべて置換(&A)"),
+       Tx("すべての検索文字列を置換後の文字列に置換します。")},
   };
   for (std::size_t i = 0; i < std::size(buttons); ++i) {
     buttons_[i] = new wxButton(this, buttons[i].id, Utf8(buttons[i].label));

@@ -83,15 +83,18 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
                                 msg::kEncodingEucJp, msg::kEncodingWindows1252})
     encoding_->Append(Utf8(name));
   encoding_->SetSelection(static_cast<int>(RememberedImportEncoding(settings_)));
-  encoding_->SetToolTip(Utf8(Tr("ファイルの文字コードです。自動判別はBOMと内容から判断し、判別できないときは選択を求めます")));
+  encoding_->SetToolTip(
+      Utf8(Tr("ファイルの文字コードです。自動判別はBOMと内容から判断し、判別できないときは選択を求"
+              "めます")));
   reading->Add(encoding_);
 
   reading->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("区切り文字(&S):"))),
                wxSizerFlags().CentreVertical());
   auto* separation = new wxBoxSizer(wxHORIZONTAL);
   separator_ = new wxChoice(this, kSeparatorChoice);
-  for (const listora::Text& name : {kAutomatic, msg::kCommaSeparated, msg::kTabSeparated,
-                           msg::kSemicolonSeparated, msg::kSpaceSeparated, msg::kOtherSeparator})
+  for (const listora::Text& name :
+       {kAutomatic, msg::kCommaSeparated, msg::kTabSeparated, msg::kSemicolonSeparated,
+        msg::kSpaceSeparated, msg::kOtherSeparator})
     separator_->Append(Utf8(name));
   separator_->SetSelection(Remembered(settings_, "Separator", 0, 6));
   separator_->SetToolTip(Utf8(Tr("フィールドを区切る文字です")));
@@ -123,7 +126,8 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
 
   std::string extension = file_.extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  comments_ = new wxCheckBox(this, kCommentsBox, Utf8(Tr("#で始まる行をコメントとして読み飛ばす(&M)")));
+  comments_ =
+      new wxCheckBox(this, kCommentsBox, Utf8(Tr("#で始まる行をコメントとして読み飛ばす(&M)")));
   comments_->SetValue(extension == ".tab");
   comments_->SetToolTip(Utf8(Tr("# で始まる行をアイテムにしません")));
   top->Add(comments_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
@@ -135,9 +139,11 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
   header_->SetValue(header == 1);
   top->Add(header_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-  newDocument_ = new wxRadioButton(this, kNewDocumentButton, Utf8(Tr("新しいファイルに取り込む(&N)")),
-                                   wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  newDocument_->SetToolTip(Utf8(Tr("ファイルのフィールド数だけカラムを持つ新しいファイルを作ります")));
+  newDocument_ =
+      new wxRadioButton(this, kNewDocumentButton, Utf8(Tr("新しいファイルに取り込む(&N)")),
+                        wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+  newDocument_->SetToolTip(
+      Utf8(Tr("ファイルのフィールド数だけカラムを持つ新しいファイルを作ります")));
   append_ = new wxRadioButton(this, kAppendButton, Utf8(Tr("現在のアイテムに追加する(&A)")));
   append_->SetToolTip(Utf8(Tr("現在のカラムのまま、最後のアイテムの後ろに追加します")));
   top->Add(newDocument_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
@@ -232,7 +238,8 @@ void TableImportDialog::ShowPreview() {
     std::string readers;
     for (TextEncoding encoding : text_.readers)
       readers += std::string(readers.empty() ? "" : Tr("、")) + std::string(EncodingName(encoding));
-    if (!readers.empty()) problem += '\n' + Utf8(FormatText(msg::kImportReadersFormat, readers.c_str()));
+    if (!readers.empty())
+      problem += '\n' + Utf8(FormatText(msg::kImportReadersFormat, readers.c_str()));
     ShowProblem(problem);
     return;
   }

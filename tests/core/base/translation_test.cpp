@@ -1,3 +1,5 @@
+#include "core/base/translation.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,7 +11,6 @@
 #include "core/base/file_io.h"
 #include "core/base/language.h"
 #include "core/base/messages.h"
-#include "core/base/translation.h"
 #include "support/test_support.h"
 
 namespace listora {
@@ -69,13 +70,13 @@ class CatalogueTest : public ::testing::Test {
 };
 
 TEST_F(CatalogueTest, TranslatesWhatItHoldsAndLeavesTheRestJapanese) {
-  ASSERT_TRUE(LoadCatalogue(Compiled(
-      "msgid \"エラー\"\nmsgstr \"Error\"\n\n"
-      "msgid \"%s を含むアイテムが %d 個見つかりました。\"\n"
-      "msgid_plural \"%s を含むアイテムが %d 個見つかりました。\"\n"
-      "msgstr[0] \"One item containing %s was found.\"\n"
-      "msgstr[1] \"%d items containing %s were found.\"\n\n"
-      "msgid \"無題\"\nmsgstr \"\"\n")));
+  ASSERT_TRUE(
+      LoadCatalogue(Compiled("msgid \"エラー\"\nmsgstr \"Error\"\n\n"
+                             "msgid \"%s を含むアイテムが %d 個見つかりました。\"\n"
+                             "msgid_plural \"%s を含むアイテムが %d 個見つかりました。\"\n"
+                             "msgstr[0] \"One item containing %s was found.\"\n"
+                             "msgstr[1] \"%d items containing %s were found.\"\n\n"
+                             "msgid \"無題\"\nmsgstr \"\"\n")));
   EXPECT_EQ(Tr("エラー"), "Error");
   EXPECT_EQ(std::string_view(msg::kErrorCaption), "Error");
   EXPECT_EQ(msg::kErrorCaption.Id(), "エラー");
@@ -94,7 +95,8 @@ TEST_F(CatalogueTest, TranslatesWhatItHoldsAndLeavesTheRestJapanese) {
 
 TEST_F(CatalogueTest, RefusesWhatIsNotACatalogue) {
   const std::string good = Compiled("msgid \"エラー\"\nmsgstr \"Error\"\n");
-  std::vector<std::string> bad = {"", "not a catalogue at all, but long enough", good.substr(0, 40)};
+  std::vector<std::string> bad = {"", "not a catalogue at all, but long enough",
+                                  good.substr(0, 40)};
   // Offsets and lengths of the tables and texts pointing past the end.
   for (const std::size_t field : {12u, 16u, 28u, 32u, 44u}) {
     std::string broken = good;

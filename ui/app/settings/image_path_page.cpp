@@ -7,8 +7,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/tools/image_paths.h"
 #include "core/base/translation.h"
+#include "core/tools/image_paths.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -16,10 +16,10 @@ namespace listora {
 namespace {
 
 constexpr Text kModeLabels[3] = {Tx("フルパス(&F)"), Tx("LTBファィルの位置を基準(&D)"),
-                                    Tx("実行ファイルの位置を基準(&X)")};
+                                 Tx("実行ファイルの位置を基準(&X)")};
 constexpr Text kModeTips[3] = {Tx("フルパスで取り込みます。"),
-                                  Tx("LTBファイルの位置を基準に取り込みます。"),
-                                  Tx("Listora.exeの位置を基準に取り込みます。")};
+                               Tx("LTBファイルの位置を基準に取り込みます。"),
+                               Tx("Listora.exeの位置を基準に取り込みます。")};
 
 }  // namespace
 

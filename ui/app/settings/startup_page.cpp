@@ -20,16 +20,17 @@ namespace listora {
 namespace {
 
 constexpr Text kModeLabels[3] = {Tx("最大化で起動(&M)"), Tx("終了時の位置とサイズで起動(&F)"),
-                                    Tx("指定の位置とサイズ(&S)")};
+                                 Tx("指定の位置とサイズ(&S)")};
 constexpr Text kModeTips[3] = {Tx("最大化の状態で起動する場合に選択してください"),
-                                  Tx("終了時の位置とサイズで起動する場合に選択してください"),
-                                  Tx("指定の位置とサイズで起動する場合に選択してください")};
+                               Tx("終了時の位置とサイズで起動する場合に選択してください"),
+                               Tx("指定の位置とサイズで起動する場合に選択してください")};
 const int kFieldIds[4] = {StartupPage::kLeft, StartupPage::kTop, StartupPage::kWidth,
                           StartupPage::kHeight};
 constexpr Text kFieldLabels[4] = {Tx("&X座標"), Tx("&Y座標"), Tx("幅(&W)"), Tx("高さ(&H)")};
-constexpr Text kFieldTips[4] = {
-    Tx("ウインドウの左上のX座標を入力してください"), Tx("ウインドウの左上のY座標を入力してください"),
-    Tx("ウインドウの幅を入力してください"), Tx("ウインドウの高さを入力してください")};
+constexpr Text kFieldTips[4] = {Tx("ウインドウの左上のX座標を入力してください"),
+                                Tx("ウインドウの左上のY座標を入力してください"),
+                                Tx("ウインドウの幅を入力してください"),
+                                Tx("ウインドウの高さを入力してください")};
 
 }  // namespace
 

@@ -60,7 +60,8 @@ SystemPage::SystemPage(wxWindow* parent, ProtectionSettings& values)
   auto* shortcuts = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("ショートカット作成")));
   wxWindow* s = shortcuts->GetStaticBox();
   desktop_ = new wxCheckBox(s, kDesktop, Utf8(Tr("デスクトップ(&D)")));
-  desktop_->SetToolTip(Utf8(Tr("デスクトップにショートカットを作成する場合にチェックしてください。")));
+  desktop_->SetToolTip(
+      Utf8(Tr("デスクトップにショートカットを作成する場合にチェックしてください。")));
   sendTo_ = new wxCheckBox(s, kSendTo, Utf8(Tr("送る(&S)")));
   sendTo_->SetToolTip(Utf8(Tr("「送る」にショートカットを作成する場合に選択してください。")));
   desktop_->SetValue(true);

@@ -42,8 +42,9 @@ ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
             wxSizerFlags().CentreVertical());
   grid->Add(fontSize_, wxSizerFlags().Expand());
 
-  const auto colourRow = [&](int sampleId, int buttonId, std::string_view label, std::string_view button,
-                             std::string_view sampleTip, std::string_view buttonTip) {
+  const auto colourRow = [&](int sampleId, int buttonId, std::string_view label,
+                             std::string_view button, std::string_view sampleTip,
+                             std::string_view buttonTip) {
     auto* sample = new wxPanel(box, sampleId, wxDefaultPosition, wxSize(60, 20), wxBORDER_SIMPLE);
     sample->SetToolTip(Utf8(sampleTip));
     auto* choose = new wxButton(box, buttonId, Utf8(button));
@@ -55,10 +56,10 @@ ViewStylePage::ViewStylePage(wxWindow* parent) : SettingsPage(parent) {
     grid->Add(row);
     return sample;
   };
-  backSample_ = colourRow(kBackSample, kBackButton, Tx("背景色"), Tx("色選択(&A)"), Tx("背景色です"),
-                          Tx("色設定ダイアログから背景色を選択してください"));
-  textSample_ = colourRow(kTextSample, kTextButton, Tx("文字色"), Tx("色選択(&B)"), Tx("文字色です"),
-                          Tx("色設定ダイアログから文字色を選択してください"));
+  backSample_ = colourRow(kBackSample, kBackButton, Tx("背景色"), Tx("色選択(&A)"),
+                          Tx("背景色です"), Tx("色設定ダイアログから背景色を選択してください"));
+  textSample_ = colourRow(kTextSample, kTextButton, Tx("文字色"), Tx("色選択(&B)"),
+                          Tx("文字色です"), Tx("色設定ダイアログから文字色を選択してください"));
   frame_->Add(grid, wxSizerFlags().Expand().Border());
 
   auto* columnsFrame = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8(Tr("列の設定")));
@@ -90,7 +91,7 @@ void ViewStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
   set_ = &set;
   pane_ = pane;
   static constexpr Text kTitles[] = {Tx("リストビューの設定"), Tx("ツリービューの設定"),
-                                            Tx("テキストビューの設定")};
+                                     Tx("テキストビューの設定")};
   frame_->GetStaticBox()->SetLabel(Utf8(kTitles[static_cast<int>(pane)]));
   const PaneStyle& style = Style();
   const wxString face = ToWx(style.fontName);

@@ -20,15 +20,16 @@ namespace {
 
 constexpr std::int32_t kSplitMax = 10000;
 
-constexpr Text kCheckLabels[4] = {Tx("リストビュー(&L)"), Tx("ツリービュー(&T)"), Tx("テキストビュー(&X)"),
-                                     Tx("イメージビュー(&I)")};
+constexpr Text kCheckLabels[4] = {Tx("リストビュー(&L)"), Tx("ツリービュー(&T)"),
+                                  Tx("テキストビュー(&X)"), Tx("イメージビュー(&I)")};
 constexpr Text kCheckTips[4] = {
     Tx("リストビューの表示/非表示を設定します"), Tx("ツリービューの表示/非表示を設定します"),
     Tx("テキストビューの表示/非表示を設定します"), Tx("イメージビューの表示/非表示を設定します")};
 constexpr Text kSplitLabels[3] = {Tx("スプリット&1\t左から"), Tx("スプリット&2\t上から"),
-                                     Tx("スプリット&3\t上から")};
+                                  Tx("スプリット&3\t上から")};
 constexpr Text kSplitTips[3] = {Tx("リストビュー・テキストビューの幅と同じです"),
-                                   Tx("リストビューの高さと同じです"), Tx("ツリービューの高さと同じです")};
+                                Tx("リストビューの高さと同じです"),
+                                Tx("ツリービューの高さと同じです")};
 
 }  // namespace
 
@@ -59,7 +60,8 @@ VisibilityPage::VisibilityPage(wxWindow* parent,
     // Enter is swallowed by the page instead of closing the dialog.
     splits_[i]->Bind(wxEVT_TEXT_ENTER, [](wxCommandEvent&) {});
     grid->Add(splits_[i]);
-    grid->Add(new wxStaticText(splitBox, wxID_ANY, Utf8(Tr("％"))), wxSizerFlags().CentreVertical());
+    grid->Add(new wxStaticText(splitBox, wxID_ANY, Utf8(Tr("％"))),
+              wxSizerFlags().CentreVertical());
   }
   splitFrame->Add(grid, wxSizerFlags().Border());
   auto* current = new wxButton(splitBox, kCurrentButton, Utf8(Tr("現在の位置を取得(&G)")));
