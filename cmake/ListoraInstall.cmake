@@ -43,11 +43,12 @@ set(_packaging ${CMAKE_BINARY_DIR}/packaging)
 set(_metainfo ${_packaging}/${LISTORA_APPSTREAM_ID}.metainfo.xml)
 configure_file(${_data}/listora.metainfo.xml.in ${_metainfo} @ONLY)
 
-# The manual pages with the version and the release date put in, and the
-# changelog, compressed as Debian wants them.
+# The manual pages (English, and the desktop program's in Japanese) with the
+# version and the release date put in, and the changelog, compressed as
+# Debian wants them.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(_generated ${_packaging}/changelog.gz)
-foreach(_page ltbtool listora)
+foreach(_page ltbtool listora ja/listora)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/${_page}.1 ${_packaging}/${_page}.1 @ONLY)
   add_custom_command(OUTPUT ${_packaging}/${_page}.1.gz
     COMMAND ${GZIP_PROGRAM} -9n -c ${_packaging}/${_page}.1 > ${_packaging}/${_page}.1.gz
@@ -62,11 +63,13 @@ add_custom_target(packaging_files ALL DEPENDS ${_generated})
 if(TARGET listora)
   install(TARGETS listora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${_packaging}/listora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${_packaging}/ja/listora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
   install(FILES ${_data}/listora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${_data}/listora.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
   install(FILES ${_data}/listora.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-  install(FILES ${_data}/listora-help.html DESTINATION ${CMAKE_INSTALL_DATADIR}/listora)
+  install(FILES ${_data}/listora-help.html ${_data}/listora-help-en.html
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/listora)
   install(FILES ${_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 install(TARGETS ltbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "core/doc/file_import.h"
+#include "core/base/message_format.h"
+#include "core/base/translation.h"
 #include "core/doc/import_messages.h"
 #include "core/doc/table_import.h"
 #include "core/text/text_file.h"
@@ -30,11 +32,12 @@ TextEncoding EncodingOption(const Args& args) {
 
 // Which --encoding would read a refused file.
 std::string ReadersHint(const std::vector<TextEncoding>& readers) {
-  std::string hint;
+  std::string options;
   for (TextEncoding encoding : readers)
-    hint += std::string(hint.empty() ? " " : " または ") + "--encoding " +
-            kEncodingNames[static_cast<int>(encoding)];
-  return hint.empty() ? hint : hint + " で読めます。";
+    options += std::string(options.empty() ? "" : listora::Tr(" または ")) + "--encoding " +
+               kEncodingNames[static_cast<int>(encoding)];
+  if (options.empty()) return options;
+  return " " + listora::FormatMessage(listora::Tr("%s で読めます。"), options.c_str());
 }
 
 listora::ImportChoices ReadingOptions(const Args& args) {

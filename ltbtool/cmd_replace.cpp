@@ -32,7 +32,7 @@ int RunReplace(const std::vector<std::string>& raw) {
   options.matchCase = args.Has("--match-case");
   const listora::ReplaceAllResult result =
       listora::ReplaceAll(doc.items, doc.ColumnCount() - 1, options);
-  std::cout << listora::msg::kReplaceFinished << '\n'
+  std::cout << listora::msg::kReplaceFinished.Shown() << '\n'
             << result.cells << (result.cells == 1 ? " cell" : " cells") << " replaced\n";
   WriteOutput(out, StoreAsProgram(doc, ChooseSaveProtection(args, loaded)));
   return kExitOk;

@@ -1,11 +1,15 @@
 // ltbtool: reads, converts and exports Listora documents without a display.
 
+#include <array>
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/app/version.h"
+#include "core/base/language.h"
 #include "ltbtool/commands.h"
 #include "ltbtool/tool_io.h"
 
@@ -37,6 +41,16 @@ void PrintVersion() { std::cout << "ltbtool (Listora) " << listora::kVersion << 
 int Usage(const std::string& message) {
   std::cerr << "ltbtool: " << message << "\nTry 'ltbtool --help' for more information.\n";
   return ltbtool::kExitUsage;
+}
+
+// The messages the core composes speak the desktop's language; the catalogue
+// is found beside an installed program or in the build tree.
+void UseDesktopLanguage() {
+  std::error_code error;
+  const std::filesystem::path exeDir =
+      std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+  const std::array dirs{listora::InstalledLocaleDir(exeDir), listora::BuildLocaleDir(exeDir)};
+  listora::UseLanguage(listora::DesktopLanguage(), dirs);
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -84,6 +98,7 @@ int main(int argc, char** argv) {
   // A reader of an output pipe that goes away early makes the write fail
   // with "Broken pipe", which is reported as an output not written.
   std::signal(SIGPIPE, SIG_IGN);
+  UseDesktopLanguage();
   const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
   // Standard output that did not all get out (a full disk behind a
   // redirection) is a failed output, whatever the subcommand was.

@@ -59,10 +59,10 @@ std::string ReadPasswordInput(std::istream& in) {
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   // Endless input (/dev/zero) must not be waited for nor kept.
   if (bytes.size() > kMaxPasswordFileBytes) {
-    throw ToolError{
-        kExitPassword,
-        "「standard input」" + std::string(listora::msg::kCannotRead) + ": " +
-            listora::FormatMessage(listora::msg::kFileTooLargeFormat, kMaxPasswordFileBytes)};
+    const std::string reason =
+        listora::FormatMessage(listora::msg::kFileTooLargeFormat, kMaxPasswordFileBytes);
+    throw ToolError{kExitPassword, listora::FormatMessage(listora::msg::kCannotRead, "standard input",
+                                                       reason.c_str())};
   }
   return DropOneLineBreak(std::move(bytes));
 }

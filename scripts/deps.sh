@@ -12,7 +12,7 @@ packages=(
   libwxgtk3.2-dev wx3.2-i18n libcurl4-openssl-dev libgtk-3-dev libgtest-dev
   libxlsxwriter-dev zlib1g-dev
   xvfb xauth fonts-ipafont-gothic poppler-utils desktop-file-utils
-  clang-format git xdg-utils
+  clang-format git xdg-utils gettext python3
 )
 for extra in "$@"; do
   case $extra in

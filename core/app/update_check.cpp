@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/settings_file.h"
 #include "core/text/cp932.h"
@@ -97,10 +98,7 @@ UpdateReply ReadUpdateReply(std::string_view body) {
 }
 
 std::string NewerVersionQuestion(std::string_view displayText) {
-  std::string text(msg::kNewerVersionBefore);
-  text += Cp932ToUtf8(displayText);
-  text.append(msg::kNewerVersionAfter);
-  return text;
+  return FormatMessage(msg::kNewerVersionFormat, Cp932ToUtf8(displayText).c_str());
 }
 
 }  // namespace listora

@@ -18,6 +18,7 @@
 #include <system_error>
 
 #include "core/base/error_reason.h"
+#include "core/base/message_format.h"
 #include "core/base/huge_pages.h"
 #include "core/base/message_format.h"
 #include "core/base/messages.h"
@@ -27,10 +28,10 @@ namespace listora {
 
 namespace {
 
+// `action` takes the file, then the reason.
 bool FailWith(FileError* error, std::string_view action, const std::filesystem::path& file,
               std::string_view reason) {
-  if (error)
-    error->what = "「" + file.string() + "」" + std::string(action) + ": " + std::string(reason);
+  if (error) error->what = FormatMessage(action, file.c_str(), std::string(reason).c_str());
   return false;
 }
 
@@ -283,7 +284,7 @@ bool WriteInPlace(const std::filesystem::path& target, const std::filesystem::pa
     close(fd);
     return FailWith(error, msg::kCannotWrite, file, msg::kNotRegularFile);
   }
-  options.beforeInPlace("「" + file.string() + "」" + std::string(msg::kInPlaceSave));
+  options.beforeInPlace(FormatMessage(msg::kInPlaceSave, file.string()));
   off_t size = 0;
   for (std::string_view piece : bytes) size += static_cast<off_t>(piece.size());
   if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
@@ -526,13 +527,12 @@ bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteO
   if (kept >= 0) close(kept);
   // The file is the new one now: what follows can only be warned of.
   if (!SyncFolder(folder) && report)
-    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kFolderNotSynced) +
-                               ": " + std::generic_category().message(errno));
+    report->warnings.push_back(FormatMessage(msg::kFolderNotSynced, file.c_str(),
+                                          std::generic_category().message(errno).c_str()));
   if (!lost.empty() && report) {
     std::string names;
     for (const std::string& name : lost) names += (names.empty() ? "" : ", ") + name;
-    report->warnings.push_back("「" + file.string() + "」" + std::string(msg::kAttributesNotKept) +
-                               ": " + names);
+    report->warnings.push_back(FormatMessage(msg::kAttributesNotKept, file.c_str(), names.c_str()));
   }
   RemoveLeftovers(target);
   return true;

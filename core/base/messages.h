@@ -3,74 +3,79 @@
 // texts and the texts the core composes for a dialog. ltbtool prints some of
 // them; its own usage and error lines are in English, in ltbtool. They are
 // only ever shown, so they are kept in UTF-8, the edges' encoding; a text the
-// core hands on in code page 932 is converted where it is composed. Texts
+// core hands on in code page 932 is converted where it is composed. Each
+// shown text is a Text (core/base/translation.h): its Japanese words are its
+// message id, translated when read. A text composed at run time is one format
+// taking its values (core/base/message_format.h), never pieces glued. Texts
 // only the desktop program shows are in ui/base/messages.h, in the same
 // namespace, so a text lives in one of the two tables and never in both.
 
 #include <string_view>
 
+#include "core/base/translation.h"
+
 namespace listora::msg {
 
 // Message box captions.
 inline constexpr std::string_view kAppTitle = "Listora";
-inline constexpr std::string_view kErrorCaption = "エラー";
+inline constexpr Text kErrorCaption = Tx("エラー");
 
 // The name of a document that has no file yet.
-inline constexpr std::string_view kUntitled = "無題";
+inline constexpr Text kUntitled = Tx("無題");
 
 // Loading a document.
-inline constexpr std::string_view kNotLtb = "LTBファィルではありません。";
+inline constexpr Text kNotLtb = Tx("LTBファィルではありません。");
 // Append-open spells it with the ordinary small "イ".
-inline constexpr std::string_view kNotLtbAppend = "LTBファイルではありません。";
-inline constexpr std::string_view kBadVersion = "ファイルのバージョンが違います。";
-inline constexpr std::string_view kWrongPassword = "パスワードが違います。";
+inline constexpr Text kNotLtbAppend = Tx("LTBファイルではありません。");
+inline constexpr Text kBadVersion = Tx("ファイルのバージョンが違います。");
+inline constexpr Text kWrongPassword = Tx("パスワードが違います。");
 // A document that ends before its items begin is refused with the first;
 // one whose item section ends before its stored item count is opened and
 // told of with both, the second taking the stored count, then the items
 // read whole.
-inline constexpr std::string_view kEndedEarly = "ファイルが途中で終わっています。";
-inline constexpr std::string_view kEndedEarlyCountFormat =
-    "%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。";
+inline constexpr Text kEndedEarly = Tx("ファイルが途中で終わっています。");
+inline constexpr Text kEndedEarlyCountFormat =
+    Tx("ファイルが途中で終わっています。%u 個のアイテムのうち、最後まで読み込めたのは %d 個です。");
 
-// Reading and writing files: "「file」" + one of these + ": " + the reason.
-inline constexpr std::string_view kCannotRead = "を読み込めませんでした";
-inline constexpr std::string_view kCannotWrite = "に書き込めませんでした";
+// Reading and writing files; each takes the file, then the reason.
+inline constexpr Text kCannotRead = Tx("「%s」を読み込めませんでした: %s");
+inline constexpr Text kCannotWrite = Tx("「%s」に書き込めませんでした: %s");
 // The reason given for a file above the size limit; takes the limit.
-inline constexpr std::string_view kFileTooLargeFormat = "larger than %zu bytes";
+inline constexpr Text kFileTooLargeFormat = Tx("larger than %zu bytes");
 // The reason given for a FIFO, device or socket where a file is wanted.
-inline constexpr std::string_view kNotRegularFile = "通常のファイルではありません";
+inline constexpr Text kNotRegularFile = Tx("通常のファイルではありません");
 // The reason given for a file written to while it was read more than once.
-inline constexpr std::string_view kChangedWhileRead = "読み込み中に変更されました";
+inline constexpr Text kChangedWhileRead = Tx("読み込み中に変更されました");
 // The reasons for the failures users meet most (core/base/error_reason.h).
-inline constexpr std::string_view kReasonNoSuchFile = "ファイルまたはフォルダがありません";
-inline constexpr std::string_view kReasonPermission = "アクセスが許可されていません";
-inline constexpr std::string_view kReasonNoSpace = "ディスクの空き容量が足りません";
-inline constexpr std::string_view kReasonReadOnly = "読み取り専用のファイルシステムです";
-inline constexpr std::string_view kReasonFolder = "フォルダです";
-inline constexpr std::string_view kReasonNameTooLong = "名前が長すぎます";
+inline constexpr Text kReasonNoSuchFile = Tx("ファイルまたはフォルダがありません");
+inline constexpr Text kReasonPermission = Tx("アクセスが許可されていません");
+inline constexpr Text kReasonNoSpace = Tx("ディスクの空き容量が足りません");
+inline constexpr Text kReasonReadOnly = Tx("読み取り専用のファイルシステムです");
+inline constexpr Text kReasonFolder = Tx("フォルダです");
+inline constexpr Text kReasonNameTooLong = Tx("名前が長すぎます");
 // Said once before a file is overwritten in place because its folder takes
-// no new file: "「file」" + this.
-inline constexpr std::string_view kInPlaceSave =
-    "のフォルダには新しいファイルを作れないため、安全に保存できません。ファイルを直接書き換えます"
-    "。";
+// no new file; takes the file.
+inline constexpr Text kInPlaceSave =
+    Tx("「%"
+       "s」のフォルダには新しいファイルを作れないため、安全に保存できません。ファイルを直接書き換え"
+       "ます"
+       "。");
 // Follows the reason of a failed in-place write.
-inline constexpr std::string_view kMayBeIncomplete =
-    "ファイルが不完全になっている可能性があります。";
-// Warnings after a save that replaced the file: "「file」" + one of these +
-// ": " + the attribute names or the system's reason.
-inline constexpr std::string_view kAttributesNotKept = "の次の属性を引き継げませんでした";
-inline constexpr std::string_view kFolderNotSynced =
-    "を保存しましたが、フォルダの変更をディスクに書き出せませんでした";
+inline constexpr Text kMayBeIncomplete = Tx("ファイルが不完全になっている可能性があります。");
+// Warnings after a save that replaced the file; each takes the file, then
+// the attribute names or the system's reason.
+inline constexpr Text kAttributesNotKept = Tx("「%s」の次の属性を引き継げませんでした: %s");
+inline constexpr Text kFolderNotSynced =
+    Tx("「%s」を保存しましたが、フォルダの変更をディスクに書き出せませんでした: %s");
 
 // Numbers typed into a dialog field.
-inline constexpr std::string_view kNumberRangeFormat = "%d から %d までの整数を入力してください。";
-inline constexpr std::string_view kPositiveNumberWanted = "正の整数を入力してください。";
-inline constexpr std::string_view kNumberWanted = "整数を入力してください。";
+inline constexpr Text kNumberRangeFormat = Tx("%d から %d までの整数を入力してください。");
+inline constexpr Text kPositiveNumberWanted = Tx("正の整数を入力してください。");
+inline constexpr Text kNumberWanted = Tx("整数を入力してください。");
 
-// The update check's question is these two around the new version's display text.
-inline constexpr std::string_view kNewerVersionBefore = "\"Version ";
-inline constexpr std::string_view kNewerVersionAfter =
-    "\" にバージョンアップしています。\r\nwebページを開きますか？";
+// The update check's question; takes the new version's display text.
+inline constexpr Text kNewerVersionFormat =
+    Tx("\"Version %s\" にバージョンアップしています。\r\nwebページを開きますか？");
 
 // Importing CSV and tab-separated text: the encodings by name, and what is
 // said of a file refused or cut; each format takes one int.
@@ -80,67 +85,61 @@ inline constexpr std::string_view kEncodingUtf16 = "UTF-16";
 inline constexpr std::string_view kEncodingEucJp = "EUC-JP";
 inline constexpr std::string_view kEncodingWindows1252 = "Windows-1252";
 // Takes the line, then the encoding's name.
-inline constexpr std::string_view kImportBadBytesFormat =
-    "%d 行目に %s として読めない文字があります。";
-inline constexpr std::string_view kImportOpenQuoteFormat =
-    "%d 行目で始まる \" が閉じられていません。";
+inline constexpr Text kImportBadBytesFormat = Tx("%d 行目に %s として読めない文字があります。");
+inline constexpr Text kImportOpenQuoteFormat = Tx("%d 行目で始まる \" が閉じられていません。");
 // Takes the line of the bytes that tell the possible encodings apart.
-inline constexpr std::string_view kImportUndecidedFormat =
-    "%d 行目から文字コードを判別できません。文字コードを選んでください。";
+inline constexpr Text kImportUndecidedFormat =
+    Tx("%d 行目から文字コードを判別できません。文字コードを選んでください。");
 // Takes the line of the opening quote, then that of the closing one.
-inline constexpr std::string_view kImportStrayQuoteFormat =
-    "%d 行目で始まる \" が %d 行目で閉じた後に、区切り文字でない文字があります。";
-inline constexpr std::string_view kImportNamesLineFormat = "%d 行目をカラム名にしました。";
-inline constexpr std::string_view kImportNamesCutFormat =
-    "%d 個のカラム名が長すぎるため、文字の切れ目で切り詰めました。";
-inline constexpr std::string_view kImportFieldsLeftOutFormat =
-    "フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。";
+inline constexpr Text kImportStrayQuoteFormat =
+    Tx("%d 行目で始まる \" が %d 行目で閉じた後に、区切り文字でない文字があります。");
+inline constexpr Text kImportNamesLineFormat = Tx("%d 行目をカラム名にしました。");
+inline constexpr Text kImportNamesCutFormat =
+    Tx("%d 個のカラム名が長すぎるため、文字の切れ目で切り詰めました。");
+inline constexpr Text kImportFieldsLeftOutFormat =
+    Tx("フィールド数がカラム数を超えているため、%d 列分のフィールドを取り込みませんでした。");
 
 // Item entry: the count line under the one-line entry; takes one int.
-inline constexpr std::string_view kFieldCountFormat = "現在の項目数: %d";
+inline constexpr Text kFieldCountFormat = Tx("現在の項目数: %d");
 
 // Labels of the duplicate search's result dialog; each takes one int.
-inline constexpr std::string_view kDuplicateRowsFormat = "総アイテム数: %4d";
-inline constexpr std::string_view kDuplicateTickedFormat = "チェックアイテム数: %4d";
-inline constexpr std::string_view kDuplicateGroupsFormat = "重複数: %4d 組";
+inline constexpr Text kDuplicateRowsFormat = Tx("総アイテム数: %4d");
+inline constexpr Text kDuplicateTickedFormat = Tx("チェックアイテム数: %4d");
+inline constexpr Text kDuplicateGroupsFormat = Tx("重複数: %4d 組");
 
 // The end of "すべて置換".
-inline constexpr std::string_view kReplaceFinished = "置換が終了しました";
+inline constexpr Text kReplaceFinished = Tx("置換が終了しました");
 
-// List search: the quoted search text, then one of these (the first with the
-// count between its two halves).
-inline constexpr std::string_view kListSearchFoundHead = " を含むアイテムが ";
-inline constexpr std::string_view kListSearchFoundTail = " 個見つかりました。";
-inline constexpr std::string_view kListSearchNotFound = " を含むアイテムは見つかりませんでした";
+// List search; each takes the quoted search text, the first then the count.
+inline constexpr PluralText kListSearchFound = TxPlural(
+    "%s を含むアイテムが %d 個見つかりました。", "%s を含むアイテムが %d 個見つかりました。");
+inline constexpr Text kListSearchNotFound = Tx("%s を含むアイテムは見つかりませんでした");
 
-// Attaching an image; followed by the target path and the system's reason.
-inline constexpr std::string_view kImageCopyFailed = "画像ファイルをコピーできませんでした: ";
+// Attaching an image; takes the target path, then the system's reason.
+inline constexpr Text kImageCopyFailed = Tx("画像ファイルをコピーできませんでした: %s: %s");
 
-// Automatic insertion's sample line: the prefix, and the times shown for
-// the time kinds.
-inline constexpr std::string_view kSamplePrefix = "例:　";
-inline constexpr std::string_view kSampleCreatedTime = "2006年5月1日、1:23:46";
-inline constexpr std::string_view kSampleWrittenTime = "2006年5月1日、1:23:45";
+// Automatic insertion's sample line, taking the sample, and the times shown
+// for the time kinds.
+inline constexpr Text kSampleFormat = Tx("例:　%s");
+inline constexpr Text kSampleCreatedTime = Tx("2006年5月1日、1:23:46");
+inline constexpr Text kSampleWrittenTime = Tx("2006年5月1日、1:23:45");
 
 // The image information text, in half-width katakana, the dialog's own
-// wording: each label is followed by its value.
-inline constexpr std::string_view kImageInfoFileName = " ﾌｧｲﾙ名\t";
-inline constexpr std::string_view kImageInfoFileSize = "\n ﾌｧｲﾙｻｲｽﾞ\t";
-inline constexpr std::string_view kImageInfoImageSize = " ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t";
-inline constexpr std::string_view kImageInfoCreated =
-    " ﾋﾟｸｾﾙ\n----------------------------------\n 作成日時\t";
-inline constexpr std::string_view kImageInfoWritten = "\n 更新日時\t";
-inline constexpr std::string_view kImageInfoAccessed = "\n ｱｸｾｽ日時\t";
+// wording; takes the file name, its size, the width and height, then the
+// three times.
+inline constexpr Text kImageInfoFormat =
+    Tx(" ﾌｧｲﾙ名\t%s\n ﾌｧｲﾙｻｲｽﾞ\t%s ﾊﾞｲﾄ\n 画像ｻｲｽﾞ\t%s x %s ﾋﾟｸｾﾙ\n"
+       "----------------------------------\n 作成日時\t%s\n 更新日時\t%s\n ｱｸｾｽ日時\t%s");
 
 // The .xlsx export.
-inline constexpr std::string_view kXlsxTooManyRows =
-    "アイテムが多すぎるため、XLSXファイルに出力できません。"
-    "1つのシートに入るのは、列名の行を含めて1,048,576行までです。";
-inline constexpr std::string_view kXlsxNotWritten = "XLSXファイルを作成できませんでした。";
+inline constexpr Text kXlsxTooManyRows =
+    Tx("アイテムが多すぎるため、XLSXファイルに出力できません。"
+       "1つのシートに入るのは、列名の行を含めて1,048,576行までです。");
+inline constexpr Text kXlsxNotWritten = Tx("XLSXファイルを作成できませんでした。");
 // The item's number, then the column's.
-inline constexpr std::string_view kXlsxCellTooLongFormat =
-    "%d 番目のアイテムの %d 列目が長すぎるため、XLSXファイルに出力できません。"
-    "セルに入るのは32,767文字までです。";
+inline constexpr Text kXlsxCellTooLongFormat =
+    Tx("%d 番目のアイテムの %d 列目が長すぎるため、XLSXファイルに出力できません。"
+       "セルに入るのは32,767文字までです。");
 
 // Texts written into the files the program makes: the document type's name
 // (also the desktop program's name for it), the desktop entries, and the

@@ -265,8 +265,7 @@ std::string_view LoadStatusMessage(LoadStatus status) {
 
 std::string EndedEarlyMessage(const LoadResult& result) {
   if (!result.endedEarly) return {};
-  return std::string(msg::kEndedEarly) +
-         FormatMessage(msg::kEndedEarlyCountFormat, result.header.itemCount, result.wholeItems);
+  return FormatMessage(msg::kEndedEarlyCountFormat, result.header.itemCount, result.wholeItems);
 }
 
 std::optional<FileHeader> ReadHeader(std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/file_entry.h"
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/stored_paths.h"
 #include "core/text/encoding.h"
@@ -25,21 +26,13 @@ ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, in
 }
 
 std::string ImageInfoText(const ImageFileInfo& info) {
-  std::string text = TextToCp932(msg::kImageInfoFileName);
-  text += info.fileName;
-  text += TextToCp932(msg::kImageInfoFileSize);
-  text += GroupedNumberText(info.size);
-  text += TextToCp932(msg::kImageInfoImageSize);
-  text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.width, 0)));
-  text += " x ";
-  text += GroupedNumberText(static_cast<std::uint64_t>(std::max(info.height, 0)));
-  text += TextToCp932(msg::kImageInfoCreated);
-  text += DateTimeText(info.created);
-  text += TextToCp932(msg::kImageInfoWritten);
-  text += DateTimeText(info.written);
-  text += TextToCp932(msg::kImageInfoAccessed);
-  text += DateTimeText(info.accessed);
-  return text;
+  const auto grouped = [](std::uint64_t n) { return GroupedNumberText(n); };
+  return FormatMessage(TextToCp932(msg::kImageInfoFormat), info.fileName.c_str(),
+                    grouped(info.size).c_str(),
+                    grouped(static_cast<std::uint64_t>(std::max(info.width, 0))).c_str(),
+                    grouped(static_cast<std::uint64_t>(std::max(info.height, 0))).c_str(),
+                    DateTimeText(info.created).c_str(), DateTimeText(info.written).c_str(),
+                    DateTimeText(info.accessed).c_str());
 }
 
 }  // namespace listora

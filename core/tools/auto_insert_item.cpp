@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/stored_paths.h"
 #include "core/doc/columns.h"
@@ -104,7 +105,7 @@ std::string KindSampleText(const AutoInsertSettings& settings, int column, int k
 }
 
 std::string InputSampleText(std::string_view inputText) {
-  return TextToCp932(msg::kSamplePrefix) + std::string(inputText);
+  return FormatMessage(TextToCp932(msg::kSampleFormat), std::string(inputText).c_str());
 }
 
 }  // namespace listora

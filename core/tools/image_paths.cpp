@@ -5,6 +5,7 @@
 
 #include "core/base/error_reason.h"
 #include "core/base/file_io.h"
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/stored_paths.h"
 #include "core/text/cp932.h"
@@ -38,7 +39,7 @@ std::string FolderText(const std::filesystem::path& folder) {
 }
 
 std::string Reason(const std::filesystem::path& target, const std::string& why) {
-  return std::string(msg::kImageCopyFailed) + target.string() + ": " + why;
+  return FormatMessage(msg::kImageCopyFailed, target.c_str(), why.c_str());
 }
 
 bool UsesImageFolder(const DisplayOptions& options, const std::filesystem::path& imageFolder) {

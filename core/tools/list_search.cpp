@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/text/encoding.h"
 #include "core/tools/cell_matcher.h"
@@ -34,10 +35,10 @@ std::optional<ListSearchResult> ListSearch(ItemTable& items, int userColumns,
 }
 
 std::string ListSearchMessage(std::string_view text, int found) {
-  std::string message = "\"" + Cp932ToUtf8(text) + "\"";
-  if (found == 0) return message + std::string(msg::kListSearchNotFound);
-  return message + std::string(msg::kListSearchFoundHead) + std::to_string(found) +
-         std::string(msg::kListSearchFoundTail);
+  const std::string quoted = "\"" + Cp932ToUtf8(text) + "\"";
+  if (found == 0) return FormatMessage(msg::kListSearchNotFound, quoted.c_str());
+  return FormatMessage(msg::kListSearchFound.For(static_cast<unsigned long>(found)), quoted.c_str(),
+                    found);
 }
 
 }  // namespace listora

@@ -101,6 +101,15 @@ TEST(Ltbtool, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("ファイルのバージョンが違います。"), std::string::npos);
   EXPECT_EQ(RunTool({"info", (dir / "missing.ltb").string()}).status, 2);
+  // On an English desktop the same refusals, in English, with the same status.
+  for (const char* name : {"missing.ltb", "x.ltb"}) {
+    run = RunTool({"info", (dir / name).string()}, {}, {}, "en_US.UTF-8");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.find("could not be read: no such file or folder") != std::string::npos ||
+                run.err.find("Not an LTB file.") != std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("ファイル"), std::string::npos) << run.err;
+  }
   EXPECT_EQ(RunTool({}).status, 1);
   EXPECT_EQ(RunTool({"frobnicate"}).status, 1);
   EXPECT_EQ(RunTool({"export", (dir / "v.ltb").string(), "--format", "pdf", "-o", "x"}).status, 1);

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 #include "support/test_support.h"
 
@@ -15,7 +16,7 @@ extern char** environ;
 namespace listora::test {
 
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText,
-                const std::string& stdoutFile) {
+                const std::string& stdoutFile, const std::string& lang) {
   const char* tool = std::getenv("LTBTOOL");
   if (!tool) throw std::runtime_error("LTBTOOL is not set");
   TempDir dir;
@@ -40,8 +41,19 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinTe
   for (auto& a : argvStorage) argv.push_back(a.data());
   argv.push_back(nullptr);
 
+  // The tool speaks `lang` whatever the test's own environment says.
+  std::vector<std::string> envStorage = {"LANG=" + lang};
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string_view name(*entry, std::string_view(*entry).find('='));
+    if (name != "LANG" && name != "LANGUAGE" && name != "LC_ALL" && name != "LC_MESSAGES")
+      envStorage.emplace_back(*entry);
+  }
+  std::vector<char*> env;
+  for (auto& e : envStorage) env.push_back(e.data());
+  env.push_back(nullptr);
+
   pid_t pid;
-  const int rc = posix_spawn(&pid, tool, &actions, &attr, argv.data(), environ);
+  const int rc = posix_spawn(&pid, tool, &actions, &attr, argv.data(), env.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
   if (rc != 0) throw std::runtime_error("cannot start ltbtool");

@@ -13,7 +13,8 @@ struct ToolRun {
 };
 
 // Standard output goes to `stdoutFile` when given (and `out` stays empty).
+// The tool runs under the locale `lang` (C: Japanese messages).
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdinText = {},
-                const std::string& stdoutFile = {});
+                const std::string& stdoutFile = {}, const std::string& lang = "C.UTF-8");
 
 }  // namespace listora::test

@@ -41,6 +41,9 @@ usr=$tmp/stage/usr
 [ "$("$usr/bin/ltbtool" --version)" = "ltbtool (Listora) $version" ] ||
   fail "ltbtool --version is not $version"
 page_names_options "$usr/bin/ltbtool" "$usr/share/man/man1/ltbtool.1.gz"
+# The installed programs find the English catalogue beside them.
+LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$usr/bin/ltbtool" info "$tmp/none.ltb" 2>&1 |
+  grep -qF 'could not be read' || fail "the installed ltbtool speaks no English"
 zcat "$usr/share/doc/listora/changelog.gz" | head -n 1 | grep -q "^listora ($version) " ||
   fail "the changelog's newest entry is not $version"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
@@ -53,6 +56,7 @@ if [ -x "$usr/bin/listora" ]; then
   env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/listora" --help | grep -qxF '  or:  listora -D PATH...' ||
     fail "listora --help does not show -D"
   page_names_options "$usr/bin/listora" "$usr/share/man/man1/listora.1.gz"
+  [ -f "$usr/share/man/ja/man1/listora.1.gz" ] || fail "no Japanese manual page"
 
   set -- "$usr"/share/metainfo/*.metainfo.xml
   [ $# -eq 1 ] && [ -f "$1" ] || fail "no single AppStream file"

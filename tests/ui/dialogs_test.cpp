@@ -7,9 +7,9 @@
 #include <wx/textctrl.h>
 
 #include "ui/app/listora_app.h"
-#include "ui/base/japanese_labels.h"
 #include "ui/base/password_check_dialog.h"
 #include "ui/base/password_set_dialog.h"
+#include "ui/base/program_language.h"
 #include "ui/frame/main_frame.h"
 #include "ui/support/gui_app.h"
 #include "ui/support/scripted_prompt.h"
@@ -85,7 +85,7 @@ TEST(JapaneseLabels, ToolkitDialogsAndMessageBoxes) {
   EXPECT_TRUE(wxGetStockLabel(wxID_CLOSE, wxSTOCK_NOFLAGS).StartsWith(U("閉じる")));
 
   wxMessageDialog box(App().Frame(), "text", "caption", wxYES_NO | wxCANCEL);
-  SetJapaneseButtonLabels(box);
+  SetButtonLabels(box);
   EXPECT_EQ(box.GetYesLabel(), U("はい"));
   EXPECT_EQ(box.GetNoLabel(), U("いいえ"));
   EXPECT_EQ(box.GetCancelLabel(), U("キャンセル"));

@@ -4,6 +4,7 @@
 #include <wx/utils.h>
 
 #include "core/app/update_check.h"
+#include "core/base/translation.h"
 #include "ui/app/about_dialog.h"
 #include "ui/app/command_scope.h"
 #include "ui/app/settings/settings_dialog.h"
@@ -15,14 +16,17 @@ namespace listora {
 
 namespace {
 
-constexpr char kHelpFile[] = "listora-help.html";
+// The help page in the program's language: the catalogue names the page
+// written in its language.
+constexpr Text kHelpFile = Tx("listora-help.html");
 
 }  // namespace
 
 std::filesystem::path HelpPage(const std::filesystem::path& executableDir) {
   std::error_code ec;
+  const std::string name(kHelpFile.Shown());
   for (const auto& candidate :
-       {executableDir / kHelpFile, executableDir / ".." / "share" / "listora" / kHelpFile}) {
+       {executableDir / name, executableDir / ".." / "share" / "listora" / name}) {
     if (std::filesystem::is_regular_file(candidate, ec)) return candidate.lexically_normal();
   }
   return {};

@@ -17,7 +17,7 @@
 #include "ui/app/listora_doc_template.h"
 #include "ui/app/path_insertion.h"
 #include "ui/base/held_input.h"
-#include "ui/base/japanese_labels.h"
+#include "ui/base/program_language.h"
 #include "ui/base/recent_files.h"
 #include "ui/base/text_undo.h"
 #include "ui/base/tool_tip_delay.h"
@@ -48,6 +48,7 @@ bool ListoraApp::OnInit() {
 
   const std::filesystem::path exeDir =
       std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string()).parent_path();
+  UseProgramLanguage(DesktopLanguage(), exeDir);
   std::error_code ignored;
   // Paths on the command line are relative to where the program was
   // started, not to the executable's folder it moves to.
@@ -58,7 +59,6 @@ bool ListoraApp::OnInit() {
   program_->ReadAttributeSkipMask();
   program_->previewPages = ReadPreviewPages(*settingsFile_);
   UseToolTipDelay();
-  UseJapaneseToolkitTexts();
   FollowModalDialogs();
   UseTextUndo();
 

@@ -14,7 +14,7 @@ namespace listora {
 
 UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
                                      std::chrono::milliseconds timeout)
-    : wxDialog(parent, wxID_ANY, Utf8("アップデートチェック")),
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("アップデートチェック"))),
       server_(std::move(server)),
       timeout_(timeout),
       poll_(this) {
@@ -22,7 +22,7 @@ UpdateCheckDialog::UpdateCheckDialog(wxWindow* parent, std::string server,
   status_ = new wxStaticText(this, kStatusText, Utf8(msg::kUpdateIdle), wxDefaultPosition,
                              wxSize(260, 48), wxST_NO_AUTORESIZE);
   sizer->Add(status_, wxSizerFlags().Expand().Border(wxALL, 12));
-  check_ = new wxButton(this, kCheckButton, Utf8("今すぐチェック(&N)"));
+  check_ = new wxButton(this, kCheckButton, Utf8(Tr("今すぐチェック(&N)")));
   sizer->Add(check_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 12));
   SetSizerAndFit(sizer);
   // Escape closes the dialog, which has no cancel button to press.

@@ -11,6 +11,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/base/translation.h"
+
 class wxCommandEvent;
 class wxUpdateUIEvent;
 
@@ -73,9 +75,9 @@ struct Command {
   // The menu text with its mnemonic ("(&X)"); empty for a command no menu
   // shows. A run with a text is a submenu of one entry per ID, named by the
   // program (the document's columns).
-  std::string_view menuText;
-  std::string_view prompt;  // the status bar's text while the entry is pointed at
-  std::string_view tip;     // the tool bar button's tool tip; may be empty
+  Text menuText;
+  Text prompt;  // the status bar's text while the entry is pointed at
+  Text tip;     // the tool bar button's tool tip; may be empty
   wxItemKind kind = wxITEM_NORMAL;
   std::array<MenuPlace, 3> menus{};
   ToolSlot tool{};
@@ -92,7 +94,7 @@ struct Command {
 // A menu inside another (or on the menu bar) at a place among its entries.
 struct SubmenuPlace {
   MenuId menu = MenuId::kNone;
-  std::string_view text;
+  Text text;
   MenuPlace place;
 };
 

@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/base/translation.h"
 #include "ui/base/dialog_keys.h"
 #include "ui/text/text_convert.h"
 
@@ -15,9 +16,9 @@ constexpr int kPasswordEdit = 1133;
 }
 
 PasswordCheckDialog::PasswordCheckDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, Utf8("パスワード確認")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("パスワード確認"))) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8("パスワードを入力して下さい")),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("パスワードを入力して下さい"))),
              wxSizerFlags().Border());
   edit_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                          wxTE_PASSWORD);

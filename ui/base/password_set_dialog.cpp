@@ -19,31 +19,31 @@ constexpr int kNote = 1136;
 }  // namespace
 
 PasswordSetDialog::PasswordSetDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, Utf8("パスワードの設定")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("パスワードの設定"))) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8("※1～260文字(全角なら130文字)")),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("※1～260文字(全角なら130文字)"))),
              wxSizerFlags().Border());
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 4));
   grid->AddGrowableCol(1);
   password_ = new wxTextCtrl(this, kPasswordEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                              wxTE_PASSWORD);
-  password_->SetToolTip(Utf8("設定したいパスワードを入力して下さい"));
+  password_->SetToolTip(Utf8(Tr("設定したいパスワードを入力して下さい")));
   confirm_ = new wxTextCtrl(this, kConfirmEdit, wxString(), wxDefaultPosition, wxSize(220, -1),
                             wxTE_PASSWORD);
-  confirm_->SetToolTip(Utf8("確認用にもう一度入力して下さい"));
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("パスワード")), wxSizerFlags().CentreVertical());
+  confirm_->SetToolTip(Utf8(Tr("確認用にもう一度入力して下さい")));
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("パスワード"))),
+            wxSizerFlags().CentreVertical());
   grid->Add(password_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("確認")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("確認"))), wxSizerFlags().CentreVertical());
   grid->Add(confirm_, wxSizerFlags().Expand());
   sizer->Add(grid, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
   auto* note = new wxStaticText(
       this, kNote,
-      wxString::FromUTF8(
-          "パスワードを設定しない場合は\n　　　　入力欄を2つとも空白にして下さい。"));
+      Utf8(Tr("パスワードを設定しない場合は\n　　　　入力欄を2つとも空白にして下さい。")));
   note->SetForegroundColour(*wxRED);
   sizer->Add(note, wxSizerFlags().Border());
   auto* ok = new wxButton(this, wxID_OK, "&OK");
-  ok->SetToolTip(Utf8("パスワードを設定して保存します"));
+  ok->SetToolTip(Utf8(Tr("パスワードを設定して保存します")));
   sizer->Add(ok, wxSizerFlags().Right().Border());
   SetSizerAndFit(sizer);
   UseEnterAndEscape(*this, *ok);

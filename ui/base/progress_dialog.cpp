@@ -29,14 +29,14 @@ ProgressDialog::ProgressDialog(wxWindow* parent, std::function<void()> onCancel)
   status_ = new wxStaticText(this, kStatusText, Utf8(msg::kWorking), wxDefaultPosition,
                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
   sizer->Add(status_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP));
-  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8("しばらくお待ちください。"), wxDefaultPosition,
-                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
+  sizer->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("しばらくお待ちください。")),
+                              wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
              wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
   gauge_ = new wxGauge(this, kGauge, 1, wxDefaultPosition, wxSize(260, -1));
-  gauge_->SetToolTip(Utf8("現在の進行状況です"));
+  gauge_->SetToolTip(Utf8(Tr("現在の進行状況です")));
   sizer->Add(gauge_, wxSizerFlags().Expand().Border());
-  cancel_ = new wxButton(this, kCancelButton, Utf8("中　止(&A)"));
-  cancel_->SetToolTip(Utf8("現在の作業を途中で中止します"));
+  cancel_ = new wxButton(this, kCancelButton, Utf8(Tr("中　止(&A)")));
+  cancel_->SetToolTip(Utf8(Tr("現在の作業を途中で中止します")));
   sizer->Add(cancel_, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   SetSizerAndFit(sizer);
   CentreOnParent();

@@ -7,10 +7,10 @@
 
 #include "core/base/messages.h"
 #include "ui/base/image_preview.h"
-#include "ui/base/japanese_labels.h"
 #include "ui/base/messages.h"
 #include "ui/base/password_check_dialog.h"
 #include "ui/base/password_set_dialog.h"
+#include "ui/base/program_language.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
@@ -19,7 +19,7 @@ namespace {
 
 int ShowMessage(wxWindow* owner, const wxString& text, const wxString& caption, long style) {
   wxMessageDialog box(owner, text, caption, style);
-  SetJapaneseButtonLabels(box);
+  SetButtonLabels(box);
   return box.ShowModal();
 }
 

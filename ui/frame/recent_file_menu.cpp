@@ -3,6 +3,7 @@
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 
+#include "core/base/translation.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/recent_files.h"
 #include "ui/text/text_convert.h"
@@ -18,7 +19,7 @@ bool IsRecentFileEntry(int id) {
 }  // namespace
 
 void AppendRecentFilePlaceholder(wxMenu& file) {
-  file.Append(cmd::kRecentFile1, Utf8("最近使ったファイル"))->Enable(false);
+  file.Append(cmd::kRecentFile1, Utf8(Tr("最近使ったファイル")))->Enable(false);
 }
 
 void ShowRecentFiles(wxMenu& file, const wxFileHistory& history) {
@@ -31,7 +32,7 @@ void ShowRecentFiles(wxMenu& file, const wxFileHistory& history) {
   }
   const size_t count = std::min<size_t>(history.GetCount(), kRecentFileCount);
   if (count == 0) {
-    file.Insert(position, cmd::kRecentFile1, Utf8("最近使ったファイル"))->Enable(false);
+    file.Insert(position, cmd::kRecentFile1, Utf8(Tr("最近使ったファイル")))->Enable(false);
     return;
   }
   for (size_t i = 0; i < count; ++i) {

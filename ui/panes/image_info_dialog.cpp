@@ -4,12 +4,13 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "core/base/translation.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
 
 ImageInfoDialog::ImageInfoDialog(wxWindow* parent, const wxString& text)
-    : wxDialog(parent, wxID_ANY, Utf8("画像情報")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("画像情報"))) {
   // 155 x 90 dialog units, the text 141 x 60 of them.
   text_ = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition,
                            wxDLG_UNIT(this, wxSize(141, 60)));

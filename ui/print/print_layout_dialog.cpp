@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/base/translation.h"
 #include "core/print/layout_entries.h"
 #include "ui/base/command_ids.h"
 #include "ui/base/ok_cancel_row.h"
@@ -25,14 +26,23 @@ namespace listora {
 
 namespace {
 
-constexpr std::string_view kMarginLabels[4] = {"上(&U)", "左(&L)", "下(&D)", "右(&R)"};
-constexpr std::string_view kMarginTips[4] = {"上側の余白マージンです", "左側の余白マージンです",
-                                             "下側の余白マージンです", "右側の余白マージンです"};
-constexpr std::string_view kPositions[3] = {"左寄せ", "中央", "右寄せ"};
+constexpr Text kMarginLabels[4] = {Tx("上(&U)"), Tx("左(&L)"), Tx("下(&D)"), Tx("右(&R)")};
+constexpr Text kMarginTips[4] = {Tx("上側の余白マージンです"), Tx("左側の余白マージンです"),
+                                 Tx("下側の余白マージンです"), Tx("右側の余白マージンです")};
+constexpr Text kPositions[3] = {Tx("左寄せ"), Tx("中央"), Tx("右寄せ")};
 // The code menu, in the order of kPageTextCodes.
-constexpr std::string_view kCodeMenu[8] = {
-    "&0: 総アイテム数 [%A]", "&1: ページ番号 [%P]", "&2: 総ページ数 [%T]", "&3: ファイル名 [%F]",
-    "&4: 年 [%Y]",           "&5: 月 [%M]",         "&6: 日 [%D]",         "&7: 時間 [%H]"};
+constexpr Text kCodeMenu[8] = {Tx("&0: 総アイテム数 [%A]"), Tx("&1: ページ番号 [%P]"),
+                               Tx("&2: 総ページ数 [%T]"),   Tx("&3: ファイル名 [%F]"),
+                               Tx("&4: 年 [%Y]"),           Tx("&5: 月 [%M]"),
+                               Tx("&6: 日 [%D]"),           Tx("&7: 時間 [%H]")};
+// The tool tips of a header's or footer's check box, text, code button and
+// position.
+constexpr Text kHeaderTips[4] = {
+    Tx("ヘッダをいれる場合はチェックしてください"), Tx("ヘッダの文字列の構成です"),
+    Tx("ヘッダに入れる項目を選択します"), Tx("ヘッダを入れる位置です")};
+constexpr Text kFooterTips[4] = {
+    Tx("フッタをいれる場合はチェックしてください"), Tx("フッタの文字列の構成です"),
+    Tx("フッタに入れる項目を選択します"), Tx("フッタを入れる位置です")};
 
 wxChoice* PositionChoice(wxWindow* parent, int id, int position) {
   auto* choice = new wxChoice(parent, id);
@@ -44,10 +54,10 @@ wxChoice* PositionChoice(wxWindow* parent, int id, int position) {
 }  // namespace
 
 PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout)
-    : wxDialog(parent, wxID_ANY, Utf8("印刷レイアウト設定")), layout_(layout) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("印刷レイアウト設定"))), layout_(layout) {
   auto* top = new wxBoxSizer(wxVERTICAL);
 
-  auto* marginBox = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8("余白設定"));
+  auto* marginBox = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8(Tr("余白設定")));
   const int marginValues[4] = {layout.top, layout.left, layout.bottom, layout.right};
   for (int i = 0; i < 4; ++i) {
     wxWindow* box = marginBox->GetStaticBox();
@@ -72,7 +82,7 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
   }
   top->Add(marginBox, wxSizerFlags().Expand().Border());
 
-  auto* fontBox = new wxStaticBoxSizer(wxVERTICAL, this, Utf8("フォント設定"));
+  auto* fontBox = new wxStaticBoxSizer(wxVERTICAL, this, Utf8(Tr("フォント設定")));
   wxWindow* fontParent = fontBox->GetStaticBox();
   auto* fontGrid = new wxFlexGridSizer(2, wxSize(8, 4));
   fontGrid->AddGrowableCol(1);
@@ -87,42 +97,41 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
   }
   if (selected == wxNOT_FOUND) selected = fontName_->Insert(face, 0);
   fontName_->SetSelection(selected);
-  fontName_->SetToolTip(Utf8("フォント名です"));
+  fontName_->SetToolTip(Utf8(Tr("フォント名です")));
   fontSize_ = new wxComboBox(fontParent, kFontSize, wxString::Format("%d", layout.fontSize));
   for (std::string_view size : kPrintFontSizes) fontSize_->Append(Utf8(size));
-  fontSize_->SetToolTip(Utf8("フォントサイズです"));
-  fontGrid->Add(new wxStaticText(fontParent, wxID_ANY, Utf8("フォント名(&N)")),
+  fontSize_->SetToolTip(Utf8(Tr("フォントサイズです")));
+  fontGrid->Add(new wxStaticText(fontParent, wxID_ANY, Utf8(Tr("フォント名(&N)"))),
                 wxSizerFlags().CentreVertical());
   fontGrid->Add(fontName_, wxSizerFlags().Expand());
-  fontGrid->Add(new wxStaticText(fontParent, wxID_ANY, Utf8("フォントサイズ (10～500)(&S)")),
+  fontGrid->Add(new wxStaticText(fontParent, wxID_ANY, Utf8(Tr("フォントサイズ (10～500)(&S)"))),
                 wxSizerFlags().CentreVertical());
   fontGrid->Add(fontSize_, wxSizerFlags().Expand());
   fontBox->Add(fontGrid, wxSizerFlags().Expand().Border());
   sample_ = new wxStaticText(fontParent, kSample, Utf8("Aaあ123"), wxDefaultPosition,
                              wxSize(-1, 80), wxST_NO_AUTORESIZE);
-  sample_->SetToolTip(Utf8("印刷される文字の見本です"));
+  sample_->SetToolTip(Utf8(Tr("印刷される文字の見本です")));
   fontBox->Add(sample_, wxSizerFlags().Expand().Border());
   top->Add(fontBox, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
-  auto* lineBox = new wxStaticBoxSizer(wxVERTICAL, this, Utf8("ヘッダ･フッタ設定"));
+  auto* lineBox = new wxStaticBoxSizer(wxVERTICAL, this, Utf8(Tr("ヘッダ･フッタ設定")));
   wxWindow* lineParent = lineBox->GetStaticBox();
   const auto addLine = [&](wxCheckBox*& check, wxTextCtrl*& edit, wxChoice*& pos, bool on,
                            const std::string& text, int position, int checkId, int editId,
                            int codesId, int posId, std::string_view checkLabel,
-                           std::string_view posLabel, std::string_view what) {
+                           std::string_view posLabel, const Text(&tips)[4]) {
     check = new wxCheckBox(lineParent, checkId, Utf8(checkLabel));
     check->SetValue(on);
-    const std::string whatText(what);
-    check->SetToolTip(Utf8(whatText + "をいれる場合はチェックしてください"));
+    check->SetToolTip(Utf8(tips[0]));
     edit = new wxTextCtrl(lineParent, editId, ToWx(text));
-    edit->SetToolTip(Utf8(whatText + "の文字列の構成です"));
+    edit->SetToolTip(Utf8(tips[1]));
     // As narrow as its label lets it be: a fixed width below the theme's
     // padding leaves no room for the label.
     auto* codes =
         new wxButton(lineParent, codesId, ">", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    codes->SetToolTip(Utf8(whatText + "に入れる項目を選択します"));
+    codes->SetToolTip(Utf8(tips[2]));
     pos = PositionChoice(lineParent, posId, position);
-    pos->SetToolTip(Utf8(whatText + "を入れる位置です"));
+    pos->SetToolTip(Utf8(tips[3]));
     lineBox->Add(check, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(edit, wxSizerFlags(1).CentreVertical());
@@ -133,16 +142,16 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
     lineBox->Add(row, wxSizerFlags().Expand().Border());
   };
   addLine(headerCheck_, headerEdit_, headerPos_, layout.header, layout.headerText, layout.headerPos,
-          kHeaderCheck, kHeaderEdit, kHeaderCodes, kHeaderPos, "ヘッダを入れる(&H)", "表示位置(&A)",
-          "ヘッダ");
+          kHeaderCheck, kHeaderEdit, kHeaderCodes, kHeaderPos, Tx("ヘッダを入れる(&H)"),
+          Tx("表示位置(&A)"), kHeaderTips);
   addLine(footerCheck_, footerEdit_, footerPos_, layout.footer, layout.footerText, layout.footerPos,
-          kFooterCheck, kFooterEdit, kFooterCodes, kFooterPos, "フッタを入れる(&F)", "表示位置(&B)",
-          "フッタ");
+          kFooterCheck, kFooterEdit, kFooterCodes, kFooterPos, Tx("フッタを入れる(&F)"),
+          Tx("表示位置(&B)"), kFooterTips);
   top->Add(lineBox, wxSizerFlags().Expand().Border());
 
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容で印刷レイアウトを設定し終了します")},
-                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容で印刷レイアウトを設定し終了します"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 

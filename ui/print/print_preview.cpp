@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/base/translation.h"
 #include "ui/print/table_printout.h"
 #include "ui/text/text_convert.h"
 
@@ -15,19 +16,19 @@ namespace {
 
 struct ButtonText {
   int id;
-  std::string_view label;  // empty: a picture button, only the tip changes
-  std::string_view tip;
+  Text label;  // empty: a picture button, only the tip changes
+  Text tip;
 };
 
 constexpr ButtonText kButtonTexts[] = {
-    {wxID_PREVIEW_PRINT, "印刷(&P)...", "ドキュメントを印刷します"},
-    {wxID_PREVIEW_FIRST, "", "先頭ページ"},
-    {wxID_PREVIEW_PREVIOUS, "", "前ページ"},
-    {wxID_PREVIEW_NEXT, "", "次ページ"},
-    {wxID_PREVIEW_LAST, "", "最終ページ"},
-    {wxID_PREVIEW_ZOOM_IN, "", "拡大"},
-    {wxID_PREVIEW_ZOOM_OUT, "", "縮小"},
-    {wxID_PREVIEW_CLOSE, "閉じる(&C)", "プレビューを閉じます"},
+    {wxID_PREVIEW_PRINT, Tx("印刷(&P)..."), Tx("ドキュメントを印刷します")},
+    {wxID_PREVIEW_FIRST, {}, Tx("先頭ページ")},
+    {wxID_PREVIEW_PREVIOUS, {}, Tx("前ページ")},
+    {wxID_PREVIEW_NEXT, {}, Tx("次ページ")},
+    {wxID_PREVIEW_LAST, {}, Tx("最終ページ")},
+    {wxID_PREVIEW_ZOOM_IN, {}, Tx("拡大")},
+    {wxID_PREVIEW_ZOOM_OUT, {}, Tx("縮小")},
+    {wxID_PREVIEW_CLOSE, Tx("閉じる(&C)"), Tx("プレビューを閉じます")},
 };
 
 class PreviewControlBar : public wxPreviewControlBar {
@@ -67,8 +68,8 @@ class PreviewControlBar : public wxPreviewControlBar {
 }  // namespace
 
 PrintPreviewFrame::PrintPreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent)
-    : wxPreviewFrame(preview, parent, Utf8("印刷プレビュー"), wxDefaultPosition, wxSize(900, 800)) {
-}
+    : wxPreviewFrame(preview, parent, Utf8(Tr("印刷プレビュー")), wxDefaultPosition,
+                     wxSize(900, 800)) {}
 
 void PrintPreviewFrame::CreateControlBar() {
   long buttons = wxPREVIEW_DEFAULT;

@@ -1,6 +1,6 @@
 #pragma once
 // The print preview window: the toolkit's preview of a printout, with the
-// program's Japanese texts on its buttons.
+// program's own texts on its buttons.
 
 #include <wx/print.h>
 

@@ -27,19 +27,19 @@ namespace listora {
 namespace {
 
 // The entries of the kind list, in kind order.
-constexpr const char* kItemKindNames[kItemKindCount] = {"フォルダ名",
-                                                        "フルパス名",
-                                                        "ファイル名(拡張子有り)",
-                                                        "ファイル名(拡張子無し)",
-                                                        "拡張子",
-                                                        "ファイルサイズ",
-                                                        "作成日時",
-                                                        "更新日時",
-                                                        "現在の日時",
-                                                        "入力項目(↓)",
-                                                        "連番"};
+constexpr Text kItemKindNames[kItemKindCount] = {Tx("フォルダ名"),
+                                                 Tx("フルパス名"),
+                                                 Tx("ファイル名(拡張子有り)"),
+                                                 Tx("ファイル名(拡張子無し)"),
+                                                 Tx("拡張子"),
+                                                 Tx("ファイルサイズ"),
+                                                 Tx("作成日時"),
+                                                 Tx("更新日時"),
+                                                 Tx("現在の日時"),
+                                                 Tx("入力項目(↓)"),
+                                                 Tx("連番")};
 
-wxButton* AddButton(wxWindow* parent, int id, const char* label, const char* tip) {
+wxButton* AddButton(wxWindow* parent, int id, std::string_view label, std::string_view tip) {
   auto* button = new wxButton(parent, id, Utf8(label));
   button->SetToolTip(Utf8(tip));
   return button;
@@ -48,32 +48,33 @@ wxButton* AddButton(wxWindow* parent, int id, const char* label, const char* tip
 }  // namespace
 
 SerialNumberDialog::SerialNumberDialog(wxWindow* parent, const AutoInsertSettings& settings)
-    : wxDialog(parent, wxID_ANY, Utf8("連番設定")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("連番設定"))) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
   grid->AddGrowableCol(1);
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("入力文字(&E)")),
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("入力文字(&E)"))),
             wxSizerFlags().CentreVertical());
   text_ = new wxTextCtrl(this, kTextEdit, ToWx(FixedText(settings.serialText)), wxDefaultPosition,
                          wxSize(200, -1));
-  text_->SetToolTip(Utf8("番号と一緒に入れる文字を入力してください。"));
+  text_->SetToolTip(Utf8(Tr("番号と一緒に入れる文字を入力してください。")));
   grid->Add(text_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("開始番号(&S)")),
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("開始番号(&S)"))),
             wxSizerFlags().CentreVertical());
   start_ = new wxTextCtrl(this, kStartEdit, wxString::Format("%d", settings.serialStart));
-  start_->SetToolTip(Utf8("開始番号を入力してください。"));
+  start_->SetToolTip(Utf8(Tr("開始番号を入力してください。")));
   grid->Add(start_);
-  grid->Add(new wxStaticText(this, wxID_ANY, Utf8("桁数(&K)")), wxSizerFlags().CentreVertical());
+  grid->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("桁数(&K)"))),
+            wxSizerFlags().CentreVertical());
   digits_ = new wxChoice(this, kDigitsChoice);
   for (int digits = 1; digits <= 9; ++digits) digits_->Append(wxString::Format("%d", digits));
   digits_->SetSelection(std::clamp(settings.serialDigits, 1, 9) - 1);
-  digits_->SetToolTip(Utf8("番号の桁数を選択してください。"));
+  digits_->SetToolTip(Utf8(Tr("番号の桁数を選択してください。")));
   grid->Add(digits_);
   top->Add(grid, wxSizerFlags().Expand().Border());
-  auto* note = new wxStaticText(this, wxID_ANY, Utf8("※ 番号を入れたい場所に * を入力"));
+  auto* note = new wxStaticText(this, wxID_ANY, Utf8(Tr("※ 番号を入れたい場所に * を入力")));
   note->SetForegroundColour(*wxRED);
   top->Add(note, wxSizerFlags().Border(wxLEFT | wxRIGHT));
-  top->Add(AddButton(this, wxID_OK, "&O K", "現在の設定を反映して終了します。"),
+  top->Add(AddButton(this, wxID_OK, "&O K", Tx("現在の設定を反映して終了します。")),
            wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
   SetEscapeId(wxID_CANCEL);
@@ -101,27 +102,30 @@ void SerialNumberDialog::Store(AutoInsertSettings& settings) const {
 }
 
 InsertAttributesDialog::InsertAttributesDialog(wxWindow* parent, ProgramState& program)
-    : wxDialog(parent, wxID_ANY, Utf8("取り込みファイルの属性設定")), program_(program) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("取り込みファイルの属性設定"))), program_(program) {
   const AttributeChoices choices = ReadAttributeChoices(program_.settingsFile);
   auto* top = new wxBoxSizer(wxVERTICAL);
-  const auto box = [&](int id, const char* label, const char* tip, bool value) {
+  const auto box = [&](int id, std::string_view label, std::string_view tip, bool value) {
     auto* check = new wxCheckBox(this, id, Utf8(label));
     check->SetToolTip(Utf8(tip));
     check->SetValue(value);
     top->Add(check, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
     return check;
   };
-  box(kNormalCheck, "標準ファィル(&N)", "標準のファィルです。常にオンです。", true)->Disable();
-  readOnly_ = box(kReadOnlyCheck, "読み取り専用(&R)",
-                  "読み取り専用ファイルも取り込む場合はチェックしてください。", choices.readOnly);
-  system_ = box(kSystemCheck, "システムファイル(&S)",
-                "システムファィルも取り込む場合はチェックしてください。", choices.system);
-  hidden_ = box(kHiddenCheck, "隠しファイル(&H)",
-                "隠しファィルも取り込む場合はチェックしてください。", choices.hidden);
+  box(kNormalCheck, Tx("標準ファィル(&N)"), Tx("標準のファィルです。常にオンです。"), true)
+      ->Disable();
+  readOnly_ =
+      box(kReadOnlyCheck, Tx("読み取り専用(&R)"),
+          Tx("読み取り専用ファイルも取り込む場合はチェックしてください。"), choices.readOnly);
+  system_ = box(kSystemCheck, Tx("システムファイル(&S)"),
+                Tx("システムファィルも取り込む場合はチェックしてください。"), choices.system);
+  hidden_ = box(kHiddenCheck, Tx("隠しファイル(&H)"),
+                Tx("隠しファィルも取り込む場合はチェックしてください。"), choices.hidden);
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(AddButton(this, wxID_OK, "&O K", "現在の設定を反映して終了します。"),
+  buttons->Add(AddButton(this, wxID_OK, "&O K", Tx("現在の設定を反映して終了します。")),
                wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, wxID_CANCEL, "キャンセル(&C)", "現在の設定を破棄して終了します。"));
+  buttons->Add(
+      AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")));
   top->Add(buttons, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
   Bind(wxEVT_BUTTON, &InsertAttributesDialog::OnOk, this, wxID_OK);
@@ -136,7 +140,7 @@ void InsertAttributesDialog::OnOk(wxCommandEvent&) {
 }
 
 AutoInsertDialog::AutoInsertDialog(const ToolContext& context)
-    : ToolDialog(context, Utf8("アイテムの自動挿入")),
+    : ToolDialog(context, Utf8(Tr("アイテムの自動挿入"))),
       working_(InsertDialogStart(context.doc->Data().settings.autoInsert,
                                  context.doc->Data().ColumnCount(),
                                  wxFileName::GetHomeDir().utf8_string())),
@@ -162,79 +166,81 @@ void AutoInsertDialog::CreateControls() {
 
   auto* source = new wxFlexGridSizer(3, wxSize(8, 6));
   source->AddGrowableCol(1);
-  source->Add(new wxStaticText(this, wxID_ANY, Utf8("フォルダ名(&N)")),
+  source->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("フォルダ名(&N)"))),
               wxSizerFlags().CentreVertical());
   folder_ = new wxTextCtrl(this, kFolderEdit, ToWx(FixedText(working_.folder)), wxDefaultPosition,
                            wxSize(300, -1));
-  folder_->SetToolTip(Utf8("取り込むフォルダ名です。"));
+  folder_->SetToolTip(Utf8(Tr("取り込むフォルダ名です。")));
   folder_->SetDropTarget(new SinglePathDrop(folder_, SinglePathDrop::Kind::kFolder));
   source->Add(folder_, wxSizerFlags().Expand());
-  source->Add(AddButton(this, kBrowseButton, "参照(&R)",
-                        "フォルダ選択ダイアログからフォルダを選択します。"));
-  source->Add(new wxStaticText(this, wxID_ANY, Utf8("拡張子(&E)")),
+  source->Add(AddButton(this, kBrowseButton, Tx("参照(&R)"),
+                        Tx("フォルダ選択ダイアログからフォルダを選択します。")));
+  source->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("拡張子(&E)"))),
               wxSizerFlags().CentreVertical());
   extension_ = new wxTextCtrl(this, kExtensionEdit, ToWx(FixedText(working_.pattern)));
-  extension_->SetToolTip(Utf8("取り込みたいファイルの拡張子を入力してください。"));
+  extension_->SetToolTip(Utf8(Tr("取り込みたいファイルの拡張子を入力してください。")));
   source->Add(extension_, wxSizerFlags().Expand());
   source->AddSpacer(0);
   top->Add(source, wxSizerFlags().Expand().Border());
 
   auto* options = new wxBoxSizer(wxHORIZONTAL);
-  subFolders_ = new wxCheckBox(this, kSubFoldersCheck, Utf8("サブフォルダも含める(&F)"));
+  subFolders_ = new wxCheckBox(this, kSubFoldersCheck, Utf8(Tr("サブフォルダも含める(&F)")));
   subFolders_->SetValue(working_.subFolders != 0);
-  subFolders_->SetToolTip(Utf8("サブフォルダを含める場合はチェックしてください。"));
+  subFolders_->SetToolTip(Utf8(Tr("サブフォルダを含める場合はチェックしてください。")));
   options->Add(subFolders_, wxSizerFlags(1).CentreVertical());
-  auto* attributes = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8("取り込み属性"));
-  attributes->Add(new wxButton(attributes->GetStaticBox(), kAttributesButton, Utf8("設定(&S)")),
+  auto* attributes = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8(Tr("取り込み属性")));
+  attributes->Add(new wxButton(attributes->GetStaticBox(), kAttributesButton, Utf8(Tr("設定(&S)"))),
                   wxSizerFlags().Border(wxALL, 2));
   options->Add(attributes);
   top->Add(options, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
   auto* columns = new wxFlexGridSizer(2, wxSize(8, 6));
   columns->AddGrowableCol(1);
-  columns->Add(new wxStaticText(this, wxID_ANY, Utf8("設定項目(&P)")),
+  columns->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("設定項目(&P)"))),
                wxSizerFlags().CentreVertical());
   column_ = new wxChoice(this, kColumnChoice);
   for (int c = 1; c <= userColumns_; ++c)
     column_->Append(ToWx(FixedText(data.settings.columns.names[c])));
   column_->SetSelection(working_.lastColumn - 1);
-  column_->SetToolTip(Utf8("設定する項目を選択します。"));
+  column_->SetToolTip(Utf8(Tr("設定する項目を選択します。")));
   columns->Add(column_, wxSizerFlags().Expand());
-  columns->Add(new wxStaticText(this, wxID_ANY, Utf8("挿入する項目(&A)")),
+  columns->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("挿入する項目(&A)"))),
                wxSizerFlags().CentreVertical());
   kind_ = new wxChoice(this, kKindChoice);
-  for (const char* name : kItemKindNames) kind_->Append(Utf8(name));
-  kind_->SetToolTip(Utf8("挿入したい項目を選択してください。"));
+  for (const Text& name : kItemKindNames) kind_->Append(Utf8(name));
+  kind_->SetToolTip(Utf8(Tr("挿入したい項目を選択してください。")));
   columns->Add(kind_, wxSizerFlags().Expand());
-  inputLabel_ = new wxStaticText(this, kInputLabel, Utf8("入力文字(&I)"));
+  inputLabel_ = new wxStaticText(this, kInputLabel, Utf8(Tr("入力文字(&I)")));
   columns->Add(inputLabel_, wxSizerFlags().CentreVertical());
   auto* inputRow = new wxBoxSizer(wxHORIZONTAL);
   input_ = new wxTextCtrl(this, kInputEdit);
-  input_->SetToolTip(Utf8("挿入したい文字を入力してください。"));
+  input_->SetToolTip(Utf8(Tr("挿入したい文字を入力してください。")));
   inputRow->Add(input_, wxSizerFlags(1));
-  serial_ = AddButton(this, kSerialButton, "連番設定(&N)", "連番設定ダイアログを表示します。");
+  serial_ =
+      AddButton(this, kSerialButton, Tx("連番設定(&N)"), Tx("連番設定ダイアログを表示します。"));
   inputRow->Add(serial_);
   columns->Add(inputRow, wxSizerFlags().Expand());
   top->Add(columns, wxSizerFlags().Expand().Border());
   // The sample sits under the file it is made from.
-  top->Add(new wxStaticText(this, wxID_ANY, Utf8("/AAA/BBB.txt の場合")),
+  top->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("/AAA/BBB.txt の場合"))),
            wxSizerFlags().Border(wxLEFT | wxRIGHT));
   sample_ = new wxStaticText(this, kSample, wxString());
-  sample_->SetToolTip(Utf8("挿入される文字のサンプルです。"));
+  sample_->SetToolTip(Utf8(Tr("挿入される文字のサンプルです。")));
   top->Add(sample_, wxSizerFlags().Expand().Border(wxLEFT, 24));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(AddButton(this, kDefaultsButton, "デフォルトの設定にする(&D)",
-                         "現在の設定をデフォルトにします。"),
+  buttons->Add(AddButton(this, kDefaultsButton, Tx("デフォルトの設定にする(&D)"),
+                         Tx("現在の設定をデフォルトにします。")),
                wxSizerFlags().Border(wxRIGHT, 20));
   buttons->AddStretchSpacer();
-  buttons->Add(
-      AddButton(this, wxID_OK, "取り込み(&G)", "設定を終了し、現在の内容でアイテムを挿入します。"),
-      wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, wxID_CANCEL, "キャンセル(&C)", "現在の設定を破棄して終了します。"),
+  buttons->Add(AddButton(this, wxID_OK, Tx("取り込み(&G)"),
+                         Tx("設定を終了し、現在の内容でアイテムを挿入します。")),
                wxSizerFlags().Border(wxRIGHT));
-  buttons->Add(AddButton(this, kStoreOnlyButton, "設定して終了(&Q)",
-                         "現在の設定で設定だけして終了します。"));
+  buttons->Add(
+      AddButton(this, wxID_CANCEL, Tx("キャンセル(&C)"), Tx("現在の設定を破棄して終了します。")),
+      wxSizerFlags().Border(wxRIGHT));
+  buttons->Add(AddButton(this, kStoreOnlyButton, Tx("設定して終了(&Q)"),
+                         Tx("現在の設定で設定だけして終了します。")));
   top->Add(buttons, wxSizerFlags().Expand().Border());
   SetSizerAndFit(top);
 }

@@ -27,17 +27,17 @@ namespace listora {
 namespace {}  // namespace
 
 ColumnSettingsDialog::ColumnSettingsDialog(wxWindow* parent, std::vector<ColumnSetting> columns)
-    : wxDialog(parent, wxID_ANY, Utf8("カラムの設定")), working_(std::move(columns)) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("カラムの設定"))), working_(std::move(columns)) {
   for (const ColumnSetting& column : working_) openingNames_.push_back(column.name);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* chooser = new wxBoxSizer(wxHORIZONTAL);
-  chooser->Add(new wxStaticText(this, wxID_ANY, Utf8("カラムの選択(&A)")),
+  chooser->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("カラムの選択(&A)"))),
                wxSizerFlags().CentreVertical().Border(wxRIGHT));
   choice_ = new wxChoice(this, kColumnChoice);
   for (const std::string& name : openingNames_) choice_->Append(ToWx(name));
   choice_->SetSelection(0);
-  choice_->SetToolTip(Utf8("設定するカラムを選択してください"));
+  choice_->SetToolTip(Utf8(Tr("設定するカラムを選択してください")));
   LimitChoiceWidth(*choice_);
   chooser->Add(choice_, wxSizerFlags(1).CentreVertical());
   top->Add(chooser, wxSizerFlags().Expand().Border());
@@ -47,26 +47,26 @@ ColumnSettingsDialog::ColumnSettingsDialog(wxWindow* parent, std::vector<ColumnS
   frame_->SetId(kFrame);
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
   grid->AddGrowableCol(1);
-  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8("カラム名(&N)")),
+  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8(Tr("カラム名(&N)"))),
             wxSizerFlags().CentreVertical());
   name_ = new wxTextCtrl(frame_, kNameEdit, wxString(), wxDefaultPosition, wxSize(200, -1));
-  name_->SetToolTip(Utf8("カラム名を入力してください"));
+  name_->SetToolTip(Utf8(Tr("カラム名を入力してください")));
   grid->Add(name_, wxSizerFlags().Expand());
-  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8("カラム幅(&W)")),
+  grid->Add(new wxStaticText(frame_, wxID_ANY, Utf8(Tr("カラム幅(&W)"))),
             wxSizerFlags().CentreVertical());
   width_ = new wxTextCtrl(frame_, kWidthEdit, wxString(), wxDefaultPosition, wxSize(80, -1));
   AcceptDigitsOnly(*width_);
-  width_->SetToolTip(Utf8("カラム幅を入力してください"));
+  width_->SetToolTip(Utf8(Tr("カラム幅を入力してください")));
   grid->Add(width_);
   frameSizer->Add(grid, wxSizerFlags().Expand().Border());
-  right_ = new wxCheckBox(frame_, kRightCheck, Utf8("　数値入力用(右寄せ)(&R)"));
-  right_->SetToolTip(Utf8("数値用に右寄せする場合チェックしてください"));
+  right_ = new wxCheckBox(frame_, kRightCheck, Utf8(Tr("　数値入力用(右寄せ)(&R)")));
+  right_->SetToolTip(Utf8(Tr("数値用に右寄せする場合チェックしてください")));
   frameSizer->Add(right_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   top->Add(frameSizer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("設　定(&S)"), Utf8("現在の内容で設定し終了します")},
-                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+      MakeOkCancelRow(this, {Utf8(Tr("設　定(&S)")), Utf8(Tr("現在の内容で設定し終了します"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 
@@ -83,7 +83,8 @@ void ColumnSettingsDialog::ShowColumn() {
   if (working_.empty()) return;
   const ColumnSetting& column = working_[current_];
   // The caption keeps the name the column had when the dialog opened.
-  SetUserLabel(*frame_, ToWx(openingNames_[current_]) + Utf8("の設定"), wxString());
+  SetUserLabel(*frame_, wxString::Format(Utf8(Tr("%sの設定")), ToWx(openingNames_[current_])),
+               wxString());
   name_->ChangeValue(ToWx(column.name));
   width_->ChangeValue(wxString::Format("%d", column.width));
   right_->SetValue(column.rightAligned);

@@ -32,19 +32,19 @@ wxColour FromColorRef(std::uint32_t bgr) {
 }  // namespace
 
 DuplicateColumnDialog::DuplicateColumnDialog(wxWindow* parent, const Document& data)
-    : wxDialog(parent, wxID_ANY, Utf8("列の選択")) {
+    : wxDialog(parent, wxID_ANY, Utf8(Tr("列の選択"))) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(new wxStaticText(this, wxID_ANY, Utf8("重複検索する列を選択してください。(&S)")),
+  top->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("重複検索する列を選択してください。(&S)"))),
            wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP));
   choice_ = new wxChoice(this, kColumnChoice);
   for (int column = 1; column < data.ColumnCount(); ++column)
     choice_->Append(ToWx(FixedText(data.settings.columns.names[column])));
   choice_->SetSelection(0);
-  choice_->SetToolTip(Utf8("重複検索したい列を選んでください"));
+  choice_->SetToolTip(Utf8(Tr("重複検索したい列を選んでください")));
   top->Add(choice_, wxSizerFlags().Expand().Border());
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("選択した列内で重複検索します")},
-                      {Utf8("キャンセル(&C)"), Utf8("重複検索を中止します")});
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("選択した列内で重複検索します"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("重複検索を中止します"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
   buttons.ok->SetDefault();
@@ -92,7 +92,7 @@ class DuplicateResultDialog::ResultList : public wxListCtrl {
 
 DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int column,
                                              DuplicateGroups groups)
-    : ToolDialog(context, Utf8("重複検索結果"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+    : ToolDialog(context, Utf8(Tr("重複検索結果")), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       groups_(std::move(groups)),
       ticks_(groups_.RowCount()) {
   const Document& data = context_.doc->Data();
@@ -100,12 +100,12 @@ DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int col
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* labels = new wxBoxSizer(wxHORIZONTAL);
   auto* rows = new wxStaticText(this, kRowsLabel, Utf8(DuplicateRowsLabel(groups_.RowCount())));
-  rows->SetToolTip(Utf8("現在の総アイテム数です"));
+  rows->SetToolTip(Utf8(Tr("現在の総アイテム数です")));
   ticked_ = new wxStaticText(this, kTickedLabel, Utf8(DuplicateTickedLabel(0)));
-  ticked_->SetToolTip(Utf8("現在チェックしたアイテム数です"));
+  ticked_->SetToolTip(Utf8(Tr("現在チェックしたアイテム数です")));
   auto* count =
       new wxStaticText(this, kGroupsLabel, Utf8(DuplicateGroupsLabel(groups_.GroupCount())));
-  count->SetToolTip(Utf8("重複検索の結果で、重複していた組数です"));
+  count->SetToolTip(Utf8(Tr("重複検索の結果で、重複していた組数です")));
   labels->Add(rows, wxSizerFlags().Border(wxRIGHT, 20));
   labels->Add(ticked_, wxSizerFlags().Border(wxRIGHT, 20));
   labels->Add(count);
@@ -128,10 +128,10 @@ DuplicateResultDialog::DuplicateResultDialog(const ToolContext& context, int col
   top->Add(list_, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* select = new wxButton(this, kSelectButton, Utf8("チェック項目を選択状態にする(&C)"));
-  select->SetToolTip(Utf8("終了後にチェックした項目をリストビューで選択状態にします"));
-  auto* close = new wxButton(this, kCloseButton, Utf8("終　了(&F)"));
-  close->SetToolTip(Utf8("チェックした項目を破棄して終了します"));
+  auto* select = new wxButton(this, kSelectButton, Utf8(Tr("チェック項目を選択状態にする(&C)")));
+  select->SetToolTip(Utf8(Tr("終了後にチェックした項目をリストビューで選択状態にします")));
+  auto* close = new wxButton(this, kCloseButton, Utf8(Tr("終　了(&F)")));
+  close->SetToolTip(Utf8(Tr("チェックした項目を破棄して終了します")));
   buttons->Add(select, wxSizerFlags().Border(wxRIGHT));
   buttons->Add(close);
   top->Add(buttons, wxSizerFlags().Centre().Border(wxALL, 10));

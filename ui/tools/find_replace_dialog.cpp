@@ -19,7 +19,7 @@
 namespace listora {
 
 FindReplaceDialog::FindReplaceDialog(const ToolContext& context)
-    : ToolDialog(context, Utf8("検索と置換")), session_(context.doc->StartFindReplace()) {
+    : ToolDialog(context, Utf8(Tr("検索と置換"))), session_(context.doc->StartFindReplace()) {
   CreateControls();
   EnableButtons();
   Bind(wxEVT_TEXT, &FindReplaceDialog::OnFindText, this, kFindEdit);
@@ -34,27 +34,28 @@ FindReplaceDialog::FindReplaceDialog(const ToolContext& context)
 void FindReplaceDialog::CreateControls() {
   auto* top = new wxBoxSizer(wxHORIZONTAL);
   auto* left = new wxBoxSizer(wxVERTICAL);
-  const auto field = [&](const char* label, int id, const char* tip) {
+  const auto field = [&](std::string_view label, int id, std::string_view tip) {
     left->Add(new wxStaticText(this, wxID_ANY, Utf8(label)), wxSizerFlags().Border(wxTOP, 6));
     auto* edit = new wxTextCtrl(this, id, wxString(), wxDefaultPosition, wxSize(280, -1));
     edit->SetToolTip(Utf8(tip));
     left->Add(edit, wxSizerFlags().Expand().Border(wxTOP, 2));
     return edit;
   };
-  find_ = field("検索する文字列(&S)", kFindEdit, "検索する文字列を入力してください。");
-  replace_ = field("置換後の文字列(&R)", kReplaceEdit, "置換後の文字列を入力してください。");
+  find_ = field(Tx("検索する文字列(&S)"), kFindEdit, Tx("検索する文字列を入力してください。"));
+  replace_ =
+      field(Tx("置換後の文字列(&R)"), kReplaceEdit, Tx("置換後の文字列を入力してください。"));
 
   auto* options = new wxBoxSizer(wxHORIZONTAL);
-  matchCase_ = new wxCheckBox(this, kCaseCheck, Utf8("大文字と小文字を区別する(&B)"));
+  matchCase_ = new wxCheckBox(this, kCaseCheck, Utf8(Tr("大文字と小文字を区別する(&B)")));
   matchCase_->SetValue(true);
-  matchCase_->SetToolTip(Utf8("大文字と小文字を区別する場合にチェックしてください。"));
+  matchCase_->SetToolTip(Utf8(Tr("大文字と小文字を区別する場合にチェックしてください。")));
   options->Add(matchCase_, wxSizerFlags().Bottom().Border(wxRIGHT, 12));
-  auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8("検索する方向"));
-  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, Utf8("上へ(&U)"), wxDefaultPosition,
-                          wxDefaultSize, wxRB_GROUP);
-  up_->SetToolTip(Utf8("現在の位置から上を検索する場合に選んでください。"));
-  down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, Utf8("下へ(&D)"));
-  down_->SetToolTip(Utf8("現在の位置から下を検索する場合に選んでください。"));
+  auto* direction = new wxStaticBoxSizer(wxHORIZONTAL, this, Utf8(Tr("検索する方向")));
+  up_ = new wxRadioButton(direction->GetStaticBox(), kUpRadio, Utf8(Tr("上へ(&U)")),
+                          wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+  up_->SetToolTip(Utf8(Tr("現在の位置から上を検索する場合に選んでください。")));
+  down_ = new wxRadioButton(direction->GetStaticBox(), kDownRadio, Utf8(Tr("下へ(&D)")));
+  down_->SetToolTip(Utf8(Tr("現在の位置から下を検索する場合に選んでください。")));
   down_->SetValue(true);
   direction->Add(up_, wxSizerFlags().Border(wxRIGHT));
   direction->Add(down_);
@@ -65,21 +66,23 @@ void FindReplaceDialog::CreateControls() {
   auto* right = new wxBoxSizer(wxVERTICAL);
   const struct {
     int id;
-    const char* label;
-    const char* tip;
+    Text label;
+    Text tip;
   } buttons[] = {
-      {kFromTopButton, "先頭から検索(&T)", "先頭から検索します。"},
-      {kNextButton, "次を検索(&N)", "現在の位置から次を検索します。"},
-      {kReplaceNextButton, "置換して次に(&F)", "現在の検索された文字列を置換し次を検索します。"},
-      {kReplaceAllButton, "すべて置換(&A)", "すべての検索文字列を置換後の文字列に置換します。"},
+      {kFromTopButton, Tx("先頭から検索(&T)"), Tx("先頭から検索します。")},
+      {kNextButton, Tx("次を検索(&N)"), Tx("現在の位置から次を検索します。")},
+      {kReplaceNextButton, Tx("置換して次に(&F)"),
+       Tx("現在の検索された文字列を置換し次を検索します。")},
+      {kReplaceAllButton, Tx("すべて置換(&A)"),
+       Tx("すべての検索文字列を置換後の文字列に置換します。")},
   };
   for (std::size_t i = 0; i < std::size(buttons); ++i) {
     buttons_[i] = new wxButton(this, buttons[i].id, Utf8(buttons[i].label));
     buttons_[i]->SetToolTip(Utf8(buttons[i].tip));
     right->Add(buttons_[i], wxSizerFlags().Expand().Border(wxBOTTOM, 4));
   }
-  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8("キャンセル(&C)"));
-  cancel->SetToolTip(Utf8("検索と置換を終了します。"));
+  auto* cancel = new wxButton(this, wxID_CANCEL, Utf8(Tr("キャンセル(&C)")));
+  cancel->SetToolTip(Utf8(Tr("検索と置換を終了します。")));
   cancel->SetDefault();  // Enter closes the dialog
   right->Add(cancel, wxSizerFlags().Expand());
   top->Add(right, wxSizerFlags().Border());

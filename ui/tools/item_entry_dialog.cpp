@@ -32,14 +32,14 @@ wxSizer* Indented(wxSizer* inner) {
 }  // namespace
 
 ItemEntryDialog::ItemEntryDialog(const ToolContext& context, std::vector<int> rows)
-    : ToolDialog(context, Utf8("アイテムの追加"), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+    : ToolDialog(context, Utf8(Tr("アイテムの追加")), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       mergeKey_(ListoraDoc::NewMergeKey()) {
   const Document& data = context_.doc->Data();
   values_.assign(data.ColumnCount() - 1, std::string());
   if (!rows.empty()) walk_.emplace(std::move(rows));
   CreateControls();
   if (Modifying()) {
-    SetTitle(Utf8("アイテムの修正"));
+    SetTitle(Utf8(Tr("アイテムの修正")));
     continue_->Hide();
     LoadCurrentItem();
   }
@@ -63,60 +63,60 @@ void ItemEntryDialog::CreateControls() {
   auto* top = new wxBoxSizer(wxVERTICAL);
   const wxSizerFlags expand = wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP);
 
-  single_ = new wxRadioButton(this, kSingleRadio, Utf8("項目ごとに設定(&P)"), wxDefaultPosition,
+  single_ = new wxRadioButton(this, kSingleRadio, Utf8(Tr("項目ごとに設定(&P)")), wxDefaultPosition,
                               wxDefaultSize, wxRB_GROUP);
-  single_->SetToolTip(Utf8("項目ごとに設定する場合に選択してください。"));
+  single_->SetToolTip(Utf8(Tr("項目ごとに設定する場合に選択してください。")));
   top->Add(single_, expand);
   auto* fieldRow = new wxBoxSizer(wxHORIZONTAL);
-  fieldRow->Add(new wxStaticText(this, wxID_ANY, Utf8("設定項目(&S)")),
+  fieldRow->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("設定項目(&S)"))),
                 wxSizerFlags().CentreVertical().Border(wxRIGHT));
   columnChoice_ = new wxChoice(this, kColumnChoice);
   for (const std::string& name : names) columnChoice_->Append(ToWx(name));
   columnChoice_->SetSelection(0);
-  columnChoice_->SetToolTip(Utf8("設定する項目を選択してください。"));
+  columnChoice_->SetToolTip(Utf8(Tr("設定する項目を選択してください。")));
   LimitChoiceWidth(*columnChoice_);
   fieldRow->Add(columnChoice_, wxSizerFlags().CentreVertical().Border(wxRIGHT));
   field_ = new wxTextCtrl(this, kFieldEdit, wxString(), wxDefaultPosition, wxSize(260, -1));
-  field_->SetToolTip(Utf8("選択項目の入力をしてください。"));
+  field_->SetToolTip(Utf8(Tr("選択項目の入力をしてください。")));
   fieldRow->Add(field_, wxSizerFlags(1).CentreVertical());
   top->Add(Indented(fieldRow), expand);
 
-  bulk_ = new wxRadioButton(this, kBulkRadio, Utf8("一括で設定(&T)"));
-  bulk_->SetToolTip(Utf8("まとめて設定する場合に選択してください。"));
+  bulk_ = new wxRadioButton(this, kBulkRadio, Utf8(Tr("一括で設定(&T)")));
+  bulk_->SetToolTip(Utf8(Tr("まとめて設定する場合に選択してください。")));
   top->Add(bulk_, expand);
   auto* bulkBox = new wxBoxSizer(wxVERTICAL);
   auto* nameLine = new wxStaticText(this, kNameLine, wxString());
   SetUserLabel(*nameLine, ToWx(JoinFields(names)),
-               Utf8("このように '/' で区切って入力してください。"));
+               Utf8(Tr("このように '/' で区切って入力してください。")));
   bulkBox->Add(nameLine);
   bulkText_ = new wxTextCtrl(this, kBulkEdit, wxString(), wxDefaultPosition, wxSize(420, -1));
-  bulkText_->SetToolTip(Utf8("項目ごとに '/' で区切って入力してください。"));
+  bulkText_->SetToolTip(Utf8(Tr("項目ごとに '/' で区切って入力してください。")));
   bulkBox->Add(bulkText_, wxSizerFlags().Expand().Border(wxTOP, 2));
   countLine_ = new wxStaticText(this, kCountLine, Utf8(FieldCountLabel(0)));
-  countLine_->SetToolTip(Utf8("現在入力されている項目数です。"));
+  countLine_->SetToolTip(Utf8(Tr("現在入力されている項目数です。")));
   bulkBox->Add(countLine_, wxSizerFlags().Border(wxTOP, 2));
   top->Add(Indented(bulkBox), expand);
 
   auto* imageBox = new wxBoxSizer(wxVERTICAL);
-  imageBox->Add(new wxStaticText(this, wxID_ANY, Utf8("画像ファイルのパス(&I)")));
+  imageBox->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("画像ファイルのパス(&I)"))));
   auto* imageRow = new wxBoxSizer(wxHORIZONTAL);
   image_ = new wxTextCtrl(this, kImageEdit);
-  image_->SetToolTip(Utf8("設定する画像ファィルのフルパス名です。"));
+  image_->SetToolTip(Utf8(Tr("設定する画像ファィルのフルパス名です。")));
   image_->SetDropTarget(new SinglePathDrop(image_, SinglePathDrop::Kind::kFile));
   imageRow->Add(image_, wxSizerFlags(1).CentreVertical().Border(wxRIGHT));
-  auto* chooser = new wxButton(this, kImageButton, Utf8("ファイル選択(&S)"));
-  chooser->SetToolTip(Utf8("ファイル選択ダイアログを表示します。"));
+  auto* chooser = new wxButton(this, kImageButton, Utf8(Tr("ファイル選択(&S)")));
+  chooser->SetToolTip(Utf8(Tr("ファイル選択ダイアログを表示します。")));
   imageRow->Add(chooser, wxSizerFlags().CentreVertical());
   imageBox->Add(imageRow, wxSizerFlags().Expand().Border(wxTOP, 2));
   top->Add(imageBox, expand);
 
-  continue_ = new wxCheckBox(this, kContinueCheck, Utf8("続けて追加する(&A)"));
-  continue_->SetToolTip(Utf8("続けて追加する場合チェックしてください。"));
+  continue_ = new wxCheckBox(this, kContinueCheck, Utf8(Tr("続けて追加する(&A)")));
+  continue_->SetToolTip(Utf8(Tr("続けて追加する場合チェックしてください。")));
   top->Add(continue_, expand);
 
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容でアイテムを設定し終了します。")},
-                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します。")});
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容でアイテムを設定し終了します。"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します。"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizer(top);
 }

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/base/message_format.h"
 #include "core/base/messages.h"
 #include "core/base/settings_file.h"
 #include "core/doc/document_file.h"
@@ -28,7 +29,7 @@ namespace listora {
 namespace {
 
 // The choices' order is that of the enums.
-const char* const kAutomatic = "自動判別";
+constexpr Text kAutomatic = Tx("自動判別");
 constexpr std::string_view kSection = "Import";
 
 wxString ReadAsLine(TextEncoding encoding, char separator) {
@@ -75,7 +76,7 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
       text_(std::move(text)) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* reading = new wxFlexGridSizer(2, wxSize(8, 6));
-  reading->Add(new wxStaticText(this, wxID_ANY, Utf8("文字コード(&E):")),
+  reading->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("文字コード(&E):"))),
                wxSizerFlags().CentreVertical());
   encoding_ = new wxChoice(this, kEncodingChoice);
   encoding_->Append(Utf8(kAutomatic));
@@ -83,80 +84,84 @@ TableImportDialog::TableImportDialog(wxWindow* parent, std::string bytes, Decode
                                 msg::kEncodingEucJp, msg::kEncodingWindows1252})
     encoding_->Append(Utf8(name));
   encoding_->SetSelection(static_cast<int>(RememberedImportEncoding(settings_)));
-  encoding_->SetToolTip(Utf8(
-      "ファイルの文字コードです。自動判別はBOMと内容から判断し、判別できないときは選択を求めます"));
+  encoding_->SetToolTip(
+      Utf8(Tr("ファイルの文字コードです。自動判別はBOMと内容から判断し、判別できないときは選択を求"
+              "めます")));
   reading->Add(encoding_);
 
-  reading->Add(new wxStaticText(this, wxID_ANY, Utf8("区切り文字(&S):")),
+  reading->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("区切り文字(&S):"))),
                wxSizerFlags().CentreVertical());
   auto* separation = new wxBoxSizer(wxHORIZONTAL);
   separator_ = new wxChoice(this, kSeparatorChoice);
-  for (std::string_view name :
-       {std::string_view(kAutomatic), msg::kCommaSeparated, msg::kTabSeparated,
-        msg::kSemicolonSeparated, msg::kSpaceSeparated, msg::kOtherSeparator})
+  for (const listora::Text& name :
+       {kAutomatic, msg::kCommaSeparated, msg::kTabSeparated, msg::kSemicolonSeparated,
+        msg::kSpaceSeparated, msg::kOtherSeparator})
     separator_->Append(Utf8(name));
   separator_->SetSelection(Remembered(settings_, "Separator", 0, 6));
-  separator_->SetToolTip(Utf8("フィールドを区切る文字です"));
+  separator_->SetToolTip(Utf8(Tr("フィールドを区切る文字です")));
   other_ = new wxTextCtrl(this, kOtherSeparatorText,
                           Utf8(settings_.GetString(kSection, "Other", "|").substr(0, 1)));
   other_->SetMaxLength(1);
-  other_->SetToolTip(Utf8("「その他」のときに区切りとする1文字です"));
+  other_->SetToolTip(Utf8(Tr("「その他」のときに区切りとする1文字です")));
   separation->Add(separator_);
   separation->Add(other_, wxSizerFlags().Border(wxLEFT, 6));
   reading->Add(separation);
 
-  reading->Add(new wxStaticText(this, wxID_ANY, Utf8("読み飛ばす行数(&L):")),
+  reading->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("読み飛ばす行数(&L):"))),
                wxSizerFlags().CentreVertical());
   skip_ = new wxSpinCtrl(this, kSkipSpin, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                          wxSP_ARROW_KEYS, 0, 1000000, settings_.GetInt(kSection, "Skip", 0));
-  skip_->SetToolTip(Utf8("ファイルの先頭から読み飛ばす行の数です"));
+  skip_->SetToolTip(Utf8(Tr("ファイルの先頭から読み飛ばす行の数です")));
   reading->Add(skip_);
 
-  reading->Add(new wxStaticText(this, wxID_ANY, Utf8("文字列の引用符(&Q):")),
+  reading->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("文字列の引用符(&Q):"))),
                wxSizerFlags().CentreVertical());
   quote_ = new wxChoice(this, kQuoteChoice);
   quote_->Append("\"");
   quote_->Append(Utf8(msg::kNoQuote));
   quote_->SetSelection(Remembered(settings_, "Quote", 0, 2));
   quote_->SetToolTip(
-      Utf8("区切り文字や改行を含むフィールドを囲む文字です。なしでは \" も文字です"));
+      Utf8(Tr("区切り文字や改行を含むフィールドを囲む文字です。なしでは \" も文字です")));
   reading->Add(quote_);
   top->Add(reading, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
   std::string extension = file_.extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  comments_ = new wxCheckBox(this, kCommentsBox, Utf8("#で始まる行をコメントとして読み飛ばす(&M)"));
+  comments_ =
+      new wxCheckBox(this, kCommentsBox, Utf8(Tr("#で始まる行をコメントとして読み飛ばす(&M)")));
   comments_->SetValue(extension == ".tab");
-  comments_->SetToolTip(Utf8("# で始まる行をアイテムにしません"));
+  comments_->SetToolTip(Utf8(Tr("# で始まる行をアイテムにしません")));
   top->Add(comments_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-  header_ = new wxCheckBox(this, kHeaderBox, Utf8("1行目をカラム名にする(&H)"));
-  header_->SetToolTip(Utf8("ファイルの1行目をアイテムにせず、カラム名として使います"));
+  header_ = new wxCheckBox(this, kHeaderBox, Utf8(Tr("1行目をカラム名にする(&H)")));
+  header_->SetToolTip(Utf8(Tr("ファイルの1行目をアイテムにせず、カラム名として使います")));
   const int header = settings_.GetInt(kSection, "Header", -1);
   headerChosen_ = header == 0 || header == 1;
   header_->SetValue(header == 1);
   top->Add(header_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-  newDocument_ = new wxRadioButton(this, kNewDocumentButton, Utf8("新しいファイルに取り込む(&N)"),
-                                   wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  newDocument_->SetToolTip(Utf8("ファイルのフィールド数だけカラムを持つ新しいファイルを作ります"));
-  append_ = new wxRadioButton(this, kAppendButton, Utf8("現在のアイテムに追加する(&A)"));
-  append_->SetToolTip(Utf8("現在のカラムのまま、最後のアイテムの後ろに追加します"));
+  newDocument_ =
+      new wxRadioButton(this, kNewDocumentButton, Utf8(Tr("新しいファイルに取り込む(&N)")),
+                        wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+  newDocument_->SetToolTip(
+      Utf8(Tr("ファイルのフィールド数だけカラムを持つ新しいファイルを作ります")));
+  append_ = new wxRadioButton(this, kAppendButton, Utf8(Tr("現在のアイテムに追加する(&A)")));
+  append_->SetToolTip(Utf8(Tr("現在のカラムのまま、最後のアイテムの後ろに追加します")));
   top->Add(newDocument_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
   top->Add(append_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-  top->Add(new wxStaticText(this, wxID_ANY, Utf8("プレビュー(&P):")),
+  top->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("プレビュー(&P):"))),
            wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, 10));
   preview_ = new wxListCtrl(this, kPreviewList, wxDefaultPosition, wxSize(560, 260),
                             wxLC_REPORT | wxLC_SINGLE_SEL);
-  preview_->SetToolTip(Utf8("先頭の20アイテムが取り込まれる様子です"));
+  preview_->SetToolTip(Utf8(Tr("先頭の20アイテムが取り込まれる様子です")));
   top->Add(preview_, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
   status_ = new wxStaticText(this, kStatusLabel, wxString());
   top->Add(status_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("この設定でアイテムを取り込みます")},
-                      {Utf8("キャンセル(&C)"), Utf8("何も取り込まずに閉じます")});
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("この設定でアイテムを取り込みます"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("何も取り込まずに閉じます"))});
   ok_ = buttons.ok;
   top->Add(buttons.sizer, wxSizerFlags().Right().Border(wxALL, 10));
   SetSizerAndFit(top);
@@ -230,8 +235,9 @@ void TableImportDialog::ShowPreview() {
     wxString problem = Utf8(ImportBadBytesMessage(text_.badLine, text_.encoding));
     std::string readers;
     for (TextEncoding encoding : text_.readers)
-      readers += (readers.empty() ? "" : "、") + std::string(EncodingName(encoding));
-    if (!readers.empty()) problem += '\n' + Utf8(msg::kImportReadersPrefix) + Utf8(readers);
+      readers += std::string(readers.empty() ? "" : Tr("、")) + std::string(EncodingName(encoding));
+    if (!readers.empty())
+      problem += '\n' + Utf8(FormatMessage(msg::kImportReadersFormat, readers.c_str()));
     ShowProblem(problem);
     return;
   }

@@ -446,8 +446,8 @@ TEST(FileIoTest, ReadFailuresNameThePathAndTheReason) {
   EXPECT_NE(error.what.find(msg::kReasonNameTooLong), std::string::npos) << error.what;
   // The rarer failures in the system's words.
   EXPECT_EQ(ErrorReason(std::make_error_code(std::errc::read_only_file_system)),
-            msg::kReasonReadOnly);
-  EXPECT_EQ(ErrorReason(ENOSPC), msg::kReasonNoSpace);
+            std::string_view(msg::kReasonReadOnly));
+  EXPECT_EQ(ErrorReason(ENOSPC), std::string_view(msg::kReasonNoSpace));
   EXPECT_EQ(ErrorReason(ENOTDIR), std::generic_category().message(ENOTDIR));
 
   // The check without reading agrees.

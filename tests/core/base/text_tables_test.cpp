@@ -20,11 +20,12 @@ namespace fs = std::filesystem;
 
 const fs::path kSource = LISTORA_SOURCE_DIR;
 
-// The texts of one table as written: a constant's adjacent literals joined.
+// The texts of one table as written (marked for translation or not): a
+// constant's adjacent literals joined.
 std::vector<std::string> TableTexts(const fs::path& file) {
   const std::string source = test::ReadAll(file);
   const std::regex literal(R"re("((?:[^"\\]|\\.)*)")re");
-  const std::regex constant(R"re(=\s*((?:"(?:[^"\\]|\\.)*"\s*)+);)re");
+  const std::regex constant(R"re(=\s*(?:Tx\(\s*)?((?:"(?:[^"\\]|\\.)*"\s*)+)\)?;)re");
   std::vector<std::string> texts;
   for (auto m = std::sregex_iterator(source.begin(), source.end(), constant);
        m != std::sregex_iterator(); ++m) {
@@ -43,7 +44,7 @@ std::vector<std::string> TableTexts(const fs::path& file) {
 std::vector<std::string> CommandTexts(const fs::path& file) {
   const std::string source = test::ReadAll(file);
   const std::regex command(
-      R"re(\.prompt = "((?:[^"\\]|\\.)*)"(?:,\s*\.tip = "((?:[^"\\]|\\.)*)")?)re");
+      R"re(\.prompt = Tx\("((?:[^"\\]|\\.)*)"\)(?:,\s*\.tip = Tx\("((?:[^"\\]|\\.)*)"\))?)re");
   std::vector<std::string> texts;
   for (auto m = std::sregex_iterator(source.begin(), source.end(), command);
        m != std::sregex_iterator(); ++m)

@@ -4,27 +4,29 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
+#include "core/base/translation.h"
 #include "ui/text/text_convert.h"
 
 namespace listora {
 
 namespace {
 
-const char* const kLabels[5] = {" メインツールバー(&M)", " ステータスバー(&S)",
-                                " ツリービューツールバー(&T)", " リストビューカラムのアイコン(&C)",
-                                " ツリービューアイテムのアイコン(&I)"};
-const char* const kTips[5] = {
-    "メインツールバーの表示/非表示を設定します", "ステータスバーの表示/非表示を設定します",
-    "ツリービューのツールバーの表示/非表示を設定します",
-    "カラムのアイコンの表示/非表示を設定します", "ツリービューのアイコンの表示/非表示を設定します"};
+constexpr Text kLabels[5] = {
+    Tx(" メインツールバー(&M)"), Tx(" ステータスバー(&S)"), Tx(" ツリービューツールバー(&T)"),
+    Tx(" リストビューカラムのアイコン(&C)"), Tx(" ツリービューアイテムのアイコン(&I)")};
+constexpr Text kTips[5] = {Tx("メインツールバーの表示/非表示を設定します"),
+                           Tx("ステータスバーの表示/非表示を設定します"),
+                           Tx("ツリービューのツールバーの表示/非表示を設定します"),
+                           Tx("カラムのアイコンの表示/非表示を設定します"),
+                           Tx("ツリービューのアイコンの表示/非表示を設定します")};
 
 }  // namespace
 
 BarsPage::BarsPage(wxWindow* parent) : SettingsPage(parent) {
-  wxStaticBoxSizer* frame = PageFrame(this, "バーとアイコンの表示設定");
+  wxStaticBoxSizer* frame = PageFrame(this, Tx("バーとアイコンの表示設定"));
   wxWindow* box = frame->GetStaticBox();
-  auto* bars = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("バーの表示設定"));
-  auto* icons = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("アイコンの表示設定"));
+  auto* bars = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("バーの表示設定")));
+  auto* icons = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("アイコンの表示設定")));
   for (int i = 0; i < 5; ++i) {
     wxStaticBoxSizer* group = i < 3 ? bars : icons;
     checks_[i] = new wxCheckBox(group->GetStaticBox(), kMainToolBar + i, Utf8(kLabels[i]));

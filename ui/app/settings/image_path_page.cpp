@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/base/translation.h"
 #include "core/tools/image_paths.h"
 #include "ui/text/text_convert.h"
 
@@ -14,11 +15,11 @@ namespace listora {
 
 namespace {
 
-const char* const kModeLabels[3] = {"フルパス(&F)", "LTBファィルの位置を基準(&D)",
-                                    "実行ファイルの位置を基準(&X)"};
-const char* const kModeTips[3] = {"フルパスで取り込みます。",
-                                  "LTBファイルの位置を基準に取り込みます。",
-                                  "Listora.exeの位置を基準に取り込みます。"};
+constexpr Text kModeLabels[3] = {Tx("フルパス(&F)"), Tx("LTBファィルの位置を基準(&D)"),
+                                 Tx("実行ファイルの位置を基準(&X)")};
+constexpr Text kModeTips[3] = {Tx("フルパスで取り込みます。"),
+                               Tx("LTBファイルの位置を基準に取り込みます。"),
+                               Tx("Listora.exeの位置を基準に取り込みます。")};
 
 }  // namespace
 
@@ -27,7 +28,7 @@ ImagePathPage::ImagePathPage(wxWindow* parent, std::filesystem::path documentFil
     : SettingsPage(parent),
       documentFile_(std::move(documentFile)),
       executableDir_(std::move(executableDir)) {
-  wxStaticBoxSizer* frame = PageFrame(this, "画像ファイルのパス設定");
+  wxStaticBoxSizer* frame = PageFrame(this, Tx("画像ファイルのパス設定"));
   wxWindow* box = frame->GetStaticBox();
   for (int i = 0; i < 3; ++i) {
     modes_[i] = new wxRadioButton(box, kFullPath + i, Utf8(kModeLabels[i]), wxDefaultPosition,
@@ -35,18 +36,18 @@ ImagePathPage::ImagePathPage(wxWindow* parent, std::filesystem::path documentFil
     modes_[i]->SetToolTip(Utf8(kModeTips[i]));
     frame->Add(modes_[i], wxSizerFlags().Border(wxALL, 3));
   }
-  frame->Add(new wxStaticText(box, wxID_ANY, Utf8("基準より下のパス(&N)")),
+  frame->Add(new wxStaticText(box, wxID_ANY, Utf8(Tr("基準より下のパス(&N)"))),
              wxSizerFlags().Border(wxLEFT | wxTOP));
   subPath_ =
       new wxTextCtrl(box, kSubPath, "", wxDefaultPosition, wxDefaultSize, wxTE_PROCESS_ENTER);
-  subPath_->SetToolTip(Utf8("基準から下のパスを入力してください。"));
+  subPath_->SetToolTip(Utf8(Tr("基準から下のパスを入力してください。")));
   // Enter is swallowed by the page instead of closing the dialog.
   subPath_->Bind(wxEVT_TEXT_ENTER, [](wxCommandEvent&) {});
   frame->Add(subPath_, wxSizerFlags().Expand().Border());
-  copy_ = new wxCheckBox(box, kCopy, Utf8("画像ファイルをコピーする。"));
-  copy_->SetToolTip(Utf8("指定した位置に画像ファイルをコピーする場合にチェックしてください。"));
+  copy_ = new wxCheckBox(box, kCopy, Utf8(Tr("画像ファイルをコピーする。")));
+  copy_->SetToolTip(Utf8(Tr("指定した位置に画像ファイルをコピーする場合にチェックしてください。")));
   frame->Add(copy_, wxSizerFlags().Border());
-  frame->Add(new wxStaticText(box, wxID_ANY, Utf8("例:　/img/123.JPGの場合")),
+  frame->Add(new wxStaticText(box, wxID_ANY, Utf8(Tr("例:　/img/123.JPGの場合"))),
              wxSizerFlags().Border(wxLEFT | wxTOP));
   example_ =
       new wxStaticText(box, kExample, "", wxDefaultPosition, wxSize(300, -1), wxST_ELLIPSIZE_START);

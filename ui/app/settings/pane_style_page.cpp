@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "core/base/number_entry.h"
+#include "core/base/translation.h"
 #include "ui/base/prompt.h"
 #include "ui/panes/pane_style.h"
 #include "ui/text/text_convert.h"
@@ -22,27 +23,28 @@ constexpr std::int32_t kMaxFontTenths = std::numeric_limits<std::int16_t>::max()
 }  // namespace
 
 PaneStylePage::PaneStylePage(wxWindow* parent) : SettingsPage(parent) {
-  frame_ = PageFrame(this, "リストビューの設定");
+  frame_ = PageFrame(this, Tx("リストビューの設定"));
   wxWindow* box = frame_->GetStaticBox();
   auto* grid = new wxFlexGridSizer(2, wxSize(8, 6));
   grid->AddGrowableCol(1);
 
   fontName_ = new wxChoice(box, kFontName, wxDefaultPosition, wxSize(220, -1));
   fontName_->Append(wxFontEnumerator::GetFacenames());
-  fontName_->SetToolTip(Utf8("フォント名を選んでください"));
-  grid->Add(new wxStaticText(box, wxID_ANY, Utf8("フォント名(&N)")),
+  fontName_->SetToolTip(Utf8(Tr("フォント名を選んでください")));
+  grid->Add(new wxStaticText(box, wxID_ANY, Utf8(Tr("フォント名(&N)"))),
             wxSizerFlags().CentreVertical());
   grid->Add(fontName_, wxSizerFlags().Expand());
 
   fontSize_ = new wxComboBox(box, kFontSize);
   for (const char* size : {"60", "80", "100", "120", "140"}) fontSize_->Append(size);
-  fontSize_->SetToolTip(Utf8("フォントサイズを設定してください"));
-  grid->Add(new wxStaticText(box, wxID_ANY, Utf8("フォントサイズ(&S)")),
+  fontSize_->SetToolTip(Utf8(Tr("フォントサイズを設定してください")));
+  grid->Add(new wxStaticText(box, wxID_ANY, Utf8(Tr("フォントサイズ(&S)"))),
             wxSizerFlags().CentreVertical());
   grid->Add(fontSize_, wxSizerFlags().Expand());
 
-  const auto colourRow = [&](int sampleId, int buttonId, const char* label, const char* button,
-                             const char* sampleTip, const char* buttonTip) {
+  const auto colourRow = [&](int sampleId, int buttonId, std::string_view label,
+                             std::string_view button, std::string_view sampleTip,
+                             std::string_view buttonTip) {
     auto* sample = new wxPanel(box, sampleId, wxDefaultPosition, wxSize(60, 20), wxBORDER_SIMPLE);
     sample->SetToolTip(Utf8(sampleTip));
     auto* choose = new wxButton(box, buttonId, Utf8(button));
@@ -54,18 +56,18 @@ PaneStylePage::PaneStylePage(wxWindow* parent) : SettingsPage(parent) {
     grid->Add(row);
     return sample;
   };
-  backSample_ = colourRow(kBackSample, kBackButton, "背景色", "色選択(&A)", "背景色です",
-                          "色設定ダイアログから背景色を選択してください");
-  textSample_ = colourRow(kTextSample, kTextButton, "文字色", "色選択(&B)", "文字色です",
-                          "色設定ダイアログから文字色を選択してください");
+  backSample_ = colourRow(kBackSample, kBackButton, Tx("背景色"), Tx("色選択(&A)"),
+                          Tx("背景色です"), Tx("色設定ダイアログから背景色を選択してください"));
+  textSample_ = colourRow(kTextSample, kTextButton, Tx("文字色"), Tx("色選択(&B)"),
+                          Tx("文字色です"), Tx("色設定ダイアログから文字色を選択してください"));
   frame_->Add(grid, wxSizerFlags().Expand().Border());
 
-  auto* columnsFrame = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8("列の設定"));
+  auto* columnsFrame = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8(Tr("列の設定")));
   columnsBox_ = columnsFrame->GetStaticBox();
   columns_ = new wxChoice(columnsBox_, kColumnCount);
   for (int n = 1; n <= kMaxColumns - 1; ++n) columns_->Append(wxString::Format("%d", n));
-  columns_->SetToolTip(Utf8("カラムの数です"));
-  columnsFrame->Add(new wxStaticText(columnsBox_, wxID_ANY, Utf8("列数(&C)")),
+  columns_->SetToolTip(Utf8(Tr("カラムの数です")));
+  columnsFrame->Add(new wxStaticText(columnsBox_, wxID_ANY, Utf8(Tr("列数(&C)"))),
                     wxSizerFlags().CentreVertical().Border(wxRIGHT));
   columnsFrame->Add(columns_);
   frame_->Add(columnsFrame, wxSizerFlags().Expand().Border());
@@ -88,8 +90,8 @@ PaneStyle& PaneStylePage::Style() const {
 void PaneStylePage::ShowSet(SettingsSet& set, StyledPane pane) {
   set_ = &set;
   pane_ = pane;
-  static constexpr const char* kTitles[] = {"リストビューの設定", "ツリービューの設定",
-                                            "テキストビューの設定"};
+  static constexpr Text kTitles[] = {Tx("リストビューの設定"), Tx("ツリービューの設定"),
+                                     Tx("テキストビューの設定")};
   frame_->GetStaticBox()->SetLabel(Utf8(kTitles[static_cast<int>(pane)]));
   const PaneStyle& style = Style();
   const wxString face = ToWx(style.fontName);

@@ -36,7 +36,7 @@ enum PageKind {
 };
 
 struct EntryInfo {
-  const char* label;
+  Text label;
   int parent;  // entry index, -1 for a root
   PageKind page;
   bool document;
@@ -44,24 +44,24 @@ struct EntryInfo {
 };
 
 constexpr EntryInfo kEntries[SettingsDialog::kEntryCount] = {
-    {"デフォルト設定", -1, kStartupPage, false, StyledPane::kList},
-    {"起動位置とサイズ", 0, kStartupPage, false, StyledPane::kList},
-    {"リストビュー", 0, kPaneStylePage, false, StyledPane::kList},
-    {"ツリービュー", 0, kPaneStylePage, false, StyledPane::kTree},
-    {"テキストビュー", 0, kPaneStylePage, false, StyledPane::kText},
-    {"イメージビュー", 0, kImagePanePage, false, StyledPane::kList},
-    {"バーとアイコンの表示", 0, kBarsPage, false, StyledPane::kList},
-    {"ビューの表示と分割位置", 0, kVisibilityPage, false, StyledPane::kList},
-    {"画像ファィルのパス設定", 0, kImagePathPage, false, StyledPane::kList},
-    {"ドキュメント設定", -1, kPaneStylePage, true, StyledPane::kList},
-    {"リストビュー", 9, kPaneStylePage, true, StyledPane::kList},
-    {"ツリービュー", 9, kPaneStylePage, true, StyledPane::kTree},
-    {"テキストビュー", 9, kPaneStylePage, true, StyledPane::kText},
-    {"イメージビュー", 9, kImagePanePage, true, StyledPane::kList},
-    {"バーとアイコンの表示", 9, kBarsPage, true, StyledPane::kList},
-    {"ビューの表示と分割位置", 9, kVisibilityPage, true, StyledPane::kList},
-    {"画像ファィルのパス設定", 9, kImagePathPage, true, StyledPane::kList},
-    {"システム設定", -1, kSystemPage, false, StyledPane::kList},
+    {Tx("デフォルト設定"), -1, kStartupPage, false, StyledPane::kList},
+    {Tx("起動位置とサイズ"), 0, kStartupPage, false, StyledPane::kList},
+    {Tx("リストビュー"), 0, kPaneStylePage, false, StyledPane::kList},
+    {Tx("ツリービュー"), 0, kPaneStylePage, false, StyledPane::kTree},
+    {Tx("テキストビュー"), 0, kPaneStylePage, false, StyledPane::kText},
+    {Tx("イメージビュー"), 0, kImagePanePage, false, StyledPane::kList},
+    {Tx("バーとアイコンの表示"), 0, kBarsPage, false, StyledPane::kList},
+    {Tx("ビューの表示と分割位置"), 0, kVisibilityPage, false, StyledPane::kList},
+    {Tx("画像ファィルのパス設定"), 0, kImagePathPage, false, StyledPane::kList},
+    {Tx("ドキュメント設定"), -1, kPaneStylePage, true, StyledPane::kList},
+    {Tx("リストビュー"), 9, kPaneStylePage, true, StyledPane::kList},
+    {Tx("ツリービュー"), 9, kPaneStylePage, true, StyledPane::kTree},
+    {Tx("テキストビュー"), 9, kPaneStylePage, true, StyledPane::kText},
+    {Tx("イメージビュー"), 9, kImagePanePage, true, StyledPane::kList},
+    {Tx("バーとアイコンの表示"), 9, kBarsPage, true, StyledPane::kList},
+    {Tx("ビューの表示と分割位置"), 9, kVisibilityPage, true, StyledPane::kList},
+    {Tx("画像ファィルのパス設定"), 9, kImagePathPage, true, StyledPane::kList},
+    {Tx("システム設定"), -1, kSystemPage, false, StyledPane::kList},
 };
 
 class EntryData : public wxTreeItemData {
@@ -80,7 +80,7 @@ std::filesystem::path DocumentPath(const ListoraDoc& doc) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
-    : wxDialog(frame, wxID_ANY, Utf8("環境設定")), frame_(frame), doc_(doc) {
+    : wxDialog(frame, wxID_ANY, Utf8(Tr("環境設定"))), frame_(frame), doc_(doc) {
   const SettingsFile& settingsFile = TheApp().Program().settingsFile;
   defaults_ = ReadDefaultSet(settingsFile);
   startup_ = ReadStartupSettings(settingsFile);
@@ -103,7 +103,7 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* body = new wxBoxSizer(wxHORIZONTAL);
   auto* left = new wxBoxSizer(wxVERTICAL);
-  left->Add(new wxStaticText(this, wxID_ANY, Utf8("設定項目(&P)")));
+  left->Add(new wxStaticText(this, wxID_ANY, Utf8(Tr("設定項目(&P)"))));
   tree_ = new wxTreeCtrl(this, kTree, wxDefaultPosition, wxSize(200, 360),
                          wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
   left->Add(tree_, wxSizerFlags(1).Expand().Border(wxTOP, 4));
@@ -138,11 +138,11 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
   body->Add(pageArea, wxSizerFlags(1).Expand().Border());
   top->Add(body, wxSizerFlags(1).Expand());
 
-  auto* apply = new wxButton(this, kApply, Utf8("設定反映(&R)"));
-  apply->SetToolTip(Utf8("現在の設定を反映させます"));
+  auto* apply = new wxButton(this, kApply, Utf8(Tr("設定反映(&R)")));
+  apply->SetToolTip(Utf8(Tr("現在の設定を反映させます")));
   const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8("現在の内容で設定し終了します")},
-                      {Utf8("キャンセル(&C)"), Utf8("現在の内容を破棄して設定を終了します")});
+      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容で設定し終了します"))},
+                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   buttons.sizer->Prepend(apply, wxSizerFlags().Border(wxRIGHT));
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
 

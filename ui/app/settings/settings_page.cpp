@@ -9,7 +9,7 @@
 
 namespace listora {
 
-wxStaticBoxSizer* PageFrame(wxWindow* page, const char* utf8Title) {
+wxStaticBoxSizer* PageFrame(wxWindow* page, std::string_view utf8Title) {
   auto* outer = new wxBoxSizer(wxVERTICAL);
   auto* frame = new wxStaticBoxSizer(wxVERTICAL, page, Utf8(utf8Title));
   outer->Add(frame, wxSizerFlags(1).Expand());

@@ -6,6 +6,7 @@
 #include <wx/panel.h>
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/app/settings_sets.h"
 
@@ -29,7 +30,7 @@ class SettingsPage : public wxPanel {
 };
 
 // The page's outer frame titled `utf8Title`; the controls go inside it.
-wxStaticBoxSizer* PageFrame(wxWindow* page, const char* utf8Title);
+wxStaticBoxSizer* PageFrame(wxWindow* page, std::string_view utf8Title);
 
 // A colour as COLORREF (0x00BBGGRR).
 std::uint32_t ToColorRef(const wxColour& colour);

@@ -11,6 +11,7 @@
 
 #include "core/app/window_placement.h"
 #include "core/base/number_entry.h"
+#include "core/base/translation.h"
 #include "ui/base/prompt.h"
 #include "ui/text/text_convert.h"
 
@@ -18,24 +19,25 @@ namespace listora {
 
 namespace {
 
-const char* const kModeLabels[3] = {"最大化で起動(&M)", "終了時の位置とサイズで起動(&F)",
-                                    "指定の位置とサイズ(&S)"};
-const char* const kModeTips[3] = {"最大化の状態で起動する場合に選択してください",
-                                  "終了時の位置とサイズで起動する場合に選択してください",
-                                  "指定の位置とサイズで起動する場合に選択してください"};
+constexpr Text kModeLabels[3] = {Tx("最大化で起動(&M)"), Tx("終了時の位置とサイズで起動(&F)"),
+                                 Tx("指定の位置とサイズ(&S)")};
+constexpr Text kModeTips[3] = {Tx("最大化の状態で起動する場合に選択してください"),
+                               Tx("終了時の位置とサイズで起動する場合に選択してください"),
+                               Tx("指定の位置とサイズで起動する場合に選択してください")};
 const int kFieldIds[4] = {StartupPage::kLeft, StartupPage::kTop, StartupPage::kWidth,
                           StartupPage::kHeight};
-const char* const kFieldLabels[4] = {"&X座標", "&Y座標", "幅(&W)", "高さ(&H)"};
-const char* const kFieldTips[4] = {
-    "ウインドウの左上のX座標を入力してください", "ウインドウの左上のY座標を入力してください",
-    "ウインドウの幅を入力してください", "ウインドウの高さを入力してください"};
+constexpr Text kFieldLabels[4] = {Tx("&X座標"), Tx("&Y座標"), Tx("幅(&W)"), Tx("高さ(&H)")};
+constexpr Text kFieldTips[4] = {Tx("ウインドウの左上のX座標を入力してください"),
+                                Tx("ウインドウの左上のY座標を入力してください"),
+                                Tx("ウインドウの幅を入力してください"),
+                                Tx("ウインドウの高さを入力してください")};
 
 }  // namespace
 
 StartupPage::StartupPage(wxWindow* parent, StartupSettings& values,
                          std::function<void(std::int32_t (&)[4])> currentRect)
     : SettingsPage(parent), values_(values), currentRect_(std::move(currentRect)) {
-  wxStaticBoxSizer* frame = PageFrame(this, "起動時の位置とサイズ");
+  wxStaticBoxSizer* frame = PageFrame(this, Tx("起動時の位置とサイズ"));
   wxWindow* box = frame->GetStaticBox();
   for (int i = 0; i < 3; ++i) {
     modes_[i] = new wxRadioButton(box, kMaximised + i, Utf8(kModeLabels[i]), wxDefaultPosition,
@@ -43,7 +45,7 @@ StartupPage::StartupPage(wxWindow* parent, StartupSettings& values,
     modes_[i]->SetToolTip(Utf8(kModeTips[i]));
     frame->Add(modes_[i], wxSizerFlags().Border(wxALL, 3));
   }
-  const auto group = [&](const char* title, int first) {
+  const auto group = [&](std::string_view title, int first) {
     auto* sizer = new wxStaticBoxSizer(wxHORIZONTAL, box, Utf8(title));
     for (int i = first; i < first + 2; ++i) {
       sizer->Add(new wxStaticText(sizer->GetStaticBox(), wxID_ANY, Utf8(kFieldLabels[i])),
@@ -55,10 +57,10 @@ StartupPage::StartupPage(wxWindow* parent, StartupSettings& values,
     }
     frame->Add(sizer, wxSizerFlags().Expand().Border());
   };
-  group("起動位置(左上の座標)", 0);
-  group("起動サイズ", 2);
-  auto* current = new wxButton(box, kCurrentButton, Utf8("現在の位置とサイズを取得(&G)"));
-  current->SetToolTip(Utf8("現在の位置とサイズを取得します"));
+  group(Tx("起動位置(左上の座標)"), 0);
+  group(Tx("起動サイズ"), 2);
+  auto* current = new wxButton(box, kCurrentButton, Utf8(Tr("現在の位置とサイズを取得(&G)")));
+  current->SetToolTip(Utf8(Tr("現在の位置とサイズを取得します")));
   frame->Add(current, wxSizerFlags().Border());
 
   Bind(

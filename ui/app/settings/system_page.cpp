@@ -39,35 +39,36 @@ DesktopPaths CurrentDesktopPaths() {
 
 SystemPage::SystemPage(wxWindow* parent, ProtectionSettings& values)
     : SettingsPage(parent), values_(values) {
-  wxStaticBoxSizer* frame = PageFrame(this, "システム設定");
+  wxStaticBoxSizer* frame = PageFrame(this, Tx("システム設定"));
   wxWindow* box = frame->GetStaticBox();
 
-  auto* association = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("LTBファィルの関連付け"));
+  auto* association = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("LTBファィルの関連付け")));
   wxWindow* a = association->GetStaticBox();
-  associate_ = new wxRadioButton(a, kAssociate, Utf8("関連付けする(&R)"), wxDefaultPosition,
+  associate_ = new wxRadioButton(a, kAssociate, Utf8(Tr("関連付けする(&R)")), wxDefaultPosition,
                                  wxDefaultSize, wxRB_GROUP);
-  associate_->SetToolTip(Utf8("LTBファイルを関連付けする場合に選択してください。"));
-  auto* dissociate = new wxRadioButton(a, kDissociate, Utf8("関連付けをはずす(&O)"));
-  dissociate->SetToolTip(Utf8("LTBファイルの関連付けをはずす場合に選択してください。"));
-  auto* apply = new wxButton(a, kApply, Utf8("設　定(&X)"));
-  apply->SetToolTip(Utf8("選択した関連付けを設定します。"));
+  associate_->SetToolTip(Utf8(Tr("LTBファイルを関連付けする場合に選択してください。")));
+  auto* dissociate = new wxRadioButton(a, kDissociate, Utf8(Tr("関連付けをはずす(&O)")));
+  dissociate->SetToolTip(Utf8(Tr("LTBファイルの関連付けをはずす場合に選択してください。")));
+  auto* apply = new wxButton(a, kApply, Utf8(Tr("設　定(&X)")));
+  apply->SetToolTip(Utf8(Tr("選択した関連付けを設定します。")));
   associate_->SetValue(true);
   association->Add(associate_, wxSizerFlags().Border(wxALL, 3));
   association->Add(dissociate, wxSizerFlags().Border(wxALL, 3));
   association->Add(apply, wxSizerFlags().Border(wxALL, 3));
   frame->Add(association, wxSizerFlags().Expand().Border());
 
-  auto* shortcuts = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("ショートカット作成"));
+  auto* shortcuts = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("ショートカット作成")));
   wxWindow* s = shortcuts->GetStaticBox();
-  desktop_ = new wxCheckBox(s, kDesktop, Utf8("デスクトップ(&D)"));
-  desktop_->SetToolTip(Utf8("デスクトップにショートカットを作成する場合にチェックしてください。"));
-  sendTo_ = new wxCheckBox(s, kSendTo, Utf8("送る(&S)"));
-  sendTo_->SetToolTip(Utf8("「送る」にショートカットを作成する場合に選択してください。"));
+  desktop_ = new wxCheckBox(s, kDesktop, Utf8(Tr("デスクトップ(&D)")));
+  desktop_->SetToolTip(
+      Utf8(Tr("デスクトップにショートカットを作成する場合にチェックしてください。")));
+  sendTo_ = new wxCheckBox(s, kSendTo, Utf8(Tr("送る(&S)")));
+  sendTo_->SetToolTip(Utf8(Tr("「送る」にショートカットを作成する場合に選択してください。")));
   desktop_->SetValue(true);
   sendTo_->SetValue(true);
-  auto* create = new wxButton(s, kCreate, Utf8("作成(&M)"));
-  create->SetToolTip(Utf8("チェックしたショートカットを作成します。"));
-  auto* remove = new wxButton(s, kDelete, Utf8("削除(&E)"));
+  auto* create = new wxButton(s, kCreate, Utf8(Tr("作成(&M)")));
+  create->SetToolTip(Utf8(Tr("チェックしたショートカットを作成します。")));
+  auto* remove = new wxButton(s, kDelete, Utf8(Tr("削除(&E)")));
   shortcuts->Add(desktop_, wxSizerFlags().Border(wxALL, 3));
   shortcuts->Add(sendTo_, wxSizerFlags().Border(wxALL, 3));
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -76,12 +77,12 @@ SystemPage::SystemPage(wxWindow* parent, ProtectionSettings& values)
   shortcuts->Add(buttons, wxSizerFlags().Border(wxALL, 3));
   frame->Add(shortcuts, wxSizerFlags().Expand().Border());
 
-  auto* file = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("LTBファイル"));
+  auto* file = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("LTBファイル")));
   wxWindow* f = file->GetStaticBox();
-  encrypt_ = new wxCheckBox(f, kEncrypt, Utf8("暗号化する(&A)"));
-  encrypt_->SetToolTip(Utf8("データを暗号化し他のソフトでは読めないようにします。"));
-  password_ = new wxCheckBox(f, kPassword, Utf8("パスワードを設定する(&P)"));
-  password_->SetToolTip(Utf8("パスワードで保護出来るようにします。"));
+  encrypt_ = new wxCheckBox(f, kEncrypt, Utf8(Tr("暗号化する(&A)")));
+  encrypt_->SetToolTip(Utf8(Tr("データを暗号化し他のソフトでは読めないようにします。")));
+  password_ = new wxCheckBox(f, kPassword, Utf8(Tr("パスワードを設定する(&P)")));
+  password_->SetToolTip(Utf8(Tr("パスワードで保護出来るようにします。")));
   file->Add(encrypt_, wxSizerFlags().Border(wxALL, 3));
   file->Add(password_, wxSizerFlags().Border(wxALL, 3));
   frame->Add(file, wxSizerFlags().Expand().Border());

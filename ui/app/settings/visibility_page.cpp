@@ -20,24 +20,25 @@ namespace {
 
 constexpr std::int32_t kSplitMax = 10000;
 
-const char* const kCheckLabels[4] = {"リストビュー(&L)", "ツリービュー(&T)", "テキストビュー(&X)",
-                                     "イメージビュー(&I)"};
-const char* const kCheckTips[4] = {
-    "リストビューの表示/非表示を設定します", "ツリービューの表示/非表示を設定します",
-    "テキストビューの表示/非表示を設定します", "イメージビューの表示/非表示を設定します"};
-const char* const kSplitLabels[3] = {"スプリット&1\t左から", "スプリット&2\t上から",
-                                     "スプリット&3\t上から"};
-const char* const kSplitTips[3] = {"リストビュー・テキストビューの幅と同じです",
-                                   "リストビューの高さと同じです", "ツリービューの高さと同じです"};
+constexpr Text kCheckLabels[4] = {Tx("リストビュー(&L)"), Tx("ツリービュー(&T)"),
+                                  Tx("テキストビュー(&X)"), Tx("イメージビュー(&I)")};
+constexpr Text kCheckTips[4] = {
+    Tx("リストビューの表示/非表示を設定します"), Tx("ツリービューの表示/非表示を設定します"),
+    Tx("テキストビューの表示/非表示を設定します"), Tx("イメージビューの表示/非表示を設定します")};
+constexpr Text kSplitLabels[3] = {Tx("スプリット&1\t左から"), Tx("スプリット&2\t上から"),
+                                  Tx("スプリット&3\t上から")};
+constexpr Text kSplitTips[3] = {Tx("リストビュー・テキストビューの幅と同じです"),
+                                Tx("リストビューの高さと同じです"),
+                                Tx("ツリービューの高さと同じです")};
 
 }  // namespace
 
 VisibilityPage::VisibilityPage(wxWindow* parent,
                                std::function<void(std::int32_t (&)[3])> currentSplits)
     : SettingsPage(parent), currentSplits_(std::move(currentSplits)) {
-  wxStaticBoxSizer* frame = PageFrame(this, "ビューの表示と分割位置");
+  wxStaticBoxSizer* frame = PageFrame(this, Tx("ビューの表示と分割位置"));
   wxWindow* box = frame->GetStaticBox();
-  auto* shown = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("表示設定"));
+  auto* shown = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("表示設定")));
   for (int i = 0; i < 4; ++i) {
     checks_[i] = new wxCheckBox(shown->GetStaticBox(), kListCheck + i, Utf8(kCheckLabels[i]));
     checks_[i]->SetToolTip(Utf8(kCheckTips[i]));
@@ -45,7 +46,7 @@ VisibilityPage::VisibilityPage(wxWindow* parent,
   }
   frame->Add(shown, wxSizerFlags().Expand().Border());
 
-  auto* splitFrame = new wxStaticBoxSizer(wxVERTICAL, box, Utf8("分割位置"));
+  auto* splitFrame = new wxStaticBoxSizer(wxVERTICAL, box, Utf8(Tr("分割位置")));
   wxWindow* splitBox = splitFrame->GetStaticBox();
   auto* grid = new wxFlexGridSizer(3, wxSize(6, 4));
   for (int i = 0; i < 3; ++i) {
@@ -59,11 +60,12 @@ VisibilityPage::VisibilityPage(wxWindow* parent,
     // Enter is swallowed by the page instead of closing the dialog.
     splits_[i]->Bind(wxEVT_TEXT_ENTER, [](wxCommandEvent&) {});
     grid->Add(splits_[i]);
-    grid->Add(new wxStaticText(splitBox, wxID_ANY, Utf8("％")), wxSizerFlags().CentreVertical());
+    grid->Add(new wxStaticText(splitBox, wxID_ANY, Utf8(Tr("％"))),
+              wxSizerFlags().CentreVertical());
   }
   splitFrame->Add(grid, wxSizerFlags().Border());
-  auto* current = new wxButton(splitBox, kCurrentButton, Utf8("現在の位置を取得(&G)"));
-  current->SetToolTip(Utf8("現在の分割位置を取得します"));
+  auto* current = new wxButton(splitBox, kCurrentButton, Utf8(Tr("現在の位置を取得(&G)")));
+  current->SetToolTip(Utf8(Tr("現在の分割位置を取得します")));
   splitFrame->Add(current, wxSizerFlags().Border());
   frame->Add(splitFrame, wxSizerFlags().Expand().Border());
 
