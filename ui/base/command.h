@@ -75,9 +75,9 @@ struct Command {
   // The menu text with its mnemonic ("(&X)"); empty for a command no menu
   // shows. A run with a text is a submenu of one entry per ID, named by the
   // program (the document's columns).
-  Text menuText;
-  Text prompt;  // the status bar's text while the entry is pointed at
-  Text tip;     // the tool bar button's tool tip; may be empty
+  Text menuText{};
+  Text prompt{};  // the status bar's text while the entry is pointed at
+  Text tip{};     // the tool bar button's tool tip; may be empty
   wxItemKind kind = wxITEM_NORMAL;
   std::array<MenuPlace, 3> menus{};
   ToolSlot tool{};
