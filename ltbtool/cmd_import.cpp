@@ -4,9 +4,9 @@
 #include <optional>
 #include <system_error>
 
-#include "core/doc/file_import.h"
 #include "core/base/message_format.h"
 #include "core/base/translation.h"
+#include "core/doc/file_import.h"
 #include "core/doc/import_messages.h"
 #include "core/doc/table_import.h"
 #include "core/text/text_file.h"

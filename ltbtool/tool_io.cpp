@@ -61,8 +61,8 @@ std::string ReadPasswordInput(std::istream& in) {
   if (bytes.size() > kMaxPasswordFileBytes) {
     const std::string reason =
         listora::FormatMessage(listora::msg::kFileTooLargeFormat, kMaxPasswordFileBytes);
-    throw ToolError{kExitPassword, listora::FormatMessage(listora::msg::kCannotRead, "standard input",
-                                                       reason.c_str())};
+    throw ToolError{kExitPassword, listora::FormatMessage(listora::msg::kCannotRead,
+                                                          "standard input", reason.c_str())};
   }
   return DropOneLineBreak(std::move(bytes));
 }

@@ -18,7 +18,6 @@
 #include <system_error>
 
 #include "core/base/error_reason.h"
-#include "core/base/message_format.h"
 #include "core/base/huge_pages.h"
 #include "core/base/message_format.h"
 #include "core/base/messages.h"
@@ -528,7 +527,7 @@ bool WriteFile(const std::filesystem::path& file, FilePieces bytes, const WriteO
   // The file is the new one now: what follows can only be warned of.
   if (!SyncFolder(folder) && report)
     report->warnings.push_back(FormatMessage(msg::kFolderNotSynced, file.c_str(),
-                                          std::generic_category().message(errno).c_str()));
+                                             std::generic_category().message(errno).c_str()));
   if (!lost.empty() && report) {
     std::string names;
     for (const std::string& name : lost) names += (names.empty() ? "" : ", ") + name;

@@ -43,6 +43,7 @@ std::vector<std::unique_ptr<Catalogue>>& Loaded() {
   return catalogues;
 }
 const Catalogue* loaded = nullptr;
+TextLookup edgeLookup = nullptr;
 
 // Every offset is checked once at load, so a lookup reads only what is there,
 // and every string is followed by the NUL the format promises.
@@ -104,6 +105,7 @@ Text::operator std::string_view() const { return Tr(id_); }
 std::string_view PluralText::For(unsigned long count) const { return TrPlural(one, other, count); }
 
 std::string_view Tr(const char* id) {
+  if (edgeLookup != nullptr) return edgeLookup(id, nullptr, 1);
   const std::string_view forms = Find(id);
   return forms.empty() ? std::string_view(id) : Form(forms, 0);
 }
@@ -111,6 +113,7 @@ std::string_view Tr(const char* id) {
 // `other` is the plural's id, for extraction: the Japanese has no plural.
 std::string_view TrPlural(const char* one, [[maybe_unused]] const char* other,
                           unsigned long count) {
+  if (edgeLookup != nullptr) return edgeLookup(one, other, count);
   const std::string_view forms = Find(one);
   if (forms.empty()) return one;
   // The catalogues shipped are English: one form for 1, another for the rest.
@@ -137,5 +140,7 @@ bool LoadCatalogueFile(const std::filesystem::path& file) {
 }
 
 void UnloadCatalogue() { loaded = nullptr; }
+
+void SetTextLookup(TextLookup lookup) { edgeLookup = lookup; }
 
 }  // namespace listora

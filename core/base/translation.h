@@ -58,4 +58,11 @@ bool LoadCatalogueFile(const std::filesystem::path& file);
 // Back to the Japanese ids.
 void UnloadCatalogue();
 
+// Where an edge looks the texts up itself (the desktop through its
+// toolkit's translations): `other` is null for a text without a count. The
+// texts it returns must stay valid for the program's life. Null: the
+// catalogue loaded here.
+using TextLookup = std::string_view (*)(const char* one, const char* other, unsigned long count);
+void SetTextLookup(TextLookup lookup);
+
 }  // namespace listora

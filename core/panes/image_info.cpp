@@ -28,11 +28,11 @@ ImageFileInfo DescribeImageFile(const std::filesystem::path& file, int width, in
 std::string ImageInfoText(const ImageFileInfo& info) {
   const auto grouped = [](std::uint64_t n) { return GroupedNumberText(n); };
   return FormatMessage(TextToCp932(msg::kImageInfoFormat), info.fileName.c_str(),
-                    grouped(info.size).c_str(),
-                    grouped(static_cast<std::uint64_t>(std::max(info.width, 0))).c_str(),
-                    grouped(static_cast<std::uint64_t>(std::max(info.height, 0))).c_str(),
-                    DateTimeText(info.created).c_str(), DateTimeText(info.written).c_str(),
-                    DateTimeText(info.accessed).c_str());
+                       grouped(info.size).c_str(),
+                       grouped(static_cast<std::uint64_t>(std::max(info.width, 0))).c_str(),
+                       grouped(static_cast<std::uint64_t>(std::max(info.height, 0))).c_str(),
+                       DateTimeText(info.created).c_str(), DateTimeText(info.written).c_str(),
+                       DateTimeText(info.accessed).c_str());
 }
 
 }  // namespace listora

@@ -38,7 +38,7 @@ std::string ListSearchMessage(std::string_view text, int found) {
   const std::string quoted = "\"" + Cp932ToUtf8(text) + "\"";
   if (found == 0) return FormatMessage(msg::kListSearchNotFound, quoted.c_str());
   return FormatMessage(msg::kListSearchFound.For(static_cast<unsigned long>(found)), quoted.c_str(),
-                    found);
+                       found);
 }
 
 }  // namespace listora

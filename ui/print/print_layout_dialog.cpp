@@ -149,9 +149,9 @@ PrintLayoutDialog::PrintLayoutDialog(wxWindow* parent, const PrintLayout& layout
           Tx("表示位置(&B)"), kFooterTips);
   top->Add(lineBox, wxSizerFlags().Expand().Border());
 
-  const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容で印刷レイアウトを設定し終了します"))},
-                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
+  const OkCancelRow buttons = MakeOkCancelRow(
+      this, {Utf8("&O K"), Utf8(Tr("現在の内容で印刷レイアウトを設定し終了します"))},
+      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 

@@ -64,9 +64,9 @@ ColumnSettingsDialog::ColumnSettingsDialog(wxWindow* parent, std::vector<ColumnS
   frameSizer->Add(right_, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM));
   top->Add(frameSizer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
 
-  const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8(Tr("設　定(&S)")), Utf8(Tr("現在の内容で設定し終了します"))},
-                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
+  const OkCancelRow buttons = MakeOkCancelRow(
+      this, {Utf8(Tr("設　定(&S)")), Utf8(Tr("現在の内容で設定し終了します"))},
+      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizerAndFit(top);
 

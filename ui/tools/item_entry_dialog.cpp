@@ -114,9 +114,9 @@ void ItemEntryDialog::CreateControls() {
   continue_->SetToolTip(Utf8(Tr("続けて追加する場合チェックしてください。")));
   top->Add(continue_, expand);
 
-  const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容でアイテムを設定し終了します。"))},
-                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します。"))});
+  const OkCancelRow buttons = MakeOkCancelRow(
+      this, {Utf8("&O K"), Utf8(Tr("現在の内容でアイテムを設定し終了します。"))},
+      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します。"))});
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
   SetSizer(top);
 }

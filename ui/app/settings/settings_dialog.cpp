@@ -140,9 +140,9 @@ SettingsDialog::SettingsDialog(MainFrame* frame, ListoraDoc& doc)
 
   auto* apply = new wxButton(this, kApply, Utf8(Tr("設定反映(&R)")));
   apply->SetToolTip(Utf8(Tr("現在の設定を反映させます")));
-  const OkCancelRow buttons =
-      MakeOkCancelRow(this, {Utf8("&O K"), Utf8(Tr("現在の内容で設定し終了します"))},
-                      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
+  const OkCancelRow buttons = MakeOkCancelRow(
+      this, {Utf8("&O K"), Utf8(Tr("現在の内容で設定し終了します"))},
+      {Utf8(Tr("キャンセル(&C)")), Utf8(Tr("現在の内容を破棄して設定を終了します"))});
   buttons.sizer->Prepend(apply, wxSizerFlags().Border(wxRIGHT));
   top->Add(buttons.sizer, wxSizerFlags().Right().Border());
 
