@@ -43,12 +43,11 @@ set(_packaging ${CMAKE_BINARY_DIR}/packaging)
 set(_metainfo ${_packaging}/${LISTORA_APPSTREAM_ID}.metainfo.xml)
 configure_file(${_data}/listora.metainfo.xml.in ${_metainfo} @ONLY)
 
-# The manual pages (English, and the desktop program's in Japanese) with the
-# version and the release date put in, and the changelog, compressed as
-# Debian wants them.
+# The manual pages, in English and in Japanese, with the version and the
+# release date put in, and the changelog, compressed as Debian wants them.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(_generated ${_packaging}/changelog.gz)
-foreach(_page ltbtool listora ja/listora)
+foreach(_page ltbtool ja/ltbtool listora ja/listora)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/${_page}.1 ${_packaging}/${_page}.1 @ONLY)
   add_custom_command(OUTPUT ${_packaging}/${_page}.1.gz
     COMMAND ${GZIP_PROGRAM} -9n -c ${_packaging}/${_page}.1 > ${_packaging}/${_page}.1.gz
@@ -74,6 +73,7 @@ if(TARGET listora)
 endif()
 install(TARGETS ltbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_packaging}/ltbtool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_packaging}/ja/ltbtool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${_packaging}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/listora)
 # Installed straight onto a system (no DESTDIR, which staging and the

@@ -41,6 +41,7 @@ usr=$tmp/stage/usr
 [ "$("$usr/bin/ltbtool" --version)" = "ltbtool (Listora) $version" ] ||
   fail "ltbtool --version is not $version"
 page_names_options "$usr/bin/ltbtool" "$usr/share/man/man1/ltbtool.1.gz"
+[ -f "$usr/share/man/ja/man1/ltbtool.1.gz" ] || fail "no Japanese manual page of ltbtool"
 # The installed programs find the English catalogue beside them.
 LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$usr/bin/ltbtool" info "$tmp/none.ltb" 2>&1 |
   grep -qF 'could not be read' || fail "the installed ltbtool speaks no English"
