@@ -18,11 +18,11 @@ constexpr std::size_t kMaxCatalogueBytes = 16u << 20;
 constexpr std::uint32_t kMagic = 0x950412de;
 
 // A loaded .mo file: its bytes and the two tables of (length, offset)
-// pairs, originals sorted by their bytes as msgfmt writes them.
+// pairs, ids sorted by their bytes as msgfmt writes them.
 struct Catalogue {
   std::string bytes;
   std::uint32_t count = 0;
-  std::uint32_t originals = 0;
+  std::uint32_t ids = 0;
   std::uint32_t translations = 0;
 
   std::uint32_t Word(std::size_t offset) const {
@@ -52,8 +52,8 @@ bool Valid(const Catalogue& c) {
   const auto tableFits = [&](std::uint32_t table) {
     return table % 4 == 0 && table <= size && (size - table) / 8 >= c.count;
   };
-  if (!tableFits(c.originals) || !tableFits(c.translations)) return false;
-  for (const std::uint32_t table : {c.originals, c.translations}) {
+  if (!tableFits(c.ids) || !tableFits(c.translations)) return false;
+  for (const std::uint32_t table : {c.ids, c.translations}) {
     for (std::uint32_t i = 0; i < c.count; ++i) {
       const std::uint64_t length = c.Word(table + 8 * i);
       const std::uint64_t offset = c.Word(table + 8 * i + 4);
@@ -63,9 +63,9 @@ bool Valid(const Catalogue& c) {
   return true;
 }
 
-// The original's first text (before any plural) compared with `id`.
-int Compare(std::string_view original, std::string_view id) {
-  const std::string_view first = original.substr(0, original.find('\0'));
+// An id's first text (before any plural) compared with `id`.
+int Compare(std::string_view entry, std::string_view id) {
+  const std::string_view first = entry.substr(0, entry.find('\0'));
   return first.compare(id);
 }
 
@@ -76,7 +76,7 @@ std::string_view Find(std::string_view id) {
   std::uint32_t low = 0, high = loaded->count;
   while (low < high) {
     const std::uint32_t middle = low + (high - low) / 2;
-    const int order = Compare(loaded->Entry(loaded->originals, middle), id);
+    const int order = Compare(loaded->Entry(loaded->ids, middle), id);
     if (order == 0) return loaded->Entry(loaded->translations, middle);
     if (order < 0) {
       low = middle + 1;
@@ -126,7 +126,7 @@ bool LoadCatalogue(std::string bytes) {
   Catalogue& c = *catalogue;
   if (c.bytes.size() < 28 || c.Word(0) != kMagic || c.Word(4) != 0) return false;
   c.count = c.Word(8);
-  c.originals = c.Word(12);
+  c.ids = c.Word(12);
   c.translations = c.Word(16);
   if (!Valid(c)) return false;
   loaded = catalogue.get();
