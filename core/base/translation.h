@@ -1,6 +1,6 @@
 #pragma once
 // The program's texts in the user's language. The message ids are the
-// Japanese texts as the program has always shown them; a catalogue (a
+// Japanese texts the program shows under a Japanese desktop; a catalogue (a
 // gettext .mo file, domain "listora") translates them into another language.
 // Without a catalogue every text is its Japanese id. Both programs load the
 // one catalogue the desktop's language asks for (core/base/language.h) once

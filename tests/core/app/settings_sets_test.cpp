@@ -64,7 +64,7 @@ TEST(SettingsSetsTest, DefaultsRoundTripThroughTheFileUnderTheirKeys) {
   ASSERT_TRUE(WriteDefaults(settingsFile, s, startup, {}));
   EXPECT_EQ(ReadStartupSettings(settingsFile).left, -20);
   // The start-up, bar and protection keys share the `Main` section, in the
-  // order it has always had.
+  // order stored files hold them in.
   const std::string main =
       "[Main]\r\nSizeMax=2\r\nMainTool=1\r\nMainStat=0\r\nTreeTool=1\r\nPass=0\r\n"
       "Ango=0\r\nSizeLeft=-20\r\nSizeTop=0\r\nSizeWidth=800\r\nSizeHeight=600\r\n";
