@@ -3,12 +3,12 @@
 // removals, field and range rewrites, the reorders of sorting, drag moves
 // and the list search, column shifts, copies, and saving and loading back
 // (also cut short) with edits going on after the load. Small inputs so
-// reach tables of thousands of rows over several record blocks, the
+// reach tables of up to two thousand rows over several record blocks, the
 // reclaiming of garbage and records lying in a loaded file's bytes.
 //
 // Most programs stay small (a few dozen rows an operation), so that many run
-// a second; the top byte values of an amount ask for a thousand rows or
-// rows of kilobytes, which the large tables need. The model keeps a hash of
+// a second; the top byte values of an amount ask for hundreds of rows or
+// rows of kilobytes, which tables of several blocks need. The model keeps a hash of
 // each field rather than its text.
 
 #include <algorithm>
@@ -29,23 +29,21 @@ using namespace listora;
 
 namespace {
 
-constexpr int kMaxRows = 5000;
-// What the table's records may occupy: two of its 1 MiB blocks.
-constexpr std::size_t kMaxBytes = std::size_t{2} << 20;
+constexpr int kMaxRows = 2000;
+// What the table's records may occupy: its blocks double from 4 KiB, so
+// this is room for seven.
+constexpr std::size_t kMaxBytes = std::size_t{512} << 10;
 // The work one input may do, in row visits (a row appended, moved or
-// compared), some 25 ms under the sanitizers: an operation that would go
+// compared), some 8 ms under the sanitizers: an operation that would go
 // beyond it is cut down or left out. A byte of text costs a fraction of a
 // visit, which depends on how it is handled: cleaned when appended, copied
 // when a row is written anew, read, stored or enciphered.
-constexpr long kWorkLimit = 16000;
+constexpr long kWorkLimit = 6000;
 constexpr long kBytesCleaned = 40;
 constexpr long kBytesCopied = 160;
 constexpr long kBytesRead = 256;
 constexpr long kBytesStored = 32;
 constexpr long kBytesEnciphered = 16;
-// A loaded table or a copy writes its next record into a new 1 MiB block,
-// which costs as much as a few hundred rows under the sanitizers.
-constexpr long kNewBlock = 300;
 // The whole table is compared with the model after this many operations,
 // after every load and at the end.
 constexpr int kCheckEvery = 8;
@@ -202,7 +200,7 @@ class Session {
       case 11: {
         // A copy shares the blocks already written; edits of one must not
         // show in the other.
-        work_ += Rows() + kNewBlock;
+        work_ += Rows();
         const ItemTable copy = Table();
         if (Rows() > 0) {
           Table().SetCell(0, 1, "changed after the copy");
@@ -215,7 +213,7 @@ class Session {
   }
 
   void AppendMany(Program& in) {
-    int count = 1 + in.Amount(320);
+    int count = 1 + in.Amount(64);
     const int sizeByte = in.Byte();
     const std::size_t fillSize =
         static_cast<std::size_t>(sizeByte < 0xF0 ? sizeByte : (sizeByte - 0xEF) * 1024);
@@ -266,7 +264,7 @@ class Session {
   void RewriteRange(Program& in) {
     if (Rows() == 0) return;
     const int start = in.Below(Rows());
-    int count = std::min(Rows() - start, 1 + in.Amount(320));
+    int count = std::min(Rows() - start, 1 + in.Amount(64));
     const int column = 1 + in.Below(columns_ - 1);
     const std::string text = in.Text();
     const bool image = in.Byte() % 2 != 0;
@@ -337,7 +335,7 @@ class Session {
     options.mode = static_cast<ProtectionMode>(in.Byte() % 3);
     options.password = fuzz::kPassword;
     const long cost =
-        Cost(2 * Rows() + kNewBlock, Bytes(),
+        Cost(2 * Rows(), Bytes(),
              options.mode == ProtectionMode::kPlain ? kBytesStored : kBytesEnciphered);
     if (cost > Left()) return {};
     work_ += cost;

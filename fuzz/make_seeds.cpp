@@ -75,14 +75,14 @@ std::string Bytes(std::initializer_list<int> values) {
 }
 
 // Programs for the edits fuzzer (the operations are in edits_fuzzer.cpp):
-// each appends a thousand rows or a few hundred KiB of text, edits them,
-// saves, loads and cuts; the last writes several record blocks and has
+// each appends a few hundred rows or rows of kilobytes, edits them, saves,
+// loads and cuts; the last writes records larger than a block and has
 // their garbage reclaimed.
 std::vector<std::string> EditPrograms() {
   return {
       Bytes({1,                                                // three columns
-             0,  0xF3, 40,   'x',  1,                          // 1281 rows, 40-byte fill, memos
-             4,  0,    16,   0xF1, 0, 1, 3, 'a', 'b', 'c', 0,  // rewrite 641 rows' column 2
+             0,  0xF3, 40,   'x',  1,                          // 257 rows, 40-byte fill, memos
+             4,  0,    16,   0xF1, 0, 1, 3, 'a', 'b', 'c', 0,  // rewrite 129 rows' column 2
              9,  0,                                            // save plain, load
              5,  2,    0,                                      // remove every third row
              9,  2,                                            // save enciphered, load
@@ -90,7 +90,7 @@ std::vector<std::string> EditPrograms() {
              4,  0,    0,    0xFF, 0, 0, 1, 'z', 1,            // every image path rewritten
              9,  1}),                                          // save with the password, load
       Bytes({9,                                                // eleven columns
-             0,   0xF2, 24,   '.',  1,                         // 961 rows
+             0,   0xF1, 24,   '.',  1,                         // 129 rows
              1,   0,    5,    2,    'a', 'b',  3,    'x',  'y',
              'z', 2,    'm',  '\n',                               // insert at row 5
              3,   0,    7,    11,   4,   7,    10,   13,   10,    // a memo of separators
@@ -100,12 +100,12 @@ std::vector<std::string> EditPrograms() {
              11,                                                  // copy
              9,   1,                                              // save with the password, load
              10,  1,    0x10, 0,                                  // load a cut copy
-             0,   0xF3, 64,   0x82, 1,                            // 1281 rows of lead bytes
+             0,   0xF2, 64,   0x82, 1,                            // 193 rows of lead bytes
              5,   5,    1,                                        // remove every sixth row
              3,   0,    0,    2,    4,   0x82, 0xa0, 0x82, 0xa2,  // double-byte text
              2,   0,    1}),                                      // remove row 1
       Bytes({4,                                                   // six columns
-             0, 0x1C, 0xFF, 'f',  0,                              // 8 rows of 16 KiB
+             0, 0x1C, 0xF3, 'f',  0,                              // 8 rows of 4 KiB
              9, 0,                                                // save plain, load
              4, 0,    0,    0x20, 0, 0, 1, 'a', 1,                // every image path, ten times
              4, 0,    0,    0x20, 0, 0, 1, 'b', 1, 4,  0, 0,    0x20, 0, 0, 1, 'c', 1,

@@ -56,9 +56,6 @@ constexpr char kEmptyRecord[] = {kLineEnd, kTextEnd, kTextEnd};
 // Where a column a record does not hold begins: an empty text.
 constexpr char kNoText[] = {kFieldEnd, '\0'};
 
-// New records go to blocks of this size; a larger record gets its own.
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-
 std::uint32_t Size32(std::size_t size) {
   if (size > UINT32_MAX) throw std::bad_alloc();
   return static_cast<std::uint32_t>(size);
@@ -95,7 +92,8 @@ ItemTable::ItemTable(ItemTable&& other) noexcept
       liveBytes_(std::exchange(other.liveBytes_, 0)),
       writeBlock_(std::exchange(other.writeBlock_, nullptr)),
       writeUsed_(std::exchange(other.writeUsed_, 0)),
-      writeSize_(std::exchange(other.writeSize_, 0)) {
+      writeSize_(std::exchange(other.writeSize_, 0)),
+      nextBlockSize_(std::exchange(other.nextBlockSize_, kFirstBlockSize)) {
   other.rows_.clear();
   other.holds_.clear();
 }
@@ -109,6 +107,7 @@ ItemTable& ItemTable::operator=(ItemTable&& other) noexcept {
   writeBlock_ = std::exchange(other.writeBlock_, nullptr);
   writeUsed_ = std::exchange(other.writeUsed_, 0);
   writeSize_ = std::exchange(other.writeSize_, 0);
+  nextBlockSize_ = std::exchange(other.nextBlockSize_, kFirstBlockSize);
   other.rows_.clear();
   other.holds_.clear();
   return *this;
@@ -158,14 +157,16 @@ std::string_view ItemTable::ImagePath(int row) const {
 
 char* ItemTable::Allocate(std::size_t size) {
   if (writeBlock_ == nullptr || writeSize_ - writeUsed_ < size) {
-    const std::size_t blockSize = std::max(size, kBlockSize);
+    const bool own = size * 2 > nextBlockSize_;
+    const std::size_t blockSize = own ? size : nextBlockSize_;
     std::shared_ptr<char[]> block(new char[blockSize]);
     // A record that fills a block of its own leaves the current one open.
-    if (size * 2 <= kBlockSize || writeBlock_ == nullptr) {
+    if (!own || writeBlock_ == nullptr) {
       writeBlock_ = block.get();
       writeUsed_ = size;
       writeSize_ = blockSize;
     }
+    nextBlockSize_ = std::min(nextBlockSize_ * 2, kLargestBlockSize);
     char* const out = block.get();
     holds_.push_back({std::move(block), blockSize});
     heldBytes_ += blockSize;
@@ -227,7 +228,7 @@ void ItemTable::Forget(const Row& r) {
 void ItemTable::ReclaimIfWasteful() {
   // The unwritten rest of the current block is room, not waste.
   const std::size_t waste = heldBytes_ - liveBytes_ - (writeSize_ - writeUsed_);
-  if (waste <= std::max(liveBytes_, kBlockSize)) return;
+  if (waste <= std::max(liveBytes_, kFirstBlockSize)) return;
   if (journal_) journal_->Keep(holds_);
   std::shared_ptr<char[]> block(new char[std::max<std::size_t>(liveBytes_, 1)]);
   char* out = block.get();
@@ -241,9 +242,12 @@ void ItemTable::ReclaimIfWasteful() {
   holds_.clear();
   holds_.push_back({block, liveBytes_});
   heldBytes_ = liveBytes_;
-  // The compacted block is full; the next record opens a new one.
+  // The compacted block is full; the next record opens a new one, sized
+  // after what is live, so that a small table edited over and over keeps
+  // to small blocks.
   writeBlock_ = nullptr;
   writeUsed_ = writeSize_ = 0;
+  nextBlockSize_ = std::clamp(liveBytes_, kFirstBlockSize, kLargestBlockSize);
 }
 
 void ItemTable::SetField(int row, int field, std::string_view cleanText) {

@@ -5,10 +5,10 @@
 //
 // Each row is one record of bytes laid out as the document file stores an
 // item: every column text followed by 0x07, then 0x0A, the memo and 0x08,
-// the image path and 0x08. Records live in a few large blocks: a loaded
-// document's item text is used where it lies, and a changed row gets a new
-// record in a block of the table's own (the old one is garbage until the
-// blocks are compacted). A row is a small fixed-size entry pointing at its
+// the image path and 0x08. Records live in a few blocks: a loaded document's
+// item text is used where it lies, and a changed row gets a new record in a
+// block of the table's own (the old one is garbage until the blocks are
+// compacted). A row is a small fixed-size entry pointing at its
 // record, so sorting and moving rows never move text, a million rows cost a
 // few dozen allocations, and dropping the table frees only the blocks.
 //
@@ -190,6 +190,12 @@ class ItemTable {
   char* writeBlock_ = nullptr;
   std::size_t writeUsed_ = 0;
   std::size_t writeSize_ = 0;
+  // Each new block is twice the size of the last, up to a megabyte, so a
+  // small table holds kilobytes and a million rows still take few blocks;
+  // a record larger than half the next block gets one of its own.
+  static constexpr std::size_t kFirstBlockSize = std::size_t{4} << 10;
+  static constexpr std::size_t kLargestBlockSize = std::size_t{1} << 20;
+  std::size_t nextBlockSize_ = kFirstBlockSize;
   TableJournal* journal_ = nullptr;
 };
 
