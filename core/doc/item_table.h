@@ -8,9 +8,9 @@
 // the image path and 0x08. Records live in a few blocks: a loaded document's
 // item text is used where it lies, and a changed row gets a new record in a
 // block of the table's own (the old one is garbage until the blocks are
-// compacted). A row is a small fixed-size entry pointing at its
-// record, so sorting and moving rows never move text, a million rows cost a
-// few dozen allocations, and dropping the table frees only the blocks.
+// compacted). A row is a small fixed-size entry pointing at its record, so
+// sorting and moving rows never move text, a million rows cost a few dozen
+// allocations, and dropping the table frees only the blocks.
 //
 // A view returned by a getter stays valid until the table next changes.
 //
